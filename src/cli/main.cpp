@@ -1,0 +1,144 @@
+// trassomatic-cli: reads, checks, rewrites and lists layout files without the window.
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "core/model/AnlageDatei.h"
+#include "core/model/Datenordner.h"
+#include "core/model/Fehler.h"
+#include "core/model/Neuberechnung.h"
+#include "core/model/Textdatei.h"
+
+namespace {
+
+constexpr const char* kHilfe =
+    "Aufruf: trassomatic-cli [--data ORDNER] BEFEHL ...\n"
+    "  check DATEI            liest die Anlage und nennt Module, Gleise und Bögen\n"
+    "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
+    "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
+    "                         Rest, XEnde, YEnde, ZEnde, WEnde\n"
+    "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung\n"
+    "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
+    "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
+
+std::string StandardDatenordner() {
+  if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
+    return std::string(xdg) + "/trassomatic";
+  if (const char* home = std::getenv("HOME"); home && *home)
+    return std::string(home) + "/.local/share/trassomatic";
+  return "trassomatic-daten";
+}
+
+std::string Auslieferung() {
+  std::error_code ec;
+  if (std::filesystem::is_directory(TRM_QUELLDATEN, ec)) return TRM_QUELLDATEN;
+  return TRM_INSTALLDATEN;
+}
+
+/// Every module computed as after opening it: current, drawn, then its tracks again.
+void AllesBerechnen(trm::Anlage& a) {
+  const int aktuell = a.AktModul;
+  for (int k = 0; k < static_cast<int>(a.Module.size()); ++k) {
+    a.ModulWaehlen(k);
+    trm::ModulBerechnen(*a.Module[static_cast<std::size_t>(k)]);
+    trm::ModulBerechnen(*a.Module[static_cast<std::size_t>(k)]);
+  }
+  a.ModulWaehlen(aktuell);
+}
+
+int Check(trm::Anlage& a) {
+  std::size_t gleise = 0, boegen = 0;
+  for (const auto& m : a.Module) {
+    gleise += m->Gleise.size();
+    for (const auto& g : m->Gleise) boegen += g->Boegen.size();
+  }
+  std::printf("Anlage: %s\nModule: %zu\nGleise: %zu\nBögen: %zu\n", a.Name.c_str(), a.Module.size(),
+              gleise, boegen);
+  return 0;
+}
+
+int Geometrie(trm::Anlage& a) {
+  AllesBerechnen(a);
+  for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
+    const auto& m = a.Module[mi];
+    for (std::size_t gi = 0; gi < m->Gleise.size(); ++gi) {
+      const auto& g = m->Gleise[gi];
+      for (std::size_t bi = 0; bi < g->Boegen.size(); ++bi) {
+        const auto& b = g->Boegen[bi];
+        std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\n", mi, gi, g->Nummer, bi,
+                    b->Spurpunkte.size(), b->Rest, b->XEnde, b->YEnde, b->ZEnde, b->WEnde);
+      }
+    }
+  }
+  return 0;
+}
+
+int Punkte(trm::Anlage& a) {
+  AllesBerechnen(a);
+  for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
+    const auto& m = a.Module[mi];
+    for (std::size_t gi = 0; gi < m->Gleise.size(); ++gi) {
+      const auto& g = m->Gleise[gi];
+      for (std::size_t bi = 0; bi < g->Boegen.size(); ++bi) {
+        const auto& pk = g->Boegen[bi]->Spurpunkte;
+        for (std::size_t pi = 0; pi < pk.size(); ++pi)
+          std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\n", mi, gi, bi, pi, pk[pi].x,
+                      pk[pi].y, pk[pi].z, pk[pi].w);
+      }
+    }
+  }
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::vector<std::string> args(argv + 1, argv + argc);
+  std::string daten;
+  std::vector<std::string> rest;
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--data") {
+      if (i + 1 >= args.size()) {
+        std::cerr << kHilfe;
+        return 2;
+      }
+      daten = args[++i];
+    } else if (args[i] == "--help" || args[i] == "-h") {
+      std::cout << kHilfe;
+      return 0;
+    } else {
+      rest.push_back(args[i]);
+    }
+  }
+  if (rest.empty()) {
+    std::cerr << kHilfe;
+    return 2;
+  }
+  if (daten.empty()) {
+    daten = StandardDatenordner();
+    trm::DatenordnerEinrichten(daten, Auslieferung());
+  }
+  const std::string datenpfad = trm::MitTrenner(daten);
+  const std::string& befehl = rest[0];
+  const std::size_t noetig = befehl == "roundtrip" ? 3 : 2;
+  if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points") ||
+      rest.size() != noetig) {
+    std::cerr << kHilfe;
+    return 2;
+  }
+  try {
+    auto anlage = trm::AnlageLaden(rest[1], datenpfad, nullptr);
+    if (befehl == "check") return Check(*anlage);
+    if (befehl == "geometry") return Geometrie(*anlage);
+    if (befehl == "points") return Punkte(*anlage);
+    AllesBerechnen(*anlage);
+    trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*anlage));
+    return 0;
+  } catch (const std::runtime_error& e) {
+    std::cerr << e.what() << '\n';
+    return 1;
+  }
+}

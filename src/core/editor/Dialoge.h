@@ -1,0 +1,31 @@
+// The questions, messages and file choices that core commands need, answered by the GUI with
+// message boxes and file dialogs, and by tests with scripted answers.
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace trm {
+
+enum class Antwort { Ja, Nein, Abbrechen };
+
+/// What a command may ask the user.
+class Dialoge {
+ public:
+  virtual ~Dialoge() = default;
+  /// A question with Yes and No, and Cancel when mitAbbrechen.
+  virtual Antwort Frage(const std::string& text, bool mitAbbrechen) = 0;
+  /// An error message with an OK button.
+  virtual void Fehler(const std::string& text) = 0;
+  /// An information message with an OK button.
+  virtual void Information(const std::string& text) = 0;
+  /// The open dialog; filter in the form "Beschreibung (*.ext)|*.ext". None when cancelled.
+  virtual std::optional<std::string> OeffnenDialog(const std::string& filter) = 0;
+  /// The save dialog with a proposed name; endung is added when no extension is typed and
+  /// overwriting is confirmed by the dialog. None when cancelled.
+  virtual std::optional<std::string> SpeichernDialog(const std::string& filter,
+                                                     const std::string& vorschlag,
+                                                     const std::string& endung) = 0;
+};
+
+}  // namespace trm

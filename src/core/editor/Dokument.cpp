@@ -1,0 +1,133 @@
+// File commands on the open layout.
+#include "core/editor/Dokument.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <random>
+
+#include "core/model/AnlageDatei.h"
+#include "core/model/Datenordner.h"
+#include "core/model/Fehler.h"
+#include "core/model/Neuberechnung.h"
+
+namespace trm {
+
+std::string NameAusPfad(const std::string& pfad) {
+  std::string name = std::filesystem::path(pfad).filename().string();
+  std::string klein = name;
+  std::transform(klein.begin(), klein.end(), klein.begin(),
+                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  const std::size_t pos = klein.find(".m88");
+  if (pos != std::string::npos) name.erase(pos, 4);
+  return name;
+}
+
+Dokument::Dokument(Dialoge& dialoge, std::string datenordner, std::shared_ptr<Zufall> zufall)
+    : dialoge_(dialoge), datenpfad_(MitTrenner(datenordner)), zufall_(std::move(zufall)) {
+  if (!zufall_) zufall_ = std::make_shared<MersenneZufall>(std::random_device{}());
+  anlage_ = ErsatzAnlage(datenpfad_, zufall_);
+}
+
+void Dokument::Uebernehmen(std::unique_ptr<Anlage> neu) {
+  anlage_ = std::move(neu);
+  anlage_->DatenPfad = datenpfad_;
+}
+
+bool Dokument::AenderungenSichern() {
+  if (!anlage_->Geaendert) return true;
+  const Antwort a = dialoge_.Frage(
+      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", false);
+  if (a == Antwort::Nein) return true;
+  // Yes: the changes must really be saved before they are discarded.
+  return SpeichernUnter();
+}
+
+bool Dokument::Neu() {
+  if (!AenderungenSichern()) return false;
+  const auto pfad = DateiImOrdner(datenpfad_, Einstellungsdatei);
+  try {
+    if (!pfad) throw DateiFehler("Die Datei \"" + datenpfad_ + Einstellungsdatei +
+                                 "\" konnte nicht geöffnet werden.");
+    auto neu = AnlageLaden(*pfad, datenpfad_, zufall_);
+    neu->DateiPfad.clear();
+    Uebernehmen(std::move(neu));
+  } catch (const std::runtime_error& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+  Neuberechnen();
+  anlage_->Geaendert = false;
+  return true;
+}
+
+bool Dokument::Oeffnen() {
+  const auto pfad = dialoge_.OeffnenDialog(FilterAnlagen);
+  if (!pfad) return false;
+  return OeffnenDatei(*pfad);
+}
+
+bool Dokument::OeffnenDatei(const std::string& pfad) {
+  if (!AenderungenSichern()) return false;
+  try {
+    Uebernehmen(AnlageLaden(pfad, datenpfad_, zufall_));
+  } catch (const std::runtime_error& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+  // The first drawing computes the module, then every track of it is computed again, so that
+  // vertical roundings see the fresh slopes of the segments after them.
+  Neuberechnen();
+  Neuberechnen();
+  anlage_->Geaendert = false;
+  return true;
+}
+
+bool Dokument::Schreiben(const std::string& pfad) {
+  try {
+    AnlageSpeichern(*anlage_, pfad);
+  } catch (const std::runtime_error& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+  anlage_->Geaendert = false;
+  return true;
+}
+
+bool Dokument::Speichern() {
+  if (anlage_->Name == "Ohne Namen") return SpeichernUnter();
+  const std::string ziel = anlage_->DateiPfad.empty() ? letzterSpeicherpfad_ : anlage_->DateiPfad;
+  if (ziel.empty()) return SpeichernUnter();
+  return Schreiben(ziel);
+}
+
+bool Dokument::SpeichernUnter() {
+  const auto pfad = dialoge_.SpeichernDialog(FilterAnlagen, anlage_->Name, "m88");
+  if (!pfad) return false;
+  letzterSpeicherpfad_ = *pfad;
+  const std::string alterName = anlage_->Name;
+  const std::string alterPfad = anlage_->DateiPfad;
+  anlage_->Name = NameAusPfad(*pfad);
+  anlage_->DateiPfad = *pfad;
+  if (Schreiben(*pfad)) return true;
+  anlage_->Name = alterName;
+  anlage_->DateiPfad = alterPfad;
+  return false;
+}
+
+bool Dokument::SchliessenErlaubt() {
+  if (!anlage_->Geaendert) return true;
+  const Antwort a = dialoge_.Frage(
+      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", true);
+  if (a == Antwort::Abbrechen) return false;
+  if (a == Antwort::Nein) {
+    anlage_->Geaendert = false;
+    return true;
+  }
+  return SpeichernUnter();
+}
+
+void Dokument::Neuberechnen() {
+  if (TModul* m = anlage_->AktuellesModul()) ModulBerechnen(*m);
+}
+
+}  // namespace trm

@@ -1,0 +1,74 @@
+// Anlage: the layout root with the layout-wide defaults, the modules, the current module and
+// the hand-out of unique numbers. Held apart from any window.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "core/model/Einstellungen.h"
+#include "core/model/Modul.h"
+#include "core/model/Zufall.h"
+
+namespace trm {
+
+/// Number ranges of the creating operations.
+inline constexpr std::int64_t BereichModul = 9'999'999;
+inline constexpr std::int64_t BereichNeuesGleis = 99'999'999;
+inline constexpr std::int64_t BereichWeiche = 1'410'065'407;
+inline constexpr std::int64_t BereichKreuzung = 99'999'999;
+
+/// The layout. Exactly one is open at a time.
+class Anlage {
+ public:
+  explicit Anlage(std::shared_ptr<Zufall> zufall = nullptr);
+  Anlage(const Anlage&) = delete;
+  Anlage& operator=(const Anlage&) = delete;
+
+  std::string Name = "Ohne Namen";
+  double StdMmProPixel = 2;
+  std::int32_t StdBreite = 1500, StdHoehe = 600;
+  std::int32_t GitterBeschrN = 2;
+  std::int32_t GitterAbst = 500;
+  bool GitterSichtbar = true, GitterBeschriftung = true;
+  std::array<std::int32_t, 16> Farbspeicher{};
+  std::string Kennung;
+  std::string WListeDatei, KrListeDatei, EKWListeDatei, DKWListeDatei, DSListeDatei, GeoListeDatei;
+  TEinstellungen Werte;  ///< layout defaults: never -1 once a file is read
+  std::int32_t Farbe = 0xFFFFFF;  ///< default module background colour
+  double Massstab = 87;
+  std::string Optionen = "0000000000";
+  double VSpur = 1435, VSwBrt = 260, VSwLen = 2600, VSwAbst = 650;
+
+  std::vector<std::unique_ptr<TModul>> Module;
+  int AktModul = 0;
+
+  std::string DateiPfad;  ///< file last opened or saved; empty for a new layout
+  std::string DatenPfad;  ///< data folder, ending in a separator
+  bool Geaendert = false;
+  std::unordered_set<std::string> IDListe;  ///< numbers handed out since open or new
+  std::int32_t GitterFarbe = 0x808080;
+  std::int32_t BeschrFarbe = 0x000000;
+
+  /// The current module, or none when the layout has no module.
+  TModul* AktuellesModul() const;
+  /// Makes module i current.
+  void ModulWaehlen(int i);
+  /// Appends an empty module that belongs to this layout.
+  TModul* ModulAnhaengen();
+  /// The last track of the layout (modules and tracks in order) that carries number n.
+  TGleis* GleisMitNummer(std::int32_t n) const;
+  /// True when n was not handed out and no track carries it.
+  bool IDFrei(std::int64_t n) const;
+  /// Draws a number in 0..bereich, increases it until free and records it in IDListe.
+  std::int32_t NeueNummer(std::int64_t bereich);
+  /// Option character at 1-based position pos, '0' when missing.
+  char Option(int pos) const;
+
+  std::shared_ptr<Zufall> Zufallsquelle;
+};
+
+}  // namespace trm

@@ -1,0 +1,70 @@
+// Loading and saving whole layout files.
+#include "core/model/AnlageDatei.h"
+
+#include "core/model/Fehler.h"
+#include "core/model/Neuberechnung.h"
+#include "core/model/Satz.h"
+#include "core/model/Textdatei.h"
+
+namespace trm {
+
+std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilen& zeilen, const std::string& datenPfad,
+                                        std::shared_ptr<Zufall> zufall) {
+  auto a = std::make_unique<Anlage>(std::move(zufall));
+  a->DatenPfad = datenPfad;
+  std::size_t i = 0;
+  AnlageLesen(*a, zeilen, i);
+  VerbindungenAufbauen(*a);
+  return a;
+}
+
+std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& datenPfad,
+                                    std::shared_ptr<Zufall> zufall) {
+  const Zeilen zeilen = DateiLesen(pfad);
+  try {
+    auto a = AnlageAusZeilen(zeilen, datenPfad, std::move(zufall));
+    a->DateiPfad = pfad;
+    return a;
+  } catch (const LeseFehler& e) {
+    throw LeseFehler("Die Datei \"" + pfad + "\" konnte nicht gelesen werden.\n" + e.what());
+  }
+}
+
+Zeilen AnlageZeilen(Anlage& a) {
+  for (auto& m : a.Module) ModulBerechnen(*m);
+  Zeilen zeilen;
+  AnlageSchreiben(a, zeilen);
+  return zeilen;
+}
+
+void AnlageSpeichern(Anlage& a, const std::string& pfad) { DateiSchreiben(pfad, AnlageZeilen(a)); }
+
+std::unique_ptr<Anlage> ErsatzAnlage(const std::string& datenPfad, std::shared_ptr<Zufall> zufall) {
+  auto a = std::make_unique<Anlage>(std::move(zufall));
+  a->DatenPfad = datenPfad;
+  a->Kennung = "ATST";
+  std::string* listen[6] = {&a->WListeDatei,   &a->KrListeDatei, &a->EKWListeDatei,
+                            &a->DKWListeDatei, &a->DSListeDatei, &a->GeoListeDatei};
+  for (int k = 0; k < 6; ++k) *listen[k] = datenPfad + StandardListen[k];
+  a->Optionen = "0000000000";
+  TModul* m = a->ModulAnhaengen();
+  const std::int32_t nr = a->NeueNummer(BereichModul);
+  m->Name = "Modul 1";
+  m->MmProPixel = a->StdMmProPixel;
+  m->Breite = a->StdBreite;
+  m->Hoehe = a->StdHoehe;
+  a->ModulWaehlen(0);
+  TGleis* g = m->GleisAnhaengen();
+  g->Nummer = nr;
+  g->XAnf = 0;
+  g->YAnf = m->Hoehe / 2.0;
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(200);
+  g->BogenAnhaengen(std::move(b));
+  m->GleisWaehlen(0);
+  g->BogenWaehlen(0);
+  ModulBerechnen(*m);
+  return a;
+}
+
+}  // namespace trm

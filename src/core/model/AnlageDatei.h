@@ -1,0 +1,32 @@
+// Whole layout files: load into a fresh layout (the open one is never touched by a failed
+// read), and save with freshly computed start values.
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "core/model/Anlage.h"
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+/// Reads a layout file into a new layout with the given data folder and random source, and
+/// rebuilds its links. Throws LeseFehler or DateiFehler with a German message naming the file.
+std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& datenPfad,
+                                    std::shared_ptr<Zufall> zufall);
+
+/// Reads a layout from lines already in memory (clipboard, tests); same checks as a file.
+std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilen& zeilen, const std::string& datenPfad,
+                                        std::shared_ptr<Zufall> zufall);
+
+/// Computes every module, then writes the layout atomically. Throws DateiFehler.
+void AnlageSpeichern(Anlage& a, const std::string& pfad);
+
+/// Computes every module as a redraw would, then returns the file lines of the layout.
+Zeilen AnlageZeilen(Anlage& a);
+
+/// The layout a program without a readable settings file starts with: the fixed values of
+/// the settings writer and one module of 1500 x 600 mm with one straight track.
+std::unique_ptr<Anlage> ErsatzAnlage(const std::string& datenPfad, std::shared_ptr<Zufall> zufall);
+
+}  // namespace trm

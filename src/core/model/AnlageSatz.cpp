@@ -1,0 +1,152 @@
+// The 34-line layout header, the whole layout file, and the links rebuilt after reading.
+#include <filesystem>
+#include <system_error>
+
+#include "core/model/Anlage.h"
+#include "core/model/Fehler.h"
+#include "core/model/Listen.h"
+#include "core/model/Satz.h"
+#include "core/model/Zahlformat.h"
+
+namespace trm {
+
+namespace {
+
+/// A layout with more sleepers than this is refused: its points would not fit in memory.
+constexpr double kMaxSchwellenAnlage = 1.0e7;
+
+bool DateiVorhanden(const std::string& pfad) {
+  if (pfad.empty()) return false;
+  std::error_code ec;
+  return std::filesystem::is_regular_file(std::filesystem::path(pfad), ec);
+}
+
+}  // namespace
+
+void AnlageSchreiben(const Anlage& a, Zeilen& out) {
+  out.push_back("trmAnlage");
+  out.push_back(a.Name);
+  out.push_back(RealText(a.StdMmProPixel));
+  out.push_back(IntText(a.StdBreite));
+  out.push_back(IntText(a.StdHoehe));
+  out.push_back(IntText(a.GitterBeschrN));
+  out.push_back(IntText(a.GitterAbst));
+  out.push_back(BoolText(a.GitterSichtbar));
+  out.push_back(BoolText(a.GitterBeschriftung));
+  out.push_back(FarbslotsText(a.Farbspeicher));
+  out.push_back(a.Kennung);
+  out.push_back(a.WListeDatei);
+  out.push_back(a.KrListeDatei);
+  out.push_back(a.EKWListeDatei);
+  out.push_back(a.DKWListeDatei);
+  out.push_back(a.DSListeDatei);
+  out.push_back(a.GeoListeDatei);
+  out.push_back("00");
+  out.push_back(RealText(a.Werte.MaxKruemmung));
+  out.push_back(RealText(a.Werte.SwAbst));
+  out.push_back(RealText(a.Werte.SwBrt));
+  out.push_back(RealText(a.Werte.Spur));
+  out.push_back(RealText(a.Werte.SwLen));
+  out.push_back(RealText(a.Werte.TrBrt));
+  out.push_back(IntText(a.Farbe));
+  out.push_back(RealText(a.Werte.GlsAbst));
+  out.push_back(RealText(a.Werte.SpurAussen));
+  out.push_back(RealText(a.Massstab));
+  out.push_back(a.Optionen);
+  out.push_back(RealText(a.VSpur));
+  out.push_back(RealText(a.VSwBrt));
+  out.push_back(RealText(a.VSwLen));
+  out.push_back(RealText(a.VSwAbst));
+  out.push_back(IntText(static_cast<std::int64_t>(a.Module.size())));
+  for (const auto& m : a.Module) ModulSchreiben(*m, out);
+}
+
+void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
+  Zeilenleser l(z, i);
+  l.Ueberspringen();  // tag
+  a.Name = l.Text();
+  a.StdMmProPixel = l.Real();
+  a.StdBreite = l.Int();
+  a.StdHoehe = l.Int();
+  a.GitterBeschrN = l.Int();
+  a.GitterAbst = l.Int();
+  a.GitterSichtbar = l.Bool();
+  a.GitterBeschriftung = l.Bool();
+  {
+    const std::size_t zeile = l.Index() + 1;
+    const std::string& t = l.Text();
+    try {
+      a.Farbspeicher = FarbslotsLesen(t);
+    } catch (const LeseFehler& e) {
+      throw LeseFehler("Zeile " + std::to_string(zeile) + ": " + e.what());
+    }
+  }
+  a.Kennung = l.Text();
+  std::string* listen[6] = {&a.WListeDatei,   &a.KrListeDatei, &a.EKWListeDatei,
+                            &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
+  for (int k = 0; k < 6; ++k) {
+    const std::string& pfad = l.Text();
+    *listen[k] = DateiVorhanden(pfad) ? pfad : a.DatenPfad + StandardListen[k];
+  }
+  l.Ueberspringen();  // "00"
+  a.Werte.MaxKruemmung = l.Real();
+  a.Werte.SwAbst = l.Real();
+  a.Werte.SwBrt = l.Real();
+  a.Werte.Spur = l.Real();
+  a.Werte.SwLen = l.Real();
+  a.Werte.TrBrt = l.Real();
+  a.Farbe = l.Int();
+  a.Werte.GlsAbst = l.Real();
+  a.Werte.SpurAussen = l.Real();
+  a.Massstab = l.Real();
+  a.Optionen = l.Text();
+  a.VSpur = l.Real();
+  a.VSwBrt = l.Real();
+  a.VSwLen = l.Real();
+  a.VSwAbst = l.Real();
+  const std::int32_t module = l.Anzahl();
+  if (module == 0) throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Die Datei enthält kein Modul.");
+
+  double schwellen = 0;
+  for (std::int32_t k = 0; k < module; ++k) {
+    TModul* m = a.ModulAnhaengen();
+    a.ModulWaehlen(static_cast<int>(a.Module.size()) - 1);
+    ModulLesen(*m, z, i);
+    for (const auto& g : m->Gleise)
+      for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
+    if (schwellen > kMaxSchwellenAnlage)
+      throw LeseFehler("Die Anlage hätte mehr als 10 000 000 Schwellen; sie ist zu groß für "
+                       "dieses Programm.");
+  }
+
+  const int letztes = static_cast<int>(a.Module.size()) - 1;
+  a.ModulWaehlen(letztes);
+  TModul* m = a.AktuellesModul();
+  m->GleisWaehlen(0);
+  if (TGleis* g = m->AktuellesGleis()) g->BogenWaehlen(0);
+  m->AktWeiche = 0;
+}
+
+void VerbindungenAufbauen(Anlage& a) {
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise) {
+      std::vector<std::int32_t> nummern;
+      try {
+        nummern = IntListeLesen(g->VerbundNummern);
+      } catch (const LeseFehler&) {
+        continue;  // checked while reading; a text set later by hand is simply ignored
+      }
+      for (std::int32_t n : nummern) {
+        TGleis* v = a.GleisMitNummer(n);
+        if (v && v != g.get()) g->Verbund.push_back(v);
+      }
+    }
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise) {
+      g->Vorgaenger = a.GleisMitNummer(g->VorgaengerNr);
+      if (g->VorgaengerNr == -1) g->Vorgaenger = nullptr;
+      if (g->Vorgaenger) g->Vorgaenger->Nachfolger.push_back(g.get());
+    }
+}
+
+}  // namespace trm

@@ -1,0 +1,214 @@
+// Segment settings, setter rules, and the computation of the points along a segment.
+#include "core/model/Bogen.h"
+
+#include <cmath>
+
+#include "core/model/Gleis.h"
+#include "core/model/Klothoide.h"
+
+namespace trm {
+
+namespace {
+/// More sleepers than this in one segment are not placed: the segment gets only its start
+/// and end point. Keeps a wild length or spacing from allocating without bound.
+constexpr double kMaxSchwellen = 1.0e7;
+}  // namespace
+
+void TBogen::SetAnfKruemmung(double k) { anfRadius_ = std::fabs(k) <= 1e-12 ? Unendlich : 1.0 / k; }
+void TBogen::SetEndKruemmung(double k) { endRadius_ = std::fabs(k) <= 1e-12 ? Unendlich : 1.0 / k; }
+void TBogen::SetKruemmung(double k) {
+  SetAnfKruemmung(k);
+  SetEndKruemmung(k);
+}
+
+void TBogen::SetSteigung(double s) {
+  if (std::fabs(s) > 1e-12) ausrunden_ = false;
+  steigung_ = s;
+}
+
+void TBogen::SetAusrunden(bool a) {
+  ausrunden_ = a;
+  if (a) steigung_ = 0;
+}
+
+std::string TBogen::BgKennung() const {
+  std::string k = "0000";
+  k[0] = LFix ? '1' : '0';
+  k[1] = RFix ? '1' : '0';
+  k[2] = TFix ? '1' : '0';
+  k[3] = Starr ? '1' : '0';
+  return k;
+}
+
+void TBogen::SetBgKennung(std::string_view k) {
+  auto an = [&](std::size_t i) { return i < k.size() && k[i] == '1'; };
+  LFix = an(0);
+  RFix = an(1);
+  TFix = an(2);
+  Starr = an(3);
+}
+
+bool TBogen::IstErster() const {
+  if (Gleis == nullptr) return true;
+  const auto& b = Gleis->Boegen;
+  return b.empty() || b.front().get() == this;
+}
+
+double TBogen::XAnf() const {
+  if (!IstErster() && Vorgaenger) return Vorgaenger->XEnde;
+  return Gleis ? Gleis->XAnf : 0.0;
+}
+double TBogen::YAnf() const {
+  if (!IstErster() && Vorgaenger) return Vorgaenger->YEnde;
+  return Gleis ? Gleis->YAnf : 0.0;
+}
+double TBogen::ZAnf() const {
+  if (!IstErster() && Vorgaenger) return Vorgaenger->ZEnde;
+  return Gleis ? Gleis->ZAnf() : 0.0;
+}
+double TBogen::WAnf() const {
+  if (!IstErster() && Vorgaenger) return WinkelNorm(Vorgaenger->WEnde);
+  return Gleis ? Gleis->WAnf() : 0.0;
+}
+
+TBogen* TBogen::Naechster() const {
+  if (Gleis == nullptr) return nullptr;
+  const auto& b = Gleis->Boegen;
+  for (std::size_t i = 0; i + 1 < b.size(); ++i)
+    if (b[i].get() == this) return b[i + 1].get();
+  return nullptr;
+}
+
+double TBogen::Wert(Einstellung e) const {
+  const double eigen = Eigen.*e;
+  if (eigen != NichtGesetzt || Gleis == nullptr) return eigen;
+  return Gleis->Wert(e);
+}
+
+std::int32_t TBogen::FarbeWert() const {
+  if (Farbe != -1 || Gleis == nullptr) return Farbe;
+  return Gleis->Farbe;
+}
+
+bool TBogen::IstUebergangsbogen() const {
+  const double r1 = AnfRadius(), r2 = EndRadius();
+  if (std::isinf(r1) && std::isinf(r2)) return false;
+  // Both infinite handled above; with one infinite the difference is infinite.
+  return std::fabs(r1 - r2) > 0.001;
+}
+
+double TBogen::KlothoidenA() const { return std::sqrt(KlothoidenA2(AnfRadius(), EndRadius(), Laenge())); }
+
+double TBogen::Tangentenlaenge() const {
+  const double r = AnfRadius();
+  if (std::isfinite(r)) return std::fabs(r) * std::tan(Laenge() / (2.0 * std::fabs(r)));
+  return Laenge() / 2.0;
+}
+
+double TBogen::MittlererRadius() const {
+  const double k = MittlereKruemmung();
+  return std::fabs(k) <= 1e-12 ? 0.0 : 1.0 / k;
+}
+
+double TBogen::Neigungswinkel() const {
+  if (Laenge() > 0) return std::atan((ZEnde - ZAnf()) / Laenge());
+  return 0.0;
+}
+
+double TBogen::Vertikalradius() const {
+  if (!ausrunden_) return 0.0;
+  const TBogen* n = Naechster();
+  const double nach = n ? n->Neigungswinkel() : 0.0;
+  const double vor = (!IstErster() && Vorgaenger) ? Vorgaenger->Neigungswinkel() : 0.0;
+  const double d = nach - vor;
+  if (std::fabs(d) <= 1e-12) return 0.0;
+  return Laenge() / d;
+}
+
+void TBogen::PunkteBerechnen() {
+  const double s = SwAbst();
+  const double L = Laenge();
+  const bool hatVorgaenger = !IstErster() && Vorgaenger != nullptr;
+
+  double p = hatVorgaenger ? s - Vorgaenger->Rest : s / 2.0;
+  double a;
+  if (s > 0 && std::isfinite(s) && std::isfinite(L) && (L - p) / s <= kMaxSchwellen) {
+    a = std::floor((L - p) / s);
+    Rest = L - (a * s + p);
+  } else {
+    a = -1;  // no usable spacing: start and end point only
+    Rest = 0;
+  }
+  if (!(L > 0)) {
+    p = 0;
+    Rest = 0;
+  }
+  if (a < -1) a = -1;
+  const long schwellen = static_cast<long>(a);  // a >= -1
+  const std::size_t anzahl = static_cast<std::size_t>(schwellen + 3);
+
+  const double r1 = AnfRadius();
+  const bool uebergang = IstUebergangsbogen();
+  const bool gerade = !uebergang && std::isinf(r1);
+  const double rv = ausrunden_ ? Vertikalradius() : 0.0;
+
+  double x = XAnf(), y = YAnf(), z = ZAnf(), w = WAnf();
+  double psi = hatVorgaenger ? Vorgaenger->Neigungswinkel() : 0.0;
+  double u = 0;
+
+  TSpurpunkte punkte;
+  punkte.reserve(anzahl);
+  for (std::size_t i = 0; i < anzahl; ++i) {
+    punkte.push_back({x, y, z, w, uebergang ? 0.0 : r1});
+    if (i + 1 == anzahl) break;
+    double h;
+    if (schwellen == -1)
+      h = L;
+    else if (i == 0)
+      h = p;
+    else if (i + 2 == anzahl)
+      h = Rest;
+    else
+      h = s;
+
+    if (uebergang) {
+      const KlothoidenSchritt k =
+          KlothoidenPunkt(x, y, w * 180.0 / Pi, L, u, h, r1, EndRadius());
+      x = k.x;
+      y = k.y;
+      w = k.wGrad * Pi / 180.0;
+      u += h;
+    } else if (gerade) {
+      x += h * std::cos(w);
+      y += h * std::sin(w);
+    } else {
+      const double dw = h / r1;
+      const double c = r1 * std::sin(dw) / std::sin((Pi - dw) / 2.0);
+      x += c * std::cos(w + dw / 2.0);
+      y += c * std::sin(w + dw / 2.0);
+      w += dw;
+    }
+
+    double dz = h * steigung_ / 100.0;
+    if (ausrunden_) {
+      if (std::fabs(rv) <= 1e-12) {
+        dz = 0;
+      } else {
+        const double phi = h / rv;
+        dz = 2.0 * rv * std::sin(phi / 2.0) * std::sin(phi / 2.0 + psi);
+        psi += phi;
+      }
+    }
+    z += dz;
+  }
+
+  const TSpurpunkt& letzter = punkte.back();
+  XEnde = letzter.x;
+  YEnde = letzter.y;
+  ZEnde = letzter.z;
+  WEnde = WinkelNorm(letzter.w);
+  Spurpunkte = std::move(punkte);
+  Berechnet = true;
+}
+
+}  // namespace trm

@@ -1,0 +1,28 @@
+// The settings that segments, tracks, modules and the layout share, and their resolution:
+// a stored value of exactly -1 means "take the level above".
+#pragma once
+
+namespace trm {
+
+/// Value that marks a setting as not set on its level.
+inline constexpr double NichtGesetzt = -1.0;
+
+/// One level's own values of the inherited settings; -1 means not set.
+struct TEinstellungen {
+  double SwAbst = NichtGesetzt;        ///< sleeper spacing
+  double SwBrt = NichtGesetzt;         ///< sleeper width
+  double Spur = NichtGesetzt;          ///< gauge
+  double SwLen = NichtGesetzt;         ///< sleeper length
+  double TrBrt = NichtGesetzt;         ///< track-bed width
+  double GlsAbst = NichtGesetzt;       ///< spacing to a parallel track
+  double SpurAussen = NichtGesetzt;    ///< width over the outer edges of both rail heads
+  double MaxKruemmung = NichtGesetzt;  ///< largest curvature (not used on segments)
+};
+
+/// Selects one setting of TEinstellungen.
+using Einstellung = double TEinstellungen::*;
+
+/// Own value unless it is exactly -1, then the value of the level above.
+inline double Aufloesen(double eigen, double oben) { return eigen == NichtGesetzt ? oben : eigen; }
+
+}  // namespace trm

@@ -1,0 +1,39 @@
+// Small plane-geometry routines shared by every part of the program: angles, rotation,
+// distances and the relations between arcs, tangents and radii.
+#pragma once
+
+#include <limits>
+
+namespace trm {
+
+/// Infinite radius: a straight.
+inline constexpr double Unendlich = std::numeric_limits<double>::infinity();
+inline constexpr double Pi = 3.14159265358979323846;
+
+/// A point of the plane in millimetres.
+struct TPunkt {
+  double x = 0;
+  double y = 0;
+  bool operator==(const TPunkt&) const = default;
+};
+
+/// sign(a)·r where r is |a| reduced below 2π by whole turns; 0 stays 0.
+double WinkelNorm(double a);
+
+/// Turns (x, y) by w radians counter-clockwise about (cx, cy).
+TPunkt PunktDrehen(double x, double y, double w, double cx, double cy);
+
+/// Euclidean distance of two points.
+double Abstand(double x1, double y1, double x2, double y2);
+
+/// Tangent length of an arc of length a and radius R: tan(a/(2R))·|R|.
+double TangenteAusBogen(double a, double R);
+
+/// Arc length from tangent length T and radius R: 2T for a straight, else 2R·atan(T/R).
+double BogenAusTangente(double T, double R);
+
+/// Radius that gives tangent length T after the arc's turned angle is widened (flag set) or
+/// narrowed by α; infinity when the resulting angle vanishes.
+double RadiusAusTangenteMitWinkel(bool plus, double T, double R, double alpha);
+
+}  // namespace trm

@@ -1,0 +1,92 @@
+// TGleis: a track, a chain of segments from a start point and direction, with its settings,
+// identity and its links to other tracks (references only).
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/model/Bogen.h"
+#include "core/model/Einstellungen.h"
+#include "core/model/Geometrie.h"
+
+namespace trm {
+
+class TModul;
+
+/// A track. Owns its segments; Verbund, Nachfolger and Vorgaenger are references.
+class TGleis {
+ public:
+  explicit TGleis(TModul* modul = nullptr) : Modul(modul) { Verbund.push_back(this); }
+  TGleis(const TGleis&) = delete;
+  TGleis& operator=(const TGleis&) = delete;
+
+  std::string Name = "Gleis";
+  double XAnf = 0, YAnf = 0;
+  double ZAnfWert = -1;  ///< stored start height; -1 reads as 0
+  TEinstellungen Eigen;  ///< own settings; -1 = the module's
+  std::int32_t Farbe = 0;  ///< track colour, never inherited
+  bool Markiert = true;
+  std::string GlsTyp = "00";  ///< '1' at 1: turnout track; '1' at 2: turntable track
+  std::vector<std::unique_ptr<TBogen>> Boegen;
+  std::vector<TPunkt> AnfP;  ///< corners of the start marker as last drawn
+  std::int32_t Nummer = 0;
+  std::string VerbundNummern;  ///< link group numbers as read, each followed by "#"
+  std::int32_t WeichenNr = 0;
+  int AktBogen = 0;
+  std::vector<TGleis*> Verbund;     ///< link group; always holds the track itself
+  std::vector<TGleis*> Nachfolger;  ///< tracks whose start is attached to this end
+  TGleis* Vorgaenger = nullptr;     ///< track whose end this start is attached to
+  std::int32_t VorgaengerNr = -1;   ///< predecessor number as read; -1 none
+  bool KrGleis = false;
+  std::int32_t KrNr = 0;
+  bool DSGleis = false;
+  TModul* Modul = nullptr;  ///< the module that holds the track
+
+  double ZAnf() const { return ZAnfWert == -1 ? 0.0 : ZAnfWert; }
+  double WAnf() const { return wAnf_; }
+  /// Stores the start direction normalised.
+  void SetWAnf(double w) { wAnf_ = WinkelNorm(w); }
+
+  // End of the track: the end of its last segment (the track must have one).
+  double XEnde() const;
+  double YEnde() const;
+  double ZEnde() const;
+  double WEnde() const;
+
+  // Resolved settings (track, else module, else layout).
+  double Wert(Einstellung e) const;
+  double SwAbst() const { return Wert(&TEinstellungen::SwAbst); }
+  double SwBrt() const { return Wert(&TEinstellungen::SwBrt); }
+  double Spur() const { return Wert(&TEinstellungen::Spur); }
+  double SwLen() const { return Wert(&TEinstellungen::SwLen); }
+  double TrBrt() const { return Wert(&TEinstellungen::TrBrt); }
+  double GlsAbst() const { return Wert(&TEinstellungen::GlsAbst); }
+  double SpurAussen() const { return Wert(&TEinstellungen::SpurAussen); }
+  double MaxKruemmung() const { return Wert(&TEinstellungen::MaxKruemmung); }
+
+  bool IstWeichengleis() const { return GlsTyp.size() > 0 && GlsTyp[0] == '1'; }
+  void SetWeichengleis(bool w);
+  /// Sets DSGleis and keeps GlsTyp character 2 equal to it.
+  void SetDSGleis(bool d);
+  /// Ordinary tracks are written as track records; element tracks come from their elements.
+  bool IstGewoehnlich() const { return !IstWeichengleis() && !KrGleis; }
+
+  /// Appends a segment: sets its track, predecessor and index. Returns it.
+  TBogen* BogenAnhaengen(std::unique_ptr<TBogen> b);
+  /// Rebuilds the Vorgaenger references after segments were inserted, removed or moved.
+  void BogenVorgaengerNeu();
+  /// Marks segment i of this track as the current one (clears all marks of the module).
+  void BogenWaehlen(int i);
+  /// The current segment, or none.
+  TBogen* AktuellerBogen() const;
+
+  /// Computes the points of every segment in order.
+  void PunkteBerechnen();
+
+ private:
+  double wAnf_ = 0;
+};
+
+}  // namespace trm

@@ -1,0 +1,77 @@
+// The 29-line module record with its content.
+#include <cmath>
+
+#include "core/model/Fehler.h"
+#include "core/model/Modul.h"
+#include "core/model/Satz.h"
+#include "core/model/Zahlformat.h"
+
+namespace trm {
+
+void ModulSchreiben(const TModul& m, Zeilen& out) {
+  std::int64_t gewoehnlich = 0;
+  for (const auto& g : m.Gleise)
+    if (g->IstGewoehnlich()) ++gewoehnlich;
+
+  out.push_back("trmModul");
+  out.push_back(m.Name);
+  out.push_back(RealText(m.MmProPixel));
+  out.push_back(RealText(m.Breite));
+  out.push_back(RealText(m.Hoehe));
+  for (int k = 0; k < 6; ++k) out.push_back("00");
+  out.push_back(RealText(m.MaxKruemmung()));
+  out.push_back(RealText(m.SwAbst()));
+  out.push_back(RealText(m.SwBrt()));
+  out.push_back(RealText(m.Spur()));
+  out.push_back(RealText(m.SwLen()));
+  out.push_back(RealText(m.TrBrt()));
+  out.push_back(IntText(m.HintergrundFarbe()));
+  out.push_back(RealText(m.SpurAussen()));
+  for (int k = 0; k < 3; ++k) out.push_back("00");
+  out.push_back("0");  // background-geometry records
+  out.push_back("0");  // turntable records
+  out.push_back(IntText(m.AnzahlWeichen()));
+  out.push_back(IntText(m.AnzahlKreuzungen()));
+  out.push_back(IntText(m.AnzahlEKWs()));
+  out.push_back(IntText(m.AnzahlDKWs()));
+  out.push_back(IntText(gewoehnlich));
+  for (const auto& g : m.Gleise)
+    if (g->IstGewoehnlich()) GleisSchreiben(*g, out);
+}
+
+void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
+  Zeilenleser l(z, i);
+  l.Ueberspringen();  // tag
+  m.Name = l.Text();
+  const std::size_t zeileMassstab = l.Index() + 1;
+  m.MmProPixel = l.Real();
+  if (!(m.MmProPixel > 0))
+    throw LeseFehler("Zeile " + std::to_string(zeileMassstab) + ": Der Darstellungsmaßstab des Moduls \"" +
+                     m.Name + "\" muss größer als 0 sein.");
+  m.Breite = l.IntAusReal();
+  m.Hoehe = l.IntAusReal();
+  l.Ueberspringen(6);
+  m.Eigen.MaxKruemmung = l.Real();
+  m.Eigen.SwAbst = l.Real();
+  m.Eigen.SwBrt = l.Real();
+  m.Eigen.Spur = l.Real();
+  m.Eigen.SwLen = l.Real();
+  m.Eigen.TrBrt = l.Real();
+  m.Farbe = l.Int();
+  m.Eigen.SpurAussen = l.Real();
+  l.Ueberspringen(3);
+  const std::size_t zeileElemente = l.Index() + 1;
+  std::int32_t elemente = 0;
+  for (int k = 0; k < 6; ++k) elemente += l.Anzahl() > 0 ? 1 : 0;
+  if (elemente > 0)
+    throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + m.Name +
+                     "\" enthält Weichen, Kreuzungen, Kreuzungsweichen, Drehscheiben oder "
+                     "Hintergrundelemente. Diese Elemente kann diese Programmversion noch nicht lesen.");
+  const std::int32_t gleise = l.Anzahl();
+  for (std::int32_t k = 0; k < gleise; ++k) {
+    TGleis* g = m.GleisAnhaengen();
+    GleisLesen(*g, z, i);
+  }
+}
+
+}  // namespace trm

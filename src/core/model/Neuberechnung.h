@@ -1,0 +1,17 @@
+// The geometry pass of a module: the points of every segment in track order. A redraw runs
+// this pass and then paints.
+#pragma once
+
+namespace trm {
+
+class TModul;
+class TGleis;
+
+/// Whether a track keeps its previous points in a pass: it is not current, carries a negative
+/// number, is no turnout track, is alone in its link group, and was computed before.
+bool PunkteBehalten(const TGleis& g);
+
+/// Computes the points of every segment of every track of the module, in list order.
+void ModulBerechnen(TModul& m);
+
+}  // namespace trm

@@ -1,0 +1,52 @@
+// Record writers and readers of the layout file: header, module, track and segment. Writers
+// append lines; readers take the lines and an index that they advance past the record.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+class Anlage;
+class TModul;
+class TGleis;
+class TBogen;
+
+/// Lines per record.
+inline constexpr std::size_t ZeilenKopf = 34;
+inline constexpr std::size_t ZeilenModul = 29;
+inline constexpr std::size_t ZeilenGleis = 21;
+inline constexpr std::size_t ZeilenBogen = 19;
+
+/// Appends the 19-line segment record (settings resolved, start values as computed).
+void BogenSchreiben(const TBogen& b, Zeilen& out);
+/// Reads a segment record into b (which already belongs to its track).
+void BogenLesen(TBogen& b, const Zeilen& z, std::size_t& i);
+
+/// Appends the 21-line track record followed by its segment records.
+void GleisSchreiben(const TGleis& g, Zeilen& out);
+/// Reads a track record with its segments into g (which already belongs to its module).
+void GleisLesen(TGleis& g, const Zeilen& z, std::size_t& i);
+
+/// Appends the 29-line module record followed by its content.
+void ModulSchreiben(const TModul& m, Zeilen& out);
+/// Reads a module record with its content into m (which is the current module).
+void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i);
+
+/// Appends the whole layout: header and every module.
+void AnlageSchreiben(const Anlage& a, Zeilen& out);
+/// Reads a whole layout into a (which must be empty) starting at the header line.
+/// Afterwards the last module is current with its first track and segment.
+void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i);
+
+/// Rebuilds link groups and predecessors from the numbers read with the tracks.
+void VerbindungenAufbauen(Anlage& a);
+
+/// Standard names of the list files, in header order (lines 12 to 17).
+inline constexpr const char* StandardListen[6] = {"stdWListe.w88",   "stdKrListe.k88",
+                                                  "stdEKWListe.e88", "stdDKWListe.d88",
+                                                  "stdDSListe.ds",   "stdGeoListe.g88"};
+
+}  // namespace trm

@@ -1,0 +1,84 @@
+// Reading and atomic writing of line-based text files in Windows-1252.
+#include "core/model/Textdatei.h"
+
+#include <filesystem>
+#include <fstream>
+#include <system_error>
+
+#include "core/model/Codepage.h"
+#include "core/model/Fehler.h"
+
+namespace trm {
+
+namespace fs = std::filesystem;
+
+Zeilen TextInZeilen(const std::string& bytes) {
+  Zeilen zeilen;
+  std::size_t anfang = 0;
+  while (anfang < bytes.size()) {
+    std::size_t ende = bytes.find('\n', anfang);
+    const bool letzte = ende == std::string::npos;
+    if (letzte) ende = bytes.size();
+    std::size_t laenge = ende - anfang;
+    if (laenge > 0 && bytes[anfang + laenge - 1] == '\r') --laenge;
+    zeilen.push_back(Cp1252ZuUtf8(std::string_view(bytes).substr(anfang, laenge)));
+    anfang = letzte ? bytes.size() : ende + 1;
+  }
+  return zeilen;
+}
+
+std::string ZeilenInText(const Zeilen& zeilen) {
+  std::string text;
+  for (const auto& z : zeilen) {
+    text += Utf8ZuCp1252(z);
+    text += "\r\n";
+  }
+  return text;
+}
+
+Zeilen DateiLesen(const std::string& pfad) {
+  const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht geöffnet werden.";
+  std::error_code ec;
+  const fs::path p(pfad);
+  if (!fs::is_regular_file(p, ec)) throw DateiFehler(fehler);
+  const std::uintmax_t groesse = fs::file_size(p, ec);
+  if (ec) throw DateiFehler(fehler);
+  if (groesse > MaxDateigroesse)
+    throw DateiFehler("Die Datei \"" + pfad + "\" ist zu groß, um eine Gleisanlage zu sein.");
+  std::ifstream in(p, std::ios::binary);
+  if (!in) throw DateiFehler(fehler);
+  std::string bytes;
+  bytes.resize(static_cast<std::size_t>(groesse));
+  in.read(bytes.data(), static_cast<std::streamsize>(groesse));
+  bytes.resize(static_cast<std::size_t>(in.gcount()));
+  if (in.bad()) throw DateiFehler(fehler);
+  return TextInZeilen(bytes);
+}
+
+void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) {
+  const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht gespeichert werden.";
+  const fs::path ziel(pfad);
+  fs::path temp = ziel;
+  temp += ".tmp~";
+  const std::string text = ZeilenInText(zeilen);
+  {
+    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
+    if (!out) throw DateiFehler(fehler);
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    if (!out) {
+      out.close();
+      std::error_code ec;
+      fs::remove(temp, ec);
+      throw DateiFehler(fehler);
+    }
+  }
+  std::error_code ec;
+  fs::rename(temp, ziel, ec);
+  if (ec) {
+    fs::remove(temp, ec);
+    throw DateiFehler(fehler);
+  }
+}
+
+}  // namespace trm

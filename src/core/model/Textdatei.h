@@ -1,0 +1,27 @@
+// Text files on disk: Windows-1252 bytes with "\r\n" line ends ("\n" read too), held in
+// memory as UTF-8 lines. Writing goes to a temporary file renamed over the target.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+/// Largest file the readers accept; larger ones are refused instead of filling memory.
+inline constexpr std::uintmax_t MaxDateigroesse = 256u * 1024u * 1024u;
+
+/// Splits bytes into lines at "\n", dropping one "\r" before it; a last line without end
+/// counts, an end after the last line adds none. Bytes are taken as Windows-1252.
+Zeilen TextInZeilen(const std::string& bytes);
+/// Joins lines with "\r\n" after each line, encoded as Windows-1252.
+std::string ZeilenInText(const Zeilen& zeilen);
+
+/// Reads a whole file as lines. Throws DateiFehler naming the file.
+Zeilen DateiLesen(const std::string& pfad);
+/// Writes lines to a file atomically: the previous file stays intact when writing fails.
+/// Throws DateiFehler naming the file.
+void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen);
+
+}  // namespace trm

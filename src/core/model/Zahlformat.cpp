@@ -1,0 +1,165 @@
+// Number texts with decimal comma, written and read without the C locale.
+#include "core/model/Zahlformat.h"
+
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <limits>
+#include <system_error>
+
+#include "core/model/Fehler.h"
+
+namespace trm {
+
+namespace {
+
+std::string_view OhneLeerzeichen(std::string_view t) {
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+  return t;
+}
+
+[[noreturn]] void KeinReal(std::string_view text) {
+  throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
+}
+
+[[noreturn]] void KeinInt(std::string_view text) {
+  throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Integerwert");
+}
+
+}  // namespace
+
+std::string RealText(double x) {
+  if (std::isnan(x)) return "NAN";
+  if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
+  if (x == 0.0) return "0";
+
+  // 15 significant digits, correctly rounded: d.dddddddddddddde±xx
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.14e", x);
+  std::string s(buf);
+  const bool negativ = s[0] == '-';
+  const std::size_t start = negativ ? 1 : 0;
+  const std::size_t epos = s.find('e');
+  std::string ziffern;
+  for (std::size_t i = start; i < epos; ++i)
+    if (s[i] != '.') ziffern += s[i];
+  const int exponent = std::stoi(s.substr(epos + 1));
+  while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
+
+  std::string out = negativ ? "-" : "";
+  if (exponent >= -5 && exponent < 15) {
+    if (exponent < 0) {
+      out += "0,";
+      out.append(static_cast<std::size_t>(-exponent - 1), '0');
+      out += ziffern;
+    } else {
+      const std::size_t ganz = static_cast<std::size_t>(exponent) + 1;
+      if (ziffern.size() <= ganz) {
+        out += ziffern;
+        out.append(ganz - ziffern.size(), '0');
+      } else {
+        out += ziffern.substr(0, ganz);
+        out += ',';
+        out += ziffern.substr(ganz);
+      }
+    }
+  } else {
+    out += ziffern[0];
+    if (ziffern.size() > 1) {
+      out += ',';
+      out += ziffern.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(exponent);
+  }
+  return out;
+}
+
+std::string IntText(std::int64_t n) { return std::to_string(n); }
+
+std::string BoolText(bool b) { return b ? "-1" : "0"; }
+
+double TextReal(std::string_view text) {
+  std::string_view t = OhneLeerzeichen(text);
+  if (t.empty()) KeinReal(text);
+  std::string puffer;
+  puffer.reserve(t.size());
+  std::size_t i = 0;
+  if (t[0] == '+' || t[0] == '-') {
+    if (t[0] == '-') puffer += '-';
+    i = 1;
+  }
+  bool ziffer = false;
+  for (; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c >= '0' && c <= '9') {
+      ziffer = true;
+      puffer += c;
+    } else if (c == ',') {
+      puffer += '.';
+    } else if (c == 'e' || c == 'E' || c == '+' || c == '-') {
+      puffer += c;
+    } else {
+      KeinReal(text);  // a decimal point, a letter, a space inside
+    }
+  }
+  if (!ziffer) KeinReal(text);
+  double wert = 0.0;
+  const char* anfang = puffer.data();
+  const char* ende = puffer.data() + puffer.size();
+  auto [ptr, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
+  if (ec != std::errc() || ptr != ende || !std::isfinite(wert)) KeinReal(text);
+  return wert;
+}
+
+std::int32_t TextInt(std::string_view text) {
+  std::string_view t = OhneLeerzeichen(text);
+  if (!t.empty() && t[0] == '+') t.remove_prefix(1);
+  if (t.empty() || t[0] == '+') KeinInt(text);
+  std::int32_t wert = 0;
+  auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), wert);
+  if (ec != std::errc() || ptr != t.data() + t.size()) KeinInt(text);
+  return wert;
+}
+
+std::int32_t TextIntAusReal(std::string_view text) {
+  const double r = TextReal(text);
+  const double g = std::nearbyint(r);
+  if (g < std::numeric_limits<std::int32_t>::min() || g > std::numeric_limits<std::int32_t>::max())
+    KeinInt(text);
+  return static_cast<std::int32_t>(g);
+}
+
+bool TextBool(std::string_view text) {
+  std::string_view t = OhneLeerzeichen(text);
+  auto gleich = [](std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      char x = a[i], y = b[i];
+      if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
+      if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
+      if (x != y) return false;
+    }
+    return true;
+  };
+  if (gleich(t, "true")) return true;
+  if (gleich(t, "false")) return false;
+  try {
+    return TextReal(t) != 0.0;
+  } catch (const LeseFehler&) {
+    throw LeseFehler("'" + std::string(text) + "' ist kein gültiger boolescher Wert");
+  }
+}
+
+std::int64_t RundenGerade(double x) {
+  // nearbyint rounds in the current rounding mode, which is to-nearest-even by default.
+  // Far-away and non-finite values are clamped so that the conversion stays defined.
+  constexpr double grenze = 4.0e18;
+  if (std::isnan(x)) return 0;
+  if (x > grenze) return static_cast<std::int64_t>(grenze);
+  if (x < -grenze) return -static_cast<std::int64_t>(grenze);
+  return static_cast<std::int64_t>(std::nearbyint(x));
+}
+
+}  // namespace trm

@@ -1,0 +1,39 @@
+// The number texts of all files: reals in general format with a decimal comma and up to
+// 15 significant digits, integers, booleans "-1"/"0". Independent of the process locale.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace trm {
+
+/// Real in general format: fixed notation with a decimal comma when 1e-5 <= |x| and the value
+/// has at most 15 integer digits, else exponent notation ("1E-7", "1,5E20"). 0 gives "0".
+std::string RealText(double x);
+
+/// Integer as decimal digits with a leading "-" when negative.
+std::string IntText(std::int64_t n);
+
+/// Boolean as "-1" (true) or "0" (false).
+std::string BoolText(bool b);
+
+/// Reads a real with decimal comma. Surrounding spaces are allowed; a decimal point, letters,
+/// an empty text or a value that is not finite throw LeseFehler naming the text.
+double TextReal(std::string_view text);
+
+/// Reads a 32-bit integer. Surrounding spaces are allowed; anything else throws LeseFehler.
+std::int32_t TextInt(std::string_view text);
+
+/// Reads an integer that the file writes in real format (whole numbers without comma); a
+/// fraction is rounded to the nearest integer. Out of the 32-bit range throws LeseFehler.
+std::int32_t TextIntAusReal(std::string_view text);
+
+/// Reads a boolean: "0" (or any number equal to 0) is false, any other number true; the words
+/// "True" and "False" (any letter case) are accepted too.
+bool TextBool(std::string_view text);
+
+/// Rounds to the nearest integer, halves to even (the rounding of screen coordinates).
+std::int64_t RundenGerade(double x);
+
+}  // namespace trm
