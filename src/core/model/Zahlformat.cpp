@@ -3,7 +3,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <system_error>
 
@@ -34,10 +33,11 @@ std::string RealText(double x) {
   if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
   if (x == 0.0) return "0";
 
-  // 15 significant digits, correctly rounded: d.dddddddddddddde±xx
+  // 15 significant digits, correctly rounded: d.dddddddddddddde±xx. to_chars, unlike printf,
+  // does not follow the process locale (a German locale would put a comma there).
   char buf[40];
-  std::snprintf(buf, sizeof buf, "%.14e", x);
-  std::string s(buf);
+  const auto erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+  std::string s(buf, erg.ptr);
   const bool negativ = s[0] == '-';
   const std::size_t start = negativ ? 1 : 0;
   const std::size_t epos = s.find('e');

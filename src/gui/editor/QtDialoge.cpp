@@ -1,0 +1,55 @@
+// Qt message boxes and file dialogs for the core's questions.
+#include "gui/editor/QtDialoge.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+
+namespace trm::gui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+const QString kTitel = QStringLiteral("Trassomatic");
+}  // namespace
+
+QString QtDialoge::QtFilter(const std::string& filter) {
+  const QString f = Q(filter);
+  const int bar = f.indexOf('|');
+  return bar < 0 ? f : f.left(bar);
+}
+
+Antwort QtDialoge::Frage(const std::string& text, bool mitAbbrechen) {
+  QMessageBox::StandardButtons knoepfe = QMessageBox::Yes | QMessageBox::No;
+  if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
+  const auto a = QMessageBox::question(eltern_, kTitel, Q(text), knoepfe, QMessageBox::Yes);
+  if (a == QMessageBox::Yes) return Antwort::Ja;
+  if (a == QMessageBox::No) return Antwort::Nein;
+  return mitAbbrechen ? Antwort::Abbrechen : Antwort::Nein;
+}
+
+void QtDialoge::Fehler(const std::string& text) { QMessageBox::critical(eltern_, kTitel, Q(text)); }
+
+void QtDialoge::Information(const std::string& text) {
+  QMessageBox::information(eltern_, kTitel, Q(text));
+}
+
+std::optional<std::string> QtDialoge::OeffnenDialog(const std::string& filter) {
+  const QString pfad = QFileDialog::getOpenFileName(eltern_, QStringLiteral("Öffnen"), QString(),
+                                                    QtFilter(filter));
+  if (pfad.isEmpty()) return std::nullopt;
+  return pfad.toStdString();
+}
+
+std::optional<std::string> QtDialoge::SpeichernDialog(const std::string& filter,
+                                                      const std::string& vorschlag,
+                                                      const std::string& endung) {
+  QFileDialog dlg(eltern_, QStringLiteral("Speichern unter"), QString(), QtFilter(filter));
+  dlg.setAcceptMode(QFileDialog::AcceptSave);
+  dlg.setDefaultSuffix(Q(endung));
+  dlg.selectFile(Q(vorschlag));
+  dlg.setOption(QFileDialog::DontConfirmOverwrite, false);
+  if (dlg.exec() != QDialog::Accepted || dlg.selectedFiles().isEmpty()) return std::nullopt;
+  return dlg.selectedFiles().first().toStdString();
+}
+
+}  // namespace trm::gui
