@@ -1,0 +1,10 @@
+# A file written by the tool reads back and writes again to identical bytes.
+execute_process(COMMAND ${CLI} --data ${DATEN} roundtrip ${PLAN} ${AUS}/einmal.m88 RESULT_VARIABLE rc1)
+execute_process(COMMAND ${CLI} --data ${DATEN} roundtrip ${AUS}/einmal.m88 ${AUS}/zweimal.m88 RESULT_VARIABLE rc2)
+if(NOT rc1 EQUAL 0 OR NOT rc2 EQUAL 0)
+  message(FATAL_ERROR "roundtrip failed: ${rc1} ${rc2}")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E compare_files ${AUS}/einmal.m88 ${AUS}/zweimal.m88 RESULT_VARIABLE diff)
+if(NOT diff EQUAL 0)
+  message(FATAL_ERROR "second write differs from the first")
+endif()

@@ -1,0 +1,314 @@
+// The layout file: record lines, reading back, links from numbers, byte-identical rewrite,
+// and the refusal of bad files without touching the open layout.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+
+#include "core/model/AnlageDatei.h"
+#include "core/model/Fehler.h"
+#include "core/model/Neuberechnung.h"
+#include "core/model/Satz.h"
+#include "core/model/Textdatei.h"
+
+namespace trm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kDaten = "/nirgends/daten/";
+
+std::string Fixture(const std::string& name) { return std::string(TRM_TESTDATEN) + "/" + name; }
+
+std::unique_ptr<Anlage> Laden(const Zeilen& z) {
+  return AnlageAusZeilen(z, kDaten, std::make_shared<MersenneZufall>(5));
+}
+
+/// A layout with one module of one track of one straight 200 mm segment.
+std::unique_ptr<Anlage> Einfach() {
+  auto a = std::make_unique<Anlage>(std::make_shared<MersenneZufall>(5));
+  a->Name = "Einfach";
+  TModul* m = a->ModulAnhaengen();
+  m->MmProPixel = 2;
+  m->Breite = 1500;
+  m->Hoehe = 600;
+  m->Eigen.Spur = 16.5;
+  a->ModulWaehlen(0);
+  TGleis* g = m->GleisAnhaengen();
+  g->Nummer = 4711;
+  g->YAnf = 300;
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(200);
+  g->BogenAnhaengen(std::move(b));
+  return a;
+}
+
+TEST(Anlagedatei, EinfacheAnlageHat103Zeilen) {
+  auto a = Einfach();
+  const Zeilen z = AnlageZeilen(*a);
+  ASSERT_EQ(z.size(), 103u);
+  EXPECT_EQ(z[0], "trmAnlage");
+  EXPECT_EQ(z[34], "trmModul");
+  EXPECT_EQ(z[34 + 28], "1");  // one track record
+  const std::size_t gleis = 34 + 29;
+  EXPECT_EQ(z[gleis], "trmGleis");
+  EXPECT_EQ(z[gleis + 9], "16,5");  // gauge -1 on the track: the module's value is written
+  EXPECT_EQ(z[gleis + 17], "4711");
+  EXPECT_EQ(z[gleis + 18], "-1");     // no predecessor
+  EXPECT_EQ(z[gleis + 19], "4711#");  // the link group holds the track itself
+  const std::size_t bogen = gleis + 21;
+  EXPECT_EQ(z[bogen], "trmBogen");
+  EXPECT_EQ(z[bogen + 2], "0");  // straight: infinite radius written as 0
+  EXPECT_EQ(z[bogen + 3], "0");
+  EXPECT_EQ(z[bogen + 4], "200");
+  EXPECT_EQ(z[bogen + 15], "300");  // computed start y
+
+  auto b = Laden(z);
+  TGleis* g = b->Module[0]->Gleise[0].get();
+  EXPECT_EQ(g->Eigen.Spur, 16.5);  // now set on the track itself
+  EXPECT_TRUE(std::isinf(g->Boegen[0]->AnfRadius()));
+  EXPECT_FALSE(g->Boegen[0]->IstUebergangsbogen());
+  EXPECT_EQ(b->Module[0]->Eigen.GlsAbst, -1);  // not part of the module record
+  EXPECT_EQ(g->Boegen[0]->Eigen.GlsAbst, -1);
+  EXPECT_EQ(g->Boegen[0]->GelesenYAnf, 300);
+}
+
+TEST(Anlagedatei, GelesenUndGeschriebenGleicheBytes) {
+  for (const std::string datei : {Fixture("bogenplan.m88"), std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
+    auto a = AnlageLaden(datei, kDaten, nullptr);
+    const std::string einmal = ZeilenInText(AnlageZeilen(*a));
+    auto b = Laden(TextInZeilen(einmal));
+    const std::string zweimal = ZeilenInText(AnlageZeilen(*b));
+    EXPECT_EQ(einmal, zweimal) << datei;
+  }
+}
+
+TEST(Anlagedatei, VerbindungenAusNummern) {
+  auto a = AnlageLaden(Fixture("bogenplan.m88"), kDaten, nullptr);
+  TModul* bahnhof = a->Module[0].get();
+  TGleis* ein = bahnhof->Gleise[0].get();
+  TGleis* aus = bahnhof->Gleise[1].get();
+  EXPECT_EQ(aus->Vorgaenger, ein);
+  EXPECT_EQ(ein->Nachfolger, (std::vector<TGleis*>{aus}));
+  EXPECT_EQ(ein->Verbund, (std::vector<TGleis*>{ein, aus}));
+  EXPECT_EQ(aus->Verbund, (std::vector<TGleis*>{aus, ein}));
+  // Written back in Verbund order with the predecessor's number.
+  const Zeilen z = AnlageZeilen(*a);
+  std::vector<std::string> verbund, vorgaenger;
+  for (std::size_t i = 0; i < z.size(); ++i)
+    if (z[i] == "trmGleis") {
+      vorgaenger.push_back(z[i + 18]);
+      verbund.push_back(z[i + 19]);
+    }
+  EXPECT_EQ(verbund, (std::vector<std::string>{"11#12#", "12#11#", "21#"}));
+  EXPECT_EQ(vorgaenger, (std::vector<std::string>{"-1", "11", "-1"}));
+}
+
+TEST(Anlagedatei, UnbekannteNummernFallenWeg) {
+  Zeilen z = AnlageZeilen(*Einfach());
+  z[34 + 29 + 18] = "999";        // predecessor that no track carries
+  z[34 + 29 + 19] = "4711#55#";   // link number that no track carries
+  auto a = Laden(z);
+  TGleis* g = a->Module[0]->Gleise[0].get();
+  EXPECT_EQ(g->Vorgaenger, nullptr);
+  EXPECT_EQ(g->Verbund.size(), 1u);
+}
+
+TEST(Anlagedatei, GeloeschterVorgaengerSchreibtMinusEins) {
+  auto a = AnlageLaden(Fixture("bogenplan.m88"), kDaten, nullptr);
+  a->Module[0]->GleisEntfernen(0);
+  const Zeilen z = AnlageZeilen(*a);
+  EXPECT_EQ(z[34 + 29 + 18], "-1");
+  EXPECT_EQ(z[34 + 29 + 19], "12#");
+}
+
+TEST(Anlagedatei, ZweiModuleDasLetzteIstAktuell) {
+  auto a = AnlageLaden(Fixture("bogenplan.m88"), kDaten, nullptr);
+  ASSERT_EQ(a->Module.size(), 2u);
+  EXPECT_EQ(a->AktModul, 1);
+  EXPECT_FALSE(a->Module[0]->Aktiv);
+  EXPECT_TRUE(a->Module[1]->Aktiv);
+  EXPECT_EQ(a->AktuellesModul()->AktGleis, 0);
+  EXPECT_TRUE(a->AktuellesModul()->Gleise[0]->Boegen[0]->Markiert);
+  EXPECT_EQ(a->Module[1]->Breite, 1200);
+}
+
+TEST(Anlagedatei, FehlendeListenpfadeWerdenZuStandardnamen) {
+  const fs::path ordner = fs::temp_directory_path() / "trm_listen_test";
+  fs::create_directories(ordner);
+  const std::string vorhanden = (ordner / "meineWeichen.w88").string();
+  std::ofstream(vorhanden) << "x";
+  Zeilen z = AnlageZeilen(*Einfach());
+  z[11] = vorhanden;
+  z[12] = "C:\\Programme\\alt\\stdKrListe.k88";
+  auto a = Laden(z);
+  EXPECT_EQ(a->WListeDatei, vorhanden);
+  EXPECT_EQ(a->KrListeDatei, kDaten + "stdKrListe.k88");
+  EXPECT_EQ(a->GeoListeDatei, kDaten + "stdGeoListe.g88");
+  fs::remove_all(ordner);
+}
+
+TEST(Anlagedatei, UmlauteAufDerPlatteAlsEinzelbytes) {
+  auto a = Einfach();
+  a->Name = "Gärtnerei Süd";
+  const std::string bytes = ZeilenInText(AnlageZeilen(*a));
+  EXPECT_NE(bytes.find("G\xE4rtnerei S\xFC" "d\r\n"), std::string::npos);
+  auto b = Laden(TextInZeilen(bytes));
+  EXPECT_EQ(b->Name, "Gärtnerei Süd");
+  // A file with bare "\n" line ends reads the same.
+  std::string unix = bytes;
+  for (std::size_t p; (p = unix.find("\r\n")) != std::string::npos;) unix.erase(p, 1);
+  EXPECT_EQ(Laden(TextInZeilen(unix))->Name, "Gärtnerei Süd");
+}
+
+/// The error message of reading the lines, or "" when they read.
+std::string Lesefehler(const Zeilen& z) {
+  try {
+    Laden(z);
+    return "";
+  } catch (const LeseFehler& e) {
+    return e.what();
+  }
+}
+
+TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
+  const Zeilen gut = AnlageZeilen(*Einfach());
+  Zeilen z = gut;
+  z[34 + 29 + 21 + 4] = "1.5";  // segment length with a decimal point
+  EXPECT_EQ(Lesefehler(z), "Zeile 89: '1.5' ist kein gültiger Gleitkommawert");
+
+  z = gut;
+  z.resize(90);
+  EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
+
+  z = gut;
+  z[34 + 29 + 20] = "2";  // one more segment announced than the file holds
+  EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
+
+  z = gut;
+  z[33] = "2000000000";  // huge module count: stops at the end, allocates nothing ahead
+  EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
+
+  z = gut;
+  z[34 + 28] = "-3";
+  EXPECT_NE(Lesefehler(z).find("keine gültige Anzahl"), std::string::npos);
+
+  z = gut;
+  z[33] = "0";
+  EXPECT_NE(Lesefehler(z).find("kein Modul"), std::string::npos);
+
+  z = gut;
+  z[34 + 24] = "1";  // a turnout record: not readable by this version
+  EXPECT_NE(Lesefehler(z).find("Weichen"), std::string::npos);
+
+  z = gut;
+  z[34 + 29 + 21 + 7] = "0";  // sleeper spacing 0
+  EXPECT_NE(Lesefehler(z).find("Schwellenabstand"), std::string::npos);
+
+  z = gut;
+  z[34 + 29 + 21 + 4] = "1E15";  // a length that would need more sleepers than memory holds
+  EXPECT_NE(Lesefehler(z).find("zu groß"), std::string::npos);
+
+  z = gut;
+  z[34 + 2] = "0";  // display scale 0
+  EXPECT_NE(Lesefehler(z).find("Darstellungsmaßstab"), std::string::npos);
+
+  z = gut;
+  z[34 + 29 + 20] = "0";  // track without segments
+  z.resize(34 + 29 + 21);
+  EXPECT_NE(Lesefehler(z).find("keinen Bogen"), std::string::npos);
+
+  z = gut;
+  z[34 + 29 + 19] = "4711#x#";
+  EXPECT_EQ(Lesefehler(z).rfind("Zeile 83: ", 0), 0u);
+}
+
+TEST(Anlagedatei, WeichenkennungInGleissatzBleibtGewoehnlich) {
+  Zeilen z = AnlageZeilen(*Einfach());
+  z[34 + 29 + 16] = "11";
+  auto a = Laden(z);
+  TGleis* g = a->Module[0]->Gleise[0].get();
+  EXPECT_EQ(g->GlsTyp, "01");  // written again next time instead of vanishing
+  EXPECT_TRUE(g->DSGleis);
+}
+
+TEST(Anlagedatei, VerstuemmelteDateienGebenFehlerStattAbsturz) {
+  const Zeilen vorlage = TextInZeilen(ZeilenInText(
+      AnlageZeilen(*AnlageLaden(Fixture("bogenplan.m88"), kDaten, nullptr))));
+  std::mt19937 gen(2024);
+  auto zufall = [&](std::size_t n) { return std::uniform_int_distribution<std::size_t>(0, n - 1)(gen); };
+  const std::vector<std::string> ersatz = {"",     "1.5",  "abc",        "-1",  "999999999",
+                                           "2147483647", "-2147483648", "1E308", "#", "0",
+                                           "\x01\x02\xff", "0,0000001", "NIL", "-0", "1e5"};
+  int gelesen = 0, abgelehnt = 0;
+  for (int runde = 0; runde < 400; ++runde) {
+    std::string bytes = ZeilenInText(vorlage);
+    Zeilen z = vorlage;
+    switch (runde % 5) {
+      case 0:  // a line replaced
+        z[zufall(z.size())] = ersatz[zufall(ersatz.size())];
+        bytes = ZeilenInText(z);
+        break;
+      case 1:  // cut off anywhere
+        bytes.resize(zufall(bytes.size()));
+        break;
+      case 2:  // a comma turned into a point
+        for (int k = 0; k < 3; ++k) {
+          const std::size_t p = bytes.find(',', zufall(bytes.size()));
+          if (p != std::string::npos) bytes[p] = '.';
+        }
+        break;
+      case 3:  // random bytes sprinkled in
+        for (int k = 0; k < 5; ++k) bytes[zufall(bytes.size())] = static_cast<char>(zufall(256));
+        break;
+      default:  // lines dropped or doubled
+        for (int k = 0; k < 2; ++k) {
+          const std::size_t p = zufall(z.size());
+          if (k % 2) z.erase(z.begin() + static_cast<long>(p));
+          else z.insert(z.begin() + static_cast<long>(p), z[p]);
+        }
+        bytes = ZeilenInText(z);
+        break;
+    }
+    try {
+      auto a = Laden(TextInZeilen(bytes));
+      for (auto& m : a->Module) ModulBerechnen(*m);
+      (void)AnlageZeilen(*a);
+      ++gelesen;
+    } catch (const LeseFehler& e) {
+      EXPECT_GT(std::string(e.what()).size(), 10u);
+      ++abgelehnt;
+    }
+  }
+  EXPECT_GT(abgelehnt, 100);
+  EXPECT_GT(gelesen, 10);
+}
+
+TEST(Anlagedatei, DateiFehlerNennenDieDatei) {
+  try {
+    AnlageLaden("/nicht/da/plan.m88", kDaten, nullptr);
+    FAIL();
+  } catch (const DateiFehler& e) {
+    EXPECT_STREQ(e.what(), "Die Datei \"/nicht/da/plan.m88\" konnte nicht geöffnet werden.");
+  }
+  EXPECT_THROW(DateiSchreiben("/nicht/da/plan.m88", {"x"}), DateiFehler);
+}
+
+TEST(Anlagedatei, SpeichernErsetztAtomar) {
+  const fs::path ordner = fs::temp_directory_path() / "trm_atomar_test";
+  fs::remove_all(ordner);
+  fs::create_directories(ordner);
+  const std::string ziel = (ordner / "plan.m88").string();
+  DateiSchreiben(ziel, {"alt"});
+  auto a = Einfach();
+  AnlageSpeichern(*a, ziel);
+  EXPECT_EQ(DateiLesen(ziel).size(), 103u);
+  std::size_t dateien = 0;
+  for ([[maybe_unused]] const auto& e : fs::directory_iterator(ordner)) ++dateien;
+  EXPECT_EQ(dateien, 1u);  // no temporary file left behind
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm
