@@ -1,0 +1,54 @@
+// Recompute, write and read of the generated 2,000-track module with 10,000 segments.
+#include <benchmark/benchmark.h>
+
+#include "Testanlage.h"
+#include "core/model/AnlageDatei.h"
+#include "core/model/Neuberechnung.h"
+#include "core/model/Satz.h"
+#include "core/model/Textdatei.h"
+
+namespace {
+
+using namespace trm;
+
+void BM_PunkteBerechnen(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  ModulBerechnen(m);
+  std::size_t punkte = 0;
+  for (const auto& g : m.Gleise)
+    for (const auto& b : g->Boegen) punkte += b->Spurpunkte.size();
+  for (auto _ : state) {
+    ModulBerechnen(m);
+    benchmark::ClobberMemory();
+  }
+  state.counters["Punkte"] = static_cast<double>(punkte);
+}
+BENCHMARK(BM_PunkteBerechnen)->Unit(benchmark::kMillisecond);
+
+void BM_Schreiben(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  ModulBerechnen(*a->Module[0]);
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    Zeilen z;
+    AnlageSchreiben(*a, z);
+    const std::string text = ZeilenInText(z);
+    bytes = text.size();
+    benchmark::DoNotOptimize(text.data());
+  }
+  state.counters["Bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_Schreiben)->Unit(benchmark::kMillisecond);
+
+void BM_Lesen(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  const std::string text = ZeilenInText(AnlageZeilen(*a));
+  for (auto _ : state) {
+    auto b = AnlageAusZeilen(TextInZeilen(text), "/tmp/", std::make_shared<MersenneZufall>(1));
+    benchmark::DoNotOptimize(b.get());
+  }
+}
+BENCHMARK(BM_Lesen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
