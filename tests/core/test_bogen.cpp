@@ -161,10 +161,12 @@ TEST(Bogen, UebergangsbogenVonGeradeZuRadius500) {
   const TSpurpunkt& mitte = b->Spurpunkte[5];  // 45 mm
   EXPECT_NEAR(mitte.w, 45.0 * 45.0 / (2 * 50000), 1e-9);
   EXPECT_EQ(mitte.r, 0);
-  // Series of the clothoid: x = t - t^5/(40 A^4), y = t^3/(6 A^2) - t^7/(336 A^6).
+  // Series of the clothoid: x = t - t^5/(40 A^4) + t^9/(3456 A^8),
+  // y = t^3/(6 A^2) - t^7/(336 A^6) + t^11/(42240 A^10); the next terms are near 1e-8.
   const double A2 = 50000, t = 100;
-  EXPECT_NEAR(b->XEnde, t - std::pow(t, 5) / (40 * A2 * A2), 1e-6);
-  EXPECT_NEAR(b->YEnde, std::pow(t, 3) / (6 * A2) - std::pow(t, 7) / (336 * A2 * A2 * A2), 1e-6);
+  EXPECT_NEAR(b->XEnde, t - std::pow(t, 5) / (40 * std::pow(A2, 2)) + std::pow(t, 9) / (3456 * std::pow(A2, 4)), 2e-8);
+  EXPECT_NEAR(b->YEnde, std::pow(t, 3) / (6 * A2) - std::pow(t, 7) / (336 * std::pow(A2, 3)) +
+                            std::pow(t, 11) / (42240 * std::pow(A2, 5)), 2e-8);
 }
 
 TEST(Bogen, WendeklothoideGehtDurchKruemmungNull) {

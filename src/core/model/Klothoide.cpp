@@ -132,8 +132,8 @@ double Integration(double A, double a, double b, Trig trig) {
 }
 
 template <class Sehne>
-KlothoidenSchritt Schritt(double x, double y, double wGrad, double L, double u, double h,
-                          double R1, double R2, Sehne sehne) {
+KlothoidenSchritt Schritt(double x, double y, double wGrad, double L, double u, double h, double R1,
+                          double R2, Sehne sehne) {
   const double A2 = KlothoidenA2(R1, R2, L);
   if (h == 0 || !(A2 > 0)) return {x, y, wGrad};
   const double k1 = Kruemmung(R1);

@@ -25,8 +25,9 @@ KlothoidenSchritt KlothoidenPunkt(double x, double y, double wGrad, double L, do
 KlothoidenSchritt KlothoidenPunktIntegration(double x, double y, double wGrad, double L, double u,
                                              double h, double R1, double R2);
 
-/// ∫ A·√π·cos(π t²/2) dt from a to b; 0 when |b - a| <= 1e-6, NaN when an input is not finite.
-/// Agrees with FresnelCIntegration within 1e-6·max(|result|, 1e-6·|b - a|·A·√π).
+/// ∫ A·√π·cos(π t²/2) dt from a to b; 0 when |b - a| <= 1e-6, NaN when an input is not finite
+/// or t² overflows. Agrees with FresnelCIntegration within 1e-6·max(|result|, 1e-4·|b - a|·A·√π):
+/// relative, except that results below 1e-4 of the chord |b - a|·A·√π are compared with that.
 double FresnelC(double A, double a, double b);
 
 /// ∫ A·√π·sin(π t²/2) dt from a to b; same rules and agreement as FresnelC.
