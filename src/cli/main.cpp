@@ -21,6 +21,8 @@ constexpr const char* kHilfe =
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
     "                         Rest, XEnde, YEnde, ZEnde, WEnde\n"
     "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung\n"
+    "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
+    "                         Nachfolger und Verbund (Nummern mit Komma getrennt)\n"
     "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
     "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
 
@@ -93,6 +95,27 @@ int Punkte(trm::Anlage& a) {
   return 0;
 }
 
+std::string Nummernliste(const std::vector<trm::TGleis*>& gleise) {
+  std::string text;
+  for (const trm::TGleis* g : gleise) {
+    if (!text.empty()) text += ',';
+    text += std::to_string(g->Nummer);
+  }
+  return text;
+}
+
+int Verbindungen(trm::Anlage& a) {
+  for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
+    const auto& m = a.Module[mi];
+    for (std::size_t gi = 0; gi < m->Gleise.size(); ++gi) {
+      const auto& g = m->Gleise[gi];
+      std::printf("%zu\t%zu\t%d\t%d\t%s\t%s\n", mi, gi, g->Nummer, g->Vorgaenger ? g->Vorgaenger->Nummer : -1,
+                  Nummernliste(g->Nachfolger).c_str(), Nummernliste(g->Verbund).c_str());
+    }
+  }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -124,7 +147,8 @@ int main(int argc, char** argv) {
   const std::string datenpfad = trm::MitTrenner(daten);
   const std::string& befehl = rest[0];
   const std::size_t noetig = befehl == "roundtrip" ? 3 : 2;
-  if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points") ||
+  if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points" &&
+       befehl != "links") ||
       rest.size() != noetig) {
     std::cerr << kHilfe;
     return 2;
@@ -134,6 +158,7 @@ int main(int argc, char** argv) {
     if (befehl == "check") return Check(*anlage);
     if (befehl == "geometry") return Geometrie(*anlage);
     if (befehl == "points") return Punkte(*anlage);
+    if (befehl == "links") return Verbindungen(*anlage);
     AllesBerechnen(*anlage);
     trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*anlage));
     return 0;

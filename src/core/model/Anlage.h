@@ -50,6 +50,7 @@ class Anlage {
   std::string DatenPfad;  ///< data folder, ending in a separator
   bool Geaendert = false;
   std::unordered_set<std::string> IDListe;  ///< numbers handed out since open or new
+  bool VerbindungenZeigen = false;  ///< draw the lines of the link groups
   std::int32_t GitterFarbe = 0x808080;
   std::int32_t BeschrFarbe = 0x000000;
 

@@ -50,6 +50,21 @@ void TModul::GleisEntfernen(int i) {
   Gleise.erase(Gleise.begin() + i);
 }
 
+TElement* TModul::WeicheVon(const TGleis& g) const {
+  TElement* gefunden = nullptr;
+  for (const auto& w : Weichen)
+    if (w->Nummer() == g.WeichenNr) gefunden = w.get();
+  return gefunden;
+}
+
+TElement* TModul::KreuzungVon(const TGleis& g) const {
+  TElement* gefunden = nullptr;
+  for (const auto* liste : {&Kreuzungen, &EKWs, &DKWs})
+    for (const auto& k : *liste)
+      if (k->Nummer() == g.KrNr) gefunden = k.get();
+  return gefunden;
+}
+
 int TModul::GleisIndex(const TGleis* g) const {
   for (std::size_t i = 0; i < Gleise.size(); ++i)
     if (Gleise[i].get() == g) return static_cast<int>(i);

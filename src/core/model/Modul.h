@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/model/Einstellungen.h"
+#include "core/model/Element.h"
 #include "core/model/Gleis.h"
 
 namespace trm {
@@ -28,6 +29,10 @@ class TModul {
   std::int32_t Farbe = -1;  ///< background colour; -1 = the layout's
   bool Aktiv = true;
   std::vector<std::unique_ptr<TGleis>> Gleise;
+  std::vector<std::unique_ptr<TElement>> Weichen;     ///< turnouts
+  std::vector<std::unique_ptr<TElement>> Kreuzungen;  ///< crossings
+  std::vector<std::unique_ptr<TElement>> EKWs;        ///< single slips
+  std::vector<std::unique_ptr<TElement>> DKWs;        ///< double slips
   int AktGleis = 0;
   int AktWeiche = 0;
   std::array<bool, 4> EndMarke{};
@@ -46,11 +51,16 @@ class TModul {
   /// Background colour of the drawing: own, else the layout's.
   std::int32_t HintergrundFarbe() const;
 
-  // Element counts. The element kinds come with their own modules of the program.
-  int AnzahlWeichen() const { return 0; }
-  int AnzahlKreuzungen() const { return 0; }
-  int AnzahlEKWs() const { return 0; }
-  int AnzahlDKWs() const { return 0; }
+  // Element counts.
+  int AnzahlWeichen() const { return static_cast<int>(Weichen.size()); }
+  int AnzahlKreuzungen() const { return static_cast<int>(Kreuzungen.size()); }
+  int AnzahlEKWs() const { return static_cast<int>(EKWs.size()); }
+  int AnzahlDKWs() const { return static_cast<int>(DKWs.size()); }
+  /// The turnout whose number is the track's `WeichenNr` (the last match), or none.
+  TElement* WeicheVon(const TGleis& g) const;
+  /// The crossing or slip whose number is the track's `KrNr`: crossings, then single slips,
+  /// then double slips are searched and the last match wins; none when there is none.
+  TElement* KreuzungVon(const TGleis& g) const;
 
   /// Appends a new track that belongs to this module and returns it.
   TGleis* GleisAnhaengen();

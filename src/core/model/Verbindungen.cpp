@@ -1,0 +1,357 @@
+// Link groups, successor propagation, release and split of tracks.
+#include "core/model/Verbindungen.h"
+
+#include <algorithm>
+#include <deque>
+#include <unordered_set>
+#include <utility>
+
+#include "core/model/Anlage.h"
+#include "core/model/Modul.h"
+
+namespace trm {
+
+namespace {
+
+using Menge = std::unordered_set<const TGleis*>;
+
+bool Enthaelt(const std::vector<TGleis*>& v, const TGleis* g) {
+  return std::find(v.begin(), v.end(), g) != v.end();
+}
+
+void Entfernen(std::vector<TGleis*>& v, const TGleis* g) { std::erase(v, g); }
+
+/// Own entry first in the group list (added when missing).
+void SichSelbstVoran(TGleis* g) {
+  if (!Enthaelt(g->Verbund, g)) g->Verbund.insert(g->Verbund.begin(), g);
+}
+
+/// Tracks of an element other than its main and branch that the group walks branch into:
+/// crossing tracks and slip branches.
+std::vector<TGleis*> KreuzungsZweige(const TElement& k) {
+  std::vector<TGleis*> z;
+  if (k.KreuzungsgleisA()) z.push_back(k.KreuzungsgleisA());
+  if (k.KreuzungsgleisB()) z.push_back(k.KreuzungsgleisB());
+  for (TGleis* x : k.Zweiggleise())
+    if (x) z.push_back(x);
+  return z;
+}
+
+struct Weitergabe {
+  TModul& m;
+  TGleis* ursprung;
+  Menge verteilt;  ///< tracks whose successors have been placed
+  Menge gesetzt;   ///< tracks placed in this propagation
+
+  void Von(TGleis* g) {
+    // The chain of last successors is followed in a loop; element branches recurse.
+    while (g != nullptr && verteilt.insert(g).second) {
+      TGleis* letzter = nullptr;
+      for (std::size_t i = 0, n = g->Nachfolger.size(); i < n && i < g->Nachfolger.size(); ++i) {
+        TGleis* s = g->Nachfolger[i];
+        letzter = s;
+        if (s == ursprung || !gesetzt.insert(s).second || g->Boegen.empty()) continue;
+        g->PunkteBerechnen();
+        s->XAnf = g->XEnde();
+        s->YAnf = g->YEnde();
+        s->SetWAnf(g->WEnde());
+        s->PunkteBerechnen();
+        if (s->IstWeichengleis()) {
+          for (const auto& w : m.Weichen)
+            if (w->Nummer() == s->WeichenNr) {
+              w->VomAnfangBerechnen();
+              Von(w->Stammgleis());
+              Von(w->Zweiggleis());
+            }
+        }
+        if (s->KrGleis) {
+          for (const auto* liste : {&m.Kreuzungen, &m.EKWs, &m.DKWs})
+            for (const auto& k : *liste)
+              if (k->Nummer() == s->KrNr) {
+                k->VomAnfangBerechnen();
+                Von(k->KreuzungsgleisA());
+                Von(k->KreuzungsgleisB());
+              }
+        }
+      }
+      g = letzter;
+    }
+  }
+};
+
+struct Loesen {
+  TModul& m;
+  Menge geloest;
+
+  void Gleis(TGleis* g) {
+    if (g == nullptr || !geloest.insert(g).second) return;
+    const std::vector<TGleis*> gruppe = g->Verbund;
+    for (TGleis* t : gruppe) Entfernen(t->Verbund, g);
+    g->Verbund.clear();
+
+    std::vector<TGleis*> warteschlange;
+    Menge gegangen{g};
+    TGleis* akt = g;
+    while (!akt->Nachfolger.empty()) {
+      TGleis* s = akt->Nachfolger.front();
+      if (!gegangen.insert(s).second) break;  // a loop of tracks: walked once
+      if (s->IstWeichengleis()) {
+        if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis()) warteschlange.push_back(w->Zweiggleis());
+      }
+      if (s->KrGleis) {
+        if (TElement* k = m.KreuzungVon(*s))
+          for (TGleis* z : KreuzungsZweige(*k)) warteschlange.push_back(z);
+      }
+      const std::vector<TGleis*> sGruppe = s->Verbund;
+      for (TGleis* t : sGruppe) Entfernen(t->Verbund, s);
+      s->Verbund.clear();
+      geloest.insert(s);
+      akt = s;
+    }
+    for (TGleis* x : warteschlange) Gleis(x);
+  }
+};
+
+struct Aufbauen {
+  TModul& m;
+  Menge aufgebaut;
+
+  void Gleis(TGleis* g) {
+    if (g == nullptr || !aufgebaut.insert(g).second) return;
+    SichSelbstVoran(g);
+    std::vector<TGleis*> warteschlange;
+    Menge gegangen{g};
+    TGleis* akt = g;
+    while (true) {
+      if (akt->IstWeichengleis()) {
+        if (TElement* w = m.WeicheVon(*akt)) {
+          if (akt != w->Zweiggleis() && w->Zweiggleis()) warteschlange.push_back(w->Zweiggleis());
+          if (w->Zweiggleis() && w->Stammgleis()) VerbundVereinen(w->Zweiggleis(), w->Stammgleis());
+        }
+      }
+      if (akt->KrGleis) {
+        if (TElement* k = m.KreuzungVon(*akt)) {
+          const std::vector<TGleis*> zweige = KreuzungsZweige(*k);
+          if (!Enthaelt(zweige, akt))
+            for (TGleis* z : zweige) warteschlange.push_back(z);
+        }
+      }
+      if (akt->Nachfolger.empty()) break;
+      TGleis* n = akt->Nachfolger.front();
+      if (!gegangen.insert(n).second) break;  // a loop of tracks: walked once
+      SichSelbstVoran(n);
+      VerbundVereinen(akt, n);
+      akt = n;
+    }
+    for (auto it = warteschlange.rbegin(); it != warteschlange.rend(); ++it) {
+      VerbundVereinen(g, *it);
+      Gleis(*it);
+    }
+  }
+};
+
+}  // namespace
+
+void VerbundVereinen(TGleis* a, TGleis* b) {
+  if (a == nullptr || b == nullptr) return;
+  // Counted once at the start: the lists grow while they are walked.
+  for (std::size_t i = 0, n = a->Verbund.size(); i < n && i < a->Verbund.size(); ++i) {
+    TGleis* t = a->Verbund[i];
+    if (!Enthaelt(t->Verbund, b)) t->Verbund.push_back(b);
+  }
+  for (std::size_t i = 0, n = a->Verbund.size(); i < n && i < a->Verbund.size(); ++i) {
+    TGleis* t = a->Verbund[i];
+    if (t != b && !Enthaelt(b->Verbund, t)) b->Verbund.push_back(t);
+  }
+}
+
+void ZweigNachfolgerEntfernen(TModul& m) {
+  for (auto& t : m.Gleise) {
+    for (std::size_t i = t->Nachfolger.size(); i-- > 0;) {
+      if (i >= t->Nachfolger.size()) continue;
+      TGleis* s = t->Nachfolger[i];
+      if (!s->IstWeichengleis()) continue;
+      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis())
+        Entfernen(t->Nachfolger, w->Zweiggleis());
+    }
+  }
+}
+
+void ZweigNachfolgerSetzen(TModul& m) {
+  for (auto& t : m.Gleise) {
+    for (std::size_t i = 0, n = t->Nachfolger.size(); i < n; ++i) {
+      TGleis* s = t->Nachfolger[i];
+      if (!s->IstWeichengleis()) continue;
+      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis() && !Enthaelt(t->Nachfolger, w->Zweiggleis()))
+        t->Nachfolger.push_back(w->Zweiggleis());
+    }
+  }
+}
+
+void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b) {
+  ZweigNachfolgerEntfernen(m);
+  const std::vector<TGleis*> alte = a->Nachfolger;
+  b->Vorgaenger = a;
+  for (TGleis* s : alte) s->Vorgaenger = b;
+  a->Nachfolger.push_back(b);
+  for (TGleis* s : alte) {
+    b->Nachfolger.push_back(s);
+    Entfernen(a->Nachfolger, s);
+  }
+  ZweigNachfolgerSetzen(m);
+}
+
+void LageWeitergeben(TModul& m, TGleis* g) {
+  if (g == nullptr) return;
+  Weitergabe w{m, g, {}, {}};
+  w.Von(g);
+}
+
+void GleisLoesen(TModul& m, TGleis* g) {
+  ZweigNachfolgerEntfernen(m);
+  Loesen l{m, {}};
+  l.Gleis(g);
+  ZweigNachfolgerSetzen(m);
+}
+
+void VerbundAufbauen(TModul& m, TGleis* g) {
+  ZweigNachfolgerEntfernen(m);
+  Aufbauen a{m, {}};
+  a.Gleis(g);
+  ZweigNachfolgerSetzen(m);
+}
+
+TGleis* WeichenPartner(const TModul& m, const TGleis* g) {
+  TGleis* partner = nullptr;
+  for (const auto& t : m.Gleise)
+    if (t.get() != g && t->WeichenNr == g->WeichenNr) partner = t.get();
+  return partner;
+}
+
+void VerbundAufloesen(TModul& m, TGleis* g) {
+  const std::vector<TGleis*> gruppe = g->Verbund;
+  for (auto it = gruppe.rbegin(); it != gruppe.rend(); ++it) {
+    TGleis* a = *it;
+    // Both sides of the attachment go: the former predecessor forgets a as its successor.
+    if (a->Vorgaenger) Entfernen(a->Vorgaenger->Nachfolger, a);
+    a->Vorgaenger = nullptr;
+    a->Verbund.clear();
+    for (TGleis* s : a->Nachfolger)
+      if (s->Vorgaenger == a) s->Vorgaenger = nullptr;
+    a->Nachfolger.clear();
+    a->Verbund.push_back(a);
+    if (a->IstWeichengleis()) VerbundVereinen(a, WeichenPartner(m, a));
+    if (a->KrGleis) {
+      if (TElement* k = m.KreuzungVon(*a)) {
+        VerbundVereinen(a, k->Stammgleis());
+        VerbundVereinen(a, k->KreuzungsgleisA());
+        VerbundVereinen(a, k->KreuzungsgleisB());
+      }
+    }
+  }
+}
+
+TGleis* GleisTeilen(Anlage& an, TModul& m, TGleis* g, int i, double x, double y, double w) {
+  if (i < 0 || i + 1 >= static_cast<int>(g->Boegen.size())) return nullptr;
+  const std::int32_t nummer = an.NeueNummer(999'999);
+  TGleis* t = m.GleisAnhaengen();
+  t->Markiert = false;
+  t->Nummer = nummer;
+  t->XAnf = x;
+  t->YAnf = y;
+  t->SetWAnf(w);
+  for (std::size_t k = static_cast<std::size_t>(i) + 1; k < g->Boegen.size(); ++k) {
+    const TBogen& alt = *g->Boegen[k];
+    auto b = std::make_unique<TBogen>();
+    b->Name = alt.Name;
+    b->SetLaenge(alt.Laenge());
+    b->SetAnfRadius(alt.AnfRadius());
+    b->SetEndRadius(alt.EndRadius());
+    b->Farbe = alt.FarbeWert();
+    b->Eigen.GlsAbst = alt.GlsAbst();
+    b->Eigen.SwAbst = alt.SwAbst();
+    b->Eigen.SwBrt = alt.SwBrt();
+    b->Eigen.Spur = alt.Spur();
+    b->Eigen.SpurAussen = alt.SpurAussen();
+    b->Eigen.SwLen = alt.SwLen();
+    b->Eigen.TrBrt = alt.TrBrt();
+    t->BogenAnhaengen(std::move(b));
+  }
+  g->Boegen.resize(static_cast<std::size_t>(i) + 1);
+  if (g->AktBogen > i) g->AktBogen = i;
+  g->BogenVorgaengerNeu();
+  return t;
+}
+
+void GleisVerbinden(TGleis* g, TGleis* c) {
+  if (g->Modul && g->Modul->Anlage_) g->Modul->Anlage_->VerbindungenZeigen = true;
+  for (std::size_t i = 0, n = g->Verbund.size(); i < n && i < g->Verbund.size(); ++i)
+    VerbundVereinen(g->Verbund[i], c);
+  for (std::size_t i = 0, n = c->Verbund.size(); i < n && i < c->Verbund.size(); ++i)
+    VerbundVereinen(g, c->Verbund[i]);
+}
+
+Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c) {
+  if (m.Anlage_) m.Anlage_->VerbindungenZeigen = true;
+  if (c->Vorgaenger == g) return Anhaengen::Abgelehnt;
+  if (g == c || Enthaelt(c->Nachfolger, g) || c->Boegen.empty()) return Anhaengen::Ignoriert;
+  // G leaves its former predecessor, so that only C moves it from now on.
+  if (g->Vorgaenger) Entfernen(g->Vorgaenger->Nachfolger, g);
+  c->Nachfolger.push_back(g);
+  g->Vorgaenger = c;
+  g->XAnf = c->XEnde();
+  g->YAnf = c->YEnde();
+  g->SetWAnf(c->WEnde());
+  GleisVerbinden(g, c);
+  LageWeitergeben(m, c);
+  return Anhaengen::Verbunden;
+}
+
+void GleisLoesenBefehl(TModul& m, TGleis* c) {
+  std::vector<TGleis*> menge;
+  if (c->IstWeichengleis()) {
+    if (TElement* w = m.WeicheVon(*c)) menge = {w->Stammgleis(), w->Zweiggleis()};
+  } else if (c->KrGleis) {
+    if (TElement* k = m.KreuzungVon(*c)) menge = k->AlleGleise();
+  }
+  std::erase(menge, nullptr);
+  if (menge.empty()) menge = {c};
+  for (TGleis* x : menge) GleisLoesen(m, x);
+  for (TGleis* x : menge) {
+    VerbundAufbauen(m, x);
+    if (TGleis* p = x->Vorgaenger) {
+      Entfernen(p->Nachfolger, x);
+      x->Vorgaenger = nullptr;
+    }
+  }
+}
+
+bool BogenMitNachfolgerVerbinden(TGleis& g) {
+  const int i = g.AktBogen;
+  if (i < 0 || i + 1 >= static_cast<int>(g.Boegen.size())) return false;
+  TBogen& b = *g.Boegen[static_cast<std::size_t>(i)];
+  const TBogen& n = *g.Boegen[static_cast<std::size_t>(i) + 1];
+  b.SetLaenge(b.Laenge() + n.Laenge());
+  b.SetEndRadius(n.EndRadius());
+  g.Boegen.erase(g.Boegen.begin() + i + 1);
+  g.BogenVorgaengerNeu();
+  return true;
+}
+
+bool BogenMitVorgaengerTauschen(TGleis& g) {
+  const int i = g.AktBogen;
+  if (i < 1 || i >= static_cast<int>(g.Boegen.size())) return false;
+  TBogen& b = *g.Boegen[static_cast<std::size_t>(i)];
+  TBogen& p = *g.Boegen[static_cast<std::size_t>(i) - 1];
+  const double laenge = b.Laenge(), r1 = b.AnfRadius(), r2 = b.EndRadius();
+  b.SetLaenge(p.Laenge());
+  b.SetAnfRadius(p.AnfRadius());
+  b.SetEndRadius(p.EndRadius());
+  p.SetLaenge(laenge);
+  p.SetAnfRadius(r1);
+  p.SetEndRadius(r2);
+  std::swap(b.Name, p.Name);
+  return true;
+}
+
+}  // namespace trm

@@ -1,0 +1,55 @@
+// Track connections and link groups: tracks attached as successors follow their predecessor's
+// end, and tracks of one link group (`Verbund`) move together. All work on one module.
+#pragma once
+
+#include <cstdint>
+
+namespace trm {
+
+class Anlage;
+class TModul;
+class TGleis;
+
+/// Adds B to the group list of every member of A's group, and those members to B's list.
+void VerbundVereinen(TGleis* a, TGleis* b);
+/// Takes the branch tracks of turnouts out of the successor lists (only the main stays).
+void ZweigNachfolgerEntfernen(TModul& m);
+/// Puts the branch track of a turnout beside its main track into every successor list.
+void ZweigNachfolgerSetzen(TModul& m);
+/// Makes B the successor of A; A's former successors become B's.
+void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b);
+/// Moves every start attached downstream of G onto its predecessor's end, through turnouts
+/// and crossings. Each track is placed at most once, so loops of tracks end.
+void LageWeitergeben(TModul& m, TGleis* g);
+/// Takes G and its chain of first successors (with element branches) out of all groups.
+void GleisLoesen(TModul& m, TGleis* g);
+/// Rebuilds the groups along G's successor chain and through element tracks.
+void VerbundAufbauen(TModul& m, TGleis* g);
+/// Dissolves G's whole group: every member alone (with its element partners), unattached.
+void VerbundAufloesen(TModul& m, TGleis* g);
+/// The last other track of the module with the same turnout number, or none.
+TGleis* WeichenPartner(const TModul& m, const TGleis* g);
+/// Moves the segments after index i of G into a new track starting at (x, y) in direction w;
+/// the new track gets a free number below 1 000 000. Returns it (none when nothing follows i).
+TGleis* GleisTeilen(Anlage& a, TModul& m, TGleis* g, int i, double x, double y, double w);
+
+// The user's commands.
+
+/// "Gleis verbinden": joins the groups of G (current before the click) and C (clicked).
+void GleisVerbinden(TGleis* g, TGleis* c);
+
+/// Result of "Gleis als Nachfolger verbinden".
+enum class Anhaengen { Verbunden, Abgelehnt, Ignoriert };
+/// "Gleis als Nachfolger verbinden": attaches G behind C. Abgelehnt when C's predecessor is G
+/// (the refusal cursor shows); Ignoriert for G itself or an existing attachment.
+Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c);
+/// "Gleis lösen": releases C (or all tracks of its element) from groups and its predecessor.
+void GleisLoesenBefehl(TModul& m, TGleis* c);
+/// "Bogen mit Nachfolger verbinden": the current segment takes over the next one's length
+/// and end radius; false when there is no next segment.
+bool BogenMitNachfolgerVerbinden(TGleis& g);
+/// "Bogen mit Vorgänger tauschen": length, radii and name change places with the previous
+/// segment; false when there is none.
+bool BogenMitVorgaengerTauschen(TGleis& g);
+
+}  // namespace trm
