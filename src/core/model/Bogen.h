@@ -25,7 +25,7 @@ struct TSpurpunkt {
 using TSpurpunkte = std::vector<TSpurpunkt>;
 
 /// A segment of a track. Radii: positive turns left, negative right, infinity is straight.
-class TBogen {
+class TBogen : public EinstellungenLesen<TBogen> {
  public:
   explicit TBogen(TGleis* gleis = nullptr) : Gleis(gleis) {}
 
@@ -88,14 +88,7 @@ class TBogen {
   /// The next segment of the track, or none for the last.
   TBogen* Naechster() const;
 
-  // Resolved settings (segment, else track, module, layout).
-  double SwAbst() const { return Wert(&TEinstellungen::SwAbst); }
-  double SwBrt() const { return Wert(&TEinstellungen::SwBrt); }
-  double Spur() const { return Wert(&TEinstellungen::Spur); }
-  double SwLen() const { return Wert(&TEinstellungen::SwLen); }
-  double TrBrt() const { return Wert(&TEinstellungen::TrBrt); }
-  double GlsAbst() const { return Wert(&TEinstellungen::GlsAbst); }
-  double SpurAussen() const { return Wert(&TEinstellungen::SpurAussen); }
+  /// Resolved setting (segment, else track, module, layout); named getters via the base.
   double Wert(Einstellung e) const;
   /// Drawing colour: own colour, else the track's.
   std::int32_t FarbeWert() const;

@@ -25,4 +25,21 @@ using Einstellung = double TEinstellungen::*;
 /// Own value unless it is exactly -1, then the value of the level above.
 inline double Aufloesen(double eigen, double oben) { return eigen == NichtGesetzt ? oben : eigen; }
 
+/// Named resolving getters for a level whose `Wert(Einstellung)` resolves one setting.
+template <class Ebene>
+class EinstellungenLesen {
+ public:
+  double SwAbst() const { return Ebene_().Wert(&TEinstellungen::SwAbst); }
+  double SwBrt() const { return Ebene_().Wert(&TEinstellungen::SwBrt); }
+  double Spur() const { return Ebene_().Wert(&TEinstellungen::Spur); }
+  double SwLen() const { return Ebene_().Wert(&TEinstellungen::SwLen); }
+  double TrBrt() const { return Ebene_().Wert(&TEinstellungen::TrBrt); }
+  double GlsAbst() const { return Ebene_().Wert(&TEinstellungen::GlsAbst); }
+  double SpurAussen() const { return Ebene_().Wert(&TEinstellungen::SpurAussen); }
+  double MaxKruemmung() const { return Ebene_().Wert(&TEinstellungen::MaxKruemmung); }
+
+ private:
+  const Ebene& Ebene_() const { return static_cast<const Ebene&>(*this); }
+};
+
 }  // namespace trm

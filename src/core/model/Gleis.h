@@ -16,7 +16,7 @@ namespace trm {
 class TModul;
 
 /// A track. Owns its segments; Verbund, Nachfolger and Vorgaenger are references.
-class TGleis {
+class TGleis : public EinstellungenLesen<TGleis> {
  public:
   explicit TGleis(TModul* modul = nullptr) : Modul(modul) { Verbund.push_back(this); }
   TGleis(const TGleis&) = delete;
@@ -55,16 +55,8 @@ class TGleis {
   double ZEnde() const;
   double WEnde() const;
 
-  // Resolved settings (track, else module, else layout).
+  /// Resolved setting (track, else module, else layout); named getters via the base.
   double Wert(Einstellung e) const;
-  double SwAbst() const { return Wert(&TEinstellungen::SwAbst); }
-  double SwBrt() const { return Wert(&TEinstellungen::SwBrt); }
-  double Spur() const { return Wert(&TEinstellungen::Spur); }
-  double SwLen() const { return Wert(&TEinstellungen::SwLen); }
-  double TrBrt() const { return Wert(&TEinstellungen::TrBrt); }
-  double GlsAbst() const { return Wert(&TEinstellungen::GlsAbst); }
-  double SpurAussen() const { return Wert(&TEinstellungen::SpurAussen); }
-  double MaxKruemmung() const { return Wert(&TEinstellungen::MaxKruemmung); }
 
   bool IstWeichengleis() const { return GlsTyp.size() > 0 && GlsTyp[0] == '1'; }
   void SetWeichengleis(bool w);

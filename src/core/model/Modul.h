@@ -16,7 +16,7 @@ namespace trm {
 class Anlage;
 
 /// A module. Owns its tracks (including those that belong to special elements).
-class TModul {
+class TModul : public EinstellungenLesen<TModul> {
  public:
   explicit TModul(Anlage* anlage = nullptr) : Anlage_(anlage) {}
   TModul(const TModul&) = delete;
@@ -38,16 +38,8 @@ class TModul {
   std::array<bool, 4> EndMarke{};
   Anlage* Anlage_ = nullptr;  ///< the layout that holds the module
 
-  // Resolved settings (module, else layout).
+  /// Resolved setting (module, else layout); named getters via the base.
   double Wert(Einstellung e) const;
-  double SwAbst() const { return Wert(&TEinstellungen::SwAbst); }
-  double SwBrt() const { return Wert(&TEinstellungen::SwBrt); }
-  double Spur() const { return Wert(&TEinstellungen::Spur); }
-  double SwLen() const { return Wert(&TEinstellungen::SwLen); }
-  double TrBrt() const { return Wert(&TEinstellungen::TrBrt); }
-  double GlsAbst() const { return Wert(&TEinstellungen::GlsAbst); }
-  double SpurAussen() const { return Wert(&TEinstellungen::SpurAussen); }
-  double MaxKruemmung() const { return Wert(&TEinstellungen::MaxKruemmung); }
   /// Background colour of the drawing: own, else the layout's.
   std::int32_t HintergrundFarbe() const;
 
