@@ -12,6 +12,10 @@
 #include "core/model/Neuberechnung.h"
 #include "core/model/Textdatei.h"
 
+#ifdef TRM_MIT_BILD
+#include "Render.h"
+#endif
+
 namespace {
 
 constexpr const char* kHilfe =
@@ -23,6 +27,9 @@ constexpr const char* kHilfe =
     "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung\n"
     "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
     "                         Nachfolger und Verbund (Nummern mit Komma getrennt)\n"
+    "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
+    "                         zeichnet ein Modul (N ab 0; sonst das aktuelle) wie der\n"
+    "                         Bildschirm als BILD (.png oder .bmp)\n"
     "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
     "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
 
@@ -122,12 +129,25 @@ int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
   std::string daten;
   std::vector<std::string> rest;
+  int modul = -1;
+  double massstab = 0;
   for (std::size_t i = 0; i < args.size(); ++i) {
-    if (args[i] == "--data") {
-      if (i + 1 >= args.size()) {
-        std::cerr << kHilfe;
+    const bool mitWert = args[i] == "--data" || args[i] == "--module" || args[i] == "--mm-per-pixel";
+    if (mitWert && i + 1 >= args.size()) {
+      std::cerr << kHilfe;
+      return 2;
+    }
+    if (args[i] == "--module" || args[i] == "--mm-per-pixel") {
+      const std::string& wert = args[++i];
+      char* ende = nullptr;
+      const double zahl = std::strtod(wert.c_str(), &ende);
+      if (ende == wert.c_str() || *ende != '\0' || !(zahl >= 0) || (args[i - 1] == "--mm-per-pixel" && zahl == 0)) {
+        std::cerr << "Ungültiger Wert '" << wert << "' für " << args[i - 1] << '\n';
         return 2;
       }
+      if (args[i - 1] == "--module") modul = static_cast<int>(zahl);
+      else massstab = zahl;
+    } else if (args[i] == "--data") {
       daten = args[++i];
     } else if (args[i] == "--help" || args[i] == "-h") {
       std::cout << kHilfe;
@@ -146,9 +166,9 @@ int main(int argc, char** argv) {
   }
   const std::string datenpfad = trm::MitTrenner(daten);
   const std::string& befehl = rest[0];
-  const std::size_t noetig = befehl == "roundtrip" ? 3 : 2;
+  const std::size_t noetig = (befehl == "roundtrip" || befehl == "render") ? 3 : 2;
   if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points" &&
-       befehl != "links") ||
+       befehl != "links" && befehl != "render") ||
       rest.size() != noetig) {
     std::cerr << kHilfe;
     return 2;
@@ -159,6 +179,14 @@ int main(int argc, char** argv) {
     if (befehl == "geometry") return Geometrie(*anlage);
     if (befehl == "points") return Punkte(*anlage);
     if (befehl == "links") return Verbindungen(*anlage);
+    if (befehl == "render") {
+#ifdef TRM_MIT_BILD
+      return trm::cli::Render(*anlage, modul, massstab, rest[2]);
+#else
+      std::cerr << "Dieses Programm wurde ohne Qt gebaut und kann nicht zeichnen.\n";
+      return 2;
+#endif
+    }
     AllesBerechnen(*anlage);
     trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*anlage));
     return 0;

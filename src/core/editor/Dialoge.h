@@ -17,6 +17,8 @@ class Dialoge {
   virtual Antwort Frage(const std::string& text, bool mitAbbrechen) = 0;
   /// An error message with an OK button.
   virtual void Fehler(const std::string& text) = 0;
+  /// A warning with a Cancel button.
+  virtual void Warnung(const std::string& text) { Fehler(text); }
   /// An information message with an OK button.
   virtual void Information(const std::string& text) = 0;
   /// The open dialog; filter in the form "Beschreibung (*.ext)|*.ext". None when cancelled.

@@ -51,6 +51,8 @@ class Anlage {
   bool Geaendert = false;
   std::unordered_set<std::string> IDListe;  ///< numbers handed out since open or new
   bool VerbindungenZeigen = false;  ///< draw the lines of the link groups
+  bool TrasseZeichnen = false;      ///< draw the track-bed edges of ordinary tracks
+  bool HoehenZeigen = false;        ///< draw the height values
   std::int32_t GitterFarbe = 0x808080;
   std::int32_t BeschrFarbe = 0x000000;
 

@@ -112,6 +112,7 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
     TModul* m = a.ModulAnhaengen();
     a.ModulWaehlen(static_cast<int>(a.Module.size()) - 1);
     ModulLesen(*m, z, i);
+    m->GleisWaehlen(0);  // one marked track in every module
     for (const auto& g : m->Gleise)
       for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
     if (schwellen > kMaxSchwellenAnlage)

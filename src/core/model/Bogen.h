@@ -49,6 +49,8 @@ class TBogen : public EinstellungenLesen<TBogen> {
   bool Berechnet = false;  ///< points have been computed at least once
 
   bool DistAnf = false, DistEnde = false;
+  /// Distance points of the last drawing (position and direction) for the alignment search.
+  std::vector<TSpurpunkt> DistPunkte;
   bool OptiAnf = false, OptiEnde = false;
 
   /// Start values as read from the file; kept, never used for geometry.

@@ -76,6 +76,17 @@ std::string RealText(double x) {
   return out;
 }
 
+std::string FestText(double x, int stellen) {
+  if (!std::isfinite(x)) return RealText(x);
+  char buf[400];
+  const auto erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, stellen);
+  std::string s(buf, erg.ptr);
+  for (char& c : s)
+    if (c == '.') c = ',';
+  if (s[0] == '-' && s.find_first_not_of("-0,") == std::string::npos) s.erase(0, 1);  // no "-0,000"
+  return s;
+}
+
 std::string IntText(std::int64_t n) { return std::to_string(n); }
 
 std::string BoolText(bool b) { return b ? "-1" : "0"; }

@@ -18,6 +18,10 @@ std::string IntText(std::int64_t n);
 /// Boolean as "-1" (true) or "0" (false).
 std::string BoolText(bool b);
 
+/// Fixed-point text with the given number of decimals and a decimal comma ("12,500"), as the
+/// windows show numbers.
+std::string FestText(double x, int stellen = 3);
+
 /// Reads a real with decimal comma. Surrounding spaces are allowed; a decimal point, letters,
 /// an empty text or a value that is not finite throw LeseFehler naming the text.
 double TextReal(std::string_view text);

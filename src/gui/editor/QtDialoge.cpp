@@ -29,6 +29,10 @@ Antwort QtDialoge::Frage(const std::string& text, bool mitAbbrechen) {
 
 void QtDialoge::Fehler(const std::string& text) { QMessageBox::critical(eltern_, kTitel, Q(text)); }
 
+void QtDialoge::Warnung(const std::string& text) {
+  QMessageBox::warning(eltern_, kTitel, Q(text), QMessageBox::Cancel);
+}
+
 void QtDialoge::Information(const std::string& text) {
   QMessageBox::information(eltern_, kTitel, Q(text));
 }

@@ -13,6 +13,7 @@ class QtDialoge : public Dialoge {
   explicit QtDialoge(QWidget* eltern) : eltern_(eltern) {}
   Antwort Frage(const std::string& text, bool mitAbbrechen) override;
   void Fehler(const std::string& text) override;
+  void Warnung(const std::string& text) override;
   void Information(const std::string& text) override;
   std::optional<std::string> OeffnenDialog(const std::string& filter) override;
   std::optional<std::string> SpeichernDialog(const std::string& filter, const std::string& vorschlag,

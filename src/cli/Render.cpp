@@ -1,0 +1,49 @@
+// The "render" command over the Qt canvas, on the offscreen platform.
+#include "Render.h"
+
+#include <QGuiApplication>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+
+#include "core/editor/Zoom.h"
+#include "core/model/Anlage.h"
+#include "core/model/Neuberechnung.h"
+#include "gui/render/Bildexport.h"
+
+namespace trm::cli {
+
+int Render(Anlage& a, int modul, double mmProPixel, const std::string& ziel) {
+  if (modul < 0) modul = a.AktModul;
+  if (modul >= static_cast<int>(a.Module.size())) {
+    std::cerr << "Das Modul " << modul << " gibt es nicht; die Anlage hat " << a.Module.size()
+              << " Module.\n";
+    return 2;
+  }
+  // Fonts need a GUI application; no display is needed for painting into an image.
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  static int argc = 1;
+  static char name[] = "trassomatic-cli";
+  static char* argv[] = {name, nullptr};
+  std::unique_ptr<QGuiApplication> app;
+  if (QGuiApplication::instance() == nullptr) app = std::make_unique<QGuiApplication>(argc, argv);
+
+  a.ModulWaehlen(modul);
+  TModul& m = *a.Module[static_cast<std::size_t>(modul)];
+  if (mmProPixel > 0) m.MmProPixel = mmProPixel;
+  ModulBerechnen(m);
+  ModulBerechnen(m);
+  const QImage bild = gui::ModulBild(a, m);
+  if (bild.isNull()) {
+    std::cerr << MeldungMassstab << '\n';
+    return 1;
+  }
+  const QString pfad = gui::BildPfad(QString::fromStdString(ziel));
+  if (!gui::BildSpeichern(bild, pfad)) {
+    std::cerr << "Die Datei \"" << pfad.toStdString() << "\" konnte nicht gespeichert werden.\n";
+    return 1;
+  }
+  return 0;
+}
+
+}  // namespace trm::cli

@@ -1,0 +1,216 @@
+// Tracks and segments on the canvas, in the order and colours of the screen drawing.
+#include "core/render/GleisZeichnen.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/model/Anlage.h"
+#include "core/model/Zahlformat.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Farben.h"
+
+namespace trm {
+
+namespace {
+
+std::int32_t Segmentfarbe(const TBogen& b) { return b.Markiert ? farbe::Rot : b.FarbeWert(); }
+
+/// The widest thing drawn across a track: for culling and marker sizes.
+double Breiteste(const TBogen& b) { return std::max({b.Spur(), b.SwLen(), b.TrBrt(), b.SpurAussen()}); }
+
+bool BogenSichtbar(const TBogen& b, const TAnsicht& v) {
+  if (b.Spurpunkte.empty()) return false;
+  double x0 = b.Spurpunkte[0].x, x1 = x0, y0 = b.Spurpunkte[0].y, y1 = y0;
+  for (const auto& p : b.Spurpunkte) {
+    x0 = std::min(x0, p.x);
+    x1 = std::max(x1, p.x);
+    y0 = std::min(y0, p.y);
+    y1 = std::max(y1, p.y);
+  }
+  const double rand = std::max(Breiteste(b), b.GlsAbst()) + 2.0;
+  return v.Sichtbar(x0 - rand, y0 - rand, x1 + rand, y1 + rand);
+}
+
+/// A point shifted across the direction w by d (positive: to the left).
+TPunkt Quer(double x, double y, double w, double d) { return {x - std::sin(w) * d, y + std::cos(w) * d}; }
+
+void Trasse(const TBogen& b, Canvas& c, const TAnsicht& v) {
+  const double h = b.TrBrt() / 2;
+  const std::int32_t f = Segmentfarbe(b);
+  for (const auto& p : b.Spurpunkte) {
+    c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, h)), f);
+    c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, -h)), f);
+  }
+}
+
+void Schienen(const TBogen& b, Canvas& c, const TAnsicht& v) {
+  const double h = b.Spur() / 2;
+  c.SetStift({Segmentfarbe(b), false});
+  const auto& pk = b.Spurpunkte;
+  for (std::size_t i = 0; i + 1 < pk.size(); ++i) {
+    c.Linie(v.Pixel(Quer(pk[i].x, pk[i].y, pk[i].w, -h)), v.Pixel(Quer(pk[i + 1].x, pk[i + 1].y, pk[i + 1].w, -h)));
+    c.Linie(v.Pixel(Quer(pk[i].x, pk[i].y, pk[i].w, h)), v.Pixel(Quer(pk[i + 1].x, pk[i + 1].y, pk[i + 1].w, h)));
+  }
+}
+
+void Schwellen(const TBogen& b, Canvas& c, const TAnsicht& v) {
+  const double l = b.SwLen() / 2, w = b.SwBrt() / 2;
+  c.SetPinsel({farbe::Weiss, true});
+  const auto& pk = b.Spurpunkte;
+  for (std::size_t i = 1; i + 1 < pk.size(); ++i) {
+    const double s = std::sin(pk[i].w), k = std::cos(pk[i].w), x = pk[i].x, y = pk[i].y;
+    c.Polygon({v.Pixel(x - s * l + k * w, y + k * l + s * w), v.Pixel(x + s * l + k * w, y - k * l + s * w),
+               v.Pixel(x + s * l - k * w, y - k * l - s * w), v.Pixel(x - s * l - k * w, y + k * l - s * w)});
+  }
+}
+
+void Mittelband(const Anlage& a, const TBogen& b, Canvas& c, const TAnsicht& v) {
+  const double h = 5.0 / a.StdMmProPixel;
+  const std::int32_t f = Segmentfarbe(b);
+  c.SetStift({f, false});
+  c.SetPinsel({f, false});
+  const auto& pk = b.Spurpunkte;
+  for (std::size_t i = 0; i + 1 < pk.size(); ++i) {
+    const auto& p = pk[i];
+    const auto& q = pk[i + 1];
+    c.Polygon({v.Pixel(Quer(p.x, p.y, p.w, h)), v.Pixel(Quer(q.x, q.y, q.w, h)), v.Pixel(Quer(q.x, q.y, q.w, -h)),
+               v.Pixel(Quer(p.x, p.y, p.w, -h))});
+  }
+  c.SetPinsel({f, true});
+}
+
+void Mittellinie(const TBogen& b, Canvas& c, const TAnsicht& v) {
+  c.SetStift({farbe::Cyan, false});
+  const auto& pk = b.Spurpunkte;
+  for (std::size_t i = 0; i + 1 < pk.size(); ++i) c.Linie(v.Pixel(pk[i].x, pk[i].y), v.Pixel(pk[i + 1].x, pk[i + 1].y));
+}
+
+void Kreis(Canvas& c, PixelPunkt m, std::int32_t r) { c.Ellipse(m.x - r, m.y - r, m.x + r, m.y + r); }
+
+/// The parallel-track distance points at the start and end, kept for the alignment search.
+void AbstandspunkteBerechnen(TBogen& b) {
+  const double d = b.GlsAbst();
+  b.DistPunkte.clear();
+  auto paar = [&](double x, double y, double w) {
+    b.DistPunkte.push_back({x + std::sin(w) * d, y - std::cos(w) * d, 0, w, 0});
+    b.DistPunkte.push_back({x - std::sin(w) * d, y + std::cos(w) * d, 0, w, 0});
+  };
+  if (b.DistAnf) paar(b.XAnf(), b.YAnf(), b.WAnf());
+  if (b.DistEnde) paar(b.XEnde, b.YEnde, b.WEnde);
+}
+
+void Abstandspunkte(const TBogen& b, Canvas& c, const TAnsicht& v) {
+  const std::int32_t f = Segmentfarbe(b);
+  c.SetStift({f, false});
+  c.SetPinsel({f, false});
+  for (const auto& p : b.DistPunkte) Kreis(c, v.Pixel(p.x, p.y), 2);
+  c.SetPinsel({f, true});
+}
+
+void Anfangsmarke(TGleis& g, Canvas& c, const TAnsicht& v, bool zeichnen) {
+  const double s = g.Spur(), w = g.WAnf(), x = g.XAnf, y = g.YAnf;
+  const TPunkt vor{s * std::cos(w), s * std::sin(w)};
+  const TPunkt quer{-std::sin(w) * s / 2, std::cos(w) * s / 2};
+  g.AnfP = {{x + vor.x + quer.x, y + vor.y + quer.y},
+            {x + vor.x - quer.x, y + vor.y - quer.y},
+            {x - quer.x, y - quer.y},
+            {x + quer.x, y + quer.y}};
+  if (!zeichnen) return;
+  const std::int32_t stift = g.Markiert ? farbe::Rot : g.Farbe;
+  c.SetPinsel({g.DSGleis ? farbe::Violett : farbe::Cyan, false});
+  c.SetStift({stift, false});
+  c.Polygon({v.Pixel(g.AnfP[0]), v.Pixel(g.AnfP[1]), v.Pixel(g.AnfP[2]), v.Pixel(g.AnfP[3])});
+  const double b = g.TrBrt() / 2;
+  c.Linie(v.Pixel(Quer(x, y, w, b)), v.Pixel(Quer(x, y, w, -b)));
+  c.SetStift({farbe::Schwarz, false});
+  c.SetPinsel({farbe::Weiss, true});
+}
+
+void Endmarke(const TGleis& g, Canvas& c, const TAnsicht& v) {
+  const double w = std::max({g.Spur(), g.SwLen(), g.TrBrt()}) / 2;
+  const double xe = g.XEnde(), ye = g.YEnde(), te = g.WEnde();
+  if (!v.Sichtbar(xe - w, ye - w, xe + w, ye + w)) return;
+  c.SetStift({g.Markiert ? farbe::Rot : g.Farbe, false});
+  c.Linie(v.Pixel(Quer(xe, ye, te, w)), v.Pixel(Quer(xe, ye, te, -w)));
+}
+
+}  // namespace
+
+void BogenZeichnen(const Anlage& a, TBogen& b, Canvas& c, const TAnsicht& v) {
+  const TGleis* g = b.Gleis;
+  const bool gewoehnlich = g && g->IstGewoehnlich();
+  // The distance points are needed by the alignment search even when they are off screen.
+  if (b.DistAnf || b.DistEnde) AbstandspunkteBerechnen(b);
+  if (!BogenSichtbar(b, v)) return;
+  if (gewoehnlich && a.TrasseZeichnen) Trasse(b, c, v);
+  switch (a.Option(5)) {
+    case '1':
+      Schienen(b, c, v);
+      break;
+    case '2':
+      Mittelband(a, b, c, v);
+      break;
+    default:
+      Schienen(b, c, v);
+      if (gewoehnlich) Schwellen(b, c, v);
+      break;
+  }
+  if (b.DistAnf || b.DistEnde) Abstandspunkte(b, c, v);
+  if (!b.Starr) Mittellinie(b, c, v);
+}
+
+void GleisZeichnen(const Anlage& a, TGleis& g, Canvas& c, const TAnsicht& v) {
+  for (auto& b : g.Boegen) BogenZeichnen(a, *b, c, v);
+  if (g.Boegen.empty()) return;
+  if (g.IstGewoehnlich()) {
+    // Drawn after the last segment: the same picture as a marker after every segment.
+    const double r = std::max(g.Spur(), g.TrBrt()) + 2;
+    Anfangsmarke(g, c, v, v.Sichtbar(g.XAnf - r, g.YAnf - r, g.XAnf + r, g.YAnf + r));
+  }
+  if (g.IstGewoehnlich() && g.Boegen.back()->Berechnet) Endmarke(g, c, v);
+}
+
+void StossMarkeZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
+  const TGleis* g = b.Gleis;
+  const double s = b.Spur();
+  const double xe = b.XEnde, ye = b.YEnde, te = b.WEnde;
+  if (!v.Sichtbar(xe - 2 * s, ye - 2 * s, xe + 2 * s, ye + 2 * s)) return;
+  const bool letzter = g && !g->Boegen.empty() && g->Boegen.back().get() == &b;
+  c.SetStift({farbe::Schwarz, false});
+  if (!letzter) {
+    c.SetPinsel({farbe::Cyan, false});
+    const auto r = static_cast<std::int32_t>(RundenGerade(0.5 * s / v.MmProPixel()));
+    Kreis(c, v.Pixel(xe, ye), r);
+  } else {
+    c.SetPinsel({g->DSGleis ? farbe::Violett : farbe::Cyan, false});
+    const double k = std::cos(te), n = std::sin(te);
+    c.Polygon({v.Pixel(xe, ye), v.Pixel(xe - k * s - n * s / 2, ye - n * s + k * s / 2),
+               v.Pixel(xe - k * s + n * s / 2, ye - n * s - k * s / 2)});
+  }
+  c.SetPinsel({farbe::Weiss, true});
+}
+
+void OptiAnfangZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
+  const double w = std::max({b.Spur(), b.SwLen(), b.TrBrt()}) / 2;
+  const double x = b.XAnf(), y = b.YAnf(), t = b.WAnf();
+  const TPunkt quer{-std::sin(t) * w, std::cos(t) * w};
+  const TPunkt vor{std::cos(t) * 2 * w / 3, std::sin(t) * 2 * w / 3};
+  const TPunkt A{x + quer.x, y + quer.y}, B{x - quer.x, y - quer.y}, C{x + vor.x, y + vor.y};
+  c.SetStift({farbe::Schwarz, false});
+  c.SetPinsel({farbe::Cyan, false});
+  c.Polygon({v.Pixel(A), v.Pixel(B), v.Pixel(B.x + vor.x, B.y + vor.y), v.Pixel(A.x + vor.x, A.y + vor.y)});
+  c.Polygon({v.Pixel(A), v.Pixel(B), v.Pixel(C)});
+  c.SetStift({Segmentfarbe(b), false});
+  c.SetPinsel({farbe::Weiss, true});
+}
+
+void OptiEndeZeichnen(TBogen& b, double a, Canvas& c, const TAnsicht& v) {
+  const double s = a * std::sqrt(3.0) / 2;
+  const double xe = b.XEnde, ye = b.YEnde, t = b.WEnde;
+  const TPunkt M{xe - s * std::cos(t), ye - s * std::sin(t)};
+  const TPunkt q{a / 2 * std::sin(t), -a / 2 * std::cos(t)};
+  c.Polygon({v.Pixel(M.x + q.x, M.y + q.y), v.Pixel(M.x - q.x, M.y - q.y), v.Pixel(xe, ye)});
+  c.Linie(v.Pixel(xe, ye), v.Pixel(M));
+}
+
+}  // namespace trm

@@ -1,0 +1,142 @@
+// Painting of the visible part of the module, scroll bars and zoom.
+#include "gui/editor/TZeichenflaeche.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+
+#include "core/editor/Zoom.h"
+#include "core/model/Neuberechnung.h"
+#include "core/render/Ansicht.h"
+#include "core/render/ModulZeichnen.h"
+#include "gui/render/QtCanvas.h"
+
+namespace trm::gui {
+
+TZeichenflaeche::TZeichenflaeche(Dokument& dokument, Dialoge& dialoge, QWidget* eltern)
+    : QAbstractScrollArea(eltern), dokument_(dokument), dialoge_(dialoge) {
+  setObjectName(QStringLiteral("Zeichenflaeche"));
+  viewport()->setAutoFillBackground(false);
+  setFrameShape(QFrame::StyledPanel);
+  BalkenAnpassen();
+}
+
+QSize TZeichenflaeche::Zeichnungsgroesse() const {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m || !(m->MmProPixel > 0)) return {};
+  return {static_cast<int>(TAnsicht::ZeichnungBreite(*m)), static_cast<int>(TAnsicht::ZeichnungHoehe(*m))};
+}
+
+QPoint TZeichenflaeche::Ursprung() const {
+  const QSize z = Zeichnungsgroesse();
+  return {static_cast<int>(Platzierung(viewport()->width(), z.width(), horizontalScrollBar()->value())),
+          static_cast<int>(Platzierung(viewport()->height(), z.height(), verticalScrollBar()->value()))};
+}
+
+void TZeichenflaeche::BalkenAnpassen() {
+  const QSize z = Zeichnungsgroesse();
+  const QSize v = viewport()->size();
+  auto setzen = [](QScrollBar* balken, std::int64_t bereich, int sichtbar) {
+    balken->setPageStep(sichtbar);
+    balken->setSingleStep(20);
+    balken->setRange(0, static_cast<int>(std::max<std::int64_t>(0, bereich - sichtbar)));
+  };
+  setzen(horizontalScrollBar(), Scrollbereich(z.width()), v.width());
+  setzen(verticalScrollBar(), Scrollbereich(z.height()), v.height());
+}
+
+void TZeichenflaeche::Neuzeichnen() {
+  if (TModul* m = dokument_.anlage().AktuellesModul()) ModulBerechnen(*m);
+  BalkenAnpassen();
+  viewport()->update();
+}
+
+void TZeichenflaeche::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  painter.fillRect(viewport()->rect(), palette().color(QPalette::Window));
+  Anlage& a = dokument_.anlage();
+  TModul* m = a.AktuellesModul();
+  const QSize z = Zeichnungsgroesse();
+  if (!m || z.isEmpty()) return;
+  const QPoint o = Ursprung();
+  // The visible part of the drawing, in drawing pixels.
+  const QRect sichtbar = QRect(QPoint(0, 0), z).intersected(viewport()->rect().translated(-o));
+  if (sichtbar.isEmpty()) return;
+  painter.translate(o + sichtbar.topLeft());
+  painter.setClipRect(QRect(QPoint(0, 0), sichtbar.size()));
+  QtCanvas c(painter, sichtbar.width(), sichtbar.height());
+  const TAnsicht ansicht(m->MmProPixel, m->Hoehe, sichtbar.x(), sichtbar.y(), sichtbar.width(), sichtbar.height());
+  ModulMalen(a, *m, c, ansicht);
+}
+
+void TZeichenflaeche::resizeEvent(QResizeEvent* e) {
+  QAbstractScrollArea::resizeEvent(e);
+  BalkenAnpassen();
+}
+
+void TZeichenflaeche::scrollContentsBy(int, int) { viewport()->update(); }
+
+bool TZeichenflaeche::MassstabSetzen(double mmProPixel) {
+  TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m) return false;
+  if (!MassstabDarstellbar(m->Breite, m->Hoehe, mmProPixel)) {
+    dialoge_.Warnung(MeldungMassstab);
+    emit MassstabGeaendert();  // the field shows the kept scale again
+    return false;
+  }
+  m->MmProPixel = mmProPixel;
+  Neuzeichnen();
+  emit MassstabGeaendert();
+  return true;
+}
+
+bool TZeichenflaeche::ZoomSetzen(std::int64_t feldwert) {
+  const auto neu = MassstabAusZoomfeld(feldwert);
+  if (!neu) {
+    dialoge_.Warnung(MeldungMassstab);
+    emit MassstabGeaendert();
+    return false;
+  }
+  return MassstabSetzen(*neu);
+}
+
+bool TZeichenflaeche::Vergroessern() {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m) return false;
+  return ZoomSetzen(ZoomfeldWert(m->MmProPixel) - 1);
+}
+
+void TZeichenflaeche::Verkleinern() {
+  if (const TModul* m = dokument_.anlage().AktuellesModul()) MassstabSetzen(trm::Verkleinern(m->MmProPixel));
+}
+
+void TZeichenflaeche::AnsFensterAnpassen() {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m) return;
+  const QSize z = Zeichnungsgroesse();
+  MassstabSetzen(trm::AnsFensterAnpassen(m->MmProPixel, z.width(), z.height(), viewport()->width(),
+                                         viewport()->height()));
+}
+
+void TZeichenflaeche::LupenKlick(QPoint position, Maustaste taste) {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m) return;
+  const double alt = m->MmProPixel;
+  const QPoint p = position - Ursprung();  // clicked pixel in the drawing
+  if (!MassstabSetzen(LupenMassstab(alt, taste))) return;
+  const double neu = dokument_.anlage().AktuellesModul()->MmProPixel;
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* v = verticalScrollBar();
+  if (h->maximum() > 0) h->setValue(h->value() + static_cast<int>(LupenVerschiebung(p.x(), alt, neu)));
+  if (v->maximum() > 0) v->setValue(v->value() + static_cast<int>(LupenVerschiebung(p.y(), alt, neu)));
+}
+
+void TZeichenflaeche::mousePressEvent(QMouseEvent* e) {
+  if (!lupe_) return QAbstractScrollArea::mousePressEvent(e);
+  const Maustaste taste = e->button() == Qt::LeftButton    ? Maustaste::Links
+                          : e->button() == Qt::RightButton ? Maustaste::Rechts
+                                                           : Maustaste::Mitte;
+  LupenKlick(e->position().toPoint(), taste);
+}
+
+}  // namespace trm::gui

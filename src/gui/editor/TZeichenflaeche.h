@@ -1,0 +1,60 @@
+// The drawing area: the current module in a scroll box. Paints only the visible part, through
+// the same drawing code as the bitmap export; zoom, fit to window and the magnifier.
+#pragma once
+
+#include <QAbstractScrollArea>
+
+#include "core/editor/Dialoge.h"
+#include "core/editor/Dokument.h"
+#include "core/editor/Zoom.h"
+
+namespace trm::gui {
+
+/// Shows the current module of a document.
+class TZeichenflaeche : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  TZeichenflaeche(Dokument& dokument, Dialoge& dialoge, QWidget* eltern = nullptr);
+
+  /// A redraw: recomputes the current module, then repaints.
+  void Neuzeichnen();
+  /// Sets the scale from a zoom field value; shows "Maßstab nicht darstellbar" and keeps the
+  /// old scale when the value cannot be shown. True when the scale was set.
+  bool ZoomSetzen(std::int64_t feldwert);
+  /// Zoom in: one step of the zoom field less.
+  bool Vergroessern();
+  /// Zoom out: 0.1 mm per pixel more.
+  void Verkleinern();
+  /// Scale so that the drawing fits the visible area.
+  void AnsFensterAnpassen();
+  /// Magnifier mode: the next clicks zoom about the clicked point.
+  void SetLupe(bool an) { lupe_ = an; }
+  bool Lupe() const { return lupe_; }
+  /// A magnifier click at a viewport position.
+  void LupenKlick(QPoint position, Maustaste taste);
+
+  /// Left and top edge of the drawing in the viewport (the scroll box placement).
+  QPoint Ursprung() const;
+  /// Size of the drawing in pixels.
+  QSize Zeichnungsgroesse() const;
+
+ signals:
+  /// The scale of the current module changed (the zoom field shows it).
+  void MassstabGeaendert();
+
+ protected:
+  void paintEvent(QPaintEvent* e) override;
+  void resizeEvent(QResizeEvent* e) override;
+  void scrollContentsBy(int dx, int dy) override;
+  void mousePressEvent(QMouseEvent* e) override;
+
+ private:
+  bool MassstabSetzen(double mmProPixel);
+  void BalkenAnpassen();
+
+  Dokument& dokument_;
+  Dialoge& dialoge_;
+  bool lupe_ = false;
+};
+
+}  // namespace trm::gui
