@@ -153,6 +153,10 @@ void TBogen::PunkteBerechnen() {
   const double rv = ausrunden_ ? Vertikalradius() : 0.0;
 
   double x = XAnf(), y = YAnf(), z = ZAnf(), w = WAnf();
+  // A straight keeps its direction; an arc's regular step is the same for every sleeper.
+  const double cosGerade = gerade ? std::cos(w) : 0.0, sinGerade = gerade ? std::sin(w) : 0.0;
+  const double dwSchwelle = s / r1;
+  const double sehneSchwelle = r1 * std::sin(dwSchwelle) / std::sin((Pi - dwSchwelle) / 2.0);
   double psi = hatVorgaenger ? Vorgaenger->Neigungswinkel() : 0.0;
   double u = 0;
 
@@ -179,11 +183,12 @@ void TBogen::PunkteBerechnen() {
       w = k.wGrad * Pi / 180.0;
       u += h;
     } else if (gerade) {
-      x += h * std::cos(w);
-      y += h * std::sin(w);
+      x += h * cosGerade;
+      y += h * sinGerade;
     } else {
-      const double dw = h / r1;
-      const double c = r1 * std::sin(dw) / std::sin((Pi - dw) / 2.0);
+      // Most steps are one sleeper spacing long: their angle and chord are worked out once.
+      const double dw = h == s ? dwSchwelle : h / r1;
+      const double c = h == s ? sehneSchwelle : r1 * std::sin(dw) / std::sin((Pi - dw) / 2.0);
       x += c * std::cos(w + dw / 2.0);
       y += c * std::sin(w + dw / 2.0);
       w += dw;

@@ -62,6 +62,28 @@ TBogen* TGleis::AktuellerBogen() const {
 
 void TGleis::PunkteBerechnen() {
   for (auto& b : Boegen) b->PunkteBerechnen();
+  berechnetFuer_.clear();
+}
+
+bool TGleis::PunkteBerechnenWennNoetig() {
+  std::vector<double> eingaben;
+  eingaben.reserve(4 + 5 * Boegen.size());
+  eingaben.insert(eingaben.end(), {XAnf, YAnf, ZAnf(), WAnf()});
+  for (const auto& b : Boegen)
+    eingaben.insert(eingaben.end(), {b->AnfRadius(), b->EndRadius(), b->Laenge(), b->Steigung(),
+                                     b->Ausrunden() ? b->SwAbst() : -b->SwAbst()});
+  // == compares bitwise-exact values; NaN never compares equal, so it is always computed.
+  if (!berechnetFuer_.empty() && eingaben == berechnetFuer_) return false;
+  // A vertical rounding also reads the slopes of the previous pass: the result is final only
+  // when the heights came out as they went in, so that another pass would repeat itself.
+  std::vector<double> hoehenVorher;
+  hoehenVorher.reserve(Boegen.size());
+  for (const auto& b : Boegen) hoehenVorher.push_back(b->ZEnde);
+  PunkteBerechnen();
+  for (std::size_t i = 0; i < Boegen.size(); ++i)
+    if (!(Boegen[i]->ZEnde == hoehenVorher[i])) return true;
+  berechnetFuer_ = std::move(eingaben);
+  return true;
 }
 
 }  // namespace trm

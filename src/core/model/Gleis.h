@@ -76,9 +76,15 @@ class TGleis : public EinstellungenLesen<TGleis> {
 
   /// Computes the points of every segment in order.
   void PunkteBerechnen();
+  /// Computes the points unless every input is what it was at a computation that repeated
+  /// itself: the points depend only on the start, the segments' radii, lengths, gradients,
+  /// roundings and sleeper spacings, and (for roundings) the heights of the pass before.
+  /// Returns true if computed.
+  bool PunkteBerechnenWennNoetig();
 
  private:
   double wAnf_ = 0;
+  std::vector<double> berechnetFuer_;  ///< the inputs of the last computation
 };
 
 }  // namespace trm

@@ -14,7 +14,7 @@ bool PunkteBehalten(const TGleis& g) {
 
 void ModulBerechnen(TModul& m) {
   for (auto& g : m.Gleise)
-    if (!PunkteBehalten(*g)) g->PunkteBerechnen();
+    if (!PunkteBehalten(*g)) g->PunkteBerechnenWennNoetig();
 }
 
 }  // namespace trm

@@ -11,7 +11,8 @@ class TGleis;
 /// number, is no turnout track, is alone in its link group, and was computed before.
 bool PunkteBehalten(const TGleis& g);
 
-/// Computes the points of every segment of every track of the module, in list order.
+/// Computes the points of every segment of every track of the module, in list order. A track
+/// whose inputs are unchanged since its last computation keeps its points, which are the same.
 void ModulBerechnen(TModul& m);
 
 }  // namespace trm

@@ -1,0 +1,120 @@
+// Redraw of the generated module: the geometry pass and the painting, for the whole module at
+// 2 mm per pixel and for a 1920 x 1080 view zoomed in at 0.2 mm per pixel.
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "Testanlage.h"
+#include "core/model/Neuberechnung.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
+#include "core/render/ModulZeichnen.h"
+#include "gui/render/QtCanvas.h"
+
+namespace {
+
+using namespace trm;
+
+/// The view of 1920 x 1080 pixels at 0.2 mm per pixel over the middle of the module.
+TAnsicht Ausschnitt(const TModul& m) {
+  const double mm = 0.2;
+  const auto x0 = static_cast<std::int64_t>(m.Breite / 2 / mm), y0 = static_cast<std::int64_t>(m.Hoehe / 2 / mm);
+  return TAnsicht(mm, m.Hoehe, x0, y0, 1920, 1080);
+}
+
+/// Moves every track a little, so that the next pass must compute all of them.
+void AllesVerschieben(TModul& m, double dx) {
+  for (auto& g : m.Gleise) g->XAnf += dx;
+}
+
+void BM_NeuberechnenAlles(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  double dx = 1e-3;
+  for (auto _ : state) {
+    AllesVerschieben(*a->Module[0], dx = -dx);
+    ModulBerechnen(*a->Module[0]);
+  }
+}
+BENCHMARK(BM_NeuberechnenAlles)->Unit(benchmark::kMillisecond);
+
+void BM_GanzesModul2mm(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  m.MmProPixel = 2;
+  QImage bild(static_cast<int>(TAnsicht::ZeichnungBreite(m)), static_cast<int>(TAnsicht::ZeichnungHoehe(m)),
+              QImage::Format_RGB32);
+  double dx = 1e-3;
+  for (auto _ : state) {
+    AllesVerschieben(m, dx = -dx);
+    QPainter p(&bild);
+    gui::QtCanvas c(p, bild.width(), bild.height());
+    ModulNeuzeichnen(*a, m, c, TAnsicht(m));
+  }
+}
+BENCHMARK(BM_GanzesModul2mm)->Unit(benchmark::kMillisecond);
+
+void BM_Ausschnitt02mm(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  QImage bild(1920, 1080, QImage::Format_RGB32);
+  const TAnsicht v = Ausschnitt(m);
+  std::size_t befehle = 0;
+  {
+    Aufzeichnung zaehler(1920, 1080);
+    ModulNeuzeichnen(*a, m, zaehler, v);
+    befehle = zaehler.befehle.size();
+  }
+  double dx = 1e-3;
+  for (auto _ : state) {
+    AllesVerschieben(m, dx = -dx);
+    QPainter p(&bild);
+    gui::QtCanvas c(p, 1920, 1080);
+    ModulNeuzeichnen(*a, m, c, v);
+  }
+  state.counters["Befehle"] = static_cast<double>(befehle);
+}
+BENCHMARK(BM_Ausschnitt02mm)->Unit(benchmark::kMillisecond);
+
+/// A drag step: one group of tracks moved, then the redraw of the view.
+void BM_AusschnittNachZiehen(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  ModulBerechnen(m);
+  QImage bild(1920, 1080, QImage::Format_RGB32);
+  const TAnsicht v = Ausschnitt(m);
+  TGleis& gezogen = *m.Gleise[m.Gleise.size() / 2];
+  double dx = 1;
+  for (auto _ : state) {
+    gezogen.XAnf += (dx = -dx);
+    QPainter p(&bild);
+    gui::QtCanvas c(p, 1920, 1080);
+    ModulNeuzeichnen(*a, m, c, v);
+  }
+}
+BENCHMARK(BM_AusschnittNachZiehen)->Unit(benchmark::kMillisecond);
+
+void BM_AusschnittNurMalen(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  ModulBerechnen(m);
+  QImage bild(1920, 1080, QImage::Format_RGB32);
+  const TAnsicht v = Ausschnitt(m);
+  for (auto _ : state) {
+    QPainter p(&bild);
+    gui::QtCanvas c(p, 1920, 1080);
+    ModulMalen(*a, m, c, v);
+  }
+}
+BENCHMARK(BM_AusschnittNurMalen)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  QGuiApplication app(argc, argv);
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  return 0;
+}
