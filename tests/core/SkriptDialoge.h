@@ -16,9 +16,9 @@ class SkriptDialoge : public Dialoge {
   std::deque<std::optional<std::string>> pfade;  ///< answers of the next file dialogs
   std::vector<std::string> fragen, fehler, infos;
 
-  Antwort Frage(const std::string& text, bool mitAbbrechen) override {
+  Antwort Frage(const std::string& text, Knoepfe knoepfe) override {
     fragen.push_back(text);
-    if (antworten.empty()) return mitAbbrechen ? Antwort::Abbrechen : Antwort::Nein;
+    if (antworten.empty()) return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;
     const Antwort a = antworten.front();
     antworten.pop_front();
     return a;

@@ -8,13 +8,15 @@
 namespace trm {
 
 enum class Antwort { Ja, Nein, Abbrechen };
+/// The buttons of a question.
+enum class Knoepfe { JaNein, JaNeinAbbrechen, JaAbbrechen };
 
 /// What a command may ask the user.
 class Dialoge {
  public:
   virtual ~Dialoge() = default;
-  /// A question with Yes and No, and Cancel when mitAbbrechen.
-  virtual Antwort Frage(const std::string& text, bool mitAbbrechen) = 0;
+  /// A question with the given buttons.
+  virtual Antwort Frage(const std::string& text, Knoepfe knoepfe) = 0;
   /// An error message with an OK button.
   virtual void Fehler(const std::string& text) = 0;
   /// A warning with a Cancel button.

@@ -36,7 +36,7 @@ void Dokument::Uebernehmen(std::unique_ptr<Anlage> neu) {
 bool Dokument::AenderungenSichern() {
   if (!anlage_->Geaendert) return true;
   const Antwort a = dialoge_.Frage(
-      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", false);
+      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNein);
   if (a == Antwort::Nein) return true;
   // Yes: the changes must really be saved before they are discarded.
   return SpeichernUnter();
@@ -117,7 +117,7 @@ bool Dokument::SpeichernUnter() {
 bool Dokument::SchliessenErlaubt() {
   if (!anlage_->Geaendert) return true;
   const Antwort a = dialoge_.Frage(
-      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", true);
+      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNeinAbbrechen);
   if (a == Antwort::Abbrechen) return false;
   if (a == Antwort::Nein) {
     anlage_->Geaendert = false;

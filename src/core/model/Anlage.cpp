@@ -34,6 +34,21 @@ TModul* Anlage::ModulAnhaengen() {
   return Module.back().get();
 }
 
+void Anlage::ModulEntfernen(int i) {
+  if (i < 0 || i >= static_cast<int>(Module.size())) return;
+  const TModul* weg = Module[static_cast<std::size_t>(i)].get();
+  auto gehoertDazu = [weg](const TGleis* g) { return g != nullptr && g->Modul == weg; };
+  for (auto& m : Module) {
+    if (m.get() == weg) continue;
+    for (auto& g : m->Gleise) {
+      if (gehoertDazu(g->Vorgaenger)) g->Vorgaenger = nullptr;
+      std::erase_if(g->Nachfolger, gehoertDazu);
+      std::erase_if(g->Verbund, gehoertDazu);
+    }
+  }
+  Module.erase(Module.begin() + i);
+}
+
 TGleis* Anlage::GleisMitNummer(std::int32_t n) const {
   TGleis* gefunden = nullptr;
   for (const auto& m : Module)

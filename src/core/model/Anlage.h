@@ -62,6 +62,8 @@ class Anlage {
   void ModulWaehlen(int i);
   /// Appends an empty module that belongs to this layout.
   TModul* ModulAnhaengen();
+  /// Removes and destroys module i; tracks of other modules keep no reference to its tracks.
+  void ModulEntfernen(int i);
   /// The last track of the layout (modules and tracks in order) that carries number n.
   TGleis* GleisMitNummer(std::int32_t n) const;
   /// True when n was not handed out and no track carries it.

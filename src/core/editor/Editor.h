@@ -1,0 +1,150 @@
+// The editor's state and commands without widgets: modules, track navigation, appending,
+// deleting and undoing, rotating and moving a link group by values, the parallel spacing, the
+// clipboard, and the command states that the window shows after every command.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "core/editor/Dokument.h"
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+/// Mouse modes: what the next click in the drawing area does.
+enum class Mausmodus : int {
+  Normal = 0,
+  GruppeVerbinden = 2,
+  Loesen = 3,
+  AlsNachfolger = 4,
+  GleisEinfuegen = 5,
+  Lupe = 7,
+  WeicheEinfuegen = 9,
+  KreuzungEinfuegen = 10,
+  EKWEinfuegen = 11,
+  DKWEinfuegen = 12,
+  GeoEntfernen = 13,
+  GeoVerformen = 14,
+  GeoDrehen = 15,
+  NeuesGleis = 4711,
+};
+
+/// Kinds of record in the clipboard.
+enum class Kopierart { Keine, Gleis, Bogen, Weiche, Kreuzung, EKW, DKW };
+/// The German name of a clipboard kind ("Gleis", "Bogen", ...; empty for none).
+std::string KopierartName(Kopierart k);
+
+/// The values copied from the current segment ("kopieren" › value items).
+enum class Wert { AnfangX, AnfangY, Anfangswinkel, EndeX, EndeY, Endwinkel };
+
+/// What the window shows and enables after a command.
+struct Befehlszustand {
+  bool speichern = false;
+  bool modulLoeschen = false;
+  std::int64_t zoomfeld = 0;
+  bool vorigesGleis = false, naechstesGleis = false;
+  bool gleisLoeschen = false;
+  bool gleisAnfuegen = false;
+  bool rueckgaengigLoeschen = false;
+  std::string parallelabstand;
+  std::vector<std::string> module;  ///< names for the "Module" menu
+  std::vector<bool> modulHaken;     ///< check marks: name equals the current module's name
+  std::string anfangswinkel, endwinkel, anfangX, anfangY, endeX, endeY;
+  std::int32_t pfeilAnfangX = 0, pfeilAnfangY = 0, pfeilEndeX = 0, pfeilEndeY = 0;
+  bool bogenFortfuehren = false;  ///< "Bogen bis x/y-Wert fortführen": ordinary tracks only
+};
+
+/// What the context menu of the drawing area enables when it opens.
+struct Kontextzustand {
+  bool bogenTauschen = false;
+  bool bogenVerbinden = false;
+  bool weicheInListe = false, kreuzungInListe = false, ekwInListe = false, dkwInListe = false;
+  bool drehscheibeInListe = false;
+  std::string kopierenErstes = "Gleis";  ///< caption of the first copy item
+  std::string einfuegen = "Gleis einfügen";
+  bool einfuegenAktiv = false;
+};
+
+/// The editor over a document.
+class Editor {
+ public:
+  explicit Editor(Dokument& dokument, Dialoge& dialoge) : dok_(dokument), dialoge_(dialoge) {}
+
+  Dokument& dokument() { return dok_; }
+  Anlage& anlage() { return dok_.anlage(); }
+  TModul* modul() { return anlage().AktuellesModul(); }
+  TGleis* gleis();
+  TBogen* bogen();
+
+  // State.
+  Mausmodus modus = Mausmodus::Normal;
+  bool neuesGleisModus = false;
+  Zeilen kopierpuffer;
+  Kopierart kopierart = Kopierart::Keine;
+  std::string wertpuffer;
+  Zeilen loeschpuffer;
+  bool strg = false;         ///< Ctrl held
+  bool optiAbbruch = false;  ///< Esc pressed
+
+  /// The state of every command after the last one.
+  Befehlszustand Zustand();
+  /// The context menu's state.
+  Kontextzustand Kontext();
+
+  // Modules.
+  void NeuesModul();
+  /// Asks "Modul unwiderruflich löschen?"; false when there is only one module or it is kept.
+  bool ModulLoeschen();
+  void ModulWechseln(int index);
+
+  // Tracks.
+  bool VorigesGleis();
+  bool NaechstesGleis();
+  /// "neues Gleis an aktuelles Gleis anfügen"; false for a turntable track or no track.
+  bool GleisAnfuegen();
+  /// "Gleis löschen"; false when the refresh rules disable it.
+  bool GleisLoeschen();
+  /// "Rückgängig Gleis löschen"; false when nothing is stored.
+  bool GleisLoeschenRueckgaengig();
+
+  // Angles and positions by value; texts as typed (decimal comma). False when the text does
+  // not convert (the conversion message is shown) or there is no track.
+  bool AnfangswinkelSetzen(const std::string& grad);
+  bool EndwinkelSetzen(const std::string& grad);
+  bool AnfangXSetzen(const std::string& text);
+  bool AnfangYSetzen(const std::string& text);
+  bool EndeXSetzen(const std::string& text);
+  bool EndeYSetzen(const std::string& text);
+  /// The rotate buttons and the arrows: the field value cut towards zero to a multiple of 5,
+  /// then 5 added (subtracted when runter). Returns the new field text ("40,000").
+  static std::string Fuenferschritt(double wert, bool runter);
+  /// "Gleis drehen": turns the current group by grad about the current start or end.
+  bool GleisDrehen(bool umAnfang, double grad);
+  /// "Parrallelgleisabstand": the current track's own spacing.
+  bool ParallelabstandSetzen(const std::string& text);
+
+  // Clipboard.
+  /// "kopieren" › first item: the current track's record.
+  bool GleisKopieren();
+  /// "kopieren" › "Bogen": the current segment's record.
+  bool BogenKopieren();
+  /// A value of the current segment, fixed with 3 decimals, into the value buffer; returned.
+  std::string WertKopieren(Wert w);
+  /// The paste item: a segment goes in after the current one; a track waits for a click
+  /// (the mouse mode is returned set).
+  bool Einfuegen();
+  /// Places the clipboard track with its start at (x, y) (mouse mode 5).
+  TGleis* GleisEinfuegenBei(double x, double y);
+
+ private:
+  std::optional<double> Zahl(const std::string& text);
+  void GruppeVerschieben(double dx, double dy);
+  void GruppeDrehen(double winkel, double cx, double cy);
+
+  Dokument& dok_;
+  Dialoge& dialoge_;
+};
+
+}  // namespace trm
