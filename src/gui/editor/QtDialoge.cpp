@@ -18,13 +18,14 @@ QString QtDialoge::QtFilter(const std::string& filter) {
   return bar < 0 ? f : f.left(bar);
 }
 
-Antwort QtDialoge::Frage(const std::string& text, bool mitAbbrechen) {
-  QMessageBox::StandardButtons knoepfe = QMessageBox::Yes | QMessageBox::No;
-  if (mitAbbrechen) knoepfe |= QMessageBox::Cancel;
-  const auto a = QMessageBox::question(eltern_, kTitel, Q(text), knoepfe, QMessageBox::Yes);
+Antwort QtDialoge::Frage(const std::string& text, Knoepfe knoepfe) {
+  QMessageBox::StandardButtons k = QMessageBox::Yes;
+  if (knoepfe != Knoepfe::JaAbbrechen) k |= QMessageBox::No;
+  if (knoepfe != Knoepfe::JaNein) k |= QMessageBox::Cancel;
+  const auto a = QMessageBox::question(eltern_, kTitel, Q(text), k, QMessageBox::Yes);
   if (a == QMessageBox::Yes) return Antwort::Ja;
   if (a == QMessageBox::No) return Antwort::Nein;
-  return mitAbbrechen ? Antwort::Abbrechen : Antwort::Nein;
+  return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;
 }
 
 void QtDialoge::Fehler(const std::string& text) { QMessageBox::critical(eltern_, kTitel, Q(text)); }

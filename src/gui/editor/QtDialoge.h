@@ -11,7 +11,7 @@ namespace trm::gui {
 class QtDialoge : public Dialoge {
  public:
   explicit QtDialoge(QWidget* eltern) : eltern_(eltern) {}
-  Antwort Frage(const std::string& text, bool mitAbbrechen) override;
+  Antwort Frage(const std::string& text, Knoepfe knoepfe) override;
   void Fehler(const std::string& text) override;
   void Warnung(const std::string& text) override;
   void Information(const std::string& text) override;

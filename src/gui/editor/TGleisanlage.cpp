@@ -1,120 +1,414 @@
-// The main window: start-up with "neu", the file commands, the drawing area with its zoom
-// tools, and the close query.
+// The main window: construction, the commands' wiring, refresh, keys and the close query.
 #include "gui/editor/TGleisanlage.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
-#include <QFileDialog>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMenuBar>
 #include <QSpinBox>
+#include <QStatusBar>
 #include <QToolBar>
 
 #include "core/editor/Zoom.h"
+#include "core/model/Fehler.h"
+#include "core/model/Verbindungen.h"
+#include "core/model/Zahlformat.h"
+#include "gui/editor/Cursor.h"
+#include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
+#include "gui/editor/Zahlenfeld.h"
 #include "gui/render/Bildexport.h"
 
 namespace trm::gui {
+
+namespace {
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+}  // namespace
 
 TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> zufall,
                            Dialoge* dialoge)
     : qtDialoge_(std::make_unique<QtDialoge>(this)) {
   dialoge_ = dialoge ? dialoge : qtDialoge_.get();
   dokument_ = std::make_unique<Dokument>(*dialoge_, datenordner.toStdString(), std::move(zufall));
+  editor_ = std::make_unique<Editor>(*dokument_, *dialoge_);
   flaeche_ = new TZeichenflaeche(*dokument_, *dialoge_, this);
   setCentralWidget(flaeche_);
   MenuesAnlegen();
-  WerkzeugleisteAnlegen();
-  connect(flaeche_, &TZeichenflaeche::MassstabGeaendert, this, &TGleisanlage::ZoomfeldAktualisieren);
-  resize(1024, 700);
+  Werkzeugleiste1();
+  addToolBarBreak();
+  Werkzeugleiste2();
+  mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
+  statusBar()->addWidget(mausposition_);
+  connect(flaeche_, &TZeichenflaeche::MassstabGeaendert, this, &TGleisanlage::Aktualisieren);
+  connect(flaeche_, &TZeichenflaeche::Mausposition, this, [this](double x, double y) {
+    mausposition_->setText(QStringLiteral("Mausposition: x=") + Q(FestText(x)) + QStringLiteral(" y=") +
+                           Q(FestText(y)));
+  });
+  flaeche_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(flaeche_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
+    if (editor_->modus == Mausmodus::Lupe) return;  // the magnifier uses the right button
+    Kontextmenue()->exec(flaeche_->mapToGlobal(p));
+  });
+  qApp->installEventFilter(this);
+  resize(1200, 800);
   FormCreate();
+}
+
+TGleisanlage::~TGleisanlage() { qApp->removeEventFilter(this); }
+
+QAction* TGleisanlage::NeueAktion(const QString& name, const QString& text, const QString& hinweis,
+                                  std::function<void()> tun) {
+  auto* a = new QAction(text, this);
+  a->setObjectName(name);
+  if (!hinweis.isEmpty()) {
+    a->setToolTip(hinweis);
+    a->setStatusTip(hinweis);
+  }
+  if (tun)
+    connect(a, &QAction::triggered, this, [tun = std::move(tun)] { tun(); });
+  else
+    a->setEnabled(false);  // built with a later part of the program
+  return a;
+}
+
+QAction* TGleisanlage::Aktion(const QString& name) const { return findChild<QAction*>(name); }
+
+Zahlenfeld* TGleisanlage::Feld(const QString& name) const { return findChild<Zahlenfeld*>(name); }
+
+void TGleisanlage::Befehl(const std::function<bool()>& tun) {
+  if (tun()) Neuzeichnen();
+  else Aktualisieren();
 }
 
 void TGleisanlage::MenuesAnlegen() {
   QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
-  QAction* neu = datei->addAction(QStringLiteral("neu"));
-  neu->setShortcut(QKeySequence::New);
-  connect(neu, &QAction::triggered, this, [this] {
+  QAction* neu = NeueAktion("MI_Neu", "neu", "", [this] {
     dokument_->Neu();
     NachDateibefehl();
   });
-  QAction* oeffnen = datei->addAction(QStringLiteral("öffnen"));
-  oeffnen->setShortcut(QKeySequence::Open);
-  connect(oeffnen, &QAction::triggered, this, [this] {
+  datei->addAction(neu);
+  QAction* oeffnen = NeueAktion("MI_Oeffnen", "öffnen", "", [this] {
     dokument_->Oeffnen();
     NachDateibefehl();
   });
-  QAction* speichern = datei->addAction(QStringLiteral("speichern"));
-  speichern->setShortcut(QKeySequence::Save);
-  connect(speichern, &QAction::triggered, this, [this] {
+  oeffnen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  datei->addAction(oeffnen);
+  QAction* speichern = NeueAktion("MI_Speichern", "speichern", "", [this] {
     dokument_->Speichern();
     TitelAktualisieren();
+    Aktualisieren();
   });
-  QAction* unter = datei->addAction(QStringLiteral("speichern unter..."));
-  connect(unter, &QAction::triggered, this, [this] {
+  speichern->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+  datei->addAction(speichern);
+  datei->addAction(NeueAktion("MI_SpeichernUnter", "speichern unter...", "", [this] {
     dokument_->SpeichernUnter();
     TitelAktualisieren();
-  });
-  datei->addSeparator();
-  QAction* bitmap = datei->addAction(QStringLiteral("als Bitmap speichern"));
-  connect(bitmap, &QAction::triggered, this, [this] {
+    Aktualisieren();
+  }));
+  datei->addAction(NeueAktion("MI_Bitmap", "als Bitmap speichern", "", [this] {
     const auto pfad = dialoge_->SpeichernDialog("Bitmaps (*.bmp)|*.bmp", dokument_->anlage().Name, "bmp");
-    if (pfad) BitmapSpeichern(QString::fromStdString(*pfad));
-  });
+    if (pfad) BitmapSpeichern(Q(*pfad));
+  }));
+  QAction* drucken = NeueAktion("MI_Drucken", "drucken", "", nullptr);
+  drucken->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+  datei->addAction(drucken);
   datei->addSeparator();
-  QAction* ende = datei->addAction(QStringLiteral("Beenden"));
-  connect(ende, &QAction::triggered, this, &QWidget::close);
+  datei->addAction(NeueAktion("MI_NeuesModul", "neues Modul", "", [this] {
+    Befehl([this] {
+      editor_->NeuesModul();
+      return true;
+    });
+  }));
+  datei->addAction(NeueAktion("MI_ModulLoeschen", "akt. Modul löschen", "",
+                              [this] { Befehl([this] { return editor_->ModulLoeschen(); }); }));
+  datei->addSeparator();
+  const QStringList listen = {"Weichenliste", "Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"};
+  QMenu* importieren = datei->addMenu(QStringLiteral("importieren"));
+  for (const QString& l : listen) importieren->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
+  importieren->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", nullptr));
+  QMenu* exportieren = datei->addMenu(QStringLiteral("exportieren"));
+  for (const QString& l : listen) exportieren->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
+  datei->addSeparator();
+  datei->addAction(NeueAktion("MI_Beenden", "beenden", "", [this] { close(); }));
+
+  QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+  bearbeiten->addAction(NeueAktion("MI_GleisDrehen", "Gleis drehen", "", [this] { GleisDrehenFragen(); }));
+  bearbeiten->addAction(NeueAktion("MI_Rueckgaengig", "Rückgängig Gleis löschen", "",
+                                   [this] { Befehl([this] { return editor_->GleisLoeschenRueckgaengig(); }); }));
+  bearbeiten->addAction(NeueAktion("MI_OptiRueckgaengig", "Optimierung rückgängig", "", nullptr));
+
+  menuBar()->addAction(NeueAktion("MI_Anlagendaten", "Anlagendaten", "", nullptr));
+  modulmenue_ = menuBar()->addMenu(QStringLiteral("Module"));
+  QMenu* fenster = menuBar()->addMenu(QStringLiteral("Fenster"));
+  for (const char* f : {"Anlagendaten", "Bogendaten", "Optimierung"})
+    fenster->addAction(NeueAktion(QStringLiteral("MI_Fenster") + f, f, "", nullptr));
+  QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
+  for (const char* e : {"Steigung berechnen", "Gleiswendel berechnen", "Bogen bis x/y-Wert fortführen", "Stückliste"})
+    extras->addAction(NeueAktion(QStringLiteral("MI_") + QString::fromUtf8(e).remove(' '), QString::fromUtf8(e), "", nullptr));
 }
 
-void TGleisanlage::WerkzeugleisteAnlegen() {
-  QToolBar* leiste = addToolBar(QStringLiteral("Ansicht"));
-  leiste->setObjectName(QStringLiteral("Ansicht"));
-  QAction* groesser = leiste->addAction(QStringLiteral("+"));
-  groesser->setObjectName(QStringLiteral("TB_Vergroessern"));
-  groesser->setToolTip(QStringLiteral("vergrößern"));
-  connect(groesser, &QAction::triggered, this, [this] { flaeche_->Vergroessern(); });
-  QAction* kleiner = leiste->addAction(QStringLiteral("−"));
-  kleiner->setObjectName(QStringLiteral("TB_Verkleinern"));
-  kleiner->setToolTip(QStringLiteral("verkleinern"));
-  connect(kleiner, &QAction::triggered, this, [this] { flaeche_->Verkleinern(); });
-  zoomfeld_ = new QSpinBox(leiste);
+void TGleisanlage::Werkzeugleiste1() {
+  QToolBar* l = addToolBar(QStringLiteral("Werkzeuge"));
+  l->setObjectName(QStringLiteral("Werkzeugleiste1"));
+  l->addAction(NeueAktion("TB_Neu", "Neu", "neu", [this] { Aktion("MI_Neu")->trigger(); }));
+  l->addAction(NeueAktion("TB_Oeffnen", "Öffnen", "Datei öffnen", [this] { Aktion("MI_Oeffnen")->trigger(); }));
+  l->addAction(NeueAktion("TB_Speichern", "Speichern", "Datei speichern", [this] { Aktion("MI_Speichern")->trigger(); }));
+  l->addAction(NeueAktion("TB_Drucken", "Drucken", "Drucken", nullptr));
+  l->addAction(NeueAktion("TB_NeuesModul", "Modul+", "neues Modul", [this] { Aktion("MI_NeuesModul")->trigger(); }));
+  l->addAction(NeueAktion("TB_ModulLoeschen", "Modul−", "Modul löschen", [this] { Aktion("MI_ModulLoeschen")->trigger(); }));
+  l->addSeparator();
+  l->addAction(NeueAktion("TB_Vergroessern", "+", "Ansicht vergrößern", [this] { flaeche_->Vergroessern(); }));
+  l->addAction(NeueAktion("TB_Verkleinern", "−", "Ansicht verkleinern", [this] { flaeche_->Verkleinern(); }));
+  zoomfeld_ = new QSpinBox(l);
   zoomfeld_->setObjectName(QStringLiteral("ED_Zoom"));
   zoomfeld_->setToolTip(QStringLiteral("Darstellungsmaßstab"));
   zoomfeld_->setRange(0, 1'000'000);
-  zoomfeld_->setKeyboardTracking(false);  // applied when Enter is pressed or the field is left
-  leiste->addWidget(zoomfeld_);
+  zoomfeld_->setKeyboardTracking(false);  // applied on Enter or when the field is left
+  l->addWidget(zoomfeld_);
   connect(zoomfeld_, &QSpinBox::valueChanged, this, [this](int wert) {
     const TModul* m = dokument_->anlage().AktuellesModul();
     if (m && wert != ZoomfeldWert(m->MmProPixel)) flaeche_->ZoomSetzen(wert);
   });
-  lupe_ = leiste->addAction(QStringLiteral("Lupe"));
-  lupe_->setObjectName(QStringLiteral("TB_Lupe"));
-  lupe_->setToolTip(QStringLiteral("Lupe"));
-  lupe_->setCheckable(true);
-  connect(lupe_, &QAction::toggled, this, [this](bool an) {
-    flaeche_->SetLupe(an);
-    flaeche_->viewport()->setCursor(an ? Qt::CrossCursor : Qt::ArrowCursor);
+  QAction* lupe = NeueAktion("TB_Lupe", "Lupe", "Lupe", [this] {
+    MausmodusSetzen(editor_->modus == Mausmodus::Lupe ? Mausmodus::Normal : Mausmodus::Lupe);
   });
-  QAction* anpassen = leiste->addAction(QStringLiteral("Anpassen"));
-  anpassen->setObjectName(QStringLiteral("TB_Anpassen"));
-  anpassen->setToolTip(QStringLiteral("Ansicht ans Fenser anpassen"));
-  connect(anpassen, &QAction::triggered, this, [this] { flaeche_->AnsFensterAnpassen(); });
+  l->addAction(lupe);
+  l->addAction(NeueAktion("TB_Anpassen", "Anpassen", "Ansicht ans Fenser anpassen", [this] { flaeche_->AnsFensterAnpassen(); }));
+  l->addSeparator();
+  l->addAction(NeueAktion("TB_VorigesGleis", "◀", "zum vorigen Gleis gehen",
+                          [this] { Befehl([this] { return editor_->VorigesGleis(); }); }));
+  l->addAction(NeueAktion("TB_NaechstesGleis", "▶", "zum nächsten Gleis gehen",
+                          [this] { Befehl([this] { return editor_->NaechstesGleis(); }); }));
+  l->addAction(NeueAktion("TB_GleisLoeschen", "Löschen", "Gleis löschen",
+                          [this] { Befehl([this] { return editor_->GleisLoeschen(); }); }));
+  l->addAction(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
+                          [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }));
+  l->addSeparator();
+  for (const char* liste : {"Weichenliste", "Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"})
+    l->addAction(NeueAktion(QStringLiteral("TB_") + liste, QString::fromUtf8(liste).left(3),
+                            QString::fromUtf8(liste) + QStringLiteral(" aufrufen"), nullptr));
+  l->addAction(NeueAktion("TB_Geometrie", "Geo", "Element-Editor", nullptr));
+  l->addAction(NeueAktion("TB_3D", "3D", "3D-Ansicht", nullptr));
+  l->addSeparator();
+  l->addAction(NeueAktion("TB_MausZurueck", "Zeiger", "Mauszeiger zurücksetzen",
+                          [this] { MausmodusSetzen(Mausmodus::Normal); }));
 }
 
-void TGleisanlage::ZoomfeldAktualisieren() {
-  const TModul* m = dokument_->anlage().AktuellesModul();
-  if (!m || !zoomfeld_) return;
-  const QSignalBlocker sperre(zoomfeld_);
-  zoomfeld_->setValue(static_cast<int>(ZoomfeldWert(m->MmProPixel)));
+Zahlenfeld* TGleisanlage::PunktFeld(QToolBar* leiste, const QString& name, const QString& hinweis,
+                                    const QString& pfeilHinweis, bool (Editor::*setzen)(const std::string&)) {
+  const QString beschriftung = name == "ED_WAnf"    ? "Winkel Anfang"
+                               : name == "ED_WEnde" ? "Ende"
+                               : name == "ED_XAnf"  ? " Anfang x"
+                               : name == "ED_XEnde" ? " Ende x"
+                               : name == "ED_YAnf" || name == "ED_YEnde" ? "y"
+                                                                         : "";
+  if (!beschriftung.isEmpty()) leiste->addWidget(new QLabel(beschriftung + " ", leiste));
+  auto* feld = new Zahlenfeld(false, leiste);
+  feld->setObjectName(name);
+  feld->setToolTip(hinweis);
+  feld->Uebernehmen = [this, setzen](const QString& t) {
+    Befehl([this, setzen, t] { return (editor_.get()->*setzen)(t.toStdString()); });
+  };
+  leiste->addWidget(feld);
+  if (!pfeilHinweis.isEmpty()) {
+    // The arrows: the value cut to a multiple of 5, then up or down by 5, applied at once.
+    for (const bool runter : {false, true}) {
+      QAction* pfeil = NeueAktion(QStringLiteral("UD_") + name.mid(3) + (runter ? "_runter" : "_hoch"),
+                                  runter ? "▼" : "▲", pfeilHinweis, [this, feld, runter] {
+                                    try {
+                                      feld->setText(Q(Editor::Fuenferschritt(TextReal(feld->text().toStdString()), runter)));
+                                      feld->Anwenden();
+                                    } catch (const LeseFehler& e) {
+                                      dialoge_->Fehler(e.what());
+                                    }
+                                  });
+      leiste->addAction(pfeil);
+    }
+  }
+  return feld;
+}
+
+void TGleisanlage::Werkzeugleiste2() {
+  QToolBar* l = addToolBar(QStringLiteral("Gleis"));
+  l->setObjectName(QStringLiteral("Werkzeugleiste2"));
+  // The rotate buttons step the angle field by 5° (down while Ctrl is held).
+  auto drehknopf = [this](const QString& name, const QString& text, const QString& hinweis, const QString& feldname) {
+    return NeueAktion(name, text, hinweis, [this, feldname] {
+      Zahlenfeld* f = Feld(feldname);
+      try {
+        f->setText(Q(Editor::Fuenferschritt(TextReal(f->text().toStdString()), editor_->strg)));
+        f->Anwenden();
+      } catch (const LeseFehler& e) {
+        dialoge_->Fehler(e.what());
+      }
+    });
+  };
+  l->addAction(drehknopf("TB_AnfDrehen", "↺A", "Gleis um Anfangspunkt drehen", "ED_WAnf"));
+  PunktFeld(l, "ED_WAnf", "Anfangswinkel", "", &Editor::AnfangswinkelSetzen);
+  PunktFeld(l, "ED_WEnde", "Endwinkel", "", &Editor::EndwinkelSetzen);
+  l->addAction(drehknopf("TB_EndDrehen", "↺E", "Gleis um Endpunkt drehen", "ED_WEnde"));
+  l->addSeparator();
+  PunktFeld(l, "ED_XAnf", "Anfangspunkt X", "Gleis horizontal verschieben", &Editor::AnfangXSetzen);
+  PunktFeld(l, "ED_YAnf", "Anfangspunkt Y", "Gleis vertikal verschieben", &Editor::AnfangYSetzen);
+  PunktFeld(l, "ED_XEnde", "Endpunkt X", "Gleis horizontal verschieben", &Editor::EndeXSetzen);
+  PunktFeld(l, "ED_YEnde", "Endpunkt Y", "Gleis vertikal verschieben", &Editor::EndeYSetzen);
+  l->addSeparator();
+  l->addAction(NeueAktion("TB_GlsAbst", "Abstand", "Parallelgleisabstand übernehmen",
+                          [this] { Feld("ED_GlsAbst")->Anwenden(); }));
+  PunktFeld(l, "ED_GlsAbst", "Parrallelgleisabstand", "", &Editor::ParallelabstandSetzen);
+}
+
+void TGleisanlage::ModulmenueAufbauen() {
+  modulmenue_->clear();
+  const Befehlszustand z = editor_->Zustand();
+  for (std::size_t i = 0; i < z.module.size(); ++i) {
+    QAction* a = modulmenue_->addAction(Q(z.module[i]));
+    a->setCheckable(true);
+    a->setChecked(z.modulHaken[i]);
+    connect(a, &QAction::triggered, this, [this, i] {
+      Befehl([this, i] {
+        editor_->ModulWechseln(static_cast<int>(i));
+        return true;
+      });
+    });
+  }
+}
+
+void TGleisanlage::Aktualisieren() {
+  const Befehlszustand z = editor_->Zustand();
+  Aktion("TB_Speichern")->setEnabled(z.speichern);
+  Aktion("MI_Speichern")->setEnabled(z.speichern);
+  Aktion("TB_ModulLoeschen")->setEnabled(z.modulLoeschen);
+  Aktion("MI_ModulLoeschen")->setEnabled(z.modulLoeschen);
+  {
+    const QSignalBlocker sperre(zoomfeld_);
+    zoomfeld_->setValue(static_cast<int>(z.zoomfeld));
+  }
+  Aktion("TB_VorigesGleis")->setEnabled(z.vorigesGleis);
+  Aktion("TB_NaechstesGleis")->setEnabled(z.naechstesGleis);
+  Aktion("TB_GleisLoeschen")->setEnabled(z.gleisLoeschen);
+  Aktion("TB_GleisAnfuegen")->setEnabled(z.gleisAnfuegen);
+  Aktion("MI_Rueckgaengig")->setEnabled(z.rueckgaengigLoeschen);
+  Feld("ED_GlsAbst")->Zeigen(Q(z.parallelabstand));
+  Feld("ED_WAnf")->Zeigen(Q(z.anfangswinkel));
+  Feld("ED_WEnde")->Zeigen(Q(z.endwinkel));
+  Feld("ED_XAnf")->Zeigen(Q(z.anfangX));
+  Feld("ED_YAnf")->Zeigen(Q(z.anfangY));
+  Feld("ED_XEnde")->Zeigen(Q(z.endeX));
+  Feld("ED_YEnde")->Zeigen(Q(z.endeY));
+  Aktion("TB_Lupe")->setCheckable(true);
+  Aktion("TB_Lupe")->setChecked(editor_->modus == Mausmodus::Lupe);
+  ModulmenueAufbauen();
+}
+
+void TGleisanlage::Neuzeichnen() {
+  flaeche_->Neuzeichnen();
+  Aktualisieren();
+}
+
+void TGleisanlage::MausmodusSetzen(Mausmodus modus) {
+  editor_->modus = modus;
+  if (modus != Mausmodus::NeuesGleis) editor_->neuesGleisModus = false;
+  flaeche_->SetLupe(modus == Mausmodus::Lupe);
+  flaeche_->viewport()->setCursor(MausCursor(static_cast<int>(modus)));
+  Aktualisieren();
+}
+
+std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
+  auto menue = std::make_unique<QMenu>(this);
+  const Kontextzustand k = editor_->Kontext();
+  auto eintrag = [&](QMenu* in, const QString& name, const QString& text, std::function<void()> tun, bool an = true) {
+    QAction* a = NeueAktion(name, text, "", std::move(tun));
+    a->setParent(in);
+    if (a->isEnabled()) a->setEnabled(an);
+    in->addAction(a);
+    return a;
+  };
+  auto modus = [this](Mausmodus m) { return [this, m] { MausmodusSetzen(m); }; };
+  QMenu* m = menue.get();
+  eintrag(m, "PM_NeuesGleis", "neues Gleis", [this] {
+    MausmodusSetzen(Mausmodus::NeuesGleis);
+    editor_->neuesGleisModus = true;
+  });
+  eintrag(m, "PM_Lupe", "vegrößern / verkleinern", modus(Mausmodus::Lupe));
+  m->addSeparator();
+  eintrag(m, "PM_Verbinden", "Gleis verbinden", modus(Mausmodus::GruppeVerbinden));
+  eintrag(m, "PM_AlsNachfolger", "Gleis als Nachfolger verbinden", modus(Mausmodus::AlsNachfolger));
+  eintrag(m, "PM_Loesen", "Gleis lösen ", modus(Mausmodus::Loesen));
+  eintrag(m, "PM_VerbindungenZeigen", "Verbindungen zeigen", [this] {
+    dokument_->anlage().VerbindungenZeigen = true;
+    Neuzeichnen();
+  });
+  eintrag(m, "PM_VerbindungenAusblenden", "Verbindungen ausblenden", [this] {
+    dokument_->anlage().VerbindungenZeigen = false;
+    Neuzeichnen();
+  });
+  eintrag(m, "PM_AlleLoesen", "alle Verbindungen des markierten Gleises lösen", [this] {
+    Befehl([this] {
+      if (!editor_->gleis()) return false;
+      VerbundAufloesen(*editor_->modul(), editor_->gleis());
+      return true;
+    });
+  });
+  m->addSeparator();
+  eintrag(m, "PM_BogenTauschen", "Bogen mit Vorgänger tauschen",
+          [this] { Befehl([this] { return BogenMitVorgaengerTauschen(*editor_->gleis()); }); }, k.bogenTauschen);
+  eintrag(m, "PM_BogenVerbinden", "Bogen mit Nachfolger verbinden",
+          [this] { Befehl([this] { return BogenMitNachfolgerVerbinden(*editor_->gleis()); }); }, k.bogenVerbinden);
+  m->addSeparator();
+  QMenu* kopieren = m->addMenu(QStringLiteral("kopieren"));
+  eintrag(kopieren, "PM_KopierenGleis", Q(k.kopierenErstes), [this] { Befehl([this] { return editor_->GleisKopieren(); }); });
+  eintrag(kopieren, "PM_KopierenBogen", "Bogen", [this] { Befehl([this] { return editor_->BogenKopieren(); }); });
+  const std::pair<const char*, Wert> werte[] = {{"Anfangspunkt x-Koordinate", Wert::AnfangX},
+                                                {"Anfangspunkt y-Koordinate", Wert::AnfangY},
+                                                {"Anfangswinkel", Wert::Anfangswinkel},
+                                                {"Endpunkt x-Koordinate", Wert::EndeX},
+                                                {"Endpunkt y-Koordinate", Wert::EndeY},
+                                                {"Endwinkel", Wert::Endwinkel}};
+  for (const auto& [text, wert] : werte) {
+    eintrag(kopieren, QStringLiteral("PM_Wert") + QString::number(static_cast<int>(wert)), QString::fromUtf8(text),
+            [this, w = wert] {
+              const QString t = Q(editor_->WertKopieren(w));
+              Zahlenfeld::Wertpuffer() = t;
+              QApplication::clipboard()->setText(t);
+            });
+  }
+  eintrag(m, "PM_Einfuegen", Q(k.einfuegen), [this] {
+    Befehl([this] { return editor_->Einfuegen(); });
+    MausmodusSetzen(editor_->modus);
+  }, k.einfuegenAktiv);
+  m->addSeparator();
+  for (const char* text : {"Weiche -> Weichenliste", "Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste",
+                           "DKW -> DKW-Liste", "Drehscheibe -> Drehscheibenliste"})
+    eintrag(m, QStringLiteral("PM_") + QString::fromUtf8(text).section(' ', 0, 0), QString::fromUtf8(text), nullptr);
+  return menue;
+}
+
+void TGleisanlage::GleisDrehenFragen() {
+  if (!editor_->gleis()) return;
+  TGleisDrehen fenster(this);
+  if (fenster.exec() != QDialog::Accepted) return;
+  try {
+    const double grad = TextReal(fenster.Winkeltext().toStdString());
+    Befehl([this, &fenster, grad] { return editor_->GleisDrehen(fenster.UmAnfang(), grad); });
+  } catch (const LeseFehler& e) {
+    dialoge_->Fehler(e.what());
+  }
 }
 
 void TGleisanlage::NachDateibefehl() {
   TitelAktualisieren();
-  flaeche_->Neuzeichnen();
-  ZoomfeldAktualisieren();
+  editor_->modus = Mausmodus::Normal;
+  Neuzeichnen();
 }
 
 void TGleisanlage::FormCreate() {
   dokument_->Neu();
+  MausmodusSetzen(Mausmodus::Normal);
   NachDateibefehl();
 }
 
@@ -140,7 +434,19 @@ bool TGleisanlage::BitmapSpeichern(const QString& pfad) {
   return true;
 }
 
-void TGleisanlage::TitelAktualisieren() { setWindowTitle(QString::fromStdString(dokument_->Titel())); }
+void TGleisanlage::TitelAktualisieren() { setWindowTitle(Q(dokument_->Titel())); }
+
+bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
+  // The window sees the keys before its controls: Ctrl, Esc and Space; the keys go on.
+  if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && isActiveWindow()) {
+    const auto* k = static_cast<QKeyEvent*>(e);
+    const bool druck = e->type() == QEvent::KeyPress;
+    if (k->key() == Qt::Key_Control) editor_->strg = druck;
+    if (druck && k->key() == Qt::Key_Escape) editor_->optiAbbruch = true;
+    if (druck && k->key() == Qt::Key_Space && !k->isAutoRepeat()) flaeche_->viewport()->setCursor(Qt::ArrowCursor);
+  }
+  return QMainWindow::eventFilter(objekt, e);
+}
 
 void TGleisanlage::closeEvent(QCloseEvent* e) {
   if (dokument_->SchliessenErlaubt())

@@ -1,19 +1,26 @@
-// TGleisanlage: the main window. Holds the open layout (through the core's Dokument) for
-// the whole run, shows it in the drawing area and its name in the title.
+// TGleisanlage: the main window, the editor. Holds the open layout (through the core's
+// Dokument and Editor) for the whole run: menus, two tool bars with their fields, the drawing
+// area, the status bar and the context menu. Every command runs in the core, then the window
+// redraws and refreshes its command states.
 #pragma once
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 #include "core/editor/Dokument.h"
+#include "core/editor/Editor.h"
 #include "gui/editor/QtDialoge.h"
 
-class QSpinBox;
 class QAction;
+class QLabel;
+class QMenu;
+class QSpinBox;
 
 namespace trm::gui {
 
 class TZeichenflaeche;
+class Zahlenfeld;
 
 /// The program's one main window.
 class TGleisanlage : public QMainWindow {
@@ -23,10 +30,19 @@ class TGleisanlage : public QMainWindow {
   /// dialoge: the questions and messages (Qt message boxes when none is given).
   TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> zufall = nullptr,
                Dialoge* dialoge = nullptr);
+  ~TGleisanlage() override;
 
   Dokument& dokument() { return *dokument_; }
+  Editor& editor() { return *editor_; }
   TZeichenflaeche& zeichenflaeche() { return *flaeche_; }
   QSpinBox& zoomfeld() { return *zoomfeld_; }
+  /// A menu or tool-bar action by its object name (TB_…, MI_…).
+  QAction* Aktion(const QString& name) const;
+  /// An edit field of the tool bars by its object name (ED_…).
+  Zahlenfeld* Feld(const QString& name) const;
+  /// The context menu of the drawing area as it would open now.
+  std::unique_ptr<QMenu> Kontextmenue();
+
   /// Runs "neu"; when the settings file cannot be read the built-in layout stays.
   void FormCreate();
   /// Opens a file given at start; false (with the error shown) when it cannot be read.
@@ -35,22 +51,39 @@ class TGleisanlage : public QMainWindow {
   void TitelAktualisieren();
   /// "als Bitmap speichern" to a given path; false when the image cannot be made or written.
   bool BitmapSpeichern(const QString& pfad);
+  /// Redraws the module and refreshes the command states.
+  void Neuzeichnen();
+  /// The refresh of the command states.
+  void Aktualisieren();
+  /// Sets the mouse mode and its cursor.
+  void MausmodusSetzen(Mausmodus modus);
 
  protected:
   void closeEvent(QCloseEvent* e) override;
+  bool eventFilter(QObject* objekt, QEvent* e) override;
 
  private:
+  QAction* NeueAktion(const QString& name, const QString& text, const QString& hinweis,
+                      std::function<void()> tun);
+  /// Runs a command of the core; when it did something, redraws and refreshes.
+  void Befehl(const std::function<bool()>& tun);
   void MenuesAnlegen();
-  void WerkzeugleisteAnlegen();
+  void Werkzeugleiste1();
+  void Werkzeugleiste2();
+  Zahlenfeld* PunktFeld(class QToolBar* leiste, const QString& name, const QString& hinweis,
+                        const QString& pfeilHinweis, bool (Editor::*setzen)(const std::string&));
+  void ModulmenueAufbauen();
   void NachDateibefehl();
-  void ZoomfeldAktualisieren();
+  void GleisDrehenFragen();
 
   std::unique_ptr<QtDialoge> qtDialoge_;
   Dialoge* dialoge_ = nullptr;
   std::unique_ptr<Dokument> dokument_;
+  std::unique_ptr<Editor> editor_;
   TZeichenflaeche* flaeche_ = nullptr;
   QSpinBox* zoomfeld_ = nullptr;
-  QAction* lupe_ = nullptr;
+  QMenu* modulmenue_ = nullptr;
+  QLabel* mausposition_ = nullptr;
 };
 
 }  // namespace trm::gui

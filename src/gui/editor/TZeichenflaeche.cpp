@@ -17,6 +17,7 @@ TZeichenflaeche::TZeichenflaeche(Dokument& dokument, Dialoge& dialoge, QWidget* 
     : QAbstractScrollArea(eltern), dokument_(dokument), dialoge_(dialoge) {
   setObjectName(QStringLiteral("Zeichenflaeche"));
   viewport()->setAutoFillBackground(false);
+  viewport()->setMouseTracking(true);
   setFrameShape(QFrame::StyledPanel);
   BalkenAnpassen();
 }
@@ -137,6 +138,20 @@ void TZeichenflaeche::mousePressEvent(QMouseEvent* e) {
                           : e->button() == Qt::RightButton ? Maustaste::Rechts
                                                            : Maustaste::Mitte;
   LupenKlick(e->position().toPoint(), taste);
+}
+
+}  // namespace trm::gui
+
+namespace trm::gui {
+
+void TZeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (m && m->MmProPixel > 0) {
+    const QPoint p = e->position().toPoint() - Ursprung();
+    const TUmrechnung u(*m);
+    emit Mausposition(u.PixelZuWeltX(p.x()), u.PixelZuWeltY(p.y()));
+  }
+  QAbstractScrollArea::mouseMoveEvent(e);
 }
 
 }  // namespace trm::gui

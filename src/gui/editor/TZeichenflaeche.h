@@ -41,12 +41,15 @@ class TZeichenflaeche : public QAbstractScrollArea {
  signals:
   /// The scale of the current module changed (the zoom field shows it).
   void MassstabGeaendert();
+  /// The mouse is over world point (x, y) of the current module.
+  void Mausposition(double x, double y);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void resizeEvent(QResizeEvent* e) override;
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
 
  private:
   bool MassstabSetzen(double mmProPixel);

@@ -1,0 +1,142 @@
+// The mouse in the drawing area as a state machine: presses pick a track, start a drag or
+// complete the chosen mouse mode; moves drag the link group and search a snap candidate;
+// releases snap the group and end the mode. Events come in drawing pixels, the answer tells
+// the widget what to show.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+#include "core/editor/Ausrichten.h"
+#include "core/editor/Editor.h"
+#include "core/editor/Zoom.h"
+#include "core/model/Geometrie.h"
+
+namespace trm {
+
+/// Kinds of mouse event.
+enum class Mausart { Druecken, Bewegen, Loslassen, Doppelklick };
+
+/// A mouse event in pixels of the module drawing (0, 0 is its top left corner).
+struct Mausereignis {
+  Mausart art = Mausart::Bewegen;
+  Maustaste taste = Maustaste::Links;  ///< the button pressed or released
+  std::int64_t x = 0, y = 0;
+  bool strg = false;      ///< Ctrl held
+  bool umschalt = false;  ///< Shift held
+};
+
+/// Cursor numbers besides the mouse modes' own (2, 3, 4, 5, 7, 9 to 15, 4711).
+inline constexpr int CursorNormal = 0;
+/// A snap candidate is near.
+inline constexpr int CursorKandidat = 1;
+/// The toolkit's standard refusal ("no entry") shape.
+inline constexpr int CursorAbgelehnt = -1;
+
+/// What the widget does after an event. The machine has already changed the model and
+/// computed the points of the tracks it moved.
+struct Mausantwort {
+  bool neuZeichnen = false;   ///< redraw the module
+  bool geaendert = false;     ///< the layout was changed (`Geaendert` is set)
+  bool auffrischen = false;   ///< refresh the command states and the fields (Editor::Zustand)
+  int cursor = CursorNormal;  ///< cursor to show from now on
+  std::string status;         ///< new text of status panel 0; empty: keep it
+  bool kontextmenue = false;  ///< open the context menu at the event position
+  std::optional<Maustaste> lupe;  ///< magnifier click: zoom with this button about the position
+  bool fensterAuffrischen = false;       ///< refresh the settings, optimiser and curve windows
+  bool elementfensterVerbergen = false;  ///< hide the turnout, crossing, slip, turntable windows
+  bool elementfensterKlick = false;      ///< a click: element windows per the element-editor mode
+  bool elementfensterZeigen = false;     ///< double click in mode 1: show the current track's
+  std::optional<bool> optimierfenster;   ///< after a release: show (true) or hide the optimiser
+};
+
+/// The places where optimiser targets, turntables, background geometry and special elements
+/// take part in the mouse work. Empty until those parts exist; an empty hook does nothing.
+struct Maushaken {
+  /// Background geometry sees a press first (modes 13 to 15 among others); true: it took it.
+  std::function<bool(Mausmodus, double x, double y)> geoDruecken;
+  /// Hover and drag of background geometry; true: redraw.
+  std::function<bool(double x, double y)> geoBewegen;
+  std::function<void()> geoLoslassen;
+  std::function<void(double x, double y)> geoDoppelklick;
+
+  /// Hit-test of the optimiser targets; true: it selected track and segment and a target
+  /// drag starts (the hook keeps the target offset).
+  std::function<bool(double x, double y)> zielDruecken;
+  /// The dragged target follows the mouse.
+  std::function<void(double x, double y)> zielBewegen;
+  /// Own points of an `OptiEnde` segment: the target point and shown distance points.
+  std::function<std::vector<TRichtpunkt>(const TBogen&)> zielPunkte;
+  /// Snap of the dragged target by the correction.
+  std::function<void(const TAusrichtung&)> zielAusrichten;
+
+  /// Turntable click; true: a turntable was selected and its drag starts.
+  std::function<bool(double x, double y)> drehscheibeDruecken;
+  /// The dragged turntable and its tracks follow the mouse.
+  std::function<void(double x, double y)> drehscheibeBewegen;
+  /// The turntable's own candidate search while dragged; true: a candidate is near.
+  std::function<bool()> drehscheibeSuchen;
+  /// Snap of the dragged turntable.
+  std::function<void()> drehscheibeAusrichten;
+  /// Connection points of all turntables of the module (first phase of the alignment).
+  std::function<std::vector<TRichtpunkt>(const TModul&)> drehscheibenPunkte;
+
+  /// Places the clipboard turnout, crossing, single or double slip (modes 9 to 12) at the
+  /// point with the given number; true: something was placed.
+  std::function<bool(Mausmodus, double x, double y, std::int32_t nummer)> elementEinfuegen;
+};
+
+/// The mouse work of the drawing area over an editor.
+class Mausbedienung {
+ public:
+  explicit Mausbedienung(Editor& editor) : ed_(editor) {}
+
+  /// Handles one event.
+  Mausantwort Ereignis(const Mausereignis& e);
+
+  /// Snap distance D in mm.
+  double fangabstand = StdFangabstand;
+  Maushaken haken;
+
+  /// A track group is being dragged.
+  bool ZiehtGleis() const { return ziehtGleis_; }
+  /// The candidate of the last move, if one was found.
+  const std::optional<TAusrichtung>& Kandidat() const { return kandidat_; }
+  /// The cursor now showing.
+  int Cursor() const;
+  /// The cursor shape back to the default of the mouse mode (the Space key).
+  void CursorZuruecksetzen() { ueberschrieben_.reset(); }
+  /// The status text for a world point: "Mausposition: x=… y=…", fixed with 3 decimals.
+  static std::string Statustext(double x, double y);
+
+ private:
+  Mausantwort Druecken(const Mausereignis& e);
+  Mausantwort Bewegen(const Mausereignis& e);
+  Mausantwort Loslassen(const Mausereignis& e);
+  Mausantwort Doppelklick(const Mausereignis& e);
+  /// Ends every drag and forgets the candidate.
+  void Beenden();
+  /// True when the module of the press is still the current one; else the drags end.
+  bool ModulGleich();
+  /// The cursor of the mouse mode (4711 in new-track mode).
+  int ModusCursor() const;
+  void NeuesGleis(double x, double y, Mausantwort& r);
+  /// Runs the alignment search for track g and keeps the result.
+  void Ausrichten(const TGleis& g);
+
+  Editor& ed_;
+  const TModul* modul_ = nullptr;  ///< module of the last press
+  std::int64_t druckX_ = 0, druckY_ = 0;
+  bool ziehtGleis_ = false, ziehtZiel_ = false, ziehtDrehscheibe_ = false;
+  /// Per track of the grabbed group: press point minus the track's start.
+  std::unordered_map<const TGleis*, TPunkt> versatz_;
+  std::optional<TAusrichtung> kandidat_;
+  bool drehscheibenKandidat_ = false;
+  std::optional<int> ueberschrieben_;  ///< candidate or refusal shape over the mode's cursor
+};
+
+}  // namespace trm

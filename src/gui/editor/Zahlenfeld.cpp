@@ -1,0 +1,71 @@
+// Numeric edit fields with key filter and value pop-up.
+#include "gui/editor/Zahlenfeld.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QKeyEvent>
+#include <QMenu>
+
+#include "core/model/Eingabefilter.h"
+
+namespace trm::gui {
+
+Zahlenfeld::Zahlenfeld(bool ganzzahl, QWidget* eltern) : QLineEdit(eltern), ganzzahl_(ganzzahl) {
+  setAlignment(Qt::AlignRight);
+  setMaximumWidth(90);
+}
+
+QString& Zahlenfeld::Wertpuffer() {
+  static QString puffer;
+  return puffer;
+}
+
+void Zahlenfeld::Zeigen(const QString& text) {
+  setText(text);
+  setModified(false);
+}
+
+void Zahlenfeld::Anwenden() {
+  setModified(false);
+  if (Uebernehmen) Uebernehmen(text());
+}
+
+void Zahlenfeld::keyPressEvent(QKeyEvent* e) {
+  // Editing and navigation keys pass; typed characters go through the filter.
+  const QString t = e->text();
+  const bool steuer = t.isEmpty() || e->key() == Qt::Key_Delete || e->key() == Qt::Key_Left ||
+                      e->key() == Qt::Key_Right || e->key() == Qt::Key_Home || e->key() == Qt::Key_End ||
+                      (e->modifiers() & Qt::ControlModifier);
+  if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    if (isModified()) Anwenden();
+    emit Eingabetaste();
+    if (enterWeiter) focusNextChild();
+    return;
+  }
+  if (steuer) return QLineEdit::keyPressEvent(e);
+  const char32_t taste = t.toUcs4().value(0);
+  const Tastenwirkung w = ganzzahl_ ? IntFilter(taste) : RealFilter(taste);
+  if (w == Tastenwirkung::Annehmen) QLineEdit::keyPressEvent(e);
+}
+
+void Zahlenfeld::focusOutEvent(QFocusEvent* e) {
+  QLineEdit::focusOutEvent(e);
+  if (isModified()) Anwenden();
+}
+
+void Zahlenfeld::contextMenuEvent(QContextMenuEvent* e) {
+  QMenu menue(this);
+  menue.addAction(QStringLiteral("Wert kopieren"), this, [this] {
+    Wertpuffer() = text();
+    QApplication::clipboard()->setText(text());
+  });
+  QAction* einfuegen = menue.addAction(QStringLiteral("Wert einfügen"), this, [this] {
+    setText(Wertpuffer());
+    Anwenden();
+  });
+  einfuegen->setEnabled(!Wertpuffer().isEmpty());
+  menue.exec(e->globalPos());
+}
+
+}  // namespace trm::gui

@@ -1,0 +1,162 @@
+// The real main window on the offscreen platform: German menus and tool-bar hints, command
+// states after commands, fields edited and left, the context menu and the rotate window.
+#include <gtest/gtest.h>
+
+#include <QMenuBar>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include "core/SkriptDialoge.h"
+#include "core/model/Datenordner.h"
+#include "core/model/Neuberechnung.h"
+#include "gui/editor/TGleisDrehen.h"
+#include "gui/editor/TGleisanlage.h"
+#include "gui/editor/TZeichenflaeche.h"
+#include "gui/editor/Zahlenfeld.h"
+
+namespace {
+
+class Editorfenster : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(trm::DatenordnerEinrichten(ordner.path().toStdString(), TRM_QUELLDATEN));
+    w = std::make_unique<trm::gui::TGleisanlage>(ordner.path(), std::make_shared<trm::MersenneZufall>(2), &dialoge);
+    w->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
+  }
+  QAction* A(const char* name) {
+    QAction* a = w->Aktion(QString::fromUtf8(name));
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+  }
+  trm::TModul& M() { return *w->dokument().anlage().AktuellesModul(); }
+
+  QTemporaryDir ordner;
+  trm::test::SkriptDialoge dialoge;
+  std::unique_ptr<trm::gui::TGleisanlage> w;
+};
+
+TEST_F(Editorfenster, MenuesMitDeutschenTiteln) {
+  QStringList titel;
+  for (QAction* a : w->menuBar()->actions()) titel << a->text();
+  EXPECT_EQ(titel, (QStringList{"Datei", "Bearbeiten", "Anlagendaten", "Module", "Fenster", "Extras"}));
+  EXPECT_EQ(A("MI_SpeichernUnter")->text(), "speichern unter...");
+  EXPECT_EQ(A("MI_ModulLoeschen")->text(), "akt. Modul löschen");
+  EXPECT_EQ(A("MI_Rueckgaengig")->text(), "Rückgängig Gleis löschen");
+  EXPECT_EQ(A("MI_Oeffnen")->shortcut(), QKeySequence("Ctrl+O"));
+  EXPECT_EQ(A("TB_Anpassen")->toolTip(), "Ansicht ans Fenser anpassen");
+  EXPECT_EQ(A("TB_GleisAnfuegen")->toolTip(), "neues Gleis an aktuelles Gleis anfügen");
+  EXPECT_EQ(w->Feld("ED_GlsAbst")->toolTip(), "Parrallelgleisabstand");
+  // Later parts of the program: present, not yet usable.
+  EXPECT_FALSE(A("MI_Drucken")->isEnabled());
+  EXPECT_FALSE(A("MI_ImportTrm")->isEnabled());
+  EXPECT_FALSE(A("TB_Weichenliste")->isEnabled());
+}
+
+TEST_F(Editorfenster, BefehlszustaendeNachBefehlen) {
+  EXPECT_FALSE(A("TB_Speichern")->isEnabled());
+  EXPECT_FALSE(A("TB_ModulLoeschen")->isEnabled());
+  EXPECT_FALSE(A("TB_GleisLoeschen")->isEnabled());
+  EXPECT_FALSE(A("TB_VorigesGleis")->isEnabled());
+  A("TB_GleisAnfuegen")->trigger();
+  EXPECT_TRUE(A("TB_Speichern")->isEnabled());
+  EXPECT_TRUE(A("TB_GleisLoeschen")->isEnabled());
+  EXPECT_TRUE(A("TB_VorigesGleis")->isEnabled());
+  EXPECT_FALSE(A("TB_NaechstesGleis")->isEnabled());
+  EXPECT_EQ(w->Feld("ED_XAnf")->text(), "300,000");
+  A("TB_NeuesModul")->trigger();
+  EXPECT_TRUE(A("TB_ModulLoeschen")->isEnabled());
+  QMenu* module = nullptr;
+  for (QAction* a : w->menuBar()->actions())
+    if (a->text() == "Module") module = a->menu();
+  ASSERT_NE(module, nullptr);
+  ASSERT_EQ(module->actions().size(), 2);
+  EXPECT_TRUE(module->actions()[1]->isChecked());
+  module->actions()[0]->trigger();
+  EXPECT_EQ(w->dokument().anlage().AktModul, 0);
+  A("TB_GleisLoeschen")->trigger();
+  EXPECT_TRUE(A("MI_Rueckgaengig")->isEnabled());
+}
+
+TEST_F(Editorfenster, FeldVerlassenVerschiebtDasGleis) {
+  trm::gui::Zahlenfeld* x = w->Feld("ED_XAnf");
+  x->setFocus();
+  x->selectAll();
+  QTest::keyClicks(x, "1a5.0,5");  // the filter drops the letter
+  EXPECT_EQ(x->text(), "15.0,5");
+  x->selectAll();
+  QTest::keyClicks(x, "150");
+  QTest::keyClick(x, Qt::Key_Return);  // applies and moves on
+  EXPECT_DOUBLE_EQ(M().Gleise[0]->XAnf, 150);
+  EXPECT_EQ(x->text(), "150,000");
+  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(A("TB_Speichern")->isEnabled());
+  // The arrow steps to the next multiple of 5.
+  A("UD_XAnf_hoch")->trigger();
+  EXPECT_DOUBLE_EQ(M().Gleise[0]->XAnf, 155);
+  // A text that does not convert is reported and changes nothing.
+  x->setText("1.5");
+  x->Anwenden();
+  ASSERT_FALSE(dialoge.fehler.empty());
+  EXPECT_EQ(dialoge.fehler.back(), "'1.5' ist kein gültiger Gleitkommawert");
+  EXPECT_DOUBLE_EQ(M().Gleise[0]->XAnf, 155);
+}
+
+TEST_F(Editorfenster, DrehknopfMitUndOhneStrg) {
+  trm::gui::Zahlenfeld* wanf = w->Feld("ED_WAnf");
+  wanf->setText("37,3");
+  A("TB_AnfDrehen")->trigger();
+  EXPECT_EQ(wanf->text(), "40,000");
+  EXPECT_NEAR(M().Gleise[0]->WAnf(), 40 * trm::Pi / 180, 1e-12);
+  wanf->setText("37,3");
+  QTest::keyPress(w.get(), Qt::Key_Control);
+  EXPECT_TRUE(w->editor().strg);
+  A("TB_AnfDrehen")->trigger();
+  QTest::keyRelease(w.get(), Qt::Key_Control);
+  EXPECT_FALSE(w->editor().strg);
+  EXPECT_EQ(wanf->text(), "30,000");
+}
+
+TEST_F(Editorfenster, KontextmenueUndWertpuffer) {
+  auto menue = w->Kontextmenue();
+  QStringList texte;
+  for (QAction* a : menue->actions())
+    if (!a->isSeparator()) texte << a->text();
+  EXPECT_TRUE(texte.contains("neues Gleis"));
+  EXPECT_TRUE(texte.contains("Gleis lösen "));
+  EXPECT_TRUE(texte.contains("Gleis einfügen"));
+  auto finde = [&](const char* name) { return menue->findChild<QAction*>(name); };
+  EXPECT_FALSE(finde("PM_Einfuegen")->isEnabled());
+  EXPECT_FALSE(finde("PM_BogenTauschen")->isEnabled());
+  finde("PM_Wert3")->trigger();  // end point x
+  EXPECT_EQ(trm::gui::Zahlenfeld::Wertpuffer(), "300,000");
+  finde("PM_KopierenGleis")->trigger();
+  EXPECT_TRUE(w->Kontextmenue()->findChild<QAction*>("PM_Einfuegen")->isEnabled());
+  finde("PM_Verbinden")->trigger();
+  EXPECT_EQ(w->editor().modus, trm::Mausmodus::GruppeVerbinden);
+  A("TB_MausZurueck")->trigger();
+  EXPECT_EQ(w->editor().modus, trm::Mausmodus::Normal);
+}
+
+TEST_F(Editorfenster, GleisDrehenFenster) {
+  QTimer::singleShot(0, [] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TGleisDrehen*>(f)) d->Schnellwahl("-90");
+  });
+  A("MI_GleisDrehen")->trigger();
+  EXPECT_NEAR(M().Gleise[0]->WAnf(), -trm::Pi / 2, 1e-12);
+  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+}
+
+TEST_F(Editorfenster, SchliessenMitAbbrechenBleibtOffen) {
+  A("TB_GleisAnfuegen")->trigger();
+  dialoge.antworten.push_back(trm::Antwort::Abbrechen);
+  EXPECT_FALSE(w->close());
+  EXPECT_TRUE(w->isVisible());
+  dialoge.antworten.push_back(trm::Antwort::Nein);
+  EXPECT_TRUE(w->close());
+}
+
+}  // namespace
