@@ -1,11 +1,8 @@
-// Start-up helpers: command line, data folder, translations.
+// Start-up helpers: command line and data folder.
 #include "Programmstart.h"
 
-#include <QApplication>
 #include <QDir>
-#include <QLibraryInfo>
 #include <QStandardPaths>
-#include <QTranslator>
 
 namespace trm::app {
 
@@ -23,12 +20,6 @@ Startoptionen OptionenLesen(const QStringList& argumente) {
 QString StandardDatenordner() {
   const QString basis = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
   return QDir(basis).filePath(QStringLiteral("trassomatic"));
-}
-
-void UebersetzungLaden(QApplication& app) {
-  auto* qt = new QTranslator(&app);
-  if (qt->load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-    app.installTranslator(qt);
 }
 
 }  // namespace trm::app

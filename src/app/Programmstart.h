@@ -1,10 +1,8 @@
-// Start-up of the program: German translations, the data folder and its seeding.
+// Start-up of the program: the command line and the data folder.
 #pragma once
 
 #include <QString>
 #include <QStringList>
-
-class QApplication;
 
 namespace trm::app {
 
@@ -20,7 +18,5 @@ Startoptionen OptionenLesen(const QStringList& argumente);
 /// The per-user data folder (XDG data location) followed by "trassomatic".
 QString StandardDatenordner();
 
-/// Loads Qt's German translation so that standard buttons read "Ja", "Nein", "Abbrechen".
-void UebersetzungLaden(QApplication& app);
 
 }  // namespace trm::app

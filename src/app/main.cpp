@@ -5,13 +5,14 @@
 
 #include "Programmstart.h"
 #include "core/model/Datenordner.h"
+#include "gui/Uebersetzung.h"
 #include "gui/editor/TGleisanlage.h"
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Trassomatic"));
   QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-  trm::app::UebersetzungLaden(app);
+  trm::gui::UebersetzungLaden(app);
 
   const auto optionen = trm::app::OptionenLesen(QApplication::arguments());
   QString ordner = optionen.datenordner;

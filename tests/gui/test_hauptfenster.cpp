@@ -1,12 +1,14 @@
 // The main window on the offscreen platform: start-up with "neu" and the title.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include "core/SkriptDialoge.h"
 #include "core/model/Datenordner.h"
+#include "gui/Uebersetzung.h"
 #include "gui/editor/TGleisanlage.h"
 
 namespace {
@@ -46,6 +48,12 @@ TEST(Hauptfenster, EineUnlesbareDateiLaesstDieAnlageOffen) {
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("1.5"), std::string::npos);
   EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen"));
+}
+
+TEST(Hauptfenster, QtsKnoepfeAufDeutsch) {
+  ASSERT_TRUE(trm::gui::UebersetzungLaden(*QCoreApplication::instance()));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "&Yes"), QStringLiteral("&Ja"));
+  EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Abbrechen"));
 }
 
 }  // namespace

@@ -1,0 +1,316 @@
+// The mouse state machine of the drawing area.
+#include "core/editor/Maus.h"
+
+#include <cstdlib>
+
+#include "core/editor/Treffer.h"
+#include "core/model/Anlage.h"
+#include "core/model/Umrechnung.h"
+#include "core/model/Verbindungen.h"
+#include "core/model/Zahlformat.h"
+
+namespace trm {
+
+namespace {
+
+/// A track drag starts beyond this many pixels (|dx| + |dy|) from the press.
+constexpr std::int64_t Gleisschwelle = 4;
+/// A turntable drag starts beyond this many pixels.
+constexpr std::int64_t Drehscheibenschwelle = 5;
+
+bool Darstellbar(const TModul* m) { return m && m->MmProPixel > 0; }
+
+/// Recomputes the points of the tracks of a group after they moved.
+void GruppeBerechnen(const std::vector<TGleis*>& gruppe) {
+  for (TGleis* t : gruppe) t->PunkteBerechnenWennNoetig();
+}
+
+}  // namespace
+
+std::string Mausbedienung::Statustext(double x, double y) {
+  return "Mausposition: x=" + FestText(x) + " y=" + FestText(y);
+}
+
+int Mausbedienung::ModusCursor() const {
+  if (ed_.neuesGleisModus) return static_cast<int>(Mausmodus::NeuesGleis);
+  return static_cast<int>(ed_.modus);
+}
+
+int Mausbedienung::Cursor() const { return ueberschrieben_ ? *ueberschrieben_ : ModusCursor(); }
+
+void Mausbedienung::Beenden() {
+  ziehtGleis_ = ziehtZiel_ = ziehtDrehscheibe_ = false;
+  versatz_.clear();
+  kandidat_.reset();
+  drehscheibenKandidat_ = false;
+  if (ueberschrieben_ == CursorKandidat) ueberschrieben_.reset();
+}
+
+bool Mausbedienung::ModulGleich() {
+  if (modul_ == ed_.modul()) return true;
+  // The module was switched or the layout replaced during a drag: the grabbed tracks and
+  // their offsets belong to a module that is no longer shown (and may be gone).
+  Beenden();
+  modul_ = nullptr;
+  return false;
+}
+
+Mausantwort Mausbedienung::Ereignis(const Mausereignis& e) {
+  switch (e.art) {
+    case Mausart::Druecken: return Druecken(e);
+    case Mausart::Bewegen: return Bewegen(e);
+    case Mausart::Loslassen: return Loslassen(e);
+    case Mausart::Doppelklick: return Doppelklick(e);
+  }
+  return {};
+}
+
+void Mausbedienung::NeuesGleis(double x, double y, Mausantwort& r) {
+  Anlage& a = ed_.anlage();
+  TModul* m = ed_.modul();
+  const std::int32_t nr = a.NeueNummer(BereichNeuesGleis);
+  TGleis* g = m->GleisAnhaengen();
+  g->Nummer = nr;
+  g->XAnf = x;
+  g->YAnf = y;
+  m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(17400.0 / a.Massstab);
+  g->BogenAnhaengen(std::move(b));
+  g->BogenWaehlen(0);
+  g->PunkteBerechnen();
+  ed_.neuesGleisModus = false;
+  ed_.modus = Mausmodus::Normal;
+  a.Geaendert = true;
+  r.geaendert = true;
+  r.auffrischen = true;
+  r.elementfensterVerbergen = true;
+  r.fensterAuffrischen = true;
+}
+
+Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
+  Mausantwort r;
+  TModul* m = ed_.modul();
+  if (!Darstellbar(m)) {
+    r.cursor = Cursor();
+    return r;
+  }
+  if (ed_.modus == Mausmodus::Lupe) {
+    // The widget zooms about the clicked pixel (LupenMassstab, LupenVerschiebung).
+    r.lupe = e.taste;
+    r.cursor = Cursor();
+    return r;
+  }
+  // A press after a release that never came starts afresh.
+  Beenden();
+  Anlage& a = ed_.anlage();
+  const TUmrechnung u(*m);
+  const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
+  const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
+  modul_ = m;
+  druckX_ = e.x;
+  druckY_ = e.y;
+  TGleis* g0 = m->AktuellesGleis();
+  r.neuZeichnen = true;  // the group lines of the current track
+
+  if (haken.geoDruecken && haken.geoDruecken(ed_.modus, wx, wy)) {
+    r.cursor = Cursor();
+    return r;
+  }
+  if (ed_.neuesGleisModus || ed_.modus == Mausmodus::NeuesGleis) {
+    NeuesGleis(wx, wy, r);
+    r.cursor = Cursor();
+    return r;
+  }
+
+  if (haken.zielDruecken && haken.zielDruecken(wx, wy)) {
+    ziehtZiel_ = true;
+  } else if (const auto t = GleisTreffen(*m, wx, wy)) {
+    ziehtGleis_ = true;
+    m->GleisWaehlen(m->GleisIndex(t->gleis));
+    t->gleis->BogenWaehlen(t->bogen);
+    for (const TGleis* v : t->gleis->Verbund) versatz_[v] = {wx - v->XAnf, wy - v->YAnf};
+  }
+
+  TGleis* c = m->AktuellesGleis();
+  auto geaendert = [&] {
+    a.Geaendert = true;
+    r.geaendert = true;
+  };
+  switch (ed_.modus) {
+    case Mausmodus::GruppeVerbinden:
+      if (g0 && c) {
+        GleisVerbinden(g0, c);
+        geaendert();
+      }
+      ziehtGleis_ = false;
+      break;
+    case Mausmodus::Loesen:
+      if (c) {
+        GleisLoesenBefehl(*m, c);
+        geaendert();
+      }
+      ziehtGleis_ = false;
+      break;
+    case Mausmodus::AlsNachfolger: {
+      ziehtGleis_ = false;
+      const Anhaengen ergebnis = g0 && c ? AlsNachfolgerVerbinden(*m, g0, c) : Anhaengen::Ignoriert;
+      if (ergebnis == Anhaengen::Abgelehnt) ueberschrieben_ = CursorAbgelehnt;
+      if (ergebnis != Anhaengen::Verbunden) {
+        r.cursor = Cursor();
+        return r;
+      }
+      geaendert();
+      break;
+    }
+    case Mausmodus::GleisEinfuegen:
+      if (TGleis* neu = ed_.GleisEinfuegenBei(wx, wy)) {
+        neu->PunkteBerechnen();
+        geaendert();
+      }
+      break;
+    case Mausmodus::WeicheEinfuegen:
+    case Mausmodus::KreuzungEinfuegen:
+    case Mausmodus::EKWEinfuegen:
+    case Mausmodus::DKWEinfuegen:
+      if (haken.elementEinfuegen &&
+          haken.elementEinfuegen(ed_.modus, wx, wy, a.NeueNummer(BereichNeuesGleis)))
+        geaendert();
+      break;
+    default:
+      break;
+  }
+  r.fensterAuffrischen = true;
+
+  if (haken.drehscheibeDruecken && haken.drehscheibeDruecken(wx, wy)) {
+    ziehtGleis_ = false;
+    ziehtDrehscheibe_ = true;
+  }
+  r.elementfensterKlick = true;
+  r.auffrischen = true;
+  r.cursor = Cursor();
+  return r;
+}
+
+void Mausbedienung::Ausrichten(const TGleis& g) {
+  const TModul& m = *ed_.modul();
+  const TBogen* b = g.AktuellerBogen();
+  const std::vector<TRichtpunkt> eigene =
+      b && b->OptiEnde && haken.zielPunkte ? haken.zielPunkte(*b) : EigenePunkte(m, g);
+  const std::vector<TRichtpunkt> drehscheiben =
+      haken.drehscheibenPunkte ? haken.drehscheibenPunkte(m) : std::vector<TRichtpunkt>{};
+  kandidat_ = AusrichtungSuchen(m, g, eigene, drehscheiben, fangabstand);
+}
+
+Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
+  Mausantwort r;
+  TModul* m = ed_.modul();
+  if (!Darstellbar(m)) {
+    r.cursor = Cursor();
+    return r;
+  }
+  ModulGleich();
+  const TUmrechnung u(*m);
+  const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
+  const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
+  r.status = Statustext(wx, wy);
+  const std::int64_t d = std::llabs(e.x - druckX_) + std::llabs(e.y - druckY_);
+  TGleis* g = m->AktuellesGleis();
+  if (!g) ziehtGleis_ = false;
+
+  bool bewegt = false;
+  if (ziehtGleis_ && d > Gleisschwelle) {
+    for (TGleis* t : g->Verbund) {
+      const auto it = versatz_.find(t);
+      if (it == versatz_.end()) continue;  // joined the group after the press
+      t->XAnf = wx - it->second.x;
+      t->YAnf = wy - it->second.y;
+    }
+    GruppeBerechnen(g->Verbund);
+    bewegt = true;
+  }
+  if (ziehtZiel_ && haken.zielBewegen) {
+    haken.zielBewegen(wx, wy);
+    bewegt = true;
+  }
+  if (ziehtDrehscheibe_ && d > Drehscheibenschwelle && haken.drehscheibeBewegen) {
+    haken.drehscheibeBewegen(wx, wy);
+    bewegt = true;
+  }
+  const bool zieht = ziehtGleis_ || ziehtZiel_ || ziehtDrehscheibe_;
+  if (zieht) {
+    r.neuZeichnen = true;
+    r.auffrischen = true;  // the start and end fields follow the track
+  }
+  // Only a real move changes the layout; a press with a jitter below the threshold does not.
+  if (bewegt) {
+    ed_.anlage().Geaendert = true;
+    r.geaendert = true;
+  }
+
+  if ((ziehtGleis_ || ziehtZiel_) && g) Ausrichten(*g);
+  if (ziehtDrehscheibe_) drehscheibenKandidat_ = haken.drehscheibeSuchen && haken.drehscheibeSuchen();
+  if (kandidat_ || drehscheibenKandidat_)
+    ueberschrieben_ = CursorKandidat;
+  else
+    ueberschrieben_.reset();
+
+  if (haken.geoBewegen && haken.geoBewegen(wx, wy)) r.neuZeichnen = true;
+  r.cursor = Cursor();
+  return r;
+}
+
+Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
+  Mausantwort r;
+  r.kontextmenue = e.taste == Maustaste::Rechts && ed_.modus != Mausmodus::Lupe;
+  TModul* m = ed_.modul();
+  Anlage& a = ed_.anlage();
+  const bool fangen = ueberschrieben_ == CursorKandidat && (e.strg || ed_.strg || a.Option(6) == '1');
+  if (fangen && Darstellbar(m) && ModulGleich()) {
+    TGleis* g = m->AktuellesGleis();
+    bool bewegt = false;
+    if (ziehtGleis_ && kandidat_ && g) {
+      AusrichtungAnwenden(*kandidat_, g->Verbund);
+      GruppeBerechnen(g->Verbund);
+      bewegt = true;
+    } else if (ziehtZiel_ && kandidat_ && haken.zielAusrichten) {
+      haken.zielAusrichten(*kandidat_);
+      bewegt = true;
+    } else if (ziehtDrehscheibe_ && drehscheibenKandidat_ && haken.drehscheibeAusrichten) {
+      haken.drehscheibeAusrichten();
+      bewegt = true;
+    }
+    if (bewegt) {
+      a.Geaendert = true;
+      r.geaendert = true;
+    }
+    ueberschrieben_.reset();
+  }
+  Beenden();
+  if (haken.geoLoslassen) haken.geoLoslassen();
+  if (m) {
+    const TGleis* g = m->AktuellesGleis();
+    const TBogen* b = g ? g->AktuellerBogen() : nullptr;
+    r.optimierfenster = b && b->OptiEnde;
+  }
+  if (ed_.modus != Mausmodus::Lupe && ed_.modus != Mausmodus::GeoVerformen) ed_.modus = Mausmodus::Normal;
+  r.neuZeichnen = true;
+  r.auffrischen = true;
+  r.fensterAuffrischen = true;
+  r.cursor = Cursor();
+  return r;
+}
+
+Mausantwort Mausbedienung::Doppelklick(const Mausereignis& e) {
+  Mausantwort r;
+  TModul* m = ed_.modul();
+  if (Darstellbar(m) && haken.geoDoppelklick) {
+    const TUmrechnung u(*m);
+    haken.geoDoppelklick(u.PixelZuWeltX(static_cast<double>(e.x)), u.PixelZuWeltY(static_cast<double>(e.y)));
+  }
+  r.elementfensterZeigen = ed_.anlage().Option(7) == '1' && m && m->AktuellesGleis();
+  r.cursor = Cursor();
+  return r;
+}
+
+}  // namespace trm
