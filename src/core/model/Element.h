@@ -26,6 +26,9 @@ class TElement {
   virtual std::vector<TGleis*> Zweiggleise() const { return {}; }
   /// Recomputes the element's geometry from its start and places its tracks.
   virtual void VomAnfangBerechnen() = 0;
+  /// After the geometry pass of the module: places the tracks that depend on the attached one
+  /// (start on the attached track's start or end) and computes their points again.
+  virtual void Platzieren() {}
 
   /// All tracks of the element: main, branch, crossing tracks and slip branches.
   std::vector<TGleis*> AlleGleise() const;

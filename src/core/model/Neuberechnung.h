@@ -11,8 +11,9 @@ class TGleis;
 /// number, is no turnout track, is alone in its link group, and was computed before.
 bool PunkteBehalten(const TGleis& g);
 
-/// Computes the points of every segment of every track of the module, in list order. A track
-/// whose inputs are unchanged since its last computation keeps its points, which are the same.
+/// Computes the points of every segment of every track of the module, in list order, then lets
+/// every element place its dependent tracks. A track whose inputs are unchanged since its last
+/// computation keeps its points, which are the same.
 void ModulBerechnen(TModul& m);
 
 }  // namespace trm
