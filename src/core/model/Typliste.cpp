@@ -1,0 +1,79 @@
+// List files of element types.
+#include "core/model/Typliste.h"
+
+#include <filesystem>
+#include <system_error>
+
+#include "core/model/Fehler.h"
+#include "core/model/Textdatei.h"
+#include "core/model/Zahlformat.h"
+
+namespace trm {
+
+TTypliste::TTypliste(Zeilen zeilen, std::size_t satzlaenge) : zeilen_(std::move(zeilen)), satzlaenge_(satzlaenge) {
+  if (zeilen_.size() < 2) throw LeseFehler("Die Liste endet vorzeitig (Zeile 2 fehlt).");
+  try {
+    anzahl_ = TextInt(zeilen_[1]);
+  } catch (const LeseFehler& e) {
+    throw LeseFehler(std::string("Zeile 2: ") + e.what());
+  }
+}
+
+TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge) {
+  try {
+    return TTypliste(DateiLesen(pfad), satzlaenge);
+  } catch (const LeseFehler& e) {
+    throw LeseFehler("Die Datei \"" + pfad + "\" konnte nicht gelesen werden.\n" + e.what());
+  }
+}
+
+std::size_t TTypliste::Saetze() const {
+  const std::size_t vorhanden = zeilen_.size() > 2 ? (zeilen_.size() - 2) / satzlaenge_ : 0;
+  if (anzahl_ <= 0) return 0;
+  return std::min<std::size_t>(vorhanden, static_cast<std::size_t>(anzahl_));
+}
+
+Zeilen TTypliste::Satz(std::size_t k) const {
+  if (k < 1 || k > Saetze()) return {};
+  const auto anfang = zeilen_.begin() + static_cast<long>(2 + satzlaenge_ * (k - 1));
+  return Zeilen(anfang, anfang + static_cast<long>(satzlaenge_));
+}
+
+void TTypliste::AnzahlSchreiben() { zeilen_[1] = IntText(anzahl_); }
+
+bool TTypliste::Entfernen(std::size_t k) {
+  if (k < 1 || k > Saetze()) return false;
+  const auto anfang = zeilen_.begin() + static_cast<long>(2 + satzlaenge_ * (k - 1));
+  zeilen_.erase(anfang, anfang + static_cast<long>(satzlaenge_));
+  --anzahl_;
+  AnzahlSchreiben();
+  return true;
+}
+
+bool TTypliste::Tauschen(std::size_t a, std::size_t b) {
+  if (a < 1 || b < 1 || a > Saetze() || b > Saetze()) return false;
+  for (std::size_t i = 0; i < satzlaenge_; ++i)
+    std::swap(zeilen_[2 + satzlaenge_ * (a - 1) + i], zeilen_[2 + satzlaenge_ * (b - 1) + i]);
+  return true;
+}
+
+bool TTypliste::Anhaengen(const Zeilen& satz) {
+  if (satz.size() != satzlaenge_) return false;
+  // The new record goes right after the records the count reaches, so that it is reachable
+  // whatever line 2 says; lines beyond stay where they are.
+  const std::size_t bisher = Saetze();
+  zeilen_.insert(zeilen_.begin() + static_cast<long>(2 + satzlaenge_ * bisher), satz.begin(), satz.end());
+  anzahl_ = static_cast<std::int64_t>(bisher) + 1;
+  AnzahlSchreiben();
+  return true;
+}
+
+void TTypliste::Speichern(const std::string& pfad) const { DateiSchreiben(pfad, zeilen_); }
+
+std::string ListenPfad(const std::string& pfad, const std::string& datenPfad, const std::string& standardName) {
+  std::error_code ec;
+  if (!pfad.empty() && std::filesystem::is_regular_file(std::filesystem::path(pfad), ec)) return pfad;
+  return datenPfad + standardName;
+}
+
+}  // namespace trm

@@ -1,0 +1,48 @@
+// Element libraries in list files: a header line, the number of type records, then the
+// records of a fixed number of lines each. Read whole, changed in memory, written back whole.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+/// The lines of one list file of records of `satzlaenge` lines each.
+class TTypliste {
+ public:
+  /// Reads a list file; throws DateiFehler when it cannot be read, LeseFehler when line 2 is
+  /// not a count.
+  static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge);
+  /// A list from lines in memory (line 2 must be a count).
+  TTypliste(Zeilen zeilen, std::size_t satzlaenge);
+
+  /// The count of line 2.
+  std::int64_t Anzahl() const { return anzahl_; }
+  /// Complete records the file holds (at most the count, never beyond the end of the file).
+  std::size_t Saetze() const;
+  /// The lines of record k (1-based); empty when k is out of range.
+  Zeilen Satz(std::size_t k) const;
+  /// Removes record k (1-based) and decreases the count; false when out of range.
+  bool Entfernen(std::size_t k);
+  /// Exchanges records a and b line by line; false when either is out of range.
+  bool Tauschen(std::size_t a, std::size_t b);
+  /// Appends a record (must have the record length) and increases the count.
+  bool Anhaengen(const Zeilen& satz);
+  /// Writes the list back (atomically). Throws DateiFehler.
+  void Speichern(const std::string& pfad) const;
+  const Zeilen& Text() const { return zeilen_; }
+
+ private:
+  void AnzahlSchreiben();
+  Zeilen zeilen_;
+  std::size_t satzlaenge_;
+  std::int64_t anzahl_ = 0;
+};
+
+/// The path a list path becomes: itself when it names an existing file, else the data folder
+/// followed by the standard name.
+std::string ListenPfad(const std::string& pfad, const std::string& datenPfad, const std::string& standardName);
+
+}  // namespace trm
