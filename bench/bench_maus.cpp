@@ -36,7 +36,9 @@ struct Arbeitsplatz {
     Aufzeichnung c(1, 1);
     ModulMalen(a, *m, c, TAnsicht(*m));
   }
-  Mausantwort Ereignis(Mausart art, std::int64_t x, std::int64_t y) { return maus.Ereignis({art, Maustaste::Links, x, y}); }
+  Mausantwort Ereignis(Mausart art, std::int64_t x, std::int64_t y) {
+    return maus.Ereignis({art, Maustaste::Links, x, y});
+  }
   /// Presses on the start marker of track i; returns its pixel position.
   std::pair<std::int64_t, std::int64_t> Greifen(std::size_t i) {
     const TGleis& g = *m->Gleise[i];
@@ -93,5 +95,15 @@ void BM_GleisTreffen(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GleisTreffen)->Unit(benchmark::kMicrosecond);
+
+/// For comparison: the geometry step of the redraw that the widget runs after every drag move.
+void BM_Neuberechnen(benchmark::State& state) {
+  Arbeitsplatz p;
+  for (auto _ : state) {
+    ModulBerechnen(*p.m);
+    benchmark::ClobberMemory();
+  }
+}
+BENCHMARK(BM_Neuberechnen)->Unit(benchmark::kMicrosecond);
 
 }  // namespace

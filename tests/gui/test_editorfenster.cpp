@@ -160,3 +160,34 @@ TEST_F(Editorfenster, SchliessenMitAbbrechenBleibtOffen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(Editorfenster, ZiehenMitDerMausVerschiebtDasGleis) {
+  auto& f = w->zeichenflaeche();
+  const QPoint o = f.Ursprung();
+  // The template track runs from (100, 300) for 200 mm; at 2 mm per pixel its middle (200 mm)
+  // is drawing pixel (100, 150).
+  const QPoint griff = o + QPoint(100, 150);
+  QTest::mousePress(f.viewport(), Qt::LeftButton, {}, griff);
+  QTest::mouseMove(f.viewport(), griff + QPoint(25, 0));
+  QTest::mouseMove(f.viewport(), griff + QPoint(50, -10));
+  QTest::mouseRelease(f.viewport(), Qt::LeftButton, {}, griff + QPoint(50, -10));
+  EXPECT_DOUBLE_EQ(M().Gleise[0]->XAnf, 200);  // 100 mm to the right
+  EXPECT_DOUBLE_EQ(M().Gleise[0]->YAnf, 320);  // 10 pixels up = 20 mm
+  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_EQ(w->Feld("ED_XAnf")->text(), "200,000");
+}
+
+TEST_F(Editorfenster, NeuesGleisPerKlick) {
+  auto menue = w->Kontextmenue();
+  menue->findChild<QAction*>("PM_NeuesGleis")->trigger();
+  const QPoint o = w->zeichenflaeche().Ursprung();
+  QTest::mouseClick(w->zeichenflaeche().viewport(), Qt::LeftButton, {}, o + QPoint(300, 50));
+  ASSERT_EQ(M().Gleise.size(), 2u);
+  EXPECT_DOUBLE_EQ(M().Gleise[1]->XAnf, 600);
+  EXPECT_DOUBLE_EQ(M().Gleise[1]->YAnf, 500);
+  EXPECT_EQ(w->editor().modus, trm::Mausmodus::Normal);
+}
+
+}  // namespace

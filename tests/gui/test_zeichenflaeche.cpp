@@ -99,7 +99,7 @@ TEST_F(MitFenster, LupeHaeltDenGeklicktenPunkt) {
   const QPoint vorher = klick - f.Ursprung();
   const double alt = Modul().MmProPixel;
   const double weltX = vorher.x() * alt;
-  f.SetLupe(true);
+  fenster->MausmodusSetzen(trm::Mausmodus::Lupe);
   QTest::mouseClick(f.viewport(), Qt::LeftButton, {}, klick);
   const double neu = Modul().MmProPixel;
   EXPECT_DOUBLE_EQ(neu, alt * 0.9);

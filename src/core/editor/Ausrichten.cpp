@@ -73,7 +73,8 @@ bool ImFang(const TRichtpunkt& p, const TRichtpunkt& q, double fang) {
 
 std::optional<TAusrichtung> AusrichtungSuchen(const TModul& m, const TGleis& g,
                                               const std::vector<TRichtpunkt>& eigene,
-                                              const std::vector<TRichtpunkt>& drehscheiben, double fang) {
+                                              const std::vector<TRichtpunkt>& drehscheiben,
+                                              double fang) {
   for (const TRichtpunkt& p : eigene)
     for (const TRichtpunkt& q : drehscheiben)
       if (ImFang(p, q, fang)) return Korrektur(p, q);

@@ -19,8 +19,8 @@ struct TRichtpunkt {
 
 /// A found candidate and the correction from the own point to it.
 struct TAusrichtung {
-  TRichtpunkt eigen;     ///< the dragged track's point
-  TRichtpunkt kandidat;  ///< the point it snaps to
+  TRichtpunkt eigen;      ///< the dragged track's point
+  TRichtpunkt kandidat;   ///< the point it snaps to
   double dx = 0, dy = 0;  ///< kandidat - eigen
   double delta = 0;       ///< eigen.w - kandidat.w, folded (DeltaFalten)
 };
@@ -51,7 +51,8 @@ bool ImFang(const TRichtpunkt& p, const TRichtpunkt& q, double fang);
 /// snap distance wins. Tracks of g's own turnout and of its own crossing or slip are skipped.
 std::optional<TAusrichtung> AusrichtungSuchen(const TModul& m, const TGleis& g,
                                               const std::vector<TRichtpunkt>& eigene,
-                                              const std::vector<TRichtpunkt>& drehscheiben, double fang);
+                                              const std::vector<TRichtpunkt>& drehscheiben,
+                                              double fang);
 
 /// Moves and turns the tracks of a group by the correction: each start moves by (dx, dy) and
 /// is then turned by -delta about the candidate point; each start direction decreases by delta.

@@ -5,6 +5,7 @@
 
 #include "core/editor/Treffer.h"
 #include "core/model/Anlage.h"
+#include "core/model/Neuberechnung.h"
 #include "core/model/Umrechnung.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
@@ -19,11 +20,6 @@ constexpr std::int64_t Gleisschwelle = 4;
 constexpr std::int64_t Drehscheibenschwelle = 5;
 
 bool Darstellbar(const TModul* m) { return m && m->MmProPixel > 0; }
-
-/// Recomputes the points of the tracks of a group after they moved.
-void GruppeBerechnen(const std::vector<TGleis*>& gruppe) {
-  for (TGleis* t : gruppe) t->PunkteBerechnenWennNoetig();
-}
 
 }  // namespace
 
@@ -57,10 +53,14 @@ bool Mausbedienung::ModulGleich() {
 
 Mausantwort Mausbedienung::Ereignis(const Mausereignis& e) {
   switch (e.art) {
-    case Mausart::Druecken: return Druecken(e);
-    case Mausart::Bewegen: return Bewegen(e);
-    case Mausart::Loslassen: return Loslassen(e);
-    case Mausart::Doppelklick: return Doppelklick(e);
+    case Mausart::Druecken:
+      return Druecken(e);
+    case Mausart::Bewegen:
+      return Bewegen(e);
+    case Mausart::Loslassen:
+      return Loslassen(e);
+    case Mausart::Doppelklick:
+      return Doppelklick(e);
   }
   return {};
 }
@@ -78,7 +78,7 @@ void Mausbedienung::NeuesGleis(double x, double y, Mausantwort& r) {
   b->SetLaenge(17400.0 / a.Massstab);
   g->BogenAnhaengen(std::move(b));
   g->BogenWaehlen(0);
-  g->PunkteBerechnen();
+  ModulBerechnen(*m);
   ed_.neuesGleisModus = false;
   ed_.modus = Mausmodus::Normal;
   a.Geaendert = true;
@@ -141,7 +141,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
     case Mausmodus::GruppeVerbinden:
       if (g0 && c) {
         GleisVerbinden(g0, c);
-        geaendert();
+        if (g0 != c) geaendert();
       }
       ziehtGleis_ = false;
       break;
@@ -164,8 +164,8 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
       break;
     }
     case Mausmodus::GleisEinfuegen:
-      if (TGleis* neu = ed_.GleisEinfuegenBei(wx, wy)) {
-        neu->PunkteBerechnen();
+      if (ed_.GleisEinfuegenBei(wx, wy)) {
+        ModulBerechnen(*m);
         geaendert();
       }
       break;
@@ -226,7 +226,8 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
       t->XAnf = wx - it->second.x;
       t->YAnf = wy - it->second.y;
     }
-    GruppeBerechnen(g->Verbund);
+    // The search below must see the geometry that the redraw will show.
+    ModulBerechnen(*m);
     bewegt = true;
   }
   if (ziehtZiel_ && haken.zielBewegen) {
@@ -249,7 +250,8 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   }
 
   if ((ziehtGleis_ || ziehtZiel_) && g) Ausrichten(*g);
-  if (ziehtDrehscheibe_) drehscheibenKandidat_ = haken.drehscheibeSuchen && haken.drehscheibeSuchen();
+  if (ziehtDrehscheibe_)
+    drehscheibenKandidat_ = haken.drehscheibeSuchen && haken.drehscheibeSuchen();
   if (kandidat_ || drehscheibenKandidat_)
     ueberschrieben_ = CursorKandidat;
   else
@@ -265,13 +267,14 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
   r.kontextmenue = e.taste == Maustaste::Rechts && ed_.modus != Mausmodus::Lupe;
   TModul* m = ed_.modul();
   Anlage& a = ed_.anlage();
-  const bool fangen = ueberschrieben_ == CursorKandidat && (e.strg || ed_.strg || a.Option(6) == '1');
+  const bool fangen =
+      ueberschrieben_ == CursorKandidat && (e.strg || ed_.strg || a.Option(6) == '1');
   if (fangen && Darstellbar(m) && ModulGleich()) {
     TGleis* g = m->AktuellesGleis();
     bool bewegt = false;
     if (ziehtGleis_ && kandidat_ && g) {
       AusrichtungAnwenden(*kandidat_, g->Verbund);
-      GruppeBerechnen(g->Verbund);
+      ModulBerechnen(*m);
       bewegt = true;
     } else if (ziehtZiel_ && kandidat_ && haken.zielAusrichten) {
       haken.zielAusrichten(*kandidat_);
@@ -293,7 +296,8 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
     const TBogen* b = g ? g->AktuellerBogen() : nullptr;
     r.optimierfenster = b && b->OptiEnde;
   }
-  if (ed_.modus != Mausmodus::Lupe && ed_.modus != Mausmodus::GeoVerformen) ed_.modus = Mausmodus::Normal;
+  if (ed_.modus != Mausmodus::Lupe && ed_.modus != Mausmodus::GeoVerformen)
+    ed_.modus = Mausmodus::Normal;
   r.neuZeichnen = true;
   r.auffrischen = true;
   r.fensterAuffrischen = true;
@@ -306,7 +310,8 @@ Mausantwort Mausbedienung::Doppelklick(const Mausereignis& e) {
   TModul* m = ed_.modul();
   if (Darstellbar(m) && haken.geoDoppelklick) {
     const TUmrechnung u(*m);
-    haken.geoDoppelklick(u.PixelZuWeltX(static_cast<double>(e.x)), u.PixelZuWeltY(static_cast<double>(e.y)));
+    haken.geoDoppelklick(u.PixelZuWeltX(static_cast<double>(e.x)),
+                         u.PixelZuWeltY(static_cast<double>(e.y)));
   }
   r.elementfensterZeigen = ed_.anlage().Option(7) == '1' && m && m->AktuellesGleis();
   r.cursor = Cursor();

@@ -18,16 +18,18 @@
 
 namespace trm {
 
-/// Kinds of mouse event.
+/// Kinds of mouse event. A double click comes as the press of its second click followed by
+/// Doppelklick (the toolkit's double-click event stands for that press).
 enum class Mausart { Druecken, Bewegen, Loslassen, Doppelklick };
 
-/// A mouse event in pixels of the module drawing (0, 0 is its top left corner).
+/// A mouse event in pixels of the module drawing (0, 0 is its top left corner). Every button
+/// picks and drags alike; the right one also opens the context menu on release.
 struct Mausereignis {
   Mausart art = Mausart::Bewegen;
   Maustaste taste = Maustaste::Links;  ///< the button pressed or released
   std::int64_t x = 0, y = 0;
   bool strg = false;      ///< Ctrl held
-  bool umschalt = false;  ///< Shift held
+  bool umschalt = false;  ///< Shift held (no mouse command uses it yet)
 };
 
 /// Cursor numbers besides the mouse modes' own (2, 3, 4, 5, 7, 9 to 15, 4711).
@@ -37,17 +39,17 @@ inline constexpr int CursorKandidat = 1;
 /// The toolkit's standard refusal ("no entry") shape.
 inline constexpr int CursorAbgelehnt = -1;
 
-/// What the widget does after an event. The machine has already changed the model and
-/// computed the points of the tracks it moved.
+/// What the widget does after an event. The machine has already changed the model and, where
+/// it moved tracks, run the geometry pass of the module (the search needs fresh points).
 struct Mausantwort {
-  bool neuZeichnen = false;   ///< redraw the module
-  bool geaendert = false;     ///< the layout was changed (`Geaendert` is set)
-  bool auffrischen = false;   ///< refresh the command states and the fields (Editor::Zustand)
-  int cursor = CursorNormal;  ///< cursor to show from now on
-  std::string status;         ///< new text of status panel 0; empty: keep it
-  bool kontextmenue = false;  ///< open the context menu at the event position
-  std::optional<Maustaste> lupe;  ///< magnifier click: zoom with this button about the position
-  bool fensterAuffrischen = false;       ///< refresh the settings, optimiser and curve windows
+  bool neuZeichnen = false;         ///< redraw the module
+  bool geaendert = false;           ///< the layout was changed (`Geaendert` is set)
+  bool auffrischen = false;         ///< refresh the command states and the fields (Editor::Zustand)
+  int cursor = CursorNormal;        ///< cursor to show from now on
+  std::string status;               ///< new text of status panel 0; empty: keep it
+  bool kontextmenue = false;        ///< open the context menu at the event position
+  std::optional<Maustaste> lupe;    ///< magnifier click: zoom with this button about the position
+  bool fensterAuffrischen = false;  ///< refresh the settings, optimiser and curve windows
   bool elementfensterVerbergen = false;  ///< hide the turnout, crossing, slip, turntable windows
   bool elementfensterKlick = false;      ///< a click: element windows per the element-editor mode
   bool elementfensterZeigen = false;     ///< double click in mode 1: show the current track's
@@ -69,7 +71,8 @@ struct Maushaken {
   std::function<bool(double x, double y)> zielDruecken;
   /// The dragged target follows the mouse.
   std::function<void(double x, double y)> zielBewegen;
-  /// Own points of an `OptiEnde` segment: the target point and shown distance points.
+  /// Own points of an `OptiEnde` segment: the target point and shown distance points. Without
+  /// it such a segment has the own points of any other.
   std::function<std::vector<TRichtpunkt>(const TBogen&)> zielPunkte;
   /// Snap of the dragged target by the correction.
   std::function<void(const TAusrichtung&)> zielAusrichten;

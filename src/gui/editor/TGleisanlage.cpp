@@ -35,7 +35,10 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   dialoge_ = dialoge ? dialoge : qtDialoge_.get();
   dokument_ = std::make_unique<Dokument>(*dialoge_, datenordner.toStdString(), std::move(zufall));
   editor_ = std::make_unique<Editor>(*dokument_, *dialoge_);
+  maus_ = std::make_unique<Mausbedienung>(*editor_);
   flaeche_ = new TZeichenflaeche(*dokument_, *dialoge_, this);
+  flaeche_->SetMausbedienung(maus_.get());
+  flaeche_->BeiMaus = [this](const Mausantwort& a, QPoint p) { MausAntwort(a, p); };
   setCentralWidget(flaeche_);
   MenuesAnlegen();
   Werkzeugleiste1();
@@ -47,11 +50,6 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   connect(flaeche_, &TZeichenflaeche::Mausposition, this, [this](double x, double y) {
     mausposition_->setText(QStringLiteral("Mausposition: x=") + Q(FestText(x)) + QStringLiteral(" y=") +
                            Q(FestText(y)));
-  });
-  flaeche_->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(flaeche_, &QWidget::customContextMenuRequested, this, [this](const QPoint& p) {
-    if (editor_->modus == Mausmodus::Lupe) return;  // the magnifier uses the right button
-    Kontextmenue()->exec(flaeche_->mapToGlobal(p));
   });
   qApp->installEventFilter(this);
   resize(1200, 800);
@@ -388,6 +386,16 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
   return menue;
 }
 
+void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
+  if (!a.status.empty()) mausposition_->setText(Q(a.status));
+  if (a.lupe) flaeche_->LupenKlick(position, *a.lupe);
+  if (a.neuZeichnen) Neuzeichnen();
+  else if (a.auffrischen || a.geaendert) Aktualisieren();
+  const int cursor = a.cursor == CursorKandidat ? CursorAnker : a.cursor;
+  flaeche_->viewport()->setCursor(MausCursor(cursor));
+  if (a.kontextmenue && editor_->modus != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
+}
+
 void TGleisanlage::GleisDrehenFragen() {
   if (!editor_->gleis()) return;
   TGleisDrehen fenster(this);
@@ -443,7 +451,10 @@ bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
     const bool druck = e->type() == QEvent::KeyPress;
     if (k->key() == Qt::Key_Control) editor_->strg = druck;
     if (druck && k->key() == Qt::Key_Escape) editor_->optiAbbruch = true;
-    if (druck && k->key() == Qt::Key_Space && !k->isAutoRepeat()) flaeche_->viewport()->setCursor(Qt::ArrowCursor);
+    if (druck && k->key() == Qt::Key_Space && !k->isAutoRepeat()) {
+      maus_->CursorZuruecksetzen();
+      flaeche_->viewport()->setCursor(Qt::ArrowCursor);
+    }
   }
   return QMainWindow::eventFilter(objekt, e);
 }

@@ -10,6 +10,7 @@
 
 #include "core/editor/Dokument.h"
 #include "core/editor/Editor.h"
+#include "core/editor/Maus.h"
 #include "gui/editor/QtDialoge.h"
 
 class QAction;
@@ -34,6 +35,7 @@ class TGleisanlage : public QMainWindow {
 
   Dokument& dokument() { return *dokument_; }
   Editor& editor() { return *editor_; }
+  Mausbedienung& maus() { return *maus_; }
   TZeichenflaeche& zeichenflaeche() { return *flaeche_; }
   QSpinBox& zoomfeld() { return *zoomfeld_; }
   /// A menu or tool-bar action by its object name (TB_…, MI_…).
@@ -75,11 +77,13 @@ class TGleisanlage : public QMainWindow {
   void ModulmenueAufbauen();
   void NachDateibefehl();
   void GleisDrehenFragen();
+  void MausAntwort(const Mausantwort& a, QPoint position);
 
   std::unique_ptr<QtDialoge> qtDialoge_;
   Dialoge* dialoge_ = nullptr;
   std::unique_ptr<Dokument> dokument_;
   std::unique_ptr<Editor> editor_;
+  std::unique_ptr<Mausbedienung> maus_;
   TZeichenflaeche* flaeche_ = nullptr;
   QSpinBox* zoomfeld_ = nullptr;
   QMenu* modulmenue_ = nullptr;

@@ -132,7 +132,49 @@ void TZeichenflaeche::LupenKlick(QPoint position, Maustaste taste) {
   if (v->maximum() > 0) v->setValue(v->value() + static_cast<int>(LupenVerschiebung(p.y(), alt, neu)));
 }
 
+namespace {
+Maustaste Taste(Qt::MouseButton b) {
+  return b == Qt::LeftButton ? Maustaste::Links : b == Qt::RightButton ? Maustaste::Rechts : Maustaste::Mitte;
+}
+}  // namespace
+
+void TZeichenflaeche::SetMausbedienung(Mausbedienung* maus) {
+  maus_ = maus;
+  setContextMenuPolicy(maus ? Qt::PreventContextMenu : Qt::DefaultContextMenu);
+}
+
+bool TZeichenflaeche::AnMaus(QMouseEvent* e, Mausart art) {
+  if (!maus_) return false;
+  const QPoint p = e->position().toPoint();
+  const QPoint z = p - Ursprung();
+  Mausereignis ereignis;
+  ereignis.art = art;
+  ereignis.taste = Taste(art == Mausart::Bewegen ? Qt::LeftButton : e->button());
+  ereignis.x = z.x();
+  ereignis.y = z.y();
+  ereignis.strg = e->modifiers() & Qt::ControlModifier;
+  ereignis.umschalt = e->modifiers() & Qt::ShiftModifier;
+  const Mausantwort a = maus_->Ereignis(ereignis);
+  if (BeiMaus) BeiMaus(a, p);
+  return true;
+}
+
+void TZeichenflaeche::mouseReleaseEvent(QMouseEvent* e) {
+  if (!AnMaus(e, Mausart::Loslassen)) QAbstractScrollArea::mouseReleaseEvent(e);
+}
+
+void TZeichenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
+  // The toolkit's double click stands for the second press: press, then double click.
+  if (maus_) {
+    AnMaus(e, Mausart::Druecken);
+    AnMaus(e, Mausart::Doppelklick);
+    return;
+  }
+  QAbstractScrollArea::mouseDoubleClickEvent(e);
+}
+
 void TZeichenflaeche::mousePressEvent(QMouseEvent* e) {
+  if (AnMaus(e, Mausart::Druecken)) return;
   if (!lupe_) return QAbstractScrollArea::mousePressEvent(e);
   const Maustaste taste = e->button() == Qt::LeftButton    ? Maustaste::Links
                           : e->button() == Qt::RightButton ? Maustaste::Rechts
@@ -151,7 +193,7 @@ void TZeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
     const TUmrechnung u(*m);
     emit Mausposition(u.PixelZuWeltX(p.x()), u.PixelZuWeltY(p.y()));
   }
-  QAbstractScrollArea::mouseMoveEvent(e);
+  if (!AnMaus(e, Mausart::Bewegen)) QAbstractScrollArea::mouseMoveEvent(e);
 }
 
 }  // namespace trm::gui

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QAbstractScrollArea>
+#include <functional>
 
 #include "core/editor/Dialoge.h"
 #include "core/editor/Dokument.h"
+#include "core/editor/Maus.h"
 #include "core/editor/Zoom.h"
 
 namespace trm::gui {
@@ -33,6 +35,11 @@ class TZeichenflaeche : public QAbstractScrollArea {
   /// A magnifier click at a viewport position.
   void LupenKlick(QPoint position, Maustaste taste);
 
+  /// Hands the mouse work to the core's machine; its answers go to BeiMaus.
+  void SetMausbedienung(Mausbedienung* maus);
+  /// Called with the machine's answer and the viewport position of the event.
+  std::function<void(const Mausantwort&, QPoint)> BeiMaus;
+
   /// Left and top edge of the drawing in the viewport (the scroll box placement).
   QPoint Ursprung() const;
   /// Size of the drawing in pixels.
@@ -50,14 +57,19 @@ class TZeichenflaeche : public QAbstractScrollArea {
   void scrollContentsBy(int dx, int dy) override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+  void mouseDoubleClickEvent(QMouseEvent* e) override;
 
  private:
   bool MassstabSetzen(double mmProPixel);
   void BalkenAnpassen();
+  /// Passes a mouse event to the machine; false when there is none.
+  bool AnMaus(QMouseEvent* e, Mausart art);
 
   Dokument& dokument_;
   Dialoge& dialoge_;
   bool lupe_ = false;
+  Mausbedienung* maus_ = nullptr;
 };
 
 }  // namespace trm::gui
