@@ -199,8 +199,12 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   EXPECT_NE(Lesefehler(z).find("kein Modul"), std::string::npos);
 
   z = gut;
-  z[34 + 24] = "1";  // a turnout record: not readable by this version
-  EXPECT_NE(Lesefehler(z).find("Weichen"), std::string::npos);
+  z[34 + 25] = "1";  // a crossing record: not readable by this version
+  EXPECT_NE(Lesefehler(z).find("Kreuzungen"), std::string::npos);
+
+  z = gut;
+  z[34 + 24] = "1";  // a turnout announced but missing
+  EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
 
   z = gut;
   z[34 + 29 + 21 + 7] = "0";  // sleeper spacing 0

@@ -1,4 +1,5 @@
 // The 34-line layout header, the whole layout file, and the links rebuilt after reading.
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -139,7 +140,9 @@ void VerbindungenAufbauen(Anlage& a) {
       }
       for (std::int32_t n : nummern) {
         TGleis* v = a.GleisMitNummer(n);
-        if (v && v != g.get()) g->Verbund.push_back(v);
+        // A number listed twice, or a track already joined, is not added again.
+        if (v && v != g.get() && std::find(g->Verbund.begin(), g->Verbund.end(), v) == g->Verbund.end())
+          g->Verbund.push_back(v);
       }
     }
   for (const auto& m : a.Module)

@@ -2,9 +2,12 @@
 #include <cmath>
 
 #include "core/model/Fehler.h"
+#include "core/model/Anlage.h"
 #include "core/model/Modul.h"
 #include "core/model/Satz.h"
 #include "core/model/Zahlformat.h"
+#include "core/turnouts/Weiche.h"
+#include "core/turnouts/Weichenliste.h"
 
 namespace trm {
 
@@ -37,6 +40,7 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
   out.push_back(IntText(gewoehnlich));
   for (const auto& g : m.Gleise)
     if (g->IstGewoehnlich()) GleisSchreiben(*g, out);
+  for (const auto& w : m.Weichen) static_cast<const TEWeiche&>(*w).DatenSchreiben(out);
 }
 
 void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
@@ -61,16 +65,21 @@ void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
   m.Eigen.SpurAussen = l.Real();
   l.Ueberspringen(3);
   const std::size_t zeileElemente = l.Index() + 1;
-  std::int32_t elemente = 0;
-  for (int k = 0; k < 6; ++k) elemente += l.Anzahl() > 0 ? 1 : 0;
-  if (elemente > 0)
+  std::int32_t anzahl[6];
+  for (auto& n : anzahl) n = l.Anzahl();
+  const std::int32_t weichen = anzahl[2];
+  if (anzahl[0] > 0 || anzahl[1] > 0 || anzahl[3] > 0 || anzahl[4] > 0 || anzahl[5] > 0)
     throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + m.Name +
-                     "\" enthält Weichen, Kreuzungen, Kreuzungsweichen, Drehscheiben oder "
+                     "\" enthält Kreuzungen, Kreuzungsweichen, Drehscheiben oder "
                      "Hintergrundelemente. Diese Elemente kann diese Programmversion noch nicht lesen.");
   const std::int32_t gleise = l.Anzahl();
   for (std::int32_t k = 0; k < gleise; ++k) {
     TGleis* g = m.GleisAnhaengen();
     GleisLesen(*g, z, i);
+  }
+  for (std::int32_t k = 0; k < weichen; ++k) {
+    const std::int32_t nummer = m.Anlage_ ? WeichenNummer(*m.Anlage_, BereichWeiche + 1, 0) : k + 1;
+    WeicheHinzufuegen(m, TEWeiche::AusSatz(m, z, i, nummer));
   }
 }
 

@@ -14,8 +14,6 @@ namespace trm {
 class Anlage;
 class TEWeiche;
 
-/// Lines of a turnout type record.
-inline constexpr std::size_t ZeilenWeichensatz = 44;
 inline constexpr const char* StandardWeichenliste = "stdWListe.w88";
 inline constexpr const char* FilterWeichenlisteOeffnen = "Weichenlisten (*w88)|*.w88";
 inline constexpr const char* FilterWeichenlisteSpeichern = "Weichenlisten (*.w88)|*.w88";

@@ -1,0 +1,174 @@
+// The turnout library and turnouts in layouts: the shipped list, placing a type behind a
+// segment, storing a turnout as a type, and a saved and reopened layout with turnouts.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <filesystem>
+
+#include "SkriptDialoge.h"
+#include "core/model/AnlageDatei.h"
+#include "core/model/Neuberechnung.h"
+#include "core/model/Textdatei.h"
+#include "core/turnouts/Weiche.h"
+#include "core/turnouts/Weichenliste.h"
+
+namespace trm {
+namespace {
+
+namespace fs = std::filesystem;
+
+const std::string kListe = std::string(TRM_QUELLDATEN) + "/stdWListe.w88";
+
+/// One module with one ordinary track of three straight segments of 100 mm, segment 1 current.
+struct Plan {
+  Anlage a{std::make_shared<MersenneZufall>(8)};
+  TModul* m;
+  TGleis* g;
+  Plan() {
+    a.DatenPfad = "/tmp/";
+    m = a.ModulAnhaengen();
+    m->MmProPixel = 2;
+    m->Breite = 3000;
+    m->Hoehe = 1000;
+    a.ModulWaehlen(0);
+    g = m->GleisAnhaengen();
+    g->Nummer = 1;
+    g->XAnf = 100;
+    g->YAnf = 500;
+    for (int i = 0; i < 3; ++i) {
+      auto b = std::make_unique<TBogen>();
+      b->SetLaenge(100);
+      g->BogenAnhaengen(std::move(b));
+    }
+    m->GleisWaehlen(0);
+    g->BogenWaehlen(1);
+    ModulBerechnen(*m);
+  }
+};
+
+TEST(Weichenliste, MitgelieferteListe) {
+  const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
+  const auto zeilen = WeichenZeilen(liste);
+  ASSERT_EQ(zeilen.size(), 10u);
+  EXPECT_EQ(zeilen[0].nummer, "1");
+  EXPECT_EQ(zeilen[0].name, "Weiche R 500 / 15° links");
+  EXPECT_EQ(zeilen[0].radius, "500");
+  EXPECT_EQ(zeilen[0].winkel, "15,000");
+  EXPECT_EQ(zeilen[0].neigung, "1 : 3,73");
+  EXPECT_EQ(zeilen[4].neigung, "1 : 9,00");
+  // Every type reads as a turnout and writes back to the same record.
+  Plan p;
+  for (std::size_t k = 1; k <= liste.Saetze(); ++k) {
+    const Zeilen satz = liste.Satz(k);
+    std::size_t i = 0;
+    auto w = TEWeiche::AusSatz(*p.m, satz, i, 1000 + static_cast<int>(k));
+    Zeilen zurueck;
+    w->TypSchreiben(zurueck);
+    EXPECT_EQ(zurueck, satz) << satz[0];
+  }
+}
+
+TEST(Weichenliste, EinsetzenHinterBogenTeiltDasGleis) {
+  Plan p;
+  TGleis* nachfolger = p.m->GleisAnhaengen();
+  nachfolger->Markiert = false;
+  nachfolger->Nummer = 2;
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(50);
+  nachfolger->BogenAnhaengen(std::move(b));
+  p.g->Nachfolger.push_back(nachfolger);
+  nachfolger->Vorgaenger = p.g;
+
+  const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
+  TEWeiche* w = WeicheEinsetzen(p.a, liste.Satz(1));  // R 500 / 15° left
+  ASSERT_NE(w, nullptr);
+  ASSERT_EQ(p.m->AnzahlWeichen(), 1);
+  EXPECT_EQ(p.g->Boegen.size(), 2u);  // the third segment moved away
+  TGleis* stamm = w->Stammgleis();
+  EXPECT_DOUBLE_EQ(stamm->XAnf, 300);  // end of segment 1
+  EXPECT_DOUBLE_EQ(stamm->YAnf, 500);
+  EXPECT_EQ(p.g->Nachfolger.front(), stamm);
+  // The rest starts at the end of the main track and keeps what followed the track.
+  TGleis* rest = p.m->Gleise.back().get();
+  ASSERT_TRUE(rest->IstGewoehnlich());
+  ASSERT_EQ(rest->Boegen.size(), 1u);
+  EXPECT_NEAR(rest->XAnf, stamm->XEnde(), 1e-9);
+  EXPECT_EQ(rest->Vorgaenger, stamm);
+  EXPECT_EQ(nachfolger->Vorgaenger, rest);
+  EXPECT_NEAR(nachfolger->XAnf, rest->XEnde(), 1e-9);
+  // The branch leaves to the left by 15°.
+  EXPECT_NEAR(w->Zweiggleis()->Boegen[0]->WEnde, 15 * Pi / 180, 1e-12);
+  EXPECT_TRUE(std::find(p.g->Verbund.begin(), p.g->Verbund.end(), w->Zweiggleis()) != p.g->Verbund.end());
+  EXPECT_TRUE(p.a.Geaendert);
+}
+
+TEST(Weichenliste, GespeicherteAnlageMitWeichenGibtDieselbeGeometrie) {
+  Plan p;
+  const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
+  WeicheEinsetzen(p.a, liste.Satz(2));
+  p.m->GleisWaehlen(0);
+  p.g->BogenWaehlen(0);
+  WeicheEinsetzen(p.a, liste.Satz(9));  // inner-curve turnout
+  const Zeilen einmal = AnlageZeilen(p.a);
+  auto b = AnlageAusZeilen(einmal, "/tmp/", nullptr);
+  for (auto& m : b->Module) {
+    ModulBerechnen(*m);
+    ModulBerechnen(*m);
+  }
+  const TModul& m2 = *b->Module[0];
+  ASSERT_EQ(m2.AnzahlWeichen(), 2);
+  ASSERT_EQ(m2.Gleise.size(), p.m->Gleise.size());
+  // Track order differs (element tracks come after the ordinary ones), so compare by number.
+  for (const auto& g : p.m->Gleise) {
+    const TGleis* h = b->GleisMitNummer(g->Nummer);
+    ASSERT_NE(h, nullptr) << g->Name;
+    EXPECT_NEAR(h->XEnde(), g->XEnde(), 1e-9) << g->Name;
+    EXPECT_NEAR(h->YEnde(), g->YEnde(), 1e-9) << g->Name;
+    EXPECT_EQ(h->Verbund.size(), g->Verbund.size()) << g->Name;
+    // A branch track learns its predecessor only from the file (the main track's); it is in the
+    // feeding track's successors as the branch entry either way.
+    if (g->Name != "Zweiggleis")
+      EXPECT_EQ(h->Vorgaenger ? h->Vorgaenger->Nummer : -1, g->Vorgaenger ? g->Vorgaenger->Nummer : -1);
+  }
+  const Zeilen zweimal = AnlageZeilen(*b);
+  auto c = AnlageAusZeilen(zweimal, "/tmp/", nullptr);
+  EXPECT_EQ(zweimal, AnlageZeilen(*c));  // reads back and writes again to the same lines
+}
+
+TEST(Weichenliste, WeicheAlsTypSpeichernUndEntfernen) {
+  const fs::path ordner = fs::temp_directory_path() / "trm_wliste_test";
+  fs::remove_all(ordner);
+  fs::create_directories(ordner);
+  const std::string pfad = (ordner / "meine.w88").string();
+  fs::copy_file(kListe, pfad);
+  Plan p;
+  test::SkriptDialoge d;
+  WeichenlisteImportieren(p.a, pfad);
+  EXPECT_EQ(p.a.WListeDatei, pfad);
+  TEWeiche* w = WeicheEinsetzen(p.a, TTypliste::Laden(pfad, ZeilenWeiche).Satz(3));
+  w->Name = "Meine Weiche";
+  ASSERT_TRUE(WeicheInListe(p.a, *w, d));
+  TTypliste liste = TTypliste::Laden(pfad, ZeilenWeiche);
+  ASSERT_EQ(liste.Saetze(), 11u);
+  EXPECT_EQ(WeichenZeilen(liste).back().name, "Meine Weiche");
+  Zeilen typ;
+  w->TypSchreiben(typ);
+  EXPECT_EQ(liste.Satz(11), typ);
+  ASSERT_TRUE(liste.Entfernen(2));
+  liste.Speichern(pfad);
+  EXPECT_EQ(DateiLesen(pfad)[1], "10");
+  // Export copies the list unchanged; without a list it warns.
+  ASSERT_TRUE(WeichenlisteExportieren(p.a, (ordner / "kopie.w88").string(), d));
+  EXPECT_EQ(DateiLesen((ordner / "kopie.w88").string()), DateiLesen(pfad));
+  p.a.WListeDatei = (ordner / "fehlt.w88").string();
+  EXPECT_FALSE(WeichenlisteExportieren(p.a, (ordner / "x.w88").string(), d));
+  EXPECT_EQ(d.fehler.back(), "Keine Weichenliste zum exportieren vorhanden");
+  EXPECT_FALSE(WeicheInListe(p.a, *w, d));
+  EXPECT_EQ(d.fehler.back(), "Die Datei" + p.a.WListeDatei + " konnte nicht geöffnet werden.");
+  WeichenlisteImportieren(p.a, (ordner / "fehlt.w88").string());
+  EXPECT_EQ(p.a.WListeDatei, "/tmp/stdWListe.w88");
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm
