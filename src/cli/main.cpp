@@ -11,6 +11,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Textdatei.h"
+#include "core/turnouts/Weiche.h"
 
 #ifdef TRM_MIT_BILD
 #include "Render.h"
@@ -23,8 +24,9 @@ constexpr const char* kHilfe =
     "  check DATEI            liest die Anlage und nennt Module, Gleise und Bögen\n"
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
-    "                         Rest, XEnde, YEnde, ZEnde, WEnde\n"
-    "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung\n"
+    "                         Rest, XEnde, YEnde, ZEnde, WEnde, Weiche (-1 keine)\n"
+    "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung,\n"
+    "                         Weiche (-1 keine)\n"
     "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
     "                         Nachfolger und Verbund (Nummern mit Komma getrennt)\n"
     "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
@@ -69,6 +71,14 @@ int Check(trm::Anlage& a) {
   return 0;
 }
 
+/// Index of the turnout a track belongs to in its module, -1 for other tracks.
+int Weichenindex(const trm::TModul& m, const trm::TGleis& g) {
+  if (!g.IstWeichengleis()) return -1;
+  for (std::size_t i = 0; i < m.Weichen.size(); ++i)
+    if (m.Weichen[i]->Nummer() == g.WeichenNr) return static_cast<int>(i);
+  return -1;
+}
+
 int Geometrie(trm::Anlage& a) {
   AllesBerechnen(a);
   for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
@@ -77,8 +87,8 @@ int Geometrie(trm::Anlage& a) {
       const auto& g = m->Gleise[gi];
       for (std::size_t bi = 0; bi < g->Boegen.size(); ++bi) {
         const auto& b = g->Boegen[bi];
-        std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\n", mi, gi, g->Nummer, bi,
-                    b->Spurpunkte.size(), b->Rest, b->XEnde, b->YEnde, b->ZEnde, b->WEnde);
+        std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, g->Nummer, bi,
+                    b->Spurpunkte.size(), b->Rest, b->XEnde, b->YEnde, b->ZEnde, b->WEnde, Weichenindex(*m, *g));
       }
     }
   }
@@ -94,8 +104,8 @@ int Punkte(trm::Anlage& a) {
       for (std::size_t bi = 0; bi < g->Boegen.size(); ++bi) {
         const auto& pk = g->Boegen[bi]->Spurpunkte;
         for (std::size_t pi = 0; pi < pk.size(); ++pi)
-          std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\n", mi, gi, bi, pi, pk[pi].x,
-                      pk[pi].y, pk[pi].z, pk[pi].w);
+          std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, bi, pi, pk[pi].x,
+                      pk[pi].y, pk[pi].z, pk[pi].w, Weichenindex(*m, *g));
       }
     }
   }

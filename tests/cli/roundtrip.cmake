@@ -1,4 +1,5 @@
 # A file written by the tool reads back and writes again to identical bytes.
+file(MAKE_DIRECTORY ${AUS})
 execute_process(COMMAND ${CLI} --data ${DATEN} roundtrip ${PLAN} ${AUS}/einmal.m88 RESULT_VARIABLE rc1)
 execute_process(COMMAND ${CLI} --data ${DATEN} roundtrip ${AUS}/einmal.m88 ${AUS}/zweimal.m88 RESULT_VARIABLE rc2)
 if(NOT rc1 EQUAL 0 OR NOT rc2 EQUAL 0)

@@ -10,6 +10,7 @@
 #include "core/render/Ansicht.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
+#include "core/render/WeicheZeichnen.h"
 
 namespace trm {
 
@@ -126,6 +127,7 @@ void ModulMalen(Anlage& a, TModul& m, Canvas& c, const TAnsicht& v, const Elemen
   for (auto& g : m.Gleise)
     if (!g->KrGleis) GleisZeichnen(a, *g, c, v);
   Markierungen(m, c, v);
+  WeichenZeichnen(a, m, c, v);
   for (const Elementzeichner* z : {&haken.Weichen, &haken.Kreuzungen, &haken.EKWs, &haken.DKWs,
                                    &haken.Drehscheiben, &haken.Geos})
     if (*z) (*z)(m, c, v);
