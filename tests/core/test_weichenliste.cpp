@@ -7,6 +7,7 @@
 
 #include "SkriptDialoge.h"
 #include "core/model/AnlageDatei.h"
+#include "core/model/Datenordner.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Textdatei.h"
 #include "core/turnouts/Weiche.h"
@@ -167,6 +168,43 @@ TEST(Weichenliste, WeicheAlsTypSpeichernUndEntfernen) {
   EXPECT_EQ(d.fehler.back(), "Die Datei" + p.a.WListeDatei + " konnte nicht geöffnet werden.");
   WeichenlisteImportieren(p.a, (ordner / "fehlt.w88").string());
   EXPECT_EQ(p.a.WListeDatei, "/tmp/stdWListe.w88");
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm
+
+#include "core/editor/Editor.h"
+
+namespace trm {
+namespace {
+
+TEST(Weichenliste, WeicheKopierenUndBeiKlickEinfuegen) {
+  const auto ordner = fs::temp_directory_path() / "trm_weiche_kopie";
+  fs::remove_all(ordner);
+  ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
+  test::SkriptDialoge d;
+  Dokument dok(d, ordner.string(), std::make_shared<MersenneZufall>(5));
+  ASSERT_TRUE(dok.Neu());
+  Editor ed(dok, d);
+  TEWeiche* w = WeicheEinsetzen(dok.anlage(), TTypliste::Laden(kListe, ZeilenWeiche).Satz(3));
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(ed.gleis()->IstWeichengleis());
+  ASSERT_TRUE(ed.GleisKopieren());
+  EXPECT_EQ(ed.kopierart, Kopierart::Weiche);
+  EXPECT_EQ(ed.Kontext().einfuegen, "Weiche einfügen");
+  ASSERT_TRUE(ed.Einfuegen());
+  EXPECT_EQ(ed.modus, Mausmodus::WeicheEinfuegen);
+  ASSERT_TRUE(ed.ElementEinfuegenBei(Mausmodus::WeicheEinfuegen, 800, 100, 4242));
+  TModul& m = *ed.modul();
+  ASSERT_EQ(m.AnzahlWeichen(), 2);
+  auto& kopie = static_cast<TEWeiche&>(*m.Weichen[1]);
+  EXPECT_EQ(kopie.WeichenID, 4242);
+  EXPECT_DOUBLE_EQ(kopie.Stammgleis()->XAnf, 800);
+  EXPECT_NE(kopie.Stammgleis()->Nummer, w->Stammgleis()->Nummer);  // own track numbers
+  EXPECT_EQ(kopie.Radius(), w->Radius());
+  EXPECT_EQ(kopie.Stammgleis()->Verbund.size(), 2u);
+  EXPECT_EQ(kopie.Stammgleis()->Vorgaenger, nullptr);
   fs::remove_all(ordner);
 }
 

@@ -52,7 +52,8 @@ TEST_F(Editorfenster, MenuesMitDeutschenTiteln) {
   // Later parts of the program: present, not yet usable.
   EXPECT_FALSE(A("MI_Drucken")->isEnabled());
   EXPECT_FALSE(A("MI_ImportTrm")->isEnabled());
-  EXPECT_FALSE(A("TB_Weichenliste")->isEnabled());
+  EXPECT_FALSE(A("TB_Kreuzungsliste")->isEnabled());
+  EXPECT_TRUE(A("TB_Weichenliste")->isEnabled());
 }
 
 TEST_F(Editorfenster, BefehlszustaendeNachBefehlen) {
@@ -188,6 +189,51 @@ TEST_F(Editorfenster, NeuesGleisPerKlick) {
   EXPECT_DOUBLE_EQ(M().Gleise[1]->XAnf, 600);
   EXPECT_DOUBLE_EQ(M().Gleise[1]->YAnf, 500);
   EXPECT_EQ(w->editor().modus, trm::Mausmodus::Normal);
+}
+
+}  // namespace
+
+#include <QTableWidget>
+
+#include "gui/turnouts/TfWListe.h"
+
+namespace {
+
+TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
+  trm::gui::TfWListe liste(w->dokument().anlage().WListeDatei);
+  ASSERT_TRUE(liste.Fuellen());
+  EXPECT_EQ(liste.windowTitle(), "Einfache Weichen");
+  QTableWidget& t = liste.Tabelle();
+  ASSERT_EQ(t.rowCount(), 10);
+  EXPECT_EQ(t.horizontalHeaderItem(4)->text(), "Neigung");
+  EXPECT_EQ(t.item(0, 1)->text(), "Weiche R 500 / 15° links");
+  EXPECT_EQ(t.item(0, 3)->text(), "15,000");
+  EXPECT_EQ(liste.Auswahl(), 1);
+  t.setCurrentCell(2, 1);
+  EXPECT_EQ(liste.Auswahl(), 3);
+
+  // Choosing through the window places the type at the end of the current segment.
+  QTimer::singleShot(0, [] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TfWListe*>(f); d && d->isVisible()) d->done(trm::gui::TfWListe::Auswaehlen);
+  });
+  A("TB_Weichenliste")->trigger();
+  ASSERT_EQ(M().AnzahlWeichen(), 1);
+  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->editor().gleis()->IstWeichengleis());
+  auto menue = w->Kontextmenue();
+  EXPECT_TRUE(menue->findChild<QAction*>("PM_Weiche")->isEnabled());
+  EXPECT_EQ(menue->findChild<QAction*>("PM_KopierenGleis")->text(), "Weiche");
+}
+
+TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
+  w->dokument().anlage().WListeDatei = "/nicht/da.w88";
+  dialoge.pfade.push_back(std::nullopt);  // the import dialog is cancelled
+  A("TB_Weichenliste")->trigger();
+  ASSERT_FALSE(dialoge.fragen.empty());
+  EXPECT_EQ(dialoge.fragen.back(), "Die Weichenliste \"/nicht/da.w88\" konnte nicht gefunden werden. Bitte "
+                                   "importieren Sie zunächst eine Weichenliste.");
+  EXPECT_EQ(w->dokument().anlage().WListeDatei, w->dokument().Datenpfad() + "stdWListe.w88");
 }
 
 }  // namespace

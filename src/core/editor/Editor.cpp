@@ -9,6 +9,8 @@
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
+#include "core/turnouts/Weiche.h"
+#include "core/turnouts/Weichenliste.h"
 
 namespace trm {
 
@@ -331,7 +333,17 @@ bool Editor::ParallelabstandSetzen(const std::string& text) {
 
 bool Editor::GleisKopieren() {
   TGleis* g = gleis();
-  if (!g || !g->IstGewoehnlich()) return false;
+  if (!g) return false;
+  if (g->IstWeichengleis()) {
+    // The list form: the copy gets its own track numbers and no links when it is placed.
+    TEWeiche* w = WeicheZuGleis(*modul(), *g);
+    if (!w) return false;
+    kopierpuffer.clear();
+    w->TypSchreiben(kopierpuffer);
+    kopierart = Kopierart::Weiche;
+    return true;
+  }
+  if (!g->IstGewoehnlich()) return false;
   kopierpuffer.clear();
   GleisSchreiben(*g, kopierpuffer);
   kopierart = Kopierart::Gleis;
@@ -390,6 +402,16 @@ bool Editor::Einfuegen() {
   LageWeitergeben(*modul(), g);
   anlage().Geaendert = true;
   return true;
+}
+
+bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t nummer) {
+  if (m != Mausmodus::WeicheEinfuegen || kopierart != Kopierart::Weiche) return false;
+  try {
+    return WeicheEinfuegenBei(anlage(), kopierpuffer, x, y, nummer) != nullptr;
+  } catch (const LeseFehler& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
 }
 
 TGleis* Editor::GleisEinfuegenBei(double x, double y) {

@@ -137,6 +137,9 @@ class Editor {
   bool Einfuegen();
   /// Places the clipboard track with its start at (x, y) (mouse mode 5).
   TGleis* GleisEinfuegenBei(double x, double y);
+  /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
+  /// element number `nummer`; false when the clipboard holds no such element.
+  bool ElementEinfuegenBei(Mausmodus modus, double x, double y, std::int32_t nummer);
 
  private:
   std::optional<double> Zahl(const std::string& text);

@@ -20,8 +20,8 @@ QString QtDialoge::QtFilter(const std::string& filter) {
 
 Antwort QtDialoge::Frage(const std::string& text, Knoepfe knoepfe) {
   QMessageBox::StandardButtons k = QMessageBox::Yes;
-  if (knoepfe != Knoepfe::JaAbbrechen) k |= QMessageBox::No;
-  if (knoepfe != Knoepfe::JaNein) k |= QMessageBox::Cancel;
+  if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinAbbrechen) k |= QMessageBox::No;
+  if (knoepfe == Knoepfe::JaAbbrechen || knoepfe == Knoepfe::JaNeinAbbrechen) k |= QMessageBox::Cancel;
   const auto a = QMessageBox::question(eltern_, kTitel, Q(text), k, QMessageBox::Yes);
   if (a == QMessageBox::Yes) return Antwort::Ja;
   if (a == QMessageBox::No) return Antwort::Nein;

@@ -21,7 +21,10 @@
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
 #include "gui/editor/Zahlenfeld.h"
+#include "core/turnouts/Weiche.h"
+#include "core/turnouts/Weichenliste.h"
 #include "gui/render/Bildexport.h"
+#include "gui/turnouts/TfWListe.h"
 
 namespace trm::gui {
 
@@ -39,6 +42,9 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   flaeche_ = new TZeichenflaeche(*dokument_, *dialoge_, this);
   flaeche_->SetMausbedienung(maus_.get());
   flaeche_->BeiMaus = [this](const Mausantwort& a, QPoint p) { MausAntwort(a, p); };
+  maus_->haken.elementEinfuegen = [this](Mausmodus m, double x, double y, std::int32_t nummer) {
+    return editor_->ElementEinfuegenBei(m, x, y, nummer);
+  };
   setCentralWidget(flaeche_);
   MenuesAnlegen();
   Werkzeugleiste1();
@@ -126,10 +132,20 @@ void TGleisanlage::MenuesAnlegen() {
   datei->addSeparator();
   const QStringList listen = {"Weichenliste", "Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"};
   QMenu* importieren = datei->addMenu(QStringLiteral("importieren"));
-  for (const QString& l : listen) importieren->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
+  importieren->addAction(NeueAktion("MI_ImportWeichenliste", "Weichenliste", "", [this] {
+    const auto pfad = dialoge_->OeffnenDialog(FilterWeichenlisteOeffnen);
+    if (!pfad) return;
+    WeichenlisteImportieren(dokument_->anlage(), *pfad);
+    Aktualisieren();
+  }));
+  for (const QString& l : listen.mid(1)) importieren->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
   importieren->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", nullptr));
   QMenu* exportieren = datei->addMenu(QStringLiteral("exportieren"));
-  for (const QString& l : listen) exportieren->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
+  exportieren->addAction(NeueAktion("MI_ExportWeichenliste", "Weichenliste", "", [this] {
+    const auto pfad = dialoge_->SpeichernDialog(FilterWeichenlisteSpeichern, "", "w88");
+    if (pfad) WeichenlisteExportieren(dokument_->anlage(), *pfad, *dialoge_);
+  }));
+  for (const QString& l : listen.mid(1)) exportieren->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
   datei->addSeparator();
   datei->addAction(NeueAktion("MI_Beenden", "beenden", "", [this] { close(); }));
 
@@ -186,7 +202,8 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addAction(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
                           [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }));
   l->addSeparator();
-  for (const char* liste : {"Weichenliste", "Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"})
+  l->addAction(NeueAktion("TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] { WeichenlisteAufrufen(); }));
+  for (const char* liste : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"})
     l->addAction(NeueAktion(QStringLiteral("TB_") + liste, QString::fromUtf8(liste).left(3),
                             QString::fromUtf8(liste) + QStringLiteral(" aufrufen"), nullptr));
   l->addAction(NeueAktion("TB_Geometrie", "Geo", "Element-Editor", nullptr));
@@ -380,8 +397,12 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
     MausmodusSetzen(editor_->modus);
   }, k.einfuegenAktiv);
   m->addSeparator();
-  for (const char* text : {"Weiche -> Weichenliste", "Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste",
-                           "DKW -> DKW-Liste", "Drehscheibe -> Drehscheibenliste"})
+  eintrag(m, "PM_Weiche", "Weiche -> Weichenliste", [this] {
+    TEWeiche* w = editor_->gleis() ? WeicheZuGleis(*editor_->modul(), *editor_->gleis()) : nullptr;
+    if (w) WeicheInListe(dokument_->anlage(), *w, *dialoge_);
+  }, k.weicheInListe);
+  for (const char* text : {"Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste", "DKW -> DKW-Liste",
+                           "Drehscheibe -> Drehscheibenliste"})
     eintrag(m, QStringLiteral("PM_") + QString::fromUtf8(text).section(' ', 0, 0), QString::fromUtf8(text), nullptr);
   return menue;
 }
@@ -394,6 +415,34 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   const int cursor = a.cursor == CursorKandidat ? CursorAnker : a.cursor;
   flaeche_->viewport()->setCursor(MausCursor(cursor));
   if (a.kontextmenue && editor_->modus != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
+}
+
+void TGleisanlage::WeichenlisteAufrufen() {
+  Anlage& a = dokument_->anlage();
+  if (!editor_->bogen()) return;
+  TfWListe fenster(a.WListeDatei, this);
+  if (!fenster.Fuellen()) {
+    dialoge_->Frage(MeldungWeichenlisteFehlt(a.WListeDatei), Knoepfe::Ja);
+    const auto pfad = dialoge_->OeffnenDialog(FilterWeichenlisteOeffnen);
+    WeichenlisteImportieren(a, pfad ? *pfad : std::string());
+    Aktualisieren();
+    return;
+  }
+  const int ergebnis = fenster.exec();
+  if (ergebnis == TfWListe::Abbrechen) return;
+  try {
+    TTypliste liste = TTypliste::Laden(a.WListeDatei, ZeilenWeiche);
+    const auto k = static_cast<std::size_t>(fenster.Auswahl());
+    if (ergebnis == TfWListe::Entfernen) {
+      if (liste.Entfernen(k)) liste.Speichern(a.WListeDatei);
+      return;
+    }
+    const Zeilen satz = liste.Satz(k);
+    if (satz.empty()) return;
+    Befehl([&] { return WeicheEinsetzen(a, satz) != nullptr; });
+  } catch (const std::runtime_error& e) {
+    dialoge_->Fehler(e.what());
+  }
 }
 
 void TGleisanlage::GleisDrehenFragen() {

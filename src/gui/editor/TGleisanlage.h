@@ -78,6 +78,8 @@ class TGleisanlage : public QMainWindow {
   void NachDateibefehl();
   void GleisDrehenFragen();
   void MausAntwort(const Mausantwort& a, QPoint position);
+  /// "Weichenliste aufrufen": the list window; a chosen type is placed at the current segment.
+  void WeichenlisteAufrufen();
 
   std::unique_ptr<QtDialoge> qtDialoge_;
   Dialoge* dialoge_ = nullptr;
