@@ -102,25 +102,8 @@ Kontextzustand Editor::Kontext() {
 }
 
 void Editor::NeuesModul() {
-  Anlage& a = anlage();
-  const std::int32_t nr = a.NeueNummer(BereichModul);
-  TModul* m = a.ModulAnhaengen();
-  a.ModulWaehlen(static_cast<int>(a.Module.size()) - 1);
-  m->MmProPixel = a.StdMmProPixel;
-  m->Breite = a.StdBreite;
-  m->Hoehe = a.StdHoehe;
-  m->Name = "Modul " + std::to_string(a.Module.size());
-  TGleis* g = m->GleisAnhaengen();
-  g->Nummer = nr;
-  g->XAnf = 0;
-  g->YAnf = m->Hoehe / 2.0;
-  auto b = std::make_unique<TBogen>();
-  b->SetLaenge(200);
-  g->BogenAnhaengen(std::move(b));
-  m->GleisWaehlen(0);
-  g->BogenWaehlen(0);
-  ModulBerechnen(*m);
-  a.Geaendert = true;
+  ModulBerechnen(*anlage().NeuesModulAnlegen());
+  anlage().Geaendert = true;
 }
 
 bool Editor::ModulLoeschen() {
@@ -269,43 +252,22 @@ bool Editor::EndwinkelSetzen(const std::string& grad) {
   return true;
 }
 
-bool Editor::AnfangXSetzen(const std::string& text) {
-  TGleis* g = gleis();
-  const auto v = g ? Zahl(text) : std::nullopt;
-  if (!v || g->Boegen.empty()) return false;
-  GruppeVerschieben(*v - g->Boegen.front()->XAnf(), 0);
-  anlage().Geaendert = true;
-  return true;
-}
-
-bool Editor::AnfangYSetzen(const std::string& text) {
-  TGleis* g = gleis();
-  const auto v = g ? Zahl(text) : std::nullopt;
-  if (!v || g->Boegen.empty()) return false;
-  GruppeVerschieben(0, *v - g->Boegen.front()->YAnf());
-  anlage().Geaendert = true;
-  return true;
-}
-
-bool Editor::EndeXSetzen(const std::string& text) {
+bool Editor::PunktSetzen(const std::string& text, bool ende, bool senkrecht) {
   TGleis* g = gleis();
   const auto v = g ? Zahl(text) : std::nullopt;
   if (!v || g->Boegen.empty()) return false;
   ModulBerechnen(*modul());
-  GruppeVerschieben(*v - g->XEnde(), 0);
+  const TBogen& b = ende ? *g->Boegen.back() : *g->Boegen.front();
+  const double jetzt = senkrecht ? (ende ? b.YEnde : b.YAnf()) : (ende ? b.XEnde : b.XAnf());
+  GruppeVerschieben(senkrecht ? 0 : *v - jetzt, senkrecht ? *v - jetzt : 0);
   anlage().Geaendert = true;
   return true;
 }
 
-bool Editor::EndeYSetzen(const std::string& text) {
-  TGleis* g = gleis();
-  const auto v = g ? Zahl(text) : std::nullopt;
-  if (!v || g->Boegen.empty()) return false;
-  ModulBerechnen(*modul());
-  GruppeVerschieben(0, *v - g->YEnde());
-  anlage().Geaendert = true;
-  return true;
-}
+bool Editor::AnfangXSetzen(const std::string& text) { return PunktSetzen(text, false, false); }
+bool Editor::AnfangYSetzen(const std::string& text) { return PunktSetzen(text, false, true); }
+bool Editor::EndeXSetzen(const std::string& text) { return PunktSetzen(text, true, false); }
+bool Editor::EndeYSetzen(const std::string& text) { return PunktSetzen(text, true, true); }
 
 std::string Editor::Fuenferschritt(double wert, bool runter) {
   const double fuenf = std::trunc(wert / 5.0) * 5.0;

@@ -143,6 +143,8 @@ class Editor {
 
  private:
   std::optional<double> Zahl(const std::string& text);
+  /// Moves the group so that the start (or end) x (or y) of the current track becomes text.
+  bool PunktSetzen(const std::string& text, bool ende, bool senkrecht);
   void GruppeVerschieben(double dx, double dy);
   void GruppeDrehen(double winkel, double cx, double cy);
 

@@ -34,6 +34,26 @@ TModul* Anlage::ModulAnhaengen() {
   return Module.back().get();
 }
 
+TModul* Anlage::NeuesModulAnlegen() {
+  const std::int32_t nr = NeueNummer(BereichModul);
+  TModul* m = ModulAnhaengen();
+  ModulWaehlen(static_cast<int>(Module.size()) - 1);
+  m->MmProPixel = StdMmProPixel;
+  m->Breite = StdBreite;
+  m->Hoehe = StdHoehe;
+  m->Name = "Modul " + std::to_string(Module.size());
+  TGleis* g = m->GleisAnhaengen();
+  g->Nummer = nr;
+  g->XAnf = 0;
+  g->YAnf = m->Hoehe / 2.0;
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(200);
+  g->BogenAnhaengen(std::move(b));
+  m->GleisWaehlen(0);
+  g->BogenWaehlen(0);
+  return m;
+}
+
 void Anlage::ModulEntfernen(int i) {
   if (i < 0 || i >= static_cast<int>(Module.size())) return;
   const TModul* weg = Module[static_cast<std::size_t>(i)].get();

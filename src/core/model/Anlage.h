@@ -62,6 +62,10 @@ class Anlage {
   void ModulWaehlen(int i);
   /// Appends an empty module that belongs to this layout.
   TModul* ModulAnhaengen();
+  /// The new-module rules: a number in 0..9 999 999, the module appended and made current with
+  /// the standard scale and size, named "Modul " and its position, holding one straight track
+  /// of 200 mm from (0, Hoehe/2) that carries the module's number and is current.
+  TModul* NeuesModulAnlegen();
   /// Removes and destroys module i; tracks of other modules keep no reference to its tracks.
   void ModulEntfernen(int i);
   /// The last track of the layout (modules and tracks in order) that carries number n.

@@ -47,23 +47,7 @@ std::unique_ptr<Anlage> ErsatzAnlage(const std::string& datenPfad, std::shared_p
                             &a->DKWListeDatei, &a->DSListeDatei, &a->GeoListeDatei};
   for (int k = 0; k < 6; ++k) *listen[k] = datenPfad + StandardListen[k];
   a->Optionen = "0000000000";
-  TModul* m = a->ModulAnhaengen();
-  const std::int32_t nr = a->NeueNummer(BereichModul);
-  m->Name = "Modul 1";
-  m->MmProPixel = a->StdMmProPixel;
-  m->Breite = a->StdBreite;
-  m->Hoehe = a->StdHoehe;
-  a->ModulWaehlen(0);
-  TGleis* g = m->GleisAnhaengen();
-  g->Nummer = nr;
-  g->XAnf = 0;
-  g->YAnf = m->Hoehe / 2.0;
-  auto b = std::make_unique<TBogen>();
-  b->SetLaenge(200);
-  g->BogenAnhaengen(std::move(b));
-  m->GleisWaehlen(0);
-  g->BogenWaehlen(0);
-  ModulBerechnen(*m);
+  ModulBerechnen(*a->NeuesModulAnlegen());
   return a;
 }
 
