@@ -215,6 +215,14 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   EXPECT_NE(Lesefehler(z).find("zu groß"), std::string::npos);
 
   z = gut;
+  z[27] = "0";  // scale 1:0
+  EXPECT_NE(Lesefehler(z).find("Maßstab muss"), std::string::npos);
+
+  z = gut;
+  z[2] = "-2";  // display scale of new modules
+  EXPECT_NE(Lesefehler(z).find("neuer Module"), std::string::npos);
+
+  z = gut;
   z[34 + 2] = "0";  // display scale 0
   EXPECT_NE(Lesefehler(z).find("Darstellungsmaßstab"), std::string::npos);
 

@@ -235,3 +235,35 @@ TEST_F(EditorTest, GleisKopierenUndBeiKlickEinfuegen) {
 
 }  // namespace
 }  // namespace trm
+
+#include "core/editor/Maus.h"
+
+namespace trm {
+namespace {
+
+TEST_F(EditorTest, ModulOhneGleiseBleibtBedienbar) {
+  // A file may hold a module without tracks: no command may fail on it.
+  M().GleisEntfernen(0);
+  ASSERT_TRUE(M().Gleise.empty());
+  EXPECT_FALSE(ed->GleisAnfuegen());
+  EXPECT_FALSE(ed->GleisLoeschen());
+  EXPECT_FALSE(ed->VorigesGleis());
+  EXPECT_FALSE(ed->NaechstesGleis());
+  EXPECT_FALSE(ed->AnfangXSetzen("10"));
+  EXPECT_FALSE(ed->GleisDrehen(true, 90));
+  EXPECT_FALSE(ed->GleisKopieren());
+  EXPECT_FALSE(ed->BogenKopieren());
+  (void)ed->Zustand();
+  (void)ed->Kontext();
+  Mausbedienung maus(*ed);
+  for (Mausart art : {Mausart::Druecken, Mausart::Bewegen, Mausart::Loslassen, Mausart::Doppelklick})
+    (void)maus.Ereignis({art, Maustaste::Links, 100, 100, false, false});
+  ed->neuesGleisModus = true;
+  ed->modus = Mausmodus::NeuesGleis;
+  (void)maus.Ereignis({Mausart::Druecken, Maustaste::Links, 100, 100, false, false});
+  (void)maus.Ereignis({Mausart::Loslassen, Maustaste::Links, 100, 100, false, false});
+  EXPECT_EQ(M().Gleise.size(), 1u);  // new-track mode works in an empty module
+}
+
+}  // namespace
+}  // namespace trm

@@ -67,6 +67,8 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
   l.Ueberspringen();  // tag
   a.Name = l.Text();
   a.StdMmProPixel = l.Real();
+  if (!(a.StdMmProPixel > 0))
+    throw LeseFehler("Zeile 3: Der Darstellungsmaßstab neuer Module muss größer als 0 sein.");
   a.StdBreite = l.Int();
   a.StdHoehe = l.Int();
   a.GitterBeschrN = l.Int();
@@ -99,7 +101,13 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
   a.Farbe = l.Int();
   a.Werte.GlsAbst = l.Real();
   a.Werte.SpurAussen = l.Real();
-  a.Massstab = l.Real();
+  {
+    const std::size_t zeile = l.Index() + 1;
+    a.Massstab = l.Real();
+    // Lengths of new tracks are derived from the scale: it must be a positive number.
+    if (!(a.Massstab > 0))
+      throw LeseFehler("Zeile " + std::to_string(zeile) + ": Der Maßstab muss größer als 0 sein.");
+  }
   a.Optionen = l.Text();
   a.VSpur = l.Real();
   a.VSwBrt = l.Real();
