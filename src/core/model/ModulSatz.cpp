@@ -33,14 +33,17 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
   for (int k = 0; k < 3; ++k) out.push_back("00");
   out.push_back("0");  // background-geometry records
   out.push_back("0");  // turntable records
-  out.push_back(IntText(m.AnzahlWeichen()));
+  std::vector<const TEWeiche*> weichen;
+  for (const auto& w : m.Weichen)
+    if (const auto* e = dynamic_cast<const TEWeiche*>(w.get())) weichen.push_back(e);
+  out.push_back(IntText(static_cast<std::int64_t>(weichen.size())));
   out.push_back(IntText(m.AnzahlKreuzungen()));
   out.push_back(IntText(m.AnzahlEKWs()));
   out.push_back(IntText(m.AnzahlDKWs()));
   out.push_back(IntText(gewoehnlich));
   for (const auto& g : m.Gleise)
     if (g->IstGewoehnlich()) GleisSchreiben(*g, out);
-  for (const auto& w : m.Weichen) static_cast<const TEWeiche&>(*w).DatenSchreiben(out);
+  for (const TEWeiche* w : weichen) w->DatenSchreiben(out);
 }
 
 void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {

@@ -47,8 +47,9 @@ void Dreieck(double x, double y, double w, double s, Canvas& c, const TAnsicht& 
 
 void WeichenZeichnen(const Anlage& a, TModul& m, Canvas& c, const TAnsicht& v) {
   for (const auto& e : m.Weichen) {
-    const auto& w = static_cast<const TEWeiche&>(*e);
-    if (!w.Vollstaendig()) continue;
+    const auto* we = dynamic_cast<const TEWeiche*>(e.get());
+    if (!we || !we->Vollstaendig()) continue;
+    const TEWeiche& w = *we;
     const TGleis* stamm = w.Stammgleis();
     const TGleis* zweig = w.Zweiggleis();
     if (a.TrasseZeichnen) {
