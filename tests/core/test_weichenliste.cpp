@@ -10,6 +10,7 @@
 #include "core/model/Datenordner.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Verbindungen.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 
@@ -206,6 +207,43 @@ TEST(Weichenliste, WeicheKopierenUndBeiKlickEinfuegen) {
   EXPECT_EQ(kopie.Stammgleis()->Verbund.size(), 2u);
   EXPECT_EQ(kopie.Stammgleis()->Vorgaenger, nullptr);
   fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm
+
+namespace trm {
+namespace {
+
+TEST(Weichenliste, ZweiggleisAnschlussFolgtBeimWeitergeben) {
+  Plan p;
+  p.g->BogenWaehlen(2);  // the last segment: nothing to split
+  TEWeiche* w = WeicheEinsetzen(p.a, TTypliste::Laden(kListe, ZeilenWeiche).Satz(1));
+  ASSERT_NE(w, nullptr);
+  w->Drehen();
+  w->Drehen();  // now attached by its branch
+  ASSERT_EQ(w->Anschluss, AnschlussZweig);
+  WeicheAktualisieren(*w);
+  TGleis* hinten = p.m->GleisAnhaengen();
+  hinten->Markiert = false;
+  hinten->Nummer = 77;
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(60);
+  hinten->BogenAnhaengen(std::move(b));
+  AlsNachfolgerEinfuegen(*p.m, w->Stammgleis(), hinten);
+  // The feeding track grows: the branch, the main track hanging on it and what follows the
+  // main track all move along in one propagation.
+  p.g->Boegen[0]->SetLaenge(150);
+  LageWeitergeben(*p.m, p.g);
+  ModulBerechnen(*p.m);
+  const TGleis* zweig = w->Zweiggleis();
+  const TGleis* stamm = w->Stammgleis();
+  EXPECT_NEAR(zweig->XAnf, p.g->XEnde(), 1e-9);
+  EXPECT_NEAR(zweig->YAnf, p.g->YEnde(), 1e-9);
+  EXPECT_NEAR(stamm->XAnf, zweig->XEnde(), 1e-9);
+  EXPECT_NEAR(stamm->YAnf, zweig->YEnde(), 1e-9);
+  EXPECT_NEAR(hinten->XAnf, stamm->XEnde(), 1e-9);
+  EXPECT_NEAR(hinten->YAnf, stamm->YEnde(), 1e-9);
 }
 
 }  // namespace

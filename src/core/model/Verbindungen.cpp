@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <deque>
+#include <unordered_map>
 #include <unordered_set>
 #include <utility>
 
@@ -37,31 +38,59 @@ std::vector<TGleis*> KreuzungsZweige(const TElement& k) {
   return z;
 }
 
+/// How often one propagation may place or pass on one track. Once is enough along a chain;
+/// an element that is recomputed later in the same propagation (a turnout attached by its
+/// branch whose branch entry comes second) moves its tracks again, so their successors must
+/// follow again. The bound keeps loops of tracks finite.
+constexpr int kMaxWeitergaben = 4;
+
 struct Weitergabe {
   TModul& m;
   TGleis* ursprung;
-  Menge verteilt;  ///< tracks whose successors have been placed
-  Menge gesetzt;   ///< tracks placed in this propagation
+  std::unordered_map<const TGleis*, int> verteilt;  ///< times a track passed on its end
+  std::unordered_map<const TGleis*, int> gesetzt;   ///< times a track was placed
+  Menge bewegt;  ///< tracks moved since they last passed on their end
+
+  /// Whether g passes on its end now: the first time, or again after it was moved.
+  bool Weitergeben(TGleis* g) {
+    int& n = verteilt[g];
+    if (n >= kMaxWeitergaben || (n > 0 && !bewegt.count(g))) return false;
+    ++n;
+    bewegt.erase(g);
+    return true;
+  }
+
+  /// The element moved these tracks: they pass on their ends again.
+  void ElementGleis(TGleis* g) {
+    if (g == nullptr) return;
+    bewegt.insert(g);
+    Von(g);
+  }
 
   void Von(TGleis* g) {
     // The chain of last successors is followed in a loop; element branches recurse.
-    while (g != nullptr && verteilt.insert(g).second) {
+    while (g != nullptr && Weitergeben(g)) {
       TGleis* letzter = nullptr;
       for (std::size_t i = 0, n = g->Nachfolger.size(); i < n && i < g->Nachfolger.size(); ++i) {
         TGleis* s = g->Nachfolger[i];
         letzter = s;
-        if (s == ursprung || !gesetzt.insert(s).second || g->Boegen.empty()) continue;
+        if (s == ursprung || g->Boegen.empty() || gesetzt[s] >= kMaxWeitergaben) continue;
         g->PunkteBerechnen();
-        s->XAnf = g->XEnde();
-        s->YAnf = g->YEnde();
-        s->SetWAnf(g->WEnde());
+        const double x = g->XEnde(), y = g->YEnde(), w = g->WEnde();
+        // Placed before and already there: nothing behind it changes.
+        if (gesetzt[s] > 0 && s->XAnf == x && s->YAnf == y && s->WAnf() == WinkelNorm(w)) continue;
+        ++gesetzt[s];
+        bewegt.insert(s);
+        s->XAnf = x;
+        s->YAnf = y;
+        s->SetWAnf(w);
         s->PunkteBerechnen();
         if (s->IstWeichengleis()) {
-          for (const auto& w : m.Weichen)
-            if (w->Nummer() == s->WeichenNr) {
-              w->VomAnfangBerechnen();
-              Von(w->Stammgleis());
-              Von(w->Zweiggleis());
+          for (const auto& e : m.Weichen)
+            if (e->Nummer() == s->WeichenNr) {
+              e->VomAnfangBerechnen();
+              ElementGleis(e->Stammgleis());
+              ElementGleis(e->Zweiggleis());
             }
         }
         if (s->KrGleis) {
@@ -69,8 +98,8 @@ struct Weitergabe {
             for (const auto& k : *liste)
               if (k->Nummer() == s->KrNr) {
                 k->VomAnfangBerechnen();
-                Von(k->KreuzungsgleisA());
-                Von(k->KreuzungsgleisB());
+                ElementGleis(k->KreuzungsgleisA());
+                ElementGleis(k->KreuzungsgleisB());
               }
         }
       }
@@ -203,7 +232,7 @@ void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b) {
 
 void LageWeitergeben(TModul& m, TGleis* g) {
   if (g == nullptr) return;
-  Weitergabe w{m, g, {}, {}};
+  Weitergabe w{m, g, {}, {}, {}};
   w.Von(g);
 }
 

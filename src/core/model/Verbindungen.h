@@ -19,7 +19,8 @@ void ZweigNachfolgerSetzen(TModul& m);
 /// Makes B the successor of A; A's former successors become B's.
 void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b);
 /// Moves every start attached downstream of G onto its predecessor's end, through turnouts
-/// and crossings. Each track is placed at most once, so loops of tracks end.
+/// and crossings. A track is placed again only when an element moved it again, and at most a
+/// few times, so loops of tracks end.
 void LageWeitergeben(TModul& m, TGleis* g);
 /// Takes G and its chain of first successors (with element branches) out of all groups.
 void GleisLoesen(TModul& m, TGleis* g);
