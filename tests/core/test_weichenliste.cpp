@@ -248,3 +248,34 @@ TEST(Weichenliste, ZweiggleisAnschlussFolgtBeimWeitergeben) {
 
 }  // namespace
 }  // namespace trm
+
+namespace trm {
+namespace {
+
+TEST(Weichenliste, WeicheDrehenSpiegelnEntfernenAlsBefehl) {
+  const auto ordner = fs::temp_directory_path() / "trm_weiche_befehle";
+  fs::remove_all(ordner);
+  ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
+  test::SkriptDialoge d;
+  Dokument dok(d, ordner.string(), std::make_shared<MersenneZufall>(6));
+  ASSERT_TRUE(dok.Neu());
+  Editor ed(dok, d);
+  EXPECT_FALSE(ed.WeicheDrehen());  // an ordinary track
+  TEWeiche* w = WeicheEinsetzen(dok.anlage(), TTypliste::Laden(kListe, ZeilenWeiche).Satz(1));
+  ASSERT_NE(w, nullptr);
+  ASSERT_TRUE(ed.WeicheRichtungWechseln());
+  EXPECT_TRUE(w->IstRechts());
+  EXPECT_LT(w->Zweiggleis()->Boegen[0]->WEnde, 0);  // the branch now leaves to the right
+  ASSERT_TRUE(ed.WeicheDrehen());
+  EXPECT_EQ(w->Anschluss, AnschlussStammEnde);
+  EXPECT_TRUE(ed.Kontext().weicheEntfernen);  // three tracks: the template's and the turnout's
+  ASSERT_TRUE(ed.WeicheAusPlanEntfernen());
+  EXPECT_EQ(ed.modul()->AnzahlWeichen(), 0);
+  ASSERT_EQ(ed.modul()->Gleise.size(), 1u);
+  EXPECT_TRUE(ed.modul()->Gleise[0]->Nachfolger.empty());
+  EXPECT_EQ(ed.modul()->Gleise[0]->Verbund.size(), 1u);
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm

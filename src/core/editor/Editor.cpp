@@ -93,6 +93,7 @@ Kontextzustand Editor::Kontext() {
     k.bogenTauschen = g->AktBogen > 0 && g->IstGewoehnlich();
     k.bogenVerbinden = b->Naechster() != nullptr && g->IstGewoehnlich();
     k.weicheInListe = g->IstWeichengleis();
+    k.weicheEntfernen = g->IstWeichengleis() && modul()->Gleise.size() >= 3;
     if (g->IstWeichengleis()) k.kopierenErstes = "Weiche";
   }
   if (kopierart != Kopierart::Keine) k.einfuegen = KopierartName(kopierart) + " einfügen";
@@ -364,6 +365,38 @@ bool Editor::Einfuegen() {
   LageWeitergeben(*modul(), g);
   anlage().Geaendert = true;
   return true;
+}
+
+bool Editor::WeicheDrehen() {
+  TGleis* g = gleis();
+  TEWeiche* w = g && g->IstWeichengleis() ? WeicheZuGleis(*modul(), *g) : nullptr;
+  if (!w) return false;
+  w->Drehen();
+  WeicheAktualisieren(*w);
+  return true;
+}
+
+bool Editor::WeicheRichtungWechseln() {
+  TGleis* g = gleis();
+  TEWeiche* w = g && g->IstWeichengleis() ? WeicheZuGleis(*modul(), *g) : nullptr;
+  if (!w) return false;
+  w->RichtungWechseln();
+  WeicheAktualisieren(*w);
+  return true;
+}
+
+bool Editor::WeicheAusPlanEntfernen() {
+  if (!Kontext().weicheEntfernen) return false;
+  TModul& m = *modul();
+  TEWeiche* w = WeicheZuGleis(m, *gleis());
+  if (!w) return false;
+  for (int i = 0; i < m.AnzahlWeichen(); ++i)
+    if (m.Weichen[static_cast<std::size_t>(i)].get() == w) {
+      if (!trm::WeicheEntfernen(m, i)) return false;
+      anlage().Geaendert = true;
+      return true;
+    }
+  return false;
 }
 
 bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t nummer) {

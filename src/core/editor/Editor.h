@@ -65,6 +65,7 @@ struct Kontextzustand {
   std::string kopierenErstes = "Gleis";  ///< caption of the first copy item
   std::string einfuegen = "Gleis einfügen";
   bool einfuegenAktiv = false;
+  bool weicheEntfernen = false;  ///< the current track is a turnout's and the module has 3+ tracks
 };
 
 /// The editor over a document.
@@ -137,6 +138,14 @@ class Editor {
   bool Einfuegen();
   /// Places the clipboard track with its start at (x, y) (mouse mode 5).
   TGleis* GleisEinfuegenBei(double x, double y);
+  // The current turnout (the one of the current track) until its data window exists.
+  /// "Weiche drehen": the next connection mode; false when the current track is no turnout's.
+  bool WeicheDrehen();
+  /// Left-hand and right-hand exchanged.
+  bool WeicheRichtungWechseln();
+  /// "Weiche aus dem Plan entfernen": only while the module has 3 or more tracks.
+  bool WeicheAusPlanEntfernen();
+
   /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
   /// element number `nummer`; false when the clipboard holds no such element.
   bool ElementEinfuegenBei(Mausmodus modus, double x, double y, std::int32_t nummer);

@@ -397,6 +397,14 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
     MausmodusSetzen(editor_->modus);
   }, k.einfuegenAktiv);
   m->addSeparator();
+  if (editor_->gleis() && editor_->gleis()->IstWeichengleis()) {
+    QMenu* weiche = m->addMenu(QStringLiteral("Weiche"));
+    eintrag(weiche, "PM_WeicheDrehen", "Weiche drehen", [this] { Befehl([this] { return editor_->WeicheDrehen(); }); });
+    eintrag(weiche, "PM_WeicheRichtung", "Linksweiche / Rechtsweiche",
+            [this] { Befehl([this] { return editor_->WeicheRichtungWechseln(); }); });
+    eintrag(weiche, "PM_WeicheEntfernen", "Weiche aus dem Plan entfernen",
+            [this] { Befehl([this] { return editor_->WeicheAusPlanEntfernen(); }); }, k.weicheEntfernen);
+  }
   eintrag(m, "PM_Weiche", "Weiche -> Weichenliste", [this] {
     TEWeiche* w = editor_->gleis() ? WeicheZuGleis(*editor_->modul(), *editor_->gleis()) : nullptr;
     if (w) WeicheInListe(dokument_->anlage(), *w, *dialoge_);
