@@ -53,4 +53,26 @@ void BM_Lesen(benchmark::State& state) {
 }
 BENCHMARK(BM_Lesen)->Unit(benchmark::kMillisecond);
 
+/// The same module with its first 1,000 tracks chained into one link group: every one of
+/// them names all 1,000 in its group line, so reading rebuilds a million links.
+void BM_LesenVerbunden(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  for (std::size_t i = 0; i + 1 < 1000; ++i) {
+    m.Gleise[i]->Nachfolger.push_back(m.Gleise[i + 1].get());
+    m.Gleise[i + 1]->Vorgaenger = m.Gleise[i].get();
+  }
+  for (std::size_t i = 0; i < 1000; ++i) {
+    m.Gleise[i]->Verbund.clear();
+    for (std::size_t k = 0; k < 1000; ++k) m.Gleise[i]->Verbund.push_back(m.Gleise[(i + k) % 1000].get());
+  }
+  const std::string text = ZeilenInText(AnlageZeilen(*a));
+  for (auto _ : state) {
+    auto b = AnlageAusZeilen(TextInZeilen(text), "/tmp/", std::make_shared<MersenneZufall>(1));
+    benchmark::DoNotOptimize(b.get());
+  }
+  state.counters["Bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(BM_LesenVerbunden)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -2,6 +2,8 @@
 #include <algorithm>
 #include <filesystem>
 #include <system_error>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
@@ -138,6 +140,15 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
 }
 
 void VerbindungenAufbauen(Anlage& a) {
+  // Number -> the last track carrying it, as GleisMitNummer finds it, built once: a large
+  // layout has groups of hundreds of tracks, each naming all of them.
+  std::unordered_map<std::int32_t, TGleis*> nachNummer;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise) nachNummer[g->Nummer] = g.get();
+  auto finden = [&](std::int32_t n) -> TGleis* {
+    const auto it = nachNummer.find(n);
+    return it == nachNummer.end() ? nullptr : it->second;
+  };
   for (const auto& m : a.Module)
     for (const auto& g : m->Gleise) {
       std::vector<std::int32_t> nummern;
@@ -146,17 +157,16 @@ void VerbindungenAufbauen(Anlage& a) {
       } catch (const LeseFehler&) {
         continue;  // checked while reading; a text set later by hand is simply ignored
       }
+      std::unordered_set<const TGleis*> drin(g->Verbund.begin(), g->Verbund.end());
       for (std::int32_t n : nummern) {
-        TGleis* v = a.GleisMitNummer(n);
+        TGleis* v = finden(n);
         // A number listed twice, or a track already joined, is not added again.
-        if (v && v != g.get() && std::find(g->Verbund.begin(), g->Verbund.end(), v) == g->Verbund.end())
-          g->Verbund.push_back(v);
+        if (v && v != g.get() && drin.insert(v).second) g->Verbund.push_back(v);
       }
     }
   for (const auto& m : a.Module)
     for (const auto& g : m->Gleise) {
-      g->Vorgaenger = a.GleisMitNummer(g->VorgaengerNr);
-      if (g->VorgaengerNr == -1) g->Vorgaenger = nullptr;
+      g->Vorgaenger = g->VorgaengerNr == -1 ? nullptr : finden(g->VorgaengerNr);
       if (g->Vorgaenger) g->Vorgaenger->Nachfolger.push_back(g.get());
     }
 }
