@@ -79,36 +79,38 @@ int Weichenindex(const trm::TModul& m, const trm::TGleis& g) {
   return -1;
 }
 
-int Geometrie(trm::Anlage& a) {
-  AllesBerechnen(a);
+/// Calls f(module index, track index, segment index, module, track, segment) for every
+/// segment of the layout, in file order.
+template <class F>
+void JederBogen(const trm::Anlage& a, F f) {
   for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
-    const auto& m = a.Module[mi];
-    for (std::size_t gi = 0; gi < m->Gleise.size(); ++gi) {
-      const auto& g = m->Gleise[gi];
-      for (std::size_t bi = 0; bi < g->Boegen.size(); ++bi) {
-        const auto& b = g->Boegen[bi];
-        std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, g->Nummer, bi,
-                    b->Spurpunkte.size(), b->Rest, b->XEnde, b->YEnde, b->ZEnde, b->WEnde, Weichenindex(*m, *g));
-      }
+    const trm::TModul& m = *a.Module[mi];
+    for (std::size_t gi = 0; gi < m.Gleise.size(); ++gi) {
+      const trm::TGleis& g = *m.Gleise[gi];
+      for (std::size_t bi = 0; bi < g.Boegen.size(); ++bi) f(mi, gi, bi, m, g, *g.Boegen[bi]);
     }
   }
+}
+
+int Geometrie(trm::Anlage& a) {
+  AllesBerechnen(a);
+  JederBogen(a, [](std::size_t mi, std::size_t gi, std::size_t bi, const trm::TModul& m, const trm::TGleis& g,
+                   const trm::TBogen& b) {
+    std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, g.Nummer, bi,
+                b.Spurpunkte.size(), b.Rest, b.XEnde, b.YEnde, b.ZEnde, b.WEnde, Weichenindex(m, g));
+  });
   return 0;
 }
 
 int Punkte(trm::Anlage& a) {
   AllesBerechnen(a);
-  for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
-    const auto& m = a.Module[mi];
-    for (std::size_t gi = 0; gi < m->Gleise.size(); ++gi) {
-      const auto& g = m->Gleise[gi];
-      for (std::size_t bi = 0; bi < g->Boegen.size(); ++bi) {
-        const auto& pk = g->Boegen[bi]->Spurpunkte;
-        for (std::size_t pi = 0; pi < pk.size(); ++pi)
-          std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, bi, pi, pk[pi].x,
-                      pk[pi].y, pk[pi].z, pk[pi].w, Weichenindex(*m, *g));
-      }
-    }
-  }
+  JederBogen(a, [](std::size_t mi, std::size_t gi, std::size_t bi, const trm::TModul& m, const trm::TGleis& g,
+                   const trm::TBogen& b) {
+    const auto& pk = b.Spurpunkte;
+    for (std::size_t pi = 0; pi < pk.size(); ++pi)
+      std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, bi, pi, pk[pi].x, pk[pi].y,
+                  pk[pi].z, pk[pi].w, Weichenindex(m, g));
+  });
   return 0;
 }
 

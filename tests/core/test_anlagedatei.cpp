@@ -75,7 +75,7 @@ TEST(Anlagedatei, EinfacheAnlageHat103Zeilen) {
 }
 
 TEST(Anlagedatei, GelesenUndGeschriebenGleicheBytes) {
-  for (const std::string datei : {Fixture("bogenplan.m88"), std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
+  for (const std::string& datei : {Fixture("bogenplan.m88"), std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
     auto a = AnlageLaden(datei, kDaten, nullptr);
     const std::string einmal = ZeilenInText(AnlageZeilen(*a));
     auto b = Laden(TextInZeilen(einmal));

@@ -129,8 +129,9 @@ TEST(Weichenliste, GespeicherteAnlageMitWeichenGibtDieselbeGeometrie) {
     EXPECT_EQ(h->Verbund.size(), g->Verbund.size()) << g->Name;
     // A branch track learns its predecessor only from the file (the main track's); it is in the
     // feeding track's successors as the branch entry either way.
-    if (g->Name != "Zweiggleis")
+    if (g->Name != "Zweiggleis") {
       EXPECT_EQ(h->Vorgaenger ? h->Vorgaenger->Nummer : -1, g->Vorgaenger ? g->Vorgaenger->Nummer : -1);
+    }
   }
   const Zeilen zweimal = AnlageZeilen(*b);
   auto c = AnlageAusZeilen(zweimal, "/tmp/", nullptr);

@@ -1,22 +1,20 @@
 // File commands on the open layout.
 #include "core/editor/Dokument.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <random>
 
 #include "core/model/AnlageDatei.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Fehler.h"
+#include "core/model/Kleinschreibung.h"
 #include "core/model/Neuberechnung.h"
 
 namespace trm {
 
 std::string NameAusPfad(const std::string& pfad) {
   std::string name = std::filesystem::path(pfad).filename().string();
-  std::string klein = name;
-  std::transform(klein.begin(), klein.end(), klein.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
+  const std::string klein = AsciiKlein(name);
   const std::size_t pos = klein.find(".m88");
   if (pos != std::string::npos) name.erase(pos, 4);
   return name;

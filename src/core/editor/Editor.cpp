@@ -299,7 +299,7 @@ bool Editor::GleisKopieren() {
   if (!g) return false;
   if (g->IstWeichengleis()) {
     // The list form: the copy gets its own track numbers and no links when it is placed.
-    TEWeiche* w = WeicheZuGleis(*modul(), *g);
+    TEWeiche* w = weiche();
     if (!w) return false;
     kopierpuffer.clear();
     w->TypSchreiben(kopierpuffer);
@@ -367,9 +367,13 @@ bool Editor::Einfuegen() {
   return true;
 }
 
-bool Editor::WeicheDrehen() {
+TEWeiche* Editor::weiche() {
   TGleis* g = gleis();
-  TEWeiche* w = g && g->IstWeichengleis() ? WeicheZuGleis(*modul(), *g) : nullptr;
+  return g && g->IstWeichengleis() ? WeicheZuGleis(*modul(), *g) : nullptr;
+}
+
+bool Editor::WeicheDrehen() {
+  TEWeiche* w = weiche();
   if (!w) return false;
   w->Drehen();
   WeicheAktualisieren(*w);
@@ -377,8 +381,7 @@ bool Editor::WeicheDrehen() {
 }
 
 bool Editor::WeicheRichtungWechseln() {
-  TGleis* g = gleis();
-  TEWeiche* w = g && g->IstWeichengleis() ? WeicheZuGleis(*modul(), *g) : nullptr;
+  TEWeiche* w = weiche();
   if (!w) return false;
   w->RichtungWechseln();
   WeicheAktualisieren(*w);
@@ -388,7 +391,7 @@ bool Editor::WeicheRichtungWechseln() {
 bool Editor::WeicheAusPlanEntfernen() {
   if (!Kontext().weicheEntfernen) return false;
   TModul& m = *modul();
-  TEWeiche* w = WeicheZuGleis(m, *gleis());
+  TEWeiche* w = weiche();
   if (!w) return false;
   for (int i = 0; i < m.AnzahlWeichen(); ++i)
     if (m.Weichen[static_cast<std::size_t>(i)].get() == w) {

@@ -13,6 +13,8 @@
 
 namespace trm {
 
+class TEWeiche;
+
 /// Mouse modes: what the next click in the drawing area does.
 enum class Mausmodus : int {
   Normal = 0,
@@ -78,6 +80,8 @@ class Editor {
   TModul* modul() { return anlage().AktuellesModul(); }
   TGleis* gleis();
   TBogen* bogen();
+  /// The turnout of the current track (selected as the current turnout), or none.
+  TEWeiche* weiche();
 
   // State.
   Mausmodus modus = Mausmodus::Normal;

@@ -1,7 +1,5 @@
 // The 34-line layout header, the whole layout file, and the links rebuilt after reading.
 #include <algorithm>
-#include <filesystem>
-#include <system_error>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -9,6 +7,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Listen.h"
 #include "core/model/Satz.h"
+#include "core/model/Typliste.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
@@ -17,12 +16,6 @@ namespace {
 
 /// A layout with more sleepers than this is refused: its points would not fit in memory.
 constexpr double kMaxSchwellenAnlage = 1.0e7;
-
-bool DateiVorhanden(const std::string& pfad) {
-  if (pfad.empty()) return false;
-  std::error_code ec;
-  return std::filesystem::is_regular_file(std::filesystem::path(pfad), ec);
-}
 
 }  // namespace
 
@@ -91,7 +84,7 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
                             &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
   for (int k = 0; k < 6; ++k) {
     const std::string& pfad = l.Text();
-    *listen[k] = DateiVorhanden(pfad) ? pfad : a.DatenPfad + StandardListen[k];
+    *listen[k] = ListenPfad(pfad, a.DatenPfad, StandardListen[k]);
   }
   l.Ueberspringen();  // "00"
   a.Werte.MaxKruemmung = l.Real();

@@ -1,6 +1,7 @@
 // Segment settings, setter rules, and the computation of the points along a segment.
 #include "core/model/Bogen.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/model/Gleis.h"
@@ -207,6 +208,13 @@ void TBogen::PunkteBerechnen() {
     z += dz;
   }
 
+  Huelle = {punkte[0].x, punkte[0].y, punkte[0].x, punkte[0].y};
+  for (const auto& q : punkte) {
+    Huelle.xmin = std::min(Huelle.xmin, q.x);
+    Huelle.ymin = std::min(Huelle.ymin, q.y);
+    Huelle.xmax = std::max(Huelle.xmax, q.x);
+    Huelle.ymax = std::max(Huelle.ymax, q.y);
+  }
   const TSpurpunkt& letzter = punkte.back();
   XEnde = letzter.x;
   YEnde = letzter.y;

@@ -14,6 +14,11 @@ namespace trm {
 
 class TGleis;
 
+/// An axis-parallel box in mm.
+struct TRechteck {
+  double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+};
+
 /// A point along a segment: at its start, at every sleeper and at its end.
 struct TSpurpunkt {
   double x = 0;
@@ -46,6 +51,7 @@ class TBogen : public EinstellungenLesen<TBogen> {
   double XEnde = 0, YEnde = 0, ZEnde = 0;
   double WEnde = 0;  ///< end direction, normalised
   TSpurpunkte Spurpunkte;
+  TRechteck Huelle;  ///< box around the points of the last computation
   bool Berechnet = false;  ///< points have been computed at least once
 
   bool DistAnf = false, DistEnde = false;

@@ -1,21 +1,14 @@
 // Seeding of the data folder and case-blind file look-up.
 #include "core/model/Datenordner.h"
 
-#include <algorithm>
 #include <filesystem>
 #include <system_error>
+
+#include "core/model/Kleinschreibung.h"
 
 namespace trm {
 
 namespace fs = std::filesystem;
-
-namespace {
-std::string Klein(std::string s) {
-  std::transform(s.begin(), s.end(), s.begin(),
-                 [](unsigned char c) { return static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c); });
-  return s;
-}
-}  // namespace
 
 std::string MitTrenner(const std::string& ordner) {
   if (ordner.empty()) return ordner;
@@ -27,12 +20,12 @@ std::optional<std::string> DateiImOrdner(const std::string& ordner, const std::s
   std::error_code ec;
   const fs::path genau = fs::path(ordner) / name;
   if (fs::is_regular_file(genau, ec)) return genau.string();
-  const std::string gesucht = Klein(name);
+  const std::string gesucht = AsciiKlein(name);
   fs::directory_iterator it(fs::path(ordner), ec);
   if (ec) return std::nullopt;
   for (const auto& eintrag : it) {
     if (!eintrag.is_regular_file(ec)) continue;
-    if (Klein(eintrag.path().filename().string()) == gesucht) return eintrag.path().string();
+    if (AsciiKlein(eintrag.path().filename().string()) == gesucht) return eintrag.path().string();
   }
   return std::nullopt;
 }

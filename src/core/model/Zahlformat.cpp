@@ -7,6 +7,7 @@
 #include <system_error>
 
 #include "core/model/Fehler.h"
+#include "core/model/Kleinschreibung.h"
 
 namespace trm {
 
@@ -144,18 +145,9 @@ std::int32_t TextIntAusReal(std::string_view text) {
 
 bool TextBool(std::string_view text) {
   std::string_view t = OhneLeerzeichen(text);
-  auto gleich = [](std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      char x = a[i], y = b[i];
-      if (x >= 'A' && x <= 'Z') x = static_cast<char>(x - 'A' + 'a');
-      if (y >= 'A' && y <= 'Z') y = static_cast<char>(y - 'A' + 'a');
-      if (x != y) return false;
-    }
-    return true;
-  };
-  if (gleich(t, "true")) return true;
-  if (gleich(t, "false")) return false;
+  const std::string wort = AsciiKlein(t);
+  if (wort == "true") return true;
+  if (wort == "false") return false;
   try {
     return TextReal(t) != 0.0;
   } catch (const LeseFehler&) {

@@ -19,41 +19,22 @@ const std::string& Zeilenleser::Naechste() {
 
 const std::string& Zeilenleser::Text() { return Naechste(); }
 
-double Zeilenleser::Real() {
+template <class Wandler>
+auto Zeilenleser::Umwandeln(Wandler wandeln) {
   const std::string& t = Naechste();
   try {
-    return TextReal(t);
+    return wandeln(t);
   } catch (const LeseFehler& e) {
     Fehler(e.what());
   }
 }
 
-std::int32_t Zeilenleser::Int() {
-  const std::string& t = Naechste();
-  try {
-    return TextInt(t);
-  } catch (const LeseFehler& e) {
-    Fehler(e.what());
-  }
-}
-
+double Zeilenleser::Real() { return Umwandeln([](const std::string& t) { return TextReal(t); }); }
+std::int32_t Zeilenleser::Int() { return Umwandeln([](const std::string& t) { return TextInt(t); }); }
 std::int32_t Zeilenleser::IntAusReal() {
-  const std::string& t = Naechste();
-  try {
-    return TextIntAusReal(t);
-  } catch (const LeseFehler& e) {
-    Fehler(e.what());
-  }
+  return Umwandeln([](const std::string& t) { return TextIntAusReal(t); });
 }
-
-bool Zeilenleser::Bool() {
-  const std::string& t = Naechste();
-  try {
-    return TextBool(t);
-  } catch (const LeseFehler& e) {
-    Fehler(e.what());
-  }
-}
+bool Zeilenleser::Bool() { return Umwandeln([](const std::string& t) { return TextBool(t); }); }
 
 std::int32_t Zeilenleser::Anzahl() {
   const std::int32_t n = Int();

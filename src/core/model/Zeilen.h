@@ -31,6 +31,9 @@ class Zeilenleser {
 
  private:
   const std::string& Naechste();
+  /// The next line through a conversion; its error names the line.
+  template <class Wandler>
+  auto Umwandeln(Wandler wandeln);
   [[noreturn]] void Fehler(const std::string& text) const;
 
   const Zeilen& zeilen_;

@@ -2,6 +2,7 @@
 #include "core/render/GleisZeichnen.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 #include "core/model/Anlage.h"
@@ -20,28 +21,36 @@ double Breiteste(const TBogen& b) { return std::max({b.Spur(), b.SwLen(), b.TrBr
 
 bool BogenSichtbar(const TBogen& b, const TAnsicht& v) {
   if (b.Spurpunkte.empty()) return false;
-  double x0 = b.Spurpunkte[0].x, x1 = x0, y0 = b.Spurpunkte[0].y, y1 = y0;
-  for (const auto& p : b.Spurpunkte) {
-    x0 = std::min(x0, p.x);
-    x1 = std::max(x1, p.x);
-    y0 = std::min(y0, p.y);
-    y1 = std::max(y1, p.y);
-  }
   const double rand = std::max(Breiteste(b), b.GlsAbst()) + 2.0;
-  return v.Sichtbar(x0 - rand, y0 - rand, x1 + rand, y1 + rand);
+  const TRechteck& h = b.Huelle;
+  return v.Sichtbar(h.xmin - rand, h.ymin - rand, h.xmax + rand, h.ymax + rand);
 }
 
 /// A point shifted across the direction w by d (positive: to the left).
 TPunkt Quer(double x, double y, double w, double d) { return {x - std::sin(w) * d, y + std::cos(w) * d}; }
 
-void Trasse(const TBogen& b, Canvas& c, const TAnsicht& v) {
-  const double h = b.TrBrt() / 2;
+}  // namespace
+
+void TrassenKante(const TBogen& b, int seite, Canvas& c, const TAnsicht& v) {
+  const double h = b.TrBrt() / 2 * seite;
   const std::int32_t f = Segmentfarbe(b);
-  for (const auto& p : b.Spurpunkte) {
-    c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, h)), f);
-    c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, -h)), f);
-  }
+  for (const auto& p : b.Spurpunkte) c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, h)), f);
 }
+
+std::array<TPunkt, 4> MarkenQuadrat(double x, double y, double w, double s) {
+  const TPunkt vor{s * std::cos(w), s * std::sin(w)};
+  const TPunkt quer{-std::sin(w) * s / 2, std::cos(w) * s / 2};
+  return {TPunkt{x + vor.x + quer.x, y + vor.y + quer.y}, TPunkt{x + vor.x - quer.x, y + vor.y - quer.y},
+          TPunkt{x - quer.x, y - quer.y}, TPunkt{x + quer.x, y + quer.y}};
+}
+
+std::array<TPunkt, 3> MarkenDreieck(double x, double y, double w, double s) {
+  const double k = std::cos(w), n = std::sin(w);
+  return {TPunkt{x, y}, TPunkt{x - k * s - n * s / 2, y - n * s + k * s / 2},
+          TPunkt{x - k * s + n * s / 2, y - n * s - k * s / 2}};
+}
+
+namespace {
 
 void Schienen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   const double h = b.Spur() / 2;
@@ -108,13 +117,9 @@ void Abstandspunkte(const TBogen& b, Canvas& c, const TAnsicht& v) {
 }
 
 void Anfangsmarke(TGleis& g, Canvas& c, const TAnsicht& v, bool zeichnen) {
-  const double s = g.Spur(), w = g.WAnf(), x = g.XAnf, y = g.YAnf;
-  const TPunkt vor{s * std::cos(w), s * std::sin(w)};
-  const TPunkt quer{-std::sin(w) * s / 2, std::cos(w) * s / 2};
-  g.AnfP = {{x + vor.x + quer.x, y + vor.y + quer.y},
-            {x + vor.x - quer.x, y + vor.y - quer.y},
-            {x - quer.x, y - quer.y},
-            {x + quer.x, y + quer.y}};
+  const double w = g.WAnf(), x = g.XAnf, y = g.YAnf;
+  const auto ecken = MarkenQuadrat(x, y, w, g.Spur());
+  g.AnfP.assign(ecken.begin(), ecken.end());
   if (!zeichnen) return;
   const std::int32_t stift = g.Markiert ? farbe::Rot : g.Farbe;
   c.SetPinsel({g.DSGleis ? farbe::Violett : farbe::Cyan, false});
@@ -142,7 +147,10 @@ void BogenZeichnen(const Anlage& a, TBogen& b, Canvas& c, const TAnsicht& v) {
   // The distance points are needed by the alignment search even when they are off screen.
   if (b.DistAnf || b.DistEnde) AbstandspunkteBerechnen(b);
   if (!BogenSichtbar(b, v)) return;
-  if (gewoehnlich && a.TrasseZeichnen) Trasse(b, c, v);
+  if (gewoehnlich && a.TrasseZeichnen) {
+    TrassenKante(b, 1, c, v);
+    TrassenKante(b, -1, c, v);
+  }
   switch (a.Option(5)) {
     case '1':
       Schienen(b, c, v);
@@ -183,9 +191,8 @@ void StossMarkeZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
     Kreis(c, v.Pixel(xe, ye), r);
   } else {
     c.SetPinsel({g->DSGleis ? farbe::Violett : farbe::Cyan, false});
-    const double k = std::cos(te), n = std::sin(te);
-    c.Polygon({v.Pixel(xe, ye), v.Pixel(xe - k * s - n * s / 2, ye - n * s + k * s / 2),
-               v.Pixel(xe - k * s + n * s / 2, ye - n * s - k * s / 2)});
+    const auto d = MarkenDreieck(xe, ye, te, s);
+    c.Polygon({v.Pixel(d[0]), v.Pixel(d[1]), v.Pixel(d[2])});
   }
   c.SetPinsel({farbe::Weiss, true});
 }

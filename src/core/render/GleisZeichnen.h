@@ -2,6 +2,10 @@
 // flexible pieces, start and end markers, joint markers, distance and optimiser markers.
 #pragma once
 
+#include <array>
+
+#include "core/model/Geometrie.h"
+
 namespace trm {
 
 class Anlage;
@@ -9,6 +13,14 @@ class Canvas;
 class TAnsicht;
 class TBogen;
 class TGleis;
+
+/// The track-bed edge of a segment: a pixel at half its track-bed width beside every point,
+/// on the left (seite +1) or the right (-1), red while the segment is current.
+void TrassenKante(const TBogen& b, int seite, Canvas& c, const TAnsicht& v);
+/// Corners of a square marker of side s lying on a track from (x, y) in direction w.
+std::array<TPunkt, 4> MarkenQuadrat(double x, double y, double w, double s);
+/// A triangle marker with its tip at (x, y) and its base, s wide, s back along direction w.
+std::array<TPunkt, 3> MarkenDreieck(double x, double y, double w, double s);
 
 /// Draws one segment with its computed points (the start marker is drawn by GleisZeichnen).
 void BogenZeichnen(const Anlage& a, TBogen& b, Canvas& c, const TAnsicht& v);

@@ -128,7 +128,7 @@ void ModulMalen(Anlage& a, TModul& m, Canvas& c, const TAnsicht& v, const Elemen
     if (!g->KrGleis) GleisZeichnen(a, *g, c, v);
   Markierungen(m, c, v);
   WeichenZeichnen(a, m, c, v);
-  for (const Elementzeichner* z : {&haken.Weichen, &haken.Kreuzungen, &haken.EKWs, &haken.DKWs,
+  for (const Elementzeichner* z : {&haken.Kreuzungen, &haken.EKWs, &haken.DKWs,
                                    &haken.Drehscheiben, &haken.Geos})
     if (*z) (*z)(m, c, v);
   Verbindungslinien(a, m, c, v);

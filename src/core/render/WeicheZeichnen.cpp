@@ -1,23 +1,17 @@
 // Track-bed edges and end markers of turnouts.
 #include "core/render/WeicheZeichnen.h"
 
-#include <cmath>
+#include <vector>
 
 #include "core/model/Anlage.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Farben.h"
+#include "core/render/GleisZeichnen.h"
 #include "core/turnouts/Weiche.h"
 
 namespace trm {
 
 namespace {
-
-/// The edge of one segment at half the track-bed width, on the left (+1) or right (-1).
-void Kante(const TBogen& b, int seite, Canvas& c, const TAnsicht& v) {
-  const double h = b.TrBrt() / 2 * seite;
-  const std::int32_t f = b.Markiert ? farbe::Rot : b.FarbeWert();
-  for (const auto& p : b.Spurpunkte) c.Pixel(v.Pixel(p.x - std::sin(p.w) * h, p.y + std::cos(p.w) * h), f);
-}
 
 /// Side of the edge of main (stamm) and branch segments by connection and direction.
 int Seite(const TEWeiche& w, bool stamm) {
@@ -30,17 +24,11 @@ int Seite(const TEWeiche& w, bool stamm) {
   }
 }
 
-void Quadrat(double x, double y, double w, double s, Canvas& c, const TAnsicht& v) {
-  const double kx = std::cos(w) * s, ky = std::sin(w) * s;
-  const double qx = -std::sin(w) * s / 2, qy = std::cos(w) * s / 2;
-  c.Polygon({v.Pixel(x + kx + qx, y + ky + qy), v.Pixel(x + kx - qx, y + ky - qy), v.Pixel(x - qx, y - qy),
-             v.Pixel(x + qx, y + qy)});
-}
-
-void Dreieck(double x, double y, double w, double s, Canvas& c, const TAnsicht& v) {
-  const double k = std::cos(w), n = std::sin(w);
-  c.Polygon({v.Pixel(x, y), v.Pixel(x - k * s - n * s / 2, y - n * s + k * s / 2),
-             v.Pixel(x - k * s + n * s / 2, y - n * s - k * s / 2)});
+template <std::size_t N>
+void Marke(const std::array<TPunkt, N>& ecken, Canvas& c, const TAnsicht& v) {
+  std::vector<PixelPunkt> punkte;
+  for (const TPunkt& p : ecken) punkte.push_back(v.Pixel(p));
+  c.Polygon(punkte);
 }
 
 }  // namespace
@@ -55,17 +43,17 @@ void WeichenZeichnen(const Anlage& a, TModul& m, Canvas& c, const TAnsicht& v) {
     if (a.TrasseZeichnen) {
       const int s = Seite(w, true), z = Seite(w, false);
       if (s != 0) {
-        for (const auto& b : stamm->Boegen) Kante(*b, s, c, v);
-        for (const auto& b : zweig->Boegen) Kante(*b, z, c, v);
+        for (const auto& b : stamm->Boegen) TrassenKante(*b, s, c, v);
+        for (const auto& b : zweig->Boegen) TrassenKante(*b, z, c, v);
       }
     }
     const double g = w.Spur();
     c.SetStift({farbe::Schwarz, false});
     c.SetPinsel({farbe::Cyan, false});
     const TGleis* angeschlossen = w.Anschluss == AnschlussZweig ? zweig : stamm;
-    Quadrat(angeschlossen->XAnf, angeschlossen->YAnf, angeschlossen->WAnf(), g, c, v);
-    Dreieck(stamm->XEnde(), stamm->YEnde(), stamm->WEnde(), g, c, v);
-    Dreieck(zweig->XEnde(), zweig->YEnde(), zweig->WEnde(), g, c, v);
+    Marke(MarkenQuadrat(angeschlossen->XAnf, angeschlossen->YAnf, angeschlossen->WAnf(), g), c, v);
+    Marke(MarkenDreieck(stamm->XEnde(), stamm->YEnde(), stamm->WEnde(), g), c, v);
+    Marke(MarkenDreieck(zweig->XEnde(), zweig->YEnde(), zweig->WEnde(), g), c, v);
     c.SetPinsel({farbe::Weiss, true});
   }
 }

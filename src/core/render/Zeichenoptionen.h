@@ -12,9 +12,10 @@ class TModul;
 /// Element drawing: called with the module after the tracks, in the fixed element order.
 using Elementzeichner = std::function<void(TModul&, Canvas&, const TAnsicht&)>;
 
-/// Hooks of the element kinds; empty until the kinds exist.
+/// Hooks of the element kinds that are drawn from outside (turnouts are drawn directly);
+/// empty until those kinds exist.
 struct Elementhaken {
-  Elementzeichner Weichen, Kreuzungen, EKWs, DKWs, Drehscheiben, Geos;
+  Elementzeichner Kreuzungen, EKWs, DKWs, Drehscheiben, Geos;
   /// Slip end arrows (drawn when an end flag of the module is set).
   Elementzeichner EndPfeile;
   /// Sheet overlay of the print window.

@@ -53,10 +53,6 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
   statusBar()->addWidget(mausposition_);
   connect(flaeche_, &TZeichenflaeche::MassstabGeaendert, this, &TGleisanlage::Aktualisieren);
-  connect(flaeche_, &TZeichenflaeche::Mausposition, this, [this](double x, double y) {
-    mausposition_->setText(QStringLiteral("Mausposition: x=") + Q(FestText(x)) + QStringLiteral(" y=") +
-                           Q(FestText(y)));
-  });
   qApp->installEventFilter(this);
   resize(1200, 800);
   FormCreate();
@@ -190,6 +186,7 @@ void TGleisanlage::Werkzeugleiste1() {
   QAction* lupe = NeueAktion("TB_Lupe", "Lupe", "Lupe", [this] {
     MausmodusSetzen(editor_->modus == Mausmodus::Lupe ? Mausmodus::Normal : Mausmodus::Lupe);
   });
+  lupe->setCheckable(true);
   l->addAction(lupe);
   l->addAction(NeueAktion("TB_Anpassen", "Anpassen", "Ansicht ans Fenser anpassen", [this] { flaeche_->AnsFensterAnpassen(); }));
   l->addSeparator();
@@ -233,18 +230,21 @@ Zahlenfeld* TGleisanlage::PunktFeld(QToolBar* leiste, const QString& name, const
     // The arrows: the value cut to a multiple of 5, then up or down by 5, applied at once.
     for (const bool runter : {false, true}) {
       QAction* pfeil = NeueAktion(QStringLiteral("UD_") + name.mid(3) + (runter ? "_runter" : "_hoch"),
-                                  runter ? "▼" : "▲", pfeilHinweis, [this, feld, runter] {
-                                    try {
-                                      feld->setText(Q(Editor::Fuenferschritt(TextReal(feld->text().toStdString()), runter)));
-                                      feld->Anwenden();
-                                    } catch (const LeseFehler& e) {
-                                      dialoge_->Fehler(e.what());
-                                    }
-                                  });
+                                  runter ? "▼" : "▲", pfeilHinweis,
+                                  [this, feld, runter] { Fuenferschritt(feld, runter); });
       leiste->addAction(pfeil);
     }
   }
   return feld;
+}
+
+void TGleisanlage::Fuenferschritt(Zahlenfeld* feld, bool runter) {
+  try {
+    feld->setText(Q(Editor::Fuenferschritt(TextReal(feld->text().toStdString()), runter)));
+    feld->Anwenden();
+  } catch (const LeseFehler& e) {
+    dialoge_->Fehler(e.what());
+  }
 }
 
 void TGleisanlage::Werkzeugleiste2() {
@@ -252,15 +252,7 @@ void TGleisanlage::Werkzeugleiste2() {
   l->setObjectName(QStringLiteral("Werkzeugleiste2"));
   // The rotate buttons step the angle field by 5° (down while Ctrl is held).
   auto drehknopf = [this](const QString& name, const QString& text, const QString& hinweis, const QString& feldname) {
-    return NeueAktion(name, text, hinweis, [this, feldname] {
-      Zahlenfeld* f = Feld(feldname);
-      try {
-        f->setText(Q(Editor::Fuenferschritt(TextReal(f->text().toStdString()), editor_->strg)));
-        f->Anwenden();
-      } catch (const LeseFehler& e) {
-        dialoge_->Fehler(e.what());
-      }
-    });
+    return NeueAktion(name, text, hinweis, [this, feldname] { Fuenferschritt(Feld(feldname), editor_->strg); });
   };
   l->addAction(drehknopf("TB_AnfDrehen", "↺A", "Gleis um Anfangspunkt drehen", "ED_WAnf"));
   PunktFeld(l, "ED_WAnf", "Anfangswinkel", "", &Editor::AnfangswinkelSetzen);
@@ -315,7 +307,6 @@ void TGleisanlage::Aktualisieren() {
   Feld("ED_YAnf")->Zeigen(Q(z.anfangY));
   Feld("ED_XEnde")->Zeigen(Q(z.endeX));
   Feld("ED_YEnde")->Zeigen(Q(z.endeY));
-  Aktion("TB_Lupe")->setCheckable(true);
   Aktion("TB_Lupe")->setChecked(editor_->modus == Mausmodus::Lupe);
   ModulmenueAufbauen();
 }
@@ -328,7 +319,6 @@ void TGleisanlage::Neuzeichnen() {
 void TGleisanlage::MausmodusSetzen(Mausmodus modus) {
   editor_->modus = modus;
   if (modus != Mausmodus::NeuesGleis) editor_->neuesGleisModus = false;
-  flaeche_->SetLupe(modus == Mausmodus::Lupe);
   flaeche_->viewport()->setCursor(MausCursor(static_cast<int>(modus)));
   Aktualisieren();
 }
@@ -406,8 +396,7 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
             [this] { Befehl([this] { return editor_->WeicheAusPlanEntfernen(); }); }, k.weicheEntfernen);
   }
   eintrag(m, "PM_Weiche", "Weiche -> Weichenliste", [this] {
-    TEWeiche* w = editor_->gleis() ? WeicheZuGleis(*editor_->modul(), *editor_->gleis()) : nullptr;
-    if (w) WeicheInListe(dokument_->anlage(), *w, *dialoge_);
+    if (TEWeiche* w = editor_->weiche()) WeicheInListe(dokument_->anlage(), *w, *dialoge_);
   }, k.weicheInListe);
   for (const char* text : {"Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste", "DKW -> DKW-Liste",
                            "Drehscheibe -> Drehscheibenliste"})

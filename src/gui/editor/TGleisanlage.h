@@ -74,6 +74,8 @@ class TGleisanlage : public QMainWindow {
   void Werkzeugleiste2();
   Zahlenfeld* PunktFeld(class QToolBar* leiste, const QString& name, const QString& hinweis,
                         const QString& pfeilHinweis, bool (Editor::*setzen)(const std::string&));
+  /// The rotate buttons and the arrows: the field's value to the next multiple of 5, applied.
+  void Fuenferschritt(Zahlenfeld* feld, bool runter);
   void ModulmenueAufbauen();
   void NachDateibefehl();
   void GleisDrehenFragen();

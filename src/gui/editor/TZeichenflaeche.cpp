@@ -174,26 +174,12 @@ void TZeichenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TZeichenflaeche::mousePressEvent(QMouseEvent* e) {
-  if (AnMaus(e, Mausart::Druecken)) return;
-  if (!lupe_) return QAbstractScrollArea::mousePressEvent(e);
-  const Maustaste taste = e->button() == Qt::LeftButton    ? Maustaste::Links
-                          : e->button() == Qt::RightButton ? Maustaste::Rechts
-                                                           : Maustaste::Mitte;
-  LupenKlick(e->position().toPoint(), taste);
+  if (!AnMaus(e, Mausart::Druecken)) QAbstractScrollArea::mousePressEvent(e);
 }
 
-}  // namespace trm::gui
-
-namespace trm::gui {
-
 void TZeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
-  const TModul* m = dokument_.anlage().AktuellesModul();
-  if (m && m->MmProPixel > 0) {
-    const QPoint p = e->position().toPoint() - Ursprung();
-    const TUmrechnung u(*m);
-    emit Mausposition(u.PixelZuWeltX(p.x()), u.PixelZuWeltY(p.y()));
-  }
   if (!AnMaus(e, Mausart::Bewegen)) QAbstractScrollArea::mouseMoveEvent(e);
 }
 
 }  // namespace trm::gui
+

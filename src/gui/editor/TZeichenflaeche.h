@@ -29,9 +29,6 @@ class TZeichenflaeche : public QAbstractScrollArea {
   void Verkleinern();
   /// Scale so that the drawing fits the visible area.
   void AnsFensterAnpassen();
-  /// Magnifier mode: the next clicks zoom about the clicked point.
-  void SetLupe(bool an) { lupe_ = an; }
-  bool Lupe() const { return lupe_; }
   /// A magnifier click at a viewport position.
   void LupenKlick(QPoint position, Maustaste taste);
 
@@ -48,8 +45,6 @@ class TZeichenflaeche : public QAbstractScrollArea {
  signals:
   /// The scale of the current module changed (the zoom field shows it).
   void MassstabGeaendert();
-  /// The mouse is over world point (x, y) of the current module.
-  void Mausposition(double x, double y);
 
  protected:
   void paintEvent(QPaintEvent* e) override;
@@ -68,7 +63,6 @@ class TZeichenflaeche : public QAbstractScrollArea {
 
   Dokument& dokument_;
   Dialoge& dialoge_;
-  bool lupe_ = false;
   Mausbedienung* maus_ = nullptr;
 };
 
