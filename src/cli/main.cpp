@@ -11,7 +11,8 @@
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Textdatei.h"
-#include "core/turnouts/Weiche.h"
+#include "core/model/Elementart.h"
+#include "core/model/Modul.h"
 
 #ifdef TRM_MIT_BILD
 #include "Render.h"
@@ -25,6 +26,7 @@ constexpr const char* kHilfe =
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
     "                         Rest, XEnde, YEnde, ZEnde, WEnde, Weiche (-1 keine)\n"
+    "  elements DATEI         eine Zeile je Element: Modul, Art, Nummer, Name, Gleisnummern\n"
     "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung,\n"
     "                         Weiche (-1 keine)\n"
     "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
@@ -71,11 +73,13 @@ int Check(trm::Anlage& a) {
   return 0;
 }
 
-/// Index of the turnout a track belongs to in its module, -1 for other tracks.
+/// Index of the element a track belongs to among the elements of its kind in its module, -1
+/// for other tracks.
 int Weichenindex(const trm::TModul& m, const trm::TGleis& g) {
-  if (!g.IstWeichengleis()) return -1;
-  for (std::size_t i = 0; i < m.Weichen.size(); ++i)
-    if (m.Weichen[i]->Nummer() == g.WeichenNr) return static_cast<int>(i);
+  if (g.Element == nullptr) return -1;
+  const auto liste = m.ElementeDerArt(g.Element->Art());
+  for (std::size_t i = 0; i < liste.size(); ++i)
+    if (liste[i] == g.Element) return static_cast<int>(i);
   return -1;
 }
 
@@ -135,6 +139,16 @@ int Verbindungen(trm::Anlage& a) {
   return 0;
 }
 
+int Elemente(trm::Anlage& a) {
+  for (std::size_t mi = 0; mi < a.Module.size(); ++mi)
+    for (const auto& e : a.Module[mi]->Elemente) {
+      const trm::TElementart* art = trm::ElementartInfo(e->Art());
+      std::printf("%zu\t%s\t%d\t%s\t%s\n", mi, art ? art->kennung : "?", e->Nummer(), e->Typname().c_str(),
+                  Nummernliste(e->AlleGleise()).c_str());
+    }
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -180,7 +194,7 @@ int main(int argc, char** argv) {
   const std::string& befehl = rest[0];
   const std::size_t noetig = (befehl == "roundtrip" || befehl == "render") ? 3 : 2;
   if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points" &&
-       befehl != "links" && befehl != "render") ||
+       befehl != "links" && befehl != "elements" && befehl != "render") ||
       rest.size() != noetig) {
     std::cerr << kHilfe;
     return 2;
@@ -191,6 +205,7 @@ int main(int argc, char** argv) {
     if (befehl == "geometry") return Geometrie(*anlage);
     if (befehl == "points") return Punkte(*anlage);
     if (befehl == "links") return Verbindungen(*anlage);
+    if (befehl == "elements") return Elemente(*anlage);
     if (befehl == "render") {
 #ifdef TRM_MIT_BILD
       return trm::cli::Render(*anlage, modul, massstab, rest[2]);

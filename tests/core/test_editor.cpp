@@ -223,7 +223,7 @@ TEST_F(EditorTest, GleisKopierenUndBeiKlickEinfuegen) {
   EXPECT_FALSE(ed->Kontext().einfuegenAktiv);
   ASSERT_TRUE(ed->GleisKopieren());
   ASSERT_TRUE(ed->Einfuegen());
-  EXPECT_EQ(ed->modus, Mausmodus::GleisEinfuegen);
+  EXPECT_EQ(ed->Modus(), Mausmodus::GleisEinfuegen);
   TGleis* kopie = ed->GleisEinfuegenBei(700, 100);
   ASSERT_NE(kopie, nullptr);
   EXPECT_EQ(kopie->XAnf, 700);
@@ -258,8 +258,8 @@ TEST_F(EditorTest, ModulOhneGleiseBleibtBedienbar) {
   Mausbedienung maus(*ed);
   for (Mausart art : {Mausart::Druecken, Mausart::Bewegen, Mausart::Loslassen, Mausart::Doppelklick})
     (void)maus.Ereignis({art, Maustaste::Links, 100, 100, false, false});
-  ed->neuesGleisModus = true;
-  ed->modus = Mausmodus::NeuesGleis;
+  ed->NeuesGleisBeginnen();
+  
   (void)maus.Ereignis({Mausart::Druecken, Maustaste::Links, 100, 100, false, false});
   (void)maus.Ereignis({Mausart::Loslassen, Maustaste::Links, 100, 100, false, false});
   EXPECT_EQ(M().Gleise.size(), 1u);  // new-track mode works in an empty module

@@ -15,6 +15,7 @@
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
 #include "core/render/ModulZeichnen.h"
+#include "Testelement.h"
 
 namespace trm {
 namespace {
@@ -261,14 +262,31 @@ TEST(Ausrichten, EigenerPunktVorGleisreihenfolgeUndAnfangVorEnde) {
   EXPECT_EQ(a->kandidat.y, 3);
 }
 
+/// Two tracks that form one element.
+class ZweiGleise : public Testelement<ZweiGleise> {
+ public:
+  ZweiGleise(TGleis* a, TGleis* b) : Testelement(Elementart::Weiche), a_(a), b_(b) {
+    for (TGleis* t : {a, b}) {
+      t->SetWeichengleis(true);
+      t->WeichenNr = 7;
+      t->Element = this;
+    }
+  }
+  std::int32_t Nummer() const override { return 7; }
+  TGleis* Stammgleis() const override { return a_; }
+  TGleis* Zweiggleis() const override { return b_; }
+  void VomAnfangBerechnen() override {}
+  void Umsetzen(const TUmsetzung&) {}
+
+ private:
+  TGleis *a_, *b_;
+};
+
 TEST(Ausrichten, OhneEigeneWeicheMitAbstandspunkten) {
   Szene s;
   TGleis* stamm = s.Gleis({100}, 0, 0);
   TGleis* zweig = s.Gleis({100}, 0, 0, 10);
-  for (TGleis* t : {stamm, zweig}) {
-    t->SetWeichengleis(true);
-    t->WeichenNr = 7;
-  }
+  ZweiGleise weiche(stamm, zweig);
   s.Zeichnen();
   // The branch's end is 17 mm from the main's end, its start coincides: nothing but the own
   // turnout is near.
@@ -291,33 +309,33 @@ TEST(Maus, BefehlsmodiGeltenEinenKlickLupeBleibt) {
   TGleis* c = s.Gleis({100}, 400, 300);
   s.Zeichnen();
   s.m->GleisWaehlen(0);
-  s.ed.modus = Mausmodus::GruppeVerbinden;
+  s.ed.ModusSetzen(Mausmodus::GruppeVerbinden);
   EXPECT_EQ(s.maus.Cursor(), 2);
   auto r = s.Klick(204, 150);  // on c's start marker
-  EXPECT_EQ(s.ed.modus, Mausmodus::Normal);
+  EXPECT_EQ(s.ed.Modus(), Mausmodus::Normal);
   EXPECT_EQ(r.cursor, CursorNormal);
   EXPECT_EQ(g->Verbund, (std::vector<TGleis*>{g, c}));
   EXPECT_EQ(c->Verbund, (std::vector<TGleis*>{c, g}));
   EXPECT_TRUE(s.a.VerbindungenZeigen);
 
-  s.ed.modus = Mausmodus::Loesen;
+  s.ed.ModusSetzen(Mausmodus::Loesen);
   s.Klick(204, 150);
-  EXPECT_EQ(s.ed.modus, Mausmodus::Normal);
+  EXPECT_EQ(s.ed.Modus(), Mausmodus::Normal);
   EXPECT_EQ(c->Verbund, (std::vector<TGleis*>{c}));
 
-  s.ed.modus = Mausmodus::Lupe;
+  s.ed.ModusSetzen(Mausmodus::Lupe);
   r = s.Maus(Mausart::Druecken, 54, 150, false, Maustaste::Rechts);
   EXPECT_EQ(r.lupe, Maustaste::Rechts);
   EXPECT_EQ(s.m->AktGleis, 1);  // no pick in the magnifier
   r = s.Maus(Mausart::Loslassen, 54, 150, false, Maustaste::Rechts);
   EXPECT_FALSE(r.kontextmenue);
-  EXPECT_EQ(s.ed.modus, Mausmodus::Lupe);
+  EXPECT_EQ(s.ed.Modus(), Mausmodus::Lupe);
   EXPECT_EQ(r.cursor, 7);
 
-  s.ed.modus = Mausmodus::GeoVerformen;
+  s.ed.ModusSetzen(Mausmodus::GeoVerformen);
   s.Klick(54, 150);
-  EXPECT_EQ(s.ed.modus, Mausmodus::GeoVerformen);
-  s.ed.modus = Mausmodus::Normal;
+  EXPECT_EQ(s.ed.Modus(), Mausmodus::GeoVerformen);
+  s.ed.ModusSetzen(Mausmodus::Normal);
   EXPECT_TRUE(s.Klick(600, 20, Maustaste::Rechts).kontextmenue);
 }
 
@@ -327,7 +345,7 @@ TEST(Maus, AlsNachfolgerAnhaengenUndAblehnen) {
   TGleis* u = s.Gleis({100}, 400, 200, 90);
   s.Zeichnen();
   s.m->GleisWaehlen(1);  // u current, then click on t: u goes behind t
-  s.ed.modus = Mausmodus::AlsNachfolger;
+  s.ed.ModusSetzen(Mausmodus::AlsNachfolger);
   s.a.Geaendert = false;
   s.Klick(54, 150);
   EXPECT_TRUE(s.a.Geaendert);
@@ -339,10 +357,10 @@ TEST(Maus, AlsNachfolgerAnhaengenUndAblehnen) {
   // t current, click on u whose predecessor is t: refused, until the mouse moves on.
   s.Zeichnen();
   s.m->GleisWaehlen(0);
-  s.ed.modus = Mausmodus::AlsNachfolger;
+  s.ed.ModusSetzen(Mausmodus::AlsNachfolger);
   EXPECT_EQ(s.Maus(Mausart::Druecken, 104, 150).cursor, CursorAbgelehnt);
   EXPECT_EQ(s.Maus(Mausart::Loslassen, 104, 150).cursor, CursorAbgelehnt);
-  EXPECT_EQ(s.ed.modus, Mausmodus::Normal);
+  EXPECT_EQ(s.ed.Modus(), Mausmodus::Normal);
   EXPECT_EQ(s.Maus(Mausart::Bewegen, 110, 150).cursor, CursorNormal);
   EXPECT_TRUE(t->Nachfolger == std::vector<TGleis*>{u});
 }
@@ -352,7 +370,7 @@ TEST(Maus, NeuesGleisAmKlickpunkt) {
   s.Gleis({100}, 100, 300);
   s.Zeichnen();
   s.a.Massstab = 160;
-  s.ed.neuesGleisModus = true;
+  s.ed.NeuesGleisBeginnen();
   EXPECT_EQ(s.maus.Cursor(), 4711);
   const TPunkt k = s.Welt(300, 100);
   auto r = s.Maus(Mausart::Druecken, 300, 100);
@@ -366,7 +384,7 @@ TEST(Maus, NeuesGleisAmKlickpunkt) {
   EXPECT_EQ(neu->YAnf, k.y);
   EXPECT_DOUBLE_EQ(neu->Boegen.at(0)->Laenge(), 17400.0 / 160);
   EXPECT_TRUE(s.a.IDListe.count(std::to_string(neu->Nummer)));
-  EXPECT_FALSE(s.ed.neuesGleisModus);
+  EXPECT_FALSE(s.ed.NeuesGleisModus());
 }
 
 TEST(Maus, ModulwechselBeendetDenZug) {

@@ -7,20 +7,28 @@
 #include "core/model/AnlageDatei.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
+#include "Testelement.h"
 
 namespace trm {
 namespace {
 
 /// A turnout stand-in: main and branch track start at the main track's start; the branch
 /// turns off by a fixed angle.
-class TestWeiche : public TElement {
+class TestWeiche : public Testelement<TestWeiche> {
  public:
-  TestWeiche(std::int32_t nr, TGleis* stamm, TGleis* zweig) : nr_(nr), stamm_(stamm), zweig_(zweig) {
+  TestWeiche(std::int32_t nr, TGleis* stamm, TGleis* zweig)
+      : Testelement(Elementart::Weiche), nr_(nr), stamm_(stamm), zweig_(zweig) {
     for (TGleis* g : {stamm, zweig}) {
       g->SetWeichengleis(true);
       g->WeichenNr = nr;
+      g->Element = this;
     }
   }
+  void Umsetzen(const TUmsetzung& u) {
+    stamm_ = u.Gleis(stamm_);
+    zweig_ = u.Gleis(zweig_);
+  }
+  std::vector<TGleis*> Mitnachfolger(const TGleis*) const override { return {zweig_}; }
   std::int32_t Nummer() const override { return nr_; }
   TGleis* Stammgleis() const override { return stamm_; }
   TGleis* Zweiggleis() const override { return zweig_; }
@@ -132,8 +140,7 @@ struct MitWeiche : Plan {
     zufahrt = Gleis(1, {100});
     stamm = Gleis(2, {60});
     zweig = Gleis(3, {60});
-    m->Weichen.push_back(std::make_unique<TestWeiche>(77, stamm, zweig));
-    weiche = static_cast<TestWeiche*>(m->Weichen.back().get());
+    weiche = static_cast<TestWeiche*>(m->ElementHinzufuegen(std::make_unique<TestWeiche>(77, stamm, zweig)));
     hinterStamm = Gleis(4, {30});
     hinterZweig = Gleis(5, {30});
     Anhaengen(zufahrt, stamm);
@@ -150,8 +157,7 @@ TEST(Verbindungen, ZweiggleisDerWeicheIstAuchNachfolger) {
   EXPECT_EQ(p.Nummern(p.zufahrt->Nachfolger), N{2});
   ZweigNachfolgerSetzen(*p.m);
   EXPECT_EQ(p.Nummern(p.zufahrt->Nachfolger), (N{2, 3}));
-  EXPECT_EQ(WeichenPartner(*p.m, p.stamm), p.zweig);
-  EXPECT_EQ(WeichenPartner(*p.m, p.zweig), p.stamm);
+  EXPECT_EQ(p.stamm->Element, p.zweig->Element);
 }
 
 TEST(Verbindungen, LageGehtDurchDieWeicheInBeideZweige) {

@@ -13,6 +13,7 @@
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
+#include "Testelement.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/WeichenRadien.h"
 
@@ -188,8 +189,8 @@ TEST(Weiche, GrundformErzeugtSechsBoegen) {
   TGleis* z = w->Zweiggleis();
   EXPECT_EQ(s->Name + z->Name, "StammgleisZweiggleis");
   EXPECT_TRUE(s->IstWeichengleis() && z->IstWeichengleis());
-  EXPECT_EQ(p.m->WeicheVon(*s), w);
-  EXPECT_EQ(p.m->WeicheVon(*z), w);
+  EXPECT_EQ(s->Element, w);
+  EXPECT_EQ(z->Element, w);
   EXPECT_EQ(p.m->AktuellesGleis(), s);
   EXPECT_EQ(s->AktuellerBogen(), w->Stammbogen(1));
   EXPECT_TRUE(w->Stammbogen(1)->Markiert);
@@ -282,7 +283,6 @@ TEST(Weiche, ReihenfolgeUndAngeschlossenesGleisBeimDrehen) {
   w->Drehen();
   EXPECT_EQ(w->Anschluss, AnschlussStammAnfang);
   EXPECT_EQ(w->WOptionen, "00000");
-  EXPECT_TRUE(p.a.Geaendert);
 
   w->RichtungWechseln();
   EXPECT_TRUE(w->IstRechts());
@@ -390,7 +390,7 @@ TEST(Weiche, AnlagensatzRundlauf) {
   Plan p;
   const Zeilen eins = lesen(p, z);
   EXPECT_EQ(eins, z);
-  TEWeiche* w = static_cast<TEWeiche*>(p.m->Weichen[0].get());
+  TEWeiche* w = static_cast<TEWeiche*>(p.m->Elemente[0].get());
   EXPECT_EQ(w->Stammgleis()->Nummer, 123);
   EXPECT_EQ(w->Zweiggleis()->Nummer, 456);
   EXPECT_EQ(w->Stammgleis()->Vorgaenger, p.m->Gleise[0].get());
@@ -500,13 +500,18 @@ TEST(Weiche, BeliebigeBytesLesen) {
 }
 
 /// A crossing stand-in with a main and one crossing track.
-class TestKreuzung : public TElement {
+class TestKreuzung : public Testelement<TestKreuzung> {
  public:
-  TestKreuzung(std::int32_t nr, TGleis* a, TGleis* b) : nr_(nr), a_(a), b_(b) {
+  TestKreuzung(std::int32_t nr, TGleis* a, TGleis* b) : Testelement(Elementart::Kreuzung), nr_(nr), a_(a), b_(b) {
     for (TGleis* g : {a, b}) {
       g->KrGleis = true;
       g->KrNr = nr;
+      g->Element = this;
     }
+  }
+  void Umsetzen(const TUmsetzung& u) {
+    a_ = u.Gleis(a_);
+    b_ = u.Gleis(b_);
   }
   std::int32_t Nummer() const override { return nr_; }
   TGleis* Stammgleis() const override { return a_; }
@@ -525,7 +530,7 @@ TEST(Weiche, EntfernenGibtAngehaengteGleiseFrei) {
   TGleis* hinterStamm = p.Gleis(2, 30);
   TGleis* kreuzA = p.Gleis(3, 30);
   TGleis* kreuzB = p.Gleis(4, 30);
-  p.m->Kreuzungen.push_back(std::make_unique<TestKreuzung>(9, kreuzA, kreuzB));
+  p.m->ElementHinzufuegen(std::make_unique<TestKreuzung>(9, kreuzA, kreuzB));
   AlsNachfolgerEinfuegen(*p.m, vor, w->Stammgleis());
   AlsNachfolgerEinfuegen(*p.m, w->Stammgleis(), hinterStamm);
   AlsNachfolgerEinfuegen(*p.m, w->Zweiggleis(), kreuzA);
@@ -533,9 +538,9 @@ TEST(Weiche, EntfernenGibtAngehaengteGleiseFrei) {
   ASSERT_EQ(vor->Nachfolger.size(), 2u);  // main and the branch entry
   ASSERT_GE(vor->Verbund.size(), 5u);
 
-  EXPECT_FALSE(WeicheEntfernen(*p.m, 1));
-  ASSERT_TRUE(WeicheEntfernen(*p.m, 0));
-  EXPECT_TRUE(p.m->Weichen.empty());
+  EXPECT_FALSE(ElementEntfernen(*p.m, nullptr));
+  ASSERT_TRUE(ElementEntfernen(*p.m, p.m->Elemente[0].get()));
+  EXPECT_EQ(p.m->Anzahl(Elementart::Weiche), 0);
   ASSERT_EQ(p.m->Gleise.size(), 4u);
   std::set<const TGleis*> da;
   for (const auto& g : p.m->Gleise) {
@@ -569,12 +574,12 @@ TEST(Weiche, WaehlenUndZugehoerigeWeiche) {
   EXPECT_EQ(WeicheZuGleis(*p.m, *b->Zweiggleis()), b);
   EXPECT_TRUE(b->Markiert);
   EXPECT_FALSE(a->Markiert);
-  EXPECT_EQ(p.m->AktWeiche, 1);
+  EXPECT_EQ(p.m->AktElement, 1);
   EXPECT_EQ(WeicheZuGleis(*p.m, *gewoehnlich), a);  // no turnout track: the first turnout
   EXPECT_FALSE(b->Markiert);
-  ASSERT_TRUE(WeicheEntfernen(*p.m, 0));
+  ASSERT_TRUE(ElementEntfernen(*p.m, p.m->Elemente[0].get()));
   EXPECT_EQ(p.m->Gleise.size(), 3u);
-  EXPECT_EQ(p.m->AktWeiche, 0);
+  EXPECT_EQ(p.m->AktElement, 0);
 }
 
 }  // namespace

@@ -84,7 +84,7 @@ TEST(Weichenliste, EinsetzenHinterBogenTeiltDasGleis) {
   const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
   TEWeiche* w = WeicheEinsetzen(p.a, liste.Satz(1));  // R 500 / 15° left
   ASSERT_NE(w, nullptr);
-  ASSERT_EQ(p.m->AnzahlWeichen(), 1);
+  ASSERT_EQ(p.m->Anzahl(Elementart::Weiche), 1);
   EXPECT_EQ(p.g->Boegen.size(), 2u);  // the third segment moved away
   TGleis* stamm = w->Stammgleis();
   EXPECT_DOUBLE_EQ(stamm->XAnf, 300);  // end of segment 1
@@ -101,7 +101,6 @@ TEST(Weichenliste, EinsetzenHinterBogenTeiltDasGleis) {
   // The branch leaves to the left by 15°.
   EXPECT_NEAR(w->Zweiggleis()->Boegen[0]->WEnde, 15 * Pi / 180, 1e-12);
   EXPECT_TRUE(std::find(p.g->Verbund.begin(), p.g->Verbund.end(), w->Zweiggleis()) != p.g->Verbund.end());
-  EXPECT_TRUE(p.a.Geaendert);
 }
 
 TEST(Weichenliste, GespeicherteAnlageMitWeichenGibtDieselbeGeometrie) {
@@ -118,7 +117,7 @@ TEST(Weichenliste, GespeicherteAnlageMitWeichenGibtDieselbeGeometrie) {
     ModulBerechnen(*m);
   }
   const TModul& m2 = *b->Module[0];
-  ASSERT_EQ(m2.AnzahlWeichen(), 2);
+  ASSERT_EQ(m2.Anzahl(Elementart::Weiche), 2);
   ASSERT_EQ(m2.Gleise.size(), p.m->Gleise.size());
   // Track order differs (element tracks come after the ordinary ones), so compare by number.
   for (const auto& g : p.m->Gleise) {
@@ -193,14 +192,14 @@ TEST(Weichenliste, WeicheKopierenUndBeiKlickEinfuegen) {
   ASSERT_NE(w, nullptr);
   ASSERT_TRUE(ed.gleis()->IstWeichengleis());
   ASSERT_TRUE(ed.GleisKopieren());
-  EXPECT_EQ(ed.kopierart, Kopierart::Weiche);
+  EXPECT_EQ(ed.KopierArt(), Kopierart::Element);
   EXPECT_EQ(ed.Kontext().einfuegen, "Weiche einfügen");
   ASSERT_TRUE(ed.Einfuegen());
-  EXPECT_EQ(ed.modus, Mausmodus::WeicheEinfuegen);
+  EXPECT_EQ(ed.Modus(), Mausmodus::WeicheEinfuegen);
   ASSERT_TRUE(ed.ElementEinfuegenBei(Mausmodus::WeicheEinfuegen, 800, 100, 4242));
   TModul& m = *ed.modul();
-  ASSERT_EQ(m.AnzahlWeichen(), 2);
-  auto& kopie = static_cast<TEWeiche&>(*m.Weichen[1]);
+  ASSERT_EQ(m.Anzahl(Elementart::Weiche), 2);
+  auto& kopie = static_cast<TEWeiche&>(*m.Elemente[1]);
   EXPECT_EQ(kopie.WeichenID, 4242);
   EXPECT_DOUBLE_EQ(kopie.Stammgleis()->XAnf, 800);
   EXPECT_NE(kopie.Stammgleis()->Nummer, w->Stammgleis()->Nummer);  // own track numbers
@@ -271,7 +270,7 @@ TEST(Weichenliste, WeicheDrehenSpiegelnEntfernenAlsBefehl) {
   EXPECT_EQ(w->Anschluss, AnschlussStammEnde);
   EXPECT_TRUE(ed.Kontext().weicheEntfernen);  // three tracks: the template's and the turnout's
   ASSERT_TRUE(ed.WeicheAusPlanEntfernen());
-  EXPECT_EQ(ed.modul()->AnzahlWeichen(), 0);
+  EXPECT_EQ(ed.modul()->Anzahl(Elementart::Weiche), 0);
   ASSERT_EQ(ed.modul()->Gleise.size(), 1u);
   EXPECT_TRUE(ed.modul()->Gleise[0]->Nachfolger.empty());
   EXPECT_EQ(ed.modul()->Gleise[0]->Verbund.size(), 1u);

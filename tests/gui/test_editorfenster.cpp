@@ -44,7 +44,7 @@ TEST_F(Editorfenster, MenuesMitDeutschenTiteln) {
   EXPECT_EQ(titel, (QStringList{"Datei", "Bearbeiten", "Anlagendaten", "Module", "Fenster", "Extras"}));
   EXPECT_EQ(A("MI_SpeichernUnter")->text(), "speichern unter...");
   EXPECT_EQ(A("MI_ModulLoeschen")->text(), "akt. Modul löschen");
-  EXPECT_EQ(A("MI_Rueckgaengig")->text(), "Rückgängig Gleis löschen");
+  EXPECT_EQ(A("MI_GleisLoeschenRueckgaengig")->text(), "Rückgängig Gleis löschen");
   EXPECT_EQ(A("MI_Oeffnen")->shortcut(), QKeySequence("Ctrl+O"));
   EXPECT_EQ(A("TB_Anpassen")->toolTip(), "Ansicht ans Fenser anpassen");
   EXPECT_EQ(A("TB_GleisAnfuegen")->toolTip(), "neues Gleis an aktuelles Gleis anfügen");
@@ -78,7 +78,7 @@ TEST_F(Editorfenster, BefehlszustaendeNachBefehlen) {
   module->actions()[0]->trigger();
   EXPECT_EQ(w->dokument().anlage().AktModul, 0);
   A("TB_GleisLoeschen")->trigger();
-  EXPECT_TRUE(A("MI_Rueckgaengig")->isEnabled());
+  EXPECT_TRUE(A("MI_GleisLoeschenRueckgaengig")->isEnabled());
 }
 
 TEST_F(Editorfenster, FeldVerlassenVerschiebtDasGleis) {
@@ -113,10 +113,10 @@ TEST_F(Editorfenster, DrehknopfMitUndOhneStrg) {
   EXPECT_NEAR(M().Gleise[0]->WAnf(), 40 * trm::Pi / 180, 1e-12);
   wanf->setText("37,3");
   QTest::keyPress(w.get(), Qt::Key_Control);
-  EXPECT_TRUE(w->editor().strg);
+  EXPECT_TRUE(w->editor().Strg());
   A("TB_AnfDrehen")->trigger();
   QTest::keyRelease(w.get(), Qt::Key_Control);
-  EXPECT_FALSE(w->editor().strg);
+  EXPECT_FALSE(w->editor().Strg());
   EXPECT_EQ(wanf->text(), "30,000");
 }
 
@@ -136,9 +136,9 @@ TEST_F(Editorfenster, KontextmenueUndWertpuffer) {
   finde("PM_KopierenGleis")->trigger();
   EXPECT_TRUE(w->Kontextmenue()->findChild<QAction*>("PM_Einfuegen")->isEnabled());
   finde("PM_Verbinden")->trigger();
-  EXPECT_EQ(w->editor().modus, trm::Mausmodus::GruppeVerbinden);
+  EXPECT_EQ(w->editor().Modus(), trm::Mausmodus::GruppeVerbinden);
   A("TB_MausZurueck")->trigger();
-  EXPECT_EQ(w->editor().modus, trm::Mausmodus::Normal);
+  EXPECT_EQ(w->editor().Modus(), trm::Mausmodus::Normal);
 }
 
 TEST_F(Editorfenster, GleisDrehenFenster) {
@@ -188,7 +188,7 @@ TEST_F(Editorfenster, NeuesGleisPerKlick) {
   ASSERT_EQ(M().Gleise.size(), 2u);
   EXPECT_DOUBLE_EQ(M().Gleise[1]->XAnf, 600);
   EXPECT_DOUBLE_EQ(M().Gleise[1]->YAnf, 500);
-  EXPECT_EQ(w->editor().modus, trm::Mausmodus::Normal);
+  EXPECT_EQ(w->editor().Modus(), trm::Mausmodus::Normal);
 }
 
 }  // namespace
@@ -218,7 +218,7 @@ TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
       if (auto* d = qobject_cast<trm::gui::TfWListe*>(f); d && d->isVisible()) d->done(trm::gui::TfWListe::Auswaehlen);
   });
   A("TB_Weichenliste")->trigger();
-  ASSERT_EQ(M().AnzahlWeichen(), 1);
+  ASSERT_EQ(M().Anzahl(trm::Elementart::Weiche), 1);
   EXPECT_TRUE(w->dokument().anlage().Geaendert);
   EXPECT_TRUE(w->editor().gleis()->IstWeichengleis());
   auto menue = w->Kontextmenue();

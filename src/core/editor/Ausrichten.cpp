@@ -18,10 +18,7 @@ void Abstandspaar(std::vector<TRichtpunkt>& v, double x, double y, double w, dou
 }
 
 /// Tracks that are part of g's own turnout, crossing or slip.
-bool EigenesElement(const TGleis& g, const TGleis& t) {
-  if (g.IstWeichengleis() && t.IstWeichengleis() && t.WeichenNr == g.WeichenNr) return true;
-  return g.KrGleis && t.KrGleis && t.KrNr == g.KrNr;
-}
+bool EigenesElement(const TGleis& g, const TGleis& t) { return g.Element != nullptr && t.Element == g.Element; }
 
 }  // namespace
 
@@ -52,9 +49,9 @@ std::vector<TRichtpunkt> EigenePunkte(const TModul& m, const TGleis& g) {
   }
   v.push_back({g.XAnf, g.YAnf, g.WAnf()});
   if (!g.Boegen.empty()) v.push_back({g.XEnde(), g.YEnde(), g.WEnde()});
-  if (g.IstWeichengleis()) {
+  if (g.Element) {
     for (const auto& t : m.Gleise) {
-      if (t->IstWeichengleis() && t->WeichenNr == g.WeichenNr) {
+      if (t->Element == g.Element) {
         if (!t->Boegen.empty()) v.push_back({t->XEnde(), t->YEnde(), t->WEnde()});
         break;
       }

@@ -54,7 +54,7 @@ bool Dokument::Neu() {
     return false;
   }
   Neuberechnen();
-  anlage_->Geaendert = false;
+  verlauf_.Leeren(*anlage_);
   return true;
 }
 
@@ -76,7 +76,7 @@ bool Dokument::OeffnenDatei(const std::string& pfad) {
   // vertical roundings see the fresh slopes of the segments after them.
   Neuberechnen();
   Neuberechnen();
-  anlage_->Geaendert = false;
+  verlauf_.Leeren(*anlage_);
   return true;
 }
 
@@ -87,7 +87,7 @@ bool Dokument::Schreiben(const std::string& pfad) {
     dialoge_.Fehler(e.what());
     return false;
   }
-  anlage_->Geaendert = false;
+  verlauf_.Gespeichert(*anlage_);
   return true;
 }
 
@@ -118,7 +118,7 @@ bool Dokument::SchliessenErlaubt() {
       "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNeinAbbrechen);
   if (a == Antwort::Abbrechen) return false;
   if (a == Antwort::Nein) {
-    anlage_->Geaendert = false;
+    verlauf_.Gespeichert(*anlage_);  // the changes are given up
     return true;
   }
   return SpeichernUnter();

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/editor/Dialoge.h"
+#include "core/editor/Verlauf.h"
 #include "core/model/Anlage.h"
 
 namespace trm {
@@ -23,6 +24,9 @@ class Dokument {
 
   Anlage& anlage() { return *anlage_; }
   const Anlage& anlage() const { return *anlage_; }
+  /// The undo history of the open layout.
+  Verlauf& verlauf() { return verlauf_; }
+  const Verlauf& verlauf() const { return verlauf_; }
   /// The data folder with a trailing separator.
   const std::string& Datenpfad() const { return datenpfad_; }
 
@@ -57,6 +61,7 @@ class Dokument {
   std::string datenpfad_;
   std::shared_ptr<Zufall> zufall_;
   std::unique_ptr<Anlage> anlage_;
+  Verlauf verlauf_;
   std::string letzterSpeicherpfad_;
 };
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/Elementart.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
@@ -20,16 +21,62 @@ double Rad(double grad) { return grad * Pi / 180.0; }
 std::int32_t Pfeil(double v) { return static_cast<std::int32_t>(std::clamp<double>(std::round(v), -32000, 32000)); }
 }  // namespace
 
-std::string KopierartName(Kopierart k) {
-  switch (k) {
+std::string Editor::KopierName() const {
+  switch (kopierart_) {
     case Kopierart::Gleis: return "Gleis";
     case Kopierart::Bogen: return "Bogen";
-    case Kopierart::Weiche: return "Weiche";
-    case Kopierart::Kreuzung: return "Kreuzung";
-    case Kopierart::EKW: return "EKW";
-    case Kopierart::DKW: return "DKW";
+    case Kopierart::Element: {
+      const TElementart* art = ElementartInfo(kopierElement_);
+      return art ? art->name : "";
+    }
     default: return "";
   }
+}
+
+bool Editor::Ausfuehren(const std::string& name, const std::function<bool()>& befehl) {
+  Verlauf& v = dok_.verlauf();
+  // A command inside a command is part of the outer step.
+  if (v.Offen()) return befehl();
+  v.Vormerken(anlage());
+  bool ok = false;
+  try {
+    ok = befehl();
+  } catch (...) {
+    v.Zuruecknehmen(anlage());
+    throw;
+  }
+  if (!ok) {
+    v.Verwerfen();
+    return false;
+  }
+  if (TModul* m = modul()) ModulBerechnen(*m);
+  v.Abschliessen(anlage(), name);
+  return true;
+}
+
+void Editor::SchrittBeginnen() { dok_.verlauf().Vormerken(anlage()); }
+
+void Editor::SchrittAbschliessen(const std::string& name) {
+  if (TModul* m = modul()) ModulBerechnen(*m);
+  dok_.verlauf().Abschliessen(anlage(), name);
+}
+
+bool Editor::Rueckgaengig() {
+  if (!dok_.verlauf().Rueckgaengig(anlage())) return false;
+  NachVerlauf();
+  return true;
+}
+
+bool Editor::Wiederherstellen() {
+  if (!dok_.verlauf().Wiederherstellen(anlage())) return false;
+  NachVerlauf();
+  return true;
+}
+
+void Editor::NachVerlauf() {
+  modus_ = Mausmodus::Normal;
+  neuesGleisModus_ = false;
+  if (TModul* m = modul()) ModulBerechnen(*m);
 }
 
 TGleis* Editor::gleis() {
@@ -47,7 +94,12 @@ Befehlszustand Editor::Zustand() {
   Anlage& a = anlage();
   z.speichern = a.Geaendert;
   z.modulLoeschen = a.Module.size() > 1;
-  z.rueckgaengigLoeschen = !loeschpuffer.empty();
+  z.rueckgaengigLoeschen = !loeschpuffer_.empty();
+  const Verlauf& v = dok_.verlauf();
+  if (const auto n = v.RueckgaengigName()) z.rueckgaengig = "Rückgängig: " + *n;
+  if (const auto n = v.WiederherstellenName()) z.wiederherstellen = "Wiederherstellen: " + *n;
+  z.rueckgaengigAktiv = v.RueckgaengigName().has_value();
+  z.wiederherstellenAktiv = v.WiederherstellenName().has_value();
   TModul* m = modul();
   if (!m) return z;
   z.zoomfeld = RundenGerade(10 * m->MmProPixel);
@@ -92,29 +144,34 @@ Kontextzustand Editor::Kontext() {
   if (g && b) {
     k.bogenTauschen = g->AktBogen > 0 && g->IstGewoehnlich();
     k.bogenVerbinden = b->Naechster() != nullptr && g->IstGewoehnlich();
-    k.weicheInListe = g->IstWeichengleis();
-    k.weicheEntfernen = g->IstWeichengleis() && modul()->Gleise.size() >= 3;
-    if (g->IstWeichengleis()) k.kopierenErstes = "Weiche";
+    k.weicheInListe = g->Element && g->Element->Art() == Elementart::Weiche;
+    k.weicheEntfernen = k.weicheInListe && modul()->Gleise.size() >= 3;
+    if (g->Element)
+      if (const TElementart* art = ElementartInfo(g->Element->Art())) k.kopierenErstes = art->name;
   }
-  if (kopierart != Kopierart::Keine) k.einfuegen = KopierartName(kopierart) + " einfügen";
-  k.einfuegenAktiv = kopierart != Kopierart::Keine &&
-                     !(kopierart == Kopierart::Bogen && (!g || !g->IstGewoehnlich()));
+  if (kopierart_ != Kopierart::Keine) k.einfuegen = KopierName() + " einfügen";
+  k.einfuegenAktiv = kopierart_ != Kopierart::Keine &&
+                     !(kopierart_ == Kopierart::Bogen && (!g || !g->IstGewoehnlich()));
   return k;
 }
 
 void Editor::NeuesModul() {
-  ModulBerechnen(*anlage().NeuesModulAnlegen());
-  anlage().Geaendert = true;
+  Ausfuehren("neues Modul", [&] {
+    ModulBerechnen(*anlage().NeuesModulAnlegen());
+    return true;
+  });
 }
 
 bool Editor::ModulLoeschen() {
   Anlage& a = anlage();
   if (a.Module.size() < 2) return false;
   if (dialoge_.Frage("Modul unwiderruflich löschen?", Knoepfe::JaAbbrechen) != Antwort::Ja) return false;
-  const int i = a.AktModul;
-  a.ModulEntfernen(i);
-  a.ModulWaehlen(std::max(0, i - 1));
-  return true;
+  return Ausfuehren("Modul löschen", [&] {
+    const int i = a.AktModul;
+    a.ModulEntfernen(i);
+    a.ModulWaehlen(std::max(0, i - 1));
+    return true;
+  });
 }
 
 void Editor::ModulWechseln(int index) {
@@ -143,6 +200,10 @@ bool Editor::GleisAnfuegen() {
   TModul* m = modul();
   TGleis* c = gleis();
   if (!m || !c || c->DSGleis || c->Boegen.empty()) return false;
+  return Ausfuehren("Gleis anfügen", [&] { return GleisAnfuegenBei(m, c); });
+}
+
+bool Editor::GleisAnfuegenBei(TModul* m, TGleis* c) {
   Anlage& a = anlage();
   ModulBerechnen(*m);
   const std::int32_t nr = a.NeueNummer(BereichNeuesGleis);
@@ -160,16 +221,19 @@ bool Editor::GleisAnfuegen() {
   AlsNachfolgerEinfuegen(*m, c, neu);
   VerbundVereinen(c, neu);
   LageWeitergeben(*m, neu);
-  a.Geaendert = true;
   return true;
 }
 
 bool Editor::GleisLoeschen() {
   if (!Zustand().gleisLoeschen) return false;
+  return Ausfuehren("Gleis löschen", [&] { return GleisLoeschenJetzt(); });
+}
+
+bool Editor::GleisLoeschenJetzt() {
   TModul* m = modul();
   TGleis* t = gleis();
-  loeschpuffer.clear();
-  GleisSchreiben(*t, loeschpuffer);
+  loeschpuffer_.clear();
+  GleisSchreiben(*t, loeschpuffer_);
   GleisLoesen(*m, t);
   VerbundAufbauen(*m, t);
   const std::vector<TGleis*> gruppe = t->Verbund;
@@ -178,29 +242,29 @@ bool Editor::GleisLoeschen() {
   m->GleisEntfernen(m->GleisIndex(t));
   m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
   if (TGleis* g = m->AktuellesGleis()) g->BogenWaehlen(0);
-  anlage().Geaendert = true;
   return true;
 }
 
 bool Editor::GleisLoeschenRueckgaengig() {
   TModul* m = modul();
-  if (!m || loeschpuffer.empty()) return false;
+  if (!m || loeschpuffer_.empty()) return false;
   auto neu = std::make_unique<TGleis>(m);
   std::size_t i = 0;
   try {
-    GleisLesen(*neu, loeschpuffer, i);
+    GleisLesen(*neu, loeschpuffer_, i);
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return false;
   }
-  neu->Nummer = anlage().NeueNummer(BereichModul);
-  neu->VorgaengerNr = -1;
-  neu->VerbundNummern.clear();
-  neu->Markiert = false;
-  m->Gleise.push_back(std::move(neu));
-  loeschpuffer.clear();
-  anlage().Geaendert = true;
-  return true;
+  return Ausfuehren("Rückgängig Gleis löschen", [&] {
+    neu->Nummer = anlage().NeueNummer(BereichModul);
+    neu->VorgaengerNr = -1;
+    neu->VerbundNummern.clear();
+    neu->Markiert = false;
+    m->Gleise.push_back(std::move(neu));
+    loeschpuffer_.clear();
+    return true;
+  });
 }
 
 std::optional<double> Editor::Zahl(const std::string& text) {
@@ -236,9 +300,10 @@ bool Editor::AnfangswinkelSetzen(const std::string& grad) {
   const auto a = Zahl(grad);
   if (!a) return false;
   const double d = g->WAnf() - Rad(*a);
-  GruppeDrehen(-d, g->XAnf, g->YAnf);
-  anlage().Geaendert = true;
-  return true;
+  return Ausfuehren("Anfangswinkel", [&] {
+    GruppeDrehen(-d, g->XAnf, g->YAnf);
+    return true;
+  });
 }
 
 bool Editor::EndwinkelSetzen(const std::string& grad) {
@@ -248,9 +313,10 @@ bool Editor::EndwinkelSetzen(const std::string& grad) {
   if (!a) return false;
   ModulBerechnen(*modul());
   const double d = Rad(*a) - g->WEnde();
-  GruppeDrehen(d, g->XEnde(), g->YEnde());
-  anlage().Geaendert = true;
-  return true;
+  return Ausfuehren("Endwinkel", [&] {
+    GruppeDrehen(d, g->XEnde(), g->YEnde());
+    return true;
+  });
 }
 
 bool Editor::PunktSetzen(const std::string& text, bool ende, bool senkrecht) {
@@ -260,9 +326,11 @@ bool Editor::PunktSetzen(const std::string& text, bool ende, bool senkrecht) {
   ModulBerechnen(*modul());
   const TBogen& b = ende ? *g->Boegen.back() : *g->Boegen.front();
   const double jetzt = senkrecht ? (ende ? b.YEnde : b.YAnf()) : (ende ? b.XEnde : b.XAnf());
-  GruppeVerschieben(senkrecht ? 0 : *v - jetzt, senkrecht ? *v - jetzt : 0);
-  anlage().Geaendert = true;
-  return true;
+  const std::string name = std::string(ende ? "Endpunkt " : "Anfangspunkt ") + (senkrecht ? "Y" : "X");
+  return Ausfuehren(name, [&] {
+    GruppeVerschieben(senkrecht ? 0 : *v - jetzt, senkrecht ? *v - jetzt : 0);
+    return true;
+  });
 }
 
 bool Editor::AnfangXSetzen(const std::string& text) { return PunktSetzen(text, false, false); }
@@ -281,50 +349,52 @@ bool Editor::GleisDrehen(bool umAnfang, double grad) {
   ModulBerechnen(*modul());
   const double cx = umAnfang ? g->XAnf : g->XEnde();
   const double cy = umAnfang ? g->YAnf : g->YEnde();
-  GruppeDrehen(Rad(grad), cx, cy);
-  anlage().Geaendert = true;
-  return true;
+  return Ausfuehren("Gleis drehen", [&] {
+    GruppeDrehen(Rad(grad), cx, cy);
+    return true;
+  });
 }
 
 bool Editor::ParallelabstandSetzen(const std::string& text) {
   TGleis* g = gleis();
   const auto v = g ? Zahl(text) : std::nullopt;
   if (!v) return false;
-  g->Eigen.GlsAbst = *v;
-  return true;
+  return Ausfuehren("Parallelgleisabstand", [&] {
+    g->Eigen.GlsAbst = *v;
+    return true;
+  });
 }
 
 bool Editor::GleisKopieren() {
   TGleis* g = gleis();
   if (!g) return false;
-  if (g->IstWeichengleis()) {
+  if (g->Element) {
     // The list form: the copy gets its own track numbers and no links when it is placed.
-    TEWeiche* w = weiche();
-    if (!w) return false;
-    kopierpuffer.clear();
-    w->TypSchreiben(kopierpuffer);
-    kopierart = Kopierart::Weiche;
+    kopierpuffer_.clear();
+    g->Element->TypSchreiben(kopierpuffer_);
+    kopierart_ = Kopierart::Element;
+    kopierElement_ = g->Element->Art();
     return true;
   }
   if (!g->IstGewoehnlich()) return false;
-  kopierpuffer.clear();
-  GleisSchreiben(*g, kopierpuffer);
-  kopierart = Kopierart::Gleis;
+  kopierpuffer_.clear();
+  GleisSchreiben(*g, kopierpuffer_);
+  kopierart_ = Kopierart::Gleis;
   return true;
 }
 
 bool Editor::BogenKopieren() {
   TBogen* b = bogen();
   if (!b) return false;
-  kopierpuffer.clear();
-  BogenSchreiben(*b, kopierpuffer);
-  kopierart = Kopierart::Bogen;
+  kopierpuffer_.clear();
+  BogenSchreiben(*b, kopierpuffer_);
+  kopierart_ = Kopierart::Bogen;
   return true;
 }
 
 std::string Editor::WertKopieren(Wert w) {
   TBogen* b = bogen();
-  if (!b) return wertpuffer;
+  if (!b) return wertpuffer_;
   double v = 0;
   switch (w) {
     case Wert::AnfangX: v = b->XAnf(); break;
@@ -334,37 +404,40 @@ std::string Editor::WertKopieren(Wert w) {
     case Wert::EndeY: v = b->YEnde; break;
     case Wert::Endwinkel: v = Grad(b->WEnde); break;
   }
-  wertpuffer = FestText(v);
-  return wertpuffer;
+  wertpuffer_ = FestText(v);
+  return wertpuffer_;
 }
 
 bool Editor::Einfuegen() {
   if (!Kontext().einfuegenAktiv) return false;
-  switch (kopierart) {
-    case Kopierart::Gleis: modus = Mausmodus::GleisEinfuegen; return true;
-    case Kopierart::Weiche: modus = Mausmodus::WeicheEinfuegen; return true;
-    case Kopierart::Kreuzung: modus = Mausmodus::KreuzungEinfuegen; return true;
-    case Kopierart::EKW: modus = Mausmodus::EKWEinfuegen; return true;
-    case Kopierart::DKW: modus = Mausmodus::DKWEinfuegen; return true;
-    default: break;
+  if (kopierart_ == Kopierart::Gleis) {
+    ModusSetzen(Mausmodus::GleisEinfuegen);
+    return true;
+  }
+  if (kopierart_ == Kopierart::Element) {
+    const TElementart* art = ElementartInfo(kopierElement_);
+    if (!art) return false;
+    ModusSetzen(static_cast<Mausmodus>(art->einfuegemodus));
+    return true;
   }
   TGleis* g = gleis();
   auto b = std::make_unique<TBogen>(g);
   std::size_t i = 0;
   try {
-    BogenLesen(*b, kopierpuffer, i);
+    BogenLesen(*b, kopierpuffer_, i);
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return false;
   }
-  const int nach = g->AktBogen + 1;
-  g->Boegen.insert(g->Boegen.begin() + nach, std::move(b));
-  g->BogenVorgaengerNeu();
-  g->BogenWaehlen(nach);
-  ModulBerechnen(*modul());
-  LageWeitergeben(*modul(), g);
-  anlage().Geaendert = true;
-  return true;
+  return Ausfuehren("Bogen einfügen", [&] {
+    const int nach = g->AktBogen + 1;
+    g->Boegen.insert(g->Boegen.begin() + nach, std::move(b));
+    g->BogenVorgaengerNeu();
+    g->BogenWaehlen(nach);
+    ModulBerechnen(*modul());
+    LageWeitergeben(*modul(), g);
+    return true;
+  });
 }
 
 TEWeiche* Editor::weiche() {
@@ -375,37 +448,37 @@ TEWeiche* Editor::weiche() {
 bool Editor::WeicheDrehen() {
   TEWeiche* w = weiche();
   if (!w) return false;
-  w->Drehen();
-  WeicheAktualisieren(*w);
-  return true;
+  return Ausfuehren("Weiche drehen", [&] {
+    w->Drehen();
+    WeicheAktualisieren(*w);
+    return true;
+  });
 }
 
 bool Editor::WeicheRichtungWechseln() {
   TEWeiche* w = weiche();
   if (!w) return false;
-  w->RichtungWechseln();
-  WeicheAktualisieren(*w);
-  return true;
+  return Ausfuehren("Linksweiche / Rechtsweiche", [&] {
+    w->RichtungWechseln();
+    WeicheAktualisieren(*w);
+    return true;
+  });
 }
 
 bool Editor::WeicheAusPlanEntfernen() {
   if (!Kontext().weicheEntfernen) return false;
-  TModul& m = *modul();
   TEWeiche* w = weiche();
   if (!w) return false;
-  for (int i = 0; i < m.AnzahlWeichen(); ++i)
-    if (m.Weichen[static_cast<std::size_t>(i)].get() == w) {
-      if (!trm::WeicheEntfernen(m, i)) return false;
-      anlage().Geaendert = true;
-      return true;
-    }
-  return false;
+  return Ausfuehren("Weiche entfernen", [&] { return ElementEntfernen(*modul(), w); });
 }
 
 bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t nummer) {
-  if (m != Mausmodus::WeicheEinfuegen || kopierart != Kopierart::Weiche) return false;
+  if (kopierart_ != Kopierart::Element) return false;
+  const TElementart* art = ElementartInfo(kopierElement_);
+  if (!art || static_cast<int>(m) != art->einfuegemodus) return false;
   try {
-    return WeicheEinfuegenBei(anlage(), kopierpuffer, x, y, nummer) != nullptr;
+    return Ausfuehren(std::string(art->name) + " einfügen",
+                      [&] { return art->EinfuegenBei(anlage(), kopierpuffer_, x, y, nummer) != nullptr; });
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return false;
@@ -414,24 +487,75 @@ bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t n
 
 TGleis* Editor::GleisEinfuegenBei(double x, double y) {
   TModul* m = modul();
-  if (!m || kopierart != Kopierart::Gleis || kopierpuffer.empty()) return nullptr;
+  if (!m || kopierart_ != Kopierart::Gleis || kopierpuffer_.empty()) return nullptr;
   auto neu = std::make_unique<TGleis>(m);
   std::size_t i = 0;
   try {
-    GleisLesen(*neu, kopierpuffer, i);
+    GleisLesen(*neu, kopierpuffer_, i);
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return nullptr;
   }
-  neu->XAnf = x;
-  neu->YAnf = y;
-  neu->VorgaengerNr = -1;
-  neu->VerbundNummern.clear();
-  neu->Nummer = anlage().NeueNummer(999'999);
-  neu->Markiert = false;
-  m->Gleise.push_back(std::move(neu));
-  anlage().Geaendert = true;
-  return m->Gleise.back().get();
+  TGleis* ergebnis = nullptr;
+  Ausfuehren("Gleis einfügen", [&] {
+    neu->XAnf = x;
+    neu->YAnf = y;
+    neu->VorgaengerNr = -1;
+    neu->VerbundNummern.clear();
+    neu->Nummer = anlage().NeueNummer(999'999);
+    neu->Markiert = false;
+    m->Gleise.push_back(std::move(neu));
+    ergebnis = m->Gleise.back().get();
+    return true;
+  });
+  return ergebnis;
+}
+
+void Editor::ModusSetzen(Mausmodus m) {
+  modus_ = m;
+  if (m != Mausmodus::NeuesGleis) neuesGleisModus_ = false;
+}
+
+void Editor::NeuesGleisBeginnen() {
+  ModusSetzen(Mausmodus::NeuesGleis);
+  neuesGleisModus_ = true;
+}
+
+bool Editor::AlleVerbindungenLoesen() {
+  TGleis* g = gleis();
+  if (!g) return false;
+  return Ausfuehren("alle Verbindungen lösen", [&] {
+    VerbundAufloesen(*modul(), g);
+    return true;
+  });
+}
+
+bool Editor::BogenTauschen() {
+  TGleis* g = gleis();
+  if (!g || !Kontext().bogenTauschen) return false;
+  return Ausfuehren("Bogen mit Vorgänger tauschen", [&] { return BogenMitVorgaengerTauschen(*g); });
+}
+
+bool Editor::BogenVerbinden() {
+  TGleis* g = gleis();
+  if (!g || !Kontext().bogenVerbinden) return false;
+  return Ausfuehren("Bogen mit Nachfolger verbinden", [&] { return BogenMitNachfolgerVerbinden(*g); });
+}
+
+bool Editor::WeicheEinsetzen(const Zeilen& satz) {
+  try {
+    return Ausfuehren("Weiche einsetzen", [&] { return trm::WeicheEinsetzen(anlage(), satz) != nullptr; });
+  } catch (const LeseFehler& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+}
+
+bool Editor::WeichenlisteImportieren(const std::string& pfad) {
+  return Ausfuehren("Weichenliste importieren", [&] {
+    trm::WeichenlisteImportieren(anlage(), pfad);
+    return true;
+  });
 }
 
 }  // namespace trm

@@ -4,11 +4,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
 #include "core/editor/Dokument.h"
+#include "core/model/Elementart.h"
 #include "core/model/Zeilen.h"
 
 namespace trm {
@@ -33,10 +35,8 @@ enum class Mausmodus : int {
   NeuesGleis = 4711,
 };
 
-/// Kinds of record in the clipboard.
-enum class Kopierart { Keine, Gleis, Bogen, Weiche, Kreuzung, EKW, DKW };
-/// The German name of a clipboard kind ("Gleis", "Bogen", ...; empty for none).
-std::string KopierartName(Kopierart k);
+/// Kinds of record in the clipboard: a track, a segment, or the type record of an element.
+enum class Kopierart { Keine, Gleis, Bogen, Element };
 
 /// The values copied from the current segment ("kopieren" › value items).
 enum class Wert { AnfangX, AnfangY, Anfangswinkel, EndeX, EndeY, Endwinkel };
@@ -50,6 +50,9 @@ struct Befehlszustand {
   bool gleisLoeschen = false;
   bool gleisAnfuegen = false;
   bool rueckgaengigLoeschen = false;
+  /// "Rückgängig: " and "Wiederherstellen: " with the step's name; empty when there is none.
+  std::string rueckgaengig, wiederherstellen;
+  bool rueckgaengigAktiv = false, wiederherstellenAktiv = false;
   std::string parallelabstand;
   std::vector<std::string> module;  ///< names for the "Module" menu
   std::vector<bool> modulHaken;     ///< check marks: name equals the current module's name
@@ -83,21 +86,46 @@ class Editor {
   /// The turnout of the current track (selected as the current turnout), or none.
   TEWeiche* weiche();
 
-  // State.
-  Mausmodus modus = Mausmodus::Normal;
-  bool neuesGleisModus = false;
-  Zeilen kopierpuffer;
-  Kopierart kopierart = Kopierart::Keine;
-  std::string wertpuffer;
-  Zeilen loeschpuffer;
-  bool strg = false;         ///< Ctrl held
-  bool optiAbbruch = false;  ///< Esc pressed
+  // ---- the command layer ----
+  /// Runs a command that changes the layout as one undo step named `name`: a copy of the
+  /// layout is taken first, the command runs, the current module is computed, and the step
+  /// is recorded and the layout marked changed. A command that returns false changed nothing
+  /// and records no step; one that throws leaves the layout as it was. A command run by
+  /// another command is part of the outer step.
+  bool Ausfuehren(const std::string& name, const std::function<bool()>& befehl);
+  /// A step whose changes come one by one (a drag): the copy is taken before the first
+  /// change, and the step recorded when it ends.
+  void SchrittBeginnen();
+  void SchrittAbschliessen(const std::string& name);
+  /// "Rückgängig" and "Wiederherstellen"; false when there is nothing to take back.
+  bool Rueckgaengig();
+  bool Wiederherstellen();
+
+  // ---- state ----
+  Mausmodus Modus() const { return modus_; }
+  /// Sets the mouse mode; every mode but "neues Gleis" ends the new-track mode.
+  void ModusSetzen(Mausmodus m);
+  /// "neues Gleis" from the context menu: the next click starts a track.
+  bool NeuesGleisModus() const { return neuesGleisModus_; }
+  void NeuesGleisBeginnen();
+  /// Ctrl held.
+  bool Strg() const { return strg_; }
+  void StrgSetzen(bool s) { strg_ = s; }
+  /// Esc pressed during a long run.
+  bool OptiAbbruch() const { return optiAbbruch_; }
+  void OptiAbbruchSetzen(bool a) { optiAbbruch_ = a; }
+  Kopierart KopierArt() const { return kopierart_; }
+  const Zeilen& Kopierpuffer() const { return kopierpuffer_; }
+  /// The clipboard kind's German name ("Gleis", "Bogen", "Weiche", ...; empty for none).
+  std::string KopierName() const;
+  const Zeilen& Loeschpuffer() const { return loeschpuffer_; }
 
   /// The state of every command after the last one.
   Befehlszustand Zustand();
   /// The context menu's state.
   Kontextzustand Kontext();
 
+  // ---- commands ----
   // Modules.
   void NeuesModul();
   /// Asks "Modul unwiderruflich löschen?"; false when there is only one module or it is kept.
@@ -153,8 +181,23 @@ class Editor {
   /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
   /// element number `nummer`; false when the clipboard holds no such element.
   bool ElementEinfuegenBei(Mausmodus modus, double x, double y, std::int32_t nummer);
+  // Links.
+  /// "alle Verbindungen des markierten Gleises lösen".
+  bool AlleVerbindungenLoesen();
+  /// "Bogen mit Vorgänger tauschen" and "Bogen mit Nachfolger verbinden".
+  bool BogenTauschen();
+  bool BogenVerbinden();
+  // Libraries.
+  /// Places type record `satz` of the turnout list at the end of the current segment.
+  bool WeicheEinsetzen(const Zeilen& satz);
+  /// "importieren" › "Weichenliste": the path becomes the active turnout list.
+  bool WeichenlisteImportieren(const std::string& pfad);
 
  private:
+  bool GleisAnfuegenBei(TModul* m, TGleis* c);
+  bool GleisLoeschenJetzt();
+  /// After undo or redo: the mouse back to normal, the current module computed.
+  void NachVerlauf();
   std::optional<double> Zahl(const std::string& text);
   /// Moves the group so that the start (or end) x (or y) of the current track becomes text.
   bool PunktSetzen(const std::string& text, bool ende, bool senkrecht);
@@ -163,6 +206,15 @@ class Editor {
 
   Dokument& dok_;
   Dialoge& dialoge_;
+  Mausmodus modus_ = Mausmodus::Normal;
+  bool neuesGleisModus_ = false;
+  Zeilen kopierpuffer_;
+  Kopierart kopierart_ = Kopierart::Keine;
+  Elementart kopierElement_ = Elementart::Weiche;
+  std::string wertpuffer_;
+  Zeilen loeschpuffer_;
+  bool strg_ = false;
+  bool optiAbbruch_ = false;
 };
 
 }  // namespace trm

@@ -28,13 +28,24 @@ std::string Mausbedienung::Statustext(double x, double y) {
 }
 
 int Mausbedienung::ModusCursor() const {
-  if (ed_.neuesGleisModus) return static_cast<int>(Mausmodus::NeuesGleis);
-  return static_cast<int>(ed_.modus);
+  if (ed_.NeuesGleisModus()) return static_cast<int>(Mausmodus::NeuesGleis);
+  return static_cast<int>(ed_.Modus());
 }
 
 int Mausbedienung::Cursor() const { return ueberschrieben_ ? *ueberschrieben_ : ModusCursor(); }
 
+void Mausbedienung::Vormerken() {
+  if (schritt_) return;
+  ed_.SchrittBeginnen();
+  schritt_ = true;
+}
+
 void Mausbedienung::Beenden() {
+  if (schritt_) {
+    // A drag from press to release is one step.
+    ed_.SchrittAbschliessen(ziehtZiel_ ? "Ziel verschieben" : ziehtDrehscheibe_ ? "Drehscheibe verschieben" : "Gleis verschieben");
+    schritt_ = false;
+  }
   ziehtGleis_ = ziehtZiel_ = ziehtDrehscheibe_ = false;
   versatz_.clear();
   kandidat_.reset();
@@ -68,20 +79,21 @@ Mausantwort Mausbedienung::Ereignis(const Mausereignis& e) {
 void Mausbedienung::NeuesGleis(double x, double y, Mausantwort& r) {
   Anlage& a = ed_.anlage();
   TModul* m = ed_.modul();
-  const std::int32_t nr = a.NeueNummer(BereichNeuesGleis);
-  TGleis* g = m->GleisAnhaengen();
-  g->Nummer = nr;
-  g->XAnf = x;
-  g->YAnf = y;
-  m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
-  auto b = std::make_unique<TBogen>();
-  b->SetLaenge(17400.0 / a.Massstab);
-  g->BogenAnhaengen(std::move(b));
-  g->BogenWaehlen(0);
-  ModulBerechnen(*m);
-  ed_.neuesGleisModus = false;
-  ed_.modus = Mausmodus::Normal;
-  a.Geaendert = true;
+  ed_.Ausfuehren("neues Gleis", [&] {
+    const std::int32_t nr = a.NeueNummer(BereichNeuesGleis);
+    TGleis* g = m->GleisAnhaengen();
+    g->Nummer = nr;
+    g->XAnf = x;
+    g->YAnf = y;
+    m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
+    auto b = std::make_unique<TBogen>();
+    b->SetLaenge(17400.0 / a.Massstab);
+    g->BogenAnhaengen(std::move(b));
+    g->BogenWaehlen(0);
+    ModulBerechnen(*m);
+    return true;
+  });
+  ed_.ModusSetzen(Mausmodus::Normal);
   r.geaendert = true;
   r.auffrischen = true;
   r.elementfensterVerbergen = true;
@@ -95,7 +107,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
     r.cursor = Cursor();
     return r;
   }
-  if (ed_.modus == Mausmodus::Lupe) {
+  if (ed_.Modus() == Mausmodus::Lupe) {
     // The widget zooms about the clicked pixel (LupenMassstab, LupenVerschiebung).
     r.lupe = e.taste;
     r.cursor = Cursor();
@@ -113,11 +125,11 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   TGleis* g0 = m->AktuellesGleis();
   r.neuZeichnen = true;  // the group lines of the current track
 
-  if (haken.geoDruecken && haken.geoDruecken(ed_.modus, wx, wy)) {
+  if (haken.geoDruecken && haken.geoDruecken(ed_.Modus(), wx, wy)) {
     r.cursor = Cursor();
     return r;
   }
-  if (ed_.neuesGleisModus || ed_.modus == Mausmodus::NeuesGleis) {
+  if (ed_.NeuesGleisModus() || ed_.Modus() == Mausmodus::NeuesGleis) {
     NeuesGleis(wx, wy, r);
     r.cursor = Cursor();
     return r;
@@ -133,28 +145,32 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   }
 
   TGleis* c = m->AktuellesGleis();
-  auto geaendert = [&] {
-    a.Geaendert = true;
-    r.geaendert = true;
-  };
-  switch (ed_.modus) {
+  auto geaendert = [&] { r.geaendert = true; };
+  switch (ed_.Modus()) {
     case Mausmodus::GruppeVerbinden:
-      if (g0 && c) {
-        GleisVerbinden(g0, c);
-        if (g0 != c) geaendert();
-      }
+      if (g0 && c && g0 != c && ed_.Ausfuehren("Gleis verbinden", [&] {
+            GleisVerbinden(g0, c);
+            return true;
+          }))
+        geaendert();
       ziehtGleis_ = false;
       break;
     case Mausmodus::Loesen:
-      if (c) {
-        GleisLoesenBefehl(*m, c);
+      if (c && ed_.Ausfuehren("Gleis lösen", [&] {
+            GleisLoesenBefehl(*m, c);
+            return true;
+          }))
         geaendert();
-      }
       ziehtGleis_ = false;
       break;
     case Mausmodus::AlsNachfolger: {
       ziehtGleis_ = false;
-      const Anhaengen ergebnis = g0 && c ? AlsNachfolgerVerbinden(*m, g0, c) : Anhaengen::Ignoriert;
+      Anhaengen ergebnis = Anhaengen::Ignoriert;
+      if (g0 && c)
+        ed_.Ausfuehren("Gleis als Nachfolger verbinden", [&] {
+          ergebnis = AlsNachfolgerVerbinden(*m, g0, c);
+          return ergebnis == Anhaengen::Verbunden;
+        });
       if (ergebnis == Anhaengen::Abgelehnt) ueberschrieben_ = CursorAbgelehnt;
       if (ergebnis != Anhaengen::Verbunden) {
         r.cursor = Cursor();
@@ -173,9 +189,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
     case Mausmodus::KreuzungEinfuegen:
     case Mausmodus::EKWEinfuegen:
     case Mausmodus::DKWEinfuegen:
-      if (haken.elementEinfuegen &&
-          haken.elementEinfuegen(ed_.modus, wx, wy, a.NeueNummer(BereichNeuesGleis)))
-        geaendert();
+      if (ed_.ElementEinfuegenBei(ed_.Modus(), wx, wy, a.NeueNummer(BereichNeuesGleis))) geaendert();
       break;
     default:
       break;
@@ -220,6 +234,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
 
   bool bewegt = false;
   if (ziehtGleis_ && d > Gleisschwelle) {
+    Vormerken();
     for (TGleis* t : g->Verbund) {
       const auto it = versatz_.find(t);
       if (it == versatz_.end()) continue;  // joined the group after the press
@@ -231,10 +246,12 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
     bewegt = true;
   }
   if (ziehtZiel_ && haken.zielBewegen) {
+    Vormerken();
     haken.zielBewegen(wx, wy);
     bewegt = true;
   }
   if (ziehtDrehscheibe_ && d > Drehscheibenschwelle && haken.drehscheibeBewegen) {
+    Vormerken();
     haken.drehscheibeBewegen(wx, wy);
     bewegt = true;
   }
@@ -244,10 +261,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
     r.auffrischen = true;  // the start and end fields follow the track
   }
   // Only a real move changes the layout; a press with a jitter below the threshold does not.
-  if (bewegt) {
-    ed_.anlage().Geaendert = true;
-    r.geaendert = true;
-  }
+  if (bewegt) r.geaendert = true;
 
   if ((ziehtGleis_ || ziehtZiel_) && g) Ausrichten(*g);
   if (ziehtDrehscheibe_)
@@ -264,14 +278,15 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
 
 Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
   Mausantwort r;
-  r.kontextmenue = e.taste == Maustaste::Rechts && ed_.modus != Mausmodus::Lupe;
+  r.kontextmenue = e.taste == Maustaste::Rechts && ed_.Modus() != Mausmodus::Lupe;
   TModul* m = ed_.modul();
   Anlage& a = ed_.anlage();
   const bool fangen =
-      ueberschrieben_ == CursorKandidat && (e.strg || ed_.strg || a.Option(6) == '1');
+      ueberschrieben_ == CursorKandidat && (e.strg || ed_.Strg() || a.Option(6) == '1');
   if (fangen && Darstellbar(m) && ModulGleich()) {
     TGleis* g = m->AktuellesGleis();
     bool bewegt = false;
+    Vormerken();
     if (ziehtGleis_ && kandidat_ && g) {
       AusrichtungAnwenden(*kandidat_, g->Verbund);
       ModulBerechnen(*m);
@@ -283,10 +298,7 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
       haken.drehscheibeAusrichten();
       bewegt = true;
     }
-    if (bewegt) {
-      a.Geaendert = true;
-      r.geaendert = true;
-    }
+    if (bewegt) r.geaendert = true;
     ueberschrieben_.reset();
   }
   Beenden();
@@ -296,8 +308,7 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
     const TBogen* b = g ? g->AktuellerBogen() : nullptr;
     r.optimierfenster = b && b->OptiEnde;
   }
-  if (ed_.modus != Mausmodus::Lupe && ed_.modus != Mausmodus::GeoVerformen)
-    ed_.modus = Mausmodus::Normal;
+  if (ed_.Modus() != Mausmodus::Lupe && ed_.Modus() != Mausmodus::GeoVerformen) ed_.ModusSetzen(Mausmodus::Normal);
   r.neuZeichnen = true;
   r.auffrischen = true;
   r.fensterAuffrischen = true;

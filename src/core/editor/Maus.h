@@ -43,7 +43,7 @@ inline constexpr int CursorAbgelehnt = -1;
 /// it moved tracks, run the geometry pass of the module (the search needs fresh points).
 struct Mausantwort {
   bool neuZeichnen = false;         ///< redraw the module
-  bool geaendert = false;           ///< the layout was changed (`Geaendert` is set)
+  bool geaendert = false;           ///< the layout was changed (a step was recorded)
   bool auffrischen = false;         ///< refresh the command states and the fields (Editor::Zustand)
   int cursor = CursorNormal;        ///< cursor to show from now on
   std::string status;               ///< new text of status panel 0; empty: keep it
@@ -88,9 +88,6 @@ struct Maushaken {
   /// Connection points of all turntables of the module (first phase of the alignment).
   std::function<std::vector<TRichtpunkt>(const TModul&)> drehscheibenPunkte;
 
-  /// Places the clipboard turnout, crossing, single or double slip (modes 9 to 12) at the
-  /// point with the given number; true: something was placed.
-  std::function<bool(Mausmodus, double x, double y, std::int32_t nummer)> elementEinfuegen;
 };
 
 /// The mouse work of the drawing area over an editor.
@@ -121,8 +118,10 @@ class Mausbedienung {
   Mausantwort Bewegen(const Mausereignis& e);
   Mausantwort Loslassen(const Mausereignis& e);
   Mausantwort Doppelklick(const Mausereignis& e);
-  /// Ends every drag and forgets the candidate.
+  /// Ends every drag (recording its step) and forgets the candidate.
   void Beenden();
+  /// Before the first change of a drag: the drag's step begins.
+  void Vormerken();
   /// True when the module of the press is still the current one; else the drags end.
   bool ModulGleich();
   /// The cursor of the mouse mode (4711 in new-track mode).
@@ -135,6 +134,7 @@ class Mausbedienung {
   const TModul* modul_ = nullptr;  ///< module of the last press
   std::int64_t druckX_ = 0, druckY_ = 0;
   bool ziehtGleis_ = false, ziehtZiel_ = false, ziehtDrehscheibe_ = false;
+  bool schritt_ = false;  ///< the drag changed the layout: its step is open
   /// Per track of the grabbed group: press point minus the track's start.
   std::unordered_map<const TGleis*, TPunkt> versatz_;
   std::optional<TAusrichtung> kandidat_;

@@ -21,13 +21,8 @@ inline constexpr std::int64_t BereichNeuesGleis = 99'999'999;
 inline constexpr std::int64_t BereichWeiche = 1'410'065'407;
 inline constexpr std::int64_t BereichKreuzung = 99'999'999;
 
-/// The layout. Exactly one is open at a time.
-class Anlage {
- public:
-  explicit Anlage(std::shared_ptr<Zufall> zufall = nullptr);
-  Anlage(const Anlage&) = delete;
-  Anlage& operator=(const Anlage&) = delete;
-
+/// The values of the layout record: what a file stores of the layout besides its modules.
+struct AnlageKopf {
   std::string Name = "Ohne Namen";
   double StdMmProPixel = 2;
   std::int32_t StdBreite = 1500, StdHoehe = 600;
@@ -42,6 +37,14 @@ class Anlage {
   double Massstab = 87;
   std::string Optionen = "0000000000";
   double VSpur = 1435, VSwBrt = 260, VSwLen = 2600, VSwAbst = 650;
+};
+
+/// The layout. Exactly one is open at a time.
+class Anlage : public AnlageKopf {
+ public:
+  explicit Anlage(std::shared_ptr<Zufall> zufall = nullptr);
+  Anlage(const Anlage&) = delete;
+  Anlage& operator=(const Anlage&) = delete;
 
   std::vector<std::unique_ptr<TModul>> Module;
   int AktModul = 0;

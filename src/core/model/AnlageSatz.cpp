@@ -129,7 +129,7 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
   TModul* m = a.AktuellesModul();
   m->GleisWaehlen(0);
   if (TGleis* g = m->AktuellesGleis()) g->BogenWaehlen(0);
-  m->AktWeiche = 0;
+  m->AktElement = 0;
 }
 
 void VerbindungenAufbauen(Anlage& a) {

@@ -1,20 +1,52 @@
-// TElement: what the connection algorithms need of a special element (turnout, crossing,
-// single or double slip): its number, its tracks by role, and a recompute from its start.
+// TElement: a special element (turnout, crossing, single or double slip, turntable,
+// background component) as the rest of the program sees it. Every operation that the module,
+// the links, the geometry pass, the files, the drawing, the clipboard and the undo history
+// need of an element goes through this interface; no caller casts to a kind.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
 #include <vector>
+
+#include "core/model/Elementart.h"
+#include "core/model/Zeilen.h"
 
 namespace trm {
 
+class Anlage;
+class Canvas;
+class TAnsicht;
+class TBogen;
 class TGleis;
+class TModul;
+
+/// Old → new addresses of tracks, segments and elements when a layout is copied (the undo history).
+struct TUmsetzung {
+  std::unordered_map<const TGleis*, TGleis*> gleise;
+  std::unordered_map<const TBogen*, TBogen*> boegen;
+  std::unordered_map<const TElement*, TElement*> elemente;
+  TGleis* Gleis(const TGleis* g) const;
+  TBogen* Bogen(const TBogen* b) const;
+  TElement* Element(const TElement* e) const;
+};
 
 /// A special element that generates ordinary tracks in its module and refers to them.
 class TElement {
  public:
   virtual ~TElement() = default;
+
+  TModul* Modul = nullptr;  ///< the module that holds the element and its tracks
+  bool Markiert = false;    ///< selected in its module
+
+  virtual Elementart Art() const = 0;
+  /// The type name the element was placed from.
+  virtual std::string Typname() const = 0;
   /// The element's number (`WeichenNr` or `KrNr` of its tracks).
   virtual std::int32_t Nummer() const = 0;
+
+  // ---- tracks by role ----
   /// Main track: the turnout's `Stammgleis`, the crossing's or slip's `Stammgleis`.
   virtual TGleis* Stammgleis() const = 0;
   /// Branch track of a turnout; none for crossings and slips.
@@ -24,14 +56,48 @@ class TElement {
   virtual TGleis* KreuzungsgleisB() const { return nullptr; }
   /// Branch tracks of slips: one for a single slip, two for a double slip.
   virtual std::vector<TGleis*> Zweiggleise() const { return {}; }
+  /// All tracks in role order: main, branch, crossing A, crossing B, slip branches.
+  std::vector<TGleis*> AlleGleise() const;
+
+  // ---- what the link algorithms need ----
+  /// Tracks that always form one link group: main, branch and crossing tracks.
+  std::vector<TGleis*> Kerngleise() const;
+  /// Tracks a group walk branches into besides the main run: all but the main track.
+  std::vector<TGleis*> Abzweige() const;
+  /// Tracks that pass their end on after the element was recomputed from its start.
+  virtual std::vector<TGleis*> Folgegleise() const { return Kerngleise(); }
+  /// Tracks that stand beside `g` in the successor list of the track `g` is attached to
+  /// (a turnout's branch beside its main track).
+  virtual std::vector<TGleis*> Mitnachfolger(const TGleis* g) const;
+
+  // ---- geometry ----
   /// Recomputes the element's geometry from its start and places its tracks.
   virtual void VomAnfangBerechnen() = 0;
   /// After the geometry pass of the module: places the tracks that depend on the attached one
   /// (start on the attached track's start or end) and computes their points again.
   virtual void Platzieren() {}
 
-  /// All tracks of the element: main, branch, crossing tracks and slip branches.
-  std::vector<TGleis*> AlleGleise() const;
+  // ---- records ----
+  /// Appends the element's record inside the module record.
+  virtual void DatenSchreiben(Zeilen& out) const = 0;
+  /// Appends the type record (list files and the clipboard): no position, links or numbers.
+  virtual void TypSchreiben(Zeilen& out) const = 0;
+
+  // ---- drawing ----
+  /// Draws what the element adds to its tracks (markers, edges), after all tracks.
+  virtual void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const = 0;
+
+  // ---- copies for the undo history ----
+  /// A copy of every value; references still point into the original layout.
+  virtual std::unique_ptr<TElement> Klonen() const = 0;
+  /// Points the copy's references at the copied tracks and segments of module m.
+  virtual void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) = 0;
 };
+
+/// Removes element e from module m: the tracks attached behind it (with all tracks of elements
+/// among them) are released and their groups rebuilt, the element's tracks are removed with
+/// every reference to them, the last track becomes current and the element is freed. False
+/// when e is not an element of m.
+bool ElementEntfernen(TModul& m, const TElement* e);
 
 }  // namespace trm

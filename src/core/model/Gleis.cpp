@@ -86,4 +86,26 @@ bool TGleis::PunkteBerechnenWennNoetig() {
   return true;
 }
 
+std::unique_ptr<TBogen> Kopie(const TBogen& b) { return std::make_unique<TBogen>(b); }
+
+std::unique_ptr<TElement> Kopie(const TElement& e) { return e.Klonen(); }
+
+std::unique_ptr<TGleis> Kopie(const TGleis& g) { return std::unique_ptr<TGleis>(new TGleis(g)); }
+
+void TGleis::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {
+  Modul = m;
+  auto umsetzen = [&u](std::vector<TGleis*>& liste) {
+    for (TGleis*& g : liste) g = u.Gleis(g);
+    std::erase(liste, nullptr);
+  };
+  umsetzen(Verbund);
+  umsetzen(Nachfolger);
+  Vorgaenger = u.Gleis(Vorgaenger);
+  for (auto& b : Boegen) {
+    b->Gleis = this;
+    b->Vorgaenger = u.Bogen(b->Vorgaenger);
+  }
+  Element = u.Element(Element);
+}
+
 }  // namespace trm

@@ -8,6 +8,8 @@
 #include <vector>
 
 #include "core/model/Bogen.h"
+#include "core/model/Element.h"
+#include "core/model/Klonliste.h"
 #include "core/model/Einstellungen.h"
 #include "core/model/Geometrie.h"
 
@@ -15,11 +17,13 @@ namespace trm {
 
 class TModul;
 
+std::unique_ptr<TBogen> Kopie(const TBogen& b);
+std::unique_ptr<TElement> Kopie(const TElement& e);
+
 /// A track. Owns its segments; Verbund, Nachfolger and Vorgaenger are references.
 class TGleis : public EinstellungenLesen<TGleis> {
  public:
   explicit TGleis(TModul* modul = nullptr) : Modul(modul) { Verbund.push_back(this); }
-  TGleis(const TGleis&) = delete;
   TGleis& operator=(const TGleis&) = delete;
 
   std::string Name = "Gleis";
@@ -29,7 +33,7 @@ class TGleis : public EinstellungenLesen<TGleis> {
   std::int32_t Farbe = 0;  ///< track colour, never inherited
   bool Markiert = true;
   std::string GlsTyp = "00";  ///< '1' at 1: turnout track; '1' at 2: turntable track
-  std::vector<std::unique_ptr<TBogen>> Boegen;
+  Klonliste<TBogen> Boegen;
   std::vector<TPunkt> AnfP;  ///< corners of the start marker as last drawn
   std::int32_t Nummer = 0;
   std::string VerbundNummern;  ///< link group numbers as read, each followed by "#"
@@ -43,6 +47,7 @@ class TGleis : public EinstellungenLesen<TGleis> {
   std::int32_t KrNr = 0;
   bool DSGleis = false;
   TModul* Modul = nullptr;  ///< the module that holds the track
+  TElement* Element = nullptr;  ///< the special element the track belongs to, or none
 
   double ZAnf() const { return ZAnfWert == -1 ? 0.0 : ZAnfWert; }
   double WAnf() const { return wAnf_; }
@@ -82,7 +87,13 @@ class TGleis : public EinstellungenLesen<TGleis> {
   /// Returns true if computed.
   bool PunkteBerechnenWennNoetig();
 
+ /// A copy of every value; links still point at the original's tracks.
+  friend std::unique_ptr<TGleis> Kopie(const TGleis& g);
+  /// Points the copy's links, segments and element at the copies of module m.
+  void ZeigerUmsetzen(const TUmsetzung& u, TModul* m);
+
  private:
+  TGleis(const TGleis&) = default;
   double wAnf_ = 0;
   std::vector<double> berechnetFuer_;  ///< the inputs of the last computation
 };

@@ -10,6 +10,7 @@
 #include "core/model/Einstellungen.h"
 #include "core/model/Element.h"
 #include "core/model/Gleis.h"
+#include "core/model/Klonliste.h"
 
 namespace trm {
 
@@ -19,7 +20,6 @@ class Anlage;
 class TModul : public EinstellungenLesen<TModul> {
  public:
   explicit TModul(Anlage* anlage = nullptr) : Anlage_(anlage) {}
-  TModul(const TModul&) = delete;
   TModul& operator=(const TModul&) = delete;
 
   std::string Name = "Neues Modul";
@@ -28,13 +28,10 @@ class TModul : public EinstellungenLesen<TModul> {
   TEinstellungen Eigen;   ///< own settings; -1 = the layout's
   std::int32_t Farbe = -1;  ///< background colour; -1 = the layout's
   bool Aktiv = true;
-  std::vector<std::unique_ptr<TGleis>> Gleise;
-  std::vector<std::unique_ptr<TElement>> Weichen;     ///< turnouts
-  std::vector<std::unique_ptr<TElement>> Kreuzungen;  ///< crossings
-  std::vector<std::unique_ptr<TElement>> EKWs;        ///< single slips
-  std::vector<std::unique_ptr<TElement>> DKWs;        ///< double slips
+  Klonliste<TGleis> Gleise;
+  Klonliste<TElement> Elemente;  ///< special elements of every kind, each kind in file order
   int AktGleis = 0;
-  int AktWeiche = 0;
+  int AktElement = 0;  ///< the selected element
   std::array<bool, 4> EndMarke{};
   Anlage* Anlage_ = nullptr;  ///< the layout that holds the module
 
@@ -43,16 +40,16 @@ class TModul : public EinstellungenLesen<TModul> {
   /// Background colour of the drawing: own, else the layout's.
   std::int32_t HintergrundFarbe() const;
 
-  // Element counts.
-  int AnzahlWeichen() const { return static_cast<int>(Weichen.size()); }
-  int AnzahlKreuzungen() const { return static_cast<int>(Kreuzungen.size()); }
-  int AnzahlEKWs() const { return static_cast<int>(EKWs.size()); }
-  int AnzahlDKWs() const { return static_cast<int>(DKWs.size()); }
-  /// The turnout whose number is the track's `WeichenNr` (the last match), or none.
-  TElement* WeicheVon(const TGleis& g) const;
-  /// The crossing or slip whose number is the track's `KrNr`: crossings, then single slips,
-  /// then double slips are searched and the last match wins; none when there is none.
-  TElement* KreuzungVon(const TGleis& g) const;
+  /// Number of elements of one kind.
+  int Anzahl(Elementart art) const;
+  /// The elements of one kind in their order.
+  std::vector<TElement*> ElementeDerArt(Elementart art) const;
+  /// Index of an element in Elemente, -1 when it is not there.
+  int ElementIndex(const TElement* e) const;
+  /// Adds an element (kept after the others of its kind and before later kinds).
+  TElement* ElementHinzufuegen(std::unique_ptr<TElement> e);
+  /// Selects element i: clears Markiert of every element, sets it on i, stores AktElement.
+  void ElementWaehlen(int i);
 
   /// Appends a new track that belongs to this module and returns it.
   TGleis* GleisAnhaengen();
@@ -66,6 +63,17 @@ class TModul : public EinstellungenLesen<TModul> {
   void GleisEntfernen(int i);
   /// Index of a track in Gleise, -1 when it is not there.
   int GleisIndex(const TGleis* g) const;
+
+  /// A copy of every value of the module, its tracks, segments and elements for layout `a`;
+  /// references between tracks still point into the original until `ZeigerUmsetzen`.
+  std::unique_ptr<TModul> Klonen(Anlage* a) const;
+  /// Enters the copy's tracks and segments (old address → copy) into u.
+  void UmsetzungEintragen(const TModul& original, TUmsetzung& u) const;
+  /// Points every reference of the copied tracks, segments and elements at the copies.
+  void ZeigerUmsetzen(const TUmsetzung& u);
+
+ private:
+  TModul(const TModul&) = default;
 };
 
 }  // namespace trm

@@ -6,8 +6,7 @@
 #include "core/model/Modul.h"
 #include "core/model/Satz.h"
 #include "core/model/Zahlformat.h"
-#include "core/turnouts/Weiche.h"
-#include "core/turnouts/Weichenliste.h"
+#include "core/model/Elementart.h"
 
 namespace trm {
 
@@ -31,19 +30,13 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
   out.push_back(IntText(m.HintergrundFarbe()));
   out.push_back(RealText(m.SpurAussen()));
   for (int k = 0; k < 3; ++k) out.push_back("00");
-  out.push_back("0");  // background-geometry records
-  out.push_back("0");  // turntable records
-  std::vector<const TEWeiche*> weichen;
-  for (const auto& w : m.Weichen)
-    if (const auto* e = dynamic_cast<const TEWeiche*>(w.get())) weichen.push_back(e);
-  out.push_back(IntText(static_cast<std::int64_t>(weichen.size())));
-  out.push_back(IntText(m.AnzahlKreuzungen()));
-  out.push_back(IntText(m.AnzahlEKWs()));
-  out.push_back(IntText(m.AnzahlDKWs()));
+  // Counts of background components, turntables, turnouts, crossings, single and double slips.
+  for (int k = 0; k < AnzahlElementarten; ++k) out.push_back(IntText(m.Anzahl(static_cast<Elementart>(k))));
   out.push_back(IntText(gewoehnlich));
   for (const auto& g : m.Gleise)
     if (g->IstGewoehnlich()) GleisSchreiben(*g, out);
-  for (const TEWeiche* w : weichen) w->DatenSchreiben(out);
+  for (const TElementart& art : Elementarten())
+    for (const TElement* e : m.ElementeDerArt(art.art)) e->DatenSchreiben(out);
 }
 
 void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
@@ -68,10 +61,12 @@ void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
   m.Eigen.SpurAussen = l.Real();
   l.Ueberspringen(3);
   const std::size_t zeileElemente = l.Index() + 1;
-  std::int32_t anzahl[6];
+  std::int32_t anzahl[AnzahlElementarten];
   for (auto& n : anzahl) n = l.Anzahl();
-  const std::int32_t weichen = anzahl[2];
-  if (anzahl[0] > 0 || anzahl[1] > 0 || anzahl[3] > 0 || anzahl[4] > 0 || anzahl[5] > 0)
+  bool unbekannt = false;
+  for (int k = 0; k < AnzahlElementarten; ++k)
+    unbekannt |= anzahl[k] > 0 && ElementartInfo(static_cast<Elementart>(k)) == nullptr;
+  if (unbekannt)
     throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + m.Name +
                      "\" enthält Kreuzungen, Kreuzungsweichen, Drehscheiben oder "
                      "Hintergrundelemente. Diese Elemente kann diese Programmversion noch nicht lesen.");
@@ -80,10 +75,8 @@ void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
     TGleis* g = m.GleisAnhaengen();
     GleisLesen(*g, z, i);
   }
-  for (std::int32_t k = 0; k < weichen; ++k) {
-    const std::int32_t nummer = m.Anlage_ ? WeichenNummer(*m.Anlage_, BereichWeiche + 1, 0) : k + 1;
-    WeicheHinzufuegen(m, TEWeiche::AusSatz(m, z, i, nummer));
-  }
+  for (const TElementart& art : Elementarten())
+    for (std::int32_t k = 0; k < anzahl[static_cast<int>(art.art)]; ++k) art.Lesen(m, z, i, k);
 }
 
 }  // namespace trm

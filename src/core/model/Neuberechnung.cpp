@@ -16,8 +16,7 @@ void ModulBerechnen(TModul& m) {
   for (auto& g : m.Gleise)
     if (!PunkteBehalten(*g)) g->PunkteBerechnenWennNoetig();
   // Then every element places the tracks that hang on its attached track.
-  for (const auto* liste : {&m.Weichen, &m.Kreuzungen, &m.EKWs, &m.DKWs})
-    for (const auto& e : *liste) e->Platzieren();
+  for (const auto& e : m.Elemente) e->Platzieren();
 }
 
 }  // namespace trm

@@ -27,17 +27,6 @@ void SichSelbstVoran(TGleis* g) {
   if (!Enthaelt(g->Verbund, g)) g->Verbund.insert(g->Verbund.begin(), g);
 }
 
-/// Tracks of an element other than its main and branch that the group walks branch into:
-/// crossing tracks and slip branches.
-std::vector<TGleis*> KreuzungsZweige(const TElement& k) {
-  std::vector<TGleis*> z;
-  if (k.KreuzungsgleisA()) z.push_back(k.KreuzungsgleisA());
-  if (k.KreuzungsgleisB()) z.push_back(k.KreuzungsgleisB());
-  for (TGleis* x : k.Zweiggleise())
-    if (x) z.push_back(x);
-  return z;
-}
-
 /// How often one propagation may place or pass on one track. Once is enough along a chain;
 /// an element that is recomputed later in the same propagation (a turnout attached by its
 /// branch whose branch entry comes second) moves its tracks again, so their successors must
@@ -85,22 +74,9 @@ struct Weitergabe {
         s->YAnf = y;
         s->SetWAnf(w);
         s->PunkteBerechnen();
-        if (s->IstWeichengleis()) {
-          for (const auto& e : m.Weichen)
-            if (e->Nummer() == s->WeichenNr) {
-              e->VomAnfangBerechnen();
-              ElementGleis(e->Stammgleis());
-              ElementGleis(e->Zweiggleis());
-            }
-        }
-        if (s->KrGleis) {
-          for (const auto* liste : {&m.Kreuzungen, &m.EKWs, &m.DKWs})
-            for (const auto& k : *liste)
-              if (k->Nummer() == s->KrNr) {
-                k->VomAnfangBerechnen();
-                ElementGleis(k->KreuzungsgleisA());
-                ElementGleis(k->KreuzungsgleisB());
-              }
+        if (TElement* e = s->Element) {
+          e->VomAnfangBerechnen();
+          for (TGleis* t : e->Folgegleise()) ElementGleis(t);
         }
       }
       g = letzter;
@@ -124,13 +100,8 @@ struct Loesen {
     while (!akt->Nachfolger.empty()) {
       TGleis* s = akt->Nachfolger.front();
       if (!gegangen.insert(s).second) break;  // a loop of tracks: walked once
-      if (s->IstWeichengleis()) {
-        if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis()) warteschlange.push_back(w->Zweiggleis());
-      }
-      if (s->KrGleis) {
-        if (TElement* k = m.KreuzungVon(*s))
-          for (TGleis* z : KreuzungsZweige(*k)) warteschlange.push_back(z);
-      }
+      if (s->Element)
+        for (TGleis* z : s->Element->Abzweige()) warteschlange.push_back(z);
       const std::vector<TGleis*> sGruppe = s->Verbund;
       for (TGleis* t : sGruppe) Entfernen(t->Verbund, s);
       s->Verbund.clear();
@@ -152,18 +123,12 @@ struct Aufbauen {
     Menge gegangen{g};
     TGleis* akt = g;
     while (true) {
-      if (akt->IstWeichengleis()) {
-        if (TElement* w = m.WeicheVon(*akt)) {
-          if (akt != w->Zweiggleis() && w->Zweiggleis()) warteschlange.push_back(w->Zweiggleis());
-          if (w->Zweiggleis() && w->Stammgleis()) VerbundVereinen(w->Zweiggleis(), w->Stammgleis());
-        }
-      }
-      if (akt->KrGleis) {
-        if (TElement* k = m.KreuzungVon(*akt)) {
-          const std::vector<TGleis*> zweige = KreuzungsZweige(*k);
-          if (!Enthaelt(zweige, akt))
-            for (TGleis* z : zweige) warteschlange.push_back(z);
-        }
+      if (const TElement* e = akt->Element) {
+        const std::vector<TGleis*> zweige = e->Abzweige();
+        if (!Enthaelt(zweige, akt))
+          for (TGleis* z : zweige) warteschlange.push_back(z);
+        const std::vector<TGleis*> kern = e->Kerngleise();
+        for (std::size_t k = 1; k < kern.size(); ++k) VerbundVereinen(kern[k], kern[0]);
       }
       if (akt->Nachfolger.empty()) break;
       TGleis* n = akt->Nachfolger.front();
@@ -199,9 +164,8 @@ void ZweigNachfolgerEntfernen(TModul& m) {
     for (std::size_t i = t->Nachfolger.size(); i-- > 0;) {
       if (i >= t->Nachfolger.size()) continue;
       TGleis* s = t->Nachfolger[i];
-      if (!s->IstWeichengleis()) continue;
-      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis())
-        Entfernen(t->Nachfolger, w->Zweiggleis());
+      if (s->Element == nullptr) continue;
+      for (TGleis* z : s->Element->Mitnachfolger(s)) Entfernen(t->Nachfolger, z);
     }
   }
 }
@@ -210,9 +174,9 @@ void ZweigNachfolgerSetzen(TModul& m) {
   for (auto& t : m.Gleise) {
     for (std::size_t i = 0, n = t->Nachfolger.size(); i < n; ++i) {
       TGleis* s = t->Nachfolger[i];
-      if (!s->IstWeichengleis()) continue;
-      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis() && !Enthaelt(t->Nachfolger, w->Zweiggleis()))
-        t->Nachfolger.push_back(w->Zweiggleis());
+      if (s->Element == nullptr) continue;
+      for (TGleis* z : s->Element->Mitnachfolger(s))
+        if (!Enthaelt(t->Nachfolger, z)) t->Nachfolger.push_back(z);
     }
   }
 }
@@ -250,13 +214,6 @@ void VerbundAufbauen(TModul& m, TGleis* g) {
   ZweigNachfolgerSetzen(m);
 }
 
-TGleis* WeichenPartner(const TModul& m, const TGleis* g) {
-  TGleis* partner = nullptr;
-  for (const auto& t : m.Gleise)
-    if (t.get() != g && t->WeichenNr == g->WeichenNr) partner = t.get();
-  return partner;
-}
-
 void VerbundAufloesen(TModul& m, TGleis* g) {
   const std::vector<TGleis*> gruppe = g->Verbund;
   for (auto it = gruppe.rbegin(); it != gruppe.rend(); ++it) {
@@ -269,14 +226,9 @@ void VerbundAufloesen(TModul& m, TGleis* g) {
       if (s->Vorgaenger == a) s->Vorgaenger = nullptr;
     a->Nachfolger.clear();
     a->Verbund.push_back(a);
-    if (a->IstWeichengleis()) VerbundVereinen(a, WeichenPartner(m, a));
-    if (a->KrGleis) {
-      if (TElement* k = m.KreuzungVon(*a)) {
-        VerbundVereinen(a, k->Stammgleis());
-        VerbundVereinen(a, k->KreuzungsgleisA());
-        VerbundVereinen(a, k->KreuzungsgleisB());
-      }
-    }
+    if (a->Element)
+      for (TGleis* k : a->Element->Kerngleise())
+        if (k != a) VerbundVereinen(a, k);
   }
 }
 
@@ -338,12 +290,7 @@ Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c) {
 
 void GleisLoesenBefehl(TModul& m, TGleis* c) {
   std::vector<TGleis*> menge;
-  if (c->IstWeichengleis()) {
-    if (TElement* w = m.WeicheVon(*c)) menge = {w->Stammgleis(), w->Zweiggleis()};
-  } else if (c->KrGleis) {
-    if (TElement* k = m.KreuzungVon(*c)) menge = k->AlleGleise();
-  }
-  std::erase(menge, nullptr);
+  if (c->Element) menge = c->Element->AlleGleise();
   if (menge.empty()) menge = {c};
   for (TGleis* x : menge) GleisLoesen(m, x);
   for (TGleis* x : menge) {

@@ -28,8 +28,6 @@ void GleisLoesen(TModul& m, TGleis* g);
 void VerbundAufbauen(TModul& m, TGleis* g);
 /// Dissolves G's whole group: every member alone (with its element partners), unattached.
 void VerbundAufloesen(TModul& m, TGleis* g);
-/// The last other track of the module with the same turnout number, or none.
-TGleis* WeichenPartner(const TModul& m, const TGleis* g);
 /// Moves the segments after index i of G into a new track starting at (x, y) in direction w;
 /// the new track gets a free number below 1 000 000. Returns it (none when nothing follows i).
 TGleis* GleisTeilen(Anlage& a, TModul& m, TGleis* g, int i, double x, double y, double w);

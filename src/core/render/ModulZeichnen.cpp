@@ -10,7 +10,6 @@
 #include "core/render/Ansicht.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
-#include "core/render/WeicheZeichnen.h"
 
 namespace trm {
 
@@ -127,10 +126,7 @@ void ModulMalen(Anlage& a, TModul& m, Canvas& c, const TAnsicht& v, const Elemen
   for (auto& g : m.Gleise)
     if (!g->KrGleis) GleisZeichnen(a, *g, c, v);
   Markierungen(m, c, v);
-  WeichenZeichnen(a, m, c, v);
-  for (const Elementzeichner* z : {&haken.Kreuzungen, &haken.EKWs, &haken.DKWs,
-                                   &haken.Drehscheiben, &haken.Geos})
-    if (*z) (*z)(m, c, v);
+  for (const auto& e : m.Elemente) e->Zeichnen(a, c, v);
   Verbindungslinien(a, m, c, v);
   if (haken.Blattuebersicht) haken.Blattuebersicht(m, c, v);
   if (haken.EndPfeile && std::any_of(m.EndMarke.begin(), m.EndMarke.end(), [](bool b) { return b; }))

@@ -1,4 +1,4 @@
-// What a drawing shows besides the tracks, and the hooks through which special elements draw.
+// What a drawing shows besides the layout: overlays that windows add.
 #pragma once
 
 #include <functional>
@@ -9,13 +9,11 @@ class Canvas;
 class TAnsicht;
 class TModul;
 
-/// Element drawing: called with the module after the tracks, in the fixed element order.
-using Elementzeichner = std::function<void(TModul&, Canvas&, const TAnsicht&)>;
+/// An overlay drawn with the module after its elements.
+using Elementzeichner = std::function<void(const TModul&, Canvas&, const TAnsicht&)>;
 
-/// Hooks of the element kinds that are drawn from outside (turnouts are drawn directly);
-/// empty until those kinds exist.
+/// Overlays of windows; empty until those windows exist. Elements draw themselves.
 struct Elementhaken {
-  Elementzeichner Kreuzungen, EKWs, DKWs, Drehscheiben, Geos;
   /// Slip end arrows (drawn when an end flag of the module is set).
   Elementzeichner EndPfeile;
   /// Sheet overlay of the print window.

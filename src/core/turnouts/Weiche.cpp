@@ -167,33 +167,23 @@ bool TEWeiche::ZweigRadius1Aendern(double r) {
 
 TEWeiche* WeicheHinzufuegen(TModul& m, std::unique_ptr<TEWeiche> w) {
   TEWeiche* p = w.get();
+  p->Modul = &m;
   p->GeometrieBerechnen();
-  m.Weichen.push_back(std::move(w));
+  m.ElementHinzufuegen(std::move(w));
   p->Platzieren();
   return p;
 }
 
-void WeicheWaehlen(TModul& m, int i) {
-  for (auto& e : m.Weichen)
-    if (auto* w = dynamic_cast<TWeiche*>(e.get())) w->Markiert = false;
-  if (i >= 0 && i < m.AnzahlWeichen())
-    if (auto* w = dynamic_cast<TWeiche*>(m.Weichen[static_cast<std::size_t>(i)].get()))
-      w->Markiert = true;
-  m.AktWeiche = i;
-}
-
 TEWeiche* WeicheZuGleis(TModul& m, const TGleis& g) {
-  int gefunden = -1, erste = -1;
-  for (int i = 0; i < m.AnzahlWeichen(); ++i) {
-    auto* w = dynamic_cast<TEWeiche*>(m.Weichen[static_cast<std::size_t>(i)].get());
-    if (w == nullptr) continue;
-    if (erste < 0) erste = i;
-    if (g.IstWeichengleis() && w->WeichenID == g.WeichenNr) gefunden = i;
+  int gefunden = -1;
+  for (int i = 0; i < static_cast<int>(m.Elemente.size()); ++i) {
+    const TElement* e = m.Elemente[static_cast<std::size_t>(i)].get();
+    if (e->Art() != Elementart::Weiche) continue;
+    if (gefunden < 0 || g.Element == e) gefunden = i;
   }
-  if (gefunden < 0) gefunden = erste;
   if (gefunden < 0) return nullptr;
-  WeicheWaehlen(m, gefunden);
-  return static_cast<TEWeiche*>(m.Weichen[static_cast<std::size_t>(gefunden)].get());
+  m.ElementWaehlen(gefunden);
+  return static_cast<TEWeiche*>(m.Elemente[static_cast<std::size_t>(gefunden)].get());
 }
 
 void WeicheAktualisieren(TEWeiche& w) {
@@ -203,43 +193,22 @@ void WeicheAktualisieren(TEWeiche& w) {
   LageWeitergeben(*w.Modul, w.Stammgleis());
   LageWeitergeben(*w.Modul, w.Zweiggleis());
   ModulBerechnen(*w.Modul);
-  if (w.Modul->Anlage_) w.Modul->Anlage_->Geaendert = true;
 }
 
-bool WeicheEntfernen(TModul& m, int i) {
-  if (i < 0 || i >= m.AnzahlWeichen()) return false;
-  const std::int32_t nr = m.Weichen[static_cast<std::size_t>(i)]->Nummer();
-  // The turnout's tracks are found in the module itself, so that a track removed by other
-  // means is never touched through a stale reference.
-  auto eigenes = [nr](const TGleis* g) { return g->IstWeichengleis() && g->WeichenNr == nr; };
+std::vector<TGleis*> TEWeiche::Mitnachfolger(const TGleis*) const {
+  // Whoever has a track of the turnout as successor has its branch among them too.
+  if (zweig_ == nullptr) return {};
+  return {zweig_};
+}
 
-  std::vector<TGleis*> folgende;
-  auto sammeln = [&](TGleis* g) {
-    if (g && !eigenes(g) && std::find(folgende.begin(), folgende.end(), g) == folgende.end())
-      folgende.push_back(g);
-  };
-  for (const auto& g : m.Gleise) {
-    if (!eigenes(g.get())) continue;
-    for (TGleis* s : g->Nachfolger) {
-      sammeln(s);
-      if (s->KrGleis)
-        if (TElement* k = m.KreuzungVon(*s))
-          for (TGleis* t : k->AlleGleise()) sammeln(t);
-    }
-  }
-  // All are released before any group is rebuilt: rebuilding one track of a crossing and then
-  // releasing the next would take that one out of the crossing's group again.
-  for (TGleis* g : folgende) GleisLoesen(m, g);
-  for (TGleis* g : folgende) VerbundAufbauen(m, g);
+std::unique_ptr<TElement> TEWeiche::Klonen() const { return std::unique_ptr<TElement>(new TEWeiche(*this)); }
 
-  for (int k = static_cast<int>(m.Gleise.size()) - 1; k >= 0; --k)
-    if (eigenes(m.Gleise[static_cast<std::size_t>(k)].get())) m.GleisEntfernen(k);
-
-  m.GleisWaehlen(std::max(0, static_cast<int>(m.Gleise.size()) - 1));
-  m.Weichen.erase(m.Weichen.begin() + i);
-  if (m.AktWeiche > i) --m.AktWeiche;
-  m.AktWeiche = std::clamp(m.AktWeiche, 0, std::max(0, m.AnzahlWeichen() - 1));
-  return true;
+void TEWeiche::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {
+  Modul = m;
+  stamm_ = u.Gleis(stamm_);
+  zweig_ = u.Gleis(zweig_);
+  for (TBogen*& b : stammBoegen_) b = u.Bogen(b);
+  for (TBogen*& b : zweigBoegen_) b = u.Bogen(b);
 }
 
 }  // namespace trm

@@ -59,11 +59,8 @@ inline constexpr std::int64_t BereichZweiggleis = 9'999'999;
 /// take the module's value when 0 or negative. Getters return resolved values.
 class TWeiche : public TElement {
  public:
-  explicit TWeiche(TModul* modul = nullptr) : Modul(modul) {}
-  TWeiche(const TWeiche&) = delete;
+  explicit TWeiche(TModul* modul = nullptr) { Modul = modul; }
   TWeiche& operator=(const TWeiche&) = delete;
-
-  TModul* Modul = nullptr;  ///< the module that holds the turnout and its tracks
 
   std::string Name;                     ///< type name
   std::int32_t Farbe = 0;               ///< drawing colour (Windows RGB)
@@ -75,7 +72,6 @@ class TWeiche : public TElement {
   double TangLaenge = 0;                ///< tangent length T of the basic form
   double MaxSwLaenge = 0;               ///< largest sleeper length of the plan
   double Korrekturfaktor = 1;           ///< correction factor of the sleeper plan
-  bool Markiert = false;                ///< selected in its module
   double XAnf = 0, YAnf = 0, ZAnf = 0;  ///< start point where the attached track begins
   double WAnf = 0;                      ///< start direction
   std::uint8_t Anschluss = AnschlussStammAnfang;  ///< 1, 2 or 4; 0 for unknown options
@@ -123,6 +119,11 @@ class TWeiche : public TElement {
 
   /// The element number WeichenID.
   std::int32_t Nummer() const override { return WeichenID; }
+  Elementart Art() const override { return Elementart::Weiche; }
+  std::string Typname() const override { return Name; }
+
+ protected:
+  TWeiche(const TWeiche&) = default;
 
  private:
   double radius_ = Unendlich;
@@ -150,10 +151,19 @@ class TEWeiche : public TWeiche {
   void GleiseErzeugen();
   /// Appends the layout record: current start, the main track's group, track numbers and
   /// predecessor; sleeper settings, gauge and outer width resolved.
-  void DatenSchreiben(Zeilen& out) const;
+  void DatenSchreiben(Zeilen& out) const override;
   /// Appends the type record of the turnout list: as DatenSchreiben without start, group,
   /// track numbers and predecessor.
-  void TypSchreiben(Zeilen& out) const;
+  void TypSchreiben(Zeilen& out) const override;
+  /// The layout record read back into a turnout of module m (the kind's reader).
+  static TElement* Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k);
+
+  // ---- drawing, links and copies ----
+  /// Track-bed edges (when shown) and the end markers.
+  void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
+  std::vector<TGleis*> Mitnachfolger(const TGleis* g) const override;
+  std::unique_ptr<TElement> Klonen() const override;
+  void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) override;
 
   // ---- geometry ----
 
@@ -268,19 +278,12 @@ class TEWeiche : public TWeiche {
 
 // ---- turnouts of a module ----
 
-/// Computes a created turnout, adds it to m.Weichen and places its tracks. Returns it.
+/// Computes a created turnout, adds it to the module's elements and places its tracks.
 TEWeiche* WeicheHinzufuegen(TModul& m, std::unique_ptr<TEWeiche> w);
-/// Selects turnout i: clears Markiert of every turnout of m, sets it on i, stores AktWeiche.
-void WeicheWaehlen(TModul& m, int i);
 /// The turnout of a turnout track (by WeichenNr, the last match), else the module's first
 /// turnout; it is selected. None when the module has no turnout.
 TEWeiche* WeicheZuGleis(TModul& m, const TGleis& g);
 /// After a parameter change: GeometrieBerechnen, placement, the successors of both tracks
-/// moved along, the module recomputed, and the layout marked modified.
+/// moved along, and the module recomputed.
 void WeicheAktualisieren(TEWeiche& w);
-/// Deletes turnout i of m: the tracks attached behind it (with all tracks of crossings among
-/// them) are released and their groups rebuilt, both turnout tracks are removed with every
-/// reference to them, the last track is selected and the turnout freed. False for a bad i.
-bool WeicheEntfernen(TModul& m, int i);
-
 }  // namespace trm

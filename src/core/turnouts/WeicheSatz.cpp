@@ -4,6 +4,7 @@
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
 #include "core/model/Modul.h"
+#include "core/turnouts/Weichenliste.h"
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Weiche.h"
 
@@ -127,6 +128,7 @@ void TEWeiche::GleiseErzeugen() {
     TGleis* g = m.GleisAnhaengen();
     g->Name = name;
     g->SetWeichengleis(true);
+    g->Element = this;
     g->Nummer = nr;
     g->VorgaengerNr = vorgaenger;
     for (std::size_t k = 0; k < 3; ++k) {
@@ -147,6 +149,11 @@ void TEWeiche::GleiseErzeugen() {
 }
 
 void TEWeiche::DatenSchreiben(Zeilen& out) const { Schreiben(out, false); }
+
+TElement* TEWeiche::Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k) {
+  const std::int32_t nummer = m.Anlage_ ? WeichenNummer(*m.Anlage_, BereichWeiche + 1, 0) : k + 1;
+  return WeicheHinzufuegen(m, AusSatz(m, z, i, nummer));
+}
 
 void TEWeiche::TypSchreiben(Zeilen& out) const { Schreiben(out, true); }
 

@@ -37,7 +37,6 @@ std::string MeldungWeichenlisteFehlt(const std::string& pfad) {
 
 void WeichenlisteImportieren(Anlage& a, const std::string& pfad) {
   a.WListeDatei = ListenPfad(pfad, a.DatenPfad, StandardWeichenliste);
-  a.Geaendert = true;
 }
 
 bool WeichenlisteExportieren(const Anlage& a, const std::string& ziel, Dialoge& d) {
@@ -94,7 +93,7 @@ TEWeiche* WeicheEinsetzen(Anlage& a, const Zeilen& satz) {
   neu->ZAnf = element ? akt->ZEnde() : bogen->ZEnde;
   neu->WAnf = element ? akt->WEnde() : WinkelNorm(bogen->WEnde);
   TEWeiche* w = WeicheHinzufuegen(*m, std::move(neu));
-  WeicheWaehlen(*m, m->AnzahlWeichen() - 1);
+  m->ElementWaehlen(m->ElementIndex(w));
   TGleis* stamm = w->Stammgleis();
   VerbundVereinen(akt, stamm);
   VerbundVereinen(stamm, w->Zweiggleis());
@@ -110,7 +109,6 @@ TEWeiche* WeicheEinsetzen(Anlage& a, const Zeilen& satz) {
   }
   LageWeitergeben(*m, stamm);
   ModulBerechnen(*m);
-  a.Geaendert = true;
   return w;
 }
 
@@ -124,7 +122,6 @@ TEWeiche* WeicheEinfuegenBei(Anlage& a, const Zeilen& satz, double x, double y, 
   TEWeiche* w = WeicheHinzufuegen(*m, std::move(neu));
   VerbundVereinen(w->Stammgleis(), w->Zweiggleis());
   ModulBerechnen(*m);
-  a.Geaendert = true;
   return w;
 }
 

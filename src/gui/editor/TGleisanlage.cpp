@@ -13,9 +13,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 
+#include <tuple>
+
 #include "core/editor/Zoom.h"
 #include "core/model/Fehler.h"
-#include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 #include "gui/editor/Cursor.h"
 #include "gui/editor/TGleisDrehen.h"
@@ -42,9 +43,6 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   flaeche_ = new TZeichenflaeche(*dokument_, *dialoge_, this);
   flaeche_->SetMausbedienung(maus_.get());
   flaeche_->BeiMaus = [this](const Mausantwort& a, QPoint p) { MausAntwort(a, p); };
-  maus_->haken.elementEinfuegen = [this](Mausmodus m, double x, double y, std::int32_t nummer) {
-    return editor_->ElementEinfuegenBei(m, x, y, nummer);
-  };
   setCentralWidget(flaeche_);
   MenuesAnlegen();
   Werkzeugleiste1();
@@ -131,7 +129,7 @@ void TGleisanlage::MenuesAnlegen() {
   importieren->addAction(NeueAktion("MI_ImportWeichenliste", "Weichenliste", "", [this] {
     const auto pfad = dialoge_->OeffnenDialog(FilterWeichenlisteOeffnen);
     if (!pfad) return;
-    WeichenlisteImportieren(dokument_->anlage(), *pfad);
+    editor_->WeichenlisteImportieren(*pfad);
     Aktualisieren();
   }));
   for (const QString& l : listen.mid(1)) importieren->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
@@ -146,8 +144,16 @@ void TGleisanlage::MenuesAnlegen() {
   datei->addAction(NeueAktion("MI_Beenden", "beenden", "", [this] { close(); }));
 
   QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+  QAction* rueck = NeueAktion("MI_Rueckgaengig", "Rückgängig", "", [this] { Befehl([this] { return editor_->Rueckgaengig(); }); });
+  rueck->setShortcut(QKeySequence::Undo);
+  bearbeiten->addAction(rueck);
+  QAction* vor = NeueAktion("MI_Wiederherstellen", "Wiederherstellen", "",
+                            [this] { Befehl([this] { return editor_->Wiederherstellen(); }); });
+  vor->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  bearbeiten->addAction(vor);
+  bearbeiten->addSeparator();
   bearbeiten->addAction(NeueAktion("MI_GleisDrehen", "Gleis drehen", "", [this] { GleisDrehenFragen(); }));
-  bearbeiten->addAction(NeueAktion("MI_Rueckgaengig", "Rückgängig Gleis löschen", "",
+  bearbeiten->addAction(NeueAktion("MI_GleisLoeschenRueckgaengig", "Rückgängig Gleis löschen", "",
                                    [this] { Befehl([this] { return editor_->GleisLoeschenRueckgaengig(); }); }));
   bearbeiten->addAction(NeueAktion("MI_OptiRueckgaengig", "Optimierung rückgängig", "", nullptr));
 
@@ -168,6 +174,9 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addAction(NeueAktion("TB_Oeffnen", "Öffnen", "Datei öffnen", [this] { Aktion("MI_Oeffnen")->trigger(); }));
   l->addAction(NeueAktion("TB_Speichern", "Speichern", "Datei speichern", [this] { Aktion("MI_Speichern")->trigger(); }));
   l->addAction(NeueAktion("TB_Drucken", "Drucken", "Drucken", nullptr));
+  l->addAction(NeueAktion("TB_Rueckgaengig", "↶", "Rückgängig", [this] { Aktion("MI_Rueckgaengig")->trigger(); }));
+  l->addAction(NeueAktion("TB_Wiederherstellen", "↷", "Wiederherstellen",
+                          [this] { Aktion("MI_Wiederherstellen")->trigger(); }));
   l->addAction(NeueAktion("TB_NeuesModul", "Modul+", "neues Modul", [this] { Aktion("MI_NeuesModul")->trigger(); }));
   l->addAction(NeueAktion("TB_ModulLoeschen", "Modul−", "Modul löschen", [this] { Aktion("MI_ModulLoeschen")->trigger(); }));
   l->addSeparator();
@@ -184,7 +193,7 @@ void TGleisanlage::Werkzeugleiste1() {
     if (m && wert != ZoomfeldWert(m->MmProPixel)) flaeche_->ZoomSetzen(wert);
   });
   QAction* lupe = NeueAktion("TB_Lupe", "Lupe", "Lupe", [this] {
-    MausmodusSetzen(editor_->modus == Mausmodus::Lupe ? Mausmodus::Normal : Mausmodus::Lupe);
+    MausmodusSetzen(editor_->Modus() == Mausmodus::Lupe ? Mausmodus::Normal : Mausmodus::Lupe);
   });
   lupe->setCheckable(true);
   l->addAction(lupe);
@@ -252,7 +261,7 @@ void TGleisanlage::Werkzeugleiste2() {
   l->setObjectName(QStringLiteral("Werkzeugleiste2"));
   // The rotate buttons step the angle field by 5° (down while Ctrl is held).
   auto drehknopf = [this](const QString& name, const QString& text, const QString& hinweis, const QString& feldname) {
-    return NeueAktion(name, text, hinweis, [this, feldname] { Fuenferschritt(Feld(feldname), editor_->strg); });
+    return NeueAktion(name, text, hinweis, [this, feldname] { Fuenferschritt(Feld(feldname), editor_->Strg()); });
   };
   l->addAction(drehknopf("TB_AnfDrehen", "↺A", "Gleis um Anfangspunkt drehen", "ED_WAnf"));
   PunktFeld(l, "ED_WAnf", "Anfangswinkel", "", &Editor::AnfangswinkelSetzen);
@@ -299,7 +308,17 @@ void TGleisanlage::Aktualisieren() {
   Aktion("TB_NaechstesGleis")->setEnabled(z.naechstesGleis);
   Aktion("TB_GleisLoeschen")->setEnabled(z.gleisLoeschen);
   Aktion("TB_GleisAnfuegen")->setEnabled(z.gleisAnfuegen);
-  Aktion("MI_Rueckgaengig")->setEnabled(z.rueckgaengigLoeschen);
+  Aktion("MI_GleisLoeschenRueckgaengig")->setEnabled(z.rueckgaengigLoeschen);
+  for (const auto& [name, knopf, text, an, leer] :
+       {std::tuple{"MI_Rueckgaengig", "TB_Rueckgaengig", z.rueckgaengig, z.rueckgaengigAktiv, "Rückgängig"},
+        std::tuple{"MI_Wiederherstellen", "TB_Wiederherstellen", z.wiederherstellen, z.wiederherstellenAktiv,
+                   "Wiederherstellen"}}) {
+    const QString beschriftung = text.empty() ? QString::fromUtf8(leer) : Q(text);
+    Aktion(name)->setText(beschriftung);
+    Aktion(name)->setEnabled(an);
+    Aktion(knopf)->setEnabled(an);
+    Aktion(knopf)->setToolTip(beschriftung);
+  }
   Feld("ED_GlsAbst")->Zeigen(Q(z.parallelabstand));
   Feld("ED_WAnf")->Zeigen(Q(z.anfangswinkel));
   Feld("ED_WEnde")->Zeigen(Q(z.endwinkel));
@@ -307,7 +326,7 @@ void TGleisanlage::Aktualisieren() {
   Feld("ED_YAnf")->Zeigen(Q(z.anfangY));
   Feld("ED_XEnde")->Zeigen(Q(z.endeX));
   Feld("ED_YEnde")->Zeigen(Q(z.endeY));
-  Aktion("TB_Lupe")->setChecked(editor_->modus == Mausmodus::Lupe);
+  Aktion("TB_Lupe")->setChecked(editor_->Modus() == Mausmodus::Lupe);
   ModulmenueAufbauen();
 }
 
@@ -317,9 +336,8 @@ void TGleisanlage::Neuzeichnen() {
 }
 
 void TGleisanlage::MausmodusSetzen(Mausmodus modus) {
-  editor_->modus = modus;
-  if (modus != Mausmodus::NeuesGleis) editor_->neuesGleisModus = false;
-  flaeche_->viewport()->setCursor(MausCursor(static_cast<int>(modus)));
+  editor_->ModusSetzen(modus);
+  flaeche_->viewport()->setCursor(MausCursor(maus_->Cursor()));
   Aktualisieren();
 }
 
@@ -336,8 +354,8 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
   auto modus = [this](Mausmodus m) { return [this, m] { MausmodusSetzen(m); }; };
   QMenu* m = menue.get();
   eintrag(m, "PM_NeuesGleis", "neues Gleis", [this] {
+    editor_->NeuesGleisBeginnen();
     MausmodusSetzen(Mausmodus::NeuesGleis);
-    editor_->neuesGleisModus = true;
   });
   eintrag(m, "PM_Lupe", "vegrößern / verkleinern", modus(Mausmodus::Lupe));
   m->addSeparator();
@@ -353,17 +371,13 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
     Neuzeichnen();
   });
   eintrag(m, "PM_AlleLoesen", "alle Verbindungen des markierten Gleises lösen", [this] {
-    Befehl([this] {
-      if (!editor_->gleis()) return false;
-      VerbundAufloesen(*editor_->modul(), editor_->gleis());
-      return true;
-    });
+    Befehl([this] { return editor_->AlleVerbindungenLoesen(); });
   });
   m->addSeparator();
   eintrag(m, "PM_BogenTauschen", "Bogen mit Vorgänger tauschen",
-          [this] { Befehl([this] { return BogenMitVorgaengerTauschen(*editor_->gleis()); }); }, k.bogenTauschen);
+          [this] { Befehl([this] { return editor_->BogenTauschen(); }); }, k.bogenTauschen);
   eintrag(m, "PM_BogenVerbinden", "Bogen mit Nachfolger verbinden",
-          [this] { Befehl([this] { return BogenMitNachfolgerVerbinden(*editor_->gleis()); }); }, k.bogenVerbinden);
+          [this] { Befehl([this] { return editor_->BogenVerbinden(); }); }, k.bogenVerbinden);
   m->addSeparator();
   QMenu* kopieren = m->addMenu(QStringLiteral("kopieren"));
   eintrag(kopieren, "PM_KopierenGleis", Q(k.kopierenErstes), [this] { Befehl([this] { return editor_->GleisKopieren(); }); });
@@ -384,10 +398,10 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
   }
   eintrag(m, "PM_Einfuegen", Q(k.einfuegen), [this] {
     Befehl([this] { return editor_->Einfuegen(); });
-    MausmodusSetzen(editor_->modus);
+    MausmodusSetzen(editor_->Modus());
   }, k.einfuegenAktiv);
   m->addSeparator();
-  if (editor_->gleis() && editor_->gleis()->IstWeichengleis()) {
+  if (k.weicheInListe) {
     QMenu* weiche = m->addMenu(QStringLiteral("Weiche"));
     eintrag(weiche, "PM_WeicheDrehen", "Weiche drehen", [this] { Befehl([this] { return editor_->WeicheDrehen(); }); });
     eintrag(weiche, "PM_WeicheRichtung", "Linksweiche / Rechtsweiche",
@@ -411,7 +425,7 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   else if (a.auffrischen || a.geaendert) Aktualisieren();
   const int cursor = a.cursor == CursorKandidat ? CursorAnker : a.cursor;
   flaeche_->viewport()->setCursor(MausCursor(cursor));
-  if (a.kontextmenue && editor_->modus != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
+  if (a.kontextmenue && editor_->Modus() != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
 }
 
 void TGleisanlage::WeichenlisteAufrufen() {
@@ -436,7 +450,7 @@ void TGleisanlage::WeichenlisteAufrufen() {
     }
     const Zeilen satz = liste.Satz(k);
     if (satz.empty()) return;
-    Befehl([&] { return WeicheEinsetzen(a, satz) != nullptr; });
+    Befehl([&] { return editor_->WeicheEinsetzen(satz); });
   } catch (const std::runtime_error& e) {
     dialoge_->Fehler(e.what());
   }
@@ -456,7 +470,7 @@ void TGleisanlage::GleisDrehenFragen() {
 
 void TGleisanlage::NachDateibefehl() {
   TitelAktualisieren();
-  editor_->modus = Mausmodus::Normal;
+  MausmodusSetzen(Mausmodus::Normal);
   Neuzeichnen();
 }
 
@@ -495,8 +509,8 @@ bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
   if ((e->type() == QEvent::KeyPress || e->type() == QEvent::KeyRelease) && isActiveWindow()) {
     const auto* k = static_cast<QKeyEvent*>(e);
     const bool druck = e->type() == QEvent::KeyPress;
-    if (k->key() == Qt::Key_Control) editor_->strg = druck;
-    if (druck && k->key() == Qt::Key_Escape) editor_->optiAbbruch = true;
+    if (k->key() == Qt::Key_Control) editor_->StrgSetzen(druck);
+    if (druck && k->key() == Qt::Key_Escape) editor_->OptiAbbruchSetzen(true);
     if (druck && k->key() == Qt::Key_Space && !k->isAutoRepeat()) {
       maus_->CursorZuruecksetzen();
       flaeche_->viewport()->setCursor(Qt::ArrowCursor);

@@ -1,10 +1,11 @@
-// Track-bed edges and end markers of turnouts.
-#include "core/render/WeicheZeichnen.h"
+// Track-bed edges and end markers of turnouts: the track-bed edge on the outer side of each
+// segment and the end markers (a square at the attached end, triangles at the other two).
 
 #include <vector>
 
 #include "core/model/Anlage.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
 #include "core/turnouts/Weiche.h"
@@ -33,11 +34,10 @@ void Marke(const std::array<TPunkt, N>& ecken, Canvas& c, const TAnsicht& v) {
 
 }  // namespace
 
-void WeichenZeichnen(const Anlage& a, TModul& m, Canvas& c, const TAnsicht& v) {
-  for (const auto& e : m.Weichen) {
-    const auto* we = dynamic_cast<const TEWeiche*>(e.get());
-    if (!we || !we->Vollstaendig()) continue;
-    const TEWeiche& w = *we;
+void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
+  {
+    if (!Vollstaendig()) return;
+    const TEWeiche& w = *this;
     const TGleis* stamm = w.Stammgleis();
     const TGleis* zweig = w.Zweiggleis();
     if (a.TrasseZeichnen) {

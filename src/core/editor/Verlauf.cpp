@@ -1,0 +1,90 @@
+// The undo history.
+#include "core/editor/Verlauf.h"
+
+namespace trm {
+
+void Verlauf::Vormerken(const Anlage& a) {
+  if (!offen_) offen_ = StandAufnehmen(a);
+}
+
+void Verlauf::Abschliessen(Anlage& a, const std::string& name) {
+  if (!offen_) return;
+  const std::size_t groesse = offen_->Groesse();
+  rueck_.push_back({name, std::move(*offen_), stand_, groesse});
+  offen_.reset();
+  bytes_ += groesse;
+  for (const Schritt& s : vor_) bytes_ -= s.groesse;
+  vor_.clear();
+  stand_ = ++zaehler_;
+  GeaendertSetzen(a);
+  Begrenzen();
+}
+
+void Verlauf::Zuruecknehmen(Anlage& a) {
+  if (!offen_) return;
+  StandTauschen(a, std::move(*offen_));
+  offen_.reset();
+}
+
+bool Verlauf::Rueckgaengig(Anlage& a) {
+  if (rueck_.empty()) return false;
+  offen_.reset();
+  Schritt s = std::move(rueck_.back());
+  rueck_.pop_back();
+  TAnlagestand jetzt = StandTauschen(a, std::move(s.stand));
+  const std::uint64_t nummer = s.nummer;
+  s.stand = std::move(jetzt);
+  s.nummer = stand_;
+  vor_.push_back(std::move(s));
+  stand_ = nummer;
+  GeaendertSetzen(a);
+  return true;
+}
+
+bool Verlauf::Wiederherstellen(Anlage& a) {
+  if (vor_.empty()) return false;
+  offen_.reset();
+  Schritt s = std::move(vor_.back());
+  vor_.pop_back();
+  TAnlagestand jetzt = StandTauschen(a, std::move(s.stand));
+  const std::uint64_t nummer = s.nummer;
+  s.stand = std::move(jetzt);
+  s.nummer = stand_;
+  rueck_.push_back(std::move(s));
+  stand_ = nummer;
+  GeaendertSetzen(a);
+  return true;
+}
+
+std::optional<std::string> Verlauf::RueckgaengigName() const {
+  if (rueck_.empty()) return std::nullopt;
+  return rueck_.back().name;
+}
+
+std::optional<std::string> Verlauf::WiederherstellenName() const {
+  if (vor_.empty()) return std::nullopt;
+  return vor_.back().name;
+}
+
+void Verlauf::Leeren(Anlage& a) {
+  rueck_.clear();
+  vor_.clear();
+  offen_.reset();
+  bytes_ = 0;
+  stand_ = gespeichert_ = ++zaehler_;
+  GeaendertSetzen(a);
+}
+
+void Verlauf::Gespeichert(Anlage& a) {
+  gespeichert_ = stand_;
+  GeaendertSetzen(a);
+}
+
+void Verlauf::Begrenzen() {
+  while (rueck_.size() > 1 && (rueck_.size() > maxSchritte_ || bytes_ > maxBytes_)) {
+    bytes_ -= rueck_.front().groesse;
+    rueck_.pop_front();
+  }
+}
+
+}  // namespace trm

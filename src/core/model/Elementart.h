@@ -1,0 +1,46 @@
+// The kinds of special element and what the program knows of each kind without knowing its
+// class: the place of its count in the module record, its names, how its records are read and
+// how a copied type is placed. The table itself lives in core/elements/Elementarten.cpp, the
+// one place that knows every kind.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+class Anlage;
+class TElement;
+class TModul;
+
+/// Element kinds in the order of the count lines of the module record.
+enum class Elementart : int { Geo = 0, Drehscheibe = 1, Weiche = 2, Kreuzung = 3, EKW = 4, DKW = 5 };
+
+/// Number of count lines of the module record.
+inline constexpr int AnzahlElementarten = 6;
+
+/// What the program knows of one kind.
+struct TElementart {
+  Elementart art;
+  const char* kennung;  ///< name in the command-line listings ("weiche")
+  const char* name;     ///< German name in captions ("Weiche")
+  int einfuegemodus;    ///< mouse mode that places a copied type at a click
+  /// Reads the element's record at line i (advanced past it) into module m as its k-th
+  /// element of this kind, adds it to m and places its tracks. Throws LeseFehler; then m
+  /// holds nothing of it.
+  TElement* (*Lesen)(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k);
+  /// Places a copied type record with its start at (x, y) in the current module under
+  /// number `nummer`. Throws LeseFehler.
+  TElement* (*EinfuegenBei)(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
+};
+
+/// Every kind the program builds, in the order of the records in the module record.
+const std::vector<TElementart>& Elementarten();
+/// The kind's entry, or none when the kind is not built.
+const TElementart* ElementartInfo(Elementart a);
+
+}  // namespace trm
