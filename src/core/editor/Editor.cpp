@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/editor/Bibliothek.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
@@ -399,6 +400,18 @@ bool Editor::WeicheAusPlanEntfernen() {
       anlage().Geaendert = true;
       return true;
     }
+  return false;
+}
+
+bool Editor::ListeImportieren(const TListenart& art) {
+  if (!ListeImportierenDialog(anlage(), art, dialoge_)) return false;
+  anlage().Geaendert = true;
+  return true;
+}
+
+bool Editor::ListeAufrufen(const TListenart& art) {
+  if (trm::ListeAufrufen(anlage(), art, dialoge_) == Listenaufruf::Zeigen) return true;
+  anlage().Geaendert = true;
   return false;
 }
 

@@ -14,6 +14,7 @@
 namespace trm {
 
 class TEWeiche;
+struct TListenart;
 
 /// Mouse modes: what the next click in the drawing area does.
 enum class Mausmodus : int {
@@ -149,6 +150,13 @@ class Editor {
   bool WeicheRichtungWechseln();
   /// "Weiche aus dem Plan entfernen": only while the module has 3 or more tracks.
   bool WeicheAusPlanEntfernen();
+
+  // Element libraries (Bibliothek): the commands that change a kind's active list path.
+  /// "importieren" › a list: the open dialog and the import; false when cancelled.
+  bool ListeImportieren(const TListenart& art);
+  /// Before a list window opens: true when the active list reads and the window may show;
+  /// otherwise a list was imported in its place (Bibliothek's ListeAufrufen).
+  bool ListeAufrufen(const TListenart& art);
 
   /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
   /// element number `nummer`; false when the clipboard holds no such element.
