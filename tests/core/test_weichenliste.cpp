@@ -1,11 +1,13 @@
-// The turnout library and turnouts in layouts: the shipped list, placing a type behind a
-// segment, storing a turnout as a type, and a saved and reopened layout with turnouts.
+// The turnout library and turnouts in layouts: the shipped list through the turnout kind,
+// placing a type behind a segment, storing a turnout as a type, and a saved and reopened
+// layout with turnouts.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 
 #include "SkriptDialoge.h"
+#include "core/editor/Bibliothek.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Neuberechnung.h"
@@ -50,14 +52,10 @@ struct Plan {
 
 TEST(Weichenliste, MitgelieferteListe) {
   const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
-  const auto zeilen = WeichenZeilen(liste);
+  const auto zeilen = ListenZeilen(liste, ListeWeichen);
   ASSERT_EQ(zeilen.size(), 10u);
-  EXPECT_EQ(zeilen[0].nummer, "1");
-  EXPECT_EQ(zeilen[0].name, "Weiche R 500 / 15° links");
-  EXPECT_EQ(zeilen[0].radius, "500");
-  EXPECT_EQ(zeilen[0].winkel, "15,000");
-  EXPECT_EQ(zeilen[0].neigung, "1 : 3,73");
-  EXPECT_EQ(zeilen[4].neigung, "1 : 9,00");
+  EXPECT_EQ(zeilen[0], (TListenzeile{"1", "Weiche R 500 / 15° links", "500", "15,000", "1 : 3,73"}));
+  EXPECT_EQ(zeilen[4][4], "1 : 9,00");
   // Every type reads as a turnout and writes back to the same record.
   Plan p;
   for (std::size_t k = 1; k <= liste.Saetze(); ++k) {
@@ -145,29 +143,31 @@ TEST(Weichenliste, WeicheAlsTypSpeichernUndEntfernen) {
   fs::copy_file(kListe, pfad);
   Plan p;
   test::SkriptDialoge d;
-  WeichenlisteImportieren(p.a, pfad);
+  EXPECT_TRUE(ListeImportieren(p.a, ListeWeichen, pfad));
   EXPECT_EQ(p.a.WListeDatei, pfad);
-  TEWeiche* w = WeicheEinsetzen(p.a, TTypliste::Laden(pfad, ZeilenWeiche).Satz(3));
+  TEWeiche* w = WeicheEinsetzen(p.a, *TypLesen(p.a, ListeWeichen, 3, d));
   w->Name = "Meine Weiche";
   ASSERT_TRUE(WeicheInListe(p.a, *w, d));
-  TTypliste liste = TTypliste::Laden(pfad, ZeilenWeiche);
+  const TTypliste liste = ListeLaden(p.a, ListeWeichen);
   ASSERT_EQ(liste.Saetze(), 11u);
-  EXPECT_EQ(WeichenZeilen(liste).back().name, "Meine Weiche");
+  EXPECT_EQ(ListenZeilen(liste, ListeWeichen).back()[1], "Meine Weiche");
   Zeilen typ;
   w->TypSchreiben(typ);
   EXPECT_EQ(liste.Satz(11), typ);
-  ASSERT_TRUE(liste.Entfernen(2));
-  liste.Speichern(pfad);
+  ASSERT_TRUE(TypEntfernen(p.a, ListeWeichen, 2, d));
   EXPECT_EQ(DateiLesen(pfad)[1], "10");
   // Export copies the list unchanged; without a list it warns.
-  ASSERT_TRUE(WeichenlisteExportieren(p.a, (ordner / "kopie.w88").string(), d));
+  ASSERT_TRUE(ListeExportieren(p.a, ListeWeichen, (ordner / "kopie.w88").string(), d));
   EXPECT_EQ(DateiLesen((ordner / "kopie.w88").string()), DateiLesen(pfad));
   p.a.WListeDatei = (ordner / "fehlt.w88").string();
-  EXPECT_FALSE(WeichenlisteExportieren(p.a, (ordner / "x.w88").string(), d));
+  EXPECT_FALSE(ListeExportieren(p.a, ListeWeichen, (ordner / "x.w88").string(), d));
   EXPECT_EQ(d.fehler.back(), "Keine Weichenliste zum exportieren vorhanden");
   EXPECT_FALSE(WeicheInListe(p.a, *w, d));
   EXPECT_EQ(d.fehler.back(), "Die Datei" + p.a.WListeDatei + " konnte nicht geöffnet werden.");
-  WeichenlisteImportieren(p.a, (ordner / "fehlt.w88").string());
+  EXPECT_EQ(MeldungListeFehlt(ListeWeichen, "/x.w88"),
+            "Die Weichenliste \"/x.w88\" konnte nicht gefunden werden. Bitte importieren Sie zunächst "
+            "eine Weichenliste.");
+  EXPECT_FALSE(ListeImportieren(p.a, ListeWeichen, (ordner / "fehlt.w88").string()));
   EXPECT_EQ(p.a.WListeDatei, "/tmp/stdWListe.w88");
   fs::remove_all(ordner);
 }

@@ -195,14 +195,16 @@ TEST_F(Editorfenster, NeuesGleisPerKlick) {
 
 #include <QTableWidget>
 
-#include "gui/turnouts/TfWListe.h"
+#include "core/turnouts/Weichenliste.h"
+#include "gui/lists/TfListe.h"
 
 namespace {
 
 TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
-  trm::gui::TfWListe liste(w->dokument().anlage().WListeDatei);
+  trm::gui::TfListe liste(trm::ListeWeichen, w->dokument().anlage());
   ASSERT_TRUE(liste.Fuellen());
   EXPECT_EQ(liste.windowTitle(), "Einfache Weichen");
+  EXPECT_EQ(liste.objectName(), "TfWListe");
   QTableWidget& t = liste.Tabelle();
   ASSERT_EQ(t.rowCount(), 10);
   EXPECT_EQ(t.horizontalHeaderItem(4)->text(), "Neigung");
@@ -215,7 +217,7 @@ TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
   // Choosing through the window places the type at the end of the current segment.
   QTimer::singleShot(0, [] {
     for (QWidget* f : QApplication::topLevelWidgets())
-      if (auto* d = qobject_cast<trm::gui::TfWListe*>(f); d && d->isVisible()) d->done(trm::gui::TfWListe::Auswaehlen);
+      if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) d->done(trm::gui::TfListe::Auswaehlen);
   });
   A("TB_Weichenliste")->trigger();
   ASSERT_EQ(M().Anzahl(trm::Elementart::Weiche), 1);
@@ -234,6 +236,7 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
   EXPECT_EQ(dialoge.fragen.back(), "Die Weichenliste \"/nicht/da.w88\" konnte nicht gefunden werden. Bitte "
                                    "importieren Sie zunächst eine Weichenliste.");
   EXPECT_EQ(w->dokument().anlage().WListeDatei, w->dokument().Datenpfad() + "stdWListe.w88");
+  EXPECT_TRUE(w->dokument().anlage().Geaendert);  // the header names another list now
 }
 
 }  // namespace

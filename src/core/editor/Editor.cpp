@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/model/Elementart.h"
+#include "core/editor/Bibliothek.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
@@ -472,6 +473,21 @@ bool Editor::WeicheAusPlanEntfernen() {
   return Ausfuehren("Weiche entfernen", [&] { return ElementEntfernen(*modul(), w); });
 }
 
+bool Editor::ListeImportieren(const TListenart& art) {
+  return Ausfuehren(std::string(art.name) + " importieren",
+                    [&] { return ListeImportierenDialog(anlage(), art, dialoge_); });
+}
+
+bool Editor::ListeAufrufen(const TListenart& art) {
+  // A list that cannot be read is imported first; the window shows only a readable list.
+  bool zeigen = false;
+  Ausfuehren(std::string(art.name) + " importieren", [&] {
+    zeigen = trm::ListeAufrufen(anlage(), art, dialoge_) == Listenaufruf::Zeigen;
+    return !zeigen;
+  });
+  return zeigen;
+}
+
 bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t nummer) {
   if (kopierart_ != Kopierart::Element) return false;
   const TElementart* art = ElementartInfo(kopierElement_);
@@ -551,11 +567,5 @@ bool Editor::WeicheEinsetzen(const Zeilen& satz) {
   }
 }
 
-bool Editor::WeichenlisteImportieren(const std::string& pfad) {
-  return Ausfuehren("Weichenliste importieren", [&] {
-    trm::WeichenlisteImportieren(anlage(), pfad);
-    return true;
-  });
-}
 
 }  // namespace trm

@@ -16,6 +16,7 @@
 namespace trm {
 
 class TEWeiche;
+struct TListenart;
 
 /// Mouse modes: what the next click in the drawing area does.
 enum class Mausmodus : int {
@@ -178,6 +179,13 @@ class Editor {
   /// "Weiche aus dem Plan entfernen": only while the module has 3 or more tracks.
   bool WeicheAusPlanEntfernen();
 
+  // Element libraries (Bibliothek): the commands that change a kind's active list path.
+  /// "importieren" › a list: the open dialog and the import; false when cancelled.
+  bool ListeImportieren(const TListenart& art);
+  /// Before a list window opens: true when the active list reads and the window may show;
+  /// otherwise a list was imported in its place (Bibliothek's ListeAufrufen).
+  bool ListeAufrufen(const TListenart& art);
+
   /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
   /// element number `nummer`; false when the clipboard holds no such element.
   bool ElementEinfuegenBei(Mausmodus modus, double x, double y, std::int32_t nummer);
@@ -190,8 +198,6 @@ class Editor {
   // Libraries.
   /// Places type record `satz` of the turnout list at the end of the current segment.
   bool WeicheEinsetzen(const Zeilen& satz);
-  /// "importieren" › "Weichenliste": the path becomes the active turnout list.
-  bool WeichenlisteImportieren(const std::string& pfad);
 
  private:
   bool GleisAnfuegenBei(TModul* m, TGleis* c);

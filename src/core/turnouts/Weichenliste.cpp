@@ -1,75 +1,56 @@
-// The turnout library and the placing of turnouts.
+// The turnout library's kind and the placing of turnouts.
 #include "core/turnouts/Weichenliste.h"
 
 #include <cmath>
 
+#include "core/editor/Bibliothek.h"
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
-#include "core/model/Textdatei.h"
+#include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Weiche.h"
 
 namespace trm {
 
-std::vector<TTypzeile> WeichenZeilen(const TTypliste& liste) {
-  std::vector<TTypzeile> zeilen;
-  for (std::size_t k = 1; k <= liste.Saetze(); ++k) {
-    const Zeilen satz = liste.Satz(k);
-    TTypzeile z{std::to_string(k), satz[0], satz[1], satz[2], ""};
-    try {
-      const double winkel = TextReal(satz[2]);
-      z.winkel = FestText(winkel * 180.0 / Pi, 3);
-      z.neigung = "1 : " + FestText(1.0 / std::tan(winkel), 2);
-    } catch (const LeseFehler&) {
-      // shown as stored
-    }
-    zeilen.push_back(std::move(z));
-  }
-  return zeilen;
-}
+namespace {
 
-std::string MeldungWeichenlisteFehlt(const std::string& pfad) {
-  return "Die Weichenliste \"" + pfad +
-         "\" konnte nicht gefunden werden. Bitte importieren Sie zunächst eine Weichenliste.";
-}
-
-void WeichenlisteImportieren(Anlage& a, const std::string& pfad) {
-  a.WListeDatei = ListenPfad(pfad, a.DatenPfad, StandardWeichenliste);
-}
-
-bool WeichenlisteExportieren(const Anlage& a, const std::string& ziel, Dialoge& d) {
-  Zeilen zeilen;
+TListenzeile WeichenZeile(std::size_t nummer, const Zeilen& satz) {
+  TListenzeile z = {std::to_string(nummer), satz[0], satz[1], satz[2], ""};
   try {
-    zeilen = DateiLesen(a.WListeDatei);
-  } catch (const DateiFehler&) {
-    d.Warnung("Keine Weichenliste zum exportieren vorhanden");
-    return false;
+    const double winkel = TextReal(satz[2]);
+    z[3] = FestText(winkel * 180.0 / Pi, 3);
+    z[4] = "1 : " + FestText(1.0 / std::tan(winkel), 2);
+  } catch (const LeseFehler&) {
+    // shown as stored
   }
-  try {
-    DateiSchreiben(ziel, zeilen);
-  } catch (const DateiFehler& e) {
-    d.Fehler(e.what());
-    return false;
-  }
-  return true;
+  return z;
 }
+
+}  // namespace
+
+const TListenart ListeWeichen{
+    .satzlaenge = ZeilenWeiche,
+    .standardName = StandardListen[0],
+    .endung = "w88",
+    .filterOeffnen = "Weichenlisten (*w88)|*.w88",
+    .filterSpeichern = "Weichenlisten (*.w88)|*.w88",
+    .name = "Weichenliste",
+    .exportLeer = "Keine Weichenliste zum exportieren vorhanden",
+    .datei = &Anlage::WListeDatei,
+    .titel = "Einfache Weichen",
+    .fenster = "TfWListe",
+    .auswaehlen = "Weiche auswälen",
+    .entfernen = "Weiche aus der Liste entfernen",
+    .spalten = {{"Nummer", 50}, {"Name", 150}, {"Radius", 100}, {"Winkel", 100}, {"Neigung", 100}},
+    .zeile = WeichenZeile,
+};
 
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d) {
-  try {
-    TTypliste liste = TTypliste::Laden(a.WListeDatei, ZeilenWeiche);
-    Zeilen satz;
-    w.TypSchreiben(satz);
-    liste.Anhaengen(satz);
-    liste.Speichern(a.WListeDatei);
-    return true;
-  } catch (const DateiFehler&) {
-    d.Warnung("Die Datei" + a.WListeDatei + " konnte nicht geöffnet werden.");
-  } catch (const LeseFehler& e) {
-    d.Fehler(e.what());
-  }
-  return false;
+  Zeilen satz;
+  w.TypSchreiben(satz);
+  return TypAnhaengen(a, ListeWeichen, satz, d);
 }
 
 std::int32_t WeichenNummer(Anlage& a, std::int64_t unter, std::int64_t plus) {

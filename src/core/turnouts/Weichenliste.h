@@ -1,42 +1,25 @@
-// The turnout library: the rows its window shows, storing a turnout as a type, import and
-// export of list files, and placing a chosen type at the end of the current segment.
+// The turnout library's kind (ListeWeichen: record, files, texts, rows), storing a turnout as a
+// type, and placing a chosen type at the end of the current segment.
 #pragma once
 
 #include <cstdint>
 #include <string>
-#include <vector>
 
 #include "core/editor/Dialoge.h"
-#include "core/model/Typliste.h"
+#include "core/model/Listenart.h"
+#include "core/model/Zeilen.h"
 
 namespace trm {
 
 class Anlage;
 class TEWeiche;
 
-inline constexpr const char* StandardWeichenliste = "stdWListe.w88";
-inline constexpr const char* FilterWeichenlisteOeffnen = "Weichenlisten (*w88)|*.w88";
-inline constexpr const char* FilterWeichenlisteSpeichern = "Weichenlisten (*.w88)|*.w88";
+/// The turnout list: 44-line records in ".w88" files, the layout's WListeDatei; rows show
+/// number, name, radius as stored, angle in degrees and inclination.
+extern const TListenart ListeWeichen;
 
-/// One row of the list window: number, name, radius as stored, angle in degrees, inclination.
-struct TTypzeile {
-  std::string nummer, name, radius, winkel, neigung;
-};
-
-/// The rows of the list window for the records of a list.
-std::vector<TTypzeile> WeichenZeilen(const TTypliste& liste);
-
-/// The message when the active list cannot be read on opening the window.
-std::string MeldungWeichenlisteFehlt(const std::string& pfad);
-
-/// "importieren" › "Weichenliste": the path becomes the active list by the list path rule;
-/// the layout counts as changed.
-void WeichenlisteImportieren(Anlage& a, const std::string& pfad);
-/// "exportieren" › "Weichenliste": the active list copied unchanged to ziel. Shows "Keine
-/// Weichenliste zum exportieren vorhanden" when it cannot be read; false on failure.
-bool WeichenlisteExportieren(const Anlage& a, const std::string& ziel, Dialoge& d);
-/// "Weiche -> Weichenliste": appends the turnout's type record to the active list. Shows the
-/// warning of a list that cannot be opened; false on failure.
+/// "Weiche -> Weichenliste": appends the turnout's type record to the active list
+/// (TypAnhaengen); false on failure.
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d);
 
 /// Places type record `satz` at the end of the current segment (or of the current element

@@ -15,6 +15,7 @@
 
 #include <tuple>
 
+#include "core/editor/Bibliothek.h"
 #include "core/editor/Zoom.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
@@ -25,7 +26,7 @@
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 #include "gui/render/Bildexport.h"
-#include "gui/turnouts/TfWListe.h"
+#include "gui/lists/TfListe.h"
 
 namespace trm::gui {
 
@@ -127,17 +128,13 @@ void TGleisanlage::MenuesAnlegen() {
   const QStringList listen = {"Weichenliste", "Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"};
   QMenu* importieren = datei->addMenu(QStringLiteral("importieren"));
   importieren->addAction(NeueAktion("MI_ImportWeichenliste", "Weichenliste", "", [this] {
-    const auto pfad = dialoge_->OeffnenDialog(FilterWeichenlisteOeffnen);
-    if (!pfad) return;
-    editor_->WeichenlisteImportieren(*pfad);
-    Aktualisieren();
+    if (editor_->ListeImportieren(ListeWeichen)) Aktualisieren();
   }));
   for (const QString& l : listen.mid(1)) importieren->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
   importieren->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", nullptr));
   QMenu* exportieren = datei->addMenu(QStringLiteral("exportieren"));
   exportieren->addAction(NeueAktion("MI_ExportWeichenliste", "Weichenliste", "", [this] {
-    const auto pfad = dialoge_->SpeichernDialog(FilterWeichenlisteSpeichern, "", "w88");
-    if (pfad) WeichenlisteExportieren(dokument_->anlage(), *pfad, *dialoge_);
+    ListeExportierenDialog(dokument_->anlage(), ListeWeichen, *dialoge_);
   }));
   for (const QString& l : listen.mid(1)) exportieren->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
   datei->addSeparator();
@@ -208,7 +205,9 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addAction(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
                           [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }));
   l->addSeparator();
-  l->addAction(NeueAktion("TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] { WeichenlisteAufrufen(); }));
+  l->addAction(NeueAktion("TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
+    ListeAufrufen(ListeWeichen, [this](const Zeilen& satz) { return editor_->WeicheEinsetzen(satz); });
+  }));
   for (const char* liste : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"})
     l->addAction(NeueAktion(QStringLiteral("TB_") + liste, QString::fromUtf8(liste).left(3),
                             QString::fromUtf8(liste) + QStringLiteral(" aufrufen"), nullptr));
@@ -428,31 +427,23 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   if (a.kontextmenue && editor_->Modus() != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
 }
 
-void TGleisanlage::WeichenlisteAufrufen() {
-  Anlage& a = dokument_->anlage();
+void TGleisanlage::ListeAufrufen(const TListenart& art,
+                                 const std::function<bool(const Zeilen&)>& einsetzen) {
   if (!editor_->bogen()) return;
-  TfWListe fenster(a.WListeDatei, this);
-  if (!fenster.Fuellen()) {
-    dialoge_->Frage(MeldungWeichenlisteFehlt(a.WListeDatei), Knoepfe::Ja);
-    const auto pfad = dialoge_->OeffnenDialog(FilterWeichenlisteOeffnen);
-    WeichenlisteImportieren(a, pfad ? *pfad : std::string());
+  if (!editor_->ListeAufrufen(art)) {
     Aktualisieren();
     return;
   }
-  const int ergebnis = fenster.exec();
-  if (ergebnis == TfWListe::Abbrechen) return;
+  TfListe fenster(art, dokument_->anlage(), this);
+  fenster.Fuellen();
+  fenster.exec();
+  const auto satz = ListenAuswahl(dokument_->anlage(), art, fenster.Knopf(),
+                                  static_cast<std::size_t>(fenster.Auswahl()), *dialoge_);
+  if (!satz) return;
   try {
-    TTypliste liste = TTypliste::Laden(a.WListeDatei, ZeilenWeiche);
-    const auto k = static_cast<std::size_t>(fenster.Auswahl());
-    if (ergebnis == TfWListe::Entfernen) {
-      if (liste.Entfernen(k)) liste.Speichern(a.WListeDatei);
-      return;
-    }
-    const Zeilen satz = liste.Satz(k);
-    if (satz.empty()) return;
-    Befehl([&] { return editor_->WeicheEinsetzen(satz); });
+    Befehl([&] { return einsetzen(*satz); });
   } catch (const std::runtime_error& e) {
-    dialoge_->Fehler(e.what());
+    dialoge_->Fehler(e.what());  // a type record that does not read
   }
 }
 

@@ -80,8 +80,8 @@ class TGleisanlage : public QMainWindow {
   void NachDateibefehl();
   void GleisDrehenFragen();
   void MausAntwort(const Mausantwort& a, QPoint position);
-  /// "Weichenliste aufrufen": the list window; a chosen type is placed at the current segment.
-  void WeichenlisteAufrufen();
+  /// "... aufrufen": the list window of the kind; a chosen type is placed by `einsetzen`.
+  void ListeAufrufen(const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen);
 
   std::unique_ptr<QtDialoge> qtDialoge_;
   Dialoge* dialoge_ = nullptr;

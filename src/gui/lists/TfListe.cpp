@@ -1,27 +1,26 @@
-// The turnout list window.
-#include "gui/turnouts/TfWListe.h"
+// The list window of an element library.
+#include "gui/lists/TfListe.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
-
-#include "core/model/Fehler.h"
-#include "core/turnouts/Weiche.h"
-#include "core/turnouts/Weichenliste.h"
+#include <stdexcept>
 
 namespace trm::gui {
 
-TfWListe::TfWListe(std::string pfad, QWidget* eltern) : QDialog(eltern), pfad_(std::move(pfad)) {
-  setWindowTitle(QStringLiteral("Einfache Weichen"));
-  setObjectName(QStringLiteral("TfWListe"));
+TfListe::TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern)
+    : QDialog(eltern), art_(art), anlage_(anlage) {
+  setWindowTitle(QString::fromUtf8(art.titel));
+  setObjectName(QString::fromUtf8(art.fenster));
   tabelle_ = new QTableWidget(this);
-  tabelle_->setColumnCount(5);
-  tabelle_->setHorizontalHeaderLabels({"Nummer", "Name", "Radius", "Winkel", "Neigung"});
-  tabelle_->setColumnWidth(0, 50);
-  tabelle_->setColumnWidth(1, 150);
-  for (int s = 2; s < 5; ++s) tabelle_->setColumnWidth(s, 100);
+  tabelle_->setColumnCount(static_cast<int>(art.spalten.size()));
+  QStringList kopf;
+  for (const TListenspalte& s : art.spalten) kopf << QString::fromUtf8(s.titel);
+  tabelle_->setHorizontalHeaderLabels(kopf);
+  for (int s = 0; s < tabelle_->columnCount(); ++s)
+    tabelle_->setColumnWidth(s, art.spalten[static_cast<std::size_t>(s)].breite);
   tabelle_->verticalHeader()->setDefaultSectionSize(20);
   tabelle_->verticalHeader()->setSectionsMovable(true);  // rows are moved by dragging
   tabelle_->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -34,10 +33,10 @@ TfWListe::TfWListe(std::string pfad, QWidget* eltern) : QDialog(eltern), pfad_(s
           [this](int, int von, int nach) { ZeileVerschieben(von + 1, nach + 1); });
   connect(tabelle_, &QTableWidget::cellDoubleClicked, this, [this] { done(Auswaehlen); });
 
-  auto* waehlen = new QPushButton(QStringLiteral("Weiche auswälen"), this);
+  auto* waehlen = new QPushButton(QString::fromUtf8(art.auswaehlen), this);
   waehlen->setObjectName(QStringLiteral("BT_Auswaehlen"));
   waehlen->setDefault(true);
-  auto* entfernen = new QPushButton(QStringLiteral("Weiche aus der Liste entfernen"), this);
+  auto* entfernen = new QPushButton(QString::fromUtf8(art.entfernen), this);
   entfernen->setObjectName(QStringLiteral("BT_Entfernen"));
   auto* abbrechen = new QPushButton(QStringLiteral("abbrechen"), this);
   connect(waehlen, &QPushButton::clicked, this, [this] { done(Auswaehlen); });
@@ -54,10 +53,10 @@ TfWListe::TfWListe(std::string pfad, QWidget* eltern) : QDialog(eltern), pfad_(s
   resize(560, 420);
 }
 
-bool TfWListe::Fuellen() {
-  std::vector<TTypzeile> zeilen;
+bool TfListe::Fuellen() {
+  std::vector<TListenzeile> zeilen;
   try {
-    zeilen = WeichenZeilen(TTypliste::Laden(pfad_, ZeilenWeiche));
+    zeilen = ListenZeilen(ListeLaden(anlage_, art_), art_);
   } catch (const std::runtime_error&) {
     return false;
   }
@@ -69,23 +68,18 @@ bool TfWListe::Fuellen() {
     // Moved header sections would keep their visual order: every refill starts in file order.
     const int visuell = tabelle_->verticalHeader()->visualIndex(r);
     if (visuell != r) tabelle_->verticalHeader()->moveSection(visuell, r);
-    const TTypzeile& z = zeilen[static_cast<std::size_t>(r)];
-    int s = 0;
-    for (const std::string* t : {&z.nummer, &z.name, &z.radius, &z.winkel, &z.neigung})
-      tabelle_->setItem(r, s++, new QTableWidgetItem(QString::fromStdString(*t)));
+    const TListenzeile& z = zeilen[static_cast<std::size_t>(r)];
+    for (std::size_t s = 0; s < z.size() && s < art_.spalten.size(); ++s)
+      tabelle_->setItem(r, static_cast<int>(s), new QTableWidgetItem(QString::fromStdString(z[s])));
   }
   if (tabelle_->rowCount() > 0) tabelle_->selectRow(0);
   auswahl_ = 1;
   return true;
 }
 
-void TfWListe::ZeileVerschieben(int von, int nach) {
-  try {
-    TTypliste liste = TTypliste::Laden(pfad_, ZeilenWeiche);
-    if (liste.Tauschen(static_cast<std::size_t>(von), static_cast<std::size_t>(nach))) liste.Speichern(pfad_);
-  } catch (const std::runtime_error&) {
-    // the refill below shows the file as it is
-  }
+void TfListe::ZeileVerschieben(int von, int nach) {
+  // A failed exchange leaves the file as it was; the refill shows it.
+  TypenTauschen(anlage_, art_, static_cast<std::size_t>(von), static_cast<std::size_t>(nach));
   Fuellen();
 }
 

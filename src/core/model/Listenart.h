@@ -1,0 +1,45 @@
+// TListenart: what distinguishes one kind of element library from another — record length,
+// file names and filters, the German texts of its messages and window, the layout field that
+// holds its active list, and how a record shows as a row. Each element kind defines one.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <vector>
+
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+class Anlage;
+
+/// One row of a list window: the texts of its columns.
+using TListenzeile = std::vector<std::string>;
+
+/// A column of a list window: header and width in pixels.
+struct TListenspalte {
+  const char* titel;
+  int breite;
+};
+
+/// The description of one kind of library file.
+struct TListenart {
+  std::size_t satzlaenge;       ///< lines per type record
+  const char* standardName;     ///< the list in the data folder: "stdWListe.w88"
+  const char* endung;           ///< extension without dot: "w88"
+  const char* filterOeffnen;    ///< open dialog filter ("Beschreibung (*.ext)|*.ext")
+  const char* filterSpeichern;  ///< save dialog filter
+  const char* name;             ///< the list as messages name it: "Weichenliste"
+  const char* exportLeer;       ///< the error of an export without a readable list
+  std::string Anlage::*datei;   ///< the layout field holding the active list path
+
+  const char* titel;       ///< caption of the list window
+  const char* fenster;     ///< object name of the list window
+  const char* auswaehlen;  ///< caption of the choose button
+  const char* entfernen;   ///< caption of the remove button
+  std::vector<TListenspalte> spalten;
+  /// The row of record `nummer` (1-based), one text per column.
+  TListenzeile (*zeile)(std::size_t nummer, const Zeilen& satz);
+};
+
+}  // namespace trm

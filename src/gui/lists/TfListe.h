@@ -1,0 +1,42 @@
+// TfListe: the modal list window of an element library, set up by the kind's TListenart:
+// the types of the active list file, movable rows, choose, remove, cancel.
+#pragma once
+
+#include <QDialog>
+
+#include "core/editor/Bibliothek.h"
+
+class QTableWidget;
+
+namespace trm::gui {
+
+/// The list window of one library kind over the layout's active list of that kind.
+class TfListe : public QDialog {
+  Q_OBJECT
+ public:
+  /// Results of the window's buttons, as the core's Listenknopf.
+  enum Ergebnis {
+    Abbrechen = static_cast<int>(Listenknopf::Abbrechen),
+    Auswaehlen = static_cast<int>(Listenknopf::Auswaehlen),
+    Entfernen = static_cast<int>(Listenknopf::Entfernen)
+  };
+
+  TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern = nullptr);
+  /// The record number (1-based) of the selected row.
+  int Auswahl() const { return auswahl_; }
+  /// The button the window was closed with.
+  Listenknopf Knopf() const { return static_cast<Listenknopf>(result()); }
+  QTableWidget& Tabelle() { return *tabelle_; }
+  /// Fills the grid from the active list; false when it cannot be read.
+  bool Fuellen();
+  /// Exchanges the records of rows von and nach (1-based) in the file, refills, selects row 1.
+  void ZeileVerschieben(int von, int nach);
+
+ private:
+  const TListenart& art_;
+  const Anlage& anlage_;
+  QTableWidget* tabelle_;
+  int auswahl_ = 1;
+};
+
+}  // namespace trm::gui
