@@ -200,8 +200,10 @@ void ZweigNachfolgerEntfernen(TModul& m) {
       if (i >= t->Nachfolger.size()) continue;
       TGleis* s = t->Nachfolger[i];
       if (!s->IstWeichengleis()) continue;
-      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis())
+      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis()) {
         Entfernen(t->Nachfolger, w->Zweiggleis());
+        if (w->Zweiggleis()->Vorgaenger == t.get()) w->Zweiggleis()->Vorgaenger = nullptr;
+      }
     }
   }
 }
@@ -211,8 +213,10 @@ void ZweigNachfolgerSetzen(TModul& m) {
     for (std::size_t i = 0, n = t->Nachfolger.size(); i < n; ++i) {
       TGleis* s = t->Nachfolger[i];
       if (!s->IstWeichengleis()) continue;
-      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis() && !Enthaelt(t->Nachfolger, w->Zweiggleis()))
+      if (TElement* w = m.WeicheVon(*s); w && w->Zweiggleis() && !Enthaelt(t->Nachfolger, w->Zweiggleis())) {
         t->Nachfolger.push_back(w->Zweiggleis());
+        w->Zweiggleis()->Vorgaenger = t.get();
+      }
     }
   }
 }
