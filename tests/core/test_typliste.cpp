@@ -1,5 +1,5 @@
-// List files of element types: counts, records, removal, exchange, appending, and lists
-// whose count does not match their records.
+// List files of element types: counts, records, removal, exchange, appending, lists whose
+// count does not match their records, and reading every record as its kind.
 #include <gtest/gtest.h>
 
 #include "core/model/Fehler.h"
@@ -48,6 +48,38 @@ TEST(Typliste, LeereUndUnstimmigeListen) {
   EXPECT_THROW(TTypliste(Zeilen{"Kopf", "zwei"}, 3), LeseFehler);
   EXPECT_THROW(TTypliste(Zeilen{"Kopf"}, 3), LeseFehler);
   EXPECT_THROW(TTypliste::Laden("/nicht/da.w88", 44), DateiFehler);
+}
+
+TEST(Typliste, JedenSatzLesen) {
+  // Records of three lines whose second is a number.
+  const Satzleser lesen = [](const Zeilen& z, std::size_t& i) {
+    Zeilenleser l(z, i);
+    (void)l.Text();
+    (void)l.Int();
+    (void)l.Text();
+  };
+  auto meldung = [](const Zeilen& z, Satzleser s) {
+    try {
+      TTypliste(z, 3).SaetzeLesen(s);
+    } catch (const LeseFehler& e) {
+      return std::string(e.what());
+    }
+    return std::string("gelesen");
+  };
+  const Zeilen gut = {"Kopf", "2", "a", "1", "b", "c", "2", "d"};
+  EXPECT_EQ(meldung(gut, lesen), "gelesen");
+  // Errors name the line of the file, not of the record.
+  Zeilen z = gut;
+  z[6] = "zwei";
+  EXPECT_EQ(meldung(z, lesen).rfind("Zeile 7: ", 0), 0u) << meldung(z, lesen);
+  EXPECT_EQ(meldung(Zeilen(gut.begin(), gut.end() - 1), lesen), "Die Datei endet vorzeitig (Zeile 8 fehlt).");
+  z = gut;
+  z[1] = "3";  // more records counted than held
+  EXPECT_EQ(meldung(z, lesen), "Die Datei endet vorzeitig (Zeile 9 fehlt).");
+  z[1] = "-1";
+  EXPECT_EQ(meldung(z, lesen), "Zeile 2: '-1' ist keine gültige Anzahl");
+  const Satzleser zuKurz = [](const Zeilen& zeilen, std::size_t& i) { (void)Zeilenleser(zeilen, i).Text(); };
+  EXPECT_EQ(meldung(gut, zuKurz), "Zeile 3: der Satz hat nicht 3 Zeilen");
 }
 
 TEST(Typliste, PfadRegel) {

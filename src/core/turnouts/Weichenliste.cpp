@@ -30,6 +30,11 @@ std::vector<TTypzeile> WeichenZeilen(const TTypliste& liste) {
   return zeilen;
 }
 
+void WeichentypLesen(const Zeilen& zeilen, std::size_t& i) {
+  TEWeiche w;
+  w.DatenLesen(zeilen, i);
+}
+
 std::string MeldungWeichenlisteFehlt(const std::string& pfad) {
   return "Die Weichenliste \"" + pfad +
          "\" konnte nicht gefunden werden. Bitte importieren Sie zunächst eine Weichenliste.";

@@ -26,6 +26,11 @@ struct TTypzeile {
 /// The rows of the list window for the records of a list.
 std::vector<TTypzeile> WeichenZeilen(const TTypliste& liste);
 
+/// Reads the turnout record at line i of a list into a scratch turnout (no module, no tracks)
+/// and advances i past it; a record that could not be placed throws the reader's LeseFehler.
+/// The record reader of turnout lists (TTypliste::SaetzeLesen).
+void WeichentypLesen(const Zeilen& zeilen, std::size_t& i);
+
 /// The message when the active list cannot be read on opening the window.
 std::string MeldungWeichenlisteFehlt(const std::string& pfad);
 
