@@ -1,4 +1,5 @@
-// trassomatic-cli: reads, checks, rewrites and lists layout files without the window.
+// trassomatic-cli: reads, checks, rewrites and lists layout files without the window, and
+// checks element library files.
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -10,9 +11,12 @@
 #include "core/model/Datenordner.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Pruefung.h"
 #include "core/model/Textdatei.h"
 #include "core/model/Elementart.h"
 #include "core/model/Modul.h"
+
+#include "Typlisten.h"
 
 #ifdef TRM_MIT_BILD
 #include "Render.h"
@@ -22,7 +26,10 @@ namespace {
 
 constexpr const char* kHilfe =
     "Aufruf: trassomatic-cli [--data ORDNER] BEFEHL ...\n"
-    "  check DATEI            liest die Anlage und nennt Module, Gleise und Bögen\n"
+    "  check DATEI            liest die Anlage, nennt Module, Gleise und Bögen und prüft\n"
+    "                         ihre Verbindungen (Fehler auf stderr);\n"
+    "                         eine Weichenliste (.w88) wird Satz für Satz gelesen und die\n"
+    "                         Zahl ihrer Typen genannt\n"
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
     "                         Rest, XEnde, YEnde, ZEnde, WEnde, Weiche (-1 keine)\n"
@@ -35,7 +42,8 @@ constexpr const char* kHilfe =
     "                         zeichnet ein Modul (N ab 0; sonst das aktuelle) wie der\n"
     "                         Bildschirm als BILD (.png oder .bmp)\n"
     "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
-    "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar, 2 falscher Aufruf.\n";
+    "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar oder Verbindungen fehlerhaft,\n"
+    "2 falscher Aufruf.\n";
 
 std::string StandardDatenordner() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
@@ -70,7 +78,11 @@ int Check(trm::Anlage& a) {
   }
   std::printf("Anlage: %s\nModule: %zu\nGleise: %zu\nBögen: %zu\n", a.Name.c_str(), a.Module.size(),
               gleise, boegen);
-  return 0;
+  const std::vector<std::string> fehler = trm::VerbindungenPruefen(a);
+  if (fehler.empty()) return 0;
+  std::fprintf(stderr, "%zu Fehler in den Verbindungen der Anlage:\n", fehler.size());
+  for (const std::string& f : fehler) std::fprintf(stderr, "%s\n", f.c_str());
+  return 1;
 }
 
 /// Index of the element a track belongs to among the elements of its kind in its module, -1
@@ -200,6 +212,9 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
+    if (befehl == "check")
+      if (const trm::cli::Listenart* art = trm::cli::ListenartVon(rest[1]))
+        return trm::cli::ListePruefen(rest[1], *art);
     auto anlage = trm::AnlageLaden(rest[1], datenpfad, nullptr);
     if (befehl == "check") return Check(*anlage);
     if (befehl == "geometry") return Geometrie(*anlage);

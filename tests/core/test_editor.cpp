@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "Pruefhilfe.h"
 #include "SkriptDialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Datenordner.h"
@@ -78,6 +79,7 @@ TEST_F(EditorTest, ModulLoeschenLaesstKeineVerweiseZurueck) {
   ASSERT_TRUE(ed->ModulLoeschen());
   EXPECT_EQ(G().Verbund, std::vector<TGleis*>{&G()});
   EXPECT_TRUE(G().Nachfolger.empty());
+  ERWARTE_GESUND(ed->anlage());
 }
 
 TEST_F(EditorTest, AnfuegenAnGleisMitEndrichtung90Grad) {
@@ -103,6 +105,7 @@ TEST_F(EditorTest, AnfuegenAnGleisMitEndrichtung90Grad) {
   EXPECT_TRUE(ed->VorigesGleis());
   EXPECT_EQ(&G(), alt);
   EXPECT_FALSE(ed->VorigesGleis());
+  ERWARTE_GESUND(ed->anlage());
 }
 
 TEST_F(EditorTest, LoeschenUndRueckgaengig) {
@@ -131,6 +134,7 @@ TEST_F(EditorTest, LoeschenUndRueckgaengig) {
   int markiert = 0;
   for (const auto& g : M().Gleise) markiert += g->Markiert;
   EXPECT_EQ(markiert, 1);
+  ERWARTE_GESUND(ed->anlage());
 }
 
 TEST_F(EditorTest, FuenferschritteDerDrehknoepfe) {
@@ -231,6 +235,7 @@ TEST_F(EditorTest, GleisKopierenUndBeiKlickEinfuegen) {
   EXPECT_NE(kopie->Nummer, G().Nummer);
   EXPECT_EQ(kopie->Verbund, std::vector<TGleis*>{kopie});
   EXPECT_DOUBLE_EQ(kopie->Boegen[0]->Laenge(), 200);
+  ERWARTE_GESUND(ed->anlage());
 }
 
 }  // namespace

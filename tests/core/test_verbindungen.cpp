@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "Pruefhilfe.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
@@ -113,6 +114,7 @@ TEST(Verbindungen, EinfuegenZwischenGleisUndNachfolger) {
   EXPECT_EQ(u->Vorgaenger, neu);
   EXPECT_DOUBLE_EQ(u->XAnf, neu->XEnde());
   EXPECT_DOUBLE_EQ(u->XAnf, 140);
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, RichtungUndHoeheBeimWeitergeben) {
@@ -179,6 +181,7 @@ TEST(Verbindungen, GruppeUeberKetteUndWeiche) {
   EXPECT_EQ(p.zufahrt->Verbund.front(), p.zufahrt);
   for (TGleis* g : {p.stamm, p.zweig, p.hinterStamm, p.hinterZweig})
     EXPECT_EQ(g->Verbund.front(), g);
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, WeichengleisLoesenLoestBeideUndLeertDieZufahrt) {
@@ -192,6 +195,7 @@ TEST(Verbindungen, WeichengleisLoesenLoestBeideUndLeertDieZufahrt) {
   EXPECT_EQ(p.zufahrt->Verbund, std::vector<TGleis*>{p.zufahrt});  // the turnout left its group
   EXPECT_EQ(p.stamm->Verbund.front(), p.stamm);
   EXPECT_TRUE(std::find(p.stamm->Verbund.begin(), p.stamm->Verbund.end(), p.zweig) != p.stamm->Verbund.end());
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, LoesenEinesGleisesMitGemeinsamemVorgaenger) {
@@ -208,6 +212,7 @@ TEST(Verbindungen, LoesenEinesGleisesMitGemeinsamemVorgaenger) {
   EXPECT_EQ(vor->Nachfolger, std::vector<TGleis*>{b});
   EXPECT_EQ(b->Vorgaenger, vor);
   EXPECT_EQ(a->Verbund, std::vector<TGleis*>{a});
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, AlleVerbindungenLoesenGibtDreiEinzelgruppen) {
@@ -225,6 +230,7 @@ TEST(Verbindungen, AlleVerbindungenLoesenGibtDreiEinzelgruppen) {
     EXPECT_EQ(g->Vorgaenger, nullptr);
     EXPECT_TRUE(g->Nachfolger.empty());
   }
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, AufloesenBehaeltDenWeichenpartner) {
@@ -233,6 +239,7 @@ TEST(Verbindungen, AufloesenBehaeltDenWeichenpartner) {
   EXPECT_EQ(p.Nummern(p.stamm->Verbund), (N{2, 3}));
   EXPECT_EQ(p.Nummern(p.zweig->Verbund), (N{3, 2}));
   EXPECT_EQ(p.hinterStamm->Vorgaenger, nullptr);
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, GruppenVereinenUndVerbinden) {
@@ -251,6 +258,7 @@ TEST(Verbindungen, GruppenVereinenUndVerbinden) {
   EXPECT_EQ(p.Nummern(c->Verbund), (N{3, 4, 1, 2}));
   EXPECT_EQ(p.Nummern(b->Verbund), (N{2, 1, 3, 4}));
   EXPECT_EQ(p.Nummern(d->Verbund), (N{4, 3, 1, 2}));
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, AlsNachfolgerVerbindenMitAblehnung) {
@@ -267,6 +275,7 @@ TEST(Verbindungen, AlsNachfolgerVerbindenMitAblehnung) {
   EXPECT_TRUE(alt->Nachfolger.empty());  // the former predecessor no longer moves g
   EXPECT_EQ(AlsNachfolgerVerbinden(*p.m, g, c), Anhaengen::Ignoriert);  // already attached
   EXPECT_EQ(AlsNachfolgerVerbinden(*p.m, c, g), Anhaengen::Abgelehnt);  // c's predecessor... is none
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, AblehnungWennDasGeklickteGleisSchonFolgt) {
@@ -305,6 +314,7 @@ TEST(Verbindungen, TeilenHinterBogenI) {
   EXPECT_EQ(t->Vorgaenger, nullptr);
   EXPECT_EQ(t->Verbund, std::vector<TGleis*>{t});
   EXPECT_EQ(GleisTeilen(p.a, *p.m, g, 0, 0, 0, 0), nullptr);  // nothing after segment 0
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, BogenZusammenfassenUndTauschen) {
@@ -365,6 +375,7 @@ TEST(Verbindungen, GeschlosseneSchleifeEndet) {
   GleisLoesenBefehl(*p.m, ring[2]);
   VerbundAufloesen(*p.m, ring[0]);
   for (TGleis* g : ring) EXPECT_EQ(g->Verbund.front(), g);
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, GleisHinterSichSelbstEndet) {
@@ -378,6 +389,7 @@ TEST(Verbindungen, GleisHinterSichSelbstEndet) {
   GleisLoesen(*p.m, g);
   VerbundAufbauen(*p.m, g);
   EXPECT_EQ(g->Verbund, std::vector<TGleis*>{g});
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Verbindungen, NachSpeichernUndOeffnenGleicheVerbindungen) {
@@ -409,6 +421,8 @@ TEST(Verbindungen, NachSpeichernUndOeffnenGleicheVerbindungen) {
   const Zeilen vorher = AnlageZeilen(p.a), nachher = AnlageZeilen(*zurueck);
   ASSERT_EQ(vorher.size(), nachher.size());
   EXPECT_EQ(Zeilen(vorher.begin() + 34, vorher.end()), Zeilen(nachher.begin() + 34, nachher.end()));
+  ERWARTE_GESUND(p.a);
+  ERWARTE_GESUND(*zurueck);
 }
 
 }  // namespace

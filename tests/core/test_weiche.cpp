@@ -7,6 +7,7 @@
 #include <random>
 #include <set>
 
+#include "Pruefhilfe.h"
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
@@ -343,6 +344,7 @@ TEST(Weiche, FolgtDemVorgaenger) {
   EXPECT_EQ(w->Zweiggleis()->XAnf, 150);
   EXPECT_NEAR(hinter->XAnf, 150 + 2 * kT + 20, 1e-9);
   EXPECT_NEAR(w->Zweiggleis()->XEnde(), 150 + LinksEnde(AnschlussStammAnfang).xz, 1e-9);
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Weiche, TypsatzRundlauf) {
@@ -562,6 +564,7 @@ TEST(Weiche, EntfernenGibtAngehaengteGleiseFrei) {
   EXPECT_EQ(p.m->AktuellesGleis(), kreuzB);
   EXPECT_TRUE(kreuzB->Markiert);
   ModulBerechnen(*p.m);
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Weiche, WaehlenUndZugehoerigeWeiche) {
@@ -580,6 +583,7 @@ TEST(Weiche, WaehlenUndZugehoerigeWeiche) {
   ASSERT_TRUE(ElementEntfernen(*p.m, p.m->Elemente[0].get()));
   EXPECT_EQ(p.m->Gleise.size(), 3u);
   EXPECT_EQ(p.m->AktElement, 0);
+  ERWARTE_GESUND(p.a);
 }
 
 }  // namespace

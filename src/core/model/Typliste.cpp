@@ -19,11 +19,41 @@ TTypliste::TTypliste(Zeilen zeilen, std::size_t satzlaenge) : zeilen_(std::move(
   }
 }
 
+namespace {
+
+[[noreturn]] void DateiNennen(const std::string& pfad, const LeseFehler& e) {
+  throw LeseFehler("Die Datei \"" + pfad + "\" konnte nicht gelesen werden.\n" + e.what());
+}
+
+}  // namespace
+
 TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge) {
   try {
     return TTypliste(DateiLesen(pfad), satzlaenge);
   } catch (const LeseFehler& e) {
-    throw LeseFehler("Die Datei \"" + pfad + "\" konnte nicht gelesen werden.\n" + e.what());
+    DateiNennen(pfad, e);
+  }
+}
+
+TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge, Satzleser lesen) {
+  TTypliste liste = Laden(pfad, satzlaenge);
+  try {
+    liste.SaetzeLesen(lesen);
+  } catch (const LeseFehler& e) {
+    DateiNennen(pfad, e);
+  }
+  return liste;
+}
+
+void TTypliste::SaetzeLesen(Satzleser lesen) const {
+  std::size_t i = 1;
+  Zeilenleser(zeilen_, i).Anzahl();
+  for (std::int64_t k = 0; k < anzahl_; ++k) {
+    const std::size_t anfang = i;
+    lesen(zeilen_, i);
+    if (i != anfang + satzlaenge_)
+      throw LeseFehler("Zeile " + std::to_string(anfang + 1) + ": der Satz hat nicht " +
+                       std::to_string(satzlaenge_) + " Zeilen");
   }
 }
 

@@ -9,17 +9,28 @@
 
 namespace trm {
 
+/// Reads the record that starts at line i of a list's lines as its element kind does and
+/// advances i past it; throws LeseFehler naming the line.
+using Satzleser = void (*)(const Zeilen& zeilen, std::size_t& i);
+
 /// The lines of one list file of records of `satzlaenge` lines each.
 class TTypliste {
  public:
   /// Reads a list file; throws DateiFehler when it cannot be read, LeseFehler when line 2 is
   /// not a count.
   static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge);
+  /// As Laden, and then reads every record with `lesen` (SaetzeLesen); a LeseFehler names
+  /// the file.
+  static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge, Satzleser lesen);
   /// A list from lines in memory (line 2 must be a count).
   TTypliste(Zeilen zeilen, std::size_t satzlaenge);
 
   /// The count of line 2.
   std::int64_t Anzahl() const { return anzahl_; }
+  /// Reads each record that line 2 counts with `lesen`, where it stands in the file, so that
+  /// an error names the file's line. Throws LeseFehler for a negative count, a file that ends
+  /// within the counted records, or a record that `lesen` reads to another length.
+  void SaetzeLesen(Satzleser lesen) const;
   /// Complete records the file holds (at most the count, never beyond the end of the file).
   std::size_t Saetze() const;
   /// The lines of record k (1-based); empty when k is out of range.

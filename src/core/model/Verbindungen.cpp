@@ -165,7 +165,12 @@ void ZweigNachfolgerEntfernen(TModul& m) {
       if (i >= t->Nachfolger.size()) continue;
       TGleis* s = t->Nachfolger[i];
       if (s->Element == nullptr) continue;
-      for (TGleis* z : s->Element->Mitnachfolger(s)) Entfernen(t->Nachfolger, z);
+      // The track attached there stays; the entries beside it go, with their predecessor.
+      for (TGleis* z : s->Element->Mitnachfolger(s)) {
+        if (z == s) continue;
+        Entfernen(t->Nachfolger, z);
+        if (z->Vorgaenger == t.get()) z->Vorgaenger = nullptr;
+      }
     }
   }
 }
@@ -176,7 +181,10 @@ void ZweigNachfolgerSetzen(TModul& m) {
       TGleis* s = t->Nachfolger[i];
       if (s->Element == nullptr) continue;
       for (TGleis* z : s->Element->Mitnachfolger(s))
-        if (!Enthaelt(t->Nachfolger, z)) t->Nachfolger.push_back(z);
+        if (!Enthaelt(t->Nachfolger, z)) {
+          t->Nachfolger.push_back(z);
+          z->Vorgaenger = t.get();
+        }
     }
   }
 }

@@ -12,9 +12,11 @@ class TGleis;
 
 /// Adds B to the group list of every member of A's group, and those members to B's list.
 void VerbundVereinen(TGleis* a, TGleis* b);
-/// Takes the branch tracks of turnouts out of the successor lists (only the main stays).
+/// Takes the branch tracks of turnouts out of the successor lists (only the main stays); a
+/// branch track taken out of its predecessor's list loses that predecessor.
 void ZweigNachfolgerEntfernen(TModul& m);
-/// Puts the branch track of a turnout beside its main track into every successor list.
+/// Puts the branch track of a turnout beside its main track into every successor list, with
+/// that list's track as its predecessor, as reading a file attaches both turnout tracks.
 void ZweigNachfolgerSetzen(TModul& m);
 /// Makes B the successor of A; A's former successors become B's.
 void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b);

@@ -14,6 +14,11 @@
 
 namespace trm {
 
+void WeichentypLesen(const Zeilen& zeilen, std::size_t& i) {
+  TEWeiche w;
+  w.DatenLesen(zeilen, i);
+}
+
 namespace {
 
 TListenzeile WeichenZeile(std::size_t nummer, const Zeilen& satz) {

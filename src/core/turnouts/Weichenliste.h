@@ -18,6 +18,11 @@ class TEWeiche;
 /// number, name, radius as stored, angle in degrees and inclination.
 extern const TListenart ListeWeichen;
 
+/// Reads the turnout record at line i of a list into a scratch turnout (no module, no tracks)
+/// and advances i past it; a record that could not be placed throws the reader's LeseFehler.
+/// The record reader of turnout lists (TTypliste::SaetzeLesen).
+void WeichentypLesen(const Zeilen& zeilen, std::size_t& i);
+
 /// "Weiche -> Weichenliste": appends the turnout's type record to the active list
 /// (TypAnhaengen); false on failure.
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d);

@@ -1,0 +1,194 @@
+// The structure validator: walks every module, track, segment and element of a layout and
+// collects what does not fit together.
+#include "core/model/Pruefung.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <unordered_map>
+#include <unordered_set>
+
+#include "core/model/Anlage.h"
+#include "core/model/Element.h"
+#include "core/model/Modul.h"
+
+namespace trm {
+
+namespace {
+
+struct Pruefer {
+  const Anlage& a;
+  std::vector<std::string> fehler;
+  /// Every track of the layout with its name in messages and its place in file order.
+  std::unordered_map<const TGleis*, std::pair<std::string, std::size_t>> gleise;
+
+  explicit Pruefer(const Anlage& anlage) : a(anlage) {
+    for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
+      if (!a.Module[mi]) continue;
+      const TModul& m = *a.Module[mi];
+      for (std::size_t gi = 0; gi < m.Gleise.size(); ++gi)
+        if (const TGleis* g = m.Gleise[gi].get())
+          gleise.emplace(g,
+                         std::pair{"Modul " + std::to_string(mi) + ", Gleis " + std::to_string(gi) +
+                                       " (Nr. " + std::to_string(g->Nummer) + ")",
+                                   gleise.size()});
+    }
+  }
+
+  void Fehler(const std::string& wo, const std::string& was) { fehler.push_back(wo + ": " + was); }
+  bool Bekannt(const TGleis* g) const { return gleise.count(g) > 0; }
+  const std::string& Name(const TGleis* g) const { return gleise.at(g).first; }
+
+  /// Reports the entries of a list that are no track of the layout or appear twice; true when
+  /// every entry is a track of the layout.
+  bool ListePruefen(const std::string& wo, const char* liste, const std::vector<TGleis*>& v) {
+    bool gut = true;
+    std::unordered_set<const TGleis*> gesehen;
+    for (const TGleis* t : v) {
+      if (!Bekannt(t)) {
+        Fehler(wo, std::string(liste) + " verweist auf ein Gleis, das nicht zur Anlage gehört");
+        gut = false;
+      } else if (!gesehen.insert(t).second) {
+        Fehler(wo, std::string(liste) + " enthält " + Name(t) + " mehrfach");
+      }
+    }
+    return gut;
+  }
+
+  void Index(const std::string& wo, const char* name, int i, std::size_t n) {
+    if (n > 0 && (i < 0 || static_cast<std::size_t>(i) >= n))
+      Fehler(wo, std::string(name) + " " + std::to_string(i) + " außerhalb von 0.." +
+                     std::to_string(n - 1));
+  }
+
+  void Boegen(const TGleis& g, const std::string& wo) {
+    const TBogen* vorher = nullptr;
+    for (std::size_t k = 0; k < g.Boegen.size(); ++k) {
+      const TBogen* b = g.Boegen[k].get();
+      const std::string bwo = wo + ", Bogen " + std::to_string(k);
+      if (b == nullptr) {
+        Fehler(bwo, "fehlt");
+        continue;
+      }
+      if (b->Gleis != &g) Fehler(bwo, "gehört laut Verweis zu einem anderen Gleis");
+      if (b->Vorgaenger != vorher)
+        Fehler(bwo, k == 0 ? "erster Bogen mit Vorgänger" : "Vorgänger ist nicht der vorige Bogen");
+      vorher = b;
+    }
+    Index(wo, "AktBogen", g.AktBogen, g.Boegen.size());
+  }
+
+  void Verbund(const TGleis& g, const std::string& wo) {
+    const bool gut = ListePruefen(wo, "Verbund", g.Verbund);
+    // Twice is reported as a duplicate above.
+    if (std::find(g.Verbund.begin(), g.Verbund.end(), &g) == g.Verbund.end())
+      Fehler(wo, "Verbund enthält das Gleis selbst nicht");
+    if (!gut) return;
+    const std::unordered_set<const TGleis*> eigene(g.Verbund.begin(), g.Verbund.end());
+    for (const TGleis* v : g.Verbund) {
+      if (v == &g) continue;
+      if (std::find(v->Verbund.begin(), v->Verbund.end(), &g) == v->Verbund.end()) {
+        Fehler(wo, "Verbund enthält " + Name(v) + ", dessen Verbund das Gleis nicht enthält");
+        continue;
+      }
+      // Each pair once: the later track of the two compares.
+      if (gleise.at(v).second > gleise.at(&g).second) continue;
+      const std::unordered_set<const TGleis*> andere(v->Verbund.begin(), v->Verbund.end());
+      if (andere != eigene) Fehler(wo, "Verbund hat andere Mitglieder als der von " + Name(v));
+    }
+  }
+
+  void Nachbarn(const TGleis& g, const std::string& wo) {
+    if (ListePruefen(wo, "Nachfolger", g.Nachfolger))
+      for (const TGleis* s : g.Nachfolger)
+        if (s->Vorgaenger != &g)
+          Fehler(wo, "Nachfolger " + Name(s) + " hat einen anderen Vorgänger");
+    if (g.Vorgaenger == nullptr) return;
+    if (!Bekannt(g.Vorgaenger)) {
+      Fehler(wo, "Vorgänger ist ein Gleis, das nicht zur Anlage gehört");
+      return;
+    }
+    const auto& liste = g.Vorgaenger->Nachfolger;
+    if (std::find(liste.begin(), liste.end(), &g) == liste.end())
+      Fehler(wo, "fehlt in den Nachfolgern seines Vorgängers " + Name(g.Vorgaenger));
+  }
+
+  void Elemente(const TModul& m, const std::string& mwo) {
+    const std::unordered_set<const TGleis*> eigene = [&] {
+      std::unordered_set<const TGleis*> s;
+      for (const auto& g : m.Gleise) s.insert(g.get());
+      return s;
+    }();
+    std::unordered_map<const TGleis*, int> zugehoerig;
+    std::unordered_set<const TElement*> elemente;
+    for (std::size_t ei = 0; ei < m.Elemente.size(); ++ei) {
+      const TElement* e = m.Elemente[ei].get();
+      const std::string ewo = mwo + ", Element " + std::to_string(ei);
+      if (e == nullptr) {
+        Fehler(ewo, "fehlt");
+        continue;
+      }
+      elemente.insert(e);
+      if (e->Modul != &m) Fehler(ewo, "gehört laut Verweis zu einem anderen Modul");
+      for (const TGleis* t : e->AlleGleise()) {
+        if (!eigene.count(t)) {
+          Fehler(ewo, "Gleis gehört nicht zum Modul");
+          continue;
+        }
+        ++zugehoerig[t];
+        if (t->Element != e) Fehler(ewo, Name(t) + " verweist nicht auf sein Element");
+        // Element tracks are written with their element, never as ordinary tracks.
+        if (t->IstGewoehnlich())
+          Fehler(ewo, Name(t) + " ist nicht als Gleis eines Elements (Nr. " + std::to_string(e->Nummer()) +
+                          ") gekennzeichnet");
+      }
+    }
+    for (const auto& g : m.Gleise) {
+      if (!g) continue;
+      if (g->Element && !elemente.count(g->Element)) Fehler(Name(g.get()), "verweist auf ein Element, das es nicht gibt");
+      const int n = zugehoerig.count(g.get()) ? zugehoerig.at(g.get()) : 0;
+      if ((!g->IstGewoehnlich() || g->Element) && n != 1)
+        Fehler(Name(g.get()), "als Gleis eines Elements gekennzeichnet, gehört zu " + std::to_string(n) + " Elementen");
+    }
+  }
+
+  void Alles() {
+    Index("Anlage", "AktModul", a.AktModul, a.Module.size());
+    for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
+      const std::string mwo = "Modul " + std::to_string(mi);
+      const TModul* m = a.Module[mi].get();
+      if (m == nullptr) {
+        Fehler(mwo, "fehlt");
+        continue;
+      }
+      if (m->Anlage_ != &a) Fehler(mwo, "gehört laut Verweis zu einer anderen Anlage");
+      Index(mwo, "AktGleis", m->AktGleis, m->Gleise.size());
+      Index(mwo, "AktElement", m->AktElement, m->Elemente.size());
+      for (std::size_t gi = 0; gi < m->Gleise.size(); ++gi) {
+        const TGleis* g = m->Gleise[gi].get();
+        if (g == nullptr) {
+          Fehler(mwo + ", Gleis " + std::to_string(gi), "fehlt");
+          continue;
+        }
+        const std::string& wo = Name(g);
+        if (g->Modul != m) Fehler(wo, "gehört laut Verweis zu einem anderen Modul");
+        Boegen(*g, wo);
+        Verbund(*g, wo);
+        Nachbarn(*g, wo);
+      }
+      Elemente(*m, mwo);
+    }
+  }
+};
+
+}  // namespace
+
+std::vector<std::string> VerbindungenPruefen(const Anlage& a) {
+  Pruefer p(a);
+  p.Alles();
+  return std::move(p.fehler);
+}
+
+}  // namespace trm
