@@ -1,6 +1,7 @@
 // The geometry pass of a module.
 #include "core/model/Neuberechnung.h"
 
+#include "core/model/Marken.h"
 #include "core/model/Modul.h"
 
 namespace trm {
@@ -17,6 +18,7 @@ void ModulBerechnen(TModul& m) {
     if (!PunkteBehalten(*g)) g->PunkteBerechnenWennNoetig();
   // Then every element places the tracks that hang on its attached track.
   for (const auto& e : m.Elemente) e->Platzieren();
+  MarkenBerechnen(m);
 }
 
 }  // namespace trm

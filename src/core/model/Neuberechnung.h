@@ -12,7 +12,8 @@ class TGleis;
 bool PunkteBehalten(const TGleis& g);
 
 /// Computes the points of every segment of every track of the module, in list order, then lets
-/// every element place its dependent tracks. A track whose inputs are unchanged since its last
+/// every element place its dependent tracks, then the marker points that hit-testing and the
+/// alignment search read (start squares, distance points). A track whose inputs are unchanged since its last
 /// computation keeps its points, which are the same.
 void ModulBerechnen(TModul& m);
 

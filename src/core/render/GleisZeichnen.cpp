@@ -37,19 +37,6 @@ void TrassenKante(const TBogen& b, int seite, Canvas& c, const TAnsicht& v) {
   for (const auto& p : b.Spurpunkte) c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, h)), f);
 }
 
-std::array<TPunkt, 4> MarkenQuadrat(double x, double y, double w, double s) {
-  const TPunkt vor{s * std::cos(w), s * std::sin(w)};
-  const TPunkt quer{-std::sin(w) * s / 2, std::cos(w) * s / 2};
-  return {TPunkt{x + vor.x + quer.x, y + vor.y + quer.y}, TPunkt{x + vor.x - quer.x, y + vor.y - quer.y},
-          TPunkt{x - quer.x, y - quer.y}, TPunkt{x + quer.x, y + quer.y}};
-}
-
-std::array<TPunkt, 3> MarkenDreieck(double x, double y, double w, double s) {
-  const double k = std::cos(w), n = std::sin(w);
-  return {TPunkt{x, y}, TPunkt{x - k * s - n * s / 2, y - n * s + k * s / 2},
-          TPunkt{x - k * s + n * s / 2, y - n * s - k * s / 2}};
-}
-
 namespace {
 
 void Schienen(const TBogen& b, Canvas& c, const TAnsicht& v) {
@@ -96,18 +83,6 @@ void Mittellinie(const TBogen& b, Canvas& c, const TAnsicht& v) {
 
 void Kreis(Canvas& c, PixelPunkt m, std::int32_t r) { c.Ellipse(m.x - r, m.y - r, m.x + r, m.y + r); }
 
-/// The parallel-track distance points at the start and end, kept for the alignment search.
-void AbstandspunkteBerechnen(TBogen& b) {
-  const double d = b.GlsAbst();
-  b.DistPunkte.clear();
-  auto paar = [&](double x, double y, double w) {
-    b.DistPunkte.push_back({x + std::sin(w) * d, y - std::cos(w) * d, 0, w, 0});
-    b.DistPunkte.push_back({x - std::sin(w) * d, y + std::cos(w) * d, 0, w, 0});
-  };
-  if (b.DistAnf) paar(b.XAnf(), b.YAnf(), b.WAnf());
-  if (b.DistEnde) paar(b.XEnde, b.YEnde, b.WEnde);
-}
-
 void Abstandspunkte(const TBogen& b, Canvas& c, const TAnsicht& v) {
   const std::int32_t f = Segmentfarbe(b);
   c.SetStift({f, false});
@@ -116,11 +91,9 @@ void Abstandspunkte(const TBogen& b, Canvas& c, const TAnsicht& v) {
   c.SetPinsel({f, true});
 }
 
-void Anfangsmarke(TGleis& g, Canvas& c, const TAnsicht& v, bool zeichnen) {
+void Anfangsmarke(const TGleis& g, Canvas& c, const TAnsicht& v) {
   const double w = g.WAnf(), x = g.XAnf, y = g.YAnf;
-  const auto ecken = MarkenQuadrat(x, y, w, g.Spur());
-  g.AnfP.assign(ecken.begin(), ecken.end());
-  if (!zeichnen) return;
+  if (g.AnfP.size() < 4) return;
   const std::int32_t stift = g.Markiert ? farbe::Rot : g.Farbe;
   c.SetPinsel({g.DSGleis ? farbe::Violett : farbe::Cyan, false});
   c.SetStift({stift, false});
@@ -141,11 +114,9 @@ void Endmarke(const TGleis& g, Canvas& c, const TAnsicht& v) {
 
 }  // namespace
 
-void BogenZeichnen(const Anlage& a, TBogen& b, Canvas& c, const TAnsicht& v) {
+void BogenZeichnen(const Anlage& a, const TBogen& b, Canvas& c, const TAnsicht& v) {
   const TGleis* g = b.Gleis;
   const bool gewoehnlich = g && g->IstGewoehnlich();
-  // The distance points are needed by the alignment search even when they are off screen.
-  if (b.DistAnf || b.DistEnde) AbstandspunkteBerechnen(b);
   if (!BogenSichtbar(b, v)) return;
   if (gewoehnlich && a.TrasseZeichnen) {
     TrassenKante(b, 1, c, v);
@@ -167,18 +138,18 @@ void BogenZeichnen(const Anlage& a, TBogen& b, Canvas& c, const TAnsicht& v) {
   if (!b.Starr) Mittellinie(b, c, v);
 }
 
-void GleisZeichnen(const Anlage& a, TGleis& g, Canvas& c, const TAnsicht& v) {
+void GleisZeichnen(const Anlage& a, const TGleis& g, Canvas& c, const TAnsicht& v) {
   for (auto& b : g.Boegen) BogenZeichnen(a, *b, c, v);
   if (g.Boegen.empty()) return;
   if (g.IstGewoehnlich()) {
     // Drawn after the last segment: the same picture as a marker after every segment.
     const double r = std::max(g.Spur(), g.TrBrt()) + 2;
-    Anfangsmarke(g, c, v, v.Sichtbar(g.XAnf - r, g.YAnf - r, g.XAnf + r, g.YAnf + r));
+    if (v.Sichtbar(g.XAnf - r, g.YAnf - r, g.XAnf + r, g.YAnf + r)) Anfangsmarke(g, c, v);
   }
   if (g.IstGewoehnlich() && g.Boegen.back()->Berechnet) Endmarke(g, c, v);
 }
 
-void StossMarkeZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
+void StossMarkeZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   const TGleis* g = b.Gleis;
   const double s = b.Spur();
   const double xe = b.XEnde, ye = b.YEnde, te = b.WEnde;
@@ -197,7 +168,7 @@ void StossMarkeZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
   c.SetPinsel({farbe::Weiss, true});
 }
 
-void OptiAnfangZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
+void OptiAnfangZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   const double w = std::max({b.Spur(), b.SwLen(), b.TrBrt()}) / 2;
   const double x = b.XAnf(), y = b.YAnf(), t = b.WAnf();
   const TPunkt quer{-std::sin(t) * w, std::cos(t) * w};
@@ -211,7 +182,7 @@ void OptiAnfangZeichnen(TBogen& b, Canvas& c, const TAnsicht& v) {
   c.SetPinsel({farbe::Weiss, true});
 }
 
-void OptiEndeZeichnen(TBogen& b, double a, Canvas& c, const TAnsicht& v) {
+void OptiEndeZeichnen(const TBogen& b, double a, Canvas& c, const TAnsicht& v) {
   const double s = a * std::sqrt(3.0) / 2;
   const double xe = b.XEnde, ye = b.YEnde, t = b.WEnde;
   const TPunkt M{xe - s * std::cos(t), ye - s * std::sin(t)};

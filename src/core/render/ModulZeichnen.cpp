@@ -70,7 +70,7 @@ void Beschriftung(const Anlage& a, const TModul& m, Canvas& c, const TAnsicht& v
   }
 }
 
-void Markierungen(TModul& m, Canvas& c, const TAnsicht& v) {
+void Markierungen(const TModul& m, Canvas& c, const TAnsicht& v) {
   for (auto& g : m.Gleise)
     for (auto& b : g->Boegen) {
       if (!b->OptiEnde && g->IstGewoehnlich()) StossMarkeZeichnen(*b, c, v);
@@ -119,7 +119,7 @@ void Hoehenwerte(const TModul& m, Canvas& c, const TAnsicht& v) {
 
 }  // namespace
 
-void ModulMalen(Anlage& a, TModul& m, Canvas& c, const TAnsicht& v, const Elementhaken& haken) {
+void ModulMalen(const Anlage& a, const TModul& m, Canvas& c, const TAnsicht& v, const Elementhaken& haken) {
   c.Fuellen(m.HintergrundFarbe());
   if (a.GitterSichtbar) Gitter(a, m, c, v);
   if (a.GitterBeschriftung) Beschriftung(a, m, c, v);

@@ -15,7 +15,7 @@ class TModul;
 inline constexpr int Schriftgroesse = 8;
 
 /// Paints the module with the points of its last computation.
-void ModulMalen(Anlage& a, TModul& m, Canvas& c, const TAnsicht& v, const Elementhaken& haken = {});
+void ModulMalen(const Anlage& a, const TModul& m, Canvas& c, const TAnsicht& v, const Elementhaken& haken = {});
 /// A redraw: the geometry pass of the module, then the painting.
 void ModulNeuzeichnen(Anlage& a, TModul& m, Canvas& c, const TAnsicht& v,
                       const Elementhaken& haken = {});
