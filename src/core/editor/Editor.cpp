@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/editor/Zoom.h"
 #include "core/model/Elementart.h"
 #include "core/editor/Bibliothek.h"
 #include "core/model/Fehler.h"
@@ -567,5 +568,47 @@ bool Editor::WeicheEinsetzen(const Zeilen& satz) {
   }
 }
 
+
+bool Editor::MassstabSetzen(double mmProPixel) {
+  TModul* m = modul();
+  if (!m) return false;
+  if (!MassstabDarstellbar(m->Breite, m->Hoehe, mmProPixel)) {
+    dialoge_.Warnung(MeldungMassstab);
+    return false;
+  }
+  m->MmProPixel = mmProPixel;
+  ModulBerechnen(*m);
+  return true;
+}
+
+bool Editor::ZoomSetzen(std::int64_t feldwert) {
+  const auto neu = MassstabAusZoomfeld(feldwert);
+  if (!neu) {
+    dialoge_.Warnung(MeldungMassstab);
+    return false;
+  }
+  return MassstabSetzen(*neu);
+}
+
+bool Editor::Vergroessern() {
+  const TModul* m = modul();
+  return m && ZoomSetzen(ZoomfeldWert(m->MmProPixel) - 1);
+}
+
+bool Editor::Verkleinern() {
+  const TModul* m = modul();
+  return m && MassstabSetzen(trm::Verkleinern(m->MmProPixel));
+}
+
+bool Editor::AnsFensterAnpassen(std::int64_t bildBreite, std::int64_t bildHoehe, std::int64_t sichtBreite,
+                                std::int64_t sichtHoehe) {
+  const TModul* m = modul();
+  return m && MassstabSetzen(trm::AnsFensterAnpassen(m->MmProPixel, bildBreite, bildHoehe, sichtBreite, sichtHoehe));
+}
+
+bool Editor::Lupe(Maustaste taste) {
+  const TModul* m = modul();
+  return m && MassstabSetzen(LupenMassstab(m->MmProPixel, taste));
+}
 
 }  // namespace trm

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/editor/Dokument.h"
+#include "core/editor/Zoom.h"
 #include "core/model/Elementart.h"
 #include "core/model/Zeilen.h"
 
@@ -125,6 +126,23 @@ class Editor {
   Befehlszustand Zustand();
   /// The context menu's state.
   Kontextzustand Kontext();
+
+  // ---- the view ----
+  // The display scale of the current module. It is stored with the module but is a view
+  // setting: it records no undo step and does not mark the layout changed, and undo keeps it.
+  /// Sets the scale in mm per pixel; a scale the drawing cannot take is refused with
+  /// `MeldungMassstab`.
+  bool MassstabSetzen(double mmProPixel);
+  /// The zoom field's value (tenths of mm per pixel) as the scale.
+  bool ZoomSetzen(std::int64_t feldwert);
+  /// "+" one field step finer, "−" the coarser scale.
+  bool Vergroessern();
+  bool Verkleinern();
+  /// "Anpassen": the drawing of bildBreite × bildHoehe pixels into sichtBreite × sichtHoehe.
+  bool AnsFensterAnpassen(std::int64_t bildBreite, std::int64_t bildHoehe, std::int64_t sichtBreite,
+                          std::int64_t sichtHoehe);
+  /// A magnifier click with the button: the scale after it; false when refused.
+  bool Lupe(Maustaste taste);
 
   // ---- commands ----
   // Modules.

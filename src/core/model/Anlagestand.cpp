@@ -52,6 +52,9 @@ TAnlagestand StandTauschen(Anlage& a, TAnlagestand&& s) {
   static_cast<AnlageKopf&>(a) = s.kopf;
   a.Name = name;
   a.Module = std::move(s.module);
+  // The display scale is a view setting: the modules keep the scale they are shown at.
+  for (std::size_t i = 0; i < a.Module.size() && i < vorher.module.size(); ++i)
+    a.Module[i]->MmProPixel = vorher.module[i]->MmProPixel;
   for (auto& m : a.Module) m->Anlage_ = &a;
   a.AktModul = s.aktModul;
   return vorher;

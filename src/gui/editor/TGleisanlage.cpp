@@ -41,7 +41,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   dokument_ = std::make_unique<Dokument>(*dialoge_, datenordner.toStdString(), std::move(zufall));
   editor_ = std::make_unique<Editor>(*dokument_, *dialoge_);
   maus_ = std::make_unique<Mausbedienung>(*editor_);
-  flaeche_ = new TZeichenflaeche(*dokument_, *dialoge_, this);
+  flaeche_ = new TZeichenflaeche(*editor_, *dialoge_, this);
   flaeche_->SetMausbedienung(maus_.get());
   flaeche_->BeiMaus = [this](const Mausantwort& a, QPoint p) { MausAntwort(a, p); };
   setCentralWidget(flaeche_);

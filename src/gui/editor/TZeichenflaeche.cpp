@@ -13,8 +13,8 @@
 
 namespace trm::gui {
 
-TZeichenflaeche::TZeichenflaeche(Dokument& dokument, Dialoge& dialoge, QWidget* eltern)
-    : QAbstractScrollArea(eltern), dokument_(dokument), dialoge_(dialoge) {
+TZeichenflaeche::TZeichenflaeche(Editor& editor, Dialoge& dialoge, QWidget* eltern)
+    : QAbstractScrollArea(eltern), editor_(editor), dokument_(editor.dokument()), dialoge_(dialoge) {
   setObjectName(QStringLiteral("Zeichenflaeche"));
   viewport()->setAutoFillBackground(false);
   viewport()->setMouseTracking(true);
@@ -77,46 +77,24 @@ void TZeichenflaeche::resizeEvent(QResizeEvent* e) {
 
 void TZeichenflaeche::scrollContentsBy(int, int) { viewport()->update(); }
 
-bool TZeichenflaeche::MassstabSetzen(double mmProPixel) {
-  TModul* m = dokument_.anlage().AktuellesModul();
-  if (!m) return false;
-  if (!MassstabDarstellbar(m->Breite, m->Hoehe, mmProPixel)) {
-    dialoge_.Warnung(MeldungMassstab);
-    emit MassstabGeaendert();  // the field shows the kept scale again
-    return false;
-  }
-  m->MmProPixel = mmProPixel;
-  Neuzeichnen();
+bool TZeichenflaeche::Massstab(bool ok) {
+  // Refused or not, the zoom field shows the scale the module has now.
+  if (ok) Neuzeichnen();
   emit MassstabGeaendert();
-  return true;
+  return ok;
 }
 
-bool TZeichenflaeche::ZoomSetzen(std::int64_t feldwert) {
-  const auto neu = MassstabAusZoomfeld(feldwert);
-  if (!neu) {
-    dialoge_.Warnung(MeldungMassstab);
-    emit MassstabGeaendert();
-    return false;
-  }
-  return MassstabSetzen(*neu);
-}
+bool TZeichenflaeche::MassstabSetzen(double mmProPixel) { return Massstab(editor_.MassstabSetzen(mmProPixel)); }
 
-bool TZeichenflaeche::Vergroessern() {
-  const TModul* m = dokument_.anlage().AktuellesModul();
-  if (!m) return false;
-  return ZoomSetzen(ZoomfeldWert(m->MmProPixel) - 1);
-}
+bool TZeichenflaeche::ZoomSetzen(std::int64_t feldwert) { return Massstab(editor_.ZoomSetzen(feldwert)); }
 
-void TZeichenflaeche::Verkleinern() {
-  if (const TModul* m = dokument_.anlage().AktuellesModul()) MassstabSetzen(trm::Verkleinern(m->MmProPixel));
-}
+bool TZeichenflaeche::Vergroessern() { return Massstab(editor_.Vergroessern()); }
+
+void TZeichenflaeche::Verkleinern() { Massstab(editor_.Verkleinern()); }
 
 void TZeichenflaeche::AnsFensterAnpassen() {
-  const TModul* m = dokument_.anlage().AktuellesModul();
-  if (!m) return;
   const QSize z = Zeichnungsgroesse();
-  MassstabSetzen(trm::AnsFensterAnpassen(m->MmProPixel, z.width(), z.height(), viewport()->width(),
-                                         viewport()->height()));
+  Massstab(editor_.AnsFensterAnpassen(z.width(), z.height(), viewport()->width(), viewport()->height()));
 }
 
 void TZeichenflaeche::LupenKlick(QPoint position, Maustaste taste) {
@@ -124,7 +102,7 @@ void TZeichenflaeche::LupenKlick(QPoint position, Maustaste taste) {
   if (!m) return;
   const double alt = m->MmProPixel;
   const QPoint p = position - Ursprung();  // clicked pixel in the drawing
-  if (!MassstabSetzen(LupenMassstab(alt, taste))) return;
+  if (!Massstab(editor_.Lupe(taste))) return;
   const double neu = dokument_.anlage().AktuellesModul()->MmProPixel;
   QScrollBar* h = horizontalScrollBar();
   QScrollBar* v = verticalScrollBar();

@@ -7,6 +7,7 @@
 
 #include "core/editor/Dialoge.h"
 #include "core/editor/Dokument.h"
+#include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
 #include "core/editor/Zoom.h"
 
@@ -16,7 +17,7 @@ namespace trm::gui {
 class TZeichenflaeche : public QAbstractScrollArea {
   Q_OBJECT
  public:
-  TZeichenflaeche(Dokument& dokument, Dialoge& dialoge, QWidget* eltern = nullptr);
+  TZeichenflaeche(Editor& editor, Dialoge& dialoge, QWidget* eltern = nullptr);
 
   /// A redraw: recomputes the current module, then repaints.
   void Neuzeichnen();
@@ -61,6 +62,9 @@ class TZeichenflaeche : public QAbstractScrollArea {
   /// Passes a mouse event to the machine; false when there is none.
   bool AnMaus(QMouseEvent* e, Mausart art);
 
+  /// After a scale command: redraw when it was taken; the field follows either way.
+  bool Massstab(bool ok);
+  Editor& editor_;
   Dokument& dokument_;
   Dialoge& dialoge_;
   Mausbedienung* maus_ = nullptr;
