@@ -79,6 +79,19 @@ TEST_F(Editorfenster, BefehlszustaendeNachBefehlen) {
   EXPECT_EQ(w->dokument().anlage().AktModul, 0);
   A("TB_GleisLoeschen")->trigger();
   EXPECT_TRUE(A("MI_GleisLoeschenRueckgaengig")->isEnabled());
+  // Every step undone and redone from the menu, with its name in the caption.
+  EXPECT_EQ(A("MI_Rueckgaengig")->text(), "Rückgängig: Gleis löschen");
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: Gleis löschen");
+  EXPECT_FALSE(A("TB_Wiederherstellen")->isEnabled());
+  const auto gleise = M().Gleise.size();
+  A("MI_Rueckgaengig")->trigger();
+  EXPECT_EQ(M().Gleise.size(), gleise + 1);
+  EXPECT_EQ(A("MI_Wiederherstellen")->text(), "Wiederherstellen: Gleis löschen");
+  while (A("MI_Rueckgaengig")->isEnabled()) A("MI_Rueckgaengig")->trigger();
+  EXPECT_EQ(w->dokument().anlage().Module.size(), 1u);
+  EXPECT_FALSE(A("TB_Speichern")->isEnabled());  // back to the state as opened
+  A("MI_Wiederherstellen")->trigger();
+  EXPECT_EQ(M().Gleise.size(), 2u);
 }
 
 TEST_F(Editorfenster, FeldVerlassenVerschiebtDasGleis) {

@@ -98,8 +98,9 @@ Befehlszustand Editor::Zustand() {
   z.modulLoeschen = a.Module.size() > 1;
   z.rueckgaengigLoeschen = !loeschpuffer_.empty();
   const Verlauf& v = dok_.verlauf();
-  if (const auto n = v.RueckgaengigName()) z.rueckgaengig = "Rückgängig: " + *n;
-  if (const auto n = v.WiederherstellenName()) z.wiederherstellen = "Wiederherstellen: " + *n;
+  const auto rueck = v.RueckgaengigName(), vor = v.WiederherstellenName();
+  z.rueckgaengig = rueck ? "Rückgängig: " + *rueck : "Rückgängig";
+  z.wiederherstellen = vor ? "Wiederherstellen: " + *vor : "Wiederherstellen";
   z.rueckgaengigAktiv = v.RueckgaengigName().has_value();
   z.wiederherstellenAktiv = v.WiederherstellenName().has_value();
   TModul* m = modul();

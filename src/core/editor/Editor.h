@@ -52,7 +52,8 @@ struct Befehlszustand {
   bool gleisLoeschen = false;
   bool gleisAnfuegen = false;
   bool rueckgaengigLoeschen = false;
-  /// "Rückgängig: " and "Wiederherstellen: " with the step's name; empty when there is none.
+  /// Captions "Rückgängig: " and "Wiederherstellen: " with the step's name, or the bare word
+  /// when there is no step.
   std::string rueckgaengig, wiederherstellen;
   bool rueckgaengigAktiv = false, wiederherstellenAktiv = false;
   std::string parallelabstand;

@@ -13,20 +13,16 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include <tuple>
-
-#include "core/editor/Bibliothek.h"
 #include "core/editor/Zoom.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
+#include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
+#include "gui/turnouts/WeichenTeil.h"
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
 #include "gui/editor/Zahlenfeld.h"
-#include "core/turnouts/Weiche.h"
-#include "core/turnouts/Weichenliste.h"
 #include "gui/render/Bildexport.h"
-#include "gui/lists/TfListe.h"
 
 namespace trm::gui {
 
@@ -45,6 +41,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   flaeche_->SetMausbedienung(maus_.get());
   flaeche_->BeiMaus = [this](const Mausantwort& a, QPoint p) { MausAntwort(a, p); };
   setCentralWidget(flaeche_);
+  teile_.push_back(std::make_unique<WeichenTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
@@ -61,16 +58,11 @@ TGleisanlage::~TGleisanlage() { qApp->removeEventFilter(this); }
 
 QAction* TGleisanlage::NeueAktion(const QString& name, const QString& text, const QString& hinweis,
                                   std::function<void()> tun) {
-  auto* a = new QAction(text, this);
-  a->setObjectName(name);
-  if (!hinweis.isEmpty()) {
-    a->setToolTip(hinweis);
-    a->setStatusTip(hinweis);
-  }
-  if (tun)
-    connect(a, &QAction::triggered, this, [tun = std::move(tun)] { tun(); });
-  else
-    a->setEnabled(false);  // built with a later part of the program
+  return gui::NeueAktion(this, name, text, hinweis, std::move(tun));
+}
+
+QAction* TGleisanlage::Schalter(QAction* a, bool Befehlszustand::*an) {
+  schalter_.push_back({a, an});
   return a;
 }
 
@@ -96,11 +88,11 @@ void TGleisanlage::MenuesAnlegen() {
   });
   oeffnen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
   datei->addAction(oeffnen);
-  QAction* speichern = NeueAktion("MI_Speichern", "speichern", "", [this] {
+  QAction* speichern = Schalter(NeueAktion("MI_Speichern", "speichern", "", [this] {
     dokument_->Speichern();
     TitelAktualisieren();
     Aktualisieren();
-  });
+  }), &Befehlszustand::speichern);
   speichern->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
   datei->addAction(speichern);
   datei->addAction(NeueAktion("MI_SpeichernUnter", "speichern unter...", "", [this] {
@@ -122,36 +114,28 @@ void TGleisanlage::MenuesAnlegen() {
       return true;
     });
   }));
-  datei->addAction(NeueAktion("MI_ModulLoeschen", "akt. Modul löschen", "",
-                              [this] { Befehl([this] { return editor_->ModulLoeschen(); }); }));
+  datei->addAction(Schalter(NeueAktion("MI_ModulLoeschen", "akt. Modul löschen", "",
+                              [this] { Befehl([this] { return editor_->ModulLoeschen(); }); }), &Befehlszustand::modulLoeschen));
   datei->addSeparator();
-  const QStringList listen = {"Weichenliste", "Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"};
-  QMenu* importieren = datei->addMenu(QStringLiteral("importieren"));
-  importieren->addAction(NeueAktion("MI_ImportWeichenliste", "Weichenliste", "", [this] {
-    if (editor_->ListeImportieren(ListeWeichen)) Aktualisieren();
-  }));
-  for (const QString& l : listen.mid(1)) importieren->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
-  importieren->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", nullptr));
-  QMenu* exportieren = datei->addMenu(QStringLiteral("exportieren"));
-  exportieren->addAction(NeueAktion("MI_ExportWeichenliste", "Weichenliste", "", [this] {
-    ListeExportierenDialog(dokument_->anlage(), ListeWeichen, *dialoge_);
-  }));
-  for (const QString& l : listen.mid(1)) exportieren->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
+  importieren_ = datei->addMenu(QStringLiteral("importieren"));
+  exportieren_ = datei->addMenu(QStringLiteral("exportieren"));
   datei->addSeparator();
   datei->addAction(NeueAktion("MI_Beenden", "beenden", "", [this] { close(); }));
 
   QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
-  QAction* rueck = NeueAktion("MI_Rueckgaengig", "Rückgängig", "", [this] { Befehl([this] { return editor_->Rueckgaengig(); }); });
+  QAction* rueck = Schalter(NeueAktion("MI_Rueckgaengig", "Rückgängig", "", [this] { Befehl([this] { return editor_->Rueckgaengig(); }); }), &Befehlszustand::rueckgaengigAktiv);
   rueck->setShortcut(QKeySequence::Undo);
+  beschriftungen_.push_back({rueck, &Befehlszustand::rueckgaengig});
   bearbeiten->addAction(rueck);
-  QAction* vor = NeueAktion("MI_Wiederherstellen", "Wiederherstellen", "",
-                            [this] { Befehl([this] { return editor_->Wiederherstellen(); }); });
+  QAction* vor = Schalter(NeueAktion("MI_Wiederherstellen", "Wiederherstellen", "",
+                            [this] { Befehl([this] { return editor_->Wiederherstellen(); }); }), &Befehlszustand::wiederherstellenAktiv);
   vor->setShortcuts({QKeySequence(QStringLiteral("Ctrl+Y")), QKeySequence(QStringLiteral("Ctrl+Shift+Z"))});
+  beschriftungen_.push_back({vor, &Befehlszustand::wiederherstellen});
   bearbeiten->addAction(vor);
   bearbeiten->addSeparator();
   bearbeiten->addAction(NeueAktion("MI_GleisDrehen", "Gleis drehen", "", [this] { GleisDrehenFragen(); }));
-  bearbeiten->addAction(NeueAktion("MI_GleisLoeschenRueckgaengig", "Rückgängig Gleis löschen", "",
-                                   [this] { Befehl([this] { return editor_->GleisLoeschenRueckgaengig(); }); }));
+  bearbeiten->addAction(Schalter(NeueAktion("MI_GleisLoeschenRueckgaengig", "Rückgängig Gleis löschen", "",
+                                   [this] { Befehl([this] { return editor_->GleisLoeschenRueckgaengig(); }); }), &Befehlszustand::rueckgaengigLoeschen));
   bearbeiten->addAction(NeueAktion("MI_OptiRueckgaengig", "Optimierung rückgängig", "", nullptr));
 
   menuBar()->addAction(NeueAktion("MI_Anlagendaten", "Anlagendaten", "", nullptr));
@@ -169,13 +153,18 @@ void TGleisanlage::Werkzeugleiste1() {
   l->setObjectName(QStringLiteral("Werkzeugleiste1"));
   l->addAction(NeueAktion("TB_Neu", "Neu", "neu", [this] { Aktion("MI_Neu")->trigger(); }));
   l->addAction(NeueAktion("TB_Oeffnen", "Öffnen", "Datei öffnen", [this] { Aktion("MI_Oeffnen")->trigger(); }));
-  l->addAction(NeueAktion("TB_Speichern", "Speichern", "Datei speichern", [this] { Aktion("MI_Speichern")->trigger(); }));
+  l->addAction(Schalter(NeueAktion("TB_Speichern", "Speichern", "Datei speichern", [this] { Aktion("MI_Speichern")->trigger(); }), &Befehlszustand::speichern));
   l->addAction(NeueAktion("TB_Drucken", "Drucken", "Drucken", nullptr));
-  l->addAction(NeueAktion("TB_Rueckgaengig", "↶", "Rückgängig", [this] { Aktion("MI_Rueckgaengig")->trigger(); }));
-  l->addAction(NeueAktion("TB_Wiederherstellen", "↷", "Wiederherstellen",
-                          [this] { Aktion("MI_Wiederherstellen")->trigger(); }));
+  QAction* rueck = Schalter(NeueAktion("TB_Rueckgaengig", "↶", "Rückgängig", [this] { Aktion("MI_Rueckgaengig")->trigger(); }),
+                            &Befehlszustand::rueckgaengigAktiv);
+  hinweise_.push_back({rueck, &Befehlszustand::rueckgaengig});
+  l->addAction(rueck);
+  QAction* vor = Schalter(NeueAktion("TB_Wiederherstellen", "↷", "Wiederherstellen",
+                          [this] { Aktion("MI_Wiederherstellen")->trigger(); }), &Befehlszustand::wiederherstellenAktiv);
+  hinweise_.push_back({vor, &Befehlszustand::wiederherstellen});
+  l->addAction(vor);
   l->addAction(NeueAktion("TB_NeuesModul", "Modul+", "neues Modul", [this] { Aktion("MI_NeuesModul")->trigger(); }));
-  l->addAction(NeueAktion("TB_ModulLoeschen", "Modul−", "Modul löschen", [this] { Aktion("MI_ModulLoeschen")->trigger(); }));
+  l->addAction(Schalter(NeueAktion("TB_ModulLoeschen", "Modul−", "Modul löschen", [this] { Aktion("MI_ModulLoeschen")->trigger(); }), &Befehlszustand::modulLoeschen));
   l->addSeparator();
   l->addAction(NeueAktion("TB_Vergroessern", "+", "Ansicht vergrößern", [this] { flaeche_->Vergroessern(); }));
   l->addAction(NeueAktion("TB_Verkleinern", "−", "Ansicht verkleinern", [this] { flaeche_->Verkleinern(); }));
@@ -189,28 +178,23 @@ void TGleisanlage::Werkzeugleiste1() {
     const TModul* m = dokument_->anlage().AktuellesModul();
     if (m && wert != ZoomfeldWert(m->MmProPixel)) flaeche_->ZoomSetzen(wert);
   });
-  QAction* lupe = NeueAktion("TB_Lupe", "Lupe", "Lupe", [this] {
+  QAction* lupe = lupe_ = NeueAktion("TB_Lupe", "Lupe", "Lupe", [this] {
     MausmodusSetzen(editor_->Modus() == Mausmodus::Lupe ? Mausmodus::Normal : Mausmodus::Lupe);
   });
   lupe->setCheckable(true);
   l->addAction(lupe);
   l->addAction(NeueAktion("TB_Anpassen", "Anpassen", "Ansicht ans Fenser anpassen", [this] { flaeche_->AnsFensterAnpassen(); }));
   l->addSeparator();
-  l->addAction(NeueAktion("TB_VorigesGleis", "◀", "zum vorigen Gleis gehen",
-                          [this] { Befehl([this] { return editor_->VorigesGleis(); }); }));
-  l->addAction(NeueAktion("TB_NaechstesGleis", "▶", "zum nächsten Gleis gehen",
-                          [this] { Befehl([this] { return editor_->NaechstesGleis(); }); }));
-  l->addAction(NeueAktion("TB_GleisLoeschen", "Löschen", "Gleis löschen",
-                          [this] { Befehl([this] { return editor_->GleisLoeschen(); }); }));
-  l->addAction(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
-                          [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }));
+  l->addAction(Schalter(NeueAktion("TB_VorigesGleis", "◀", "zum vorigen Gleis gehen",
+                          [this] { Befehl([this] { return editor_->VorigesGleis(); }); }), &Befehlszustand::vorigesGleis));
+  l->addAction(Schalter(NeueAktion("TB_NaechstesGleis", "▶", "zum nächsten Gleis gehen",
+                          [this] { Befehl([this] { return editor_->NaechstesGleis(); }); }), &Befehlszustand::naechstesGleis));
+  l->addAction(Schalter(NeueAktion("TB_GleisLoeschen", "Löschen", "Gleis löschen",
+                          [this] { Befehl([this] { return editor_->GleisLoeschen(); }); }), &Befehlszustand::gleisLoeschen));
+  l->addAction(Schalter(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
+                          [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }), &Befehlszustand::gleisAnfuegen));
   l->addSeparator();
-  l->addAction(NeueAktion("TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
-    ListeAufrufen(ListeWeichen, [this](const Zeilen& satz) { return editor_->WeicheEinsetzen(satz); });
-  }));
-  for (const char* liste : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"})
-    l->addAction(NeueAktion(QStringLiteral("TB_") + liste, QString::fromUtf8(liste).left(3),
-                            QString::fromUtf8(liste) + QStringLiteral(" aufrufen"), nullptr));
+  TeileAnlegen(l);
   l->addAction(NeueAktion("TB_Geometrie", "Geo", "Element-Editor", nullptr));
   l->addAction(NeueAktion("TB_3D", "3D", "3D-Ansicht", nullptr));
   l->addSeparator();
@@ -263,18 +247,18 @@ void TGleisanlage::Werkzeugleiste2() {
     return NeueAktion(name, text, hinweis, [this, feldname] { Fuenferschritt(Feld(feldname), editor_->Strg()); });
   };
   l->addAction(drehknopf("TB_AnfDrehen", "↺A", "Gleis um Anfangspunkt drehen", "ED_WAnf"));
-  PunktFeld(l, "ED_WAnf", "Anfangswinkel", "", &Editor::AnfangswinkelSetzen);
-  PunktFeld(l, "ED_WEnde", "Endwinkel", "", &Editor::EndwinkelSetzen);
+  felder_.push_back({PunktFeld(l, "ED_WAnf", "Anfangswinkel", "", &Editor::AnfangswinkelSetzen), &Befehlszustand::anfangswinkel});
+  felder_.push_back({PunktFeld(l, "ED_WEnde", "Endwinkel", "", &Editor::EndwinkelSetzen), &Befehlszustand::endwinkel});
   l->addAction(drehknopf("TB_EndDrehen", "↺E", "Gleis um Endpunkt drehen", "ED_WEnde"));
   l->addSeparator();
-  PunktFeld(l, "ED_XAnf", "Anfangspunkt X", "Gleis horizontal verschieben", &Editor::AnfangXSetzen);
-  PunktFeld(l, "ED_YAnf", "Anfangspunkt Y", "Gleis vertikal verschieben", &Editor::AnfangYSetzen);
-  PunktFeld(l, "ED_XEnde", "Endpunkt X", "Gleis horizontal verschieben", &Editor::EndeXSetzen);
-  PunktFeld(l, "ED_YEnde", "Endpunkt Y", "Gleis vertikal verschieben", &Editor::EndeYSetzen);
+  felder_.push_back({PunktFeld(l, "ED_XAnf", "Anfangspunkt X", "Gleis horizontal verschieben", &Editor::AnfangXSetzen), &Befehlszustand::anfangX});
+  felder_.push_back({PunktFeld(l, "ED_YAnf", "Anfangspunkt Y", "Gleis vertikal verschieben", &Editor::AnfangYSetzen), &Befehlszustand::anfangY});
+  felder_.push_back({PunktFeld(l, "ED_XEnde", "Endpunkt X", "Gleis horizontal verschieben", &Editor::EndeXSetzen), &Befehlszustand::endeX});
+  felder_.push_back({PunktFeld(l, "ED_YEnde", "Endpunkt Y", "Gleis vertikal verschieben", &Editor::EndeYSetzen), &Befehlszustand::endeY});
   l->addSeparator();
   l->addAction(NeueAktion("TB_GlsAbst", "Abstand", "Parallelgleisabstand übernehmen",
                           [this] { Feld("ED_GlsAbst")->Anwenden(); }));
-  PunktFeld(l, "ED_GlsAbst", "Parrallelgleisabstand", "", &Editor::ParallelabstandSetzen);
+  felder_.push_back({PunktFeld(l, "ED_GlsAbst", "Parrallelgleisabstand", "", &Editor::ParallelabstandSetzen), &Befehlszustand::parallelabstand});
 }
 
 void TGleisanlage::ModulmenueAufbauen() {
@@ -295,37 +279,16 @@ void TGleisanlage::ModulmenueAufbauen() {
 
 void TGleisanlage::Aktualisieren() {
   const Befehlszustand z = editor_->Zustand();
-  Aktion("TB_Speichern")->setEnabled(z.speichern);
-  Aktion("MI_Speichern")->setEnabled(z.speichern);
-  Aktion("TB_ModulLoeschen")->setEnabled(z.modulLoeschen);
-  Aktion("MI_ModulLoeschen")->setEnabled(z.modulLoeschen);
+  for (const auto& [aktion, an] : schalter_) aktion->setEnabled(z.*an);
   {
     const QSignalBlocker sperre(zoomfeld_);
     zoomfeld_->setValue(static_cast<int>(z.zoomfeld));
   }
-  Aktion("TB_VorigesGleis")->setEnabled(z.vorigesGleis);
-  Aktion("TB_NaechstesGleis")->setEnabled(z.naechstesGleis);
-  Aktion("TB_GleisLoeschen")->setEnabled(z.gleisLoeschen);
-  Aktion("TB_GleisAnfuegen")->setEnabled(z.gleisAnfuegen);
-  Aktion("MI_GleisLoeschenRueckgaengig")->setEnabled(z.rueckgaengigLoeschen);
-  for (const auto& [name, knopf, text, an, leer] :
-       {std::tuple{"MI_Rueckgaengig", "TB_Rueckgaengig", z.rueckgaengig, z.rueckgaengigAktiv, "Rückgängig"},
-        std::tuple{"MI_Wiederherstellen", "TB_Wiederherstellen", z.wiederherstellen, z.wiederherstellenAktiv,
-                   "Wiederherstellen"}}) {
-    const QString beschriftung = text.empty() ? QString::fromUtf8(leer) : Q(text);
-    Aktion(name)->setText(beschriftung);
-    Aktion(name)->setEnabled(an);
-    Aktion(knopf)->setEnabled(an);
-    Aktion(knopf)->setToolTip(beschriftung);
-  }
-  Feld("ED_GlsAbst")->Zeigen(Q(z.parallelabstand));
-  Feld("ED_WAnf")->Zeigen(Q(z.anfangswinkel));
-  Feld("ED_WEnde")->Zeigen(Q(z.endwinkel));
-  Feld("ED_XAnf")->Zeigen(Q(z.anfangX));
-  Feld("ED_YAnf")->Zeigen(Q(z.anfangY));
-  Feld("ED_XEnde")->Zeigen(Q(z.endeX));
-  Feld("ED_YEnde")->Zeigen(Q(z.endeY));
-  Aktion("TB_Lupe")->setChecked(editor_->Modus() == Mausmodus::Lupe);
+  for (const auto& [aktion, text] : beschriftungen_) aktion->setText(Q(z.*text));
+  for (const auto& [aktion, text] : hinweise_) aktion->setToolTip(Q(z.*text));
+  for (const auto& [feld, text] : felder_) feld->Zeigen(Q(z.*text));
+  lupe_->setChecked(editor_->Modus() == Mausmodus::Lupe);
+  for (const auto& teil : teile_) teil->Aktualisieren(z);
   ModulmenueAufbauen();
 }
 
@@ -400,17 +363,8 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
     MausmodusSetzen(editor_->Modus());
   }, k.einfuegenAktiv);
   m->addSeparator();
-  if (k.weicheInListe) {
-    QMenu* weiche = m->addMenu(QStringLiteral("Weiche"));
-    eintrag(weiche, "PM_WeicheDrehen", "Weiche drehen", [this] { Befehl([this] { return editor_->WeicheDrehen(); }); });
-    eintrag(weiche, "PM_WeicheRichtung", "Linksweiche / Rechtsweiche",
-            [this] { Befehl([this] { return editor_->WeicheRichtungWechseln(); }); });
-    eintrag(weiche, "PM_WeicheEntfernen", "Weiche aus dem Plan entfernen",
-            [this] { Befehl([this] { return editor_->WeicheAusPlanEntfernen(); }); }, k.weicheEntfernen);
-  }
-  eintrag(m, "PM_Weiche", "Weiche -> Weichenliste", [this] {
-    if (TEWeiche* w = editor_->weiche()) WeicheInListe(dokument_->anlage(), *w, *dialoge_);
-  }, k.weicheInListe);
+  for (const auto& teil : teile_) teil->Kontextmenue(*m, k);
+  // Kinds whose subsystem is not built yet.
   for (const char* text : {"Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste", "DKW -> DKW-Liste",
                            "Drehscheibe -> Drehscheibenliste"})
     eintrag(m, QStringLiteral("PM_") + QString::fromUtf8(text).section(' ', 0, 0), QString::fromUtf8(text), nullptr);
@@ -427,24 +381,24 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   if (a.kontextmenue && editor_->Modus() != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
 }
 
-void TGleisanlage::ListeAufrufen(const TListenart& art,
-                                 const std::function<bool(const Zeilen&)>& einsetzen) {
-  if (!editor_->bogen()) return;
-  if (!editor_->ListeAufrufen(art)) {
-    Aktualisieren();
-    return;
+void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
+  Fensterteile t;
+  t.fenster = this;
+  t.editor = editor_.get();
+  t.dialoge = dialoge_;
+  t.importieren = importieren_;
+  t.exportieren = exportieren_;
+  t.elemente = elemente;
+  t.befehl = [this](const std::function<bool()>& tun) { Befehl(tun); };
+  t.aktualisieren = [this] { Aktualisieren(); };
+  for (const auto& teil : teile_) teil->Anlegen(t);
+  // Kinds whose subsystem is not built yet: shown, disabled.
+  for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"}) {
+    importieren_->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
+    exportieren_->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
+    elemente->addAction(NeueAktion("TB_" + l, l.left(3), l + QStringLiteral(" aufrufen"), nullptr));
   }
-  TfListe fenster(art, dokument_->anlage(), this);
-  fenster.Fuellen();
-  fenster.exec();
-  const auto satz = ListenAuswahl(dokument_->anlage(), art, fenster.Knopf(),
-                                  static_cast<std::size_t>(fenster.Auswahl()), *dialoge_);
-  if (!satz) return;
-  try {
-    Befehl([&] { return einsetzen(*satz); });
-  } catch (const std::runtime_error& e) {
-    dialoge_->Fehler(e.what());  // a type record that does not read
-  }
+  importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", nullptr));
 }
 
 void TGleisanlage::GleisDrehenFragen() {

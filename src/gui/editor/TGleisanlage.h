@@ -7,11 +7,14 @@
 #include <QMainWindow>
 #include <functional>
 #include <memory>
+#include <utility>
+#include <vector>
 
 #include "core/editor/Dokument.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
 #include "gui/editor/QtDialoge.h"
+#include "gui/editor/Teilsystem.h"
 
 class QAction;
 class QLabel;
@@ -80,8 +83,10 @@ class TGleisanlage : public QMainWindow {
   void NachDateibefehl();
   void GleisDrehenFragen();
   void MausAntwort(const Mausantwort& a, QPoint position);
-  /// "... aufrufen": the list window of the kind; a chosen type is placed by `einsetzen`.
-  void ListeAufrufen(const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen);
+  /// The subsystems add their menu entries and tool buttons (into `elemente`).
+  void TeileAnlegen(QToolBar* elemente);
+  /// An action whose enabled state follows a command state.
+  QAction* Schalter(QAction* a, bool Befehlszustand::*an);
 
   std::unique_ptr<QtDialoge> qtDialoge_;
   Dialoge* dialoge_ = nullptr;
@@ -91,6 +96,16 @@ class TGleisanlage : public QMainWindow {
   TZeichenflaeche* flaeche_ = nullptr;
   QSpinBox* zoomfeld_ = nullptr;
   QMenu* modulmenue_ = nullptr;
+  QMenu* importieren_ = nullptr;
+  QMenu* exportieren_ = nullptr;
+  std::vector<std::unique_ptr<Teilsystem>> teile_;
+  /// Actions enabled by a command state, refreshed after every command.
+  std::vector<std::pair<QAction*, bool Befehlszustand::*>> schalter_;
+  /// Actions whose caption is a command state ("Rückgängig: …").
+  std::vector<std::pair<QAction*, std::string Befehlszustand::*>> beschriftungen_, hinweise_;
+  /// The tool-bar fields and the command state each shows.
+  std::vector<std::pair<Zahlenfeld*, std::string Befehlszustand::*>> felder_;
+  QAction* lupe_ = nullptr;
   QLabel* mausposition_ = nullptr;
 };
 

@@ -1,0 +1,31 @@
+// The list window launch shared by the subsystems.
+#include "gui/editor/Teilsystem.h"
+
+#include <stdexcept>
+
+#include "core/editor/Bibliothek.h"
+#include "gui/lists/TfListe.h"
+
+namespace trm::gui {
+
+void ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen) {
+  Editor& ed = *t.editor;
+  if (!ed.bogen()) return;
+  if (!ed.ListeAufrufen(art)) {
+    t.aktualisieren();
+    return;
+  }
+  TfListe fenster(art, ed.anlage(), t.fenster);
+  fenster.Fuellen();
+  fenster.exec();
+  const auto satz =
+      ListenAuswahl(ed.anlage(), art, fenster.Knopf(), static_cast<std::size_t>(fenster.Auswahl()), *t.dialoge);
+  if (!satz) return;
+  try {
+    t.befehl([&] { return einsetzen(*satz); });
+  } catch (const std::runtime_error& e) {
+    t.dialoge->Fehler(e.what());  // a type record that does not read
+  }
+}
+
+}  // namespace trm::gui

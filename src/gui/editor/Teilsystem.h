@@ -1,0 +1,50 @@
+// A subsystem of the main window (turnouts now; crossings, slips, turntables and the other
+// windows later): it adds its own menu entries, tool buttons and context-menu entries and
+// refreshes them after every command. The main window only lists its subsystems.
+#pragma once
+
+#include <QString>
+#include <functional>
+
+#include "core/editor/Editor.h"
+
+class QMenu;
+class QToolBar;
+class QWidget;
+
+namespace trm {
+struct TListenart;
+}
+
+namespace trm::gui {
+
+/// What the window offers its subsystems.
+struct Fensterteile {
+  QWidget* fenster = nullptr;
+  Editor* editor = nullptr;
+  Dialoge* dialoge = nullptr;
+  QMenu* importieren = nullptr;  ///< "Datei" › "importieren"
+  QMenu* exportieren = nullptr;  ///< "Datei" › "exportieren"
+  QToolBar* elemente = nullptr;  ///< the tool buttons of the element lists
+  /// Runs a core command; when it did something, the window redraws and refreshes.
+  std::function<void(const std::function<bool()>&)> befehl;
+  /// Refreshes the command states.
+  std::function<void()> aktualisieren;
+};
+
+class Teilsystem {
+ public:
+  virtual ~Teilsystem() = default;
+  /// Adds the subsystem's menu entries and tool buttons (in the order they are shown).
+  virtual void Anlegen(const Fensterteile& t) = 0;
+  /// Adds its entries to the drawing area's context menu as it opens.
+  virtual void Kontextmenue(QMenu& menue, const Kontextzustand& k) = 0;
+  /// After every command: enabled states and captions.
+  virtual void Aktualisieren(const Befehlszustand& z) = 0;
+};
+
+/// Opens the list window of a kind over its active list and carries out the choice; a chosen
+/// type goes to `einsetzen` through the window's command.
+void ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen);
+
+}  // namespace trm::gui
