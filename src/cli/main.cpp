@@ -213,7 +213,7 @@ int main(int argc, char** argv) {
   }
   try {
     if (befehl == "check")
-      if (const trm::cli::Listenart* art = trm::cli::ListenartVon(rest[1]))
+      if (const trm::TListenart* art = trm::ListenartZuDatei(rest[1]))
         return trm::cli::ListePruefen(rest[1], *art);
     auto anlage = trm::AnlageLaden(rest[1], datenpfad, nullptr);
     if (befehl == "check") return Check(*anlage);

@@ -1,6 +1,8 @@
 // The one table of element kinds. A new kind adds its own folder and one entry here.
 #include "core/model/Elementart.h"
 
+#include "core/model/Kleinschreibung.h"
+#include "core/model/Listenart.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 
@@ -11,7 +13,8 @@ const std::vector<TElementart>& Elementarten() {
       {Elementart::Weiche, "weiche", "Weiche", 9, &TEWeiche::Lesen,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return WeicheEinfuegenBei(a, satz, x, y, nummer);
-       }},
+       },
+       &ListeWeichen},
   };
   return arten;
 }
@@ -19,6 +22,15 @@ const std::vector<TElementart>& Elementarten() {
 const TElementart* ElementartInfo(Elementart a) {
   for (const TElementart& e : Elementarten())
     if (e.art == a) return &e;
+  return nullptr;
+}
+
+const TListenart* ListenartZuDatei(const std::string& pfad) {
+  const std::size_t punkt = pfad.find_last_of('.');
+  if (punkt == std::string::npos || pfad.find_first_of("/\\", punkt) != std::string::npos) return nullptr;
+  const std::string endung = AsciiKlein(pfad.substr(punkt + 1));
+  for (const TElementart& e : Elementarten())
+    if (e.liste && endung == e.liste->endung) return e.liste;
   return nullptr;
 }
 

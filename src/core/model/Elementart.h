@@ -16,6 +16,7 @@ namespace trm {
 class Anlage;
 class TElement;
 class TModul;
+struct TListenart;
 
 /// Element kinds in the order of the count lines of the module record.
 enum class Elementart : int { Geo = 0, Drehscheibe = 1, Weiche = 2, Kreuzung = 3, EKW = 4, DKW = 5 };
@@ -36,11 +37,15 @@ struct TElementart {
   /// Places a copied type record with its start at (x, y) in the current module under
   /// number `nummer`. Throws LeseFehler.
   TElement* (*EinfuegenBei)(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
+  /// The kind's library file.
+  const TListenart* liste;
 };
 
 /// Every kind the program builds, in the order of the records in the module record.
 const std::vector<TElementart>& Elementarten();
 /// The kind's entry, or none when the kind is not built.
 const TElementart* ElementartInfo(Elementart a);
+/// The library kind a file name names by its extension (letter case ignored), or none.
+const TListenart* ListenartZuDatei(const std::string& pfad);
 
 }  // namespace trm

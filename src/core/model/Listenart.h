@@ -40,6 +40,8 @@ struct TListenart {
   std::vector<TListenspalte> spalten;
   /// The row of record `nummer` (1-based), one text per column.
   TListenzeile (*zeile)(std::size_t nummer, const Zeilen& satz);
+  /// Reads one type record at line i (advanced past it) to check it; throws LeseFehler.
+  void (*lesen)(const Zeilen& zeilen, std::size_t& i);
 };
 
 }  // namespace trm

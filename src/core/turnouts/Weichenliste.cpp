@@ -50,6 +50,7 @@ const TListenart ListeWeichen{
     .entfernen = "Weiche aus der Liste entfernen",
     .spalten = {{"Nummer", 50}, {"Name", 150}, {"Radius", 100}, {"Winkel", 100}, {"Neigung", 100}},
     .zeile = WeichenZeile,
+    .lesen = WeichentypLesen,
 };
 
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d) {
