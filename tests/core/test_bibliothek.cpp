@@ -117,21 +117,6 @@ TEST(Bibliothek, AufrufenImportiertEineFehlendeListeUndAuswahlWirkt) {
   EXPECT_EQ(o.a.KrListeDatei, o.a.DatenPfad + "stdDrei.d3");
 }
 
-TEST(Typliste, LeereUndUnstimmigeListen) {
-  EXPECT_EQ(TTypliste(Liste(0), 3).Saetze(), 0u);
-  // A count above the records held: only complete records count, nothing is read beyond.
-  TTypliste gross(Liste(2, "2000000000"), 3);
-  EXPECT_EQ(gross.Saetze(), 2u);
-  // A count below: the extra records stay in the file, a new one is reachable.
-  TTypliste klein(Liste(3, "1"), 3);
-  EXPECT_EQ(klein.Saetze(), 1u);
-  ASSERT_TRUE(klein.Anhaengen({"n1", "n2", "n3"}));
-  EXPECT_EQ(klein.Satz(2), (Zeilen{"n1", "n2", "n3"}));
-  EXPECT_EQ(klein.Text().size(), 2u + 4 * 3);
-  EXPECT_EQ(TTypliste(Liste(1, "-4"), 3).Saetze(), 0u);
-  EXPECT_THROW(TTypliste(Zeilen{"Kopf", "zwei"}, 3), LeseFehler);
-  EXPECT_THROW(TTypliste(Zeilen{"Kopf"}, 3), LeseFehler);
-}
 
 }  // namespace
 }  // namespace trm

@@ -6,6 +6,7 @@
 #include <filesystem>
 
 #include "Pruefhilfe.h"
+#include "Editorumgebung.h"
 #include "SkriptDialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Datenordner.h"
@@ -15,26 +16,15 @@
 namespace trm {
 namespace {
 
-class EditorTest : public ::testing::Test {
+class EditorTest : public test::Editorumgebung {
  protected:
   void SetUp() override {
-    ordner = std::filesystem::temp_directory_path() /
-             ("trm_editor_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(ordner);
-    ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
-    dok = std::make_unique<Dokument>(dialoge, ordner.string(), std::make_shared<MersenneZufall>(3));
+    Editorumgebung::SetUp();
     ASSERT_TRUE(dok->Neu());
-    ed = std::make_unique<Editor>(*dok, dialoge);
   }
-  void TearDown() override { std::filesystem::remove_all(ordner); }
   TModul& M() { return *ed->modul(); }
   TGleis& G() { return *ed->gleis(); }
   void Rechnen() { ModulBerechnen(M()); }
-
-  std::filesystem::path ordner;
-  test::SkriptDialoge dialoge;
-  std::unique_ptr<Dokument> dok;
-  std::unique_ptr<Editor> ed;
 };
 
 TEST_F(EditorTest, ModuleAnlegenWechselnLoeschen) {

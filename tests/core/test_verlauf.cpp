@@ -8,7 +8,7 @@
 #include <stdexcept>
 
 #include "Pruefhilfe.h"
-#include "SkriptDialoge.h"
+#include "Editorumgebung.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
 #include "core/editor/Treffer.h"
@@ -20,18 +20,12 @@
 namespace trm {
 namespace {
 
-class VerlaufTest : public ::testing::Test {
+class VerlaufTest : public test::Editorumgebung {
  protected:
   void SetUp() override {
-    ordner = std::filesystem::temp_directory_path() /
-             ("trm_verlauf_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    std::filesystem::remove_all(ordner);
-    ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
-    dok = std::make_unique<Dokument>(dialoge, ordner.string(), std::make_shared<MersenneZufall>(5));
+    Editorumgebung::SetUp();
     ASSERT_TRUE(dok->OeffnenDatei(std::string(TRM_TESTDATEN) + "/weichenplan.m88"));
-    ed = std::make_unique<Editor>(*dok, dialoge);
   }
-  void TearDown() override { std::filesystem::remove_all(ordner); }
   Zeilen Text() { return AnlageZeilen(dok->anlage()); }
   /// Where the user stands: module, track and segment.
   std::array<int, 3> Stelle() {
@@ -58,11 +52,6 @@ class VerlaufTest : public ::testing::Test {
     ERWARTE_GESUND(dok->anlage());
     EXPECT_EQ(Text(), nachher);
   }
-
-  std::filesystem::path ordner;
-  test::SkriptDialoge dialoge;
-  std::unique_ptr<Dokument> dok;
-  std::unique_ptr<Editor> ed;
 };
 
 TEST_F(VerlaufTest, JederBefehlIstEinSchritt) {

@@ -206,21 +206,27 @@ bool Editor::GleisAnfuegen() {
   return Ausfuehren("Gleis anfügen", [&] { return GleisAnfuegenBei(m, c); });
 }
 
-bool Editor::GleisAnfuegenBei(TModul* m, TGleis* c) {
+TGleis* Editor::NeuesGleisAnlegen(double x, double y, double w) {
   Anlage& a = anlage();
-  ModulBerechnen(*m);
+  TModul* m = modul();
   const std::int32_t nr = a.NeueNummer(BereichNeuesGleis);
   TGleis* neu = m->GleisAnhaengen();
-  neu->XAnf = c->XEnde();
-  neu->YAnf = c->YEnde();
-  neu->ZAnfWert = c->ZEnde();
-  neu->SetWAnf(c->WEnde());
+  neu->XAnf = x;
+  neu->YAnf = y;
+  neu->SetWAnf(w);
   neu->Nummer = nr;
   m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
   auto b = std::make_unique<TBogen>();
   b->SetLaenge(17400.0 / a.Massstab);
   neu->BogenAnhaengen(std::move(b));
   neu->BogenWaehlen(0);
+  return neu;
+}
+
+bool Editor::GleisAnfuegenBei(TModul* m, TGleis* c) {
+  ModulBerechnen(*m);
+  TGleis* neu = NeuesGleisAnlegen(c->XEnde(), c->YEnde(), c->WEnde());
+  neu->ZAnfWert = c->ZEnde();
   AlsNachfolgerEinfuegen(*m, c, neu);
   VerbundVereinen(c, neu);
   LageWeitergeben(*m, neu);

@@ -155,6 +155,9 @@ class Editor {
   // Tracks.
   bool VorigesGleis();
   bool NaechstesGleis();
+  /// A new track of one straight of 17.4 m in the prototype's scale from (x, y) in direction
+  /// w, with a fresh number, made current. Part of a command (`Ausfuehren`).
+  TGleis* NeuesGleisAnlegen(double x, double y, double w);
   /// "neues Gleis an aktuelles Gleis anfügen"; false for a turntable track or no track.
   bool GleisAnfuegen();
   /// "Gleis löschen"; false when the refresh rules disable it.

@@ -77,22 +77,7 @@ Mausantwort Mausbedienung::Ereignis(const Mausereignis& e) {
 }
 
 void Mausbedienung::NeuesGleis(double x, double y, Mausantwort& r) {
-  Anlage& a = ed_.anlage();
-  TModul* m = ed_.modul();
-  ed_.Ausfuehren("neues Gleis", [&] {
-    const std::int32_t nr = a.NeueNummer(BereichNeuesGleis);
-    TGleis* g = m->GleisAnhaengen();
-    g->Nummer = nr;
-    g->XAnf = x;
-    g->YAnf = y;
-    m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
-    auto b = std::make_unique<TBogen>();
-    b->SetLaenge(17400.0 / a.Massstab);
-    g->BogenAnhaengen(std::move(b));
-    g->BogenWaehlen(0);
-    ModulBerechnen(*m);
-    return true;
-  });
+  ed_.Ausfuehren("neues Gleis", [&] { return ed_.NeuesGleisAnlegen(x, y, 0) != nullptr; });
   ed_.ModusSetzen(Mausmodus::Normal);
   r.geaendert = true;
   r.auffrischen = true;

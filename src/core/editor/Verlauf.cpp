@@ -26,35 +26,25 @@ void Verlauf::Zuruecknehmen(Anlage& a) {
   offen_.reset();
 }
 
-bool Verlauf::Rueckgaengig(Anlage& a) {
-  if (rueck_.empty()) return false;
+bool Verlauf::Tauschen(Anlage& a, std::deque<Schritt>& von, std::deque<Schritt>& nach) {
+  if (von.empty()) return false;
   offen_.reset();
-  Schritt s = std::move(rueck_.back());
-  rueck_.pop_back();
+  Schritt s = std::move(von.back());
+  von.pop_back();
+  // The state taken out of the layout becomes the step the other way.
   TAnlagestand jetzt = StandTauschen(a, std::move(s.stand));
   const std::uint64_t nummer = s.nummer;
   s.stand = std::move(jetzt);
   s.nummer = stand_;
-  vor_.push_back(std::move(s));
+  nach.push_back(std::move(s));
   stand_ = nummer;
   GeaendertSetzen(a);
   return true;
 }
 
-bool Verlauf::Wiederherstellen(Anlage& a) {
-  if (vor_.empty()) return false;
-  offen_.reset();
-  Schritt s = std::move(vor_.back());
-  vor_.pop_back();
-  TAnlagestand jetzt = StandTauschen(a, std::move(s.stand));
-  const std::uint64_t nummer = s.nummer;
-  s.stand = std::move(jetzt);
-  s.nummer = stand_;
-  rueck_.push_back(std::move(s));
-  stand_ = nummer;
-  GeaendertSetzen(a);
-  return true;
-}
+bool Verlauf::Rueckgaengig(Anlage& a) { return Tauschen(a, rueck_, vor_); }
+
+bool Verlauf::Wiederherstellen(Anlage& a) { return Tauschen(a, vor_, rueck_); }
 
 std::optional<std::string> Verlauf::RueckgaengigName() const {
   if (rueck_.empty()) return std::nullopt;

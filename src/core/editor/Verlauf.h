@@ -54,6 +54,8 @@ class Verlauf {
     std::size_t groesse;
   };
   void Begrenzen();
+  /// Undo (from the undo steps to the redo steps) or redo (the other way).
+  bool Tauschen(Anlage& a, std::deque<Schritt>& von, std::deque<Schritt>& nach);
   void GeaendertSetzen(Anlage& a) const { a.Geaendert = stand_ != gespeichert_; }
 
   std::deque<Schritt> rueck_, vor_;
