@@ -145,7 +145,7 @@ TEST_F(Editorfenster, KontextmenueUndWertpuffer) {
   EXPECT_FALSE(finde("PM_Einfuegen")->isEnabled());
   EXPECT_FALSE(finde("PM_BogenTauschen")->isEnabled());
   finde("PM_Wert3")->trigger();  // end point x
-  EXPECT_EQ(trm::gui::Zahlenfeld::Wertpuffer(), "300,000");
+  EXPECT_EQ(w->editor().Wertpuffer(), "300,000");
   finde("PM_KopierenGleis")->trigger();
   EXPECT_TRUE(w->Kontextmenue()->findChild<QAction*>("PM_Einfuegen")->isEnabled());
   finde("PM_Verbinden")->trigger();

@@ -122,6 +122,8 @@ class Editor {
   /// The clipboard kind's German name ("Gleis", "Bogen", "Weiche", ...; empty for none).
   std::string KopierName() const;
   const Zeilen& Loeschpuffer() const { return loeschpuffer_; }
+  /// The value buffer of "kopieren" › value items and of the fields' "Wert kopieren".
+  std::string& Wertpuffer() { return wertpuffer_; }
 
   /// The state of every command after the last one.
   Befehlszustand Zustand();

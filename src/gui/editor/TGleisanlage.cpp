@@ -212,6 +212,7 @@ Zahlenfeld* TGleisanlage::PunktFeld(QToolBar* leiste, const QString& name, const
                                                                          : "";
   if (!beschriftung.isEmpty()) leiste->addWidget(new QLabel(beschriftung + " ", leiste));
   auto* feld = new Zahlenfeld(false, leiste);
+  feld->wertpuffer = &editor_->Wertpuffer();
   feld->setObjectName(name);
   feld->setToolTip(hinweis);
   feld->Uebernehmen = [this, setzen](const QString& t) {
@@ -353,9 +354,7 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
   for (const auto& [text, wert] : werte) {
     eintrag(kopieren, QStringLiteral("PM_Wert") + QString::number(static_cast<int>(wert)), QString::fromUtf8(text),
             [this, w = wert] {
-              const QString t = Q(editor_->WertKopieren(w));
-              Zahlenfeld::Wertpuffer() = t;
-              QApplication::clipboard()->setText(t);
+              QApplication::clipboard()->setText(Q(editor_->WertKopieren(w)));
             });
   }
   eintrag(m, "PM_Einfuegen", Q(k.einfuegen), [this] {

@@ -16,11 +16,6 @@ Zahlenfeld::Zahlenfeld(bool ganzzahl, QWidget* eltern) : QLineEdit(eltern), ganz
   setMaximumWidth(90);
 }
 
-QString& Zahlenfeld::Wertpuffer() {
-  static QString puffer;
-  return puffer;
-}
-
 void Zahlenfeld::Zeigen(const QString& text) {
   setText(text);
   setModified(false);
@@ -56,15 +51,16 @@ void Zahlenfeld::focusOutEvent(QFocusEvent* e) {
 
 void Zahlenfeld::contextMenuEvent(QContextMenuEvent* e) {
   QMenu menue(this);
-  menue.addAction(QStringLiteral("Wert kopieren"), this, [this] {
-    Wertpuffer() = text();
+  QAction* kopieren = menue.addAction(QStringLiteral("Wert kopieren"), this, [this] {
+    *wertpuffer = text().toStdString();
     QApplication::clipboard()->setText(text());
   });
+  kopieren->setEnabled(wertpuffer != nullptr);
   QAction* einfuegen = menue.addAction(QStringLiteral("Wert einfügen"), this, [this] {
-    setText(Wertpuffer());
+    setText(QString::fromStdString(*wertpuffer));
     Anwenden();
   });
-  einfuegen->setEnabled(!Wertpuffer().isEmpty());
+  einfuegen->setEnabled(wertpuffer != nullptr && !wertpuffer->empty());
   menue.exec(e->globalPos());
 }
 

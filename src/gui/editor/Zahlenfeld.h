@@ -5,6 +5,7 @@
 
 #include <QLineEdit>
 #include <functional>
+#include <string>
 
 namespace trm::gui {
 
@@ -16,8 +17,9 @@ class Zahlenfeld : public QLineEdit {
 
   /// Called with the text when the field is left after a change, or on "Wert einfügen".
   std::function<void(const QString&)> Uebernehmen;
-  /// The value buffer shared by all fields of the window ("Wert kopieren" / "Wert einfügen").
-  static QString& Wertpuffer();
+  /// The value buffer shared by all fields of the window ("Wert kopieren" / "Wert einfügen"):
+  /// the editor's. Without one the two items are disabled.
+  std::string* wertpuffer = nullptr;
   /// Shows a value without counting as a change.
   void Zeigen(const QString& text);
   /// Applies the text as if the field was left.
