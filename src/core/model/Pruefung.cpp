@@ -102,9 +102,16 @@ struct Pruefer {
 
   void Nachbarn(const TGleis& g, const std::string& wo) {
     if (ListePruefen(wo, "Nachfolger", g.Nachfolger))
-      for (const TGleis* s : g.Nachfolger)
+      for (const TGleis* s : g.Nachfolger) {
         if (s->Vorgaenger != &g)
           Fehler(wo, "Nachfolger " + Name(s) + " hat einen anderen Vorgänger");
+        // A turnout's branch stands beside its main track wherever that is a successor.
+        if (s->Element)
+          for (const TGleis* z : s->Element->Mitnachfolger(s))
+            if (std::find(g.Nachfolger.begin(), g.Nachfolger.end(), z) == g.Nachfolger.end())
+              Fehler(wo, "Nachfolger " + Name(s) + " ohne " +
+                             (Bekannt(z) ? Name(z) : "sein Element-Gleis") + " daneben");
+      }
     if (g.Vorgaenger == nullptr) return;
     if (!Bekannt(g.Vorgaenger)) {
       Fehler(wo, "Vorgänger ist ein Gleis, das nicht zur Anlage gehört");
