@@ -278,6 +278,29 @@ TEST(Verbindungen, AlsNachfolgerVerbindenMitAblehnung) {
   ERWARTE_GESUND(p.a);
 }
 
+TEST(Verbindungen, WeicheFolgtAlsGanzeMitBeidenGleisen) {
+  // Whichever track of the turnout is current, both leave the feeding track together; the
+  // branch left behind alone became the successor of two tracks at the next link command.
+  for (bool ueberZweig : {false, true}) {
+    SCOPED_TRACE(ueberZweig);
+    MitWeiche p;
+    TGleis* c = p.Gleis(6, {50}, 400, 300);
+    TGleis* g = ueberZweig ? p.zweig : p.stamm;
+    ASSERT_EQ(AlsNachfolgerVerbinden(*p.m, g, c), Anhaengen::Verbunden);
+    EXPECT_TRUE(p.zufahrt->Nachfolger.empty());
+    EXPECT_EQ(p.Nummern(c->Nachfolger), (N{2, 3}));
+    EXPECT_EQ(p.zweig->Vorgaenger, c);
+    EXPECT_DOUBLE_EQ(p.stamm->XAnf, 450);
+    EXPECT_DOUBLE_EQ(p.zweig->XAnf, 450);
+    ERWARTE_GESUND(p.a);
+    p.Anhaengen(c, p.Gleis(7, {20}));
+    ERWARTE_GESUND(p.a);
+  }
+  MitWeiche p;
+  EXPECT_EQ(AlsNachfolgerVerbinden(*p.m, p.stamm, p.zweig), Anhaengen::Ignoriert);  // its own track
+  EXPECT_EQ(p.Nummern(p.zufahrt->Nachfolger), (N{2, 3}));
+}
+
 TEST(Verbindungen, AblehnungWennDasGeklickteGleisSchonFolgt) {
   Plan p;
   TGleis* g = p.Gleis(1);

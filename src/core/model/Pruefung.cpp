@@ -23,6 +23,8 @@ struct Pruefer {
   std::vector<std::string> fehler;
   /// Every track of the layout with its name in messages and its place in file order.
   std::unordered_map<const TGleis*, std::pair<std::string, std::size_t>> gleise;
+  /// Every element of the layout.
+  std::unordered_set<const TElement*> alleElemente;
 
   explicit Pruefer(const Anlage& anlage) : a(anlage) {
     for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
@@ -34,6 +36,8 @@ struct Pruefer {
                          std::pair{"Modul " + std::to_string(mi) + ", Gleis " + std::to_string(gi) +
                                        " (Nr. " + std::to_string(g->Nummer) + ")",
                                    gleise.size()});
+      for (const auto& e : m.Elemente)
+        if (e) alleElemente.insert(e.get());
     }
   }
 
@@ -102,9 +106,16 @@ struct Pruefer {
 
   void Nachbarn(const TGleis& g, const std::string& wo) {
     if (ListePruefen(wo, "Nachfolger", g.Nachfolger))
-      for (const TGleis* s : g.Nachfolger)
+      for (const TGleis* s : g.Nachfolger) {
         if (s->Vorgaenger != &g)
           Fehler(wo, "Nachfolger " + Name(s) + " hat einen anderen Vorgänger");
+        // A turnout's branch stands beside its main track wherever that is a successor.
+        if (alleElemente.count(s->Element))
+          for (const TGleis* z : s->Element->Mitnachfolger(s))
+            if (std::find(g.Nachfolger.begin(), g.Nachfolger.end(), z) == g.Nachfolger.end())
+              Fehler(wo, "Nachfolger " + Name(s) + " ohne " +
+                             (Bekannt(z) ? Name(z) : "sein Element-Gleis") + " daneben");
+      }
     if (g.Vorgaenger == nullptr) return;
     if (!Bekannt(g.Vorgaenger)) {
       Fehler(wo, "Vorgänger ist ein Gleis, das nicht zur Anlage gehört");

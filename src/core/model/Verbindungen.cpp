@@ -284,13 +284,24 @@ Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c) {
   if (m.Anlage_) m.Anlage_->VerbindungenZeigen = true;
   if (c->Vorgaenger == g) return Anhaengen::Abgelehnt;
   if (g == c || Enthaelt(c->Nachfolger, g) || c->Boegen.empty()) return Anhaengen::Ignoriert;
-  // G leaves its former predecessor, so that only C moves it from now on.
-  if (g->Vorgaenger) Entfernen(g->Vorgaenger->Nachfolger, g);
-  c->Nachfolger.push_back(g);
-  g->Vorgaenger = c;
-  g->XAnf = c->XEnde();
-  g->YAnf = c->YEnde();
-  g->SetWAnf(c->WEnde());
+  // An element cannot follow one of its own tracks.
+  if (g->Element && g->Element == c->Element) return Anhaengen::Ignoriert;
+  // An element track goes with the tracks that stand beside it in successor lists: a turnout's
+  // branch is attached through its main track, and the branch leaves the former predecessor
+  // together with the main track.
+  TGleis* h = g;
+  if (g->Element)
+    for (TGleis* k : g->Element->AlleGleise())
+      if (k != g && Enthaelt(g->Element->Mitnachfolger(k), g)) h = k;
+  ZweigNachfolgerEntfernen(m);
+  // H leaves its former predecessor, so that only C moves it from now on.
+  if (h->Vorgaenger) Entfernen(h->Vorgaenger->Nachfolger, h);
+  c->Nachfolger.push_back(h);
+  h->Vorgaenger = c;
+  h->XAnf = c->XEnde();
+  h->YAnf = c->YEnde();
+  h->SetWAnf(c->WEnde());
+  ZweigNachfolgerSetzen(m);
   GleisVerbinden(g, c);
   LageWeitergeben(m, c);
   return Anhaengen::Verbunden;

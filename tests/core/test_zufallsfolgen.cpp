@@ -1,0 +1,481 @@
+// Random command sequences over a layout built through the editor and the mouse: after every
+// command the link structure must be sound, a command that records no step must leave the
+// file text as it was, and undo and redo must give back the file text, the changed state and
+// the current objects of the states they return to.
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <filesystem>
+#include <map>
+#include <optional>
+#include <random>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "Pruefhilfe.h"
+#include "SkriptDialoge.h"
+#include "core/editor/Editor.h"
+#include "core/editor/Maus.h"
+#include "core/model/AnlageDatei.h"
+#include "core/model/Datenordner.h"
+#include "core/model/Typliste.h"
+#include "core/model/Umrechnung.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
+#include "core/render/ModulZeichnen.h"
+#include "core/turnouts/Weiche.h"
+
+namespace trm {
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr int Folgen = 300;
+constexpr int SchritteJeFolge = 25;
+
+/// The current module, track and segment.
+struct Auswahl {
+  int modul = -1, gleis = -1, bogen = -1;
+  bool operator==(const Auswahl&) const = default;
+};
+
+std::string AlsText(const Auswahl& s) {
+  return "Modul " + std::to_string(s.modul) + ", Gleis " + std::to_string(s.gleis) + ", Bogen " +
+         std::to_string(s.bogen);
+}
+
+/// Where two file texts first differ, for the failure message.
+std::string Unterschied(const Zeilen& soll, const Zeilen& ist) {
+  std::size_t i = 0;
+  while (i < soll.size() && i < ist.size() && soll[i] == ist[i]) ++i;
+  std::ostringstream s;
+  s << "Zeile " << i + 1 << " (von " << soll.size() << " / " << ist.size() << "): erwartet \""
+    << (i < soll.size() ? soll[i] : "<Ende>") << "\", gefunden \""
+    << (i < ist.size() ? ist[i] : "<Ende>") << "\"";
+  return s.str();
+}
+
+enum class Art {
+  Anfuegen,
+  Loeschen,
+  LoeschenZurueck,
+  WeicheEinsetzen,
+  WeicheDrehen,
+  WeicheSpiegeln,
+  WeicheEntfernen,
+  MausLoesen,
+  AlleLoesen,
+  MausNachfolger,
+  MausVerbinden,
+  MausZiehen,
+  AnfangX,
+  Drehen,
+  Waehlen,
+  VorigesNaechstes,
+  NeuesModul,
+  ModulWechseln,
+  ModulLoeschen,
+  Speichern,
+  Rueckgaengig,
+  Wiederherstellen,
+};
+
+/// How often each command is drawn, relative to the others.
+struct Gewicht {
+  Art art;
+  int gewicht;
+};
+constexpr Gewicht Gewichte[] = {
+    {Art::Anfuegen, 5},         {Art::Loeschen, 2},      {Art::LoeschenZurueck, 1},
+    {Art::WeicheEinsetzen, 4},  {Art::WeicheDrehen, 2},  {Art::WeicheSpiegeln, 2},
+    {Art::WeicheEntfernen, 2},  {Art::MausLoesen, 2},    {Art::AlleLoesen, 1},
+    {Art::MausNachfolger, 2},   {Art::MausVerbinden, 2}, {Art::MausZiehen, 3},
+    {Art::AnfangX, 1},          {Art::Drehen, 1},        {Art::Waehlen, 4},
+    {Art::VorigesNaechstes, 2}, {Art::NeuesModul, 1},    {Art::ModulWechseln, 1},
+    {Art::ModulLoeschen, 1},    {Art::Speichern, 1},     {Art::Rueckgaengig, 4},
+    {Art::Wiederherstellen, 3},
+};
+
+/// One sequence: a new layout from the settings file, then random commands.
+class Folge {
+ public:
+  /// `zurueckgenommen` counts the steps taken back and given again by name.
+  Folge(std::uint32_t saat, const fs::path& ordner, const TTypliste& liste,
+        std::map<std::string, int>& zurueckgenommen)
+      : saat_(saat),
+        zufall_(saat),
+        ordner_(ordner),
+        liste_(liste),
+        zurueckgenommen_(zurueckgenommen),
+        dok_(dialoge_, ordner.string(), std::make_shared<MersenneZufall>(saat)) {}
+
+  /// Runs the sequence; empty when every check held, else the seed, the commands so far and
+  /// the first fault.
+  std::string Laufen() {
+    if (!dok_.Neu()) return "Neu fehlgeschlagen";
+    text_ = AnlageZeilen(A());
+    gespeichert_ = nummer_;
+    for (int k = 0; k < SchritteJeFolge && fehler_.empty(); ++k) {
+      try {
+        Schritt(Ziehen());
+      } catch (const std::exception& e) {
+        Fehler(std::string("Ausnahme: ") + e.what());
+      }
+    }
+    if (fehler_.empty()) return {};
+    std::ostringstream s;
+    s << "Saat " << saat_ << ", Befehle:\n";
+    for (std::size_t i = 0; i < protokoll_.size(); ++i)
+      s << "  " << i + 1 << ". " << protokoll_[i] << "\n";
+    s << fehler_;
+    return s.str();
+  }
+
+ private:
+  /// A state of the layout as the test expects it back from undo or redo.
+  struct Stand {
+    Zeilen text;
+    int nummer;                      ///< which state: the layout counts as changed unless saved
+    std::optional<Auswahl> auswahl;  ///< unknown when a mouse pick chose it inside the step
+  };
+
+  Anlage& A() { return dok_.anlage(); }
+  TModul* M() { return ed_.modul(); }
+  std::uint32_t Zahl(std::uint32_t n) { return n == 0 ? 0 : zufall_() % n; }
+
+  Art Ziehen() {
+    int summe = 0;
+    for (const Gewicht& g : Gewichte) summe += g.gewicht;
+    int r = static_cast<int>(Zahl(static_cast<std::uint32_t>(summe)));
+    for (const Gewicht& g : Gewichte) {
+      if (r < g.gewicht) return g.art;
+      r -= g.gewicht;
+    }
+    return Art::Waehlen;
+  }
+
+  void Fehler(const std::string& f) {
+    if (fehler_.empty()) fehler_ = "nach Befehl " + std::to_string(protokoll_.size()) + ": " + f;
+  }
+  void Pruefen(bool ok, const std::string& f) {
+    if (!ok) Fehler(f);
+  }
+
+  Auswahl Jetzt() {
+    Auswahl s;
+    s.modul = A().AktModul;
+    if (TModul* m = M()) {
+      s.gleis = m->AktGleis;
+      if (TGleis* g = m->AktuellesGleis()) s.bogen = g->AktBogen;
+    }
+    return s;
+  }
+
+  // ---- the mouse ----
+  std::pair<std::int64_t, std::int64_t> Pixel(double x, double y) {
+    const TUmrechnung u(*M());
+    return {u.WeltZuPixelX(x), u.WeltZuPixelY(y)};
+  }
+  /// A point of a random segment of a random track of the current module.
+  std::optional<std::pair<std::int64_t, std::int64_t>> Zielpunkt(std::string& wo) {
+    TModul* m = M();
+    if (!m || m->Gleise.empty()) return std::nullopt;
+    const std::size_t i = Zahl(static_cast<std::uint32_t>(m->Gleise.size()));
+    const TGleis& g = *m->Gleise[i];
+    if (g.Boegen.empty()) return std::nullopt;
+    const std::size_t j = Zahl(static_cast<std::uint32_t>(g.Boegen.size()));
+    const TBogen& b = *g.Boegen[j];
+    wo = "Gleis " + std::to_string(i) + " Bogen " + std::to_string(j);
+    if (b.Spurpunkte.empty()) return Pixel(b.XEnde, b.YEnde);
+    const TSpurpunkt& p = b.Spurpunkte[b.Spurpunkte.size() / 2];
+    return Pixel(p.x, p.y);
+  }
+  void Maus(Mausart art, std::int64_t x, std::int64_t y, bool strg = false) {
+    (void)maus_.Ereignis({art, Maustaste::Links, x, y, strg, false});
+  }
+  /// A click in mouse mode `modus` on a random track.
+  std::string Klick(Mausmodus modus, const std::string& name) {
+    std::string wo;
+    const auto p = Zielpunkt(wo);
+    if (!p) return name + ": kein Gleis";
+    ed_.ModusSetzen(modus);
+    Maus(Mausart::Druecken, p->first, p->second);
+    Maus(Mausart::Loslassen, p->first, p->second);
+    return name + " (Klick auf " + wo + ")";
+  }
+
+  /// Makes a turnout track current when the current track is none and the module has one.
+  void WeicheWaehlen() {
+    TModul* m = M();
+    TGleis* g = ed_.gleis();
+    if (!m || (g && g->IstWeichengleis())) return;
+    const std::vector<TElement*> weichen = m->ElementeDerArt(Elementart::Weiche);
+    if (weichen.empty()) return;
+    const TElement* w = weichen[Zahl(static_cast<std::uint32_t>(weichen.size()))];
+    TGleis* t = Zahl(2) ? w->Stammgleis() : w->Zweiggleis();
+    if (t) m->GleisWaehlen(m->GleisIndex(t));
+  }
+
+  /// Runs a command that is not undo, redo or save. `auswahl` is what is current when the
+  /// command takes its copy of the layout (unknown for a mouse pick).
+  std::string Befehl(Art art, std::optional<Auswahl>& auswahl) {
+    auswahl = Jetzt();
+    // The text is made before the command runs (operands of + have no fixed order).
+    auto tun = [](std::string was, const auto& befehl) {
+      return befehl() ? was : was + " -> nein";
+    };
+    switch (art) {
+      case Art::Anfuegen:
+        return tun("Gleis anfügen an " + AlsText(Jetzt()), [&] { return ed_.GleisAnfuegen(); });
+      case Art::Loeschen:
+        return tun("Gleis löschen an " + AlsText(Jetzt()), [&] { return ed_.GleisLoeschen(); });
+      case Art::LoeschenZurueck:
+        return tun("Rückgängig Gleis löschen", [&] { return ed_.GleisLoeschenRueckgaengig(); });
+      case Art::WeicheEinsetzen: {
+        const std::size_t k = 1 + Zahl(static_cast<std::uint32_t>(liste_.Saetze()));
+        return tun("Weiche einsetzen, Typ " + std::to_string(k) + " an " + AlsText(Jetzt()),
+                   [&] { return ed_.WeicheEinsetzen(liste_.Satz(k)); });
+      }
+      case Art::WeicheDrehen:
+        WeicheWaehlen();
+        auswahl = Jetzt();
+        return tun("Weiche drehen an " + AlsText(Jetzt()), [&] { return ed_.WeicheDrehen(); });
+      case Art::WeicheSpiegeln:
+        WeicheWaehlen();
+        auswahl = Jetzt();
+        return tun("Linksweiche / Rechtsweiche an " + AlsText(Jetzt()),
+                   [&] { return ed_.WeicheRichtungWechseln(); });
+      case Art::WeicheEntfernen:
+        WeicheWaehlen();
+        auswahl = Jetzt();
+        return tun("Weiche entfernen an " + AlsText(Jetzt()),
+                   [&] { return ed_.WeicheAusPlanEntfernen(); });
+      case Art::AlleLoesen:
+        return tun("alle Verbindungen lösen an " + AlsText(Jetzt()),
+                   [&] { return ed_.AlleVerbindungenLoesen(); });
+      case Art::AnfangX: {
+        const std::string x = std::to_string(static_cast<int>(Zahl(1600)) - 100) + ",5";
+        return tun("Anfangspunkt X " + x + " an " + AlsText(Jetzt()),
+                   [&] { return ed_.AnfangXSetzen(x); });
+      }
+      case Art::Drehen: {
+        static constexpr double Winkel[] = {90, -45, 15, 180, 7.5};
+        const double w = Winkel[Zahl(5)];
+        const bool umAnfang = Zahl(2) == 0;
+        return tun("Gleis drehen um " + std::to_string(w) +
+                       (umAnfang ? " um den Anfang" : " um das Ende") + " an " + AlsText(Jetzt()),
+                   [&] { return ed_.GleisDrehen(umAnfang, w); });
+      }
+      case Art::VorigesNaechstes:
+        return Zahl(2) ? tun("voriges Gleis", [&] { return ed_.VorigesGleis(); })
+                       : tun("nächstes Gleis", [&] { return ed_.NaechstesGleis(); });
+      case Art::Waehlen:
+        if (Zahl(2)) return Klick(Mausmodus::Normal, "wählen");
+        if (TModul* m = M(); m && !m->Gleise.empty()) {
+          const int i = static_cast<int>(Zahl(static_cast<std::uint32_t>(m->Gleise.size())));
+          m->GleisWaehlen(i);
+          const int j =
+              static_cast<int>(Zahl(static_cast<std::uint32_t>(m->Gleise[i]->Boegen.size())));
+          m->Gleise[i]->BogenWaehlen(j);
+          return "Gleis " + std::to_string(i) + " Bogen " + std::to_string(j) + " wählen";
+        }
+        return "wählen: kein Gleis";
+      case Art::NeuesModul:
+        ed_.NeuesModul();
+        return "neues Modul";
+      case Art::ModulWechseln: {
+        const int i = static_cast<int>(Zahl(static_cast<std::uint32_t>(A().Module.size())));
+        ed_.ModulWechseln(i);
+        return "Modul " + std::to_string(i) + " wählen";
+      }
+      case Art::ModulLoeschen:
+        if (A().Module.size() > 1) dialoge_.antworten.push_back(Antwort::Ja);
+        return tun("Modul löschen", [&] { return ed_.ModulLoeschen(); });
+      case Art::MausLoesen:
+        auswahl.reset();
+        return Klick(Mausmodus::Loesen, "Gleis lösen");
+      case Art::MausNachfolger:
+        auswahl.reset();
+        return Klick(Mausmodus::AlsNachfolger, "als Nachfolger verbinden");
+      case Art::MausVerbinden:
+        auswahl.reset();
+        return Klick(Mausmodus::GruppeVerbinden, "Gruppe verbinden");
+      case Art::MausZiehen: {
+        auswahl.reset();
+        std::string wo;
+        const auto p = Zielpunkt(wo);
+        if (!p) return "ziehen: kein Gleis";
+        auto [x, y] = *p;
+        std::ostringstream s;
+        s << "ziehen von " << wo;
+        Maus(Mausart::Druecken, x, y);
+        for (std::uint32_t n = 1 + Zahl(3); n > 0; --n) {
+          x += static_cast<std::int64_t>(Zahl(121)) - 60;
+          y += static_cast<std::int64_t>(Zahl(121)) - 60;
+          Maus(Mausart::Bewegen, x, y);
+          s << " nach (" << x << ", " << y << ")";
+        }
+        const bool strg = Zahl(2) == 0;
+        Maus(Mausart::Loslassen, x, y, strg);
+        if (strg) s << ", mit Strg losgelassen";
+        return s.str();
+      }
+      default:
+        return "?";
+    }
+  }
+
+  /// Undo or redo: the state on top of `von` must come back exactly; the present state goes
+  /// onto `nach`.
+  void Zurueck(bool rueckgaengig, const std::string& wozu) {
+    std::vector<Stand>& von = rueckgaengig ? rueck_ : vor_;
+    std::vector<Stand>& nach = rueckgaengig ? vor_ : rueck_;
+    const std::string name = rueckgaengig ? "rückgängig" : "wiederherstellen";
+    const Auswahl vorher = Jetzt();
+    const bool geaendert = A().Geaendert;
+    const auto schritt =
+        rueckgaengig ? dok_.verlauf().RueckgaengigName() : dok_.verlauf().WiederherstellenName();
+    const bool ok = rueckgaengig ? ed_.Rueckgaengig() : ed_.Wiederherstellen();
+    protokoll_.push_back(name + wozu + (ok ? "" : " -> nein"));
+    Pruefen(ok == !von.empty(), name + (ok ? " ging ohne Schritt" : " fand keinen Schritt"));
+    if (!ok || von.empty()) {
+      Nachher(geaendert);
+      return;
+    }
+    const Stand s = std::move(von.back());
+    von.pop_back();
+    Gesund();
+    Zeichnen();
+    const Zeilen text = AnlageZeilen(A());
+    Pruefen(text == s.text, name + " gibt einen anderen Dateitext: " + Unterschied(s.text, text));
+    Pruefen(A().Geaendert == (s.nummer != gespeichert_),
+            name + ": Geaendert ist " + std::to_string(A().Geaendert));
+    if (s.auswahl)
+      Pruefen(Jetzt() == *s.auswahl,
+              name + " wählt " + AlsText(Jetzt()) + " statt " + AlsText(*s.auswahl));
+    if (schritt) ++zurueckgenommen_[*schritt];
+    nach.push_back({std::move(text_), nummer_, vorher});
+    text_ = text;
+    nummer_ = s.nummer;
+  }
+
+  /// After a command that recorded no step: the file text and the changed state are as before.
+  void Nachher(bool geaendertVorher) {
+    Gesund();
+    Zeichnen();
+    const Zeilen text = AnlageZeilen(A());
+    Pruefen(text == text_, "Änderung ohne Schritt: " + Unterschied(text_, text));
+    Pruefen(A().Geaendert == geaendertVorher, "Geaendert wechselt ohne Schritt");
+  }
+
+  /// The layout name is the second line of the file text.
+  void NameSetzen(Zeilen& text) {
+    if (text.size() > 1) text[1] = A().Name;
+  }
+
+  void Gesund() {
+    const ::testing::AssertionResult r = test::Gesund(A());
+    if (!r) Fehler(r.message());
+  }
+
+  /// What the window does after every command: paint the module, refresh the states.
+  void Zeichnen() {
+    if (TModul* m = M()) {
+      Aufzeichnung c;
+      ModulMalen(A(), *m, c, TAnsicht(*m));
+    }
+    (void)ed_.Zustand();
+    (void)ed_.Kontext();
+  }
+
+  void Schritt(Art art) {
+    if (art == Art::Rueckgaengig || art == Art::Wiederherstellen) {
+      Zurueck(art == Art::Rueckgaengig, "");
+      return;
+    }
+    const bool geaendert = A().Geaendert;
+    if (art == Art::Speichern) {
+      // An unnamed layout is saved under a name; the name follows the file, not the steps.
+      if (A().DateiPfad.empty()) dialoge_.pfade.push_back((ordner_ / "Zufall.m88").string());
+      const bool ok = dok_.Speichern();
+      protokoll_.push_back(std::string("speichern") + (ok ? "" : " -> nein"));
+      Pruefen(ok, "speichern fehlgeschlagen");
+      for (std::vector<Stand>* v : {&rueck_, &vor_})
+        for (Stand& s : *v) NameSetzen(s.text);
+      NameSetzen(text_);
+      gespeichert_ = nummer_;
+      Nachher(false);
+      return;
+    }
+    const std::size_t schritte = dok_.verlauf().AnzahlRueckgaengig();
+    std::optional<Auswahl> auswahl;
+    protokoll_.push_back(Befehl(art, auswahl));
+    const std::size_t jetzt = dok_.verlauf().AnzahlRueckgaengig();
+    Pruefen(!dok_.verlauf().Offen(), "ein Schritt bleibt offen");
+    if (jetzt == schritte) {
+      Nachher(geaendert);
+      return;
+    }
+    Pruefen(jetzt == schritte + 1, "mehr als ein Schritt aufgezeichnet");
+    Pruefen(A().Geaendert, "nach einem Schritt gilt die Anlage als unverändert");
+    Pruefen(!dok_.verlauf().WiederherstellenName(), "nach einem Schritt bleibt Wiederherstellen");
+    Gesund();
+    Zeichnen();
+    rueck_.push_back({std::move(text_), nummer_, auswahl});
+    vor_.clear();
+    text_ = AnlageZeilen(A());
+    nummer_ = ++zaehler_;
+    // Now and then the step is taken back and given again at once.
+    if (fehler_.empty() && Zahl(3) == 0) {
+      Zurueck(true, " (sofort)");
+      if (fehler_.empty()) Zurueck(false, " (sofort)");
+    }
+  }
+
+  std::uint32_t saat_;
+  std::mt19937 zufall_;
+  fs::path ordner_;
+  const TTypliste& liste_;
+  std::map<std::string, int>& zurueckgenommen_;
+  test::SkriptDialoge dialoge_;
+  Dokument dok_;
+  Editor ed_{dok_, dialoge_};
+  Mausbedienung maus_{ed_};
+
+  std::vector<std::string> protokoll_;
+  std::string fehler_;
+  std::vector<Stand> rueck_, vor_;  ///< what undo and redo must give back
+  Zeilen text_;                     ///< file text of the present state
+  int nummer_ = 0, zaehler_ = 0, gespeichert_ = 0;
+};
+
+TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
+  const fs::path ordner = fs::temp_directory_path() / "trm_zufallsfolgen";
+  fs::remove_all(ordner);
+  ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
+  const TTypliste liste =
+      TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/stdWListe.w88", ZeilenWeiche);
+  ASSERT_GT(liste.Saetze(), 0u);
+  int fehlgeschlagen = 0;
+  std::map<std::string, int> zurueckgenommen;
+  for (std::uint32_t saat = 1; saat <= Folgen && fehlgeschlagen < 3; ++saat) {
+    Folge f(saat, ordner, liste, zurueckgenommen);
+    const std::string fehler = f.Laufen();
+    if (!fehler.empty()) {
+      ++fehlgeschlagen;
+      ADD_FAILURE() << fehler;
+    }
+  }
+  // The sequences reach every kind of step: clicks hit tracks, turnouts get placed.
+  for (const char* name :
+       {"Gleis anfügen", "Gleis löschen", "Weiche einsetzen", "Weiche drehen",
+        "Linksweiche / Rechtsweiche", "Weiche entfernen", "Gleis lösen", "alle Verbindungen lösen",
+        "Gleis als Nachfolger verbinden", "Gleis verbinden", "Gleis verschieben", "Anfangspunkt X",
+        "Gleis drehen", "neues Modul", "Modul löschen", "Rückgängig Gleis löschen"})
+    EXPECT_GT(zurueckgenommen[name], 0) << name;
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm
