@@ -319,6 +319,20 @@ TEST(Anlagedatei, SpeichernErsetztAtomar) {
   std::size_t dateien = 0;
   for ([[maybe_unused]] const auto& e : fs::directory_iterator(ordner)) ++dateien;
   EXPECT_EQ(dateien, 1u);  // no temporary file left behind
+
+  // The replaced file keeps its permissions; a write-protected one is not replaced.
+  fs::permissions(ziel, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  AnlageSpeichern(*a, ziel);
+  EXPECT_EQ(fs::status(ziel).permissions(), fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+  fs::permissions(ziel, fs::perms::owner_read | fs::perms::group_read);
+  try {
+    DateiSchreiben(ziel, {"neu"});
+    FAIL();
+  } catch (const DateiFehler& e) {
+    EXPECT_EQ(std::string(e.what()), "Die Datei \"" + ziel + "\" konnte nicht gespeichert werden.");
+  }
+  EXPECT_EQ(DateiLesen(ziel).size(), 103u);
+  fs::permissions(ziel, fs::perms::owner_all);
   fs::remove_all(ordner);
 }
 

@@ -5,6 +5,9 @@
 #include <fstream>
 #include <system_error>
 
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include "core/model/Codepage.h"
 #include "core/model/Fehler.h"
 
@@ -60,6 +63,12 @@ void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) {
   const fs::path ziel(pfad);
   fs::path temp = ziel;
   temp += ".tmp~";
+  // A file that is there must be one we may write: the rename below would replace even a
+  // write-protected file.
+  struct stat alt {};
+  const bool vorhanden = ::stat(pfad.c_str(), &alt) == 0;
+  if (vorhanden && (!S_ISREG(alt.st_mode) || (alt.st_mode & S_IWUSR) == 0 || ::access(pfad.c_str(), W_OK) != 0))
+    throw DateiFehler(fehler);
   const std::string text = ZeilenInText(zeilen);
   {
     std::ofstream out(temp, std::ios::binary | std::ios::trunc);
@@ -74,6 +83,13 @@ void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) {
     }
   }
   std::error_code ec;
+  if (vorhanden) {
+    // The replacement keeps the permissions and, where allowed, the owner of the file.
+    ::chmod(temp.c_str(), alt.st_mode & 07777);
+    if (::chown(temp.c_str(), alt.st_uid, alt.st_gid) != 0) {
+      // Not allowed for another user's file: it becomes the writer's, as a new file would.
+    }
+  }
   fs::rename(temp, ziel, ec);
   if (ec) {
     fs::remove(temp, ec);
