@@ -1,20 +1,37 @@
-// libFuzzer harness: any bytes given to the layout reader either read or give a LeseFehler;
-// a layout that reads is computed and written again.
+// Fuzz harness of the layout reader: any bytes either read or give a LeseFehler. What reads
+// is written; what was written reads again and writes the same bytes.
 #include <cstddef>
 #include <cstdint>
+#include <cstdlib>
 #include <string>
 
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
 #include "core/model/Textdatei.h"
 
+namespace {
+
+std::string Geschrieben(const std::string& bytes) {
+  auto a = trm::AnlageAusZeilen(trm::TextInZeilen(bytes), "/tmp/", std::make_shared<trm::MersenneZufall>(1));
+  return trm::ZeilenInText(trm::AnlageZeilen(*a));
+}
+
+}  // namespace
+
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse) {
-  const std::string bytes(reinterpret_cast<const char*>(daten), groesse);
+  std::string einmal;
   try {
-    auto a = trm::AnlageAusZeilen(trm::TextInZeilen(bytes), "/tmp/",
-                                  std::make_shared<trm::MersenneZufall>(1));
-    (void)trm::AnlageZeilen(*a);
+    einmal = Geschrieben(std::string(reinterpret_cast<const char*>(daten), groesse));
   } catch (const trm::LeseFehler&) {
+    return 0;
   }
+  // A file the program wrote must open again, unchanged.
+  std::string zweimal;
+  try {
+    zweimal = Geschrieben(einmal);
+  } catch (const trm::LeseFehler&) {
+    std::abort();
+  }
+  if (zweimal != einmal) std::abort();
   return 0;
 }

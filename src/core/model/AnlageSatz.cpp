@@ -162,6 +162,11 @@ void VerbindungenAufbauen(Anlage& a) {
       g->Vorgaenger = g->VorgaengerNr == -1 ? nullptr : finden(g->VorgaengerNr);
       if (g->Vorgaenger) g->Vorgaenger->Nachfolger.push_back(g.get());
     }
+  // A number carried by several tracks names the last of them; the others get free numbers,
+  // so that the links read the same when the layout is written and read again.
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise)
+      if (finden(g->Nummer) != g.get()) g->Nummer = a.NeueNummer(BereichNeuesGleis);
 }
 
 }  // namespace trm

@@ -43,6 +43,7 @@ void GleisLesen(TGleis& g, const Zeilen& z, std::size_t& i) {
   g.YAnf = l.Real();
   g.ZAnfWert = l.Real();
   g.SetWAnf(l.Real());
+  g.SetWAnf(AlsGeschrieben(g.WAnf()));  // reduced to a turn, as it will be written
   g.Eigen.MaxKruemmung = l.Real();
   g.Eigen.SwAbst = l.Real();
   g.Eigen.SwBrt = l.Real();

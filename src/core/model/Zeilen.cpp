@@ -1,6 +1,8 @@
 // Checked line-by-line reading of records.
 #include "core/model/Zeilen.h"
 
+#include <cmath>
+
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
 
@@ -29,7 +31,11 @@ auto Zeilenleser::Umwandeln(Wandler wandeln) {
   }
 }
 
-double Zeilenleser::Real() { return Umwandeln([](const std::string& t) { return TextReal(t); }); }
+double AlsGeschrieben(double v) { return std::isfinite(v) ? TextReal(RealText(v)) : v; }
+
+double Zeilenleser::Real() {
+  return Umwandeln([](const std::string& t) { return AlsGeschrieben(TextReal(t)); });
+}
 std::int32_t Zeilenleser::Int() { return Umwandeln([](const std::string& t) { return TextInt(t); }); }
 std::int32_t Zeilenleser::IntAusReal() {
   return Umwandeln([](const std::string& t) { return TextIntAusReal(t); });

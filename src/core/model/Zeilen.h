@@ -11,6 +11,10 @@ namespace trm {
 
 using Zeilen = std::vector<std::string>;
 
+/// The value a file keeps of v: v written and read again. Readers hold what they read in this
+/// form (also after reducing it), so that a layout computes the same after a save and open.
+double AlsGeschrieben(double v);
+
 /// A position in a list of lines that record readers advance. Errors name the 1-based line.
 class Zeilenleser {
  public:
