@@ -39,6 +39,7 @@ const TListenart Dreier{
     .entfernen = "Dreier löschen",
     .spalten = {{"Nummer", 50}, {"Erste", 100}},
     .zeile = [](std::size_t k, const Zeilen& s) { return TListenzeile{std::to_string(k), s[0]}; },
+    .lesen = nullptr,
 };
 
 struct Ordner {

@@ -1,6 +1,7 @@
 // Reading and atomic writing of line-based text files in Windows-1252.
 #include "core/model/Textdatei.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -17,6 +18,8 @@ namespace fs = std::filesystem;
 
 Zeilen TextInZeilen(const std::string& bytes) {
   Zeilen zeilen;
+  // Counted first: a growing list of millions of lines would hold two copies at a time.
+  zeilen.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
   std::size_t anfang = 0;
   while (anfang < bytes.size()) {
     std::size_t ende = bytes.find('\n', anfang);

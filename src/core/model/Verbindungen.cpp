@@ -222,7 +222,7 @@ void VerbundAufbauen(TModul& m, TGleis* g) {
   ZweigNachfolgerSetzen(m);
 }
 
-void VerbundAufloesen(TModul& m, TGleis* g) {
+void VerbundAufloesen(TModul& /*m*/, TGleis* g) {
   const std::vector<TGleis*> gruppe = g->Verbund;
   for (auto it = gruppe.rbegin(); it != gruppe.rend(); ++it) {
     TGleis* a = *it;
