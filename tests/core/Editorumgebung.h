@@ -3,6 +3,7 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <memory>
@@ -19,7 +20,7 @@ class Editorumgebung : public ::testing::Test {
   void SetUp() override {
     ordner = std::filesystem::temp_directory_path() /
              ("trm_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->test_suite_name()) + "_" +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name());
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + "_" + std::to_string(::getpid()));
     std::filesystem::remove_all(ordner);
     ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
     dok = std::make_unique<Dokument>(dialoge, ordner.string(), std::make_shared<MersenneZufall>(zufall));

@@ -3,6 +3,7 @@
 // file text as it was, and undo and redo must give back the file text, the changed state and
 // the current objects of the states they return to.
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <filesystem>
@@ -451,7 +452,7 @@ class Folge {
 };
 
 TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
-  const fs::path ordner = fs::temp_directory_path() / "trm_zufallsfolgen";
+  const fs::path ordner = fs::temp_directory_path() / ("trm_zufallsfolgen_" + std::to_string(::getpid()));
   fs::remove_all(ordner);
   ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
   const TTypliste liste =
