@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <limits>
 #include <random>
 
 #include "core/model/AnlageDatei.h"
@@ -11,6 +12,7 @@
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Zahlformat.h"
 
 namespace trm {
 namespace {
@@ -234,6 +236,69 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   z = gut;
   z[34 + 29 + 19] = "4711#x#";
   EXPECT_EQ(Lesefehler(z).rfind("Zeile 83: ", 0), 0u);
+}
+
+TEST(Anlagedatei, WerteOhneEndlicheLageWerdenAbgelehnt) {
+  // A second straight after the first; the segment records begin on lines 85 and 104.
+  auto zwei = Einfach();
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(100);
+  zwei->Module[0]->Gleise[0]->BogenAnhaengen(std::move(b));
+  const Zeilen gut = AnlageZeilen(*zwei);
+  const std::size_t bogen1 = 34 + 29 + 21, bogen2 = bogen1 + 19;
+  ASSERT_EQ(gut[bogen2], "trmBogen");
+
+  Zeilen z = gut;
+  z[bogen1 + 2] = z[bogen1 + 3] = "1E-320";  // a radius whose curvature is infinite
+  EXPECT_EQ(Lesefehler(z),
+            "Zeile 85: Die Lage von Bogen \"Bogen\" im Gleis \"Gleis\" lässt sich nicht berechnen: "
+            "ein Radius, eine Länge, eine Steigung oder ein Anfangspunkt liegt außerhalb des "
+            "Rechenbereichs.");
+
+  z = gut;
+  for (std::size_t bogen : {bogen1, bogen2}) {
+    z[bogen + 4] = "1,7E308";  // each length fits, their sum does not
+    z[bogen + 7] = "1E307";    // few sleepers
+  }
+  EXPECT_EQ(Lesefehler(z).rfind("Zeile 104: Die Lage von Bogen", 0), 0u) << Lesefehler(z);
+
+  z = gut;
+  z[bogen1 + 18] = "1E308";  // gradient: 200 mm rise by 2E308
+  EXPECT_EQ(Lesefehler(z).rfind("Zeile 85: ", 0), 0u) << Lesefehler(z);
+
+  z = gut;
+  z[34 + 29 + 2] = "1,7E308";  // the track's start
+  z[bogen1 + 4] = "1E308";
+  z[bogen1 + 7] = "1E307";
+  EXPECT_EQ(Lesefehler(z).rfind("Zeile 85: ", 0), 0u) << Lesefehler(z);
+
+  // A turnout: its record is named. Main track from x = 1,7E308 with a third arc of 1,7E308.
+  z = DateiLesen(Fixture("weichenplan.m88"));
+  const std::size_t weiche = 227;
+  ASSERT_EQ(z[weiche], "Weiche R 900 / 12° rechts");
+  z[46] = "1E307";  // the module's sleeper spacing, which the turnout tracks take
+  z[weiche + 21] = "1,7E308";
+  z[weiche + 33] = "1,7E308#300#0#0#";
+  EXPECT_EQ(Lesefehler(z).rfind("Zeile 228: Die Lage von Weiche \"Weiche R 900 / 12° rechts\"", 0), 0u)
+      << Lesefehler(z);
+
+  // The largest double reads and is written back as it was.
+  z = gut;
+  z[34 + 29 + 2] = RealText(std::numeric_limits<double>::max());
+  z[bogen1 + 4] = z[bogen2 + 4] = "0";
+  auto a = Laden(z);
+  EXPECT_EQ(a->Module[0]->Gleise[0]->XAnf, std::numeric_limits<double>::max());
+  EXPECT_EQ(AnlageZeilen(*a)[34 + 29 + 2], "1,7976931348623157E308");
+
+  // Computed to an infinity in the editor: not written at all, the reader would refuse it.
+  zwei->Module[0]->Gleise[0]->Boegen[0]->SetSteigung(1e308);
+  try {
+    (void)AnlageZeilen(*zwei);
+    ADD_FAILURE() << "geschrieben";
+  } catch (const SchreibFehler& e) {
+    EXPECT_STREQ(e.what(), "Die Anlage kann nicht gespeichert werden: Die Lage von Bogen \"Bogen\" "
+                           "im Gleis \"Gleis\" des Moduls \"Neues Modul\" ist keine endliche Zahl.");
+  }
 }
 
 TEST(Anlagedatei, WeichenkennungInGleissatzBleibtGewoehnlich) {

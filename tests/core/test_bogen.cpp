@@ -77,6 +77,13 @@ TEST(Bogen, ArtAusDenRadien) {
   b.SetAnfRadius(400);
   b.SetEndRadius(-400);
   EXPECT_EQ(b.MittlererRadius(), 0);
+  // Radii far apart whose curvatures agree within 1e-12 make no clothoid: an arc.
+  b.SetAnfRadius(5e11);
+  b.SetEndRadius(6.7e11);
+  EXPECT_FALSE(b.IstUebergangsbogen());
+  b.SetAnfRadius(0);
+  b.SetEndRadius(2e12);
+  EXPECT_FALSE(b.IstUebergangsbogen());
 }
 
 TEST(Bogen, GeradeMitSchwellenpunktenUndRest) {
@@ -108,6 +115,28 @@ TEST(Bogen, KurzerBogenOhneSchwelleBehaeltDenAbstand) {
   EXPECT_DOUBLE_EQ(kurz->Spurpunkte[1].x, 3);
   EXPECT_DOUBLE_EQ(kurz->Rest, 8);  // L + s - p
   EXPECT_DOUBLE_EQ(danach->Spurpunkte[1].x, 5);  // 2 mm after its start: 10 from the sleeper before
+}
+
+TEST(Bogen, SchwellenBleibenNachWechselDesAbstandsAufIhremBogen) {
+  Strecke s(10);
+  TBogen* weit = s.Bogen(45);
+  TBogen* eng = s.Bogen(30);
+  TBogen* weiter = s.Bogen(50);
+  weit->Eigen.SwAbst = 20;  // sleepers at 10 and 30, 15 mm left to the end
+  weiter->Eigen.SwAbst = 20;
+  s.Rechnen();
+  ASSERT_DOUBLE_EQ(weit->Rest, 15);
+  // 15 mm since the last sleeper is more than the spacing of 10: the next one lies at the start.
+  ASSERT_EQ(eng->Spurpunkte.size(), 6u);
+  EXPECT_DOUBLE_EQ(eng->Spurpunkte[1].x, 45);
+  EXPECT_NEAR(eng->Spurpunkte[4].x, 75, 1e-12);
+  EXPECT_NEAR(eng->Rest, 0, 1e-12);
+  EXPECT_NEAR(weiter->Spurpunkte[1].x, 95, 1e-12);  // 20 after the last sleeper at the end of eng
+  for (const TBogen* b : {weit, eng, weiter})
+    for (std::size_t k = 1; k + 1 < b->Spurpunkte.size(); ++k) {
+      EXPECT_GE(b->Spurpunkte[k].x, b->XAnf());
+      EXPECT_LE(b->Spurpunkte[k].x, b->XEnde);
+    }
 }
 
 TEST(Bogen, LaengeNullGibtZweiGleichePunkte) {
@@ -149,6 +178,58 @@ TEST(Bogen, ViertelkreisLinksUndRechts) {
   EXPECT_NEAR(r->XEnde, 500, 1e-9);
   EXPECT_NEAR(r->YEnde, -500, 1e-9);
   EXPECT_NEAR(r->WEnde, -Pi / 2, 1e-12);
+}
+
+TEST(Bogen, BogenschrittUmEinenHalbenKreis) {
+  // One sleeper step turns by π (or within rounding of it): the chord is the diameter.
+  struct Fall {
+    double swAbst, radius, laenge;
+  };
+  for (const Fall f : {Fall{Pi, 1, 2.5 * Pi}, Fall{Pi, -1, 2.5 * Pi}, Fall{10, 10 / Pi, 25},
+                       Fall{10, std::nextafter(10 / Pi, 0.0), 25}, Fall{10, 3, 25}}) {
+    SCOPED_TRACE(f.radius);
+    Strecke s(f.swAbst);
+    TBogen* b = s.Bogen(f.laenge, f.radius);
+    TBogen* danach = s.Bogen(10);
+    s.Rechnen();
+    const double R = f.radius, phi = f.laenge / R;
+    EXPECT_NEAR(b->XEnde, R * std::sin(phi), 1e-9);
+    EXPECT_NEAR(b->YEnde, R * (1 - std::cos(phi)), 1e-9);
+    EXPECT_NEAR(std::remainder(b->WEnde - phi, 2 * Pi), 0, 1e-12);
+    for (const auto& p : b->Spurpunkte) EXPECT_NEAR(std::hypot(p.x, p.y - R), std::fabs(R), 1e-9);
+    EXPECT_TRUE(std::isfinite(danach->XEnde) && std::isfinite(danach->YEnde));
+  }
+  // Radius 1 and spacing π: first sleeper a quarter turn on at (1, 1), the next at (-1, 1).
+  Strecke s(Pi);
+  TBogen* b = s.Bogen(2 * Pi, 1);
+  s.Rechnen();
+  ASSERT_GE(b->Spurpunkte.size(), 3u);
+  EXPECT_NEAR(b->Spurpunkte[1].x, 1, 1e-12);
+  EXPECT_NEAR(b->Spurpunkte[1].y, 1, 1e-12);
+  EXPECT_NEAR(b->Spurpunkte[2].x, -1, 1e-12);
+  EXPECT_NEAR(b->Spurpunkte[2].y, 1, 1e-12);
+}
+
+TEST(Bogen, FastGleicheKruemmungenSindEinKreisbogen) {
+  // Curvatures 1/5E11 and 1/6,7E11, or 1/1E6 and 1/(1E6 + 0,5), agree within 1e-12: no clothoid
+  // exists between them. The segment is the arc of the mean curvature.
+  for (const auto [r1, r2] : {std::pair{5e11, 6.7e11}, std::pair{1e6, 1e6 + 0.5},
+                              std::pair{-1e6 - 0.5, -1e6}}) {
+    SCOPED_TRACE(r1);
+    Strecke s(10);
+    TBogen* b = s.Bogen(1000, r1, r2);
+    s.Rechnen();
+    const double R = 2 / (1 / r1 + 1 / r2), phi = 1000 / R;
+    EXPECT_NEAR(b->WEnde, phi, 1e-12);
+    EXPECT_NEAR(b->XEnde, R * std::sin(phi), 1e-9);
+    EXPECT_NEAR(b->YEnde, 2 * R * std::pow(std::sin(phi / 2), 2), 1e-9);  // R·(1 - cos φ)
+  }
+  // From straight to 2E12: practically straight.
+  Strecke s(10);
+  TBogen* b = s.Bogen(1000, 0, 2e12);
+  s.Rechnen();
+  EXPECT_NEAR(b->WEnde, 1000 / 4e12, 1e-15);
+  EXPECT_NEAR(b->XEnde, 1000, 1e-9);
 }
 
 TEST(Bogen, UebergangsbogenVonGeradeZuRadius500) {

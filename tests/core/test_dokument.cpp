@@ -101,6 +101,21 @@ TEST_F(DokumentTest, FehlgeschlagenesOeffnenLaesstDieAnlageUnveraendert) {
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("dezimalpunkt.m88"), std::string::npos);
   EXPECT_NE(dialoge.fehler[0].find("'300.5' ist kein gültiger Gleitkommawert"), std::string::npos);
+
+  // A file whose numbers read but compute to an infinity (gradient 1E308 over 200 mm).
+  Zeilen z = DateiLesen(std::string(TRM_TESTDATEN) + "/bogenplan.m88");
+  std::size_t bogen = 0;
+  while (z[bogen] != "trmBogen") ++bogen;
+  z[bogen + 18] = "1E308";
+  DateiSchreiben(Pfad("steil.m88"), z);
+  dialoge.antworten.push_back(Antwort::Nein);
+  EXPECT_FALSE(dok->OeffnenDatei(Pfad("steil.m88")));
+  EXPECT_EQ(&dok->anlage(), vorher);
+  EXPECT_EQ(dok->anlage().Name, "Ohne Namen");
+  ASSERT_EQ(dialoge.fehler.size(), 2u);
+  EXPECT_NE(dialoge.fehler[1].find("Zeile " + std::to_string(bogen + 1) + ": Die Lage von Bogen"),
+            std::string::npos)
+      << dialoge.fehler[1];
 }
 
 TEST_F(DokumentTest, AenderungenSichernVorDemOeffnen) {

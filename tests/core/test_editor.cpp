@@ -228,6 +228,26 @@ TEST_F(EditorTest, GleisKopierenUndBeiKlickEinfuegen) {
   ERWARTE_GESUND(ed->anlage());
 }
 
+TEST_F(EditorTest, WerteOhneZahlWerdenNichtKopiert) {
+  // A gradient of 1E308 over 200 mm lifts the end to an infinity, the start of the next segment.
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(10);
+  G().BogenAnhaengen(std::move(b));
+  Rechnen();
+  ASSERT_TRUE(ed->BogenKopieren());
+  G().Boegen[0]->SetSteigung(1e308);
+  Rechnen();
+  ASSERT_TRUE(std::isinf(G().Boegen[1]->ZAnf()));
+  // The copy is refused with a message, and the old copy is gone rather than half replaced.
+  EXPECT_FALSE(ed->GleisKopieren());
+  G().BogenWaehlen(1);
+  EXPECT_FALSE(ed->BogenKopieren());
+  EXPECT_EQ(ed->KopierArt(), Kopierart::Keine);
+  EXPECT_FALSE(ed->Kontext().einfuegenAktiv);
+  ASSERT_FALSE(dialoge.fehler.empty());
+  EXPECT_NE(dialoge.fehler.back().find("kann nicht gespeichert werden"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace trm
 

@@ -305,6 +305,123 @@ TEST(Weiche, AussenbogenweicheLinksAmStammgleisanfang) {
   EXPECT_GT(w->Zweiggleis()->WEnde(), 0);
 }
 
+/// The turnout as seen from its switch point: main end and branch end in the frame of the
+/// switch point's direction into the turnout, with their directions out of the turnout.
+struct Gestalt {
+  double xs, ys, ws, xz, yz, wz;
+};
+
+Gestalt GestaltVon(const TEWeiche& w) {
+  const TGleis& s = *w.Stammgleis();
+  const TGleis& z = *w.Zweiggleis();
+  struct Ort {
+    double x, y, w;
+  } weiche, stamm{s.XEnde(), s.YEnde(), s.WEnde()}, zweig{z.XEnde(), z.YEnde(), z.WEnde()};
+  switch (w.Anschluss) {
+    case AnschlussStammAnfang:
+      weiche = {s.XAnf, s.YAnf, s.WAnf()};
+      break;
+    case AnschlussStammEnde:  // the main track runs from its end to the switch point
+      weiche = {s.XEnde(), s.YEnde(), s.WEnde() + Pi};
+      stamm = {s.XAnf, s.YAnf, s.WAnf() + Pi};
+      break;
+    default:  // the branch track runs from its end to the switch point
+      weiche = {z.XEnde(), z.YEnde(), z.WEnde() + Pi};
+      zweig = {z.XAnf, z.YAnf, z.WAnf() + Pi};
+      break;
+  }
+  auto winkel = [&](double a) { return std::remainder(a - weiche.w, 2 * Pi); };
+  const TPunkt ps = PunktDrehen(stamm.x - weiche.x, stamm.y - weiche.y, -weiche.w, 0, 0);
+  const TPunkt pz = PunktDrehen(zweig.x - weiche.x, zweig.y - weiche.y, -weiche.w, 0, 0);
+  return {ps.x, ps.y, winkel(stamm.w), pz.x, pz.y, winkel(zweig.w)};
+}
+
+void ErwarteGestalt(const Gestalt& ist, const Gestalt& soll) {
+  EXPECT_NEAR(ist.xs, soll.xs, 1e-9);
+  EXPECT_NEAR(ist.ys, soll.ys, 1e-9);
+  EXPECT_NEAR(ist.ws, soll.ws, 1e-12);
+  EXPECT_NEAR(ist.xz, soll.xz, 1e-9);
+  EXPECT_NEAR(ist.yz, soll.yz, 1e-9);
+  EXPECT_NEAR(ist.wz, soll.wz, 1e-12);
+}
+
+/// Turnouts of every form with all three arc pairs curved: the basic form (main straight),
+/// a simple turnout whose branch is straight, an inner-curve and an outer-curve turnout.
+std::vector<Zeilen> GekruemmteWeichen(char anpassen) {
+  std::vector<Zeilen> alle;
+  for (const auto& [stamm, zweig] : {std::pair{"0", "500"}, std::pair{"-500", "0"},
+                                     std::pair{"800", "307,102401244904"},
+                                     std::pair{"-800", "1335,88959460542"}}) {
+    Zeilen z = Mit(Grundsatz(), 13, stamm);
+    z[16] = zweig;   // ZweigRadius1
+    z[13] = "300";   // Radius2, over 20 mm
+    z[14] = "1000";  // StammRadius3
+    z[18] = "-1500"; // ZweigRadius3
+    z[21] = "40";    // StammLaenge3
+    z[23] = "30";    // ZweigLaenge3
+    z[5] = std::string{'0', '0', anpassen, '0', '0'};
+    alle.push_back(z);
+  }
+  return alle;
+}
+
+Gestalt GestaltMit(const Zeilen& satz, char anschluss, char seite) {
+  Zeilen z = satz;
+  z[5][0] = anschluss;
+  z[5][1] = seite;
+  Plan p;
+  TEWeiche* w = p.Weiche(z);
+  ModulBerechnen(*p.m);
+  return GestaltVon(*w);
+}
+
+TEST(Weiche, DrehenAendertDieGestaltNicht) {
+  for (const char anpassen : {'0', '1'})
+    for (const Zeilen& satz : GekruemmteWeichen(anpassen))
+      for (const char seite : {'0', '1'}) {
+        const Gestalt soll = GestaltMit(satz, '0', seite);
+        for (const char anschluss : {'1', '2'}) {
+          SCOPED_TRACE(satz[12] + " / " + satz[16] + ", Optionen " + anschluss + seite + anpassen);
+          ErwarteGestalt(GestaltMit(satz, anschluss, seite), soll);
+        }
+      }
+  // Turning with the command goes through the same three modes and back.
+  Plan p;
+  TEWeiche* w = p.Weiche(GekruemmteWeichen('0')[2]);
+  ModulBerechnen(*p.m);
+  const Gestalt vorher = GestaltVon(*w);
+  for (int k = 0; k < 3; ++k) {
+    w->Drehen();
+    WeicheAktualisieren(*w);
+    ErwarteGestalt(GestaltVon(*w), vorher);
+  }
+}
+
+TEST(Weiche, RechtsweicheIstDasSpiegelbildDerLinksweiche) {
+  for (const Zeilen& satz : GekruemmteWeichen('1'))
+    for (const char anschluss : {'0', '1', '2'}) {
+      SCOPED_TRACE(satz[12] + " / " + satz[16] + ", Anschluss " + anschluss);
+      const Gestalt l = GestaltMit(satz, anschluss, '0');
+      ErwarteGestalt(GestaltMit(satz, anschluss, '1'), {l.xs, -l.ys, -l.ws, l.xz, -l.yz, -l.wz});
+    }
+  // Main radius -500, branch straight: a left-hand turnout has its branch on the left, so its
+  // main curves right by α over 500·α, then runs 20 mm straight on.
+  Zeilen z = Mit(Grundsatz(), 13, "-500");
+  z[16] = "0";
+  Plan p;
+  TEWeiche* w = p.Weiche(z);
+  ModulBerechnen(*p.m);
+  const double c = std::cos(kAlpha), s = std::sin(kAlpha);
+  EXPECT_NEAR(w->Stammgleis()->XEnde(), 500 * s + 20 * c, 1e-9);
+  EXPECT_NEAR(w->Stammgleis()->YEnde(), -500 * (1 - c) - 20 * s, 1e-9);
+  EXPECT_NEAR(w->Zweiggleis()->XEnde(), 2 * kT + 20, 1e-9);
+  EXPECT_NEAR(w->Zweiggleis()->YEnde(), 0, 1e-9);
+  w->RichtungWechseln();
+  WeicheAktualisieren(*w);
+  EXPECT_NEAR(w->Stammgleis()->XEnde(), 500 * s + 20 * c, 1e-9);
+  EXPECT_NEAR(w->Stammgleis()->YEnde(), 500 * (1 - c) + 20 * s, 1e-9);
+}
+
 TEST(Weiche, ZweitesUndDrittesPaar) {
   Plan p;
   Zeilen z = Mit(Grundsatz(), 6, "01100");  // right-hand, "Radius anpassen"
@@ -315,11 +432,14 @@ TEST(Weiche, ZweitesUndDrittesPaar) {
   // Right-hand basic form: branch turns right, so the second pair turns right.
   EXPECT_EQ(w->Zweigbogen(2)->AnfRadius(), -300);
   EXPECT_EQ(w->Stammbogen(2)->AnfRadius(), -300);
-  EXPECT_EQ(w->Stammbogen(3)->AnfRadius(), 1000);  // the sign of +infinity
+  // The straight main of a right-hand turnout counts as turning right: with "Radius anpassen"
+  // both third arcs turn right, the mirror image of the left-hand turnout.
+  EXPECT_EQ(w->Stammbogen(3)->AnfRadius(), -1000);
   EXPECT_EQ(w->Zweigbogen(3)->AnfRadius(), -1000);
   w->SetOption(3, '0');
-  w->Drehen();  // connection 2: the main of the second pair is negated
+  w->Drehen();  // connection 2: the main track runs backwards, its radii are negated
   w->GeometrieBerechnen();
+  EXPECT_EQ(w->Stammbogen(3)->AnfRadius(), -1000);
   EXPECT_EQ(w->Zweigbogen(3)->AnfRadius(), 1000);
   EXPECT_EQ(w->Zweigbogen(2)->AnfRadius(), -300);
   EXPECT_EQ(w->Stammbogen(2)->AnfRadius(), 300);

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "core/model/Fehler.h"
@@ -47,6 +48,38 @@ TEST(Zahlformat, GeschriebeneRealsLesenSichGleichZurueck) {
     EXPECT_NEAR(y, x, std::fabs(x) * 1e-14) << t;
     EXPECT_EQ(RealText(y), t);  // a written file writes again to the same text
   }
+}
+
+TEST(Zahlformat, RandDesZahlenbereichs) {
+  // 15 digits would round the largest doubles up to 1,79769313486232E308, beyond the largest:
+  // they are written with the digits that read back exactly.
+  const double groesste = std::numeric_limits<double>::max();
+  EXPECT_EQ(RealText(groesste), "1,7976931348623157E308");
+  EXPECT_EQ(RealText(-groesste), "-1,7976931348623157E308");
+  int oben = 0;
+  for (double x = groesste; x > 1.797693134862315e308; x = std::nextafter(x, 0.0), ++oben) {
+    EXPECT_EQ(TextReal(RealText(x)), x) << RealText(x);
+    EXPECT_EQ(TextReal(RealText(-x)), -x);
+  }
+  EXPECT_EQ(oben, 4);
+  EXPECT_EQ(RealText(1.79769313486231e308), "1,79769313486231E308");  // 15 digits below the top
+  // The text written before reads as the largest double; one step further is refused.
+  EXPECT_EQ(TextReal("1,79769313486232E308"), groesste);
+  EXPECT_EQ(TextReal("-1,79769313486232E308"), -groesste);
+  EXPECT_EQ(TextReal("179769313486232" + std::string(294, '0')), groesste);
+  for (const char* zuViel : {"1,79769313486233E308", "1,8E308", "1E309", "-1,79769313486233E308", "1E-400"})
+    EXPECT_THROW(TextReal(zuViel), LeseFehler) << zuViel;
+  for (const double x : {std::numeric_limits<double>::min(), std::numeric_limits<double>::denorm_min(),
+                         -1e-320, 1.5e300}) {
+    const std::string t = RealText(x);
+    EXPECT_NEAR(TextReal(t), x, std::fabs(x) * 1e-14) << t;
+    EXPECT_EQ(RealText(TextReal(t)), t);
+  }
+  // An infinity or NaN is never written: no reader would take it back.
+  for (const double x : {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+                         std::numeric_limits<double>::quiet_NaN()})
+    EXPECT_THROW(RealText(x), SchreibFehler);
+  EXPECT_EQ(FestText(-std::numeric_limits<double>::infinity()), "-INF");  // shown, not stored
 }
 
 TEST(Zahlformat, RealLesenNurMitDezimalkomma) {

@@ -242,7 +242,11 @@ bool Editor::GleisLoeschenJetzt() {
   TModul* m = modul();
   TGleis* t = gleis();
   loeschpuffer_.clear();
-  GleisSchreiben(*t, loeschpuffer_);
+  try {
+    GleisSchreiben(*t, loeschpuffer_);
+  } catch (const SchreibFehler&) {
+    loeschpuffer_.clear();  // a track with values that are no numbers cannot come back this way
+  }
   GleisLoesen(*m, t);
   VerbundAufbauen(*m, t);
   const std::vector<TGleis*> gruppe = t->Verbund;
@@ -374,31 +378,39 @@ bool Editor::ParallelabstandSetzen(const std::string& text) {
   });
 }
 
+bool Editor::Kopieren(Kopierart art, const std::function<void(Zeilen&)>& schreiben) {
+  kopierpuffer_.clear();
+  try {
+    schreiben(kopierpuffer_);
+  } catch (const SchreibFehler& e) {
+    // A value that is not a finite number: nothing is copied.
+    kopierpuffer_.clear();
+    kopierart_ = Kopierart::Keine;
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+  kopierart_ = art;
+  return true;
+}
+
 bool Editor::GleisKopieren() {
   TGleis* g = gleis();
   if (!g) return false;
   if (g->Element) {
     // The list form: the copy gets its own track numbers and no links when it is placed.
-    kopierpuffer_.clear();
-    g->Element->TypSchreiben(kopierpuffer_);
-    kopierart_ = Kopierart::Element;
+    if (!Kopieren(Kopierart::Element, [&](Zeilen& z) { g->Element->TypSchreiben(z); }))
+      return false;
     kopierElement_ = g->Element->Art();
     return true;
   }
   if (!g->IstGewoehnlich()) return false;
-  kopierpuffer_.clear();
-  GleisSchreiben(*g, kopierpuffer_);
-  kopierart_ = Kopierart::Gleis;
-  return true;
+  return Kopieren(Kopierart::Gleis, [&](Zeilen& z) { GleisSchreiben(*g, z); });
 }
 
 bool Editor::BogenKopieren() {
   TBogen* b = bogen();
   if (!b) return false;
-  kopierpuffer_.clear();
-  BogenSchreiben(*b, kopierpuffer_);
-  kopierart_ = Kopierart::Bogen;
-  return true;
+  return Kopieren(Kopierart::Bogen, [&](Zeilen& z) { BogenSchreiben(*b, z); });
 }
 
 std::string Editor::WertKopieren(Wert w) {

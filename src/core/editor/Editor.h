@@ -226,6 +226,9 @@ class Editor {
  private:
   bool GleisAnfuegenBei(TModul* m, TGleis* c);
   bool GleisLoeschenJetzt();
+  /// Fills the copy buffer through `schreiben`; a value that cannot be written is reported and
+  /// leaves the buffer empty.
+  bool Kopieren(Kopierart art, const std::function<void(Zeilen&)>& schreiben);
   /// After undo or redo: the mouse back to normal, the current module computed.
   void NachVerlauf();
   std::optional<double> Zahl(const std::string& text);

@@ -1,6 +1,7 @@
 // Loading and saving whole layout files.
 #include "core/model/AnlageDatei.h"
 
+#include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
@@ -31,7 +32,14 @@ std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& 
 }
 
 Zeilen AnlageZeilen(Anlage& a) {
-  for (auto& m : a.Module) ModulBerechnen(*m);
+  for (auto& m : a.Module) {
+    ModulBerechnen(*m);
+    // The reader refuses a layout whose positions are not finite: such a file is not written.
+    if (const TBogen* b = NichtEndlicheLage(*m))
+      throw SchreibFehler("Die Anlage kann nicht gespeichert werden: Die Lage von Bogen \"" +
+                          b->Name + "\" im Gleis \"" + (b->Gleis ? b->Gleis->Name : std::string()) +
+                          "\" des Moduls \"" + m->Name + "\" ist keine endliche Zahl.");
+  }
   Zeilen zeilen;
   AnlageSchreiben(a, zeilen);
   return zeilen;

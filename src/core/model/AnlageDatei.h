@@ -19,10 +19,12 @@ std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& 
 std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilen& zeilen, const std::string& datenPfad,
                                         std::shared_ptr<Zufall> zufall);
 
-/// Computes every module, then writes the layout atomically. Throws DateiFehler.
+/// Computes every module, then writes the layout atomically. Throws DateiFehler, or
+/// SchreibFehler (nothing written) as AnlageZeilen does.
 void AnlageSpeichern(Anlage& a, const std::string& pfad);
 
-/// Computes every module as a redraw would, then returns the file lines of the layout.
+/// Computes every module as a redraw would, then returns the file lines of the layout. A
+/// layout whose positions or values are not all finite would not read back: SchreibFehler.
 Zeilen AnlageZeilen(Anlage& a);
 
 /// The layout a program without a readable settings file starts with: the fixed values of

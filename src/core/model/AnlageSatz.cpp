@@ -115,13 +115,15 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
   for (std::int32_t k = 0; k < module; ++k) {
     TModul* m = a.ModulAnhaengen();
     a.ModulWaehlen(static_cast<int>(a.Module.size()) - 1);
-    ModulLesen(*m, z, i);
+    Satzanfaenge anfaenge;
+    ModulLesen(*m, z, i, &anfaenge);
     m->GleisWaehlen(0);  // one marked track in every module
     for (const auto& g : m->Gleise)
       for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
     if (schwellen > kMaxSchwellenAnlage)
       throw LeseFehler("Die Anlage hätte mehr als 10 000 000 Schwellen; sie ist zu groß für "
                        "dieses Programm.");
+    LagePruefen(*m, anfaenge);
   }
 
   const int letztes = static_cast<int>(a.Module.size()) - 1;

@@ -13,6 +13,16 @@ namespace {
 /// More sleepers than this in one segment are not placed: the segment gets only its start
 /// and end point. Keeps a wild length or spacing from allocating without bound.
 constexpr double kMaxSchwellen = 1.0e7;
+
+/// The radius along which the points of a segment that is no transition curve run: its start
+/// radius, or, when the radii are more than 0.001 apart but their curvatures agree, the radius
+/// of the mean curvature (infinite when that is 0).
+double Kreisradius(double r1, double r2) {
+  if (std::isinf(r1) && std::isinf(r2)) return r1;
+  if (std::fabs(r1 - r2) <= 0.001) return r1;
+  const double k = (KlothoidenKruemmung(r1) + KlothoidenKruemmung(r2)) / 2.0;
+  return k == 0.0 ? Unendlich : 1.0 / k;
+}
 }  // namespace
 
 void TBogen::SetAnfKruemmung(double k) { anfRadius_ = std::fabs(k) <= 1e-12 ? Unendlich : 1.0 / k; }
@@ -94,8 +104,10 @@ std::int32_t TBogen::FarbeWert() const {
 bool TBogen::IstUebergangsbogen() const {
   const double r1 = AnfRadius(), r2 = EndRadius();
   if (std::isinf(r1) && std::isinf(r2)) return false;
-  // Both infinite handled above; with one infinite the difference is infinite.
-  return std::fabs(r1 - r2) > 0.001;
+  // Both infinite handled above; with one infinite the difference is infinite. Radii apart
+  // whose curvatures agree within 1e-12 (both of some 30 m and more) have no clothoid: the
+  // segment is the arc or straight of that curvature.
+  return std::fabs(r1 - r2) > 0.001 && HatKlothoide(r1, r2);
 }
 
 double TBogen::KlothoidenA() const { return std::sqrt(KlothoidenA2(AnfRadius(), EndRadius(), Laenge())); }
@@ -132,6 +144,9 @@ void TBogen::PunkteBerechnen() {
   const bool hatVorgaenger = !IstErster() && Vorgaenger != nullptr;
 
   double p = hatVorgaenger ? s - Vorgaenger->Rest : s / 2.0;
+  // After a wider spacing the distance carried over may already exceed this spacing: the
+  // first sleeper then lies at the start, not back on the previous segment.
+  if (p < 0) p = 0;
   double a;
   if (s > 0 && std::isfinite(s) && std::isfinite(L) && (L - p) / s <= kMaxSchwellen) {
     a = std::floor((L - p) / s);
@@ -148,16 +163,18 @@ void TBogen::PunkteBerechnen() {
   const long schwellen = static_cast<long>(a);  // a >= -1
   const std::size_t anzahl = static_cast<std::size_t>(schwellen + 3);
 
-  const double r1 = AnfRadius();
   const bool uebergang = IstUebergangsbogen();
+  const double r1 = uebergang ? AnfRadius() : Kreisradius(AnfRadius(), EndRadius());
   const bool gerade = !uebergang && std::isinf(r1);
   const double rv = ausrunden_ ? Vertikalradius() : 0.0;
 
   double x = XAnf(), y = YAnf(), z = ZAnf(), w = WAnf();
   // A straight keeps its direction; an arc's regular step is the same for every sleeper.
   const double cosGerade = gerade ? std::cos(w) : 0.0, sinGerade = gerade ? std::sin(w) : 0.0;
+  // The chord of an arc step of angle dw is 2R·sin(dw/2); it stays exact for a step of half a
+  // turn or more, where R·sin(dw)/sin((π - dw)/2) loses its digits or divides by zero.
   const double dwSchwelle = s / r1;
-  const double sehneSchwelle = r1 * std::sin(dwSchwelle) / std::sin((Pi - dwSchwelle) / 2.0);
+  const double sehneSchwelle = 2.0 * r1 * std::sin(dwSchwelle / 2.0);
   double psi = hatVorgaenger ? Vorgaenger->Neigungswinkel() : 0.0;
   double u = 0;
 
@@ -189,7 +206,7 @@ void TBogen::PunkteBerechnen() {
     } else {
       // Most steps are one sleeper spacing long: their angle and chord are worked out once.
       const double dw = h == s ? dwSchwelle : h / r1;
-      const double c = h == s ? sehneSchwelle : r1 * std::sin(dw) / std::sin((Pi - dw) / 2.0);
+      const double c = h == s ? sehneSchwelle : 2.0 * r1 * std::sin(dw / 2.0);
       x += c * std::cos(w + dw / 2.0);
       y += c * std::sin(w + dw / 2.0);
       w += dw;

@@ -25,7 +25,7 @@ struct TSpurpunkt {
   double y = 0;
   double z = 0;  ///< height in mm
   double w = 0;  ///< direction in radians
-  double r = 0;  ///< start radius for straights and arcs, 0 on transition curves
+  double r = 0;  ///< radius of straights and arcs (TBogen::PunkteBerechnen); 0 on transitions
 };
 using TSpurpunkte = std::vector<TSpurpunkt>;
 
@@ -101,7 +101,8 @@ class TBogen : public EinstellungenLesen<TBogen> {
   /// Drawing colour: own colour, else the track's.
   std::int32_t FarbeWert() const;
 
-  /// Not both radii straight, and the radii differ by more than 0.001 mm.
+  /// Not both radii straight, the radii differ by more than 0.001 mm, and their curvatures
+  /// by more than 1e-12 (else it is the arc or straight of their mean curvature).
   bool IstUebergangsbogen() const;
   /// Clothoid parameter A of a transition curve.
   double KlothoidenA() const;

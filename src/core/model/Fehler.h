@@ -13,6 +13,13 @@ class LeseFehler : public std::runtime_error {
   explicit LeseFehler(const std::string& meldung) : std::runtime_error(meldung) {}
 };
 
+/// A value that no file can hold: a number that is not finite. Nothing is written; the
+/// message is German.
+class SchreibFehler : public std::runtime_error {
+ public:
+  explicit SchreibFehler(const std::string& meldung) : std::runtime_error(meldung) {}
+};
+
 /// A file that cannot be opened, written or renamed. The message is German and names the file.
 class DateiFehler : public std::runtime_error {
  public:

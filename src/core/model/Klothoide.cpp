@@ -16,9 +16,6 @@ namespace {
 constexpr double kPi = std::numbers::pi;
 constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// Curvature of a radius; infinite radii and |R| <= 1e-12 are straights.
-double Kruemmung(double R) { return (std::abs(R) <= 1e-12 || std::isinf(R)) ? 0.0 : 1.0 / R; }
-
 // ∫ cos and ∫ sin of the same interval.
 struct CS {
   double c, s;
@@ -136,8 +133,8 @@ KlothoidenSchritt Schritt(double x, double y, double wGrad, double L, double u, 
                           double R2, Sehne sehne) {
   const double A2 = KlothoidenA2(R1, R2, L);
   if (h == 0 || !(A2 > 0)) return {x, y, wGrad};
-  const double k1 = Kruemmung(R1);
-  const double k2 = Kruemmung(R2);
+  const double k1 = KlothoidenKruemmung(R1);
+  const double k2 = KlothoidenKruemmung(R2);
   const double sigma = k2 > k1 ? 1.0 : -1.0;
   // Where the segment starts on the ideal clothoid whose curvature is 0 at t = 0.
   double ts;
@@ -165,10 +162,18 @@ KlothoidenSchritt Schritt(double x, double y, double wGrad, double L, double u, 
 
 }  // namespace
 
+double KlothoidenKruemmung(double R) {
+  return (std::abs(R) <= 1e-12 || std::isinf(R)) ? 0.0 : 1.0 / R;
+}
+
+bool HatKlothoide(double R1, double R2) {
+  return std::abs(KlothoidenKruemmung(R1) - KlothoidenKruemmung(R2)) > 1e-12;
+}
+
 double KlothoidenA2(double R1, double R2, double L) {
-  const double k1 = Kruemmung(R1);
-  const double k2 = Kruemmung(R2);
-  if (std::abs(k1 - k2) <= 1e-12) return 1000000;
+  const double k1 = KlothoidenKruemmung(R1);
+  const double k2 = KlothoidenKruemmung(R2);
+  if (!HatKlothoide(R1, R2)) return 1000000;
   if (k1 * k2 >= 0) return L / std::abs(std::abs(k1) - std::abs(k2));
   return L / (std::abs(k1) + std::abs(k2));
 }

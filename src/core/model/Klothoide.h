@@ -9,6 +9,14 @@ namespace trm {
 /// 1000000 when the two curvatures differ by at most 1e-12.
 double KlothoidenA2(double R1, double R2, double L);
 
+/// The curvature 1/R the clothoid routines take for a radius: 0 for an infinite radius and for
+/// |R| <= 1e-12.
+double KlothoidenKruemmung(double R);
+
+/// Whether a transition curve from R1 to R2 has a clothoid: its curvatures differ by more than
+/// 1e-12. Otherwise it is an arc (or a straight) for every purpose of the geometry.
+bool HatKlothoide(double R1, double R2);
+
 /// Point and direction (degrees) after one step along a transition curve.
 struct KlothoidenSchritt {
   double x, y, wGrad;

@@ -6,7 +6,9 @@
 #include "core/model/Modul.h"
 #include "core/model/Satz.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Element.h"
 #include "core/model/Elementart.h"
+#include "core/model/Neuberechnung.h"
 
 namespace trm {
 
@@ -39,7 +41,7 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
     for (const TElement* e : m.ElementeDerArt(art.art)) e->DatenSchreiben(out);
 }
 
-void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
+void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i, Satzanfaenge* anfaenge) {
   Zeilenleser l(z, i);
   l.Ueberspringen();  // tag
   m.Name = l.Text();
@@ -73,10 +75,45 @@ void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i) {
   const std::int32_t gleise = l.Anzahl();
   for (std::int32_t k = 0; k < gleise; ++k) {
     TGleis* g = m.GleisAnhaengen();
+    if (anfaenge) anfaenge->gleise[g] = i;
     GleisLesen(*g, z, i);
   }
   for (const TElementart& art : Elementarten())
-    for (std::int32_t k = 0; k < anzahl[static_cast<int>(art.art)]; ++k) art.Lesen(m, z, i, k);
+    for (std::int32_t k = 0; k < anzahl[static_cast<int>(art.art)]; ++k) {
+      const std::size_t anfang = i;
+      const TElement* e = art.Lesen(m, z, i, k);
+      if (anfaenge && e) anfaenge->elemente[e] = anfang;
+    }
+}
+
+void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
+  // Twice, as after opening: a vertical rounding reads the slopes of the pass before.
+  ModulBerechnen(m);
+  ModulBerechnen(m);
+  const std::string grund =
+      " lässt sich nicht berechnen: ein Radius, eine Länge, eine Steigung oder ein Anfangspunkt "
+      "liegt außerhalb des Rechenbereichs.";
+  for (const auto& g : m.Gleise) {
+    if (g->Element) {
+      bool endlich = true;
+      for (const auto& b : g->Boegen) endlich = endlich && LageEndlich(*b);
+      const auto it = anfaenge.elemente.find(g->Element);
+      if (endlich || it == anfaenge.elemente.end()) continue;
+      const TElementart* art = ElementartInfo(g->Element->Art());
+      throw LeseFehler("Zeile " + std::to_string(it->second + 1) + ": Die Lage von " +
+                       (art ? art->name : "Element") + " \"" + g->Element->Typname() + "\"" +
+                       grund);
+    }
+    const auto it = anfaenge.gleise.find(g.get());
+    if (it == anfaenge.gleise.end()) continue;
+    for (std::size_t k = 0; k < g->Boegen.size(); ++k) {
+      const TBogen& b = *g->Boegen[k];
+      if (LageEndlich(b)) continue;
+      const std::size_t zeile = it->second + ZeilenGleis + k * ZeilenBogen + 1;
+      throw LeseFehler("Zeile " + std::to_string(zeile) + ": Die Lage von Bogen \"" + b.Name +
+                       "\" im Gleis \"" + g->Name + "\"" + grund);
+    }
+  }
 }
 
 }  // namespace trm

@@ -1,6 +1,8 @@
 // The geometry pass of a module.
 #include "core/model/Neuberechnung.h"
 
+#include <cmath>
+
 #include "core/model/Marken.h"
 #include "core/model/Modul.h"
 
@@ -19,6 +21,21 @@ void ModulBerechnen(TModul& m) {
   // Then every element places the tracks that hang on its attached track.
   for (const auto& e : m.Elemente) e->Platzieren();
   MarkenBerechnen(m);
+}
+
+bool LageEndlich(const TBogen& b) {
+  for (const TSpurpunkt& p : b.Spurpunkte)
+    if (!std::isfinite(p.x) || !std::isfinite(p.y) || !std::isfinite(p.z) || !std::isfinite(p.w))
+      return false;
+  return std::isfinite(b.XEnde) && std::isfinite(b.YEnde) && std::isfinite(b.ZEnde) &&
+         std::isfinite(b.WEnde);
+}
+
+const TBogen* NichtEndlicheLage(const TModul& m) {
+  for (const auto& g : m.Gleise)
+    for (const auto& b : g->Boegen)
+      if (!LageEndlich(*b)) return b.get();
+  return nullptr;
 }
 
 }  // namespace trm

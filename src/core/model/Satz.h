@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <string>
+#include <unordered_map>
 
 #include "core/model/Zeilen.h"
 
@@ -13,6 +14,7 @@ class Anlage;
 class TModul;
 class TGleis;
 class TBogen;
+class TElement;
 
 /// Lines per record.
 inline constexpr std::size_t ZeilenKopf = 34;
@@ -30,10 +32,21 @@ void GleisSchreiben(const TGleis& g, Zeilen& out);
 /// Reads a track record with its segments into g (which already belongs to its module).
 void GleisLesen(TGleis& g, const Zeilen& z, std::size_t& i);
 
+/// Where the records of a module's tracks and elements begin (0-based line index), as read.
+struct Satzanfaenge {
+  std::unordered_map<const TGleis*, std::size_t> gleise;
+  std::unordered_map<const TElement*, std::size_t> elemente;
+};
+
 /// Appends the 29-line module record followed by its content.
 void ModulSchreiben(const TModul& m, Zeilen& out);
-/// Reads a module record with its content into m (which is the current module).
-void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i);
+/// Reads a module record with its content into m (which is the current module); notes where
+/// the records of its tracks and elements begin when `anfaenge` is given.
+void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr);
+/// Computes the module read and throws LeseFehler naming the first line of the first record
+/// whose values compute to a point, height or direction that is not finite (a file holds only
+/// finite numbers, and such a layout could not be saved again).
+void LagePruefen(TModul& m, const Satzanfaenge& anfaenge);
 
 /// Appends the whole layout: header and every module.
 void AnlageSchreiben(const Anlage& a, Zeilen& out);

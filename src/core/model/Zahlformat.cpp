@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <limits>
+#include <optional>
 #include <system_error>
 
 #include "core/model/Fehler.h"
@@ -23,6 +24,34 @@ std::string_view OhneLeerzeichen(std::string_view t) {
   throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
 }
 
+// The largest double, 1,7976931348623157E308, has 1,79769313486232E308 as its text of 15
+// digits, which lies above it and was written so before the top of the range was written
+// exactly. A number read beyond the largest double but not beyond that text is the largest
+// double, so that such files open.
+constexpr double kGrenzeDurchZehn = 1.79769313486232e307;
+
+// For a number text (with '.') that does not fit a double: the largest double with its sign
+// when the text is not beyond the 15-digit text of the largest double, else nothing.
+std::optional<double> GroessterDouble(const std::string& zahl) {
+  const std::size_t e = zahl.find_first_of("eE");
+  long long exponent = 0;
+  if (e != std::string::npos) {
+    std::string_view t(zahl);
+    t.remove_prefix(e + 1);
+    if (!t.empty() && t.front() == '+') t.remove_prefix(1);
+    const auto [ptr, ec] = std::from_chars(t.data(), t.data() + t.size(), exponent);
+    if (ec != std::errc() || ptr != t.data() + t.size()) return std::nullopt;
+    if (exponent < -1000000 || exponent > 1000000) return std::nullopt;
+  }
+  // One power of ten less fits whenever the text is near the top of the range.
+  const std::string zehntel = zahl.substr(0, e) + "e" + std::to_string(exponent - 1);
+  double wert = 0.0;
+  const auto [ptr, ec] = std::from_chars(zehntel.data(), zehntel.data() + zehntel.size(), wert);
+  if (ec != std::errc() || ptr != zehntel.data() + zehntel.size()) return std::nullopt;
+  if (!(std::fabs(wert) <= kGrenzeDurchZehn)) return std::nullopt;
+  return std::copysign(std::numeric_limits<double>::max(), wert);
+}
+
 [[noreturn]] void KeinInt(std::string_view text) {
   throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Integerwert");
 }
@@ -30,15 +59,25 @@ std::string_view OhneLeerzeichen(std::string_view t) {
 }  // namespace
 
 std::string RealText(double x) {
-  if (std::isnan(x)) return "NAN";
-  if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
+  // No reader takes an infinity or a NaN back: such a value is never written.
+  if (!std::isfinite(x))
+    throw SchreibFehler("Ein Wert ist keine endliche Zahl (" +
+                        std::string(std::isnan(x) ? "NAN" : "INF") +
+                        ") und kann nicht gespeichert werden.");
   if (x == 0.0) return "0";
 
   // 15 significant digits, correctly rounded: d.dddddddddddddde±xx. to_chars, unlike printf,
   // does not follow the process locale (a German locale would put a comma there).
   char buf[40];
-  const auto erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
+  auto erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
   std::string s(buf, erg.ptr);
+  // The doubles from 1,797693134862315E308 up to the largest round up to 1,79769313486232E308,
+  // a number beyond the largest double. They are written with the fewest digits that read
+  // back as exactly them (at most 17), so that they stay numbers.
+  if (s.ends_with("1.79769313486232e+308")) {
+    erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
+    s.assign(buf, erg.ptr);
+  }
   const bool negativ = s[0] == '-';
   const std::size_t start = negativ ? 1 : 0;
   const std::size_t epos = s.find('e');
@@ -78,7 +117,8 @@ std::string RealText(double x) {
 }
 
 std::string FestText(double x, int stellen) {
-  if (!std::isfinite(x)) return RealText(x);
+  if (std::isnan(x)) return "NAN";
+  if (std::isinf(x)) return x > 0 ? "INF" : "-INF";
   char buf[400];
   const auto erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::fixed, stellen);
   std::string s(buf, erg.ptr);
@@ -121,6 +161,9 @@ double TextReal(std::string_view text) {
   const char* anfang = puffer.data();
   const char* ende = puffer.data() + puffer.size();
   auto [ptr, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
+  if (ec == std::errc::result_out_of_range && ptr == ende) {
+    if (const auto groesster = GroessterDouble(puffer)) return *groesster;
+  }
   if (ec != std::errc() || ptr != ende || !std::isfinite(wert)) KeinReal(text);
   return wert;
 }

@@ -10,6 +10,9 @@ namespace trm {
 
 /// Real in general format: fixed notation with a decimal comma when 1e-5 <= |x| and the value
 /// has at most 15 integer digits, else exponent notation ("1E-7", "1,5E20"). 0 gives "0".
+/// The few doubles at the top of the range that 15 digits would round beyond the largest double
+/// are written with the fewest digits that read back exactly (up to 17). Every finite value
+/// reads back through TextReal; an infinity or NaN throws SchreibFehler.
 std::string RealText(double x);
 
 /// Integer as decimal digits with a leading "-" when negative.
@@ -19,11 +22,12 @@ std::string IntText(std::int64_t n);
 std::string BoolText(bool b);
 
 /// Fixed-point text with the given number of decimals and a decimal comma ("12,500"), as the
-/// windows show numbers.
+/// windows show numbers; "INF", "-INF" or "NAN" for a value that is not finite.
 std::string FestText(double x, int stellen = 3);
 
 /// Reads a real with decimal comma. Surrounding spaces are allowed; a decimal point, letters,
-/// an empty text or a value that is not finite throw LeseFehler naming the text.
+/// an empty text or a value that is not finite throw LeseFehler naming the text. A value above
+/// the largest double up to its 15-digit text 1,79769313486232E308 reads as the largest double.
 double TextReal(std::string_view text);
 
 /// Reads a 32-bit integer. Surrounding spaces are allowed; anything else throws LeseFehler.

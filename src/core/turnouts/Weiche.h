@@ -182,9 +182,11 @@ class TEWeiche : public TWeiche {
 
   /// 0 simple, 1 inner-curve, 2 outer-curve (from StammRadius1 and ZweigRadius1).
   int Weichenform() const;
-  /// Exchanges left and right.
+  /// Exchanges left and right: the turnout becomes its mirror image about the switch point's
+  /// direction (the third pair's own signs stay unless "Radius anpassen" is set).
   void RichtungWechseln();
-  /// "Weiche drehen": connection 1 → 2 → 4 → 1 (an unknown connection becomes 1).
+  /// "Weiche drehen": connection 1 → 2 → 4 → 1 (an unknown connection becomes 1). Only the
+  /// attached end changes; the shape stays.
   void Drehen();
 
   // ---- tracks ----

@@ -11,28 +11,19 @@ namespace {
 
 /// Signs of the first-pair radii (main, branch).
 struct Vorzeichen {
-  int stamm;
-  int zweig;
+  double stamm;
+  double zweig;
 };
 
-/// By connection (1, 2, 4), direction (left, right) and form (simple, inner, outer curve).
-constexpr Vorzeichen ErstesPaar[3][2][3] = {
-    {{{1, 1}, {1, 1}, {-1, 1}}, {{1, -1}, {-1, -1}, {1, -1}}},
-    {{{1, 1}, {-1, 1}, {1, 1}}, {{1, -1}, {1, -1}, {-1, -1}}},
-    {{{1, -1}, {1, -1}, {-1, -1}}, {{1, 1}, {-1, 1}, {1, 1}}},
-};
-
-int AnschlussIndex(std::uint8_t anschluss) {
-  switch (anschluss) {
-    case AnschlussStammAnfang:
-      return 0;
-    case AnschlussStammEnde:
-      return 1;
-    case AnschlussZweig:
-      return 2;
-    default:
-      return -1;
-  }
+/// The first pair of a left-hand turnout seen from its switch point (the branch leaves to the
+/// left), by form. A simple turnout whose branch is the straight one has its main curving
+/// right. A straight's sign tells the side of the branch all the same; the third pair follows
+/// these signs with "Radius anpassen". A right-hand turnout is the mirror image: all negated.
+Vorzeichen ErstesPaar(int form, bool stammGerade, bool rechts) {
+  Vorzeichen v{1, 1};
+  if (form == FormAussenbogen || (form == FormEinfach && !stammGerade)) v.stamm = -1;
+  if (rechts) v = {-v.stamm, -v.zweig};
+  return v;
 }
 
 /// +1 or -1 by the sign bit, so that a straight of -infinity counts as right.
@@ -122,12 +113,19 @@ void TEWeiche::GeometrieBerechnen() {
   z2.SetLaenge(zweigLaenge2_);
   z3.SetLaenge(zweigLaenge3_);
 
-  // An unknown connection has no order, start, gradient rule or first-pair signs: those
-  // stay as they are.
-  const int a = AnschlussIndex(Anschluss);
-  if (a >= 0) {
-    const bool stammRueckwaerts = Anschluss == AnschlussStammEnde;
-    const bool zweigRueckwaerts = Anschluss == AnschlussZweig;
+  // The six radii are worked out as the turnout is seen from its switch point (connection 1).
+  // A track entered from its end runs through its segments backwards, which turns each of them
+  // the other way: its radii are negated, so that turning never changes the shape.
+  // An unknown connection has no order, start, gradient rule or first-pair signs: those stay as
+  // they are, and the other pairs follow the first pair's present signs.
+  const bool bekannt = Anschluss == AnschlussStammAnfang || Anschluss == AnschlussStammEnde ||
+                       Anschluss == AnschlussZweig;
+  const bool stammRueckwaerts = Anschluss == AnschlussStammEnde;
+  const bool zweigRueckwaerts = Anschluss == AnschlussZweig;
+  const double umS = stammRueckwaerts ? -1.0 : 1.0;
+  const double umZ = zweigRueckwaerts ? -1.0 : 1.0;
+  Vorzeichen erstes{Signum(s1.AnfRadius()), Signum(z1.AnfRadius())};
+  if (bekannt) {
     Ordnen(*stamm_, stammRueckwaerts ? std::array<TBogen*, 3>{&s3, &s2, &s1} : stammBoegen_);
     Ordnen(*zweig_, zweigRueckwaerts ? std::array<TBogen*, 3>{&z3, &z2, &z1} : zweigBoegen_);
     TGleis& an = zweigRueckwaerts ? *zweig_ : *stamm_;
@@ -146,26 +144,28 @@ void TEWeiche::GeometrieBerechnen() {
         s.SetSteigung(Negiert(z.Steigung()));
     }
 
-    const Vorzeichen v = ErstesPaar[a][IstRechts() ? 1 : 0][Weichenform()];
-    RadiusSetzen(s1, v.stamm * std::fabs(stammRadius1_));
-    RadiusSetzen(z1, v.zweig * std::fabs(zweigRadius1_));
+    erstes = ErstesPaar(Weichenform(), std::isinf(stammRadius1_), IstRechts());
+    RadiusSetzen(s1, erstes.stamm * umS * std::fabs(stammRadius1_));
+    RadiusSetzen(z1, erstes.zweig * umZ * std::fabs(zweigRadius1_));
   }
 
+  // Second pair: with a finite radius it turns the way the branch leaves; with an infinite one
+  // the branch takes ZweigRadius2 as given.
   if (std::isinf(radius2_)) {
-    RadiusSetzen(s2, radius2_);
-    RadiusSetzen(z2, zweigRadius2_);
-  } else if (stammLaenge2_ > 0 && a >= 0) {
-    const double s = Signum(z1.AnfRadius());
-    RadiusSetzen(z2, radius2_ * s);
-    RadiusSetzen(s2, Anschluss == AnschlussStammAnfang ? radius2_ * s : -radius2_ * s);
+    RadiusSetzen(s2, umS * radius2_);
+    RadiusSetzen(z2, umZ * zweigRadius2_);
+  } else if (stammLaenge2_ > 0 && bekannt) {
+    RadiusSetzen(s2, erstes.zweig * umS * radius2_);
+    RadiusSetzen(z2, erstes.zweig * umZ * radius2_);
   }
 
   for (TBogen* b : {&s1, &s2, &s3, &z1, &z2, &z3}) b->Farbe = Farbe;
 
-  const double as = RadiusAnpassen() ? Signum(s1.AnfRadius()) : 1.0;
-  const double bz = RadiusAnpassen() ? Signum(z1.AnfRadius()) : 1.0;
-  RadiusSetzen(s3, std::isinf(stammRadius3_) ? stammRadius3_ : stammRadius3_ * as);
-  RadiusSetzen(z3, std::isinf(zweigRadius3_) ? zweigRadius3_ : zweigRadius3_ * bz);
+  // Third pair: as given, or with "Radius anpassen" the way the first pair turns.
+  const double as = RadiusAnpassen() ? erstes.stamm : 1.0;
+  const double bz = RadiusAnpassen() ? erstes.zweig : 1.0;
+  RadiusSetzen(s3, umS * (std::isinf(stammRadius3_) ? stammRadius3_ : stammRadius3_ * as));
+  RadiusSetzen(z3, umZ * (std::isinf(zweigRadius3_) ? zweigRadius3_ : zweigRadius3_ * bz));
 
   if (SchwellenAutomatisch()) SchwellenplanBerechnen();
   SchwellenpunkteBerechnen();

@@ -55,7 +55,12 @@ const TListenart ListeWeichen{
 
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d) {
   Zeilen satz;
-  w.TypSchreiben(satz);
+  try {
+    w.TypSchreiben(satz);
+  } catch (const SchreibFehler& e) {
+    d.Fehler(e.what());
+    return false;
+  }
   return TypAnhaengen(a, ListeWeichen, satz, d);
 }
 
