@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/import/TConverter.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Fehler.h"
@@ -33,6 +34,7 @@ constexpr const char* kHilfe =
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
     "                         Rest, XEnde, YEnde, ZEnde, WEnde, Weiche (-1 keine)\n"
+    "  import PLAN.trm AUS    importiert einen Plan der ersten Version (mit PLAN.WLi) nach AUS\n"
     "  elements DATEI         eine Zeile je Element: Modul, Art, Nummer, Name, Gleisnummern\n"
     "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung,\n"
     "                         Weiche (-1 keine)\n"
@@ -204,9 +206,9 @@ int main(int argc, char** argv) {
   }
   const std::string datenpfad = trm::MitTrenner(daten);
   const std::string& befehl = rest[0];
-  const std::size_t noetig = (befehl == "roundtrip" || befehl == "render") ? 3 : 2;
+  const std::size_t noetig = (befehl == "roundtrip" || befehl == "render" || befehl == "import") ? 3 : 2;
   if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points" &&
-       befehl != "links" && befehl != "elements" && befehl != "render") ||
+       befehl != "links" && befehl != "elements" && befehl != "render" && befehl != "import") ||
       rest.size() != noetig) {
     std::cerr << kHilfe;
     return 2;
@@ -215,6 +217,11 @@ int main(int argc, char** argv) {
     if (befehl == "check")
       if (const trm::TListenart* art = trm::ListenartZuDatei(rest[1]))
         return trm::cli::ListePruefen(rest[1], *art);
+    if (befehl == "import") {
+      auto plan = trm::PlanImportieren(rest[1], datenpfad, nullptr, nullptr);
+      trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*plan));
+      return 0;
+    }
     auto anlage = trm::AnlageLaden(rest[1], datenpfad, nullptr);
     if (befehl == "check") return Check(*anlage);
     if (befehl == "geometry") return Geometrie(*anlage);

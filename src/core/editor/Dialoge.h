@@ -21,6 +21,13 @@ class Dialoge {
   virtual void Fehler(const std::string& text) = 0;
   /// A warning with a Cancel button.
   virtual void Warnung(const std::string& text) { Fehler(text); }
+  /// An input box with a caption, a prompt and a proposed text; none when cancelled.
+  virtual std::optional<std::string> Eingabe(const std::string& titel, const std::string& frage,
+                                             const std::string& vorschlag) {
+    (void)titel;
+    (void)frage;
+    return vorschlag;
+  }
   /// An information message with an OK button.
   virtual void Information(const std::string& text) = 0;
   /// The open dialog; filter in the form "Beschreibung (*.ext)|*.ext". None when cancelled.

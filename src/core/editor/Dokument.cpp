@@ -1,6 +1,8 @@
 // File commands on the open layout.
 #include "core/editor/Dokument.h"
 
+#include "core/import/TConverter.h"
+
 #include <filesystem>
 #include <random>
 
@@ -77,6 +79,32 @@ bool Dokument::OeffnenDatei(const std::string& pfad) {
   Neuberechnen();
   Neuberechnen();
   verlauf_.Leeren(*anlage_);
+  return true;
+}
+
+bool Dokument::Importieren() {
+  if (anlage_->Geaendert &&
+      dialoge_.Frage("Alle ungespeicherten Änderungen an der geöffneten Datei gehen verloren. Möchten fortfahren?",
+                     Knoepfe::JaNein) != Antwort::Ja)
+    return false;
+  const auto pfad = dialoge_.OeffnenDialog(FilterTrmImport);
+  if (!pfad) return false;
+  return ImportierenDatei(*pfad);
+}
+
+bool Dokument::ImportierenDatei(const std::string& pfad) {
+  try {
+    auto neu = PlanImportieren(pfad, datenpfad_, zufall_, &dialoge_);
+    neu->DateiPfad.clear();
+    Uebernehmen(std::move(neu));
+  } catch (const std::runtime_error& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+  // "speichern" asks for a name: the old plan is never overwritten in the new format.
+  letzterSpeicherpfad_.clear();
+  Neuberechnen();
+  verlauf_.Leeren(*anlage_, true);
   return true;
 }
 

@@ -41,6 +41,11 @@ class Dokument {
   bool Oeffnen();
   /// Opens the given file: asks about unsaved changes, reads, replaces the layout.
   bool OeffnenDatei(const std::string& pfad);
+  /// "importieren" › "Plan aus .trm-Datei importieren": asks before unsaved changes are lost,
+  /// then the open dialog. The import replaces the layout only when it succeeded; the result
+  /// has no file name yet and counts as not saved.
+  bool Importieren();
+  bool ImportierenDatei(const std::string& pfad);
   /// "speichern": save-as for an unnamed layout, else writes to the file path.
   bool Speichern();
   /// "speichern unter...": the save dialog, then writes.

@@ -56,12 +56,13 @@ std::optional<std::string> Verlauf::WiederherstellenName() const {
   return vor_.back().name;
 }
 
-void Verlauf::Leeren(Anlage& a) {
+void Verlauf::Leeren(Anlage& a, bool ungespeichert) {
   rueck_.clear();
   vor_.clear();
   offen_.reset();
   bytes_ = 0;
-  stand_ = gespeichert_ = ++zaehler_;
+  stand_ = ++zaehler_;
+  gespeichert_ = ungespeichert ? 0 : stand_;
   GeaendertSetzen(a);
 }
 

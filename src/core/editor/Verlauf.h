@@ -41,8 +41,9 @@ class Verlauf {
   std::optional<std::string> WiederherstellenName() const;
   std::size_t AnzahlRueckgaengig() const { return rueck_.size(); }
 
-  /// A new, opened or imported layout: no steps, and it counts as unchanged.
-  void Leeren(Anlage& a);
+  /// A new, opened or imported layout: no steps; it counts as unchanged, or as not saved yet
+  /// (an import).
+  void Leeren(Anlage& a, bool ungespeichert = false);
   /// The layout was saved: its present state counts as unchanged.
   void Gespeichert(Anlage& a);
 

@@ -3,6 +3,7 @@
 
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QInputDialog>
 #include <QMessageBox>
 
 namespace trm::gui {
@@ -36,6 +37,14 @@ void QtDialoge::Warnung(const std::string& text) {
 
 void QtDialoge::Information(const std::string& text) {
   QMessageBox::information(eltern_, kTitel, Q(text));
+}
+
+std::optional<std::string> QtDialoge::Eingabe(const std::string& titel, const std::string& frage,
+                                              const std::string& vorschlag) {
+  bool ok = false;
+  const QString text = QInputDialog::getText(eltern_, Q(titel), Q(frage), QLineEdit::Normal, Q(vorschlag), &ok);
+  if (!ok) return std::nullopt;
+  return text.toStdString();
 }
 
 std::optional<std::string> QtDialoge::OeffnenDialog(const std::string& filter) {

@@ -15,6 +15,8 @@ class QtDialoge : public Dialoge {
   void Fehler(const std::string& text) override;
   void Warnung(const std::string& text) override;
   void Information(const std::string& text) override;
+  std::optional<std::string> Eingabe(const std::string& titel, const std::string& frage,
+                                     const std::string& vorschlag) override;
   std::optional<std::string> OeffnenDialog(const std::string& filter) override;
   std::optional<std::string> SpeichernDialog(const std::string& filter, const std::string& vorschlag,
                                              const std::string& endung) override;

@@ -397,7 +397,9 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
     exportieren_->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
     elemente->addAction(NeueAktion("TB_" + l, l.left(3), l + QStringLiteral(" aufrufen"), nullptr));
   }
-  importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", nullptr));
+  importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
+    if (dokument_->Importieren()) NachDateibefehl();
+  }));
 }
 
 void TGleisanlage::GleisDrehenFragen() {
