@@ -25,6 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
   std::string einmal;
   try {
     trm::Anlage a(std::make_shared<trm::MersenneZufall>(1));
+    a.DatenPfad = "/tmp/";
     trm::TConverter c(a);
     c.PlanLesen(plan);
     c.WeichenLesen(weichen);

@@ -90,6 +90,10 @@ void TConverter::PlanLesen(const Zeilen& z) {
     }
   }
   a_.Optionen = "3012101000";
+  // The old plans name no element libraries: the standard lists of the data folder.
+  std::string* listen[6] = {&a_.WListeDatei,   &a_.KrListeDatei, &a_.EKWListeDatei,
+                            &a_.DKWListeDatei, &a_.DSListeDatei, &a_.GeoListeDatei};
+  for (int k = 0; k < 6; ++k) *listen[k] = a_.DatenPfad + StandardListen[k];
   for (std::int32_t k = 0; k < module; ++k) ModulLesen(z, i);
 }
 
@@ -321,9 +325,6 @@ std::unique_ptr<Anlage> PlanImportieren(const std::string& trmPfad, const std::s
                                         std::shared_ptr<Zufall> zufall, Dialoge* dialoge) {
   auto a = std::make_unique<Anlage>(std::move(zufall));
   a->DatenPfad = datenPfad;
-  std::string* listen[6] = {&a->WListeDatei,   &a->KrListeDatei, &a->EKWListeDatei,
-                            &a->DKWListeDatei, &a->DSListeDatei, &a->GeoListeDatei};
-  for (int k = 0; k < 6; ++k) *listen[k] = datenPfad + StandardListen[k];
   TConverter c(*a, dialoge);
   const Zeilen plan = DateiLesen(trmPfad);
   try {
