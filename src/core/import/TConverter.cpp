@@ -147,7 +147,10 @@ void TConverter::GleisLesen(TModul& m, int modulIndex, const Zeilen& z, std::siz
     l.Ueberspringen();
   l.Ueberspringen(4);
   g->ZAnfWert = 0;
+  const std::size_t zeileAnzahl = l.Index() + 1;
   const std::int32_t boegen = l.Anzahl();
+  if (boegen == 0)
+    throw LeseFehler("Zeile " + std::to_string(zeileAnzahl) + ": Das Gleis \"" + g->Name + "\" hat keinen Bogen.");
   for (std::int32_t k = 0; k < boegen; ++k) {
     auto b = std::make_unique<TBogen>();
     l.Ueberspringen();
