@@ -73,7 +73,10 @@ void TConverter::PlanLesen(const Zeilen& z) {
   a_.Farbe = l.Int();
   a_.Werte.GlsAbst = l.Real();
   a_.Werte.SpurAussen = l.Real();
+  const std::size_t zeileMassstab = l.Index() + 1;
   a_.Massstab = l.Real();
+  if (a_.Massstab < -1e-12)
+    throw LeseFehler("Zeile " + std::to_string(zeileMassstab) + ": Der Maßstab muss größer als 0 sein.");
   l.Ueberspringen(4);
   const std::int32_t module = l.Anzahl();
   if (std::fabs(a_.Massstab) <= 1e-12) {
@@ -307,6 +310,11 @@ void TConverter::Abschliessen() {
   m.GleisWaehlen(0);
   TGleis& g = *m.Gleise.front();
   if (!g.Boegen.empty()) g.BogenWaehlen(0);
+  double schwellen = 0;
+  for (const auto& mod : a_.Module)
+    for (const auto& g : mod->Gleise)
+      for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
+  SchwellenzahlPruefen(schwellen);
   for (const auto& mod : a_.Module) {
     ModulBerechnen(*mod);
     if (const TBogen* b = NichtEndlicheLage(*mod))

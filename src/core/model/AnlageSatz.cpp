@@ -19,6 +19,15 @@ constexpr double kMaxSchwellenAnlage = 1.0e7;
 
 }  // namespace
 
+void SchwellenzahlPruefen(double schwellen) {
+  if (schwellen > kMaxSchwellenAnlage)
+    throw LeseFehler("Die Anlage hätte mehr als 10 000 000 Schwellen; sie ist zu groß für dieses Programm.");
+}
+
+namespace {
+
+}  // namespace
+
 void AnlageSchreiben(const Anlage& a, Zeilen& out) {
   out.push_back("trmAnlage");
   out.push_back(a.Name);
@@ -120,9 +129,7 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
     m->GleisWaehlen(0);  // one marked track in every module
     for (const auto& g : m->Gleise)
       for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
-    if (schwellen > kMaxSchwellenAnlage)
-      throw LeseFehler("Die Anlage hätte mehr als 10 000 000 Schwellen; sie ist zu groß für "
-                       "dieses Programm.");
+    SchwellenzahlPruefen(schwellen);
     LagePruefen(*m, anfaenge);
   }
 

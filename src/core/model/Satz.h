@@ -47,6 +47,8 @@ void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i, Satzanfaenge* anfaen
 /// whose values compute to a point, height or direction that is not finite (a file holds only
 /// finite numbers, and such a layout could not be saved again).
 void LagePruefen(TModul& m, const Satzanfaenge& anfaenge);
+/// Refuses a layout of more sleepers (length over spacing, summed) than the program holds.
+void SchwellenzahlPruefen(double schwellen);
 
 /// Appends the whole layout: header and every module.
 void AnlageSchreiben(const Anlage& a, Zeilen& out);
