@@ -5,6 +5,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <map>
 
 #include "Pruefhilfe.h"
 #include "SkriptDialoge.h"
@@ -54,9 +55,9 @@ struct Plan {
 TEST(Weichenliste, MitgelieferteListe) {
   const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
   const auto zeilen = ListenZeilen(liste, ListeWeichen);
-  ASSERT_EQ(zeilen.size(), 10u);
-  EXPECT_EQ(zeilen[0], (TListenzeile{"1", "Weiche R 500 / 15° links", "500", "15,000", "1 : 3,73"}));
-  EXPECT_EQ(zeilen[4][4], "1 : 9,00");
+  ASSERT_EQ(zeilen.size(), 16u);
+  EXPECT_EQ(zeilen[0], (TListenzeile{"1", "Weiche R 907,97 / 15° links", "907,970", "15,000", "1 : 3,73"}));
+  EXPECT_EQ(zeilen[6], (TListenzeile{"7", "Weiche R 2183,908 / 1:9 links", "2183,908", "6,340", "1 : 9,00"}));
   // Every type reads as a turnout and writes back to the same record.
   Plan p;
   for (std::size_t k = 1; k <= liste.Saetze(); ++k) {
@@ -67,6 +68,52 @@ TEST(Weichenliste, MitgelieferteListe) {
     w->TypSchreiben(zurueck);
     EXPECT_EQ(zurueck, satz) << satz[0];
   }
+}
+
+// Every shipped type placed at the origin heading along x. Both ends lie equally far beyond
+// the tangent intersection point (T, 0); the branch parts from the main track by the stored
+// angle, to the left in a "links" type; its "rechts" partner is the mirror image; a type named
+// with an inclination "1:n" ends its branch at atan(1/n).
+TEST(Weichenliste, MitgelieferteTypenLiegenRichtig) {
+  struct Enden {
+    double sx, sy, zx, zy, zw;
+  };
+  const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
+  Plan p;
+  std::map<std::string, Enden> enden;
+  for (std::size_t k = 1; k <= liste.Saetze(); ++k) {
+    const Zeilen satz = liste.Satz(k);
+    std::size_t i = 0;
+    TEWeiche* w = WeicheHinzufuegen(*p.m, TEWeiche::AusSatz(*p.m, satz, i, 1000 + static_cast<int>(k)));
+    const TGleis& s = *w->Stammgleis();
+    const TGleis& z = *w->Zweiggleis();
+    const Enden e{s.XEnde(), s.YEnde(), z.XEnde(), z.YEnde(), z.WEnde()};
+    const std::string& name = w->Name;
+    for (double v : {e.sx, e.sy, e.zx, e.zy, e.zw}) ASSERT_TRUE(std::isfinite(v)) << name;
+    const double T = w->TangLaenge;
+    EXPECT_NEAR(std::hypot(e.sx - T, e.sy), std::hypot(e.zx - T, e.zy), 1e-9) << name;
+    const double seite = w->IstLinks() ? 1 : -1;
+    EXPECT_NEAR(std::remainder(e.zw - s.WEnde() - seite * w->Winkel, 2 * Pi), 0, 1e-12) << name;
+    EXPECT_GT(seite * (e.zy - e.sy), 1) << name;
+    if (const auto n = name.find("1:"); n != std::string::npos) {
+      const double neigung = std::stod(name.substr(n + 2));
+      EXPECT_NEAR(std::remainder(e.zw - seite * std::atan(1 / neigung), 2 * Pi), 0, 1e-9) << name;
+    }
+    enden[name] = e;
+  }
+  int paare = 0;
+  for (const auto& [name, l] : enden) {
+    if (!name.ends_with(" links")) continue;
+    const auto r = enden.find(name.substr(0, name.size() - 5) + "rechts");
+    ASSERT_NE(r, enden.end()) << name;
+    const Enden& e = r->second;
+    EXPECT_NEAR(e.sx, l.sx, 1e-9) << name;
+    EXPECT_NEAR(e.sy, -l.sy, 1e-9) << name;
+    EXPECT_NEAR(e.zx, l.zx, 1e-9) << name;
+    EXPECT_NEAR(e.zy, -l.zy, 1e-9) << name;
+    ++paare;
+  }
+  EXPECT_EQ(2 * paare, static_cast<int>(liste.Saetze()));
 }
 
 TEST(Weichenliste, EinsetzenHinterBogenTeiltDasGleis) {
@@ -81,7 +128,7 @@ TEST(Weichenliste, EinsetzenHinterBogenTeiltDasGleis) {
   nachfolger->Vorgaenger = p.g;
 
   const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
-  TEWeiche* w = WeicheEinsetzen(p.a, liste.Satz(1));  // R 500 / 15° left
+  TEWeiche* w = WeicheEinsetzen(p.a, liste.Satz(1));  // R 907,97 / 15° left
   ASSERT_NE(w, nullptr);
   ASSERT_EQ(p.m->Anzahl(Elementart::Weiche), 1);
   EXPECT_EQ(p.g->Boegen.size(), 2u);  // the third segment moved away
@@ -109,7 +156,7 @@ TEST(Weichenliste, GespeicherteAnlageMitWeichenGibtDieselbeGeometrie) {
   WeicheEinsetzen(p.a, liste.Satz(2));
   p.m->GleisWaehlen(0);
   p.g->BogenWaehlen(0);
-  WeicheEinsetzen(p.a, liste.Satz(9));  // inner-curve turnout
+  WeicheEinsetzen(p.a, liste.Satz(13));  // inner-curve turnout
   const Zeilen einmal = AnlageZeilen(p.a);
   auto b = AnlageAusZeilen(einmal, "/tmp/", nullptr);
   for (auto& m : b->Module) {
@@ -150,13 +197,13 @@ TEST(Weichenliste, WeicheAlsTypSpeichernUndEntfernen) {
   w->Name = "Meine Weiche";
   ASSERT_TRUE(WeicheInListe(p.a, *w, d));
   const TTypliste liste = ListeLaden(p.a, ListeWeichen);
-  ASSERT_EQ(liste.Saetze(), 11u);
+  ASSERT_EQ(liste.Saetze(), 17u);
   EXPECT_EQ(ListenZeilen(liste, ListeWeichen).back()[1], "Meine Weiche");
   Zeilen typ;
   w->TypSchreiben(typ);
-  EXPECT_EQ(liste.Satz(11), typ);
+  EXPECT_EQ(liste.Satz(17), typ);
   ASSERT_TRUE(TypEntfernen(p.a, ListeWeichen, 2, d));
-  EXPECT_EQ(DateiLesen(pfad)[1], "10");
+  EXPECT_EQ(DateiLesen(pfad)[1], "16");
   // Export copies the list unchanged; without a list it warns.
   ASSERT_TRUE(ListeExportieren(p.a, ListeWeichen, (ordner / "kopie.w88").string(), d));
   EXPECT_EQ(DateiLesen((ordner / "kopie.w88").string()), DateiLesen(pfad));

@@ -219,10 +219,13 @@ TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
   EXPECT_EQ(liste.windowTitle(), "Einfache Weichen");
   EXPECT_EQ(liste.objectName(), "TfWListe");
   QTableWidget& t = liste.Tabelle();
-  ASSERT_EQ(t.rowCount(), 10);
+  ASSERT_EQ(t.rowCount(), 16);
   EXPECT_EQ(t.horizontalHeaderItem(4)->text(), "Neigung");
-  EXPECT_EQ(t.item(0, 1)->text(), "Weiche R 500 / 15° links");
+  EXPECT_EQ(t.item(0, 1)->text(), "Weiche R 907,97 / 15° links");
+  EXPECT_EQ(t.item(0, 2)->text(), "907,970");
   EXPECT_EQ(t.item(0, 3)->text(), "15,000");
+  // The longest name shows whole.
+  EXPECT_GE(t.columnWidth(1), t.fontMetrics().horizontalAdvance(t.item(15, 1)->text()));
   EXPECT_EQ(liste.Auswahl(), 1);
   t.setCurrentCell(2, 1);
   EXPECT_EQ(liste.Auswahl(), 3);

@@ -23,12 +23,16 @@ namespace {
 
 TListenzeile WeichenZeile(std::size_t nummer, const Zeilen& satz) {
   TListenzeile z = {std::to_string(nummer), satz[0], satz[1], satz[2], ""};
+  // A value that does not read stays shown as stored; 0 is the file's straight.
+  try {
+    z[2] = FestText(TextReal(satz[1]), 3);
+  } catch (const LeseFehler&) {
+  }
   try {
     const double winkel = TextReal(satz[2]);
     z[3] = FestText(winkel * 180.0 / Pi, 3);
     z[4] = "1 : " + FestText(1.0 / std::tan(winkel), 2);
   } catch (const LeseFehler&) {
-    // shown as stored
   }
   return z;
 }
@@ -48,7 +52,7 @@ const TListenart ListeWeichen{
     .fenster = "TfWListe",
     .auswaehlen = "Weiche auswälen",
     .entfernen = "Weiche aus der Liste entfernen",
-    .spalten = {{"Nummer", 50}, {"Name", 150}, {"Radius", 100}, {"Winkel", 100}, {"Neigung", 100}},
+    .spalten = {{"Nummer", 50}, {"Name", 300}, {"Radius", 100}, {"Winkel", 100}, {"Neigung", 100}},
     .zeile = WeichenZeile,
     .lesen = WeichentypLesen,
 };

@@ -15,7 +15,7 @@ class Anlage;
 class TEWeiche;
 
 /// The turnout list: 44-line records in ".w88" files, the layout's WListeDatei; rows show
-/// number, name, radius as stored, angle in degrees and inclination.
+/// number, name, radius and angle in degrees with 3 decimals, and inclination.
 extern const TListenart ListeWeichen;
 
 /// Reads the turnout record at line i of a list into a scratch turnout (no module, no tracks)

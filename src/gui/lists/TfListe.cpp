@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <stdexcept>
 
 namespace trm::gui {
@@ -50,7 +51,10 @@ TfListe::TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern)
   auto* l = new QVBoxLayout(this);
   l->addWidget(tabelle_);
   l->addLayout(knoepfe);
-  resize(560, 420);
+  // Room for the columns, the row numbers and the scroll bar.
+  int breite = 0;
+  for (const TListenspalte& s : art.spalten) breite += s.breite;
+  resize(std::max(560, breite + 100), 420);
 }
 
 bool TfListe::Fuellen() {
@@ -71,6 +75,12 @@ bool TfListe::Fuellen() {
     const TListenzeile& z = zeilen[static_cast<std::size_t>(r)];
     for (std::size_t s = 0; s < z.size() && s < art_.spalten.size(); ++s)
       tabelle_->setItem(r, static_cast<int>(s), new QTableWidgetItem(QString::fromStdString(z[s])));
+  }
+  // Names and numbers show whole: a column widens to its contents.
+  for (int s = 0; s < tabelle_->columnCount(); ++s) {
+    const int breite = tabelle_->columnWidth(s);
+    tabelle_->resizeColumnToContents(s);
+    if (tabelle_->columnWidth(s) < breite) tabelle_->setColumnWidth(s, breite);
   }
   if (tabelle_->rowCount() > 0) tabelle_->selectRow(0);
   auswahl_ = 1;
