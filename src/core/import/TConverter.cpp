@@ -5,6 +5,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "core/model/AnlageDatei.h"
 #include "core/model/Codepage.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Fehler.h"
@@ -320,6 +321,15 @@ void TConverter::Abschliessen() {
     if (const TBogen* b = NichtEndlicheLage(*mod))
       throw LeseFehler("Die Lage von Bogen \"" + b->Name + "\" im Modul \"" + mod->Name +
                        "\" lässt sich nicht berechnen.");
+  }
+  // What is imported must open again once saved: the layout file's own rules decide (without
+  // the line, which is one of the converted file).
+  try {
+    (void)AnlageAusZeilen(AnlageZeilen(a_), a_.DatenPfad, std::make_shared<MersenneZufall>(0));
+  } catch (const LeseFehler& e) {
+    std::string text = e.what();
+    if (text.rfind("Zeile ", 0) == 0 && text.find(": ") != std::string::npos) text = text.substr(text.find(": ") + 2);
+    throw LeseFehler(text);
   }
 }
 
