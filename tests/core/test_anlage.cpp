@@ -1,6 +1,8 @@
 // The layout model: inherited settings, identity, selection and the removal of tracks.
 #include <gtest/gtest.h>
 
+#include "Testplan.h"
+
 #include <deque>
 
 #include "core/model/Anlage.h"
@@ -8,40 +10,13 @@
 namespace trm {
 namespace {
 
-/// Hands out scripted numbers.
-class FesteZahlen : public Zufall {
- public:
-  explicit FesteZahlen(std::deque<std::int64_t> z) : zahlen(std::move(z)) {}
-  std::int64_t Ziehen(std::int64_t obergrenze) override {
-    letzteGrenze = obergrenze;
-    const auto n = zahlen.front();
-    zahlen.pop_front();
-    return n;
-  }
-  std::deque<std::int64_t> zahlen;
-  std::int64_t letzteGrenze = -1;
-};
-
-struct Aufbau {
-  Anlage a{std::make_shared<MersenneZufall>(3)};
-  TModul* m;
-  Aufbau() {
+struct Aufbau : test::Testplan {
+  Aufbau() : Testplan(std::make_shared<MersenneZufall>(3)) {
     a.Werte.Spur = 9;
     a.Werte.SwAbst = 5;
     a.Farbe = 0x00FFFFFF;
-    m = a.ModulAnhaengen();
-    a.ModulWaehlen(0);
   }
-  TGleis* Gleis(std::int32_t nr, int boegen = 1) {
-    TGleis* g = m->GleisAnhaengen();
-    g->Nummer = nr;
-    for (int i = 0; i < boegen; ++i) {
-      auto b = std::make_unique<TBogen>();
-      b->SetLaenge(100);
-      g->BogenAnhaengen(std::move(b));
-    }
-    return g;
-  }
+  TGleis* Gleis(std::int32_t nr, int boegen = 1) { return Testplan::Gleis(nr, std::vector<double>(static_cast<std::size_t>(boegen), 100)); }
 };
 
 TEST(Anlage, EinstellungenErbenVonObenBisSieGesetztSind) {
@@ -123,13 +98,13 @@ TEST(Anlage, SucheNachNummerFindetDasLetzteGleis) {
 }
 
 TEST(Anlage, NeueNummerZaehltHochBisSieFreiIst) {
-  auto zahlen = std::make_shared<FesteZahlen>(std::deque<std::int64_t>{5, 5, 100});
+  auto zahlen = std::make_shared<test::FesteZahlen>(std::vector<std::int64_t>{5, 5, 100});
   Anlage a(zahlen);
   TModul* m = a.ModulAnhaengen();
   m->GleisAnhaengen()->Nummer = 5;
   m->GleisAnhaengen()->Nummer = 6;
   EXPECT_EQ(a.NeueNummer(BereichModul), 7);
-  EXPECT_EQ(zahlen->letzteGrenze, 9'999'999);
+  EXPECT_EQ(zahlen->grenzen.back(), 9'999'999);
   EXPECT_TRUE(a.IDListe.count("7"));
   EXPECT_EQ(a.NeueNummer(BereichNeuesGleis), 8);  // 7 was handed out, though no track has it
   EXPECT_EQ(a.NeueNummer(BereichWeiche), 100);

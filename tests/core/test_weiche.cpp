@@ -15,6 +15,7 @@
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 #include "Testelement.h"
+#include "Testplan.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/WeichenRadien.h"
 
@@ -25,20 +26,7 @@ const double kAlpha = std::atan(1.0 / 9.0);
 // 500·tan(α/2) with tan(α/2) = sin α / (1 + cos α) = 1 / (√82 + 9).
 const double kT = 500.0 / (std::sqrt(82.0) + 9.0);
 
-/// Numbers handed out in a fixed order.
-class FesteZahlen : public Zufall {
- public:
-  explicit FesteZahlen(std::vector<std::int64_t> z) : z_(std::move(z)) {}
-  std::int64_t Ziehen(std::int64_t obergrenze) override {
-    grenzen.push_back(obergrenze);
-    return z_[std::min(i_++, z_.size() - 1)];
-  }
-  std::vector<std::int64_t> grenzen;
-
- private:
-  std::vector<std::int64_t> z_;
-  std::size_t i_ = 0;
-};
+using test::FesteZahlen;
 
 /// The 44 lines of a basic-form turnout R 500, 1:9, with a straight second pair of 20 mm.
 Zeilen Grundsatz() {
@@ -88,14 +76,8 @@ Zeilen Grundsatz() {
           "0"};
 }
 
-struct Plan {
-  Anlage a;
-  TModul* m;
-  explicit Plan(std::shared_ptr<Zufall> z = std::make_shared<MersenneZufall>(7)) : a(std::move(z)) {
-    m = a.ModulAnhaengen();
-    m->MmProPixel = 2;
-    a.ModulWaehlen(0);
-  }
+struct Plan : test::Testplan {
+  using Testplan::Testplan;
   /// Reads a record, computes the turnout and adds it to the module.
   TEWeiche* Weiche(Zeilen z = Grundsatz()) {
     std::size_t i = 0;
@@ -104,15 +86,7 @@ struct Plan {
     return WeicheHinzufuegen(*m, std::move(w));
   }
   TGleis* Gleis(std::int32_t nr, double laenge, double x = 0, double y = 0) {
-    TGleis* g = m->GleisAnhaengen();
-    g->Nummer = nr;
-    g->XAnf = x;
-    g->YAnf = y;
-    auto b = std::make_unique<TBogen>();
-    b->SetLaenge(laenge);
-    g->BogenAnhaengen(std::move(b));
-    g->PunkteBerechnen();
-    return g;
+    return Testplan::Gleis(nr, {laenge}, x, y);
   }
 };
 
