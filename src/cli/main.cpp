@@ -78,6 +78,7 @@ int Check(trm::Anlage& a) {
   }
   std::printf("Anlage: %s\nModule: %zu\nGleise: %zu\nBögen: %zu\n", a.Name.c_str(), a.Module.size(),
               gleise, boegen);
+  AllesBerechnen(a);  // the positions of attached starts are checked against computed ends
   const std::vector<std::string> fehler = trm::VerbindungenPruefen(a);
   if (fehler.empty()) return 0;
   std::fprintf(stderr, "%zu Fehler in den Verbindungen der Anlage:\n", fehler.size());
