@@ -1,5 +1,6 @@
-// Position propagation along successor chains of the generated module: the cost must grow
-// linearly with the number of tracks reached.
+// Position propagation, release and group building along successor chains of the generated
+// module: the cost must grow linearly with the number of tracks reached (a group of n tracks
+// holds n lists of n entries, so building it is linear in what it writes).
 #include <benchmark/benchmark.h>
 
 #include "Testanlage.h"
@@ -10,8 +11,9 @@ namespace {
 
 using namespace trm;
 
-/// The generated module with its first `kette` tracks chained one behind the other.
-std::unique_ptr<Anlage> Kette(int kette) {
+/// The generated module with its first `kette` tracks chained one behind the other; with
+/// `gruppe`, the chain is one link group.
+std::unique_ptr<Anlage> Kette(int kette, bool gruppe = false) {
   auto a = bench::Testanlage();
   TModul& m = *a->Module[0];
   for (int i = 0; i + 1 < kette; ++i) {
@@ -20,13 +22,14 @@ std::unique_ptr<Anlage> Kette(int kette) {
     vor->Nachfolger.push_back(nach);
     nach->Vorgaenger = vor;
   }
+  if (gruppe) VerbundAufbauen(m, m.Gleise[0].get());
   ModulBerechnen(m);
   return a;
 }
 
-void BM_LageWeitergeben(benchmark::State& state) {
+void Weitergeben(benchmark::State& state, bool gruppe) {
   const int kette = static_cast<int>(state.range(0));
-  auto a = Kette(kette);
+  auto a = Kette(kette, gruppe);
   TModul& m = *a->Module[0];
   TGleis* erstes = m.Gleise[0].get();
   for (auto _ : state) {
@@ -36,8 +39,15 @@ void BM_LageWeitergeben(benchmark::State& state) {
   }
   state.SetComplexityN(kette);
 }
+
+void BM_LageWeitergeben(benchmark::State& state) { Weitergeben(state, false); }
 BENCHMARK(BM_LageWeitergeben)->RangeMultiplier(2)->Range(250, 2000)->Unit(benchmark::kMillisecond)->Complexity();
 
+/// The same along a chain that is one link group.
+void BM_LageWeitergebenGruppe(benchmark::State& state) { Weitergeben(state, true); }
+BENCHMARK(BM_LageWeitergebenGruppe)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+/// Release and rebuild of the chain's group ("Gleis lösen" on its first track).
 void BM_VerbundAufbauen(benchmark::State& state) {
   const int kette = static_cast<int>(state.range(0));
   auto a = Kette(kette);
@@ -49,5 +59,18 @@ void BM_VerbundAufbauen(benchmark::State& state) {
   state.SetComplexityN(kette);
 }
 BENCHMARK(BM_VerbundAufbauen)->RangeMultiplier(2)->Range(250, 2000)->Unit(benchmark::kMillisecond)->Complexity();
+
+/// The rebuild alone: the grouped chain is released outside the measured time.
+void BM_VerbundAufbauenGruppe(benchmark::State& state) {
+  auto a = Kette(static_cast<int>(state.range(0)), true);
+  TModul& m = *a->Module[0];
+  for (auto _ : state) {
+    state.PauseTiming();
+    GleisLoesen(m, m.Gleise[0].get());
+    state.ResumeTiming();
+    VerbundAufbauen(m, m.Gleise[0].get());
+  }
+}
+BENCHMARK(BM_VerbundAufbauenGruppe)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

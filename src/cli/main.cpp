@@ -80,7 +80,9 @@ int Check(trm::Anlage& a) {
   }
   std::printf("Anlage: %s\nModule: %zu\nGleise: %zu\nBögen: %zu\n", a.Name.c_str(), a.Module.size(),
               gleise, boegen);
-  const std::vector<std::string> fehler = trm::VerbindungenPruefen(a);
+  // The links' structure: a stored start away from its predecessor's end is what the file holds
+  // and closes at the next propagation, not a fault of the file.
+  const std::vector<std::string> fehler = trm::VerbindungenPruefen(a, false);
   if (fehler.empty()) return 0;
   std::fprintf(stderr, "%zu Fehler in den Verbindungen der Anlage:\n", fehler.size());
   for (const std::string& f : fehler) std::fprintf(stderr, "%s\n", f.c_str());

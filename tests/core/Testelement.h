@@ -16,6 +16,7 @@ class Testelement : public TElement {
   explicit Testelement(Elementart art) : art_(art) {}
   Elementart Art() const override { return art_; }
   std::string Typname() const override { return "Test"; }
+  void NummerSetzen(std::int32_t) override {}  // stand-ins are never read from files
   void DatenSchreiben(Zeilen&) const override {}
   void TypSchreiben(Zeilen&) const override {}
   void Zeichnen(const Anlage&, Canvas&, const TAnsicht&) const override {}

@@ -213,7 +213,7 @@ TEST(Bogen, BogenschrittUmEinenHalbenKreis) {
 TEST(Bogen, FastGleicheKruemmungenSindEinKreisbogen) {
   // Curvatures 1/5E11 and 1/6,7E11, or 1/1E6 and 1/(1E6 + 0,5), agree within 1e-12: no clothoid
   // exists between them. The segment is the arc of the mean curvature.
-  for (const auto [r1, r2] : {std::pair{5e11, 6.7e11}, std::pair{1e6, 1e6 + 0.5},
+  for (const auto& [r1, r2] : {std::pair{5e11, 6.7e11}, std::pair{1e6, 1e6 + 0.5},
                               std::pair{-1e6 - 0.5, -1e6}}) {
     SCOPED_TRACE(r1);
     Strecke s(10);

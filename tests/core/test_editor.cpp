@@ -127,6 +127,25 @@ TEST_F(EditorTest, LoeschenUndRueckgaengig) {
   ERWARTE_GESUND(ed->anlage());
 }
 
+TEST_F(EditorTest, LoeschenInEinerSchleifeSchliesstIhreOffeneStelle) {
+  // Three straight tracks in a loop stay open where the last propagation began (the third
+  // track's start). Deleting the first leaves a chain, and the third follows the second.
+  TGleis* erstes = &G();
+  ASSERT_TRUE(ed->GleisAnfuegen());
+  TGleis* zweites = &G();
+  ASSERT_TRUE(ed->GleisAnfuegen());
+  TGleis* drittes = &G();
+  Rechnen();
+  ASSERT_EQ(AlsNachfolgerVerbinden(M(), erstes, drittes), Anhaengen::Verbunden);
+  Rechnen();
+  EXPECT_GT(std::fabs(drittes->XAnf - zweites->XEnde()), 1);
+  M().GleisWaehlen(M().GleisIndex(erstes));
+  ASSERT_TRUE(ed->GleisLoeschen());
+  EXPECT_DOUBLE_EQ(drittes->XAnf, zweites->XEnde());
+  EXPECT_DOUBLE_EQ(drittes->YAnf, zweites->YEnde());
+  ERWARTE_GESUND(ed->anlage());
+}
+
 TEST_F(EditorTest, FuenferschritteDerDrehknoepfe) {
   EXPECT_EQ(Editor::Fuenferschritt(37.3, false), "40,000");
   EXPECT_EQ(Editor::Fuenferschritt(37.3, true), "30,000");

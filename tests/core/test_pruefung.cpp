@@ -6,6 +6,7 @@
 
 #include "Pruefhilfe.h"
 #include "core/model/AnlageDatei.h"
+#include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
 #include "Testelement.h"
 
@@ -25,7 +26,8 @@ class Stellvertreter : public Testelement<Stellvertreter> {
   TGleis *a_, *b_;
 };
 
-/// A sound small layout: a chain 1 → 2 → turnout (3, 4), built by the link operations.
+/// A sound small layout: a chain 1 → 2 → turnout (3, 4), built by the link operations and
+/// propagated. The stand-in turnout leaves its branch where it is.
 struct Kleinanlage {
   Anlage a{std::make_shared<MersenneZufall>(2)};
   TModul* m = a.ModulAnhaengen();
@@ -34,7 +36,12 @@ struct Kleinanlage {
     for (std::int32_t nr = 1; nr <= 4; ++nr) {
       g.push_back(m->GleisAnhaengen());
       g.back()->Nummer = nr;
-      for (int k = 0; k < 2; ++k) g.back()->BogenAnhaengen(std::make_unique<TBogen>());
+      g.back()->YAnf = 10 * nr;
+      for (int k = 0; k < 2; ++k) {
+        auto b = std::make_unique<TBogen>();
+        b->SetLaenge(50);
+        g.back()->BogenAnhaengen(std::move(b));
+      }
     }
     for (TGleis* t : {g[2], g[3]}) {
       t->SetWeichengleis(true);
@@ -45,6 +52,8 @@ struct Kleinanlage {
     AlsNachfolgerEinfuegen(*m, g[0], g[1]);
     AlsNachfolgerEinfuegen(*m, g[1], g[2]);
     VerbundAufbauen(*m, g[0]);
+    LageWeitergeben(*m, g[0]);
+    ModulBerechnen(*m);
   }
 };
 
@@ -57,9 +66,19 @@ std::string Zusammen(const std::vector<std::string>& v) {
 TEST(Pruefung, GelesenePlaeneSindGesund) {
   for (const char* datei : {"weichenplan.m88", "bogenplan.m88"}) {
     auto a = AnlageLaden(std::string(TRM_TESTDATEN) + "/" + datei, "/nirgends/", nullptr);
+    // Positions are read as stored; the hand-written plan has its second track off its
+    // predecessor's end until the first propagation.
+    for (auto& m : a->Module)
+      for (auto& g : m->Gleise)
+        if (!g->Vorgaenger) LageWeitergeben(*m, g.get());
     EXPECT_TRUE(test::Gesund(*a)) << datei;
   }
   Kleinanlage k;
+  ERWARTE_GESUND(k.a);
+  // A loop of straight tracks does not close: it stays open where the propagation began.
+  AlsNachfolgerVerbinden(*k.m, k.g[0], k.g[2]);
+  ModulBerechnen(*k.m);
+  EXPECT_NE(k.g[1]->XAnf, k.g[2]->XEnde());
   ERWARTE_GESUND(k.a);
 }
 
@@ -105,6 +124,17 @@ TEST(Pruefung, JederBruchWirdGenannt) {
        "nicht der vorige Bogen"},
       {"Gleis im falschen Modul", [](Kleinanlage& k) { k.g[0]->Modul = nullptr; }, "anderen Modul"},
       {"Index", [](Kleinanlage& k) { k.m->AktGleis = 4; }, "AktGleis 4 außerhalb von 0..3"},
+      {"Anfang neben dem Ende des Vorgängers", [](Kleinanlage& k) { k.g[1]->XAnf += 1e-4; },
+       "mm neben dem Ende seines Vorgängers"},
+      {"Anfang in anderer Richtung", [](Kleinanlage& k) { k.g[2]->SetWAnf(k.g[2]->WAnf() + 1e-6); },
+       "in anderer Richtung als das Ende seines Vorgängers"},
+      {"Zweiggleis ohne das angeschlossene Gleis",
+       [](Kleinanlage& k) {
+         k.g[1]->Nachfolger = {k.g[3]};
+         k.g[3]->Vorgaenger = k.g[1];
+         k.g[2]->Vorgaenger = nullptr;
+       },
+       "ohne das angeschlossene Gleis"},
       {"Weichengleis ohne Weiche", [](Kleinanlage& k) { k.g[1]->SetWeichengleis(true); },
        "gehört zu 0 Elementen"},
       {"Weichengleis ohne Kennzeichen", [](Kleinanlage& k) { k.g[3]->SetWeichengleis(false); },

@@ -1,5 +1,6 @@
 // Track connections and link groups: chains, branch entries through a turnout, release,
-// dissolve, split, loops of tracks, and the links after saving and reopening.
+// dissolve, split, loops of tracks (also through a turnout, and cut open), further successors,
+// and the links after saving and reopening.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -149,6 +150,7 @@ struct MitWeiche : Plan {
     Anhaengen(stamm, hinterStamm);
     Anhaengen(zweig, hinterZweig);
     VerbundAufbauen(*m, zufahrt);
+    LageWeitergeben(*m, zufahrt);
   }
 };
 
@@ -207,6 +209,7 @@ TEST(Verbindungen, LoesenEinesGleisesMitGemeinsamemVorgaenger) {
   a->Vorgaenger = vor;
   b->Vorgaenger = vor;
   VerbundAufbauen(*p.m, vor);
+  LageWeitergeben(*p.m, vor);
   GleisLoesenBefehl(*p.m, a);
   EXPECT_EQ(a->Vorgaenger, nullptr);
   EXPECT_EQ(vor->Nachfolger, std::vector<TGleis*>{b});
@@ -294,6 +297,7 @@ TEST(Verbindungen, WeicheFolgtAlsGanzeMitBeidenGleisen) {
     EXPECT_DOUBLE_EQ(p.zweig->XAnf, 450);
     ERWARTE_GESUND(p.a);
     p.Anhaengen(c, p.Gleis(7, {20}));
+    LageWeitergeben(*p.m, c);
     ERWARTE_GESUND(p.a);
   }
   MitWeiche p;
@@ -398,6 +402,103 @@ TEST(Verbindungen, GeschlosseneSchleifeEndet) {
   GleisLoesenBefehl(*p.m, ring[2]);
   VerbundAufloesen(*p.m, ring[0]);
   for (TGleis* g : ring) EXPECT_EQ(g->Verbund.front(), g);
+  ERWARTE_GESUND(p.a);
+}
+
+TEST(Verbindungen, OffeneStelleEinerSchleifeSchliesstSichBeimAuftrennen) {
+  // Three straight tracks in a loop cannot close: the loop stays open where the propagation
+  // began. Once the loop is cut elsewhere, what is left is a tree, and every start follows.
+  struct Ring : Plan {
+    TGleis *x, *y, *z;
+    Ring() {
+      x = Gleis(1, {100});
+      y = Gleis(2, {100});
+      z = Gleis(3, {100});
+      Anhaengen(x, y);
+      Anhaengen(y, z);
+      Anhaengen(z, x);
+      LageWeitergeben(*m, x);
+      EXPECT_EQ(x->XAnf, 0);
+      EXPECT_EQ(z->XEnde(), 300);
+    }
+  };
+  {
+    Ring r;
+    ERWARTE_GESUND(r.a);
+    GleisLoesenBefehl(*r.m, r.y);
+    EXPECT_EQ(r.x->XAnf, 300);
+    ERWARTE_GESUND(r.a);
+  }
+  {
+    Ring r;
+    VerbundAufloesen(*r.m, r.y);  // y's group is y alone: z begins a tree
+    EXPECT_EQ(r.x->XAnf, 300);
+    ERWARTE_GESUND(r.a);
+  }
+  {
+    // A loop through a turnout: removing the turnout leaves the tracks behind it as a tree.
+    MitWeiche p;
+    p.Anhaengen(p.hinterStamm, p.zufahrt);
+    LageWeitergeben(*p.m, p.zufahrt);
+    ASSERT_TRUE(ElementEntfernen(*p.m, p.weiche));
+    EXPECT_EQ(p.zufahrt->Vorgaenger, p.hinterStamm);
+    EXPECT_DOUBLE_EQ(p.zufahrt->XAnf, p.hinterStamm->XEnde());
+    ERWARTE_GESUND(p.a);
+  }
+}
+
+TEST(Verbindungen, SchleifeUeberDieWeicheEndetAmErstenGleis) {
+  // The loop closes through the turnout: its branch feeds the track ahead of the turnout. The
+  // propagation begins at the branch, which the turnout itself places: the turnout is not
+  // recomputed on the way round, so the branch stays and what hangs on it follows it.
+  for (bool zufahrtZuletzt : {false, true}) {
+    SCOPED_TRACE(zufahrtZuletzt);
+    MitWeiche p;
+    TGleis* h = p.hinterZweig;
+    p.zweig->Nachfolger =
+        zufahrtZuletzt ? std::vector<TGleis*>{h, p.zufahrt} : std::vector<TGleis*>{p.zufahrt, h};
+    p.zufahrt->Vorgaenger = p.zweig;
+    p.zweig->XAnf = 500;
+    p.zweig->PunkteBerechnen();
+    const int vorher = p.weiche->berechnet;
+    LageWeitergeben(*p.m, p.zweig);
+    EXPECT_EQ(p.weiche->berechnet, vorher);
+    EXPECT_EQ(p.zweig->XAnf, 500);
+    for (TGleis* t : {p.zufahrt, h}) {
+      EXPECT_NEAR(t->XAnf, p.zweig->XEnde(), 1e-9);
+      EXPECT_NEAR(t->YAnf, p.zweig->YEnde(), 1e-9);
+    }
+    // The main track hangs on the track ahead; what hangs on the main track follows it.
+    EXPECT_NEAR(p.hinterStamm->XAnf, p.stamm->XEnde(), 1e-9);
+    ERWARTE_GESUND(p.a);
+  }
+}
+
+TEST(Verbindungen, WeitereNachfolgerGehoerenZurGruppeUndFolgen) {
+  // d is attached to b's end after c, and e hangs on c: releasing the chain and building it
+  // again keeps d in the group, so that moving the group takes d along; a longer first track
+  // moves all of them, not only the chain of b's last successor.
+  Plan p;
+  TGleis* a = p.Gleis(1);
+  TGleis* b = p.Gleis(2);
+  TGleis* c = p.Gleis(3);
+  TGleis* d = p.Gleis(4, {50}, 0, 300);
+  TGleis* e = p.Gleis(5, {30});
+  p.Anhaengen(a, b);
+  p.Anhaengen(b, c);
+  p.Anhaengen(c, e);
+  VerbundAufbauen(*p.m, a);
+  ASSERT_EQ(AlsNachfolgerVerbinden(*p.m, d, b), Anhaengen::Verbunden);
+  GleisLoesenBefehl(*p.m, a);
+  EXPECT_EQ(p.Nummern(a->Verbund), (N{1, 2, 3, 5, 4}));
+  EXPECT_EQ(p.Nummern(d->Verbund), (N{4, 1, 2, 3, 5}));
+  for (TGleis* t : b->Verbund) t->YAnf += 40;
+  ModulBerechnen(*p.m);
+  ERWARTE_GESUND(p.a);
+  a->Boegen[0]->SetLaenge(150);
+  LageWeitergeben(*p.m, a);
+  EXPECT_DOUBLE_EQ(e->XAnf, 350);
+  EXPECT_DOUBLE_EQ(d->XAnf, 250);
   ERWARTE_GESUND(p.a);
 }
 

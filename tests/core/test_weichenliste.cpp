@@ -1,11 +1,14 @@
 // The turnout library and turnouts in layouts: the shipped list through the turnout kind,
-// placing a type behind a segment, storing a turnout as a type, and a saved and reopened
-// layout with turnouts.
+// placing a type behind a segment, storing a turnout as a type, a saved and reopened layout
+// with turnouts, propagation through branch-attached turnouts, attaching a turnout by its
+// branch, and the numbers of placed, pasted and read turnouts.
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <filesystem>
 #include <map>
+#include <random>
+#include <unordered_set>
 
 #include "Pruefhilfe.h"
 #include "SkriptDialoge.h"
@@ -324,6 +327,195 @@ TEST(Weichenliste, WeicheDrehenSpiegelnEntfernenAlsBefehl) {
   EXPECT_TRUE(ed.modul()->Gleise[0]->Nachfolger.empty());
   EXPECT_EQ(ed.modul()->Gleise[0]->Verbund.size(), 1u);
   ERWARTE_GESUND(dok.anlage());
+  fs::remove_all(ordner);
+}
+
+}  // namespace
+}  // namespace trm
+
+namespace trm {
+namespace {
+
+/// Places list type k behind the end of track `an` and attaches it by its branch.
+TEWeiche* AmZweigEinsetzen(Plan& p, TGleis* an, std::size_t k) {
+  static const TTypliste liste = TTypliste::Laden(kListe, ZeilenWeiche);
+  p.m->GleisWaehlen(p.m->GleisIndex(an));
+  an->BogenWaehlen(static_cast<int>(an->Boegen.size()) - 1);
+  TEWeiche* w = WeicheEinsetzen(p.a, liste.Satz(k));
+  w->Drehen();
+  w->Drehen();
+  WeicheAktualisieren(*w);
+  return w;
+}
+
+/// A short straight track attached behind `an`.
+TGleis* KurzesGleisHinter(Plan& p, TGleis* an) {
+  TGleis* t = p.m->GleisAnhaengen();
+  t->Markiert = false;
+  t->Nummer = p.a.NeueNummer(999'999);
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(20);
+  t->BogenAnhaengen(std::move(b));
+  AlsNachfolgerEinfuegen(*p.m, an, t);
+  LageWeitergeben(*p.m, an);
+  return t;
+}
+
+/// The feeding track grows by 50 mm; the positions are propagated and computed, then saved
+/// and read back.
+std::unique_ptr<Anlage> VerlaengernUndSpeichern(Plan& p) {
+  p.g->Boegen[0]->SetLaenge(150);
+  LageWeitergeben(*p.m, p.g);
+  ModulBerechnen(*p.m);
+  auto b = AnlageAusZeilen(AnlageZeilen(p.a), "/tmp/", nullptr);
+  for (auto& m : b->Module) ModulBerechnen(*m);
+  return b;
+}
+
+TEST(Weichenliste, WeitergebenDurchZweiggleisAngeschlosseneWeichenIstGenau) {
+  {
+    // Three turnouts, each attached by its branch to the far end of the one before, then a
+    // short track: every start follows, also after saving.
+    Plan p;
+    p.g->BogenWaehlen(2);
+    TGleis* an = p.g;
+    for (int k = 0; k < 3; ++k) an = AmZweigEinsetzen(p, an, 1)->Stammgleis();
+    TGleis* kurz = KurzesGleisHinter(p, an);
+    auto b = VerlaengernUndSpeichern(p);
+    EXPECT_NEAR(kurz->XAnf, an->XEnde(), 1e-9);
+    EXPECT_NEAR(kurz->YAnf, an->YEnde(), 1e-9);
+    ERWARTE_GESUND(p.a);
+    ERWARTE_GESUND(*b);
+    const TGleis* kurz2 = b->GleisMitNummer(kurz->Nummer);
+    ASSERT_NE(kurz2, nullptr);
+    EXPECT_NEAR(kurz2->XAnf, kurz2->Vorgaenger->XEnde(), 1e-9);
+  }
+  // Random trees of such turnouts, of several list types, with short tracks at random ends.
+  for (int anzahl : {3, 5, 8}) {
+    for (std::uint32_t fall = 0; fall < 100; ++fall) {
+      SCOPED_TRACE("Weichen " + std::to_string(anzahl) + ", Fall " + std::to_string(fall));
+      std::mt19937 z(fall * 17 + static_cast<std::uint32_t>(anzahl));
+      Plan p;
+      std::vector<TGleis*> enden = {p.g};
+      for (int k = 0; k < anzahl; ++k) {
+        TEWeiche* w = AmZweigEinsetzen(p, enden[z() % enden.size()], 1 + z() % 10);
+        enden.push_back(w->Stammgleis());
+        enden.push_back(w->Zweiggleis());
+      }
+      for (int k = 0; k < 2; ++k) KurzesGleisHinter(p, enden[z() % enden.size()]);
+      auto b = VerlaengernUndSpeichern(p);
+      const bool gesund = test::Gesund(p.a) && test::Gesund(*b);
+      EXPECT_TRUE(gesund);
+      if (!gesund) {
+        ERWARTE_GESUND(p.a);
+        return;
+      }
+    }
+  }
+}
+
+TEST(Weichenliste, ZweiggleisAlsNachfolgerHaengtDieWeicheGanzAn) {
+  // For every connection of the turnout: the branch as the track to attach takes the whole
+  // turnout along; the link stays whole after a release elsewhere and after saving.
+  for (int drehen = 0; drehen < 3; ++drehen) {
+    SCOPED_TRACE(drehen);
+    Plan p;
+    p.g->BogenWaehlen(2);
+    TEWeiche* w = WeicheEinsetzen(p.a, TTypliste::Laden(kListe, ZeilenWeiche).Satz(1));
+    for (int k = 0; k < drehen; ++k) w->Drehen();
+    WeicheAktualisieren(*w);
+    TGleis* c = p.m->GleisAnhaengen();
+    c->Markiert = false;
+    c->Nummer = 55;
+    c->XAnf = 400;
+    c->YAnf = 900;
+    auto bogen = std::make_unique<TBogen>();
+    bogen->SetLaenge(80);
+    c->BogenAnhaengen(std::move(bogen));
+    ModulBerechnen(*p.m);
+    ASSERT_EQ(AlsNachfolgerVerbinden(*p.m, w->Zweiggleis(), c), Anhaengen::Verbunden);
+    ModulBerechnen(*p.m);
+    EXPECT_EQ(c->Nachfolger, (std::vector<TGleis*>{w->Stammgleis(), w->Zweiggleis()}));
+    EXPECT_TRUE(p.g->Nachfolger.empty());
+    EXPECT_NEAR(w->AngeschlossenesGleis()->XAnf, 480, 1e-9);
+    EXPECT_NEAR(w->AngeschlossenesGleis()->YAnf, 900, 1e-9);
+    ERWARTE_GESUND(p.a);
+    GleisLoesenBefehl(*p.m, p.g);
+    ERWARTE_GESUND(p.a);
+    auto b = AnlageAusZeilen(AnlageZeilen(p.a), "/tmp/", nullptr);
+    for (auto& m : b->Module) ModulBerechnen(*m);
+    const TGleis* zweig = b->GleisMitNummer(w->Zweiggleis()->Nummer);
+    ASSERT_NE(zweig, nullptr);
+    ASSERT_NE(zweig->Vorgaenger, nullptr);
+    EXPECT_EQ(zweig->Vorgaenger->Nummer, 55);
+    EXPECT_EQ(zweig->Vorgaenger->Nachfolger.size(), 2u);
+    ERWARTE_GESUND(*b);
+  }
+}
+
+}  // namespace
+}  // namespace trm
+
+#include "core/editor/Maus.h"
+
+namespace trm {
+namespace {
+
+/// Every draw gives the number set last, so that a test can make it meet a number in use.
+class GesetzteZahl : public Zufall {
+ public:
+  std::int64_t zahl = 0;
+  std::int64_t Ziehen(std::int64_t) override { return zahl; }
+};
+
+/// Element numbers differ from each other and from every track number, and are handed out.
+void NummernPruefen(const Anlage& a) {
+  std::unordered_set<std::int64_t> gleise, elemente;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise) gleise.insert(g->Nummer);
+  for (const auto& m : a.Module)
+    for (const auto& e : m->Elemente) {
+      EXPECT_FALSE(gleise.count(e->Nummer())) << e->Nummer();
+      EXPECT_TRUE(elemente.insert(e->Nummer()).second) << e->Nummer();
+      EXPECT_TRUE(a.IDListe.count(std::to_string(e->Nummer()))) << e->Nummer();
+      for (const TGleis* g : e->AlleGleise()) EXPECT_EQ(g->WeichenNr, e->Nummer());
+    }
+}
+
+TEST(Weichenliste, ElementnummernSindFreiUndVergeben) {
+  const auto ordner = fs::temp_directory_path() / "trm_elementnummern";
+  fs::remove_all(ordner);
+  ASSERT_TRUE(DatenordnerEinrichten(ordner.string(), TRM_QUELLDATEN));
+  test::SkriptDialoge d;
+  auto zahl = std::make_shared<GesetzteZahl>();
+  Dokument dok(d, ordner.string(), zahl);
+  ASSERT_TRUE(dok.Neu());
+  Editor ed(dok, d);
+  Mausbedienung maus(ed);
+  Anlage& a = dok.anlage();
+  // Placed from the list: the draw (0, plus 1) meets the number of the current track.
+  ed.gleis()->Nummer = 1;
+  zahl->zahl = 0;
+  TEWeiche* w = WeicheEinsetzen(a, TTypliste::Laden(kListe, ZeilenWeiche).Satz(3));
+  ASSERT_NE(w, nullptr);
+  NummernPruefen(a);
+  // Pasted at a click: the draw meets the number of the first turnout.
+  ASSERT_TRUE(ed.GleisKopieren());
+  ASSERT_TRUE(ed.Einfuegen());
+  zahl->zahl = w->WeichenID;
+  ModulBerechnen(*ed.modul());
+  maus.Ereignis({Mausart::Druecken, Maustaste::Links, 400, 100, false, false});
+  maus.Ereignis({Mausart::Loslassen, Maustaste::Links, 400, 100, false, false});
+  ASSERT_EQ(ed.modul()->Anzahl(Elementart::Weiche), 2);
+  NummernPruefen(a);
+  // Read from a file: the draws meet the number of a track in a later module.
+  ed.NeuesModul();
+  ed.modul()->Gleise[0]->Nummer = 777;
+  zahl->zahl = 777;
+  auto b = AnlageAusZeilen(AnlageZeilen(a), ordner.string(), zahl);
+  ASSERT_EQ(b->Module[0]->Anzahl(Elementart::Weiche), 2);
+  NummernPruefen(*b);
+  ERWARTE_GESUND(*b);
   fs::remove_all(ordner);
 }
 

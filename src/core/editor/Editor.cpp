@@ -252,7 +252,10 @@ bool Editor::GleisLoeschenJetzt() {
   const std::vector<TGleis*> gruppe = t->Verbund;
   for (TGleis* v : gruppe)
     if (v != t) std::erase(v->Verbund, t);
+  const std::vector<TGleis*> folgende = t->Nachfolger;
   m->GleisEntfernen(m->GleisIndex(t));
+  // What hung on the track begins trees of its own (in a loop, one that was never closed).
+  for (TGleis* s : folgende) LageWeitergeben(*m, s);
   m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
   if (TGleis* g = m->AktuellesGleis()) g->BogenWaehlen(0);
   return true;

@@ -174,7 +174,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
     case Mausmodus::KreuzungEinfuegen:
     case Mausmodus::EKWEinfuegen:
     case Mausmodus::DKWEinfuegen:
-      if (ed_.ElementEinfuegenBei(ed_.Modus(), wx, wy, a.NeueNummer(BereichNeuesGleis))) geaendert();
+      if (ed_.ElementEinfuegenBei(ed_.Modus(), wx, wy, a.NeueElementnummer(BereichNeuesGleis))) geaendert();
       break;
     default:
       break;

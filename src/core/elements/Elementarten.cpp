@@ -1,6 +1,7 @@
 // The one table of element kinds. A new kind adds its own folder and one entry here.
 #include "core/model/Elementart.h"
 
+#include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Listenart.h"
 #include "core/turnouts/Weiche.h"
@@ -10,7 +11,7 @@ namespace trm {
 
 const std::vector<TElementart>& Elementarten() {
   static const std::vector<TElementart> arten = {
-      {Elementart::Weiche, "weiche", "Weiche", 9, &TEWeiche::Lesen,
+      {Elementart::Weiche, "weiche", "Weiche", 9, &TEWeiche::Lesen, BereichWeiche,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return WeicheEinfuegenBei(a, satz, x, y, nummer);
        },

@@ -92,6 +92,21 @@ std::int32_t Anlage::NeueNummer(std::int64_t bereich) {
   return static_cast<std::int32_t>(n);
 }
 
+bool Anlage::ElementnummerFrei(std::int64_t n) const {
+  if (!IDFrei(n)) return false;
+  for (const auto& m : Module)
+    for (const auto& e : m->Elemente)
+      if (e->Nummer() == n) return false;
+  return true;
+}
+
+std::int32_t Anlage::NeueElementnummer(std::int64_t bereich, std::int64_t plus) {
+  std::int64_t n = Zufallsquelle->Ziehen(bereich) + plus;
+  while (!ElementnummerFrei(n)) ++n;
+  IDListe.insert(std::to_string(n));
+  return static_cast<std::int32_t>(n);
+}
+
 char Anlage::Option(int pos) const {
   if (pos < 1 || pos > static_cast<int>(Optionen.size())) return '0';
   return Optionen[static_cast<std::size_t>(pos - 1)];

@@ -77,6 +77,11 @@ class Anlage : public AnlageKopf {
   bool IDFrei(std::int64_t n) const;
   /// Draws a number in 0..bereich, increases it until free and records it in IDListe.
   std::int32_t NeueNummer(std::int64_t bereich);
+  /// IDFrei, and no element of the layout carries n.
+  bool ElementnummerFrei(std::int64_t n) const;
+  /// An element's number: drawn in plus..bereich + plus, increased until ElementnummerFrei and
+  /// recorded in IDListe.
+  std::int32_t NeueElementnummer(std::int64_t bereich, std::int64_t plus = 0);
   /// Option character at 1-based position pos, '0' when missing.
   char Option(int pos) const;
 

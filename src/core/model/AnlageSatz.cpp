@@ -4,6 +4,7 @@
 #include <unordered_set>
 
 #include "core/model/Anlage.h"
+#include "core/model/Elementart.h"
 #include "core/model/Fehler.h"
 #include "core/model/Listen.h"
 #include "core/model/Satz.h"
@@ -16,6 +17,26 @@ namespace {
 
 /// A layout with more sleepers than this is refused: its points would not fit in memory.
 constexpr double kMaxSchwellenAnlage = 1.0e7;
+
+/// An element number drawn while reading is free of everything read before it; a track read
+/// later may still carry it. Such an element draws again, by its kind's rule. Every element
+/// number is then recorded as handed out.
+void ElementnummernFreimachen(Anlage& a) {
+  std::unordered_set<std::int64_t> gleise, elemente;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise) gleise.insert(g->Nummer);
+  for (const auto& m : a.Module)
+    for (const auto& e : m->Elemente) {
+      std::int64_t n = e->Nummer();
+      if (gleise.count(n) || elemente.count(n)) {
+        const TElementart* art = ElementartInfo(e->Art());
+        n = a.NeueElementnummer(art ? art->lesebereich : BereichWeiche);
+        e->NummerSetzen(static_cast<std::int32_t>(n));
+      }
+      elemente.insert(n);
+      a.IDListe.insert(std::to_string(n));
+    }
+}
 
 }  // namespace
 
@@ -132,6 +153,8 @@ void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
     SchwellenzahlPruefen(schwellen);
     LagePruefen(*m, anfaenge);
   }
+
+  ElementnummernFreimachen(a);
 
   const int letztes = static_cast<int>(a.Module.size()) - 1;
   a.ModulWaehlen(letztes);

@@ -75,6 +75,8 @@ bool ElementEntfernen(TModul& m, const TElement* e) {
 
   for (int k = static_cast<int>(m.Gleise.size()) - 1; k >= 0; --k)
     if (eigenes(m.Gleise[static_cast<std::size_t>(k)].get())) m.GleisEntfernen(k);
+  // What hung on the element begins trees of its own (in a loop, one that was never closed).
+  for (TGleis* g : folgende) LageWeitergeben(m, g);
 
   m.GleisWaehlen(std::max(0, static_cast<int>(m.Gleise.size()) - 1));
   const int index = m.ElementIndex(e);

@@ -45,6 +45,8 @@ class TElement {
   virtual std::string Typname() const = 0;
   /// The element's number (`WeichenNr` or `KrNr` of its tracks).
   virtual std::int32_t Nummer() const = 0;
+  /// Gives the element and its tracks another number.
+  virtual void NummerSetzen(std::int32_t n) = 0;
 
   // ---- tracks by role ----
   /// Main track: the turnout's `Stammgleis`, the crossing's or slip's `Stammgleis`.
@@ -69,6 +71,16 @@ class TElement {
   /// Tracks that stand beside `g` in the successor list of the track `g` is attached to
   /// (a turnout's branch beside its main track).
   virtual std::vector<TGleis*> Mitnachfolger(const TGleis* g) const;
+  /// The track whose start sits on the end of the track the element is attached to; the
+  /// element places its other tracks from it. None when the element places none of its
+  /// tracks: each of them then follows the track it is attached to.
+  virtual TGleis* Anschlussgleis() const { return Stammgleis(); }
+  /// Whether g, a track of the element, starts on its predecessor's end (rather than where
+  /// the element puts it).
+  bool FolgtVorgaenger(const TGleis* g) const {
+    const TGleis* a = Anschlussgleis();
+    return a == nullptr || a == g;
+  }
 
   // ---- geometry ----
   /// Recomputes the element's geometry from its start and places its tracks.

@@ -1,6 +1,9 @@
 // Track settings resolution, segment list handling and point computation.
 #include "core/model/Gleis.h"
 
+#include <algorithm>
+#include <cmath>
+
 #include "core/model/Modul.h"
 
 namespace trm {
@@ -60,18 +63,26 @@ TBogen* TGleis::AktuellerBogen() const {
   return Boegen[static_cast<std::size_t>(AktBogen)].get();
 }
 
-void TGleis::PunkteBerechnen() {
-  for (auto& b : Boegen) b->PunkteBerechnen();
-  berechnetFuer_.clear();
-}
-
-bool TGleis::PunkteBerechnenWennNoetig() {
+std::vector<double> TGleis::Eingaben() const {
   std::vector<double> eingaben;
   eingaben.reserve(4 + 5 * Boegen.size());
   eingaben.insert(eingaben.end(), {XAnf, YAnf, ZAnf(), WAnf()});
   for (const auto& b : Boegen)
     eingaben.insert(eingaben.end(), {b->AnfRadius(), b->EndRadius(), b->Laenge(), b->Steigung(),
                                      b->Ausrunden() ? b->SwAbst() : -b->SwAbst()});
+  return eingaben;
+}
+
+void TGleis::PunkteBerechnen() {
+  for (auto& b : Boegen) b->PunkteBerechnen();
+  berechnetFuer_.clear();
+  punkteFuer_ = Eingaben();
+  boegenFuer_.clear();
+  for (const auto& b : Boegen) boegenFuer_.push_back(b.get());
+}
+
+bool TGleis::PunkteBerechnenWennNoetig() {
+  std::vector<double> eingaben = Eingaben();
   // == compares bitwise-exact values; NaN never compares equal, so it is always computed.
   if (!berechnetFuer_.empty() && eingaben == berechnetFuer_) return false;
   // A vertical rounding also reads the slopes of the previous pass: the result is final only
@@ -84,6 +95,63 @@ bool TGleis::PunkteBerechnenWennNoetig() {
     if (!(Boegen[i]->ZEnde == hoehenVorher[i])) return true;
   berechnetFuer_ = std::move(eingaben);
   return true;
+}
+
+bool TGleis::FormWieBerechnet() const {
+  const std::size_t n = Boegen.size();
+  if (n == 0 || boegenFuer_.size() != n || punkteFuer_.size() != 4 + 5 * n) return false;
+  if (!(punkteFuer_[2] == ZAnf())) return false;
+  for (std::size_t k = 0; k < n; ++k) {
+    const TBogen& b = *Boegen[k];
+    if (boegenFuer_[k] != &b || !b.Berechnet || b.Spurpunkte.empty()) return false;
+    const double* p = &punkteFuer_[4 + 5 * k];
+    if (!(p[0] == b.AnfRadius() && p[1] == b.EndRadius() && p[2] == b.Laenge() &&
+          p[3] == b.Steigung() && p[4] == (b.Ausrunden() ? b.SwAbst() : -b.SwAbst())))
+      return false;
+  }
+  return true;
+}
+
+void TGleis::Versetzen(double x, double y, double w) {
+  if (!FormWieBerechnet()) {
+    XAnf = x;
+    YAnf = y;
+    SetWAnf(w);
+    PunkteBerechnen();
+    return;
+  }
+  const double x0 = punkteFuer_[0], y0 = punkteFuer_[1], w0 = punkteFuer_[3];
+  XAnf = x;
+  YAnf = y;
+  SetWAnf(w);
+  punkteFuer_[0] = XAnf;
+  punkteFuer_[1] = YAnf;
+  punkteFuer_[3] = WAnf();
+  const double dw = WAnf() - w0;
+  if (XAnf == x0 && YAnf == y0 && dw == 0) return;
+  berechnetFuer_.clear();
+  // Without a turn the cosine is exactly 1 and the sine 0: a pure shift.
+  const double c = std::cos(dw), s = std::sin(dw);
+  for (auto& b : Boegen) {
+    for (TSpurpunkt& p : b->Spurpunkte) {
+      const double dx = p.x - x0, dy = p.y - y0;
+      p.x = XAnf + (c * dx - s * dy);
+      p.y = YAnf + (s * dx + c * dy);
+      p.w += dw;
+    }
+    const TSpurpunkt& erster = b->Spurpunkte.front();
+    b->Huelle = {erster.x, erster.y, erster.x, erster.y};
+    for (const TSpurpunkt& q : b->Spurpunkte) {
+      b->Huelle.xmin = std::min(b->Huelle.xmin, q.x);
+      b->Huelle.ymin = std::min(b->Huelle.ymin, q.y);
+      b->Huelle.xmax = std::max(b->Huelle.xmax, q.x);
+      b->Huelle.ymax = std::max(b->Huelle.ymax, q.y);
+    }
+    const TSpurpunkt& letzter = b->Spurpunkte.back();
+    b->XEnde = letzter.x;
+    b->YEnde = letzter.y;
+    b->WEnde = WinkelNorm(letzter.w);
+  }
 }
 
 std::unique_ptr<TBogen> Kopie(const TBogen& b) { return std::make_unique<TBogen>(b); }
@@ -105,6 +173,8 @@ void TGleis::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {
     b->Gleis = this;
     b->Vorgaenger = u.Bogen(b->Vorgaenger);
   }
+  // The copied points belong to the copied segments.
+  for (const TBogen*& b : boegenFuer_) b = u.Bogen(b);
   Element = u.Element(Element);
 }
 

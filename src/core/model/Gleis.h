@@ -48,6 +48,9 @@ class TGleis : public EinstellungenLesen<TGleis> {
   bool DSGleis = false;
   TModul* Modul = nullptr;  ///< the module that holds the track
   TElement* Element = nullptr;  ///< the special element the track belongs to, or none
+  /// Scratch mark of the link algorithms: the number of the pass that marked the track last.
+  /// Means nothing outside one operation.
+  std::uint64_t Marke = 0;
 
   double ZAnf() const { return ZAnfWert == -1 ? 0.0 : ZAnfWert; }
   double WAnf() const { return wAnf_; }
@@ -86,6 +89,11 @@ class TGleis : public EinstellungenLesen<TGleis> {
   /// roundings and sleeper spacings, and (for roundings) the heights of the pass before.
   /// Returns true if computed.
   bool PunkteBerechnenWennNoetig();
+  /// Puts the start at (x, y) in direction w and moves the points along as a rigid body when
+  /// nothing but the start changed since they were computed (turned and shifted: the same
+  /// geometry to within rounding, at a fraction of the cost); otherwise computes them. The
+  /// next geometry pass computes moved points afresh.
+  void Versetzen(double x, double y, double w);
 
  /// A copy of every value; links still point at the original's tracks.
   friend std::unique_ptr<TGleis> Kopie(const TGleis& g);
@@ -94,8 +102,15 @@ class TGleis : public EinstellungenLesen<TGleis> {
 
  private:
   TGleis(const TGleis&) = default;
+  /// The inputs of the points: start, then radii, length, gradient and spacing of each segment.
+  std::vector<double> Eingaben() const;
+  /// The segments are those the points were computed for, with the same inputs but the start.
+  bool FormWieBerechnet() const;
+
   double wAnf_ = 0;
-  std::vector<double> berechnetFuer_;  ///< the inputs of the last computation
+  std::vector<double> berechnetFuer_;  ///< the inputs of the last computation that repeated itself
+  std::vector<double> punkteFuer_;     ///< the inputs the points stand for (computed or moved)
+  std::vector<const TBogen*> boegenFuer_;  ///< the segments holding those points
 };
 
 }  // namespace trm

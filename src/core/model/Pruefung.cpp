@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -12,19 +13,27 @@
 
 #include "core/model/Anlage.h"
 #include "core/model/Element.h"
+#include "core/model/Geometrie.h"
 #include "core/model/Modul.h"
 
 namespace trm {
 
 namespace {
 
+/// How far a start may lie from its predecessor's end, in mm and in radians: rounding only.
+constexpr double kLageToleranz = 1e-6;
+constexpr double kRichtungToleranz = 1e-9;
+
 struct Pruefer {
   const Anlage& a;
+  bool lagen = true;
   std::vector<std::string> fehler;
   /// Every track of the layout with its name in messages and its place in file order.
   std::unordered_map<const TGleis*, std::pair<std::string, std::size_t>> gleise;
   /// Every element of the layout.
   std::unordered_set<const TElement*> alleElemente;
+  /// Tracks on a loop, through predecessors and elements (SchleifenFinden).
+  std::unordered_set<const TGleis*> schleife;
 
   explicit Pruefer(const Anlage& anlage) : a(anlage) {
     for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
@@ -105,16 +114,24 @@ struct Pruefer {
   }
 
   void Nachbarn(const TGleis& g, const std::string& wo) {
+    auto daneben = [&g](const TGleis* z) {
+      return std::find(g.Nachfolger.begin(), g.Nachfolger.end(), z) != g.Nachfolger.end();
+    };
     if (ListePruefen(wo, "Nachfolger", g.Nachfolger))
       for (const TGleis* s : g.Nachfolger) {
         if (s->Vorgaenger != &g)
           Fehler(wo, "Nachfolger " + Name(s) + " hat einen anderen Vorgänger");
+        if (!alleElemente.count(s->Element)) continue;
         // A turnout's branch stands beside its main track wherever that is a successor.
-        if (alleElemente.count(s->Element))
-          for (const TGleis* z : s->Element->Mitnachfolger(s))
-            if (std::find(g.Nachfolger.begin(), g.Nachfolger.end(), z) == g.Nachfolger.end())
-              Fehler(wo, "Nachfolger " + Name(s) + " ohne " +
-                             (Bekannt(z) ? Name(z) : "sein Element-Gleis") + " daneben");
+        for (const TGleis* z : s->Element->Mitnachfolger(s))
+          if (!daneben(z))
+            Fehler(wo, "Nachfolger " + Name(s) + " ohne " +
+                           (Bekannt(z) ? Name(z) : "sein Element-Gleis") + " daneben");
+        // A track the element places itself follows only together with the attached one.
+        const TGleis* an = s->Element->Anschlussgleis();
+        if (an != nullptr && !daneben(an))
+          Fehler(wo, "Nachfolger " + Name(s) + " ohne das angeschlossene Gleis " +
+                         (Bekannt(an) ? Name(an) : "seines Elements") + " daneben");
       }
     if (g.Vorgaenger == nullptr) return;
     if (!Bekannt(g.Vorgaenger)) {
@@ -124,6 +141,53 @@ struct Pruefer {
     const auto& liste = g.Vorgaenger->Nachfolger;
     if (std::find(liste.begin(), liste.end(), &g) == liste.end())
       Fehler(wo, "fehlt in den Nachfolgern seines Vorgängers " + Name(g.Vorgaenger));
+    if (lagen) Lage(g, wo);
+  }
+
+  /// The start of a track that follows its predecessor lies on the predecessor's end, as last
+  /// computed. A loop of tracks (also one closed through an element) need not close, and the
+  /// propagation ends it where it began, so tracks of loops are not checked; nor are tracks an
+  /// element places itself, nor predecessors whose points were never computed.
+  void Lage(const TGleis& g, const std::string& wo) {
+    const TGleis& p = *g.Vorgaenger;
+    if (schleife.count(&g) || p.Boegen.empty() || !p.Boegen.back() || !p.Boegen.back()->Berechnet)
+      return;
+    if (g.Element && alleElemente.count(g.Element) && !g.Element->FolgtVorgaenger(&g)) return;
+    const double abstand = std::hypot(g.XAnf - p.XEnde(), g.YAnf - p.YEnde());
+    const double dw = std::remainder(g.WAnf() - p.WEnde(), 2.0 * Pi);
+    if (!(abstand <= kLageToleranz))
+      Fehler(wo, "beginnt " + std::to_string(abstand) + " mm neben dem Ende seines Vorgängers " +
+                     Name(&p));
+    else if (!(std::fabs(dw) <= kRichtungToleranz))
+      Fehler(wo, "beginnt in anderer Richtung als das Ende seines Vorgängers " + Name(&p) + " (" +
+                     std::to_string(dw) + " rad)");
+  }
+
+  /// The track a track takes its place from: the attached track of its element for a track
+  /// the element places itself, else its predecessor.
+  const TGleis* Herkunft(const TGleis* t) const {
+    if (t->Element && alleElemente.count(t->Element) && !t->Element->FolgtVorgaenger(t))
+      return t->Element->Anschlussgleis();
+    return t->Vorgaenger;
+  }
+
+  /// The tracks that lie on a loop: following where each takes its place from comes back to
+  /// the track itself, through predecessors and through elements.
+  void SchleifenFinden() {
+    std::unordered_map<const TGleis*, int> zustand;  // 1 on the present path, 2 done
+    for (const auto& [start, info] : gleise) {
+      std::vector<const TGleis*> pfad;
+      const TGleis* t = start;
+      while (t != nullptr && Bekannt(t) && zustand[t] == 0) {
+        zustand[t] = 1;
+        pfad.push_back(t);
+        t = Herkunft(t);
+      }
+      if (t != nullptr && Bekannt(t) && zustand[t] == 1)
+        for (auto it = std::find(pfad.begin(), pfad.end(), t); it != pfad.end(); ++it)
+          schleife.insert(*it);
+      for (const TGleis* q : pfad) zustand[q] = 2;
+    }
   }
 
   void Elemente(const TModul& m, const std::string& mwo) {
@@ -166,6 +230,7 @@ struct Pruefer {
   }
 
   void Alles() {
+    SchleifenFinden();
     Index("Anlage", "AktModul", a.AktModul, a.Module.size());
     for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
       const std::string mwo = "Modul " + std::to_string(mi);
@@ -196,8 +261,9 @@ struct Pruefer {
 
 }  // namespace
 
-std::vector<std::string> VerbindungenPruefen(const Anlage& a) {
+std::vector<std::string> VerbindungenPruefen(const Anlage& a, bool lagen) {
   Pruefer p(a);
+  p.lagen = lagen;
   p.Alles();
   return std::move(p.fehler);
 }

@@ -24,100 +24,197 @@ void Entfernen(std::vector<TGleis*>& v, const TGleis* g) { std::erase(v, g); }
 
 /// Own entry first in the group list (added when missing).
 void SichSelbstVoran(TGleis* g) {
-  if (!Enthaelt(g->Verbund, g)) g->Verbund.insert(g->Verbund.begin(), g);
+  if (g->Verbund.empty())
+    g->Verbund.push_back(g);
+  else if (!Enthaelt(g->Verbund, g))
+    g->Verbund.insert(g->Verbund.begin(), g);
 }
 
-/// How often one propagation may place or pass on one track. Once is enough along a chain;
-/// an element that is recomputed later in the same propagation (a turnout attached by its
-/// branch whose branch entry comes second) moves its tracks again, so their successors must
-/// follow again. The bound keeps loops of tracks finite.
-constexpr int kMaxWeitergaben = 4;
+/// A new number for marking tracks (TGleis::Marke); no track carries it yet.
+std::uint64_t NeueMarke() {
+  static std::uint64_t zaehler = 0;
+  return ++zaehler;
+}
 
+/// How often one propagation may place one track. Every track takes its place from one other
+/// (its predecessor, or its element's attached track), and a loop ends at the track the walk
+/// began with, so each track is placed once; the bound only keeps a broken structure (a track
+/// in two successor lists) from running on.
+constexpr int kMaxSetzen = 2;
+
+/// Propagation as a worklist of tracks whose end may have moved. A track is placed on its
+/// predecessor's end the first time the walk reaches it, and again only when that end moved
+/// since; an element is recomputed when its attached track is placed, and then all its tracks
+/// pass on their ends. Each track passes on its end after everything that moves it in the same
+/// round has moved it, so that a branch-attached turnout does not send its subtree twice.
 struct Weitergabe {
-  TModul& m;
   TGleis* ursprung;
-  std::unordered_map<const TGleis*, int> verteilt;  ///< times a track passed on its end
-  std::unordered_map<const TGleis*, int> gesetzt;   ///< times a track was placed
-  Menge bewegt;  ///< tracks moved since they last passed on their end
+  struct Stand {
+    bool erreicht = false;  ///< the walk came to the track
+    bool offen = false;     ///< waits in the worklist
+    int gesetzt = 0;        ///< times placed
+  };
+  std::unordered_map<const TGleis*, Stand> stand;
+  std::deque<TGleis*> offen;
 
-  /// Whether g passes on its end now: the first time, or again after it was moved.
-  bool Weitergeben(TGleis* g) {
-    int& n = verteilt[g];
-    if (n >= kMaxWeitergaben || (n > 0 && !bewegt.count(g))) return false;
-    ++n;
-    bewegt.erase(g);
-    return true;
+  void Vormerken(TGleis* t) {
+    Stand& st = stand[t];
+    st.erreicht = true;
+    if (st.offen) return;
+    st.offen = true;
+    offen.push_back(t);
   }
 
-  /// The element moved these tracks: they pass on their ends again.
-  void ElementGleis(TGleis* g) {
-    if (g == nullptr) return;
-    bewegt.insert(g);
-    Von(g);
+  void Lauf() {
+    Vormerken(ursprung);
+    while (!offen.empty()) {
+      TGleis* t = offen.front();
+      offen.pop_front();
+      stand[t].offen = false;
+      Verteilen(t);
+    }
   }
 
-  void Von(TGleis* g) {
-    // The chain of last successors is followed in a loop; element branches recurse.
-    while (g != nullptr && Weitergeben(g)) {
-      TGleis* letzter = nullptr;
-      for (std::size_t i = 0, n = g->Nachfolger.size(); i < n && i < g->Nachfolger.size(); ++i) {
-        TGleis* s = g->Nachfolger[i];
-        letzter = s;
-        if (s == ursprung || g->Boegen.empty() || gesetzt[s] >= kMaxWeitergaben) continue;
-        g->PunkteBerechnen();
-        const double x = g->XEnde(), y = g->YEnde(), w = g->WEnde();
-        // Placed before and already there: nothing behind it changes.
-        if (gesetzt[s] > 0 && s->XAnf == x && s->YAnf == y && s->WAnf() == WinkelNorm(w)) continue;
-        ++gesetzt[s];
-        bewegt.insert(s);
-        s->XAnf = x;
-        s->YAnf = y;
-        s->SetWAnf(w);
-        s->PunkteBerechnen();
-        if (TElement* e = s->Element) {
-          e->VomAnfangBerechnen();
-          for (TGleis* t : e->Folgegleise()) ElementGleis(t);
-        }
+  void Verteilen(TGleis* t) {
+    if (t->Boegen.empty() || t->Nachfolger.empty()) return;
+    t->Versetzen(t->XAnf, t->YAnf, t->WAnf());  // points for its present start
+    const double x = t->XEnde(), y = t->YEnde(), w = t->WEnde();
+    for (std::size_t i = 0; i < t->Nachfolger.size(); ++i) {
+      TGleis* s = t->Nachfolger[i];
+      if (s == ursprung) continue;  // a loop of tracks ends where it began
+      Stand& st = stand[s];
+      const bool erstmals = !st.erreicht;
+      TElement* e = s->Element;
+      // The element puts its other tracks where they belong when its attached track is placed.
+      if (e && !e->FolgtVorgaenger(s)) {
+        if (erstmals) Vormerken(s);
+        continue;
       }
-      g = letzter;
+      // Already there since the walk came here: nothing behind it changes.
+      if (!erstmals && s->XAnf == x && s->YAnf == y && s->WAnf() == w) continue;
+      // An element that places the track where the walk began would move that track: the
+      // loop through the element ends here, as a loop of tracks ends at its first track.
+      if (e && ursprung->Element == e && !e->FolgtVorgaenger(ursprung)) continue;
+      if (st.gesetzt >= kMaxSetzen) continue;
+      ++st.gesetzt;
+      st.erreicht = true;
+      s->Versetzen(x, y, w);
+      if (e) {
+        e->VomAnfangBerechnen();
+        for (TGleis* f : e->Folgegleise()) Vormerken(f);
+      } else {
+        Vormerken(s);
+      }
     }
   }
 };
 
+/// VerbundVereinen for lists that need not hold each other symmetrically: every member's list
+/// is searched.
+void VereinenDurchSuchen(TGleis* a, TGleis* b) {
+  // Counted once at the start: the lists grow while they are walked.
+  for (std::size_t i = 0, n = a->Verbund.size(); i < n && i < a->Verbund.size(); ++i) {
+    TGleis* t = a->Verbund[i];
+    if (!Enthaelt(t->Verbund, b)) t->Verbund.push_back(b);
+  }
+  for (std::size_t i = 0, n = a->Verbund.size(); i < n && i < a->Verbund.size(); ++i) {
+    TGleis* t = a->Verbund[i];
+    if (t != b && !Enthaelt(b->Verbund, t)) b->Verbund.push_back(t);
+  }
+}
+
+/// Queues the successors of t besides the first, which the walk follows: a track attached to
+/// an end that already had a successor belongs to the group as much as the first one. (Its
+/// element's branches are queued when its own walk begins.)
+void Weitere(const TGleis* t, std::vector<TGleis*>& warteschlange) {
+  for (std::size_t i = 1; i < t->Nachfolger.size(); ++i) warteschlange.push_back(t->Nachfolger[i]);
+}
+
+/// The tracks that "Gleis lösen" of g takes out of their groups: g and its chain of first
+/// successors, with further successors and the branches of elements on the way, and their
+/// chains in turn: the tracks VerbundAufbauen of g walks.
 struct Loesen {
-  TModul& m;
   Menge geloest;
+  std::vector<TGleis*> reihe;
 
   void Gleis(TGleis* g) {
     if (g == nullptr || !geloest.insert(g).second) return;
-    const std::vector<TGleis*> gruppe = g->Verbund;
-    for (TGleis* t : gruppe) Entfernen(t->Verbund, g);
-    g->Verbund.clear();
-
+    reihe.push_back(g);
     std::vector<TGleis*> warteschlange;
     Menge gegangen{g};
     TGleis* akt = g;
     while (!akt->Nachfolger.empty()) {
+      // Further successors as the first, with the branches of their elements.
+      for (std::size_t i = 1; i < akt->Nachfolger.size(); ++i) {
+        TGleis* w = akt->Nachfolger[i];
+        warteschlange.push_back(w);
+        if (w->Element)
+          for (TGleis* z : w->Element->Abzweige()) warteschlange.push_back(z);
+      }
       TGleis* s = akt->Nachfolger.front();
       if (!gegangen.insert(s).second) break;  // a loop of tracks: walked once
       if (s->Element)
         for (TGleis* z : s->Element->Abzweige()) warteschlange.push_back(z);
-      const std::vector<TGleis*> sGruppe = s->Verbund;
-      for (TGleis* t : sGruppe) Entfernen(t->Verbund, s);
-      s->Verbund.clear();
-      geloest.insert(s);
+      if (geloest.insert(s).second) reihe.push_back(s);
       akt = s;
     }
     for (TGleis* x : warteschlange) Gleis(x);
   }
 };
 
+/// B's list holds B alone: with symmetric lists, no other list holds B.
+bool Frisch(const TGleis* b) { return b->Verbund.size() == 1 && b->Verbund[0] == b; }
+
 struct Aufbauen {
   TModul& m;
   Menge aufgebaut;
+  /// A run of joins along a chain of fresh tracks, written out at once: VerbundVereinen(a, n0),
+  /// then (n0, n1), (n1, n2) ... with every n fresh gives each member T of a's list its list
+  /// followed by n0, n1, ..., and each nj the list nj, ..., n0, a's members, nj+1, ... Written
+  /// list by list instead of one entry into every list per step, which is the same result.
+  std::vector<TGleis*> mitglieder;  ///< a's list at the run's start, each member once
+  std::vector<TGleis*> neue;        ///< n0, n1, ...
+  std::uint64_t lauf = 0;           ///< the mark of the run's tracks
+
+  void Vereinen(TGleis* a, TGleis* b) {
+    // A track of the run is not what its list says until the run is written out.
+    if (!neue.empty() && a == neue.back() && b->Marke != lauf && Frisch(b)) {
+      b->Marke = lauf;
+      neue.push_back(b);
+      return;
+    }
+    Ausschreiben();
+    if (a == b || !Frisch(b)) {
+      VerbundVereinen(a, b);
+      return;
+    }
+    lauf = NeueMarke();
+    for (TGleis* t : a->Verbund)
+      if (t->Marke != lauf) {
+        t->Marke = lauf;
+        mitglieder.push_back(t);
+      }
+    b->Marke = lauf;
+    neue.push_back(b);
+  }
+
+  void Ausschreiben() {
+    if (neue.empty()) return;
+    for (TGleis* t : mitglieder) t->Verbund.insert(t->Verbund.end(), neue.begin(), neue.end());
+    for (std::size_t j = 0; j < neue.size(); ++j) {
+      std::vector<TGleis*>& v = neue[j]->Verbund;  // holds neue[j] alone
+      v.reserve(neue.size() + mitglieder.size());
+      for (std::size_t i = j; i-- > 0;) v.push_back(neue[i]);
+      v.insert(v.end(), mitglieder.begin(), mitglieder.end());
+      v.insert(v.end(), neue.begin() + static_cast<std::ptrdiff_t>(j) + 1, neue.end());
+    }
+    mitglieder.clear();
+    neue.clear();
+  }
 
   void Gleis(TGleis* g) {
     if (g == nullptr || !aufgebaut.insert(g).second) return;
+    Ausschreiben();
     SichSelbstVoran(g);
     std::vector<TGleis*> warteschlange;
     Menge gegangen{g};
@@ -128,19 +225,21 @@ struct Aufbauen {
         if (!Enthaelt(zweige, akt))
           for (TGleis* z : zweige) warteschlange.push_back(z);
         const std::vector<TGleis*> kern = e->Kerngleise();
-        for (std::size_t k = 1; k < kern.size(); ++k) VerbundVereinen(kern[k], kern[0]);
+        for (std::size_t k = 1; k < kern.size(); ++k) Vereinen(kern[k], kern[0]);
       }
       if (akt->Nachfolger.empty()) break;
+      Weitere(akt, warteschlange);
       TGleis* n = akt->Nachfolger.front();
       if (!gegangen.insert(n).second) break;  // a loop of tracks: walked once
       SichSelbstVoran(n);
-      VerbundVereinen(akt, n);
+      Vereinen(akt, n);
       akt = n;
     }
     for (auto it = warteschlange.rbegin(); it != warteschlange.rend(); ++it) {
-      VerbundVereinen(g, *it);
+      Vereinen(g, *it);
       Gleis(*it);
     }
+    Ausschreiben();
   }
 };
 
@@ -148,15 +247,35 @@ struct Aufbauen {
 
 void VerbundVereinen(TGleis* a, TGleis* b) {
   if (a == nullptr || b == nullptr) return;
-  // Counted once at the start: the lists grow while they are walked.
-  for (std::size_t i = 0, n = a->Verbund.size(); i < n && i < a->Verbund.size(); ++i) {
-    TGleis* t = a->Verbund[i];
-    if (!Enthaelt(t->Verbund, b)) t->Verbund.push_back(b);
+  // Counted once at the start: A's list grows by B while it is walked.
+  const std::size_t n = a->Verbund.size();
+  // The lists hold each other symmetrically: B alone in its list is in no other list. Then
+  // every member of A's list learns of B, and B of it, once; a member listed twice finds B
+  // at the end of its list already.
+  if (b->Verbund.size() == 1 && b->Verbund[0] == b) {
+    b->Verbund.reserve(n + 1);
+    for (std::size_t i = 0; i < n; ++i) {
+      TGleis* t = a->Verbund[i];
+      if (!t->Verbund.empty() && t->Verbund.back() == b) continue;
+      t->Verbund.push_back(b);
+      if (t != b) b->Verbund.push_back(t);
+    }
+    return;
   }
-  for (std::size_t i = 0, n = a->Verbund.size(); i < n && i < a->Verbund.size(); ++i) {
+  // Otherwise the tracks that list B are the members of B's own list: marked once, they are
+  // found without searching every member's list.
+  const std::uint64_t marke = NeueMarke();
+  for (TGleis* t : b->Verbund) t->Marke = marke;
+  std::vector<TGleis*> neu;
+  for (std::size_t i = 0; i < n; ++i) {
     TGleis* t = a->Verbund[i];
-    if (t != b && !Enthaelt(b->Verbund, t)) b->Verbund.push_back(t);
+    if (t->Marke == marke) continue;
+    t->Marke = marke;
+    t->Verbund.push_back(b);
+    if (t != b) neu.push_back(t);
   }
+  // B learns of exactly those that learnt of it, in the same order.
+  b->Verbund.insert(b->Verbund.end(), neu.begin(), neu.end());
 }
 
 void ZweigNachfolgerEntfernen(TModul& m) {
@@ -202,28 +321,41 @@ void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b) {
   ZweigNachfolgerSetzen(m);
 }
 
-void LageWeitergeben(TModul& m, TGleis* g) {
+void LageWeitergeben(TModul&, TGleis* g) {
   if (g == nullptr) return;
-  Weitergabe w{m, g, {}, {}, {}};
-  w.Von(g);
+  Weitergabe w{g, {}, {}};
+  w.Lauf();
 }
 
 void GleisLoesen(TModul& m, TGleis* g) {
   ZweigNachfolgerEntfernen(m);
-  Loesen l{m, {}};
+  Loesen l;
   l.Gleis(g);
+  // Every released track leaves the lists of its group. The lists hold each other
+  // symmetrically, so the lists to clean are those of the released tracks' members; each is
+  // cleaned once, of all released tracks at a time.
+  const std::uint64_t frei = NeueMarke(), sauber = NeueMarke();
+  for (TGleis* s : l.reihe) s->Marke = frei;
+  for (TGleis* s : l.reihe)
+    for (TGleis* t : s->Verbund) {
+      if (t->Marke == frei || t->Marke == sauber) continue;
+      t->Marke = sauber;
+      std::erase_if(t->Verbund, [frei](const TGleis* v) { return v->Marke == frei; });
+    }
+  for (TGleis* s : l.reihe) s->Verbund.clear();
   ZweigNachfolgerSetzen(m);
 }
 
 void VerbundAufbauen(TModul& m, TGleis* g) {
   ZweigNachfolgerEntfernen(m);
-  Aufbauen a{m, {}};
+  Aufbauen a{m, {}, {}, {}, 0};
   a.Gleis(g);
   ZweigNachfolgerSetzen(m);
 }
 
-void VerbundAufloesen(TModul& /*m*/, TGleis* g) {
+void VerbundAufloesen(TModul& m, TGleis* g) {
   const std::vector<TGleis*> gruppe = g->Verbund;
+  std::vector<TGleis*> losgeloest;
   for (auto it = gruppe.rbegin(); it != gruppe.rend(); ++it) {
     TGleis* a = *it;
     // Both sides of the attachment go: the former predecessor forgets a as its successor.
@@ -231,13 +363,20 @@ void VerbundAufloesen(TModul& /*m*/, TGleis* g) {
     a->Vorgaenger = nullptr;
     a->Verbund.clear();
     for (TGleis* s : a->Nachfolger)
-      if (s->Vorgaenger == a) s->Vorgaenger = nullptr;
+      if (s->Vorgaenger == a) {
+        s->Vorgaenger = nullptr;
+        losgeloest.push_back(s);
+      }
     a->Nachfolger.clear();
     a->Verbund.push_back(a);
+    // Members not dissolved yet still list a: the lists do not hold each other symmetrically
+    // until the end, so the partners are joined by searching the lists.
     if (a->Element)
       for (TGleis* k : a->Element->Kerngleise())
-        if (k != a) VerbundVereinen(a, k);
+        if (k != a) VereinenDurchSuchen(a, k);
   }
+  // Tracks outside the group that hung on it begin trees of their own.
+  for (TGleis* s : losgeloest) LageWeitergeben(m, s);
 }
 
 TGleis* GleisTeilen(Anlage& an, TModul& m, TGleis* g, int i, double x, double y, double w) {
@@ -319,6 +458,7 @@ void GleisLoesenBefehl(TModul& m, TGleis* c) {
       x->Vorgaenger = nullptr;
     }
   }
+  for (TGleis* x : menge) LageWeitergeben(m, x);
 }
 
 bool BogenMitNachfolgerVerbinden(TGleis& g) {

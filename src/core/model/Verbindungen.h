@@ -11,6 +11,8 @@ class TModul;
 class TGleis;
 
 /// Adds B to the group list of every member of A's group, and those members to B's list.
+/// Relies on the lists holding each other symmetrically (T lists U exactly when U lists T),
+/// as every operation keeps them and the validator checks.
 void VerbundVereinen(TGleis* a, TGleis* b);
 /// Takes the branch tracks of turnouts out of the successor lists (only the main stays); a
 /// branch track taken out of its predecessor's list loses that predecessor.
@@ -21,14 +23,19 @@ void ZweigNachfolgerSetzen(TModul& m);
 /// Makes B the successor of A; A's former successors become B's.
 void AlsNachfolgerEinfuegen(TModul& m, TGleis* a, TGleis* b);
 /// Moves every start attached downstream of G onto its predecessor's end, through turnouts
-/// and crossings. A track is placed again only when an element moved it again, and at most a
-/// few times, so loops of tracks end.
+/// and crossings; an element's other tracks go where the element puts them. Afterwards every
+/// such start lies on its predecessor's end, however the tracks branch; a loop of tracks ends
+/// at G. Tracks whose shape is unchanged move as rigid bodies (TGleis::Versetzen).
 void LageWeitergeben(TModul& m, TGleis* g);
-/// Takes G and its chain of first successors (with element branches) out of all groups.
+/// Takes G and the tracks attached behind it (chains of first successors, further successors,
+/// element branches) out of all groups. Relies on symmetric group lists, as VerbundVereinen.
 void GleisLoesen(TModul& m, TGleis* g);
-/// Rebuilds the groups along G's successor chain and through element tracks.
+/// Rebuilds the groups along G's successor chains and through element tracks, so that a group
+/// holds every track attached behind G.
 void VerbundAufbauen(TModul& m, TGleis* g);
 /// Dissolves G's whole group: every member alone (with its element partners), unattached.
+/// Tracks outside the group that were attached to a member keep their places from there on:
+/// positions are propagated from each of them.
 void VerbundAufloesen(TModul& m, TGleis* g);
 /// Moves the segments after index i of G into a new track starting at (x, y) in direction w;
 /// the new track gets a free number below 1 000 000. Returns it (none when nothing follows i).
@@ -46,7 +53,9 @@ enum class Anhaengen { Verbunden, Abgelehnt, Ignoriert };
 /// when C's predecessor is G (the refusal cursor shows); Ignoriert for G itself, a track of
 /// G's own element, or an existing attachment.
 Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c);
-/// "Gleis lösen": releases C (or all tracks of its element) from groups and its predecessor.
+/// "Gleis lösen": releases C (or all tracks of its element) from groups and its predecessor,
+/// then propagates positions from the released tracks (in a loop of tracks that never closed,
+/// the open place moves to the cut).
 void GleisLoesenBefehl(TModul& m, TGleis* c);
 /// "Bogen mit Nachfolger verbinden": the current segment takes over the next one's length
 /// and end radius; false when there is no next segment.

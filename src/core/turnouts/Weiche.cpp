@@ -201,6 +201,12 @@ std::vector<TGleis*> TEWeiche::Mitnachfolger(const TGleis*) const {
   return {zweig_};
 }
 
+void TEWeiche::NummerSetzen(std::int32_t n) {
+  WeichenID = n;
+  for (TGleis* g : {stamm_, zweig_})
+    if (g) g->WeichenNr = n;
+}
+
 std::unique_ptr<TElement> TEWeiche::Klonen() const { return std::unique_ptr<TElement>(new TEWeiche(*this)); }
 
 void TEWeiche::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {

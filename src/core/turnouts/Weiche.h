@@ -162,6 +162,10 @@ class TEWeiche : public TWeiche {
   /// Track-bed edges (when shown) and the end markers.
   void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
   std::vector<TGleis*> Mitnachfolger(const TGleis* g) const override;
+  /// The track that starts at the turnout's start point (AngeschlossenesGleis).
+  TGleis* Anschlussgleis() const override { return AngeschlossenesGleis(); }
+  /// WeichenID and the WeichenNr of both tracks.
+  void NummerSetzen(std::int32_t n) override;
   std::unique_ptr<TElement> Klonen() const override;
   void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) override;
 

@@ -151,7 +151,7 @@ void TEWeiche::GleiseErzeugen() {
 void TEWeiche::DatenSchreiben(Zeilen& out) const { Schreiben(out, false); }
 
 TElement* TEWeiche::Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k) {
-  const std::int32_t nummer = m.Anlage_ ? WeichenNummer(*m.Anlage_, BereichWeiche + 1, 0) : k + 1;
+  const std::int32_t nummer = m.Anlage_ ? m.Anlage_->NeueElementnummer(BereichWeiche) : k + 1;
   return WeicheHinzufuegen(m, AusSatz(m, z, i, nummer));
 }
 

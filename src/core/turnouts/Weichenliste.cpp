@@ -68,12 +68,6 @@ bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d) {
   return TypAnhaengen(a, ListeWeichen, satz, d);
 }
 
-std::int32_t WeichenNummer(Anlage& a, std::int64_t unter, std::int64_t plus) {
-  std::int64_t n = a.Zufallsquelle->Ziehen(unter - 1) + plus;
-  while (a.IDListe.count(std::to_string(n))) ++n;
-  return static_cast<std::int32_t>(n);
-}
-
 TEWeiche* WeicheEinsetzen(Anlage& a, const Zeilen& satz) {
   TModul* m = a.AktuellesModul();
   TGleis* akt = m ? m->AktuellesGleis() : nullptr;
@@ -81,7 +75,7 @@ TEWeiche* WeicheEinsetzen(Anlage& a, const Zeilen& satz) {
   if (!bogen) return nullptr;
   ModulBerechnen(*m);
   std::size_t i = 0;
-  auto neu = TEWeiche::AusSatz(*m, satz, i, WeichenNummer(a, 200'000'000, 1));
+  auto neu = TEWeiche::AusSatz(*m, satz, i, a.NeueElementnummer(BereichEinsetzen, 1));
   // An element track hands on its own end, an ordinary track the end of the current segment.
   const bool element = !akt->IstGewoehnlich();
   neu->XAnf = element ? akt->XEnde() : bogen->XEnde;

@@ -27,6 +27,9 @@ void WeichentypLesen(const Zeilen& zeilen, std::size_t& i);
 /// (TypAnhaengen); false on failure.
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d);
 
+/// Element numbers of turnouts placed from the list: drawn in 0..BereichEinsetzen, plus 1.
+inline constexpr std::int64_t BereichEinsetzen = 199'999'999;
+
 /// Places type record `satz` at the end of the current segment (or of the current element
 /// track) of the current module: builds the turnout, connects it, splits the current track
 /// behind the segment, propagates positions. Returns the turnout (owned by the module).
@@ -34,9 +37,5 @@ TEWeiche* WeicheEinsetzen(Anlage& a, const Zeilen& satz);
 /// Places a copied turnout record with its start at (x, y) (paste at a click); its two tracks
 /// form one group. Returns the turnout.
 TEWeiche* WeicheEinfuegenBei(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
-
-/// An element number for a new turnout: a random number below `unter` plus `plus`, increased
-/// while handed out; not entered as handed out (its tracks' numbers are).
-std::int32_t WeichenNummer(Anlage& a, std::int64_t unter, std::int64_t plus);
 
 }  // namespace trm
