@@ -10,6 +10,7 @@
 #include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
 #include "Testelement.h"
+#include "Testplan.h"
 
 namespace trm {
 namespace {
@@ -50,29 +51,15 @@ class TestWeiche : public Testelement<TestWeiche> {
   TGleis* zweig_;
 };
 
-struct Plan {
-  Anlage a{std::make_shared<MersenneZufall>(11)};
-  TModul* m;
-  Plan() {
-    m = a.ModulAnhaengen();
-    m->MmProPixel = 2;
+struct Plan : test::Testplan {
+  Plan() : Testplan(std::make_shared<MersenneZufall>(11)) {
     m->Breite = 3000;
     m->Hoehe = 1000;
-    a.ModulWaehlen(0);
   }
-  /// A track of straight segments of the given lengths.
+  /// A track of straight segments of the given lengths; the first one is marked current.
   TGleis* Gleis(std::int32_t nr, std::vector<double> laengen = {100}, double x = 0, double y = 0) {
-    TGleis* g = m->GleisAnhaengen();
+    TGleis* g = Testplan::Gleis(nr, std::move(laengen), x, y);
     g->Markiert = m->Gleise.size() == 1;
-    g->Nummer = nr;
-    g->XAnf = x;
-    g->YAnf = y;
-    for (double l : laengen) {
-      auto b = std::make_unique<TBogen>();
-      b->SetLaenge(l);
-      g->BogenAnhaengen(std::move(b));
-    }
-    g->PunkteBerechnen();
     return g;
   }
   void Anhaengen(TGleis* vor, TGleis* nach) { AlsNachfolgerEinfuegen(*m, vor, nach); }

@@ -11,6 +11,7 @@
 #include <unordered_set>
 
 #include "Pruefhilfe.h"
+#include "Testplan.h"
 #include "SkriptDialoge.h"
 #include "core/editor/Bibliothek.h"
 #include "core/model/AnlageDatei.h"
@@ -29,26 +30,14 @@ namespace fs = std::filesystem;
 const std::string kListe = std::string(TRM_QUELLDATEN) + "/stdWListe.w88";
 
 /// One module with one ordinary track of three straight segments of 100 mm, segment 1 current.
-struct Plan {
-  Anlage a{std::make_shared<MersenneZufall>(8)};
-  TModul* m;
+/// One track of three straights of 100 mm from (100, 500), its middle segment current.
+struct Plan : test::Testplan {
   TGleis* g;
-  Plan() {
+  Plan() : Testplan(std::make_shared<MersenneZufall>(8)) {
     a.DatenPfad = "/tmp/";
-    m = a.ModulAnhaengen();
-    m->MmProPixel = 2;
     m->Breite = 3000;
     m->Hoehe = 1000;
-    a.ModulWaehlen(0);
-    g = m->GleisAnhaengen();
-    g->Nummer = 1;
-    g->XAnf = 100;
-    g->YAnf = 500;
-    for (int i = 0; i < 3; ++i) {
-      auto b = std::make_unique<TBogen>();
-      b->SetLaenge(100);
-      g->BogenAnhaengen(std::move(b));
-    }
+    g = Gleis(1, {100, 100, 100}, 100, 500);
     m->GleisWaehlen(0);
     g->BogenWaehlen(1);
     ModulBerechnen(*m);
