@@ -13,7 +13,12 @@
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
+#include "core/model/Textdatei.h"
 #include "core/model/Zahlformat.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
+#include "core/render/Farben.h"
+#include "core/render/ModulZeichnen.h"
 
 namespace trm {
 namespace {
@@ -220,6 +225,49 @@ TEST(Kreuzung, SchlechteSaetzeNennenDieZeile) {
   EXPECT_THROW(TKreuzung::Lesen(*p.m, kurz, i, 0), LeseFehler);
 }
 
+TEST(Kreuzung, ZeichnetGleiseKantenUndMarken) {
+  test::Testplan p;
+  p.m->Breite = p.m->Hoehe = 1000;
+  Laden(p, Satz());
+  p.a.TrasseZeichnen = true;
+  Aufzeichnung c;
+  ModulMalen(p.a, *p.m, c, TAnsicht(*p.m));
+  // The square at the main track's start and the triangles at the three other ends; the
+  // element tracks have no sleepers of their own.
+  const auto polygone = c.Alle(Zeichenbefehl::Art::Polygon);
+  ASSERT_EQ(polygone.size(), 4u);
+  for (const Zeichenbefehl* z : polygone) EXPECT_EQ(z->pinsel.farbe, farbe::Cyan);
+  EXPECT_EQ(polygone[0]->punkte.size(), 4u);
+  EXPECT_EQ(polygone[1]->punkte.size(), 3u);
+  std::size_t schienen = 0;
+  for (const Zeichenbefehl* z : c.Alle(Zeichenbefehl::Art::Linie)) schienen += z->stift.farbe == 255;
+  EXPECT_GT(schienen, 0u);
+  EXPECT_FALSE(c.Alle(Zeichenbefehl::Art::Pixel).empty());  // the outer track-bed edges
+}
+
+TEST(Kreuzung, SpurAusDemModul) {
+  test::Testplan p;
+  Zeilen z = Satz();
+  z[32] = "0";  // the module's gauge
+  TKreuzung* k = Laden(p, z);
+  EXPECT_EQ(k->Spur(), p.m->Spur());
+  EXPECT_EQ(k->Stammgleis()->Spur(), p.m->Spur());
+  Zeilen out;
+  k->TypSchreiben(out);
+  EXPECT_EQ(out[32], RealText(p.m->Spur()));
+  k->SpurSetzen(-1);  // a copy of the module's value, not a link to it
+  EXPECT_EQ(k->KrSpur, p.m->Spur());
+  k->SetRadius(1e-13);
+  EXPECT_TRUE(k->Gerade());
+}
+
+TEST(Kreuzung, UebergrosseLaengeWirdAbgewiesen) {
+  Zeilen z = DateiLesen(std::string(TRM_TESTDATEN) + "/kreuzungsplan.m88");
+  z[z.size() - ZeilenKreuzung + 13] = "1E300";  // KrALaenge of the second crossing
+  EXPECT_THROW(AnlageAusZeilen(z, std::string(TRM_QUELLDATEN) + "/", std::make_shared<MersenneZufall>(1)),
+               LeseFehler);
+}
+
 class KreuzungImPlan : public test::Editorumgebung {
  protected:
   void SetUp() override {
@@ -277,6 +325,15 @@ TEST_F(KreuzungImPlan, ViermalDrehenUndKopieren) {
   EXPECT_EQ(ed->modul()->Elemente.back()->Nummer(), 4242);
   EXPECT_NEAR(ed->modul()->Elemente.back()->Stammgleis()->XAnf, 300, 1e-12);
   ERWARTE_GESUND(dok->anlage());
+  // Removed with everything attached behind it released; undone byte for byte.
+  const Zeilen mit = Text();
+  const std::size_t gleise = ed->modul()->Gleise.size();
+  ed->modul()->GleisWaehlen(ed->modul()->GleisIndex(ed->modul()->Elemente.back()->Stammgleis()));
+  ASSERT_TRUE(ed->KreuzungAusPlanEntfernen());
+  EXPECT_EQ(ed->modul()->Gleise.size(), gleise - 3);
+  ERWARTE_GESUND(dok->anlage());
+  ASSERT_TRUE(ed->Rueckgaengig());
+  EXPECT_EQ(Text(), mit);
 }
 
 }  // namespace

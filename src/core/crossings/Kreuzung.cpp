@@ -56,6 +56,12 @@ void TKreuzung::SetRadius(double r) { radius_ = std::fabs(r) <= 1e-12 ? Unendlic
 
 bool TKreuzung::Gerade() const { return std::isinf(radius_) || std::fabs(radius_) <= 1e-12; }
 
+void TKreuzung::SpurSetzen(double s) { KrSpur = s > 0 || Modul == nullptr ? s : Modul->Spur(); }
+
+void TKreuzung::SpurAussenSetzen(double s) {
+  KrSpurAussen = s > 0 || Modul == nullptr ? s : Modul->SpurAussen();
+}
+
 void TKreuzung::PositionSetzen(double x, double y, double z, double w) {
   XAnf = x;
   YAnf = y;

@@ -68,6 +68,9 @@ class TKreuzung : public TElement {
   void SetRadius(double r);
   /// True when the inner curves are straight.
   bool Gerade() const;
+  /// Gauge and outer width: a value <= 0 stores a copy of the module's current value.
+  void SpurSetzen(double s);
+  void SpurAussenSetzen(double s);
   /// Sets the position: the main track's start, height and direction.
   void PositionSetzen(double x, double y, double z, double w);
 
