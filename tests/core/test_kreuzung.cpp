@@ -2,6 +2,7 @@
 // (round trips, bad lines), a saved and reopened layout, turning, and undoing a placement.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "Editorumgebung.h"
@@ -223,6 +224,28 @@ TEST(Kreuzung, SchlechteSaetzeNennenDieZeile) {
   kurz.resize(30);
   std::size_t i = 0;
   EXPECT_THROW(TKreuzung::Lesen(*p.m, kurz, i, 0), LeseFehler);
+}
+
+TEST(Kreuzung, AngehaengteGleiseFolgenUndGruppenGehenDurch) {
+  test::Testplan p;
+  TGleis* vor = p.Gleis(1, {100}, 10 - 100 * std::cos(0.3), 20 - 100 * std::sin(0.3));
+  vor->SetWAnf(0.3);
+  TKreuzung* k = Laden(p, Satz());
+  TGleis* hinter = p.Gleis(2, {50});
+  AlsNachfolgerEinfuegen(*p.m, vor, k->Stammgleis());
+  AlsNachfolgerEinfuegen(*p.m, k->KreuzungsgleisB(), hinter);
+  // The track behind crossing track B follows when the crossing is turned.
+  k->Drehen();
+  KreuzungAktualisieren(*k);
+  EXPECT_NEAR(hinter->XAnf, k->KreuzungsgleisB()->XEnde(), 1e-9);
+  EXPECT_NEAR(hinter->WAnf(), k->KreuzungsgleisB()->WEnde(), 1e-12);
+  // Released and rebuilt from the track before it: the group runs through all three tracks
+  // to the track behind B.
+  GleisLoesen(*p.m, vor);
+  VerbundAufbauen(*p.m, vor);
+  for (TGleis* g : {k->Stammgleis(), k->KreuzungsgleisA(), k->KreuzungsgleisB(), hinter})
+    EXPECT_NE(std::find(vor->Verbund.begin(), vor->Verbund.end(), g), vor->Verbund.end()) << g->Name;
+  ERWARTE_GESUND(p.a);
 }
 
 TEST(Kreuzung, ZeichnetGleiseKantenUndMarken) {
