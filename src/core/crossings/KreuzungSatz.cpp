@@ -83,10 +83,14 @@ void TKreuzung::KrLaden(const Zeilen& z, std::size_t& i) {
   });
   l.Ueberspringen(2);  // the blade deduction of the slips; reserved
   SwLenMaxLi = l.Real();
-  // The values that make the shape: angle (line 1), base length (line 2) and inner radius (line 31).
+  // The values that make the shape, named by their lines: angle 1, base length 2, inner
+  // radius 31, gauge 32.
   const std::string fehler = Fehlerhaft();
   if (!fehler.empty()) {
-    const std::size_t k = !(Winkel > 0 && Winkel < Pi) ? 1 : (fehler.find("Radius") != std::string::npos ? 31 : 2);
+    std::size_t k = 2;
+    if (fehler.find("Kreuzungswinkel") != std::string::npos) k = 1;
+    else if (fehler.find("Radius") != std::string::npos) k = 31;
+    else if (fehler.find("Spurweite") != std::string::npos) k = 32;
     throw LeseFehler(zeile(k) + fehler);
   }
 }
