@@ -33,11 +33,12 @@ constexpr const char* kHilfe =
     "                         Zahl ihrer Typen genannt\n"
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
-    "                         Rest, XEnde, YEnde, ZEnde, WEnde, Weiche (-1 keine)\n"
+    "                         Rest, XEnde, YEnde, ZEnde, WEnde, Art (-, weiche, kreuzung),\n"
+    "                         Index des Elements seiner Art (-1 keines)\n"
     "  import PLAN.trm AUS    importiert einen Plan der ersten Version (mit PLAN.WLi) nach AUS\n"
     "  elements DATEI         eine Zeile je Element: Modul, Art, Nummer, Name, Gleisnummern\n"
     "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung,\n"
-    "                         Weiche (-1 keine)\n"
+    "                         Art (-, weiche, kreuzung), Index des Elements (-1 keines)\n"
     "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
     "                         Nachfolger und Verbund (Nummern mit Komma getrennt)\n"
     "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
@@ -99,6 +100,12 @@ int Weichenindex(const trm::TModul& m, const trm::TGleis& g) {
   return -1;
 }
 
+/// The kind's name of the element a track belongs to, "-" for other tracks.
+const char* Artname(const trm::TGleis& g) {
+  const trm::TElementart* art = g.Element ? trm::ElementartInfo(g.Element->Art()) : nullptr;
+  return art ? art->kennung : "-";
+}
+
 /// Calls f(module index, track index, segment index, module, track, segment) for every
 /// segment of the layout, in file order.
 template <class F>
@@ -116,8 +123,8 @@ int Geometrie(trm::Anlage& a) {
   AllesBerechnen(a);
   JederBogen(a, [](std::size_t mi, std::size_t gi, std::size_t bi, const trm::TModul& m, const trm::TGleis& g,
                    const trm::TBogen& b) {
-    std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, g.Nummer, bi,
-                b.Spurpunkte.size(), b.Rest, b.XEnde, b.YEnde, b.ZEnde, b.WEnde, Weichenindex(m, g));
+    std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\t%s\t%d\n", mi, gi, g.Nummer, bi,
+                b.Spurpunkte.size(), b.Rest, b.XEnde, b.YEnde, b.ZEnde, b.WEnde, Artname(g), Weichenindex(m, g));
   });
   return 0;
 }
@@ -128,8 +135,8 @@ int Punkte(trm::Anlage& a) {
                    const trm::TBogen& b) {
     const auto& pk = b.Spurpunkte;
     for (std::size_t pi = 0; pi < pk.size(); ++pi)
-      std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\t%d\n", mi, gi, bi, pi, pk[pi].x, pk[pi].y,
-                  pk[pi].z, pk[pi].w, Weichenindex(m, g));
+      std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\t%s\t%d\n", mi, gi, bi, pi, pk[pi].x, pk[pi].y,
+                  pk[pi].z, pk[pi].w, Artname(g), Weichenindex(m, g));
   });
   return 0;
 }

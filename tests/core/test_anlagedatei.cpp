@@ -201,8 +201,12 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   EXPECT_NE(Lesefehler(z).find("kein Modul"), std::string::npos);
 
   z = gut;
-  z[34 + 25] = "1";  // a crossing record: not readable by this version
-  EXPECT_NE(Lesefehler(z).find("Kreuzungen"), std::string::npos);
+  z[34 + 26] = "1";  // a single-slip record: not readable by this version
+  EXPECT_NE(Lesefehler(z).find("Kreuzungsweichen"), std::string::npos);
+
+  z = gut;
+  z[34 + 25] = "1";  // a crossing announced but missing
+  EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
 
   z = gut;
   z[34 + 24] = "1";  // a turnout announced but missing

@@ -12,6 +12,7 @@
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
+#include "core/crossings/Kreuzung.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 
@@ -149,6 +150,8 @@ Kontextzustand Editor::Kontext() {
     k.bogenVerbinden = b->Naechster() != nullptr && g->IstGewoehnlich();
     k.weicheInListe = g->Element && g->Element->Art() == Elementart::Weiche;
     k.weicheEntfernen = k.weicheInListe && modul()->Gleise.size() >= 3;
+    k.kreuzungInListe = g->Element && g->Element->Art() == Elementart::Kreuzung;
+    k.kreuzungEntfernen = k.kreuzungInListe && modul()->Gleise.size() > 3;
     if (g->Element)
       if (const TElementart* art = ElementartInfo(g->Element->Art())) k.kopierenErstes = art->name;
   }
@@ -494,6 +497,42 @@ bool Editor::WeicheAusPlanEntfernen() {
   TEWeiche* w = weiche();
   if (!w) return false;
   return Ausfuehren("Weiche entfernen", [&] { return ElementEntfernen(*modul(), w); });
+}
+
+TKreuzung* Editor::kreuzung() {
+  TGleis* g = gleis();
+  TKreuzung* k = g ? KreuzungZuGleis(*modul(), *g) : nullptr;
+  if (k) modul()->ElementWaehlen(modul()->ElementIndex(k));
+  return k;
+}
+
+bool Editor::KreuzungDrehen() {
+  TKreuzung* k = kreuzung();
+  if (!k) return false;
+  return Ausfuehren("Kreuzung drehen", [&] {
+    k->Drehen();
+    KreuzungAktualisieren(*k);
+    return true;
+  });
+}
+
+bool Editor::KreuzungAusPlanEntfernen() {
+  if (!Kontext().kreuzungEntfernen) return false;
+  TKreuzung* k = kreuzung();
+  if (!k) return false;
+  return Ausfuehren("Kreuzung entfernen", [&] { return ElementEntfernen(*modul(), k); });
+}
+
+bool Editor::KreuzungEinsetzen() {
+  TModul* m = modul();
+  if (!m || !bogen()) return false;
+  const Zeilen satz = StandardKreuzung(*m);
+  try {
+    return Ausfuehren("Kreuzung einsetzen", [&] { return trm::KreuzungEinsetzen(anlage(), satz) != nullptr; });
+  } catch (const LeseFehler& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
 }
 
 bool Editor::ListeImportieren(const TListenart& art) {

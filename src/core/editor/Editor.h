@@ -17,6 +17,7 @@
 namespace trm {
 
 class TEWeiche;
+class TKreuzung;
 struct TListenart;
 
 /// Mouse modes: what the next click in the drawing area does.
@@ -74,6 +75,7 @@ struct Kontextzustand {
   std::string einfuegen = "Gleis einfügen";
   bool einfuegenAktiv = false;
   bool weicheEntfernen = false;  ///< the current track is a turnout's and the module has 3+ tracks
+  bool kreuzungEntfernen = false;  ///< the current track is a crossing's and another track remains
 };
 
 /// The editor over a document.
@@ -88,6 +90,8 @@ class Editor {
   TBogen* bogen();
   /// The turnout of the current track (selected as the current turnout), or none.
   TEWeiche* weiche();
+  /// The crossing of the current track (selected as the current element), or none.
+  TKreuzung* kreuzung();
 
   // ---- the command layer ----
   /// Runs a command that changes the layout as one undo step named `name`: a copy of the
@@ -222,6 +226,12 @@ class Editor {
   // Libraries.
   /// Places type record `satz` of the turnout list at the end of the current segment.
   bool WeicheEinsetzen(const Zeilen& satz);
+  /// Places a crossing of the standard type at the end of the current segment.
+  bool KreuzungEinsetzen();
+  /// "Kreuzung drehen": the crossing track comes from the other side.
+  bool KreuzungDrehen();
+  /// "Kreuzung aus dem Plan entfernen": only while another track remains.
+  bool KreuzungAusPlanEntfernen();
 
  private:
   bool GleisAnfuegenBei(TModul* m, TGleis* c);

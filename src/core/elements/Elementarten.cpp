@@ -1,6 +1,7 @@
 // The one table of element kinds. A new kind adds its own folder and one entry here.
 #include "core/model/Elementart.h"
 
+#include "core/crossings/Kreuzung.h"
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Listenart.h"
@@ -16,6 +17,11 @@ const std::vector<TElementart>& Elementarten() {
          return WeicheEinfuegenBei(a, satz, x, y, nummer);
        },
        &ListeWeichen},
+      {Elementart::Kreuzung, "kreuzung", "Kreuzung", 10, &TKreuzung::Lesen, BereichKreuzung,
+       [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
+         return KreuzungEinfuegenBei(a, satz, x, y, nummer);
+       },
+       nullptr},
   };
   return arten;
 }

@@ -18,6 +18,7 @@
 #include "core/model/Zahlformat.h"
 #include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
+#include "gui/crossings/KreuzungsTeil.h"
 #include "gui/turnouts/WeichenTeil.h"
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
@@ -42,6 +43,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   flaeche_->BeiMaus = [this](const Mausantwort& a, QPoint p) { MausAntwort(a, p); };
   setCentralWidget(flaeche_);
   teile_.push_back(std::make_unique<WeichenTeil>());
+  teile_.push_back(std::make_unique<KreuzungsTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
@@ -395,7 +397,8 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"}) {
     importieren_->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
     exportieren_->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
-    elemente->addAction(NeueAktion("TB_" + l, l.left(3), l + QStringLiteral(" aufrufen"), nullptr));
+    if (l != QStringLiteral("Kreuzungsliste"))
+      elemente->addAction(NeueAktion("TB_" + l, l.left(3), l + QStringLiteral(" aufrufen"), nullptr));
   }
   importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
     if (dokument_->Importieren()) NachDateibefehl();

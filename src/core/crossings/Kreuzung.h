@@ -1,0 +1,165 @@
+// TKreuzung: a crossing of two tracks at an angle. It generates three tracks in its module
+// (main track, crossing track A and B, eight segments), keeps them in step with its values,
+// reads and writes its 44-line record, and draws its markers. The module owns the tracks; the
+// crossing refers to them.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "core/model/Element.h"
+#include "core/model/Geometrie.h"
+#include "core/model/Listen.h"
+#include "core/model/Zeilen.h"
+
+namespace trm {
+
+class TModul;
+class TGleis;
+class TBogen;
+
+/// Lines of a crossing record.
+inline constexpr std::size_t ZeilenKreuzung = 44;
+
+/// Outline of one sleeper of a crossing's sleeper plan: four corners.
+using TSchwellenARR = std::vector<std::array<TPaar, 4>>;
+
+/// A crossing. Lengths in mm, angles in radians, colours as Windows colour values.
+class TKreuzung : public TElement {
+ public:
+  explicit TKreuzung(TModul* modul = nullptr) { Modul = modul; }
+  TKreuzung& operator=(const TKreuzung&) = delete;
+
+  std::string Name;            ///< type name
+  std::int32_t KrNr = 0;       ///< element number; the KrNr of its three tracks
+  double Winkel = 0;           ///< crossing angle alpha, positive
+  double Laenge = 0;           ///< base length L along the main track
+  std::uint8_t Richtung = 0;   ///< 0 "von links", 1 "von rechts"
+  double BP1Laenge = 0, BP2Laenge = 0;  ///< outer curve pairs, side A and side B
+  double StALaenge = 0, KrALaenge = 0, StBLaenge = 0, KrBLaenge = 0;
+  double StARadius = 0, KrARadius = 0, StBRadius = 0, KrBRadius = 0;  ///< 0 is straight
+  double BP1Endabst = 0, BP2Endabst = 0;
+  double KrSpur = 0;        ///< gauge; <= 0 the module's
+  double KrSpurAussen = 0;  ///< width over both rail heads; <= 0 the module's
+  double EKWRadius = 0;     ///< slip radius, carried by a plain crossing
+  std::int32_t Farbe = 0;
+  bool MitSwPlan = false;
+  double KrSwLen = 0, KrSwAbst = 0;
+  double KrSwBrt = 0;     ///< sleeper width; <= 0 the module's
+  double SwLenMax = 0;    ///< largest sleeper length; <= 0 twice KrSwLen
+  double SwLenMaxLi = 0;  ///< largest sleeper length of the left-hand side (slips)
+  TIndexARR DSwIndizes;   ///< numbers of the double sleepers
+  double AbstKMP = 0;     ///< distance from the crossing centre
+  std::array<double, 6> Reserviert{};  ///< reserved reals, written back as read
+  double XAnf = 0, YAnf = 0, ZAnf = 0, WAnf = 0;  ///< start of the main track (outer end of side A)
+  std::string GleisNummern = "-1#-1#-1";  ///< track numbers as read
+  std::string VerbundNummern;             ///< link-group numbers as read
+  std::string VorgaengerNr = "-1";        ///< predecessor of the main track as read
+  TSchwellenARR SwUmrisseB, SwUmrisseA;   ///< sleeper outlines of side 0 and side 1
+  double RestStA = 0, RestKrA = 0, RestStB = 0, RestKrB = 0;  ///< sleeper plan working values
+
+  /// Radius R of the inner curves; infinity is a straight crossing, the sign the turning.
+  double Radius() const { return radius_; }
+  /// Within 1e-12 of 0 stores positive infinity.
+  void SetRadius(double r);
+  /// True when the inner curves are straight.
+  bool Gerade() const;
+  /// Gauge and outer width: a value <= 0 stores a copy of the module's current value.
+  void SpurSetzen(double s);
+  void SpurAussenSetzen(double s);
+  /// Sets the position: the main track's start, height and direction.
+  void PositionSetzen(double x, double y, double z, double w);
+
+  // ---- effective values ----
+  double Spur() const;
+  double SpurAussen() const;
+  double SwBrt() const;
+  double SwLenMaxWert() const;
+  /// Distance from the centre to each acute frog, cut at L/2.
+  double HerzAbst() const;
+  /// L/2 - HerzAbst; the slips derive their own.
+  virtual double HerzEndAbst() const;
+  /// Smallest base length: gauge / tan(alpha/2).
+  double MinLaenge() const;
+  /// Why the values cannot make a crossing (German, without line), or empty when they can:
+  /// the angle, the base length, the inner radius and the numbers are checked.
+  std::string Fehlerhaft() const;
+
+  // ---- creation, computation ----
+  /// Reads the 44 lines at i (advanced past them); checks them (Fehlerhaft) and throws
+  /// LeseFehler naming the line. Creates no tracks.
+  void KrLaden(const Zeilen& z, std::size_t& i);
+  /// Creates the three tracks and eight segments in the module.
+  void KrAufbauen();
+  /// Sets every segment from the values and places the crossing track halves.
+  void KrBerechnen();
+  /// KrBerechnen and the three tracks computed.
+  void KrAktualisieren();
+  /// "Kreuzung drehen": the crossing track comes from the other side.
+  void Drehen();
+
+  // ---- TElement ----
+  Elementart Art() const override { return Elementart::Kreuzung; }
+  std::string Typname() const override { return Name; }
+  std::int32_t Nummer() const override { return KrNr; }
+  void NummerSetzen(std::int32_t n) override;
+  TGleis* Stammgleis() const override { return stamm_; }
+  TGleis* KreuzungsgleisA() const override { return krA_; }
+  TGleis* KreuzungsgleisB() const override { return krB_; }
+  void VomAnfangBerechnen() override;
+  void Platzieren() override;
+  void DatenSchreiben(Zeilen& out) const override;
+  void TypSchreiben(Zeilen& out) const override;
+  void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
+  std::unique_ptr<TElement> Klonen() const override;
+  void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) override;
+
+  // ---- segments ----
+  TBogen* StAussenA() const { return boegen_[0]; }
+  TBogen* StInnenA() const { return boegen_[1]; }
+  TBogen* StInnenB() const { return boegen_[2]; }
+  TBogen* StAussenB() const { return boegen_[3]; }
+  TBogen* KrInnenA() const { return boegen_[4]; }
+  TBogen* KrAussenA() const { return boegen_[5]; }
+  TBogen* KrInnenB() const { return boegen_[6]; }
+  TBogen* KrAussenB() const { return boegen_[7]; }
+  /// All three tracks and eight segments exist.
+  bool Vollstaendig() const;
+
+  /// The kind's reader inside the module record.
+  static TElement* Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k);
+
+ protected:
+  TKreuzung(const TKreuzung&) = default;
+
+ private:
+  void Schreiben(Zeilen& out, bool typ) const;
+
+  double radius_ = Unendlich;
+  TGleis* stamm_ = nullptr;
+  TGleis* krA_ = nullptr;
+  TGleis* krB_ = nullptr;
+  std::array<TBogen*, 8> boegen_{};
+};
+
+/// A number for a new crossing below `unter` that no track carries, entered in IDListe when
+/// `eintragen`.
+
+/// The crossing a track belongs to (compared by KrNr, the last match), or none.
+TKreuzung* KreuzungZuGleis(TModul& m, const TGleis& g);
+/// After a change of values: KrAktualisieren, the crossing tracks pass their ends on, the
+/// module is recomputed.
+void KreuzungAktualisieren(TKreuzung& k);
+/// A crossing type with sensible H0 values for the module m (no tracks).
+Zeilen StandardKreuzung(const TModul& m);
+/// Places type record `satz` at the end of the current segment (or of the current element
+/// track) of the current module, attached behind it; splits the track behind the segment.
+TKreuzung* KreuzungEinsetzen(Anlage& a, const Zeilen& satz);
+/// Places a copied crossing record with its start at (x, y) under element number `nummer`.
+TKreuzung* KreuzungEinfuegenBei(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
+
+}  // namespace trm
