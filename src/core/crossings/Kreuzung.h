@@ -92,7 +92,7 @@ class TKreuzung : public TElement {
   // ---- creation, computation ----
   /// Reads the 44 lines at i (advanced past them); checks them (Fehlerhaft) and throws
   /// LeseFehler naming the line. Creates no tracks.
-  void KrLaden(const Zeilen& z, std::size_t& i);
+  void KrLaden(const Zeilenquelle& z, std::size_t& i);
   /// Creates the three tracks and eight segments in the module.
   void KrAufbauen();
   /// Sets every segment from the values and places the crossing track halves.
@@ -131,7 +131,7 @@ class TKreuzung : public TElement {
   bool Vollstaendig() const;
 
   /// The kind's reader inside the module record.
-  static TElement* Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k);
+  static TElement* Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k);
 
  protected:
   TKreuzung(const TKreuzung&) = default;

@@ -27,7 +27,7 @@ auto ListenZeile(Zeilenleser& l, Lesen lesen) {
 
 }  // namespace
 
-void TKreuzung::KrLaden(const Zeilen& z, std::size_t& i) {
+void TKreuzung::KrLaden(const Zeilenquelle& z, std::size_t& i) {
   const std::size_t anfang = i;
   Zeilenleser l(z, i);
   auto zeile = [&](std::size_t k) { return "Zeile " + std::to_string(anfang + k + 1) + ": "; };
@@ -142,7 +142,7 @@ namespace {
 
 /// Reads record `satz` into a crossing of the module with number `nummer`, builds its tracks
 /// and adds it. Throws LeseFehler before the module is changed.
-TKreuzung* Aufbauen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t nummer) {
+TKreuzung* Aufbauen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t nummer) {
   auto k = std::make_unique<TKreuzung>(&m);
   k->KrLaden(z, i);
   k->KrNr = nummer;
@@ -155,7 +155,7 @@ TKreuzung* Aufbauen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t num
 
 }  // namespace
 
-TElement* TKreuzung::Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k) {
+TElement* TKreuzung::Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k) {
   const std::int32_t nummer = m.Anlage_ ? m.Anlage_->NeueElementnummer(BereichKreuzung) : k + 1;
   return Aufbauen(m, z, i, nummer);
 }

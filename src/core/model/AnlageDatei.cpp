@@ -9,7 +9,7 @@
 
 namespace trm {
 
-std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilen& zeilen, const std::string& datenPfad,
+std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilenquelle& zeilen, const std::string& datenPfad,
                                         std::shared_ptr<Zufall> zufall) {
   auto a = std::make_unique<Anlage>(std::move(zufall));
   a->DatenPfad = datenPfad;
@@ -21,9 +21,9 @@ std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilen& zeilen, const std::string&
 
 std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& datenPfad,
                                     std::shared_ptr<Zufall> zufall) {
-  const Zeilen zeilen = DateiLesen(pfad);
+  const Zeilentext text = DateiLesenText(pfad);
   try {
-    auto a = AnlageAusZeilen(zeilen, datenPfad, std::move(zufall));
+    auto a = AnlageAusZeilen(text.Quelle(), datenPfad, std::move(zufall));
     a->DateiPfad = pfad;
     return a;
   } catch (const LeseFehler& e) {

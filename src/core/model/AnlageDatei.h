@@ -16,7 +16,7 @@ std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& 
                                     std::shared_ptr<Zufall> zufall);
 
 /// Reads a layout from lines already in memory (clipboard, tests); same checks as a file.
-std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilen& zeilen, const std::string& datenPfad,
+std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilenquelle& zeilen, const std::string& datenPfad,
                                         std::shared_ptr<Zufall> zufall);
 
 /// Computes every module, then writes the layout atomically. Throws DateiFehler, or

@@ -87,7 +87,7 @@ void AnlageSchreiben(const Anlage& a, Zeilen& out) {
   for (const auto& m : a.Module) ModulSchreiben(*m, out);
 }
 
-void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i) {
+void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
   Zeilenleser l(z, i);
   l.Ueberspringen();  // tag
   a.Name = l.Text();

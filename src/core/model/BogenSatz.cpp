@@ -34,7 +34,7 @@ void BogenSchreiben(const TBogen& b, Zeilen& out) {
   out.push_back(RealText(b.Steigung()));
 }
 
-void BogenLesen(TBogen& b, const Zeilen& z, std::size_t& i) {
+void BogenLesen(TBogen& b, const Zeilenquelle& z, std::size_t& i) {
   Zeilenleser l(z, i);
   l.Ueberspringen();  // tag
   b.Name = l.Text();

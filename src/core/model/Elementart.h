@@ -33,7 +33,7 @@ struct TElementart {
   /// Reads the element's record at line i (advanced past it) into module m as its k-th
   /// element of this kind, adds it to m and places its tracks. Throws LeseFehler; then m
   /// holds nothing of it.
-  TElement* (*Lesen)(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k);
+  TElement* (*Lesen)(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k);
   /// Element numbers of elements read from a file are drawn in 0..lesebereich.
   std::int64_t lesebereich;
   /// Places a copied type record with its start at (x, y) in the current module under

@@ -35,7 +35,7 @@ void GleisSchreiben(const TGleis& g, Zeilen& out) {
   for (const auto& b : g.Boegen) BogenSchreiben(*b, out);
 }
 
-void GleisLesen(TGleis& g, const Zeilen& z, std::size_t& i) {
+void GleisLesen(TGleis& g, const Zeilenquelle& z, std::size_t& i) {
   Zeilenleser l(z, i);
   l.Ueberspringen();  // tag
   g.Name = l.Text();

@@ -41,7 +41,7 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
     for (const TElement* e : m.ElementeDerArt(art.art)) e->DatenSchreiben(out);
 }
 
-void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i, Satzanfaenge* anfaenge) {
+void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge) {
   Zeilenleser l(z, i);
   l.Ueberspringen();  // tag
   m.Name = l.Text();

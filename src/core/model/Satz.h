@@ -25,12 +25,12 @@ inline constexpr std::size_t ZeilenBogen = 19;
 /// Appends the 19-line segment record (settings resolved, start values as computed).
 void BogenSchreiben(const TBogen& b, Zeilen& out);
 /// Reads a segment record into b (which already belongs to its track).
-void BogenLesen(TBogen& b, const Zeilen& z, std::size_t& i);
+void BogenLesen(TBogen& b, const Zeilenquelle& z, std::size_t& i);
 
 /// Appends the 21-line track record followed by its segment records.
 void GleisSchreiben(const TGleis& g, Zeilen& out);
 /// Reads a track record with its segments into g (which already belongs to its module).
-void GleisLesen(TGleis& g, const Zeilen& z, std::size_t& i);
+void GleisLesen(TGleis& g, const Zeilenquelle& z, std::size_t& i);
 
 /// Where the records of a module's tracks and elements begin (0-based line index), as read.
 struct Satzanfaenge {
@@ -42,7 +42,7 @@ struct Satzanfaenge {
 void ModulSchreiben(const TModul& m, Zeilen& out);
 /// Reads a module record with its content into m (which is the current module); notes where
 /// the records of its tracks and elements begin when `anfaenge` is given.
-void ModulLesen(TModul& m, const Zeilen& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr);
+void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr);
 /// Computes the module read and throws LeseFehler naming the first line of the first record
 /// whose values compute to a point, height or direction that is not finite (a file holds only
 /// finite numbers, and such a layout could not be saved again).
@@ -54,7 +54,7 @@ void SchwellenzahlPruefen(double schwellen);
 void AnlageSchreiben(const Anlage& a, Zeilen& out);
 /// Reads a whole layout into a (which must be empty) starting at the header line.
 /// Afterwards the last module is current with its first track and segment.
-void AnlageLesen(Anlage& a, const Zeilen& z, std::size_t& i);
+void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i);
 
 /// Rebuilds link groups and predecessors from the numbers read with the tracks.
 void VerbindungenAufbauen(Anlage& a);

@@ -42,7 +42,10 @@ std::string ZeilenInText(const Zeilen& zeilen) {
   return text;
 }
 
-Zeilen DateiLesen(const std::string& pfad) {
+namespace {
+
+/// The bytes of a file, checked as DateiLesen promises.
+std::string Dateibytes(const std::string& pfad) {
   const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht geöffnet werden.";
   std::error_code ec;
   const fs::path p(pfad);
@@ -58,7 +61,34 @@ Zeilen DateiLesen(const std::string& pfad) {
   in.read(bytes.data(), static_cast<std::streamsize>(groesse));
   bytes.resize(static_cast<std::size_t>(in.gcount()));
   if (in.bad()) throw DateiFehler(fehler);
-  return TextInZeilen(bytes);
+  return bytes;
+}
+
+}  // namespace
+
+Zeilen DateiLesen(const std::string& pfad) { return TextInZeilen(Dateibytes(pfad)); }
+
+Zeilentext DateiLesenText(const std::string& pfad) {
+  Zeilentext t;
+  {
+    const std::string bytes = Dateibytes(pfad);
+    t.puffer.reserve(bytes.size() + bytes.size() / 64);
+    t.anfaenge.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 2);
+    std::size_t anfang = 0;
+    while (anfang < bytes.size()) {
+      std::size_t ende = bytes.find('\n', anfang);
+      const bool letzte = ende == std::string::npos;
+      if (letzte) ende = bytes.size();
+      std::size_t laenge = ende - anfang;
+      if (laenge > 0 && bytes[anfang + laenge - 1] == '\r') --laenge;
+      t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
+      t.puffer += Cp1252ZuUtf8(std::string_view(bytes).substr(anfang, laenge));
+      anfang = letzte ? bytes.size() : ende + 1;
+    }
+  }  // the bytes go before the layout is built
+  t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
+  t.puffer.shrink_to_fit();
+  return t;
 }
 
 void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) {

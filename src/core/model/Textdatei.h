@@ -20,6 +20,9 @@ std::string ZeilenInText(const Zeilen& zeilen);
 
 /// Reads a whole file as lines. Throws DateiFehler naming the file.
 Zeilen DateiLesen(const std::string& pfad);
+/// The same lines as one buffer with the starts of its lines: a large layout is read so,
+/// without a string object per line. Throws DateiFehler as DateiLesen.
+Zeilentext DateiLesenText(const std::string& pfad);
 /// Writes lines to a file atomically: the previous file stays intact when writing fails.
 /// Throws DateiFehler naming the file.
 void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen);

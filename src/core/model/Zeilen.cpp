@@ -12,18 +12,18 @@ void Zeilenleser::Fehler(const std::string& text) const {
   throw LeseFehler("Zeile " + std::to_string(index_) + ": " + text);
 }
 
-const std::string& Zeilenleser::Naechste() {
+std::string_view Zeilenleser::Naechste() {
   if (index_ >= zeilen_.size())
     throw LeseFehler("Die Datei endet vorzeitig (Zeile " + std::to_string(index_ + 1) +
                      " fehlt).");
   return zeilen_[index_++];
 }
 
-const std::string& Zeilenleser::Text() { return Naechste(); }
+std::string Zeilenleser::Text() { return std::string(Naechste()); }
 
 template <class Wandler>
 auto Zeilenleser::Umwandeln(Wandler wandeln) {
-  const std::string& t = Naechste();
+  const std::string_view t = Naechste();
   try {
     return wandeln(t);
   } catch (const LeseFehler& e) {
@@ -34,13 +34,13 @@ auto Zeilenleser::Umwandeln(Wandler wandeln) {
 double AlsGeschrieben(double v) { return std::isfinite(v) ? TextReal(RealText(v)) : v; }
 
 double Zeilenleser::Real() {
-  return Umwandeln([](const std::string& t) { return AlsGeschrieben(TextReal(t)); });
+  return Umwandeln([](std::string_view t) { return AlsGeschrieben(TextReal(t)); });
 }
-std::int32_t Zeilenleser::Int() { return Umwandeln([](const std::string& t) { return TextInt(t); }); }
+std::int32_t Zeilenleser::Int() { return Umwandeln([](std::string_view t) { return TextInt(t); }); }
 std::int32_t Zeilenleser::IntAusReal() {
-  return Umwandeln([](const std::string& t) { return TextIntAusReal(t); });
+  return Umwandeln([](std::string_view t) { return TextIntAusReal(t); });
 }
-bool Zeilenleser::Bool() { return Umwandeln([](const std::string& t) { return TextBool(t); }); }
+bool Zeilenleser::Bool() { return Umwandeln([](std::string_view t) { return TextBool(t); }); }
 
 std::int32_t Zeilenleser::Anzahl() {
   const std::int32_t n = Int();

@@ -142,10 +142,10 @@ class TEWeiche : public TWeiche {
   /// Reads the 44-line record at line i (advanced past it), takes `nummer` as WeichenID,
   /// sets Anschluss from WOptionen and appends the two tracks to m. The caller computes it
   /// and adds it to m.Weichen (see WeicheHinzufuegen). Throws LeseFehler; then m is unchanged.
-  static std::unique_ptr<TEWeiche> AusSatz(TModul& m, const Zeilen& z, std::size_t& i,
+  static std::unique_ptr<TEWeiche> AusSatz(TModul& m, const Zeilenquelle& z, std::size_t& i,
                                            std::int32_t nummer);
   /// Reads the 44-line record into the parameters (no tracks are made).
-  void DatenLesen(const Zeilen& z, std::size_t& i);
+  void DatenLesen(const Zeilenquelle& z, std::size_t& i);
   /// Creates the main and the branch track with three segments each in the module, numbers
   /// them from GleisIDs (or draws new ones) and selects the main track and Stammbogen 1.
   void GleiseErzeugen();
@@ -156,7 +156,7 @@ class TEWeiche : public TWeiche {
   /// track numbers and predecessor.
   void TypSchreiben(Zeilen& out) const override;
   /// The layout record read back into a turnout of module m (the kind's reader).
-  static TElement* Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k);
+  static TElement* Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k);
 
   // ---- drawing, links and copies ----
   /// Track-bed edges (when shown) and the end markers.

@@ -37,7 +37,7 @@ constexpr std::array<const char*, 3> ZweigNamen = {"Zweigbogen1", "Zweigbogen 2"
 
 }  // namespace
 
-std::unique_ptr<TEWeiche> TEWeiche::AusSatz(TModul& m, const Zeilen& z, std::size_t& i,
+std::unique_ptr<TEWeiche> TEWeiche::AusSatz(TModul& m, const Zeilenquelle& z, std::size_t& i,
                                             std::int32_t nummer) {
   auto w = std::make_unique<TEWeiche>(&m);
   w->DatenLesen(z, i);
@@ -47,7 +47,7 @@ std::unique_ptr<TEWeiche> TEWeiche::AusSatz(TModul& m, const Zeilen& z, std::siz
   return w;
 }
 
-void TEWeiche::DatenLesen(const Zeilen& z, std::size_t& i) {
+void TEWeiche::DatenLesen(const Zeilenquelle& z, std::size_t& i) {
   Zeilenleser l(z, i);
   Name = l.Text();
   SetRadius(l.Real());
@@ -150,7 +150,7 @@ void TEWeiche::GleiseErzeugen() {
 
 void TEWeiche::DatenSchreiben(Zeilen& out) const { Schreiben(out, false); }
 
-TElement* TEWeiche::Lesen(TModul& m, const Zeilen& z, std::size_t& i, std::int32_t k) {
+TElement* TEWeiche::Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k) {
   const std::int32_t nummer = m.Anlage_ ? m.Anlage_->NeueElementnummer(BereichWeiche) : k + 1;
   return WeicheHinzufuegen(m, AusSatz(m, z, i, nummer));
 }
