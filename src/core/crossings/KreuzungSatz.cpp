@@ -14,16 +14,6 @@ namespace trm {
 
 namespace {
 
-/// Reads a list line through `lesen`; a bad item becomes a LeseFehler naming the line.
-template <class Lesen>
-auto ListenZeile(Zeilenleser& l, Lesen lesen) {
-  const std::string& text = l.Text();
-  try {
-    return lesen(text);
-  } catch (const LeseFehler& e) {
-    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": " + e.what());
-  }
-}
 
 }  // namespace
 

@@ -14,13 +14,6 @@ namespace trm {
 
 namespace {
 
-template <std::size_t N>
-void Marke(const std::array<TPunkt, N>& ecken, Canvas& c, const TAnsicht& v) {
-  std::vector<PixelPunkt> punkte;
-  for (const TPunkt& p : ecken) punkte.push_back(v.Pixel(p));
-  c.Polygon(punkte);
-}
-
 }  // namespace
 
 void TKreuzung::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
@@ -37,9 +30,9 @@ void TKreuzung::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   const double g = Spur();
   c.SetStift({farbe::Schwarz, false});
   c.SetPinsel({farbe::Cyan, false});
-  Marke(MarkenQuadrat(stamm_->XAnf, stamm_->YAnf, stamm_->WAnf(), g), c, v);
+  MarkeZeichnen(MarkenQuadrat(stamm_->XAnf, stamm_->YAnf, stamm_->WAnf(), g), c, v);
   for (const TBogen* b : {StAussenB(), KrAussenA(), KrAussenB()})
-    Marke(MarkenDreieck(b->XEnde, b->YEnde, b->WEnde, g), c, v);
+    MarkeZeichnen(MarkenDreieck(b->XEnde, b->YEnde, b->WEnde, g), c, v);
   c.SetPinsel({farbe::Weiss, true});
 }
 

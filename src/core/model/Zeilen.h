@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/Fehler.h"
+
 namespace trm {
 
 using Zeilen = std::vector<std::string>;
@@ -74,5 +76,16 @@ class Zeilenleser {
   Zeilenquelle zeilen_;
   std::size_t& index_;
 };
+
+/// Reads a list line through `lesen`; a bad item becomes a LeseFehler naming the line.
+template <class Lesen>
+auto ListenZeile(Zeilenleser& l, Lesen lesen) {
+  const std::string text = l.Text();
+  try {
+    return lesen(text);
+  } catch (const LeseFehler& e) {
+    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": " + e.what());
+  }
+}
 
 }  // namespace trm

@@ -3,9 +3,12 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "core/model/Geometrie.h"
 #include "core/model/Marken.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Canvas.h"
 
 namespace trm {
 
@@ -18,6 +21,14 @@ class TGleis;
 /// The track-bed edge of a segment: a pixel at half its track-bed width beside every point,
 /// on the left (seite +1) or the right (-1), red while the segment is current.
 void TrassenKante(const TBogen& b, int seite, Canvas& c, const TAnsicht& v);
+
+/// A filled marker polygon (square or triangle) in the current pen and brush.
+template <std::size_t N>
+void MarkeZeichnen(const std::array<TPunkt, N>& ecken, Canvas& c, const TAnsicht& v) {
+  std::vector<PixelPunkt> punkte;
+  for (const TPunkt& p : ecken) punkte.push_back(v.Pixel(p));
+  c.Polygon(punkte);
+}
 
 /// Draws one segment with its computed points (the start marker is drawn by GleisZeichnen).
 void BogenZeichnen(const Anlage& a, const TBogen& b, Canvas& c, const TAnsicht& v);

@@ -12,16 +12,6 @@ namespace trm {
 
 namespace {
 
-/// Reads a list line through `lesen`; a bad item becomes a LeseFehler naming the line.
-template <class Lesen>
-auto ListenZeile(Zeilenleser& l, Lesen lesen) {
-  const std::string& text = l.Text();
-  try {
-    return lesen(text);
-  } catch (const LeseFehler& e) {
-    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": " + e.what());
-  }
-}
 
 /// Track number `feld` of a "main#branch" text; -1 for "-1" or a text that does not hold it.
 std::int32_t GleisNummer(std::string_view ids, int feld) {

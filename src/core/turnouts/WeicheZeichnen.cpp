@@ -25,13 +25,6 @@ int Seite(const TEWeiche& w, bool stamm) {
   }
 }
 
-template <std::size_t N>
-void Marke(const std::array<TPunkt, N>& ecken, Canvas& c, const TAnsicht& v) {
-  std::vector<PixelPunkt> punkte;
-  for (const TPunkt& p : ecken) punkte.push_back(v.Pixel(p));
-  c.Polygon(punkte);
-}
-
 }  // namespace
 
 void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
@@ -51,9 +44,9 @@ void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
     c.SetStift({farbe::Schwarz, false});
     c.SetPinsel({farbe::Cyan, false});
     const TGleis* angeschlossen = w.Anschluss == AnschlussZweig ? zweig : stamm;
-    Marke(MarkenQuadrat(angeschlossen->XAnf, angeschlossen->YAnf, angeschlossen->WAnf(), g), c, v);
-    Marke(MarkenDreieck(stamm->XEnde(), stamm->YEnde(), stamm->WEnde(), g), c, v);
-    Marke(MarkenDreieck(zweig->XEnde(), zweig->YEnde(), zweig->WEnde(), g), c, v);
+    MarkeZeichnen(MarkenQuadrat(angeschlossen->XAnf, angeschlossen->YAnf, angeschlossen->WAnf(), g), c, v);
+    MarkeZeichnen(MarkenDreieck(stamm->XEnde(), stamm->YEnde(), stamm->WEnde(), g), c, v);
+    MarkeZeichnen(MarkenDreieck(zweig->XEnde(), zweig->YEnde(), zweig->WEnde(), g), c, v);
     c.SetPinsel({farbe::Weiss, true});
   }
 }
