@@ -194,17 +194,7 @@ TKreuzung* KreuzungEinsetzen(Anlage& a, const Zeilen& satz) {
   m->GleisWaehlen(m->GleisIndex(stamm));
   stamm->BogenWaehlen(0);
   for (TGleis* t : {stamm, k->KreuzungsgleisA(), k->KreuzungsgleisB()}) VerbundVereinen(akt, t);
-  AlsNachfolgerEinfuegen(*m, akt, stamm);
-  // The segments behind the current one go on after the crossing's main track.
-  if (!element && akt->AktBogen + 1 < static_cast<int>(akt->Boegen.size())) {
-    ModulBerechnen(*m);
-    if (TGleis* rest = GleisTeilen(a, *m, akt, akt->AktBogen, stamm->XEnde(), stamm->YEnde(), stamm->WEnde())) {
-      AlsNachfolgerEinfuegen(*m, stamm, rest);
-      VerbundVereinen(akt, rest);
-    }
-  }
-  LageWeitergeben(*m, stamm);
-  ModulBerechnen(*m);
+  HinterBogenEinhaengen(a, *m, akt, stamm, !element);
   return k;
 }
 

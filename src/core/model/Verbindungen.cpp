@@ -9,6 +9,7 @@
 
 #include "core/model/Anlage.h"
 #include "core/model/Modul.h"
+#include "core/model/Neuberechnung.h"
 
 namespace trm {
 
@@ -409,6 +410,19 @@ TGleis* GleisTeilen(Anlage& an, TModul& m, TGleis* g, int i, double x, double y,
   if (g->AktBogen > i) g->AktBogen = i;
   g->BogenVorgaengerNeu();
   return t;
+}
+
+void HinterBogenEinhaengen(Anlage& a, TModul& m, TGleis* akt, TGleis* stamm, bool teilen) {
+  AlsNachfolgerEinfuegen(m, akt, stamm);
+  if (teilen && akt->AktBogen + 1 < static_cast<int>(akt->Boegen.size())) {
+    ModulBerechnen(m);
+    if (TGleis* rest = GleisTeilen(a, m, akt, akt->AktBogen, stamm->XEnde(), stamm->YEnde(), stamm->WEnde())) {
+      AlsNachfolgerEinfuegen(m, stamm, rest);
+      VerbundVereinen(akt, rest);
+    }
+  }
+  LageWeitergeben(m, stamm);
+  ModulBerechnen(m);
 }
 
 void GleisVerbinden(TGleis* g, TGleis* c) {

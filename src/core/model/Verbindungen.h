@@ -41,6 +41,12 @@ void VerbundAufloesen(TModul& m, TGleis* g);
 /// the new track gets a free number below 1 000 000. Returns it (none when nothing follows i).
 TGleis* GleisTeilen(Anlage& a, TModul& m, TGleis* g, int i, double x, double y, double w);
 
+/// Attaches the main track of a newly placed element behind the current segment of AKT: it
+/// becomes AKT's successor; with `teilen` the segments behind the current one go on after
+/// the main track as a track of their own (with whatever was attached to AKT's end); then the
+/// positions are passed on and the module computed.
+void HinterBogenEinhaengen(Anlage& a, TModul& m, TGleis* akt, TGleis* stamm, bool teilen);
+
 // The user's commands.
 
 /// "Gleis verbinden": joins the groups of G (current before the click) and C (clicked).

@@ -87,18 +87,7 @@ TEWeiche* WeicheEinsetzen(Anlage& a, const Zeilen& satz) {
   TGleis* stamm = w->Stammgleis();
   VerbundVereinen(akt, stamm);
   VerbundVereinen(stamm, w->Zweiggleis());
-  AlsNachfolgerEinfuegen(*m, akt, stamm);
-  // The segments behind the current one go on after the turnout's main track, together with
-  // whatever was attached to the end of the track.
-  if (!element && akt->AktBogen + 1 < static_cast<int>(akt->Boegen.size())) {
-    ModulBerechnen(*m);
-    if (TGleis* rest = GleisTeilen(a, *m, akt, akt->AktBogen, stamm->XEnde(), stamm->YEnde(), stamm->WEnde())) {
-      AlsNachfolgerEinfuegen(*m, stamm, rest);
-      VerbundVereinen(akt, rest);
-    }
-  }
-  LageWeitergeben(*m, stamm);
-  ModulBerechnen(*m);
+  HinterBogenEinhaengen(a, *m, akt, stamm, !element);
   return w;
 }
 
