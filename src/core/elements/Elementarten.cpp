@@ -1,6 +1,8 @@
 // The one table of element kinds. A new kind adds its own folder and one entry here.
 #include "core/model/Elementart.h"
 
+#include <filesystem>
+
 #include "core/crossings/Kreuzung.h"
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
@@ -33,11 +35,9 @@ const TElementart* ElementartInfo(Elementart a) {
 }
 
 const TListenart* ListenartZuDatei(const std::string& pfad) {
-  const std::size_t punkt = pfad.find_last_of('.');
-  if (punkt == std::string::npos || pfad.find_first_of("/\\", punkt) != std::string::npos) return nullptr;
-  const std::string endung = AsciiKlein(pfad.substr(punkt + 1));
+  const std::string endung = AsciiKlein(std::filesystem::path(pfad).extension().string());
   for (const TElementart& e : Elementarten())
-    if (e.liste && endung == e.liste->endung) return e.liste;
+    if (e.liste && endung == std::string(".") + e.liste->endung) return e.liste;
   return nullptr;
 }
 

@@ -24,10 +24,9 @@ namespace {
 /// Numbers of tracks and turnouts of an imported plan: below 10 000 000.
 constexpr std::int64_t BereichImport = 9'999'999;
 
-/// Character k (1-based) of a type text as the old program saw it: a byte of Windows-1252,
-/// 0 when the text is shorter.
-unsigned char Zeichen(const std::string& typ, std::size_t k) {
-  const std::string bytes = Utf8ZuCp1252(typ);
+/// Character k (1-based) of a type text in the bytes the old program saw (Windows-1252), 0
+/// when the text is shorter.
+unsigned char Zeichen(const std::string& bytes, std::size_t k) {
   return k >= 1 && k <= bytes.size() ? static_cast<unsigned char>(bytes[k - 1]) : 0;
 }
 
@@ -48,7 +47,7 @@ double RadiusAus(double k) { return std::fabs(k) <= 1e-12 ? Unendlich : AlsGesch
 struct TWRec {
   std::string name;
   std::int32_t nummer = 0;
-  std::string typ;
+  std::string typ;  ///< the type text as Windows-1252 bytes
   std::array<double, 21> werte{};  ///< lines 5..12, 14, 15, 19..23, 27..31
   bool benutzt = false;
 };
@@ -144,7 +143,8 @@ void TConverter::GleisLesen(TModul& m, int modulIndex, const Zeilen& z, std::siz
   g->Farbe = l.Int();
   const std::string typ = l.Text();
   g->Eigen.SpurAussen = l.Real();
-  const bool element = Zeichen(typ, 4) == '1';
+  const std::string typBytes = Utf8ZuCp1252(typ);
+  const bool element = Zeichen(typBytes, 4) == '1';
   if (element)
     g->WeichenNr = l.Int();
   else
@@ -173,7 +173,7 @@ void TConverter::GleisLesen(TModul& m, int modulIndex, const Zeilen& z, std::siz
   if (element) {
     // Read like any track, then only the reference track of a turnout tells where it goes.
     g->GlsTyp = typ;
-    if (Zeichen(typ, 5) == '1') weichenOrte_.emplace_back(g->WeichenNr, modulIndex);
+    if (Zeichen(typBytes, 5) == '1') weichenOrte_.emplace_back(g->WeichenNr, modulIndex);
     elementGleise_.push_back(std::move(g));
   } else {
     m.Gleise.push_back(std::move(g));
@@ -191,7 +191,7 @@ void TConverter::WeichenLesen(const Zeilen& z) {
     l.Ueberspringen();
     r.name = l.Text();
     r.nummer = l.Int();
-    r.typ = l.Text();
+    r.typ = Utf8ZuCp1252(l.Text());
     std::size_t w = 0;
     for (int zeile = 5; zeile <= 31; ++zeile) {
       const bool gelesen = zeile <= 15 || (zeile >= 19 && zeile <= 23) || zeile >= 27;
@@ -229,7 +229,7 @@ void TConverter::WeichenLesen(const Zeilen& z) {
         break;
       }
     double x = 0, y = 0, w = 0;
-    if (bezug && Zeichen(bezug->GlsTyp, 5) == '1') {
+    if (bezug && Zeichen(Utf8ZuCp1252(bezug->GlsTyp), 5) == '1') {
       if (Zeichen(r.typ, 10) == '0') {
         x = bezug->XAnf;
         y = bezug->YAnf;

@@ -16,10 +16,16 @@ namespace trm {
 
 namespace fs = std::filesystem;
 
-Zeilen TextInZeilen(const std::string& bytes) {
-  Zeilen zeilen;
-  // Counted first: a growing list of millions of lines would hold two copies at a time.
-  zeilen.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1);
+namespace {
+
+/// Number of lines the bytes hold (a last line without a break counts).
+std::size_t Zeilenzahl(const std::string& bytes) {
+  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+}
+
+/// Calls f with every line of the bytes, without its "\r\n" or "\n", converted to UTF-8.
+template <class F>
+void JedeZeile(const std::string& bytes, F f) {
   std::size_t anfang = 0;
   while (anfang < bytes.size()) {
     std::size_t ende = bytes.find('\n', anfang);
@@ -27,9 +33,18 @@ Zeilen TextInZeilen(const std::string& bytes) {
     if (letzte) ende = bytes.size();
     std::size_t laenge = ende - anfang;
     if (laenge > 0 && bytes[anfang + laenge - 1] == '\r') --laenge;
-    zeilen.push_back(Cp1252ZuUtf8(std::string_view(bytes).substr(anfang, laenge)));
+    f(Cp1252ZuUtf8(std::string_view(bytes).substr(anfang, laenge)));
     anfang = letzte ? bytes.size() : ende + 1;
   }
+}
+
+}  // namespace
+
+Zeilen TextInZeilen(const std::string& bytes) {
+  Zeilen zeilen;
+  // Counted first: a growing list of millions of lines would hold two copies at a time.
+  zeilen.reserve(Zeilenzahl(bytes));
+  JedeZeile(bytes, [&](std::string zeile) { zeilen.push_back(std::move(zeile)); });
   return zeilen;
 }
 
@@ -73,18 +88,11 @@ Zeilentext DateiLesenText(const std::string& pfad) {
   {
     const std::string bytes = Dateibytes(pfad);
     t.puffer.reserve(bytes.size() + bytes.size() / 64);
-    t.anfaenge.reserve(static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 2);
-    std::size_t anfang = 0;
-    while (anfang < bytes.size()) {
-      std::size_t ende = bytes.find('\n', anfang);
-      const bool letzte = ende == std::string::npos;
-      if (letzte) ende = bytes.size();
-      std::size_t laenge = ende - anfang;
-      if (laenge > 0 && bytes[anfang + laenge - 1] == '\r') --laenge;
+    t.anfaenge.reserve(Zeilenzahl(bytes) + 1);
+    JedeZeile(bytes, [&](const std::string& zeile) {
       t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
-      t.puffer += Cp1252ZuUtf8(std::string_view(bytes).substr(anfang, laenge));
-      anfang = letzte ? bytes.size() : ende + 1;
-    }
+      t.puffer += zeile;
+    });
   }  // the bytes go before the layout is built
   t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
   t.puffer.shrink_to_fit();
