@@ -17,6 +17,7 @@
 #include "core/model/Elementart.h"
 #include "core/model/Modul.h"
 
+#include "Optimieren.h"
 #include "Typlisten.h"
 
 #ifdef TRM_MIT_BILD
@@ -41,12 +42,16 @@ constexpr const char* kHilfe =
     "                         Art (-, weiche, kreuzung), Index des Elements (-1 keines)\n"
     "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
     "                         Nachfolger und Verbund (Nummern mit Komma getrennt)\n"
+    "  optimise EIN AUS --module M --track T --first I --last J --target X,Y,GRAD [--seed N]\n"
+    "                         biegt die Bögen I..J (ab 0) von Gleis T (ab 0) in Modul M, bis\n"
+    "                         ihr Ende das Ziel trifft; gibt Zielwert, dx, dy (mm) und dw (Grad)\n"
+    "                         aus und schreibt AUS nur bei Erfolg (sonst Rückgabe 3)\n"
     "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
     "                         zeichnet ein Modul (N ab 0; sonst das aktuelle) wie der\n"
     "                         Bildschirm als BILD (.png oder .bmp)\n"
     "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
     "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar oder Verbindungen fehlerhaft,\n"
-    "2 falscher Aufruf.\n";
+    "2 falscher Aufruf, 3 Ziel der Optimierung verfehlt.\n";
 
 std::string StandardDatenordner() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
@@ -176,6 +181,29 @@ int Elemente(trm::Anlage& a) {
 
 int main(int argc, char** argv) {
   std::vector<std::string> args(argv + 1, argv + argc);
+  // "optimise" reads its own options.
+  for (std::size_t i = 0; i < args.size(); ++i) {
+    if (args[i] == "--data") {
+      ++i;
+      continue;
+    }
+    if (args[i] != "optimise") continue;
+    std::string ordner;
+    std::vector<std::string> rest;
+    for (std::size_t k = 0; k < args.size(); ++k) {
+      if (k == i) continue;
+      if (args[k] == "--data" && k + 1 < args.size()) {
+        ordner = args[++k];
+        continue;
+      }
+      rest.push_back(args[k]);
+    }
+    if (ordner.empty()) {
+      ordner = StandardDatenordner();
+      trm::DatenordnerEinrichten(ordner, Auslieferung());
+    }
+    return trm::cli::Optimieren(rest, trm::MitTrenner(ordner));
+  }
   std::string daten;
   std::vector<std::string> rest;
   int modul = -1;

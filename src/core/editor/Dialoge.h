@@ -9,7 +9,7 @@ namespace trm {
 
 enum class Antwort { Ja, Nein, Abbrechen };
 /// The buttons of a question.
-enum class Knoepfe { JaNein, JaNeinAbbrechen, JaAbbrechen, Ja };
+enum class Knoepfe { JaNein, JaNeinAbbrechen, JaAbbrechen, Ja, OkAbbrechen };
 
 /// What a command may ask the user.
 class Dialoge {

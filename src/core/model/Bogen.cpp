@@ -138,7 +138,11 @@ double TBogen::Vertikalradius() const {
   return Laenge() / d;
 }
 
-void TBogen::PunkteBerechnen() {
+void TBogen::PunkteBerechnen() { Rechnen(true); }
+
+void TBogen::EndeBerechnen() { Rechnen(false); }
+
+void TBogen::Rechnen(bool mitPunkten) {
   const double s = SwAbst();
   const double L = Laenge();
   const bool hatVorgaenger = !IstErster() && Vorgaenger != nullptr;
@@ -179,9 +183,9 @@ void TBogen::PunkteBerechnen() {
   double u = 0;
 
   TSpurpunkte punkte;
-  punkte.reserve(anzahl);
+  if (mitPunkten) punkte.reserve(anzahl);
   for (std::size_t i = 0; i < anzahl; ++i) {
-    punkte.push_back({x, y, z, w, uebergang ? 0.0 : r1});
+    if (mitPunkten) punkte.push_back({x, y, z, w, uebergang ? 0.0 : r1});
     if (i + 1 == anzahl) break;
     double h;
     if (schwellen == -1)
@@ -225,6 +229,14 @@ void TBogen::PunkteBerechnen() {
     z += dz;
   }
 
+  if (!mitPunkten) {
+    // The same steps as with points, so the end is bit for bit the one a full pass gives.
+    XEnde = x;
+    YEnde = y;
+    ZEnde = z;
+    WEnde = WinkelNorm(w);
+    return;
+  }
   Huelle = {punkte[0].x, punkte[0].y, punkte[0].x, punkte[0].y};
   for (const auto& q : punkte) {
     Huelle.xmin = std::min(Huelle.xmin, q.x);

@@ -3,12 +3,14 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/model/Einstellungen.h"
 #include "core/model/Geometrie.h"
+#include "core/model/OptiEP.h"
 
 namespace trm {
 
@@ -58,6 +60,8 @@ class TBogen : public EinstellungenLesen<TBogen> {
   /// Distance points of the last drawing (position and direction) for the alignment search.
   std::vector<TSpurpunkt> DistPunkte;
   bool OptiAnf = false, OptiEnde = false;
+  /// The optimiser target of an end-marked segment (shared with the optimiser window; not saved).
+  std::shared_ptr<TOptiEP> OptiEP;
 
   /// Start values as read from the file; kept, never used for geometry.
   double GelesenXAnf = -1, GelesenYAnf = -1, GelesenZAnf = 0, GelesenWAnf = 0;
@@ -119,8 +123,11 @@ class TBogen : public EinstellungenLesen<TBogen> {
 
   /// Computes the points at the start, at every sleeper and at the end, and the end values.
   void PunkteBerechnen();
+  /// The end values (and `Rest`) only, by the same steps: the points stay as they were.
+  void EndeBerechnen();
 
  private:
+  void Rechnen(bool mitPunkten);
   double anfRadius_ = Unendlich;
   double endRadius_ = Unendlich;
   double laenge_ = -1;

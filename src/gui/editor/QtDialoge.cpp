@@ -10,6 +10,12 @@ namespace trm::gui {
 
 namespace {
 QString Q(const std::string& s) { return QString::fromStdString(s); }
+/// Message texts carry the old "\n\r" and "\r" line breaks: shown as plain new lines.
+QString Meldung(const std::string& s) {
+  QString t = Q(s);
+  t.replace(QStringLiteral("\n\r"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+  return t;
+}
 const QString kTitel = QStringLiteral("Trassomatic");
 }  // namespace
 
@@ -20,23 +26,28 @@ QString QtDialoge::QtFilter(const std::string& filter) {
 }
 
 Antwort QtDialoge::Frage(const std::string& text, Knoepfe knoepfe) {
+  if (knoepfe == Knoepfe::OkAbbrechen) {
+    const auto a = QMessageBox::warning(eltern_, kTitel, Meldung(text), QMessageBox::Ok | QMessageBox::Cancel,
+                                        QMessageBox::Ok);
+    return a == QMessageBox::Ok ? Antwort::Ja : Antwort::Abbrechen;
+  }
   QMessageBox::StandardButtons k = QMessageBox::Yes;
   if (knoepfe == Knoepfe::JaNein || knoepfe == Knoepfe::JaNeinAbbrechen) k |= QMessageBox::No;
   if (knoepfe == Knoepfe::JaAbbrechen || knoepfe == Knoepfe::JaNeinAbbrechen) k |= QMessageBox::Cancel;
-  const auto a = QMessageBox::question(eltern_, kTitel, Q(text), k, QMessageBox::Yes);
+  const auto a = QMessageBox::question(eltern_, kTitel, Meldung(text), k, QMessageBox::Yes);
   if (a == QMessageBox::Yes) return Antwort::Ja;
   if (a == QMessageBox::No) return Antwort::Nein;
   return knoepfe == Knoepfe::JaNein ? Antwort::Nein : Antwort::Abbrechen;
 }
 
-void QtDialoge::Fehler(const std::string& text) { QMessageBox::critical(eltern_, kTitel, Q(text)); }
+void QtDialoge::Fehler(const std::string& text) { QMessageBox::critical(eltern_, kTitel, Meldung(text)); }
 
 void QtDialoge::Warnung(const std::string& text) {
-  QMessageBox::warning(eltern_, kTitel, Q(text), QMessageBox::Cancel);
+  QMessageBox::warning(eltern_, kTitel, Meldung(text), QMessageBox::Cancel);
 }
 
 void QtDialoge::Information(const std::string& text) {
-  QMessageBox::information(eltern_, kTitel, Q(text));
+  QMessageBox::information(eltern_, kTitel, Meldung(text));
 }
 
 std::optional<std::string> QtDialoge::Eingabe(const std::string& titel, const std::string& frage,

@@ -1,0 +1,271 @@
+#include "core/optimiser/Optimierer.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/editor/Dialoge.h"
+#include "core/editor/Editor.h"
+#include "core/model/Bogen.h"
+#include "core/model/Geometrie.h"
+#include "core/model/Gleis.h"
+#include "core/model/Modul.h"
+#include "core/model/OptiEP.h"
+#include "core/model/Verbindungen.h"
+#include "core/model/Zahlformat.h"
+
+namespace trm {
+
+namespace {
+
+constexpr const char* kZuWenig =
+    "Um eine Optimierung erfolgreich durchzuführen\r müssen mindestens zwei \"freie\" Parameter vorhanden "
+    "sein,\r d. h. zum Beispiel Radius und Länge, wenn nur ein Bogen\r vorhanden ist!";
+
+std::optional<std::size_t> IndexVon(const TGleis& g, const TBogen* b) {
+  for (std::size_t i = 0; i < g.Boegen.size(); ++i)
+    if (g.Boegen[i].get() == b) return i;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::shared_ptr<TOptiEP> ZielAusBogen(const TBogen& b) {
+  auto z = std::make_shared<TOptiEP>();
+  z->OptiX = b.XEnde;
+  z->OptiY = b.YEnde;
+  z->OptiW = b.WEnde;
+  return z;
+}
+
+Optimierer::Optimierer(Editor& editor, Dialoge& dialoge) : ed_(editor), dialoge_(dialoge) {}
+
+bool Optimierer::AnfangMarkieren() {
+  TGleis* g = ed_.gleis();
+  TBogen* b = ed_.bogen();
+  if (!g || !b || !g->IstGewoehnlich()) return false;
+  return ed_.Ausfuehren("Optimierungsanfangspunkt", [&] {
+    const bool war = b->OptiAnf;
+    for (auto& x : g->Boegen) x->OptiAnf = false;
+    b->OptiAnf = !war;
+    ReihenfolgePruefen(*g);
+    return true;
+  });
+}
+
+std::optional<bool> Optimierer::EndeMarkieren() {
+  TGleis* g = ed_.gleis();
+  TBogen* b = ed_.bogen();
+  if (!g || !b || !g->IstGewoehnlich()) return std::nullopt;
+  std::optional<bool> fenster;
+  ed_.Ausfuehren("Optimierungsendpunkt", [&] {
+    if (b->OptiEnde) {
+      b->OptiEnde = false;
+      b->OptiEP.reset();
+      fenster = false;
+    } else {
+      for (auto& x : g->Boegen) {
+        x->OptiEnde = false;
+        x->OptiEP.reset();
+      }
+      b->OptiEnde = true;
+      b->OptiEP = ZielAusBogen(*b);
+      OptiEP = b->OptiEP;
+      fenster = true;
+    }
+    ReihenfolgePruefen(*g);
+    return true;
+  });
+  return fenster;
+}
+
+void Optimierer::ReihenfolgePruefen(TGleis& g) {
+  std::optional<std::size_t> anf, ende;
+  for (std::size_t i = 0; i < g.Boegen.size(); ++i) {
+    if (g.Boegen[i]->OptiAnf) anf = i;
+    if (g.Boegen[i]->OptiEnde) ende = i;
+  }
+  if (!anf || !ende || *ende >= *anf) return;
+  const Antwort a = dialoge_.Frage(
+      "Der Optimierungsendpunkt muß in Planungsrichtung hinter dem Optimierungsanfangspunkt liegen.\n\r"
+      "Diese Punkte tauschen?",
+      Knoepfe::OkAbbrechen);
+  for (auto& x : g.Boegen) {
+    x->OptiAnf = x->OptiEnde = false;
+    x->OptiEP.reset();
+  }
+  if (a != Antwort::Ja) return;
+  TBogen& frueh = *g.Boegen[*ende];
+  TBogen& spaet = *g.Boegen[*anf];
+  frueh.OptiAnf = true;
+  spaet.OptiEnde = true;
+  spaet.OptiEP = ZielAusBogen(spaet);
+  OptiEP = spaet.OptiEP;
+}
+
+std::optional<std::pair<std::size_t, std::size_t>> Optimierer::Kette(const TGleis& g) const {
+  if (g.Boegen.empty()) return std::nullopt;
+  std::size_t erster = 0, letzter = g.Boegen.size() - 1;
+  for (std::size_t i = 0; i < g.Boegen.size(); ++i) {
+    if (g.Boegen[i]->OptiAnf) erster = i;
+    if (g.Boegen[i]->OptiEnde) letzter = i;
+  }
+  if (letzter < erster) return std::nullopt;
+  return std::make_pair(erster, letzter);
+}
+
+OptiAusgang Optimierer::Optimieren(const TOptiStatus& status) {
+  optiListe_.clear();
+  TGleis* g = ed_.gleis();
+  if (!g) return OptiAusgang::Nichts;
+  if (!g->IstGewoehnlich() || g->Element) {
+    dialoge_.Information("Innerhalb einer Weiche ist keine Optimierung möglich");
+    return OptiAusgang::Nichts;
+  }
+  const auto kette = Kette(*g);
+  if (!kette) return OptiAusgang::Nichts;
+  if (!OptiEP) {
+    // The window can be opened before any end mark: a run then aims at the end-marked
+    // segment's own target, or has none.
+    const TBogen& e = *g->Boegen[kette->second];
+    if (e.OptiEnde && e.OptiEP) OptiEP = e.OptiEP;
+  }
+  if (!OptiEP) {
+    dialoge_.Information("Es ist kein Optimierungsendpunkt gesetzt.");
+    return OptiAusgang::Nichts;
+  }
+  return Lauf(*g, kette->first, kette->second, status);
+}
+
+OptiAusgang Optimierer::Lauf(TGleis& g, std::size_t erster, std::size_t letzter, const TOptiStatus& status) {
+  TOptiKette kette(g, erster, letzter);
+  optiListe_ = kette.Boegen();
+  undoGleis_ = &g;
+  const std::vector<TOptiKette::Werte> vorher = kette.Sichern();
+  laengen_.clear();
+  anfRadien_.clear();
+  endRadien_.clear();
+  for (const auto& w : vorher) {
+    laengen_.push_back(w.laenge);
+    anfRadien_.push_back(w.anf);
+    endRadien_.push_back(w.ende);
+  }
+  const TOptiZielwerte ziel{OptiEP->OptiX, OptiEP->OptiY, OptiEP->OptiW * 180.0 / Pi};
+
+  OptiAusgang ausgang = OptiAusgang::Nichts;
+  ed_.Ausfuehren("Optimierung", [&] {
+    // The chain starts where the track now puts it.
+    g.PunkteBerechnen();
+    if (status.zeigen) status.zeigen();
+    TOptiLaufOptionen optionen;
+    optionen.abbrechen = status.abbrechen;
+    optionen.polieren = Polieren;
+    ergebnis_ = OptiLauf(kette, ziel, Zufall, optionen);
+    if (status.schliessen) status.schliessen();
+
+    bool behalten = true;
+    if (ergebnis_.wert < 0 && !ergebnis_.abgebrochen) {
+      dialoge_.Information(kZuWenig);
+      ausgang = OptiAusgang::ZuWenigParameter;
+      behalten = false;
+    } else if (ergebnis_.abgebrochen) {
+      ausgang = OptiAusgang::Abgebrochen;
+      behalten = false;
+    } else if (ergebnis_.wert <= 1e-4) {
+      dialoge_.Information("Optimierung erfolgreich beendet");
+      ausgang = OptiAusgang::Erfolg;
+    } else {
+      const TAbweichung a = kette.Abweichung(ziel);
+      const double dw = (g.Boegen[letzter]->WEnde - OptiEP->OptiW) * 180.0 / Pi;
+      const std::string text = "Die Optimierung war nicht erfolgreich:\n\rx-Abweichung: " + FestText(a.dx) +
+                               "\n\ry-Abweichung: " + FestText(a.dy) + "\n\rWinkel-Abweichung: " + FestText(dw) +
+                               "\n\r\n\rErgebnis trotzdem verwenden?";
+      behalten = dialoge_.Frage(text, Knoepfe::JaNein) == Antwort::Ja;
+      ausgang = behalten ? OptiAusgang::Behalten : OptiAusgang::Verworfen;
+    }
+    if (!behalten) {
+      kette.Zuruecksetzen(vorher);
+      g.PunkteBerechnen();
+      return false;
+    }
+    g.PunkteBerechnen();
+    LageWeitergeben(*g.Modul, &g);
+    return true;
+  });
+  if (ausgang == OptiAusgang::ZuWenigParameter) optiListe_.clear();
+  return ausgang;
+}
+
+bool Optimierer::RueckgaengigMoeglich() const {
+  if (optiListe_.empty() || !undoGleis_) return false;
+  const TModul* m = const_cast<Editor&>(ed_).modul();
+  if (!m) return false;
+  const auto& gleise = m->Gleise;
+  const auto it = std::find_if(gleise.begin(), gleise.end(), [&](const auto& g) { return g.get() == undoGleis_; });
+  if (it == gleise.end()) return false;
+  for (const TBogen* b : optiListe_)
+    if (!IndexVon(**it, b)) return false;
+  return true;
+}
+
+bool Optimierer::Rueckgaengig() {
+  if (!RueckgaengigMoeglich()) return false;
+  const bool ok = ed_.Ausfuehren("Optimierung rückgängig", [&] {
+    for (std::size_t i = 0; i < optiListe_.size(); ++i) {
+      optiListe_[i]->SetLaenge(laengen_[i]);
+      optiListe_[i]->SetAnfRadius(anfRadien_[i]);
+      optiListe_[i]->SetEndRadius(endRadien_[i]);
+    }
+    undoGleis_->PunkteBerechnen();
+    LageWeitergeben(*undoGleis_->Modul, undoGleis_);
+    return true;
+  });
+  optiListe_.clear();
+  return ok;
+}
+
+std::optional<TLuecke> Optimierer::Luecke(double abstand) const {
+  Editor& ed = const_cast<Editor&>(ed_);
+  const TModul* m = ed.modul();
+  const TGleis* g = ed.gleis();
+  if (!m || !g || g->Boegen.empty() || !g->IstGewoehnlich()) return std::nullopt;
+  const double xe = g->XEnde(), ye = g->YEnde();
+  std::optional<TLuecke> beste;
+  for (const auto& h : m->Gleise) {
+    if (h.get() == g || h->Boegen.empty()) continue;
+    const double d = std::hypot(h->XAnf - xe, h->YAnf - ye);
+    if (!(d > 0.0001 && d < abstand)) continue;
+    if (beste && beste->abstand <= d) continue;
+    beste = TLuecke{h.get(), d, WinkelDifferenzGrad(h->WAnf() * 180.0 / Pi, g->WEnde() * 180.0 / Pi)};
+  }
+  return beste;
+}
+
+OptiAusgang Optimierer::LueckeSchliessen(double abstand, const TOptiStatus& status) {
+  const auto l = Luecke(abstand);
+  TGleis* g = ed_.gleis();
+  if (!l || !g) return OptiAusgang::Nichts;
+  auto ziel = std::make_shared<TOptiEP>();
+  ziel->OptiX = l->nach->XAnf;
+  ziel->OptiY = l->nach->YAnf;
+  ziel->OptiW = l->nach->WAnf();
+  OptiEP = ziel;
+  std::size_t erster = 0, letzter = g->Boegen.size() - 1;
+  bool markiert = false;
+  for (std::size_t i = 0; i < g->Boegen.size(); ++i) {
+    if (g->Boegen[i]->OptiAnf) erster = i, markiert = true;
+    if (g->Boegen[i]->OptiEnde) markiert = true;
+  }
+  if (markiert) {
+    const auto k = Kette(*g);
+    if (!k) return OptiAusgang::Nichts;
+    erster = k->first;
+    // The chain must end at the track's end to meet the other start.
+    letzter = g->Boegen.size() - 1;
+  } else {
+    erster = g->Boegen.size() > 3 ? g->Boegen.size() - 3 : 0;
+  }
+  optiListe_.clear();
+  return Lauf(*g, erster, letzter, status);
+}
+
+}  // namespace trm
