@@ -84,6 +84,7 @@ class Editor {
   explicit Editor(Dokument& dokument, Dialoge& dialoge) : dok_(dokument), dialoge_(dialoge) {}
 
   Dokument& dokument() { return dok_; }
+  Dialoge& dialoge() { return dialoge_; }
   Anlage& anlage() { return dok_.anlage(); }
   TModul* modul() { return anlage().AktuellesModul(); }
   TGleis* gleis();
@@ -128,6 +129,9 @@ class Editor {
   const Zeilen& Loeschpuffer() const { return loeschpuffer_; }
   /// The value buffer of "kopieren" › value items and of the fields' "Wert kopieren".
   std::string& Wertpuffer() { return wertpuffer_; }
+
+  /// The text as a number (decimal comma); the conversion message is shown when it is none.
+  std::optional<double> Zahl(const std::string& text);
 
   /// The state of every command after the last one.
   Befehlszustand Zustand();
@@ -241,7 +245,6 @@ class Editor {
   bool Kopieren(Kopierart art, const std::function<void(Zeilen&)>& schreiben);
   /// After undo or redo: the mouse back to normal, the current module computed.
   void NachVerlauf();
-  std::optional<double> Zahl(const std::string& text);
   /// Moves the group so that the start (or end) x (or y) of the current track becomes text.
   bool PunktSetzen(const std::string& text, bool ende, bool senkrecht);
   void GruppeVerschieben(double dx, double dy);

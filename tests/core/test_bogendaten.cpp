@@ -1,0 +1,112 @@
+// The curve window's rules on the current segment and "Bogen fortführen".
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "Editorumgebung.h"
+#include "core/editor/BogenFortfuehren.h"
+#include "core/editor/Bogendaten.h"
+#include "core/editor/Editor.h"
+#include "core/model/Bogen.h"
+#include "core/model/Geometrie.h"
+#include "core/model/Neuberechnung.h"
+
+namespace trm {
+namespace {
+
+class BogendatenTest : public test::Editorumgebung {
+ protected:
+  void SetUp() override {
+    Editorumgebung::SetUp();
+    ASSERT_TRUE(dok->Neu());
+    fenster = std::make_unique<Bogendaten>(*ed);
+    TGleis& g = *ed->gleis();
+    g.XAnf = g.YAnf = 0;
+    g.SetWAnf(0);
+    g.Boegen.clear();
+    for (double r : {0.0, 500.0, 0.0}) {
+      auto b = std::make_unique<TBogen>();
+      b->SetLaenge(200);
+      b->SetAnfRadius(r);
+      b->SetEndRadius(r);
+      g.BogenAnhaengen(std::move(b));
+    }
+    g.BogenWaehlen(1);
+    ModulBerechnen(*ed->modul());
+  }
+  TBogen& B(int i) { return *ed->gleis()->Boegen[static_cast<std::size_t>(i)]; }
+  std::unique_ptr<Bogendaten> fenster;
+};
+
+TEST_F(BogendatenTest, BehalteneGroesseEntscheidet) {
+  fenster->behalten = Behalten::Endwinkel;
+  ASSERT_TRUE(fenster->LaengeSetzen("400"));
+  EXPECT_NEAR(B(1).AnfRadius(), 1000, 1e-9);
+  EXPECT_NEAR(B(1).EndRadius(), 1000, 1e-9);
+  EXPECT_DOUBLE_EQ(B(2).XAnf(), B(1).XEnde);  // the rest of the track follows
+
+  fenster->behalten = Behalten::Laenge;
+  ASSERT_TRUE(fenster->EndwinkelSetzen("0"));  // end direction = start direction: a straight
+  EXPECT_TRUE(std::isinf(B(1).AnfRadius()));
+  EXPECT_EQ(fenster->Anzeige().kennwerte, "N = 0  W = 0,000°  Gerade");
+
+  ASSERT_TRUE(fenster->AnfRadiusSetzen("500"));
+  ASSERT_TRUE(fenster->EndRadiusSetzen("500"));
+  fenster->behalten = Behalten::Endradius;
+  ASSERT_TRUE(fenster->EndwinkelSetzen("90"));
+  EXPECT_NEAR(B(1).Laenge(), 500 * Pi / 2, 1e-9);
+  ASSERT_TRUE(fenster->TangenteSetzen("250"));
+  EXPECT_NEAR(B(1).Laenge(), 2 * 500 * std::atan(0.5), 1e-9);
+  EXPECT_EQ(fenster->Anzeige().tangente, "250,000");
+
+  fenster->behalten = Behalten::Endwinkel;  // tangent at kept turn: the radius follows
+  const double turn = B(1).Laenge() / 500;
+  ASSERT_TRUE(fenster->TangenteSetzen("100"));
+  EXPECT_NEAR(B(1).AnfRadius(), 100 / std::tan(turn / 2), 1e-9);
+  EXPECT_NEAR(B(1).WEnde - B(1).WAnf(), turn, 1e-12);
+
+  EXPECT_FALSE(fenster->LaengeSetzen("12.5"));  // decimal point: the conversion message
+  EXPECT_EQ(dialoge.fehler.size(), 1u);
+}
+
+TEST_F(BogendatenTest, FlexibleNachbarnUndSegmente) {
+  B(2).Starr = false;
+  ASSERT_TRUE(fenster->AnfRadiusSetzen("-700"));
+  ASSERT_TRUE(fenster->EndRadiusSetzen("-600"));
+  EXPECT_EQ(B(2).AnfRadius(), -600);  // the flexible successor takes the end radius
+  ASSERT_TRUE(fenster->RadienTauschen());
+  EXPECT_EQ(B(1).AnfRadius(), -600);
+  EXPECT_EQ(B(2).AnfRadius(), -700);
+
+  ASSERT_TRUE(fenster->BogenHinzufuegen());
+  ASSERT_EQ(ed->gleis()->Boegen.size(), 4u);
+  EXPECT_EQ(ed->gleis()->AktBogen, 2);
+  EXPECT_NEAR(B(2).Laenge(), 17400.0 / ed->anlage().Massstab, 1e-12);
+  EXPECT_EQ(ed->Zustand().rueckgaengig, "Rückgängig: Bogen hinzufügen");
+  ASSERT_TRUE(fenster->BogenLoeschen());
+  EXPECT_EQ(ed->gleis()->AktBogen, 1);
+  ASSERT_TRUE(ed->Rueckgaengig());
+  EXPECT_EQ(ed->gleis()->Boegen.size(), 4u);
+}
+
+TEST_F(BogendatenTest, FortfuehrenBisXOderY) {
+  const TBogen& gerade = B(0);  // along x from (0, 0), 200 long
+  EXPECT_DOUBLE_EQ(*BogenFortfuehren(gerade, true, 300).laenge, 300);
+  EXPECT_FALSE(BogenFortfuehren(gerade, false, 50).laenge);
+  EXPECT_EQ(BogenFortfuehren(gerade, true, -10).meldung, "Wert nicht sinnvoll");
+
+  // The arc starts at (200, 0) heading along x with its centre at (200, 500).
+  const TBogen& bogen = B(1);
+  EXPECT_NEAR(*BogenFortfuehren(bogen, true, 700).laenge, 500 * Pi / 2, 1e-9);
+  EXPECT_NEAR(*BogenFortfuehren(bogen, false, 500).laenge, 500 * Pi / 2, 1e-9);
+  const TFortfuehrung aussen = BogenFortfuehren(bogen, true, 800);
+  EXPECT_FALSE(aussen.laenge);
+  EXPECT_EQ(aussen.meldung, "Wert nicht möglich");
+
+  B(1).SetEndRadius(800);  // a transition curve: no result
+  ModulBerechnen(*ed->modul());
+  EXPECT_FALSE(BogenFortfuehren(B(1), true, 300).laenge);
+}
+
+}  // namespace
+}  // namespace trm
