@@ -11,6 +11,9 @@
 #include "core/model/Neuberechnung.h"
 #include "core/model/OptiEP.h"
 #include "core/optimiser/Optimierer.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
+#include "core/render/GleisZeichnen.h"
 
 namespace trm {
 namespace {
@@ -197,6 +200,26 @@ TEST_F(OptimiererTest, EndpunktVorAnfangspunktWirdGetauscht) {
   dialoge.antworten = {Antwort::Abbrechen};
   EXPECT_TRUE(opt->AnfangMarkieren());
   for (auto& b : G().Boegen) EXPECT_FALSE(b->OptiAnf || b->OptiEnde);
+}
+
+TEST_F(OptimiererTest, ZieldreieckUndDistanzpunkte) {
+  B(2).OptiEnde = true;
+  B(2).OptiEP = std::make_shared<TOptiEP>(TOptiEP{100, 50, 0});
+  Aufzeichnung c;
+  const TAnsicht v(*ed->modul());
+  OptiEndeZeichnen(B(2), 40, c, v);
+  const auto& d = B(2).OptiEP->OptiDreieck;
+  EXPECT_NEAR(d[0].x, 100 - 34.641016, 1e-6);
+  EXPECT_NEAR(d[0].y, 30, 1e-12);
+  EXPECT_NEAR(d[1].y, 70, 1e-12);
+  EXPECT_EQ(d[2], (TPunkt{100, 50}));
+  // Direction 90°, spacing 50: left at x - 50, right at x + 50.
+  B(2).DistEnde = true;
+  B(2).Eigen.GlsAbst = 50;
+  B(2).OptiEP->OptiW = Pi / 2;
+  OptiEndeZeichnen(B(2), 40, c, v);
+  EXPECT_NEAR(B(2).OptiEP->OptiDistPunkte[0].x, 50, 1e-12);
+  EXPECT_NEAR(B(2).OptiEP->OptiDistPunkte[1].x, 150, 1e-12);
 }
 
 TEST_F(OptimiererTest, EndeAlleinWieDieVolleRechnung) {

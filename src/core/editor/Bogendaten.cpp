@@ -201,6 +201,14 @@ bool Bogendaten::TangenteSetzen(const std::string& text) {
   });
 }
 
+bool Bogendaten::FortfuehrenUebertragen(double laenge) {
+  if (!Gewoehnlich(ed_) || !(laenge >= 0)) return false;
+  return Aendern("Bogen fortführen", false, [&](TBogen& b) {
+    b.SetLaenge(laenge);
+    return true;
+  });
+}
+
 bool Bogendaten::BogenHinzufuegen() {
   TGleis* g = ed_.gleis();
   if (!g || !g->IstGewoehnlich()) return false;

@@ -48,6 +48,9 @@ class Bogendaten {
   /// "Anfangsradius auf Endradius übertragen" (or the other way with `vonEnde`).
   bool RadiusUebertragen(const std::string& text, bool vonEnde);
 
+  /// "Wert auf ausgewählten Bogen übertragen" of "Bogen fortführen": the computed length.
+  bool FortfuehrenUebertragen(double laenge);
+
   // Buttons.
   bool BogenHinzufuegen();
   bool BogenLoeschen();

@@ -43,7 +43,7 @@ void Mausbedienung::Vormerken() {
 void Mausbedienung::Beenden() {
   if (schritt_) {
     // A drag from press to release is one step.
-    ed_.SchrittAbschliessen(ziehtZiel_ ? "Ziel verschieben" : ziehtDrehscheibe_ ? "Drehscheibe verschieben" : "Gleis verschieben");
+    ed_.SchrittAbschliessen(ziehtDrehscheibe_ ? "Drehscheibe verschieben" : "Gleis verschieben");
     schritt_ = false;
   }
   ziehtGleis_ = ziehtZiel_ = ziehtDrehscheibe_ = false;
@@ -230,11 +230,8 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
     ModulBerechnen(*m);
     bewegt = true;
   }
-  if (ziehtZiel_ && haken.zielBewegen) {
-    Vormerken();
-    haken.zielBewegen(wx, wy);
-    bewegt = true;
-  }
+  // The target is the optimiser's, not part of the layout: moving it records no step.
+  if (ziehtZiel_ && haken.zielBewegen) haken.zielBewegen(wx, wy);
   if (ziehtDrehscheibe_ && d > Drehscheibenschwelle && haken.drehscheibeBewegen) {
     Vormerken();
     haken.drehscheibeBewegen(wx, wy);
@@ -271,15 +268,15 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
   if (fangen && Darstellbar(m) && ModulGleich()) {
     TGleis* g = m->AktuellesGleis();
     bool bewegt = false;
-    Vormerken();
     if (ziehtGleis_ && kandidat_ && g) {
+      Vormerken();
       AusrichtungAnwenden(*kandidat_, g->Verbund);
       ModulBerechnen(*m);
       bewegt = true;
     } else if (ziehtZiel_ && kandidat_ && haken.zielAusrichten) {
       haken.zielAusrichten(*kandidat_);
-      bewegt = true;
     } else if (ziehtDrehscheibe_ && drehscheibenKandidat_ && haken.drehscheibeAusrichten) {
+      Vormerken();
       haken.drehscheibeAusrichten();
       bewegt = true;
     }

@@ -183,12 +183,28 @@ void OptiAnfangZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v) {
 }
 
 void OptiEndeZeichnen(const TBogen& b, double a, Canvas& c, const TAnsicht& v) {
-  const double s = a * std::sqrt(3.0) / 2;
-  const double xe = b.XEnde, ye = b.YEnde, t = b.WEnde;
+  // The target of the end mark; a segment without one shows the marker at its own end.
+  TOptiEP eigen{b.XEnde, b.YEnde, b.WEnde};
+  TOptiEP& z = b.OptiEP ? *b.OptiEP : eigen;
+  const double s = std::sqrt(a * a - (a / 2) * (a / 2));
+  const double xe = z.OptiX, ye = z.OptiY, t = z.OptiW;
   const TPunkt M{xe - s * std::cos(t), ye - s * std::sin(t)};
   const TPunkt q{a / 2 * std::sin(t), -a / 2 * std::cos(t)};
-  c.Polygon({v.Pixel(M.x + q.x, M.y + q.y), v.Pixel(M.x - q.x, M.y - q.y), v.Pixel(xe, ye)});
+  z.OptiDreieck = {TPunkt{M.x + q.x, M.y + q.y}, TPunkt{M.x - q.x, M.y - q.y}, TPunkt{xe, ye}};
+  c.SetStift({farbe::Schwarz, false});
+  c.SetPinsel({farbe::Cyan, false});
+  c.Polygon({v.Pixel(z.OptiDreieck[0]), v.Pixel(z.OptiDreieck[1]), v.Pixel(z.OptiDreieck[2])});
   c.Linie(v.Pixel(xe, ye), v.Pixel(M));
+  if (b.DistEnde) {
+    const double g = b.GlsAbst();
+    z.OptiDistPunkte = {TPunkt{xe - g * std::sin(t), ye + g * std::cos(t)}, TPunkt{xe + g * std::sin(t), ye - g * std::cos(t)}};
+    z.DistGezeichnet = true;
+    for (const TPunkt& p : z.OptiDistPunkte) Kreis(c, v.Pixel(p), 2);
+  } else {
+    z.DistGezeichnet = false;
+  }
+  c.SetStift({Segmentfarbe(b), false});
+  c.SetPinsel({farbe::Weiss, true});
 }
 
 }  // namespace trm

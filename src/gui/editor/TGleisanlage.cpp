@@ -19,6 +19,7 @@
 #include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
 #include "gui/crossings/KreuzungsTeil.h"
+#include "gui/optimiser/OptimiererTeil.h"
 #include "gui/turnouts/WeichenTeil.h"
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
@@ -44,6 +45,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   setCentralWidget(flaeche_);
   teile_.push_back(std::make_unique<WeichenTeil>());
   teile_.push_back(std::make_unique<KreuzungsTeil>());
+  teile_.push_back(std::make_unique<OptimiererTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
@@ -379,6 +381,7 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   else if (a.auffrischen || a.geaendert) Aktualisieren();
   const int cursor = a.cursor == CursorKandidat ? CursorAnker : a.cursor;
   flaeche_->viewport()->setCursor(MausCursor(cursor));
+  for (const auto& teil : teile_) teil->Maus(a);
   if (a.kontextmenue && editor_->Modus() != Mausmodus::Lupe) Kontextmenue()->exec(flaeche_->viewport()->mapToGlobal(position));
 }
 
@@ -392,6 +395,8 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   t.elemente = elemente;
   t.befehl = [this](const std::function<bool()>& tun) { Befehl(tun); };
   t.aktualisieren = [this] { Aktualisieren(); };
+  t.maus = maus_.get();
+  t.neuZeichnen = [this] { Neuzeichnen(); };
   for (const auto& teil : teile_) teil->Anlegen(t);
   // Kinds whose subsystem is not built yet: shown, disabled.
   for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"}) {

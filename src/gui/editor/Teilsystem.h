@@ -14,6 +14,8 @@ class QWidget;
 
 namespace trm {
 struct TListenart;
+class Mausbedienung;
+struct Mausantwort;
 }
 
 namespace trm::gui {
@@ -30,6 +32,10 @@ struct Fensterteile {
   std::function<void(const std::function<bool()>&)> befehl;
   /// Refreshes the command states.
   std::function<void()> aktualisieren;
+  /// The mouse work of the drawing area (its hooks let a subsystem take part).
+  Mausbedienung* maus = nullptr;
+  /// Redraws the module and refreshes.
+  std::function<void()> neuZeichnen;
 };
 
 class Teilsystem {
@@ -41,6 +47,8 @@ class Teilsystem {
   virtual void Kontextmenue(QMenu& menue, const Kontextzustand& k) = 0;
   /// After every command: enabled states and captions.
   virtual void Aktualisieren(const Befehlszustand& z) = 0;
+  /// After every mouse event in the drawing area, with what it asks of the windows.
+  virtual void Maus(const Mausantwort&) {}
 };
 
 /// Opens the list window of a kind over its active list and carries out the choice; a chosen
