@@ -202,6 +202,29 @@ TEST_F(OptimiererTest, EndpunktVorAnfangspunktWirdGetauscht) {
   for (auto& b : G().Boegen) EXPECT_FALSE(b->OptiAnf || b->OptiEnde);
 }
 
+TEST_F(OptimiererTest, LueckeZumNaechstenGleisanfangSchliessen) {
+  for (auto& b : G().Boegen) b->RFix = false;
+  TGleis& h = *ed->modul()->GleisAnhaengen();
+  h.XAnf = G().XEnde() + 3;
+  h.YAnf = G().YEnde() + 4;
+  h.SetWAnf(G().WEnde() + 2 * Pi / 180);
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(100);
+  h.BogenAnhaengen(std::move(b));
+  ModulBerechnen(*ed->modul());
+  const auto l = opt->Luecke(15);
+  ASSERT_TRUE(l);
+  EXPECT_EQ(l->nach, &h);
+  EXPECT_NEAR(l->abstand, 5, 1e-12);
+  EXPECT_NEAR(l->winkelGrad, 2, 1e-9);
+  EXPECT_FALSE(opt->Luecke(4));
+  EXPECT_EQ(opt->LueckeSchliessen(15, Status()), OptiAusgang::Erfolg);
+  EXPECT_NEAR(G().XEnde(), h.XAnf, 1e-9);
+  EXPECT_NEAR(G().YEnde(), h.YAnf, 1e-9);
+  EXPECT_NEAR(WinkelDifferenzGrad(G().WEnde() * 180 / Pi, h.WAnf() * 180 / Pi), 0, 1e-9);
+  EXPECT_FALSE(opt->Luecke(15));
+}
+
 TEST_F(OptimiererTest, ZieldreieckUndDistanzpunkte) {
   B(2).OptiEnde = true;
   B(2).OptiEP = std::make_shared<TOptiEP>(TOptiEP{100, 50, 0});
