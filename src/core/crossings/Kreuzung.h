@@ -110,6 +110,10 @@ class TKreuzung : public TElement {
   TGleis* Stammgleis() const override { return stamm_; }
   TGleis* KreuzungsgleisA() const override { return krA_; }
   TGleis* KreuzungsgleisB() const override { return krB_; }
+  void FarbeSetzen(std::int32_t farbe) override {
+    Farbe = farbe;
+    VomAnfangBerechnen();
+  }
   void VomAnfangBerechnen() override;
   void Platzieren() override;
   void DatenSchreiben(Zeilen& out) const override;

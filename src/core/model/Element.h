@@ -88,6 +88,9 @@ class TElement {
   /// After the geometry pass of the module: places the tracks that depend on the attached one
   /// (start on the attached track's start or end) and computes their points again.
   virtual void Platzieren() {}
+  /// Gives the element (and so its tracks) a drawing colour and rebuilds it; kinds without a
+  /// colour of their own ignore it.
+  virtual void FarbeSetzen(std::int32_t farbe) { (void)farbe; }
 
   // ---- records ----
   /// Appends the element's record inside the module record.

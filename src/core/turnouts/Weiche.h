@@ -179,6 +179,10 @@ class TEWeiche : public TWeiche {
   void Platzieren() override;
   /// Takes the start from the attached track, then GeometrieBerechnen and Platzieren.
   void VomAnfangBerechnen() override;
+  void FarbeSetzen(std::int32_t farbe) override {
+    Farbe = farbe;
+    VomAnfangBerechnen();
+  }
   /// Computes the automatic sleeper plan. Sleeper plans are not computed yet: no-op.
   void SchwellenplanBerechnen() {}
   /// Computes the sleeper points and outlines. Sleeper plans are not computed yet: no-op.
