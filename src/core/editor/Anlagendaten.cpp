@@ -289,6 +289,10 @@ bool Anlagendaten::BenutzerfarbenSetzen(const std::array<std::int32_t, 16>& farb
   });
 }
 
+void Anlagendaten::AnsichtSetzen(bool trasse, bool an) {
+  (trasse ? ed_.anlage().TrasseZeichnen : ed_.anlage().HoehenZeigen) = an;
+}
+
 bool Anlagendaten::GitterSetzen(bool abstand, const std::string& text) {
   std::int32_t v = 0;
   try {

@@ -64,6 +64,9 @@ class Anlagendaten {
   bool SegmentFaerben(std::int32_t farbe);
   bool BenutzerfarbenSetzen(const std::array<std::int32_t, 16>& farben);
 
+  /// "Trasse zeichnen" (`trasse`) or "Höhen zeigen": view settings, no step.
+  void AnsichtSetzen(bool trasse, bool an);
+
   // Grid.
   /// Grid distance in mm (`abstand`) or lines per label: the absolute value of an integer.
   bool GitterSetzen(bool abstand, const std::string& text);

@@ -20,6 +20,7 @@
 #include "gui/editor/Cursor.h"
 #include "gui/crossings/KreuzungsTeil.h"
 #include "gui/optimiser/OptimiererTeil.h"
+#include "gui/settings/EinstellungsTeil.h"
 #include "gui/turnouts/WeichenTeil.h"
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
@@ -46,6 +47,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   teile_.push_back(std::make_unique<WeichenTeil>());
   teile_.push_back(std::make_unique<KreuzungsTeil>());
   teile_.push_back(std::make_unique<OptimiererTeil>());
+  teile_.push_back(std::make_unique<EinstellungsTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
