@@ -20,7 +20,7 @@ double Kreiswinkel(double w) {
   if (!std::isfinite(w)) return 0;
   double r = std::fmod(w, Vollkreis);
   if (r < 0) r += Vollkreis;
-  return r >= Vollkreis ? 0 : r;
+  return r >= Vollkreis ? 0 : r + 0.0;  // + 0.0: never -0
 }
 
 }  // namespace

@@ -32,7 +32,7 @@ double GelesenerWinkel(double w) {
   double r = std::fmod(w, 2.0 * Pi);
   if (r < 0) r += 2.0 * Pi;
   r = AlsGeschrieben(r);
-  return r >= 2.0 * Pi ? 0 : r;
+  return r >= 2.0 * Pi ? 0 : r + 0.0;  // + 0.0: never -0
 }
 
 }  // namespace
