@@ -38,7 +38,8 @@ TDrehSch_Daten::TDrehSch_Daten(const Fensterteile& t, QWidget* eltern)
     const std::string text = name_->text().toStdString();
     t_.befehl([this, text] { return DrehscheibeNameSetzen(*t_.editor, text); });
   });
-  reihe(QStringLiteral("Name"), name_);
+  raster->addWidget(new QLabel(QStringLiteral("Name"), this), zeile, 0);
+  raster->addWidget(name_, zeile++, 1, 1, 2);
   reihe(QStringLiteral("Vorbilddurchmesser"), Zahl("ED_Vorbilddurchmesser", Drehscheibenfeld::Vorbilddurchmesser));
   reihe(QStringLiteral("Aussendurchmesser"), Zahl("ED_Aussendurchmesser", Drehscheibenfeld::Aussendurchmesser));
   reihe(QStringLiteral("Innendurchmesser"), Zahl("ED_Innendurchmesser", Drehscheibenfeld::Innendurchmesser));
