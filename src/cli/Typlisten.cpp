@@ -8,9 +8,9 @@
 namespace trm::cli {
 
 int ListePruefen(const std::string& pfad, const TListenart& art) {
-  const TTypliste liste = TTypliste::Laden(pfad, art.satzlaenge, art.lesen);
-  std::printf("Liste: %s\nTypen: %lld\n", liste.Text()[0].c_str(),
-              static_cast<long long>(liste.Anzahl()));
+  const TTypliste liste = TTypliste::Laden(pfad, art.satzlaenge, art.lesen, art.kopfzeilen);
+  if (art.kopfzeilen > 0) std::printf("Liste: %s\n", liste.Text()[0].c_str());
+  std::printf("Typen: %lld\n", static_cast<long long>(liste.Anzahl()));
   return 0;
 }
 

@@ -1,5 +1,6 @@
 // trassomatic-cli: reads, checks, rewrites and lists layout files without the window, and
 // checks element library files.
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -30,16 +31,18 @@ constexpr const char* kHilfe =
     "Aufruf: trassomatic-cli [--data ORDNER] BEFEHL ...\n"
     "  check DATEI            liest die Anlage, nennt Module, Gleise und Bögen und prüft\n"
     "                         ihre Verbindungen (Fehler auf stderr);\n"
-    "                         eine Weichenliste (.w88) wird Satz für Satz gelesen und die\n"
-    "                         Zahl ihrer Typen genannt\n"
+    "                         eine Weichen- oder Drehscheibenliste (.w88, .ds) wird Satz für\n"
+    "                         Satz gelesen und die Zahl ihrer Typen genannt\n"
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
-    "                         Rest, XEnde, YEnde, ZEnde, WEnde, Art (-, weiche, kreuzung),\n"
-    "                         Index des Elements seiner Art (-1 keines)\n"
+    "                         Rest, XEnde, YEnde, ZEnde, WEnde, Art (-, weiche, kreuzung,\n"
+    "                         drehscheibe), Index des Elements seiner Art (-1 keines)\n"
     "  import PLAN.trm AUS    importiert einen Plan der ersten Version (mit PLAN.WLi) nach AUS\n"
     "  elements DATEI         eine Zeile je Element: Modul, Art, Nummer, Name, Gleisnummern\n"
+    "                         (bei Drehscheiben die angeschlossenen Gleise)\n"
     "  points DATEI           eine Zeile je Punkt: Modul, Gleis, Bogen, Punkt, x, y, z, Richtung,\n"
-    "                         Art (-, weiche, kreuzung), Index des Elements (-1 keines)\n"
+    "                         Art (-, weiche, kreuzung, drehscheibe), Index des Elements\n"
+    "                         (-1 keines)\n"
     "  links DATEI            eine Zeile je Gleis: Modul, Gleis, Nummer, Vorgänger (-1 keiner),\n"
     "                         Nachfolger und Verbund (Nummern mit Komma getrennt)\n"
     "  optimise EIN AUS --module M --track T --first I --last J --target X,Y,GRAD [--seed N]\n"
@@ -95,19 +98,32 @@ int Check(trm::Anlage& a) {
   return 1;
 }
 
-/// Index of the element a track belongs to among the elements of its kind in its module, -1
-/// for other tracks.
+/// The element a track belongs to, else the first element it is connected to (a turntable's
+/// track), else none.
+const trm::TElement* ElementDesGleises(const trm::TModul& m, const trm::TGleis& g) {
+  if (g.Element) return g.Element;
+  for (const auto& e : m.Elemente) {
+    const auto an = e->AngeschlosseneGleise();
+    if (std::find(an.begin(), an.end(), &g) != an.end()) return e.get();
+  }
+  return nullptr;
+}
+
+/// Index of the element of a track (ElementDesGleises) among the elements of its kind in its
+/// module, -1 for other tracks.
 int Weichenindex(const trm::TModul& m, const trm::TGleis& g) {
-  if (g.Element == nullptr) return -1;
-  const auto liste = m.ElementeDerArt(g.Element->Art());
+  const trm::TElement* e = ElementDesGleises(m, g);
+  if (e == nullptr) return -1;
+  const auto liste = m.ElementeDerArt(e->Art());
   for (std::size_t i = 0; i < liste.size(); ++i)
-    if (liste[i] == g.Element) return static_cast<int>(i);
+    if (liste[i] == e) return static_cast<int>(i);
   return -1;
 }
 
-/// The kind's name of the element a track belongs to, "-" for other tracks.
-const char* Artname(const trm::TGleis& g) {
-  const trm::TElementart* art = g.Element ? trm::ElementartInfo(g.Element->Art()) : nullptr;
+/// The kind's name of the element of a track (ElementDesGleises), "-" for other tracks.
+const char* Artname(const trm::TModul& m, const trm::TGleis& g) {
+  const trm::TElement* e = ElementDesGleises(m, g);
+  const trm::TElementart* art = e ? trm::ElementartInfo(e->Art()) : nullptr;
   return art ? art->kennung : "-";
 }
 
@@ -129,7 +145,7 @@ int Geometrie(trm::Anlage& a) {
   JederBogen(a, [](std::size_t mi, std::size_t gi, std::size_t bi, const trm::TModul& m, const trm::TGleis& g,
                    const trm::TBogen& b) {
     std::printf("%zu\t%zu\t%d\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.6f\t%.9f\t%s\t%d\n", mi, gi, g.Nummer, bi,
-                b.Spurpunkte.size(), b.Rest, b.XEnde, b.YEnde, b.ZEnde, b.WEnde, Artname(g), Weichenindex(m, g));
+                b.Spurpunkte.size(), b.Rest, b.XEnde, b.YEnde, b.ZEnde, b.WEnde, Artname(m, g), Weichenindex(m, g));
   });
   return 0;
 }
@@ -139,9 +155,11 @@ int Punkte(trm::Anlage& a) {
   JederBogen(a, [](std::size_t mi, std::size_t gi, std::size_t bi, const trm::TModul& m, const trm::TGleis& g,
                    const trm::TBogen& b) {
     const auto& pk = b.Spurpunkte;
+    const char* art = Artname(m, g);
+    const int index = Weichenindex(m, g);
     for (std::size_t pi = 0; pi < pk.size(); ++pi)
       std::printf("%zu\t%zu\t%zu\t%zu\t%.6f\t%.6f\t%.6f\t%.9f\t%s\t%d\n", mi, gi, bi, pi, pk[pi].x, pk[pi].y,
-                  pk[pi].z, pk[pi].w, Artname(g), Weichenindex(m, g));
+                  pk[pi].z, pk[pi].w, art, index);
   });
   return 0;
 }
@@ -171,8 +189,10 @@ int Elemente(trm::Anlage& a) {
   for (std::size_t mi = 0; mi < a.Module.size(); ++mi)
     for (const auto& e : a.Module[mi]->Elemente) {
       const trm::TElementart* art = trm::ElementartInfo(e->Art());
+      std::vector<trm::TGleis*> gleise = e->AlleGleise();
+      for (trm::TGleis* g : e->AngeschlosseneGleise()) gleise.push_back(g);
       std::printf("%zu\t%s\t%d\t%s\t%s\n", mi, art ? art->kennung : "?", e->Nummer(), e->Typname().c_str(),
-                  Nummernliste(e->AlleGleise()).c_str());
+                  Nummernliste(gleise).c_str());
     }
   return 0;
 }

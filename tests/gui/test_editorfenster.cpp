@@ -257,3 +257,60 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
 }
 
 }  // namespace
+
+#include <QToolButton>
+
+#include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/DrehscheibenBefehle.h"
+#include "gui/turnouts/TDrehSch_Daten.h"
+
+namespace {
+
+TEST_F(Editorfenster, DrehscheibeAusDerListeEinsetzenUndImFensterAendern) {
+  // The list window: the shipped types, and the second one chosen.
+  QTimer::singleShot(0, [] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) {
+        EXPECT_EQ(d->windowTitle(), "Drehscheiben");
+        EXPECT_EQ(d->objectName(), "TfDSListe");
+        QTableWidget& t = d->Tabelle();
+        EXPECT_EQ(t.rowCount(), 4);
+        EXPECT_EQ(t.horizontalHeaderItem(2)->text(), "Durchmesser");
+        EXPECT_EQ(t.item(1, 1)->text(), "Drehscheibe 16 m, 24 Abgänge");
+        EXPECT_EQ(t.item(1, 3)->text(), "15,000");
+        t.setCurrentCell(1, 1);
+        d->done(trm::gui::TfListe::Auswaehlen);
+      }
+  });
+  EXPECT_EQ(A("TB_DS")->toolTip(), "Drehscheibenliste aufrufen");
+  A("TB_DS")->trigger();
+  ASSERT_EQ(M().Anzahl(trm::Elementart::Drehscheibe), 1);
+  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->Kontextmenue()->findChild<QAction*>("PM_Drehscheibe")->isEnabled());
+
+  // The data window shows the new turntable; a field left after a change turns it into 12.
+  auto* daten = w->findChild<trm::gui::TDrehSch_Daten*>();
+  ASSERT_NE(daten, nullptr);
+  EXPECT_TRUE(daten->isVisible());
+  EXPECT_EQ(daten->windowTitle(), "Drehscheibe");
+  EXPECT_EQ(daten->Feld("ED_Teilung")->text(), "15,000");
+  trm::gui::Zahlenfeld* anzahl = daten->Feld("ED_Anzahl");
+  anzahl->setText("12");
+  anzahl->Anwenden();
+  EXPECT_EQ(trm::Drehscheibe(w->editor())->Anzahl(), 12);
+  EXPECT_EQ(daten->Feld("ED_Teilung")->text(), "30,000");
+  EXPECT_EQ(A("MI_Rueckgaengig")->text(), "Rückgängig: Anzahl der Gleisabgänge");
+
+  // A track at the active connection; then the turntable leaves the plan and the window goes.
+  const auto gleise = M().Gleise.size();
+  daten->findChild<QToolButton*>("TB_GleisAnfuegen")->click();
+  ASSERT_EQ(M().Gleise.size(), gleise + 1);
+  EXPECT_TRUE(M().Gleise.back()->DSGleis);
+  EXPECT_FALSE(A("TB_GleisAnfuegen")->isEnabled());
+  daten->findChild<QToolButton*>("TB_Loeschen")->click();
+  EXPECT_EQ(M().Anzahl(trm::Elementart::Drehscheibe), 0);
+  EXPECT_EQ(M().Gleise.size(), gleise + 1);
+  EXPECT_FALSE(daten->isVisible());
+}
+
+}  // namespace

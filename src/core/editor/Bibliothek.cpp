@@ -14,7 +14,7 @@ const std::string& Datei(const Anlage& a, const TListenart& art) { return a.*art
 }  // namespace
 
 TTypliste ListeLaden(const Anlage& a, const TListenart& art) {
-  return TTypliste::Laden(Datei(a, art), art.satzlaenge);
+  return TTypliste::Laden(Datei(a, art), art.satzlaenge, art.kopfzeilen);
 }
 
 std::vector<TListenzeile> ListenZeilen(const TTypliste& liste, const TListenart& art) {
@@ -36,6 +36,10 @@ std::optional<Zeilen> TypLesen(const Anlage& a, const TListenart& art, std::size
 bool TypEntfernen(const Anlage& a, const TListenart& art, std::size_t k, Dialoge& d) {
   try {
     TTypliste liste = ListeLaden(a, art);
+    if (art.letzterSatz && liste.Anzahl() <= 1) {
+      d.Warnung(art.letzterSatz);
+      return false;
+    }
     if (!liste.Entfernen(k)) return false;
     liste.Speichern(Datei(a, art));
     return true;
@@ -114,7 +118,10 @@ Listenaufruf ListeAufrufen(Anlage& a, const TListenart& art, Dialoge& d) {
     ListeLaden(a, art);
     return Listenaufruf::Zeigen;
   } catch (const std::runtime_error&) {
-    d.Frage(MeldungListeFehlt(art, Datei(a, art)), Knoepfe::Ja);
+    if (art.fehlt)
+      d.Fehler(art.fehlt);
+    else
+      d.Frage(MeldungListeFehlt(art, Datei(a, art)), Knoepfe::Ja);
     const auto pfad = d.OeffnenDialog(art.filterOeffnen);
     ListeImportieren(a, art, pfad.value_or(std::string()));
     return Listenaufruf::Importiert;

@@ -32,8 +32,8 @@ std::vector<TListenzeile> ListenZeilen(const TTypliste& liste, const TListenart&
 /// Record k (1-based) of the active list. None when k is out of range, or after a read error
 /// went to Dialoge::Fehler.
 std::optional<Zeilen> TypLesen(const Anlage& a, const TListenart& art, std::size_t k, Dialoge& d);
-/// Removes record k from the active list; errors go to Dialoge::Fehler. False when nothing
-/// was removed.
+/// Removes record k from the active list; errors go to Dialoge::Fehler. A kind that keeps its
+/// last record warns with its letzterSatz instead. False when nothing was removed.
 bool TypEntfernen(const Anlage& a, const TListenart& art, std::size_t k, Dialoge& d);
 /// Exchanges records i and j of the active list; false when out of range or unreadable.
 bool TypenTauschen(const Anlage& a, const TListenart& art, std::size_t i, std::size_t j);
@@ -56,8 +56,8 @@ bool ListeExportierenDialog(const Anlage& a, const TListenart& art, Dialoge& d);
 /// The message when the active list cannot be read on opening its window.
 std::string MeldungListeFehlt(const TListenart& art, const std::string& pfad);
 /// Before a list window opens. When the active list cannot be read: MeldungListeFehlt with a
-/// single Yes button, the open dialog, and the import of the chosen path (the standard list
-/// when none is chosen).
+/// single Yes button (or the kind's own `fehlt` error), the open dialog, and the import of
+/// the chosen path (the standard list when none is chosen).
 Listenaufruf ListeAufrufen(Anlage& a, const TListenart& art, Dialoge& d);
 /// After the list window closed with `knopf` on record k: Entfernen removes the record,
 /// Auswaehlen gives it back for placing. Read and write errors go to Dialoge::Fehler.

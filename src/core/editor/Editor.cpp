@@ -13,6 +13,7 @@
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 
@@ -155,6 +156,7 @@ Kontextzustand Editor::Kontext() {
     if (g->Element)
       if (const TElementart* art = ElementartInfo(g->Element->Art())) k.kopierenErstes = art->name;
   }
+  if (const TModul* m = modul()) k.drehscheibeInListe = GewaehlteDrehscheibe(*m) != nullptr;
   if (kopierart_ != Kopierart::Keine) k.einfuegen = KopierName() + " einfügen";
   k.einfuegenAktiv = kopierart_ != Kopierart::Keine &&
                      !(kopierart_ == Kopierart::Bogen && (!g || !g->IstGewoehnlich()));
@@ -443,7 +445,7 @@ bool Editor::Einfuegen() {
   }
   if (kopierart_ == Kopierart::Element) {
     const TElementart* art = ElementartInfo(kopierElement_);
-    if (!art) return false;
+    if (!art || !art->EinfuegenBei) return false;
     ModusSetzen(static_cast<Mausmodus>(art->einfuegemodus));
     return true;
   }
@@ -553,7 +555,7 @@ bool Editor::ListeAufrufen(const TListenart& art) {
 bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t nummer) {
   if (kopierart_ != Kopierart::Element) return false;
   const TElementart* art = ElementartInfo(kopierElement_);
-  if (!art || static_cast<int>(m) != art->einfuegemodus) return false;
+  if (!art || !art->EinfuegenBei || static_cast<int>(m) != art->einfuegemodus) return false;
   try {
     return Ausfuehren(std::string(art->name) + " einfügen",
                       [&] { return art->EinfuegenBei(anlage(), kopierpuffer_, x, y, nummer) != nullptr; });

@@ -84,6 +84,7 @@ class Editor {
   explicit Editor(Dokument& dokument, Dialoge& dialoge) : dok_(dokument), dialoge_(dialoge) {}
 
   Dokument& dokument() { return dok_; }
+  /// The questions and messages of the commands.
   Dialoge& dialoge() { return dialoge_; }
   Anlage& anlage() { return dok_.anlage(); }
   TModul* modul() { return anlage().AktuellesModul(); }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/editor/Treffer.h"
+#include "core/model/Elementart.h"
 #include "core/model/Anlage.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Umrechnung.h"
@@ -22,6 +23,11 @@ constexpr std::int64_t Drehscheibenschwelle = 5;
 bool Darstellbar(const TModul* m) { return m && m->MmProPixel > 0; }
 
 }  // namespace
+
+Mausbedienung::Mausbedienung(Editor& editor) : ed_(editor) {
+  for (const TElementart& art : Elementarten())
+    if (art.MausAnschliessen) art.MausAnschliessen(*this);
+}
 
 std::string Mausbedienung::Statustext(double x, double y) {
   return "Mausposition: x=" + FestText(x) + " y=" + FestText(y);

@@ -93,7 +93,10 @@ struct Maushaken {
 /// The mouse work of the drawing area over an editor.
 class Mausbedienung {
  public:
-  explicit Mausbedienung(Editor& editor) : ed_(editor) {}
+  /// The element kinds hand in their parts of the mouse work (TElementart::MausAnschliessen).
+  explicit Mausbedienung(Editor& editor);
+
+  Editor& editor() { return ed_; }
 
   /// Handles one event.
   Mausantwort Ereignis(const Mausereignis& e);

@@ -7,6 +7,9 @@
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Listenart.h"
+#include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/DrehscheibeMaus.h"
+#include "core/turnouts/Drehscheibenliste.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 
@@ -18,12 +21,15 @@ const std::vector<TElementart>& Elementarten() {
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return WeicheEinfuegenBei(a, satz, x, y, nummer);
        },
-       &ListeWeichen},
+       &ListeWeichen, nullptr},
       {Elementart::Kreuzung, "kreuzung", "Kreuzung", 10, &TKreuzung::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return KreuzungEinfuegenBei(a, satz, x, y, nummer);
        },
-       nullptr},
+       nullptr, nullptr},
+      // Turntables are placed from their list only; their tracks are ordinary tracks.
+      {Elementart::Drehscheibe, "drehscheibe", "Drehscheibe", 0, &TDrehscheibe::Lesen, BereichDrehscheibe, nullptr,
+       &ListeDrehscheiben, &DrehscheibenMaus},
   };
   return arten;
 }

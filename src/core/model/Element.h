@@ -75,6 +75,12 @@ class TElement {
   /// element places its other tracks from it. None when the element places none of its
   /// tracks: each of them then follows the track it is attached to.
   virtual TGleis* Anschlussgleis() const { return Stammgleis(); }
+  /// Ordinary tracks the element moves with itself without owning them (a turntable's
+  /// connected tracks); they are written as track records and belong to no element.
+  virtual std::vector<TGleis*> AngeschlosseneGleise() const { return {}; }
+  /// Track g of the module is about to be destroyed: the element forgets every reference
+  /// to it.
+  virtual void GleisEntfernt(const TGleis* g) { (void)g; }
   /// Whether g, a track of the element, starts on its predecessor's end (rather than where
   /// the element puts it).
   bool FolgtVorgaenger(const TGleis* g) const {

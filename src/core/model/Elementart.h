@@ -14,6 +14,7 @@
 namespace trm {
 
 class Anlage;
+class Mausbedienung;
 class TElement;
 class TModul;
 struct TListenart;
@@ -29,7 +30,7 @@ struct TElementart {
   Elementart art;
   const char* kennung;  ///< name in the command-line listings ("weiche")
   const char* name;     ///< German name in captions ("Weiche")
-  int einfuegemodus;    ///< mouse mode that places a copied type at a click
+  int einfuegemodus;    ///< mouse mode that places a copied type at a click (0: not copied)
   /// Reads the element's record at line i (advanced past it) into module m as its k-th
   /// element of this kind, adds it to m and places its tracks. Throws LeseFehler; then m
   /// holds nothing of it.
@@ -37,10 +38,13 @@ struct TElementart {
   /// Element numbers of elements read from a file are drawn in 0..lesebereich.
   std::int64_t lesebereich;
   /// Places a copied type record with its start at (x, y) in the current module under
-  /// number `nummer`. Throws LeseFehler.
+  /// number `nummer`; none for a kind that is not copied. Throws LeseFehler.
   TElement* (*EinfuegenBei)(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
   /// The kind's library file.
   const TListenart* liste;
+  /// Hands the kind's part of the mouse work (Maushaken) to the drawing area's mouse; none
+  /// when the kind takes part through its tracks only.
+  void (*MausAnschliessen)(Mausbedienung& maus);
 };
 
 /// Every kind the program builds, in the order of the records in the module record.

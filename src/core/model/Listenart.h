@@ -42,6 +42,13 @@ struct TListenart {
   TListenzeile (*zeile)(std::size_t nummer, const Zeilen& satz);
   /// Reads one type record at line i (advanced past it) to check it; throws LeseFehler.
   void (*lesen)(const Zeilen& zeilen, std::size_t& i);
+  /// Header lines before the count line: one in turnout lists, none in turntable lists.
+  std::size_t kopfzeilen = 1;
+  /// The error shown when the active list cannot be read as its window opens; none: the
+  /// question naming the list and its path.
+  const char* fehlt = nullptr;
+  /// The warning when the last record is to be removed; none: the last record may go too.
+  const char* letzterSatz = nullptr;
 };
 
 }  // namespace trm

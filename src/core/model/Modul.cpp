@@ -42,6 +42,7 @@ void TModul::GleisEntfernen(int i) {
       std::erase(g->Nachfolger, weg);
       if (g.get() != weg) std::erase(g->Verbund, weg);
     }
+    for (auto& e : m.Elemente) e->GleisEntfernt(weg);
   };
   if (Anlage_) {
     for (auto& m : Anlage_->Module) bereinigen(*m);

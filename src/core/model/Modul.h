@@ -59,7 +59,7 @@ class TModul : public EinstellungenLesen<TModul> {
   TGleis* AktuellesGleis() const;
   /// Removes and destroys track i: tracks that had it as predecessor lose their predecessor
   /// (their start stays where it is), and it leaves every successor list and link group of
-  /// the layout, so no reference to it survives.
+  /// the layout and every element's references, so no reference to it survives.
   void GleisEntfernen(int i);
   /// Index of a track in Gleise, -1 when it is not there.
   int GleisIndex(const TGleis* g) const;

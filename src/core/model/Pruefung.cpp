@@ -219,6 +219,11 @@ struct Pruefer {
           Fehler(ewo, Name(t) + " ist nicht als Gleis eines Elements (Nr. " + std::to_string(e->Nummer()) +
                           ") gekennzeichnet");
       }
+      // Connected tracks stay ordinary tracks of the module.
+      for (const TGleis* t : e->AngeschlosseneGleise()) {
+        if (!eigene.count(t)) Fehler(ewo, "angeschlossenes Gleis gehört nicht zum Modul");
+        else if (!t->IstGewoehnlich() || t->Element) Fehler(ewo, Name(t) + " ist angeschlossen, aber kein gewöhnliches Gleis");
+      }
     }
     for (const auto& g : m.Gleise) {
       if (!g) continue;

@@ -10,12 +10,14 @@
 
 namespace trm {
 
-TTypliste::TTypliste(Zeilen zeilen, std::size_t satzlaenge) : zeilen_(std::move(zeilen)), satzlaenge_(satzlaenge) {
-  if (zeilen_.size() < 2) throw LeseFehler("Die Liste endet vorzeitig (Zeile 2 fehlt).");
+TTypliste::TTypliste(Zeilen zeilen, std::size_t satzlaenge, std::size_t kopfzeilen)
+    : zeilen_(std::move(zeilen)), satzlaenge_(satzlaenge), kopfzeilen_(kopfzeilen) {
+  const std::string zeile = std::to_string(kopfzeilen_ + 1);
+  if (zeilen_.size() <= kopfzeilen_) throw LeseFehler("Die Liste endet vorzeitig (Zeile " + zeile + " fehlt).");
   try {
-    anzahl_ = TextInt(zeilen_[1]);
+    anzahl_ = TextInt(zeilen_[kopfzeilen_]);
   } catch (const LeseFehler& e) {
-    throw LeseFehler(std::string("Zeile 2: ") + e.what());
+    throw LeseFehler("Zeile " + zeile + ": " + e.what());
   }
 }
 
@@ -27,16 +29,17 @@ namespace {
 
 }  // namespace
 
-TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge) {
+TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge, std::size_t kopfzeilen) {
   try {
-    return TTypliste(DateiLesen(pfad), satzlaenge);
+    return TTypliste(DateiLesen(pfad), satzlaenge, kopfzeilen);
   } catch (const LeseFehler& e) {
     DateiNennen(pfad, e);
   }
 }
 
-TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge, Satzleser lesen) {
-  TTypliste liste = Laden(pfad, satzlaenge);
+TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge, Satzleser lesen,
+                           std::size_t kopfzeilen) {
+  TTypliste liste = Laden(pfad, satzlaenge, kopfzeilen);
   try {
     liste.SaetzeLesen(lesen);
   } catch (const LeseFehler& e) {
@@ -46,7 +49,7 @@ TTypliste TTypliste::Laden(const std::string& pfad, std::size_t satzlaenge, Satz
 }
 
 void TTypliste::SaetzeLesen(Satzleser lesen) const {
-  std::size_t i = 1;
+  std::size_t i = kopfzeilen_;
   Zeilenleser(zeilen_, i).Anzahl();
   for (std::int64_t k = 0; k < anzahl_; ++k) {
     const std::size_t anfang = i;
@@ -58,22 +61,22 @@ void TTypliste::SaetzeLesen(Satzleser lesen) const {
 }
 
 std::size_t TTypliste::Saetze() const {
-  const std::size_t vorhanden = zeilen_.size() > 2 ? (zeilen_.size() - 2) / satzlaenge_ : 0;
+  const std::size_t vorhanden = zeilen_.size() > Anfang(1) ? (zeilen_.size() - Anfang(1)) / satzlaenge_ : 0;
   if (anzahl_ <= 0) return 0;
   return std::min<std::size_t>(vorhanden, static_cast<std::size_t>(anzahl_));
 }
 
 Zeilen TTypliste::Satz(std::size_t k) const {
   if (k < 1 || k > Saetze()) return {};
-  const auto anfang = zeilen_.begin() + static_cast<long>(2 + satzlaenge_ * (k - 1));
+  const auto anfang = zeilen_.begin() + static_cast<long>(Anfang(k));
   return Zeilen(anfang, anfang + static_cast<long>(satzlaenge_));
 }
 
-void TTypliste::AnzahlSchreiben() { zeilen_[1] = IntText(anzahl_); }
+void TTypliste::AnzahlSchreiben() { zeilen_[kopfzeilen_] = IntText(anzahl_); }
 
 bool TTypliste::Entfernen(std::size_t k) {
   if (k < 1 || k > Saetze()) return false;
-  const auto anfang = zeilen_.begin() + static_cast<long>(2 + satzlaenge_ * (k - 1));
+  const auto anfang = zeilen_.begin() + static_cast<long>(Anfang(k));
   zeilen_.erase(anfang, anfang + static_cast<long>(satzlaenge_));
   --anzahl_;
   AnzahlSchreiben();
@@ -83,7 +86,7 @@ bool TTypliste::Entfernen(std::size_t k) {
 bool TTypliste::Tauschen(std::size_t a, std::size_t b) {
   if (a < 1 || b < 1 || a > Saetze() || b > Saetze()) return false;
   for (std::size_t i = 0; i < satzlaenge_; ++i)
-    std::swap(zeilen_[2 + satzlaenge_ * (a - 1) + i], zeilen_[2 + satzlaenge_ * (b - 1) + i]);
+    std::swap(zeilen_[Anfang(a) + i], zeilen_[Anfang(b) + i]);
   return true;
 }
 
@@ -92,7 +95,7 @@ bool TTypliste::Anhaengen(const Zeilen& satz) {
   // The new record goes right after the records the count reaches, so that it is reachable
   // whatever line 2 says; lines beyond stay where they are.
   const std::size_t bisher = Saetze();
-  zeilen_.insert(zeilen_.begin() + static_cast<long>(2 + satzlaenge_ * bisher), satz.begin(), satz.end());
+  zeilen_.insert(zeilen_.begin() + static_cast<long>(Anfang(bisher + 1)), satz.begin(), satz.end());
   anzahl_ = static_cast<std::int64_t>(bisher) + 1;
   AnzahlSchreiben();
   return true;

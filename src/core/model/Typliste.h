@@ -1,5 +1,6 @@
-// Element libraries in list files: a header line, the number of type records, then the
-// records of a fixed number of lines each. Read whole, changed in memory, written back whole.
+// Element libraries in list files: header lines (one, or none for some kinds), the number of
+// type records, then the records of a fixed number of lines each. Read whole, changed in
+// memory, written back whole.
 #pragma once
 
 #include <cstddef>
@@ -16,18 +17,19 @@ using Satzleser = void (*)(const Zeilen& zeilen, std::size_t& i);
 /// The lines of one list file of records of `satzlaenge` lines each.
 class TTypliste {
  public:
-  /// Reads a list file; throws DateiFehler when it cannot be read, LeseFehler when line 2 is
-  /// not a count.
-  static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge);
+  /// Reads a list file of `kopfzeilen` header lines; throws DateiFehler when it cannot be
+  /// read, LeseFehler when the line after the header is not a count.
+  static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge, std::size_t kopfzeilen = 1);
   /// As Laden, and then reads every record with `lesen` (SaetzeLesen); a LeseFehler names
   /// the file.
-  static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge, Satzleser lesen);
-  /// A list from lines in memory (line 2 must be a count).
-  TTypliste(Zeilen zeilen, std::size_t satzlaenge);
+  static TTypliste Laden(const std::string& pfad, std::size_t satzlaenge, Satzleser lesen,
+                         std::size_t kopfzeilen = 1);
+  /// A list from lines in memory (the line after the header must be a count).
+  TTypliste(Zeilen zeilen, std::size_t satzlaenge, std::size_t kopfzeilen = 1);
 
-  /// The count of line 2.
+  /// The count of the line after the header.
   std::int64_t Anzahl() const { return anzahl_; }
-  /// Reads each record that line 2 counts with `lesen`, where it stands in the file, so that
+  /// Reads each record that the count line counts with `lesen`, where it stands in the file, so that
   /// an error names the file's line. Throws LeseFehler for a negative count, a file that ends
   /// within the counted records, or a record that `lesen` reads to another length.
   void SaetzeLesen(Satzleser lesen) const;
@@ -47,8 +49,11 @@ class TTypliste {
 
  private:
   void AnzahlSchreiben();
+  /// Index of the first line of record k (1-based).
+  std::size_t Anfang(std::size_t k) const { return kopfzeilen_ + 1 + satzlaenge_ * (k - 1); }
   Zeilen zeilen_;
   std::size_t satzlaenge_;
+  std::size_t kopfzeilen_;
   std::int64_t anzahl_ = 0;
 };
 

@@ -19,6 +19,7 @@
 #include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
 #include "gui/crossings/KreuzungsTeil.h"
+#include "gui/turnouts/DrehscheibenTeil.h"
 #include "gui/optimiser/OptimiererTeil.h"
 #include "gui/settings/EinstellungsTeil.h"
 #include "gui/turnouts/WeichenTeil.h"
@@ -46,6 +47,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   setCentralWidget(flaeche_);
   teile_.push_back(std::make_unique<WeichenTeil>());
   teile_.push_back(std::make_unique<KreuzungsTeil>());
+  teile_.push_back(std::make_unique<DrehscheibenTeil>());
   teile_.push_back(std::make_unique<OptimiererTeil>());
   teile_.push_back(std::make_unique<EinstellungsTeil>());
   MenuesAnlegen();
@@ -370,8 +372,7 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
   m->addSeparator();
   for (const auto& teil : teile_) teil->Kontextmenue(*m, k);
   // Kinds whose subsystem is not built yet.
-  for (const char* text : {"Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste", "DKW -> DKW-Liste",
-                           "Drehscheibe -> Drehscheibenliste"})
+  for (const char* text : {"Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste", "DKW -> DKW-Liste"})
     eintrag(m, QStringLiteral("PM_") + QString::fromUtf8(text).section(' ', 0, 0), QString::fromUtf8(text), nullptr);
   return menue;
 }
@@ -381,6 +382,11 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   if (a.lupe) flaeche_->LupenKlick(position, *a.lupe);
   if (a.neuZeichnen) Neuzeichnen();
   else if (a.auffrischen || a.geaendert) Aktualisieren();
+  for (const auto& teil : teile_) {
+    if (a.elementfensterVerbergen) teil->Elementfenster(Fensteranlass::Verbergen);
+    if (a.elementfensterKlick) teil->Elementfenster(Fensteranlass::Klick);
+    if (a.elementfensterZeigen) teil->Elementfenster(Fensteranlass::Doppelklick);
+  }
   const int cursor = a.cursor == CursorKandidat ? CursorAnker : a.cursor;
   flaeche_->viewport()->setCursor(MausCursor(cursor));
   for (const auto& teil : teile_) teil->Maus(a);
@@ -401,7 +407,7 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   t.neuZeichnen = [this] { Neuzeichnen(); };
   for (const auto& teil : teile_) teil->Anlegen(t);
   // Kinds whose subsystem is not built yet: shown, disabled.
-  for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste", "Drehscheibenliste"}) {
+  for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste"}) {
     importieren_->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
     exportieren_->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
     if (l != QStringLiteral("Kreuzungsliste"))

@@ -8,24 +8,26 @@
 
 namespace trm::gui {
 
-void ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen) {
+bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen) {
   Editor& ed = *t.editor;
-  if (!ed.bogen()) return;
+  if (!ed.bogen()) return false;
   if (!ed.ListeAufrufen(art)) {
     t.aktualisieren();
-    return;
+    return false;
   }
   TfListe fenster(art, ed.anlage(), t.fenster);
   fenster.Fuellen();
   fenster.exec();
   const auto satz =
       ListenAuswahl(ed.anlage(), art, fenster.Knopf(), static_cast<std::size_t>(fenster.Auswahl()), *t.dialoge);
-  if (!satz) return;
+  if (!satz) return false;
+  bool eingesetzt = false;
   try {
-    t.befehl([&] { return einsetzen(*satz); });
+    t.befehl([&] { return eingesetzt = einsetzen(*satz); });
   } catch (const std::runtime_error& e) {
     t.dialoge->Fehler(e.what());  // a type record that does not read
   }
+  return eingesetzt;
 }
 
 }  // namespace trm::gui

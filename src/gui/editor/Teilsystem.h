@@ -1,4 +1,4 @@
-// A subsystem of the main window (turnouts now; crossings, slips, turntables and the other
+// A subsystem of the main window (turnouts, crossings and turntables now; slips and the other
 // windows later): it adds its own menu entries, tool buttons and context-menu entries and
 // refreshes them after every command. The main window only lists its subsystems.
 #pragma once
@@ -38,6 +38,10 @@ struct Fensterteile {
   std::function<void()> neuZeichnen;
 };
 
+/// Why the element windows are asked to show: a click in the drawing area, a double click, or
+/// a command after which they hide (a new track).
+enum class Fensteranlass { Klick, Doppelklick, Verbergen };
+
 class Teilsystem {
  public:
   virtual ~Teilsystem() = default;
@@ -49,10 +53,13 @@ class Teilsystem {
   virtual void Aktualisieren(const Befehlszustand& z) = 0;
   /// After every mouse event in the drawing area, with what it asks of the windows.
   virtual void Maus(const Mausantwort&) {}
+  /// After a mouse event: the subsystem's element windows show or hide by the element-editor
+  /// mode.
+  virtual void Elementfenster(Fensteranlass anlass) { (void)anlass; }
 };
 
 /// Opens the list window of a kind over its active list and carries out the choice; a chosen
-/// type goes to `einsetzen` through the window's command.
-void ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen);
+/// type goes to `einsetzen` through the window's command. True when `einsetzen` placed it.
+bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen);
 
 }  // namespace trm::gui

@@ -8,6 +8,7 @@
 
 #include "core/editor/Anlagendaten.h"
 #include "core/editor/Maus.h"
+#include "core/turnouts/Drehscheibenliste.h"
 #include "core/turnouts/Weichenliste.h"
 #include "gui/editor/Aktion.h"
 #include "gui/settings/TAnlagendaten2.h"
@@ -25,6 +26,9 @@ void EinstellungsTeil::Anlegen(const Fensterteile& t) {
   };
   fenster_->importieren[QStringLiteral("Weichenliste importieren")] = [this] {
     if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
+  };
+  fenster_->importieren[QStringLiteral("Drehscheibenliste importieren")] = [this] {
+    if (t_.editor->ListeImportieren(ListeDrehscheiben)) t_.aktualisieren();
   };
   for (const char* name : {"MI_Anlagendaten", "MI_FensterAnlagendaten"})
     if (QAction* a = t.fenster->findChild<QAction*>(QString::fromUtf8(name))) {

@@ -1,0 +1,105 @@
+// The turntable hooks of the mouse machine and the turntable's alignment search.
+#include "core/turnouts/DrehscheibeMaus.h"
+
+#include <unordered_set>
+#include <vector>
+
+#include "core/editor/Ausrichten.h"
+#include "core/editor/Maus.h"
+#include "core/model/Modul.h"
+#include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/Drehscheibenliste.h"
+
+namespace trm {
+
+namespace {
+
+/// The connected tracks and everything attached behind them: they move with the turntable.
+std::unordered_set<const TGleis*> Mitbewegte(const TDrehscheibe& d) {
+  std::unordered_set<const TGleis*> gesehen;
+  std::vector<const TGleis*> offen(d.Anschluesse().begin(), d.Anschluesse().end());
+  while (!offen.empty()) {
+    const TGleis* g = offen.back();
+    offen.pop_back();
+    if (!gesehen.insert(g).second) continue;
+    for (const TGleis* s : g->Nachfolger) offen.push_back(s);
+  }
+  return gesehen;
+}
+
+}  // namespace
+
+bool DrehscheibeAusrichtungSuchen(TDrehscheibe& d, double fang) {
+  if (d.Modul == nullptr) return false;
+  const std::unordered_set<const TGleis*> eigene = Mitbewegte(d);
+  for (const TAnschlusspunkt& a : d.Anschlusspunkte()) {
+    const TRichtpunkt p{a.x, a.y, a.w};
+    for (const auto& g : d.Modul->Gleise) {
+      if (eigene.count(g.get()) || g->Boegen.empty()) continue;
+      // A track leaves the rim from its start; its end comes in towards the centre.
+      const TRichtpunkt kandidaten[] = {{g->XAnf, g->YAnf, g->WAnf()}, {g->XEnde(), g->YEnde(), g->WEnde() - Pi}};
+      for (const TRichtpunkt& q : kandidaten) {
+        if (!ImFang(p, q, fang)) continue;
+        d.AusrichtungDx = q.x - p.x;
+        d.AusrichtungDy = q.y - p.y;
+        d.AusrichtungDw = q.w - p.w;
+        d.AusrichtungX = p.x;
+        d.AusrichtungY = p.y;
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+void DrehscheibeAusrichten(TDrehscheibe& d) {
+  d.Bewegen(d.AusrichtungDx, d.AusrichtungDy, d.AusrichtungDw, d.AusrichtungX, d.AusrichtungY);
+  DrehscheibeAktualisieren(d);
+}
+
+void DrehscheibenMaus(Mausbedienung& maus) {
+  Editor& ed = maus.editor();
+  Maushaken& h = maus.haken;
+  auto gewaehlte = [&ed]() -> TDrehscheibe* {
+    const TModul* m = ed.modul();
+    return m ? GewaehlteDrehscheibe(*m) : nullptr;
+  };
+  h.drehscheibeDruecken = [&ed](double x, double y) {
+    TModul* m = ed.modul();
+    if (!m) return false;
+    TDrehscheibe* getroffen = nullptr;
+    for (TElement* e : m->ElementeDerArt(Elementart::Drehscheibe)) {
+      e->Markiert = false;
+      auto* d = static_cast<TDrehscheibe*>(e);
+      if (d->Enthaelt(x, y)) getroffen = d;
+    }
+    if (!getroffen) return false;
+    m->ElementWaehlen(m->ElementIndex(getroffen));
+    getroffen->GriffX = x - getroffen->XMitte;
+    getroffen->GriffY = y - getroffen->YMitte;
+    getroffen->AnschlussWaehlen(x, y);
+    return true;
+  };
+  h.drehscheibeBewegen = [gewaehlte](double x, double y) {
+    if (TDrehscheibe* d = gewaehlte()) {
+      d->MitteSetzen(x - d->GriffX, y - d->GriffY);
+      DrehscheibeAktualisieren(*d);
+    }
+  };
+  h.drehscheibeSuchen = [gewaehlte, &maus] {
+    TDrehscheibe* d = gewaehlte();
+    return d && DrehscheibeAusrichtungSuchen(*d, maus.fangabstand);
+  };
+  h.drehscheibeAusrichten = [gewaehlte] {
+    if (TDrehscheibe* d = gewaehlte()) DrehscheibeAusrichten(*d);
+  };
+  h.drehscheibenPunkte = [](const TModul& m) {
+    std::vector<TRichtpunkt> punkte;
+    for (const TElement* e : m.ElementeDerArt(Elementart::Drehscheibe))
+      for (const TAnschlusspunkt& a : static_cast<const TDrehscheibe*>(e)->Anschlusspunkte())
+        punkte.push_back({a.x, a.y, a.w});
+    return punkte;
+  };
+}
+
+}  // namespace trm
