@@ -123,11 +123,14 @@ TEST_F(AnlagendatenTest, EinstellungsdateiKopfErsetztRestBleibt) {
   EXPECT_EQ(neu[16], "00");
   EXPECT_EQ(neu[21], "9");
   EXPECT_EQ(neu[27], "160");
-  EXPECT_TRUE(std::equal(neu.begin() + 33, neu.end(), alt.begin() + 33));
-  // The new layout of the next start is the N-scale one.
+  EXPECT_EQ(neu[35], alt[35]);  // the template module's name
+  // The new layout of the next start is the N-scale one, its template module included (it
+  // held the old defaults as its own values).
   ASSERT_TRUE(dok->Neu());
   EXPECT_EQ(ed->anlage().Massstab, 160);
   EXPECT_EQ(ed->anlage().Werte.Spur, 9);
+  EXPECT_EQ(ed->modul()->Spur(), 9);
+  EXPECT_EQ(ed->gleis()->Spur(), 9);
   // A file that cannot be replaced stays whole.
   std::filesystem::permissions(ordner, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
   const bool schreibbar = ::access(ordner.c_str(), W_OK) == 0;  // root writes anyway

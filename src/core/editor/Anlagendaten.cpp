@@ -8,6 +8,7 @@
 #include "core/editor/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
+#include "core/model/AnlageDatei.h"
 #include "core/model/Bogen.h"
 #include "core/model/Element.h"
 #include "core/model/Fehler.h"
@@ -319,6 +320,40 @@ bool Anlagendaten::GitterFlagSetzen(bool sichtbar, bool an) {
   });
 }
 
+std::optional<Zeilen> VorlagenmoduleNeu(const Zeilen& alt, const Anlage& a) {
+  std::unique_ptr<Anlage> vorlage;
+  try {
+    vorlage = AnlageAusZeilen(alt, a.DatenPfad, std::make_shared<MersenneZufall>(1));
+  } catch (const std::runtime_error&) {
+    return std::nullopt;
+  }
+  // A module record holds the values it inherited as its own, and a template's tracks may too:
+  // values equal to the old defaults inherit again, so that the template takes the new ones.
+  const TEinstellungen altWerte = vorlage->Werte;
+  const std::int32_t altFarbe = vorlage->Farbe;
+  auto erben = [&altWerte](TEinstellungen& eigen) {
+    for (Einstellung f : {&TEinstellungen::MaxKruemmung, &TEinstellungen::SwAbst, &TEinstellungen::SwBrt,
+                          &TEinstellungen::Spur, &TEinstellungen::SwLen, &TEinstellungen::TrBrt,
+                          &TEinstellungen::SpurAussen, &TEinstellungen::GlsAbst})
+      if (eigen.*f == altWerte.*f) eigen.*f = NichtGesetzt;
+  };
+  for (auto& m : vorlage->Module) {
+    erben(m->Eigen);
+    if (m->Farbe == altFarbe) m->Farbe = -1;
+    for (auto& g : m->Gleise) {
+      erben(g->Eigen);
+      for (auto& b : g->Boegen) erben(b->Eigen);
+    }
+  }
+  static_cast<AnlageKopf&>(*vorlage) = static_cast<const AnlageKopf&>(a);
+  try {
+    const Zeilen z = AnlageZeilen(*vorlage);
+    return Zeilen(z.begin() + static_cast<std::ptrdiff_t>(kKopfzeilen - 1), z.end());
+  } catch (const std::runtime_error&) {
+    return std::nullopt;
+  }
+}
+
 std::vector<std::string> Einstellungskopf(const Anlage& a) {
   Zeilen z;
   AnlageSchreiben(a, z);
@@ -350,14 +385,20 @@ bool Anlagendaten::EinstellungenSpeichern(const std::string& pfad) {
     notiz = "Der Schreibschutz der Datei \"TRASSOMATIC.STD\" wurde entfernt";
   }
   Zeilen neu = Einstellungskopf(ed_.anlage());
-  // The template's modules stay as they are: their count is kept with them.
-  if (alt.size() >= kKopfzeilen) {
-    try {
-      if (TextInt(alt[kKopfzeilen - 1]) >= 0) neu[kKopfzeilen - 1] = alt[kKopfzeilen - 1];
-    } catch (const LeseFehler&) {
+  const std::optional<Zeilen> module = VorlagenmoduleNeu(alt, ed_.anlage());
+  if (module) {
+    neu[kKopfzeilen - 1] = (*module)[0];
+    neu.insert(neu.end(), module->begin() + 1, module->end());
+  } else {
+    // A template that does not read is kept line for line, its module count with it.
+    if (alt.size() >= kKopfzeilen) {
+      try {
+        if (TextInt(alt[kKopfzeilen - 1]) >= 0) neu[kKopfzeilen - 1] = alt[kKopfzeilen - 1];
+      } catch (const LeseFehler&) {
+      }
     }
+    for (std::size_t i = kKopfzeilen; i < alt.size(); ++i) neu.push_back(alt[i]);
   }
-  for (std::size_t i = kKopfzeilen; i < alt.size(); ++i) neu.push_back(alt[i]);
   try {
     DateiSchreiben(pfad, neu);
   } catch (const DateiFehler&) {

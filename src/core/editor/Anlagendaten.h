@@ -84,5 +84,9 @@ class Anlagendaten {
 
 /// The head lines of the settings file for the current layout values.
 std::vector<std::string> Einstellungskopf(const Anlage& a);
+/// The template's modules (from the old settings file `alt`) for the new defaults of `a`,
+/// their count first: values a module held only because they were the old defaults follow
+/// the new ones. None when the old file does not read.
+std::optional<std::vector<std::string>> VorlagenmoduleNeu(const std::vector<std::string>& alt, const Anlage& a);
 
 }  // namespace trm
