@@ -52,7 +52,9 @@ TEST_F(Editorfenster, MenuesMitDeutschenTiteln) {
   // Later parts of the program: present, not yet usable.
   EXPECT_FALSE(A("MI_Drucken")->isEnabled());
   EXPECT_TRUE(A("MI_ImportTrm")->isEnabled());
-  EXPECT_FALSE(A("TB_EKW-Liste")->isEnabled());
+  EXPECT_FALSE(A("TB_Drehscheibenliste")->isEnabled());
+  EXPECT_TRUE(A("TB_EKW-Liste")->isEnabled());
+  EXPECT_TRUE(A("TB_DKW-Liste")->isEnabled());
   EXPECT_TRUE(A("TB_Kreuzungsliste")->isEnabled());
   EXPECT_TRUE(A("TB_Weichenliste")->isEnabled());
 }
