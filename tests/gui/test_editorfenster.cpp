@@ -258,4 +258,23 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
   EXPECT_TRUE(w->dokument().anlage().Geaendert);  // the header names another list now
 }
 
+TEST_F(Editorfenster, KreuzungsweichenEinsetzenDrehenEntfernen) {
+  A("TB_EKW-Liste")->trigger();
+  A("TB_DKW-Liste")->trigger();
+  ASSERT_EQ(M().Anzahl(trm::Elementart::EKW), 1);
+  ASSERT_EQ(M().Anzahl(trm::Elementart::DKW), 1);
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: DKW einsetzen");
+  // The current track is the double slip's main track: its entries in the context menu.
+  auto menue = w->Kontextmenue();
+  EXPECT_EQ(menue->findChild<QAction*>("PM_KopierenGleis")->text(), "DKW");
+  QAction* drehen = menue->findChild<QAction*>("PM_KreuzungDrehen");
+  ASSERT_NE(drehen, nullptr);
+  EXPECT_EQ(drehen->text(), "DKW drehen");
+  drehen->trigger();
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: DKW drehen");
+  w->Kontextmenue()->findChild<QAction*>("PM_KreuzungEntfernen")->trigger();
+  EXPECT_EQ(M().Anzahl(trm::Elementart::DKW), 0);
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: DKW entfernen");
+}
+
 }  // namespace
