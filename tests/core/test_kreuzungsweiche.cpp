@@ -139,6 +139,29 @@ TEST(EKW, InnenGeradeZweigVomKreuzungsgleisZumStammgleis) {
     }
 }
 
+TEST(EKW, GrundformUndHerzstueck) {
+  // Slip radius 841 puts L/2 = 83.2754 inside the frog distance 83.316911 (blades inside),
+  // 842 beyond it (outside).
+  test::Testplan p;
+  TEKW* e = Laden<TEKW>(p, Satz());
+  e->SetRadius(500);
+  e->EKWGrundform(kAlpha, 841);
+  EXPECT_NEAR(e->Laenge, 2 * 841 * kTan, 1e-12);
+  EXPECT_TRUE(e->Gerade());
+  EXPECT_EQ(e->HSWinkelLi, kAlpha);
+  EXPECT_EQ(e->ZungenInnen, 1);
+  e->EKWGrundform(kAlpha, 842);
+  EXPECT_EQ(e->ZungenInnen, 0);
+  // A frog end angle below the base form's is refused and the base form's taken.
+  e->EKWGrundform(kAlpha, 800);
+  EXPECT_EQ(e->HSWinkelSetzen(true, kAlpha / 2),
+            "Die Neigung muß größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt");
+  EXPECT_EQ(e->HSWinkelLi, kAlpha);
+  EXPECT_EQ(e->HSWinkelSetzen(false, kAlpha + 0.1), "");
+  EXPECT_NEAR(e->StMitteBLen, 80, 1e-12);  // (b - alpha) a
+  EXPECT_EQ(e->KrMitteBRad, -800);
+}
+
 TEST(EKW, AussenGeradeZungenInDenMittelbogen) {
   // L/2 = 118.823416; blade on radius 1200 for tangent 20: 2 * 1200 * atan(20/1200) = 39.996297.
   const double h = 1200 * kTan, zunge = 39.99629691345779;
