@@ -13,8 +13,8 @@ namespace trm {
 
 namespace {
 
-constexpr std::array<const char*, 3> DZweigNamen = {"linker DKW Zweigbogen", "mittlerer DKW-Zweigbogen",
-                                                    "rechter DKW-Zweigbogen"};
+constexpr std::array<const char*, 3> DZweigNamen = {
+    "linker DKW Zweigbogen", "mittlerer DKW-Zweigbogen", "rechter DKW-Zweigbogen"};
 
 bool Null(double x) { return std::fabs(x) <= 1e-12; }
 double Neg(double x) { return x == 0.0 ? 0.0 : -x; }
@@ -28,7 +28,8 @@ void Setzen(TBogen& b, double laenge, double radius) {
 /// tau2 and rho2 of the second branch.
 TMittelbogen DKWMittelbogen(const TDKW& d) {
   const double rb2 = d.DKWZweigradius();
-  TMittelbogen m = Mittelbogen(d.DZwWinkel(), d.DZwStrecke(), d.ZgTangente, d.Gerade() ? rb2 : Neg(rb2));
+  TMittelbogen m =
+      Mittelbogen(d.DZwWinkel(), d.DZwStrecke(), d.ZgTangente, d.Gerade() ? rb2 : Neg(rb2));
   if (std::isfinite(m.rho) && (d.Richtung == 1 || d.DKWFall() != 0)) m.rho = Neg(m.rho);
   return m;
 }
@@ -72,7 +73,8 @@ double TDKW::DZwWinkel() const {
 }
 
 double TDKW::DZwStrecke() const {
-  return Strecke(Gerade(), std::fabs(Radius()), ZgTangente, InnenLaengen()[0], Winkel, EKWFall(), -1.0);
+  return Strecke(Gerade(), std::fabs(Radius()), ZgTangente, InnenLaengen()[0], Winkel, EKWFall(),
+                 -1.0);
 }
 
 double TDKW::DZwMitteTangente() const { return DKWMittelbogen(*this).tau; }
@@ -85,7 +87,8 @@ double TDKW::AngezeigterDKWZweigradius() const {
 std::array<double, 3> TDKW::DZweiglaengen() const {
   if (Innen()) return {ZwLinksLen, DZwMitteLen, ZwRechtsLen};
   const double rb2 = DKWZweigradius();
-  const double seite = Null(rb2) || std::isinf(rb2) ? 2.0 * ZgTangente : LaengeAufRadius(rb2, ZgTangente);
+  const double seite =
+      Null(rb2) || std::isinf(rb2) ? 2.0 * ZgTangente : LaengeAufRadius(rb2, ZgTangente);
   return {seite, MittelLaenge(DKWMittelbogen(*this)), seite};
 }
 
@@ -190,8 +193,10 @@ std::string TDKW::DKWZweigradiusSetzen(double x) {
   const bool links = Richtung == 0;
   const double a = EKWRadius;
   const std::string meldung = RadiusSuchen(
-      x, links ? a + 1e-6 : 1e-6 - a, links ? 1.0 : -1.0, [this] { return AngezeigterDKWZweigradius(); },
-      "Fehler in der Berechnung.\n\rDies kann bei DKW mit aussenliegenden Zungen passieren, wenn die "
+      x, links ? a + 1e-6 : 1e-6 - a, links ? 1.0 : -1.0,
+      [this] { return AngezeigterDKWZweigradius(); },
+      "Fehler in der Berechnung.\n\rDies kann bei DKW mit aussenliegenden Zungen passieren, wenn "
+      "die "
       "Tangentenlänge der Zungen = 0 ist.\n\rEKW wird auf die Grundform zurückgesetzt.");
   MittellaengeNachfuehren();
   Neuberechnen();
@@ -220,7 +225,9 @@ std::string TDKW::ZgWinkelSetzen(double b) {
 
 // ---- copies ----
 
-std::unique_ptr<TElement> TDKW::Klonen() const { return std::unique_ptr<TElement>(new TDKW(*this)); }
+std::unique_ptr<TElement> TDKW::Klonen() const {
+  return std::unique_ptr<TElement>(new TDKW(*this));
+}
 
 void TDKW::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {
   TEKW::ZeigerUmsetzen(u, m);

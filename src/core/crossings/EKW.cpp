@@ -48,13 +48,16 @@ TMittelbogen Mittelbogen(double phi, double s, double t, double rbStrich) {
   return b;
 }
 
-double Strecke(bool gerade, double r, double t, double l, double alpha, int fall, double vorzeichen) {
+double Strecke(bool gerade, double r, double t, double l, double alpha, int fall,
+               double vorzeichen) {
   const double f = LaengeAufRadius(gerade ? Unendlich : r, t) + l;
   const double u = gerade ? f / 2.0 : r * std::tan(f / (2.0 * r));
   const double psi = gerade ? 0.0 : f / r;
   double v = 0;
-  if (fall == 1) v = std::tan(psi + vorzeichen * alpha / 2.0) * std::sin(psi) * u;
-  else if (fall != 0) v = std::tan(psi - vorzeichen * alpha / 2.0) * std::sin(psi) * u;
+  if (fall == 1)
+    v = std::tan(psi + vorzeichen * alpha / 2.0) * std::sin(psi) * u;
+  else if (fall != 0)
+    v = std::tan(psi - vorzeichen * alpha / 2.0) * std::sin(psi) * u;
   return u + std::cos(psi) * u + v;
 }
 
@@ -79,7 +82,8 @@ double TEKW::Mu() const {
 double TEKW::Lambda() const {
   if (Gerade()) return 0;
   const auto l = InnenLaengen();
-  return l[static_cast<int>(AmKreuzungsgleis() ? Innenbogen::KrA : Innenbogen::StA)] / std::fabs(Radius());
+  return l[static_cast<int>(AmKreuzungsgleis() ? Innenbogen::KrA : Innenbogen::StA)] /
+         std::fabs(Radius());
 }
 
 int TEKW::EKWFall() const {
@@ -162,7 +166,8 @@ TEKW::Mitte TEKW::MittelradienBasis() const {
   Mitte m;
   if (Innen()) {
     // Stored for "von links".
-    m = {s ? neg(StMitteARad) : StMitteARad, s ? neg(StMitteBRad) : StMitteBRad, KrMitteARad, KrMitteBRad};
+    m = {s ? neg(StMitteARad) : StMitteARad, s ? neg(StMitteBRad) : StMitteBRad, KrMitteARad,
+         KrMitteBRad};
     return m;
   }
   const double R = Gerade() ? 0.0 : Radius();
@@ -174,7 +179,8 @@ TEKW::Mitte TEKW::MittelradienBasis() const {
 std::array<double, 3> TEKW::Zweiglaengen() const {
   if (Innen()) return {ZwLinksLen, ZwMitteLen, ZwRechtsLen};
   const double rb = Zweigradius();
-  const double seite = Null(rb) || std::isinf(rb) ? 2.0 * ZgTangente : LaengeAufRadius(rb, ZgTangente);
+  const double seite =
+      Null(rb) || std::isinf(rb) ? 2.0 * ZgTangente : LaengeAufRadius(rb, ZgTangente);
   return {seite, MittelLaenge(EKWMittelbogen(*this)), seite};
 }
 

@@ -42,7 +42,8 @@ TMittelbogen Mittelbogen(double phi, double s, double t, double rbStrich);
 /// The distance S for blade tangent t (outside blades): f = the blade's length on r plus the
 /// inner length l; v by the case, with the sign of alpha/2 in case 1 (the double slip's second
 /// curve passes -1).
-double Strecke(bool gerade, double r, double t, double l, double alpha, int fall, double vorzeichen);
+double Strecke(bool gerade, double r, double t, double l, double alpha, int fall,
+               double vorzeichen);
 /// Length of a branch's middle segment from tau and rho: 2 tau when rho is infinite or 0.
 double MittelLaenge(const TMittelbogen& m);
 /// r times w, an infinite radius staying straight.
@@ -62,7 +63,7 @@ class TEKW : public TKreuzung {
   bool ZgTauschLi = false, ZgTauschRe = false;  ///< blade device swapped with the branch segment
   double HSLaengeLi = 0, HSLaengeRe = 0;        ///< frog pieces (inside blades)
   double HSWinkelLi = 0, HSWinkelRe = 0;        ///< end angles of the frog pieces
-  double HSRadiusLi = 0, HSRadiusRe = 0;        ///< radii of the frog pieces; 0 or infinite straight
+  double HSRadiusLi = 0, HSRadiusRe = 0;  ///< radii of the frog pieces; 0 or infinite straight
   double StMitteALen = 0, StMitteBLen = 0, KrMitteALen = 0, KrMitteBLen = 0;  ///< inside blades
   double StMitteARad = 0, StMitteBRad = 0, KrMitteARad = 0, KrMitteBRad = 0;  ///< for Richtung 0
   double ZwLinksLen = 0, ZwMitteLen = 0, ZwRechtsLen = 0;  ///< branch segments (inside blades)
@@ -73,7 +74,7 @@ class TEKW : public TKreuzung {
   /// True when the branch leaves the crossing track ("am Kreuzungsgleis").
   bool AmKreuzungsgleis() const { return ZwAnschluss == 1; }
   bool Innen() const { return ZungenInnen == 1; }
-  /// mu, the angle at the frog seen from the curve centre of a curved slip; 0 when straight.
+  /// mu = delta + alpha/2 of the crossing's inner curves (Kreuzung.cpp); 0 when straight.
   double Mu() const;
   /// lambda: angle of the inner segment the branch leaves from (StInnenA or KrInnenA).
   double Lambda() const;
@@ -199,8 +200,8 @@ class TEKW : public TKreuzung {
   /// within 1e-4, as the mid value from HerzAbst sin(alpha/2) up with the opposite moves
   /// (phase 2), at most 251 halvings each. `wert` is the radius the current R gives. On an
   /// arithmetic failure the slip becomes straight and `meldung` is returned.
-  std::string RadiusSuchen(double x, double rNull, double vorzeichen, const std::function<double()>& wert,
-                           const std::string& meldung);
+  std::string RadiusSuchen(double x, double rNull, double vorzeichen,
+                           const std::function<double()>& wert, const std::string& meldung);
   /// After a change: the element recomputed with its points.
   void Neuberechnen() { KrAktualisieren(); }
   /// A value the geometry needs came out as no number, or a length or point as not finite.

@@ -12,9 +12,11 @@ namespace trm {
 
 namespace {
 
-constexpr std::array<const char*, 4> MittelNamen = {"mittlerer Stammbogen A", "mittlerer Stammbogen B",
-                                                    "mittlerer Kreuzungsbogen A", "mittlerer Kreuzungsbogen B"};
-constexpr std::array<const char*, 3> ZweigNamen = {"Zweigbogen links", "Zweigbogen mitte", "Zweigbogen rechts"};
+constexpr std::array<const char*, 4> MittelNamen = {
+    "mittlerer Stammbogen A", "mittlerer Stammbogen B", "mittlerer Kreuzungsbogen A",
+    "mittlerer Kreuzungsbogen B"};
+constexpr std::array<const char*, 3> ZweigNamen = {"Zweigbogen links", "Zweigbogen mitte",
+                                                   "Zweigbogen rechts"};
 
 void Setzen(TBogen& b, double laenge, double radius) {
   b.SetLaenge(laenge);
@@ -169,7 +171,9 @@ bool TEKW::Rechenfehler() const {
 
 // ---- copies ----
 
-std::unique_ptr<TElement> TEKW::Klonen() const { return std::unique_ptr<TElement>(new TEKW(*this)); }
+std::unique_ptr<TElement> TEKW::Klonen() const {
+  return std::unique_ptr<TElement>(new TEKW(*this));
+}
 
 void TEKW::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {
   TKreuzung::ZeigerUmsetzen(u, m);

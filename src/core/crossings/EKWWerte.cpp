@@ -40,9 +40,8 @@ std::string TEKW::AussenLaengeSetzen(double x) {
   return {};
 }
 
-
-std::string TEKW::RadiusSuchen(double x, double rNull, double vorzeichen, const std::function<double()>& wert,
-                               const std::string& meldung) {
+std::string TEKW::RadiusSuchen(double x, double rNull, double vorzeichen,
+                               const std::function<double()>& wert, const std::string& meldung) {
   const double vorher = Radius();
   // One computation with R; false on an arithmetic failure.
   auto rechnen = [&](double R) {
@@ -83,8 +82,10 @@ std::string TEKW::ZweigradiusSetzen(double x) {
   const bool gleich = Richtung == ZwAnschluss;
   const double a = EKWRadius;
   const std::string meldung = RadiusSuchen(
-      x, gleich ? a + 1e-6 : 1e-6 - a, gleich ? 1.0 : -1.0, [this] { return AngezeigterZweigradius(); },
-      "Fehler in der Berechnung.\n\rDies kann bei EKW mit aussenliegenden Zungen passieren, wenn die "
+      x, gleich ? a + 1e-6 : 1e-6 - a, gleich ? 1.0 : -1.0,
+      [this] { return AngezeigterZweigradius(); },
+      "Fehler in der Berechnung.\n\rDies kann bei EKW mit aussenliegenden Zungen passieren, wenn "
+      "die "
       "Tangentenlänge der Zungen = 0 ist.\n\rEKW wird auf die Grundform zurückgesetzt.");
   MittellaengeNachfuehren();
   Neuberechnen();
@@ -114,7 +115,8 @@ void TEKW::HSLaengeSetzen(bool links, double x) {
 std::string TEKW::HSWinkelSetzen(bool links, double b) {
   std::string warnung;
   if (!(b > 0) || b < Winkel) {
-    warnung = "Die Neigung muß größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt";
+    warnung =
+        "Die Neigung muß größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt";
     b = Winkel;
   }
   const double d = b - Winkel;
@@ -126,8 +128,10 @@ std::string TEKW::HSWinkelSetzen(bool links, double b) {
   laengeSt = laengeKr = gleich ? (links ? HSLaengeLi : HSLaengeRe) : d * EKWRadius;
   radiusKr = gleich ? 0.0 : -EKWRadius;
   (links ? StMitteARad : StMitteBRad) = 0;
-  if (links) HSRadiusLi = 0;
-  else HSRadiusRe = Unendlich;
+  if (links)
+    HSRadiusLi = 0;
+  else
+    HSRadiusRe = Unendlich;
   return warnung;
 }
 
@@ -175,7 +179,8 @@ std::string TEKW::ZgTangenteSetzen(double x) {
 
 std::string TEKW::ZgWinkelSetzen(double b) {
   const double t = std::tan(Winkel / 2.0);
-  if (b != 0 && EKWRadius * std::tan(b / 2.0) >= EKWRadius * t - Spur() / (2.0 * t)) return "Winkel nicht möglich!";
+  if (b != 0 && EKWRadius * std::tan(b / 2.0) >= EKWRadius * t - Spur() / (2.0 * t))
+    return "Winkel nicht möglich!";
   ZgWinkel = b;
   ZgTangente = std::tan(b / 2.0) * Zweigradius();
   return {};

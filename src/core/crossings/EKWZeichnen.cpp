@@ -42,6 +42,8 @@ void TEKW::ZweigUmriss(const std::array<TBogen*, 3>& boegen, Canvas& c, const TA
   c.Polylinie(punkte);
 }
 
-void TEKW::ZusatzZeichnen(const Anlage&, Canvas& c, const TAnsicht& v) const { ZweigUmriss(zw_, c, v); }
+void TEKW::ZusatzZeichnen(const Anlage&, Canvas& c, const TAnsicht& v) const {
+  ZweigUmriss(zw_, c, v);
+}
 
 }  // namespace trm
