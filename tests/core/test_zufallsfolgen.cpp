@@ -26,6 +26,7 @@
 #include "core/render/Aufzeichnung.h"
 #include "core/render/ModulZeichnen.h"
 #include "core/turnouts/Weiche.h"
+#include "core/crossings/Kreuzung.h"
 
 namespace trm {
 namespace {
@@ -65,6 +66,9 @@ enum class Art {
   WeicheDrehen,
   WeicheSpiegeln,
   WeicheEntfernen,
+  KrEinsetzen,
+  KrDrehen,
+  KrEntfernen,
   MausLoesen,
   AlleLoesen,
   MausNachfolger,
@@ -90,7 +94,8 @@ struct Gewicht {
 constexpr Gewicht Gewichte[] = {
     {Art::Anfuegen, 5},         {Art::Loeschen, 2},      {Art::LoeschenZurueck, 1},
     {Art::WeicheEinsetzen, 4},  {Art::WeicheDrehen, 2},  {Art::WeicheSpiegeln, 2},
-    {Art::WeicheEntfernen, 2},  {Art::MausLoesen, 2},    {Art::AlleLoesen, 1},
+    {Art::WeicheEntfernen, 2},  {Art::KrEinsetzen, 3},   {Art::KrDrehen, 1},
+    {Art::KrEntfernen, 1},      {Art::MausLoesen, 2},    {Art::AlleLoesen, 1},
     {Art::MausNachfolger, 2},   {Art::MausVerbinden, 2}, {Art::MausZiehen, 3},
     {Art::AnfangX, 1},          {Art::Drehen, 1},        {Art::Waehlen, 4},
     {Art::VorigesNaechstes, 2}, {Art::NeuesModul, 1},    {Art::ModulWechseln, 1},
@@ -218,6 +223,20 @@ class Folge {
     if (t) m->GleisWaehlen(m->GleisIndex(t));
   }
 
+  /// Makes a track of a crossing or slip current when the current track is none's and the
+  /// module has one.
+  void KreuzungWaehlen() {
+    TModul* m = M();
+    TGleis* g = ed_.gleis();
+    if (!m || (g && g->KrGleis)) return;
+    std::vector<TElement*> elemente;
+    for (Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
+      for (TElement* e : m->ElementeDerArt(art)) elemente.push_back(e);
+    if (elemente.empty()) return;
+    const std::vector<TGleis*> gleise = elemente[Zahl(static_cast<std::uint32_t>(elemente.size()))]->AlleGleise();
+    m->GleisWaehlen(m->GleisIndex(gleise[Zahl(static_cast<std::uint32_t>(gleise.size()))]));
+  }
+
   /// Runs a command that is not undo, redo or save. `auswahl` is what is current when the
   /// command takes its copy of the layout (unknown for a mouse pick).
   std::string Befehl(Art art, std::optional<Auswahl>& auswahl) {
@@ -252,6 +271,23 @@ class Folge {
         auswahl = Jetzt();
         return tun("Weiche entfernen an " + AlsText(Jetzt()),
                    [&] { return ed_.WeicheAusPlanEntfernen(); });
+      case Art::KrEinsetzen:
+        switch (Zahl(3)) {
+          case 0:
+            return tun("Kreuzung einsetzen an " + AlsText(Jetzt()), [&] { return ed_.KreuzungEinsetzen(); });
+          case 1:
+            return tun("EKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.EKWEinsetzen(); });
+          default:
+            return tun("DKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.DKWEinsetzen(); });
+        }
+      case Art::KrDrehen:
+        KreuzungWaehlen();
+        auswahl = Jetzt();
+        return tun("Kreuzung drehen an " + AlsText(Jetzt()), [&] { return ed_.KreuzungDrehen(); });
+      case Art::KrEntfernen:
+        KreuzungWaehlen();
+        auswahl = Jetzt();
+        return tun("Kreuzung entfernen an " + AlsText(Jetzt()), [&] { return ed_.KreuzungAusPlanEntfernen(); });
       case Art::AlleLoesen:
         return tun("alle Verbindungen lösen an " + AlsText(Jetzt()),
                    [&] { return ed_.AlleVerbindungenLoesen(); });
@@ -473,7 +509,8 @@ TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
        {"Gleis anfügen", "Gleis löschen", "Weiche einsetzen", "Weiche drehen",
         "Linksweiche / Rechtsweiche", "Weiche entfernen", "Gleis lösen", "alle Verbindungen lösen",
         "Gleis als Nachfolger verbinden", "Gleis verbinden", "Gleis verschieben", "Anfangspunkt X",
-        "Gleis drehen", "neues Modul", "Modul löschen", "Rückgängig Gleis löschen"})
+        "Gleis drehen", "neues Modul", "Modul löschen", "Rückgängig Gleis löschen", "Kreuzung einsetzen",
+        "EKW einsetzen", "DKW einsetzen", "EKW drehen", "DKW entfernen"})
     EXPECT_GT(zurueckgenommen[name], 0) << name;
   fs::remove_all(ordner);
 }

@@ -52,7 +52,9 @@ TEST_F(Editorfenster, MenuesMitDeutschenTiteln) {
   // Later parts of the program: present, not yet usable.
   EXPECT_FALSE(A("MI_Drucken")->isEnabled());
   EXPECT_TRUE(A("MI_ImportTrm")->isEnabled());
-  EXPECT_FALSE(A("TB_EKW-Liste")->isEnabled());
+  EXPECT_TRUE(A("TB_DS")->isEnabled());
+  EXPECT_TRUE(A("TB_EKW-Liste")->isEnabled());
+  EXPECT_TRUE(A("TB_DKW-Liste")->isEnabled());
   EXPECT_TRUE(A("TB_Kreuzungsliste")->isEnabled());
   EXPECT_TRUE(A("TB_Weichenliste")->isEnabled());
 }
@@ -254,6 +256,25 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
                                    "importieren Sie zunächst eine Weichenliste.");
   EXPECT_EQ(w->dokument().anlage().WListeDatei, w->dokument().Datenpfad() + "stdWListe.w88");
   EXPECT_TRUE(w->dokument().anlage().Geaendert);  // the header names another list now
+}
+
+TEST_F(Editorfenster, KreuzungsweichenEinsetzenDrehenEntfernen) {
+  A("TB_EKW-Liste")->trigger();
+  A("TB_DKW-Liste")->trigger();
+  ASSERT_EQ(M().Anzahl(trm::Elementart::EKW), 1);
+  ASSERT_EQ(M().Anzahl(trm::Elementart::DKW), 1);
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: DKW einsetzen");
+  // The current track is the double slip's main track: its entries in the context menu.
+  auto menue = w->Kontextmenue();
+  EXPECT_EQ(menue->findChild<QAction*>("PM_KopierenGleis")->text(), "DKW");
+  QAction* drehen = menue->findChild<QAction*>("PM_KreuzungDrehen");
+  ASSERT_NE(drehen, nullptr);
+  EXPECT_EQ(drehen->text(), "DKW drehen");
+  drehen->trigger();
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: DKW drehen");
+  w->Kontextmenue()->findChild<QAction*>("PM_KreuzungEntfernen")->trigger();
+  EXPECT_EQ(M().Anzahl(trm::Elementart::DKW), 0);
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: DKW entfernen");
 }
 
 }  // namespace

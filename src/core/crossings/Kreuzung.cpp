@@ -91,12 +91,16 @@ double TKreuzung::HerzEndAbst() const { return Laenge / 2.0 - HerzAbst(); }
 
 double TKreuzung::MinLaenge() const { return Spur() / std::tan(Winkel / 2.0); }
 
-std::string TKreuzung::Fehlerhaft() const {
+std::string TKreuzung::Fehlerhaft() const { return KrFehlerhaft(true); }
+
+std::string TKreuzung::KrFehlerhaft(bool mindestlaenge) const {
   if (!(Winkel > 0) || !(Winkel < Pi))
     return "Der Kreuzungswinkel muss größer als 0° und kleiner als 180° sein.";
   if (!(Spur() > 0)) return "Die Spurweite der Kreuzung muss größer als 0 sein.";
+  if (!mindestlaenge && !(Laenge > 0 && std::isfinite(Laenge)))
+    return "Die Grundlänge der " + Kuerzel() + " muss größer als 0 sein.";
   // A tolerance of a few units in the last place lets a minimum length that was written keep reading.
-  if (!(Laenge >= MinLaenge() * (1.0 - 1e-12)) || !std::isfinite(Laenge))
+  if (mindestlaenge && (!(Laenge >= MinLaenge() * (1.0 - 1e-12)) || !std::isfinite(Laenge)))
     return "Die Grundlänge der Kreuzung ist kleiner als die kleinste mögliche Länge.";
   if (!Gerade() && !InnereWinkel(Winkel, std::fabs(radius_), HerzAbst(), HerzEndAbst(), Spur()).gueltig)
     return "Mit diesem Radius lassen sich die inneren Bögen der Kreuzung nicht bilden.";
@@ -105,27 +109,34 @@ std::string TKreuzung::Fehlerhaft() const {
 
 // ---- tracks ----
 
-bool TKreuzung::Vollstaendig() const {
+bool TKreuzung::KrVollstaendig(std::size_t stamm, std::size_t kreuz) const {
   if (!stamm_ || !krA_ || !krB_) return false;
   for (const TBogen* b : boegen_)
     if (b == nullptr) return false;
-  return stamm_->Boegen.size() == 4 && krA_->Boegen.size() == 2 && krB_->Boegen.size() == 2;
+  return stamm_->Boegen.size() == stamm && krA_->Boegen.size() == kreuz && krB_->Boegen.size() == kreuz;
+}
+
+bool TKreuzung::Vollstaendig() const { return KrVollstaendig(4, 2); }
+
+std::int32_t TKreuzung::Gleisnummer(int feld, bool immerZiehen) const {
+  Anlage* anlage = Modul ? Modul->Anlage_ : nullptr;
+  std::int32_t n = -1;
+  try {
+    n = NtesItemLesen(GleisNummern, feld);
+  } catch (const LeseFehler&) {
+    n = -1;
+  }
+  if (anlage == nullptr) return n == -1 ? feld : n;
+  if (n == -1 || immerZiehen) {
+    const std::int32_t gezogen = anlage->NeueNummer(999'999);
+    if (n == -1) return gezogen;
+  }
+  return n;
 }
 
 void TKreuzung::KrAufbauen() {
   if (Modul == nullptr) return;
   TModul& m = *Modul;
-  Anlage* anlage = m.Anlage_;
-  auto nummer = [&](int feld) {
-    const std::int32_t gezogen = anlage ? anlage->NeueNummer(999'999) : feld;
-    std::int32_t n = -1;
-    try {
-      n = NtesItemLesen(GleisNummern, feld);
-    } catch (const LeseFehler&) {
-      n = -1;
-    }
-    return n == -1 ? gezogen : n;
-  };
   std::int32_t vorgaenger = -1;
   try {
     vorgaenger = TextInt(VorgaengerNr);
@@ -134,7 +145,7 @@ void TKreuzung::KrAufbauen() {
   }
   std::array<TGleis*, 3> gleise{};
   for (std::size_t t = 0; t < 3; ++t) {
-    const std::int32_t nr = nummer(static_cast<int>(t));
+    const std::int32_t nr = Gleisnummer(static_cast<int>(t), true);
     TGleis* g = m.GleisAnhaengen();
     g->Nummer = nr;
     g->KrGleis = true;
@@ -165,18 +176,17 @@ void TKreuzung::KrAufbauen() {
 
 void TKreuzung::KrBerechnen() {
   if (!Vollstaendig()) return;
-  const double g = Spur();
-  for (TGleis* t : {stamm_, krA_, krB_}) {
-    t->Eigen.Spur = g;
-    t->Eigen.SpurAussen = SpurAussen();
-    t->KrNr = KrNr;
-  }
+  SegmenteSetzen();
+  Platzieren();
+}
+
+std::array<double, 4> TKreuzung::InnenLaengen() const {
   const double L = Laenge;
   const double R = radius_;
   double a = L / 2.0, b = L / 2.0;
   if (!Gerade()) {
     const double r = std::fabs(R);
-    const Winkelpaar w = InnereWinkel(Winkel, r, HerzAbst(), HerzEndAbst(), g);
+    const Winkelpaar w = InnereWinkel(Winkel, r, HerzAbst(), HerzEndAbst(), Spur());
     const double l1 = Bogenlaenge(r * std::tan(w.theta1 / 2.0), R);
     const double l2 = Bogenlaenge(r * std::tan(w.theta2 / 2.0), R);
     // The inner-rail side lies on the main track's side A for "von links" turning left.
@@ -184,10 +194,25 @@ void TKreuzung::KrBerechnen() {
     a = erste ? l1 : l2;
     b = erste ? l2 : l1;
   }
-  StInnenA()->SetLaenge(a);
-  StInnenB()->SetLaenge(b);
-  KrInnenA()->SetLaenge(b);
-  KrInnenB()->SetLaenge(a);
+  // As a segment stores them: a negative length as 1.
+  auto gespeichert = [](double x) { return x < 0 ? 1.0 : x; };
+  return {gespeichert(a - Zungenabzug(Innenbogen::StA)), gespeichert(b - Zungenabzug(Innenbogen::StB)),
+          gespeichert(b - Zungenabzug(Innenbogen::KrA)), gespeichert(a - Zungenabzug(Innenbogen::KrB))};
+}
+
+void TKreuzung::SegmenteSetzen() {
+  const double g = Spur();
+  for (TGleis* t : AlleGleise()) {
+    t->Eigen.Spur = g;
+    t->Eigen.SpurAussen = SpurAussen();
+    t->KrNr = KrNr;
+  }
+  const std::array<double, 4> l = InnenLaengen();
+  StInnenA()->SetLaenge(l[0]);
+  StInnenB()->SetLaenge(l[1]);
+  KrInnenA()->SetLaenge(l[2]);
+  KrInnenB()->SetLaenge(l[3]);
+  const double R = radius_;
   const double innen = Gerade() ? Unendlich : R;
   RadiusSetzen(*StInnenA(), innen);
   RadiusSetzen(*StInnenB(), innen);
@@ -206,7 +231,6 @@ void TKreuzung::KrBerechnen() {
     boegen_[k]->Name = BogenNamen[k];
     boegen_[k]->Farbe = Farbe;
   }
-  Platzieren();
 }
 
 void TKreuzung::Platzieren() {
@@ -233,8 +257,7 @@ void TKreuzung::Platzieren() {
 
 void TKreuzung::KrAktualisieren() {
   KrBerechnen();
-  for (TGleis* t : {stamm_, krA_, krB_})
-    if (t) t->PunkteBerechnenWennNoetig();
+  for (TGleis* t : AlleGleise()) t->PunkteBerechnenWennNoetig();
 }
 
 void TKreuzung::VomAnfangBerechnen() {
@@ -266,23 +289,34 @@ void TKreuzung::ZeigerUmsetzen(const TUmsetzung& u, TModul* m) {
 
 void TKreuzung::NummerSetzen(std::int32_t n) {
   KrNr = n;
-  for (TGleis* g : {stamm_, krA_, krB_})
-    if (g) g->KrNr = n;
+  for (TGleis* g : AlleGleise()) g->KrNr = n;
+}
+
+void TKreuzung::BerechenbarPruefen(std::size_t anfang) {
+  bool endlich = true;
+  for (const TGleis* g : AlleGleise())
+    for (const auto& b : g->Boegen) endlich = endlich && b->Berechnet && LageEndlich(*b);
+  if (endlich && Vollstaendig()) return;
+  const std::string text = "Zeile " + std::to_string(anfang + 1) + ": " + Kuerzel() + " \"" + Name +
+                           "\" lässt sich mit diesen Werten nicht berechnen.";
+  if (Modul) ElementEntfernen(*Modul, this);  // frees this
+  throw LeseFehler(text);
 }
 
 TKreuzung* KreuzungZuGleis(TModul& m, const TGleis& g) {
   if (!g.KrGleis) return nullptr;
   TKreuzung* gefunden = nullptr;
-  for (TElement* e : m.ElementeDerArt(Elementart::Kreuzung))
-    if (e->Nummer() == g.KrNr) gefunden = static_cast<TKreuzung*>(e);
+  for (Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
+    for (TElement* e : m.ElementeDerArt(art))
+      if (e->Nummer() == g.KrNr) gefunden = static_cast<TKreuzung*>(e);
   return gefunden;
 }
 
 void KreuzungAktualisieren(TKreuzung& k) {
   k.KrAktualisieren();
   if (k.Modul == nullptr) return;
-  LageWeitergeben(*k.Modul, k.KreuzungsgleisA());
-  LageWeitergeben(*k.Modul, k.KreuzungsgleisB());
+  // The tracks the element places pass their ends on first, the main track last.
+  for (TGleis* g : k.Abzweige()) LageWeitergeben(*k.Modul, g);
   LageWeitergeben(*k.Modul, k.Stammgleis());
   ModulBerechnen(*k.Modul);
 }

@@ -1,7 +1,8 @@
 // TKreuzung: a crossing of two tracks at an angle. It generates three tracks in its module
 // (main track, crossing track A and B, eight segments), keeps them in step with its values,
 // reads and writes its 44-line record, and draws its markers. The module owns the tracks; the
-// crossing refers to them.
+// crossing refers to them. The single and double slips (EKW.h, DKW.h) derive from it and
+// extend its steps through the protected virtual operations.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/model/Element.h"
@@ -24,6 +26,9 @@ class TBogen;
 
 /// Lines of a crossing record.
 inline constexpr std::size_t ZeilenKreuzung = 44;
+
+/// The four inner segments, in the order of `TKreuzung::InnenLaengen`.
+enum class Innenbogen { StA = 0, StB = 1, KrA = 2, KrB = 3 };
 
 /// Outline of one sleeper of a crossing's sleeper plan: four corners.
 using TSchwellenARR = std::vector<std::array<TPaar, 4>>;
@@ -87,18 +92,25 @@ class TKreuzung : public TElement {
   double MinLaenge() const;
   /// Why the values cannot make a crossing (German, without line), or empty when they can:
   /// the angle, the base length, the inner radius and the numbers are checked.
-  std::string Fehlerhaft() const;
+  virtual std::string Fehlerhaft() const;
 
   // ---- creation, computation ----
   /// Reads the 44 lines at i (advanced past them); checks them (Fehlerhaft) and throws
   /// LeseFehler naming the line. Creates no tracks.
   void KrLaden(const Zeilenquelle& z, std::size_t& i);
+  /// Reads the kind's whole record (the crossing's: KrLaden). Creates no tracks.
+  virtual void Laden(const Zeilenquelle& z, std::size_t& i) { KrLaden(z, i); }
   /// Creates the three tracks and eight segments in the module.
   void KrAufbauen();
-  /// Sets every segment from the values and places the crossing track halves.
+  /// Creates all tracks and segments of the kind (the crossing's: KrAufbauen).
+  virtual void Aufbauen() { KrAufbauen(); }
+  /// Sets every segment from the values and places the element's dependent tracks.
   void KrBerechnen();
-  /// KrBerechnen and the three tracks computed.
+  /// KrBerechnen and the element's tracks computed.
   void KrAktualisieren();
+  /// Throws LeseFehler naming line `anfang` + 1 when a track of the element computed to a point
+  /// or direction that is not finite; the element is first removed from its module.
+  void BerechenbarPruefen(std::size_t anfang);
   /// "Kreuzung drehen": the crossing track comes from the other side.
   void Drehen();
 
@@ -131,8 +143,8 @@ class TKreuzung : public TElement {
   TBogen* KrAussenA() const { return boegen_[5]; }
   TBogen* KrInnenB() const { return boegen_[6]; }
   TBogen* KrAussenB() const { return boegen_[7]; }
-  /// All three tracks and eight segments exist.
-  bool Vollstaendig() const;
+  /// All tracks and segments of the kind exist, each track holding exactly its segments.
+  virtual bool Vollstaendig() const;
 
   /// The kind's reader inside the module record.
   static TElement* Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k);
@@ -140,8 +152,47 @@ class TKreuzung : public TElement {
  protected:
   TKreuzung(const TKreuzung&) = default;
 
- private:
+  /// Tracks of the kind, and so the numbers in line 36.
+  virtual int Gleiszahl() const { return 3; }
+  /// Reads the 44 lines of the crossing without checking them; line 41 goes to ZungenZeileLesen.
+  void KrZeilenLesen(const Zeilenquelle& z, std::size_t& i);
+  /// Line 41: the blade deduction of the slips; the crossing passes over it.
+  virtual void ZungenZeileLesen(Zeilenleser& l) { l.Ueberspringen(); }
+  /// The value written into line 41.
+  virtual double ZungenZeile() const { return 0; }
+  /// Throws LeseFehler naming the record's line (the record began at `anfang`) when Fehlerhaft
+  /// finds a fault.
+  void WerteFehlerMelden(std::size_t anfang) const;
+  /// Appends the 44 crossing lines (type form without position, numbers and links).
   void Schreiben(Zeilen& out, bool typ) const;
+  /// Length taken off an inner segment for the slips' switch blades; none for a crossing.
+  virtual double Zungenabzug(Innenbogen innen) const {
+    (void)innen;
+    return 0;
+  }
+  /// Lengths of StInnenA, StInnenB, KrInnenA, KrInnenB as the segments take them from the
+  /// values (a negative length as 1).
+  std::array<double, 4> InnenLaengen() const;
+  /// Fehlerhaft; without `mindestlaenge` only a base length > 0 is asked for (a slip's frogs
+  /// may lie beyond its base form).
+  std::string KrFehlerhaft(bool mindestlaenge) const;
+  /// Short name of the kind in messages: "Kreuzung", "EKW", "DKW".
+  virtual std::string Kuerzel() const { return "Kreuzung"; }
+  /// Sets the parameters of every segment from the values (no points computed). A slip adds
+  /// its own segments.
+  virtual void SegmenteSetzen();
+  /// The track-bed edges the element draws: segment and side (+1 left, -1 right).
+  virtual std::vector<std::pair<const TBogen*, int>> Trassenkanten() const;
+  /// What a kind draws besides its tracks, edges and markers (the slips' branch outlines).
+  virtual void ZusatzZeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
+    (void)a, (void)c, (void)v;
+  }
+  /// The crossing's tracks and segments exist, the main track holding `stamm` segments and
+  /// each crossing track `kreuz`.
+  bool KrVollstaendig(std::size_t stamm, std::size_t kreuz) const;
+  /// A track number for field `feld` of GleisNummern: the record's own, else a drawn one.
+  /// With `immerZiehen` a number is drawn (and entered) even when the record's is taken.
+  std::int32_t Gleisnummer(int feld, bool immerZiehen) const;
 
   double radius_ = Unendlich;
   TGleis* stamm_ = nullptr;
@@ -150,20 +201,28 @@ class TKreuzung : public TElement {
   std::array<TBogen*, 8> boegen_{};
 };
 
-/// A number for a new crossing below `unter` that no track carries, entered in IDListe when
-/// `eintragen`.
-
-/// The crossing a track belongs to (compared by KrNr, the last match), or none.
+/// The crossing or slip a track belongs to (compared by KrNr: crossings, then single slips,
+/// then double slips; the last match), or none.
 TKreuzung* KreuzungZuGleis(TModul& m, const TGleis& g);
 /// After a change of values: KrAktualisieren, the crossing tracks pass their ends on, the
 /// module is recomputed.
 void KreuzungAktualisieren(TKreuzung& k);
 /// A crossing type with sensible H0 values for the module m (no tracks).
 Zeilen StandardKreuzung(const TModul& m);
-/// Places type record `satz` at the end of the current segment (or of the current element
-/// track) of the current module, attached behind it; splits the track behind the segment.
+/// Places type record `satz` of the kind of `neu` (a fresh element of module m, which the
+/// record is read into) at the end of the current segment (or of the current element track)
+/// of the current module, attached behind it; splits the track behind the segment.
+TKreuzung* KrElementEinsetzen(Anlage& a, std::unique_ptr<TKreuzung> neu, const Zeilen& satz);
+/// Places a copied record of the kind of `neu` with its start at (x, y) under element number
+/// `nummer`.
+TKreuzung* KrElementEinfuegenBei(Anlage& a, std::unique_ptr<TKreuzung> neu, const Zeilen& satz, double x,
+                                 double y, std::int32_t nummer);
+/// Reads the record at i into `neu` as an element of module m (its k-th of the kind), builds and
+/// adds it and computes it. Throws LeseFehler; then m holds nothing of it.
+TElement* KrElementLesen(TModul& m, std::unique_ptr<TKreuzung> neu, const Zeilenquelle& z, std::size_t& i,
+                         std::int32_t k);
+/// KrElementEinsetzen and KrElementEinfuegenBei for a crossing.
 TKreuzung* KreuzungEinsetzen(Anlage& a, const Zeilen& satz);
-/// Places a copied crossing record with its start at (x, y) under element number `nummer`.
 TKreuzung* KreuzungEinfuegenBei(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
 
 }  // namespace trm

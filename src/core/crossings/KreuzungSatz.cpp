@@ -12,15 +12,14 @@
 
 namespace trm {
 
-namespace {
-
-
-}  // namespace
-
 void TKreuzung::KrLaden(const Zeilenquelle& z, std::size_t& i) {
   const std::size_t anfang = i;
+  KrZeilenLesen(z, i);
+  WerteFehlerMelden(anfang);
+}
+
+void TKreuzung::KrZeilenLesen(const Zeilenquelle& z, std::size_t& i) {
   Zeilenleser l(z, i);
-  auto zeile = [&](std::size_t k) { return "Zeile " + std::to_string(anfang + k + 1) + ": "; };
   Name = l.Text();
   Winkel = l.Real();
   Laenge = l.Real();
@@ -53,8 +52,9 @@ void TKreuzung::KrLaden(const Zeilenquelle& z, std::size_t& i) {
   KrSpurAussen = l.Real();
   KrSwBrt = l.Real();
   SwLenMax = l.Real();
-  GleisNummern = ListenZeile(l, [](const std::string& t) {
-    for (int n = 0; n < 3; ++n) (void)NtesItemLesen(t, n);
+  const int gleise = Gleiszahl();
+  GleisNummern = ListenZeile(l, [gleise](const std::string& t) {
+    for (int n = 0; n < gleise; ++n) (void)NtesItemLesen(t, n);
     return t;
   });
   VerbundNummern = ListenZeile(l, [](const std::string& t) {
@@ -71,18 +71,21 @@ void TKreuzung::KrLaden(const Zeilenquelle& z, std::size_t& i) {
     (void)TextInt(t);
     return t;
   });
-  l.Ueberspringen(2);  // the blade deduction of the slips; reserved
+  ZungenZeileLesen(l);
+  l.Ueberspringen();  // reserved
   SwLenMaxLi = l.Real();
+}
+
+void TKreuzung::WerteFehlerMelden(std::size_t anfang) const {
   // The values that make the shape, named by their lines: angle 1, base length 2, inner
   // radius 31, gauge 32.
   const std::string fehler = Fehlerhaft();
-  if (!fehler.empty()) {
-    std::size_t k = 2;
-    if (fehler.find("Kreuzungswinkel") != std::string::npos) k = 1;
-    else if (fehler.find("Radius") != std::string::npos) k = 31;
-    else if (fehler.find("Spurweite") != std::string::npos) k = 32;
-    throw LeseFehler(zeile(k) + fehler);
-  }
+  if (fehler.empty()) return;
+  std::size_t k = 2;
+  if (fehler.find("Kreuzungswinkel") != std::string::npos) k = 1;
+  else if (fehler.find("Radius") != std::string::npos) k = 31;
+  else if (fehler.find("Spurweite") != std::string::npos) k = 32;
+  throw LeseFehler("Zeile " + std::to_string(anfang + k + 1) + ": " + fehler);
 }
 
 void TKreuzung::DatenSchreiben(Zeilen& out) const { Schreiben(out, false); }
@@ -109,7 +112,9 @@ void TKreuzung::Schreiben(Zeilen& out, bool typ) const {
   out.push_back(RealOderUnendlichText(Radius()));
   for (double x : {Spur(), SpurAussen(), SwBrt(), SwLenMaxWert()}) out.push_back(RealText(x));
   if (lage) {
-    out.push_back(IntText(stamm_->Nummer) + "#" + IntText(krA_->Nummer) + "#" + IntText(krB_->Nummer));
+    std::string nummern;
+    for (const TGleis* g : AlleGleise()) nummern += (nummern.empty() ? "" : "#") + IntText(g->Nummer);
+    out.push_back(nummern);
     std::vector<std::int32_t> gruppe;
     for (const TGleis* g : stamm_->Verbund) gruppe.push_back(g->Nummer);
     out.push_back(IntListeText(gruppe));
@@ -117,37 +122,35 @@ void TKreuzung::Schreiben(Zeilen& out, bool typ) const {
     out.push_back(VierRealsText(stamm_->XAnf, stamm_->YAnf, stamm_->ZAnf(), stamm_->WAnf()));
     out.push_back(stamm_->Vorgaenger ? IntText(stamm_->Vorgaenger->Nummer) : "-1");
   } else {
-    out.push_back("-1#-1#-1");
+    std::string nummern = "-1";
+    for (int n = 1; n < Gleiszahl(); ++n) nummern += "#-1";
+    out.push_back(nummern);
     out.push_back("00");
     out.push_back("00");
     out.push_back("00");
     out.push_back("-1");
   }
-  out.push_back("0");
+  out.push_back(RealText(ZungenZeile()));
   out.push_back("00");
   out.push_back(RealText(SwLenMaxLi));
 }
 
-namespace {
-
-/// Reads record `satz` into a crossing of the module with number `nummer`, builds its tracks
-/// and adds it. Throws LeseFehler before the module is changed.
-TKreuzung* Aufbauen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t nummer) {
-  auto k = std::make_unique<TKreuzung>(&m);
-  k->KrLaden(z, i);
-  k->KrNr = nummer;
-  k->KrAufbauen();
-  TKreuzung* p = k.get();
-  m.ElementHinzufuegen(std::move(k));
+TElement* KrElementLesen(TModul& m, std::unique_ptr<TKreuzung> neu, const Zeilenquelle& z, std::size_t& i,
+                         std::int32_t k) {
+  const std::size_t anfang = i;
+  neu->Modul = &m;
+  neu->Laden(z, i);
+  neu->KrNr = m.Anlage_ ? m.Anlage_->NeueElementnummer(BereichKreuzung) : k + 1;
+  neu->Aufbauen();
+  TKreuzung* p = neu.get();
+  m.ElementHinzufuegen(std::move(neu));
   p->KrAktualisieren();
+  p->BerechenbarPruefen(anfang);
   return p;
 }
 
-}  // namespace
-
 TElement* TKreuzung::Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k) {
-  const std::int32_t nummer = m.Anlage_ ? m.Anlage_->NeueElementnummer(BereichKreuzung) : k + 1;
-  return Aufbauen(m, z, i, nummer);
+  return KrElementLesen(m, std::make_unique<TKreuzung>(), z, i, k);
 }
 
 Zeilen StandardKreuzung(const TModul& m) {
@@ -165,7 +168,7 @@ Zeilen StandardKreuzung(const TModul& m) {
   return satz;
 }
 
-TKreuzung* KreuzungEinsetzen(Anlage& a, const Zeilen& satz) {
+TKreuzung* KrElementEinsetzen(Anlage& a, std::unique_ptr<TKreuzung> neu, const Zeilen& satz) {
   TModul* m = a.AktuellesModul();
   TGleis* akt = m ? m->AktuellesGleis() : nullptr;
   TBogen* bogen = akt ? akt->AktuellerBogen() : nullptr;
@@ -178,43 +181,54 @@ TKreuzung* KreuzungEinsetzen(Anlage& a, const Zeilen& satz) {
   const double z = element ? akt->ZEnde() : bogen->ZEnde;
   const double w = element ? akt->WEnde() : WinkelNorm(bogen->WEnde);
   std::size_t i = 0;
-  auto neu = std::make_unique<TKreuzung>(m);
-  neu->KrLaden(satz, i);
+  neu->Modul = m;
+  neu->Laden(satz, i);
   neu->KrNr = a.NeueElementnummer(999'999);
   neu->XAnf = x;
   neu->YAnf = y;
   neu->ZAnf = z;
   neu->WAnf = w;
-  neu->KrAufbauen();
+  neu->Aufbauen();
   TKreuzung* k = neu.get();
   m->ElementHinzufuegen(std::move(neu));
   m->ElementWaehlen(m->ElementIndex(k));
   k->KrBerechnen();
+  k->BerechenbarPruefen(0);
   TGleis* stamm = k->Stammgleis();
   m->GleisWaehlen(m->GleisIndex(stamm));
   stamm->BogenWaehlen(0);
-  for (TGleis* t : {stamm, k->KreuzungsgleisA(), k->KreuzungsgleisB()}) VerbundVereinen(akt, t);
+  for (TGleis* t : k->AlleGleise()) VerbundVereinen(akt, t);
   HinterBogenEinhaengen(a, *m, akt, stamm, !element);
   return k;
 }
 
-TKreuzung* KreuzungEinfuegenBei(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) {
+TKreuzung* KrElementEinfuegenBei(Anlage& a, std::unique_ptr<TKreuzung> neu, const Zeilen& satz, double x,
+                                 double y, std::int32_t nummer) {
   TModul* m = a.AktuellesModul();
   if (!m) return nullptr;
   std::size_t i = 0;
-  auto neu = std::make_unique<TKreuzung>(m);
-  neu->KrLaden(satz, i);
+  neu->Modul = m;
+  neu->Laden(satz, i);
   neu->KrNr = nummer;
   neu->XAnf = x;
   neu->YAnf = y;
   neu->ZAnf = 0;
   neu->WAnf = 0;
-  neu->KrAufbauen();
+  neu->Aufbauen();
   TKreuzung* k = neu.get();
   m->ElementHinzufuegen(std::move(neu));
   k->KrAktualisieren();
+  k->BerechenbarPruefen(0);
   ModulBerechnen(*m);
   return k;
+}
+
+TKreuzung* KreuzungEinsetzen(Anlage& a, const Zeilen& satz) {
+  return KrElementEinsetzen(a, std::make_unique<TKreuzung>(), satz);
+}
+
+TKreuzung* KreuzungEinfuegenBei(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) {
+  return KrElementEinfuegenBei(a, std::make_unique<TKreuzung>(), satz, x, y, nummer);
 }
 
 }  // namespace trm

@@ -1,5 +1,6 @@
-// Drawing of a crossing: its three tracks (rails or band, no sleepers or track-bed edges of
-// their own), the outer track-bed edges, and the start and end markers.
+// Drawing of a crossing and of the slips derived from it: their tracks (rails or band, no
+// sleepers or track-bed edges of their own), the track-bed edges the kind names, what the kind
+// adds, and the start and end markers.
 #include <vector>
 
 #include "core/crossings/Kreuzung.h"
@@ -12,21 +13,23 @@
 
 namespace trm {
 
-namespace {
-
-}  // namespace
+std::vector<std::pair<const TBogen*, int>> TKreuzung::Trassenkanten() const {
+  // Only the outer edges: right-hand (-1) for "von links", every side the other for "von rechts".
+  const int rechts = Richtung == 0 ? -1 : 1;
+  std::vector<std::pair<const TBogen*, int>> kanten;
+  for (const TBogen* b : {KrAussenA(), KrAussenB(), StAussenA(), KrInnenA(), KrInnenB(), StInnenA()})
+    kanten.emplace_back(b, rechts);
+  for (const TBogen* b : {StAussenB(), StInnenB()}) kanten.emplace_back(b, -rechts);
+  return kanten;
+}
 
 void TKreuzung::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   if (!Vollstaendig()) return;
-  // The module leaves crossing tracks out of its track pass; the crossing draws them here.
-  for (const TGleis* g : {stamm_, krA_, krB_}) GleisZeichnen(a, *g, c, v);
-  if (a.TrasseZeichnen) {
-    // Only the outer edges: right-hand (-1) for "von links", every side the other for "von rechts".
-    const int rechts = Richtung == 0 ? -1 : 1;
-    for (const TBogen* b : {KrAussenA(), KrAussenB(), StAussenA(), KrInnenA(), KrInnenB(), StInnenA()})
-      TrassenKante(*b, rechts, c, v);
-    for (const TBogen* b : {StAussenB(), StInnenB()}) TrassenKante(*b, -rechts, c, v);
-  }
+  // The module leaves element tracks out of its track pass; the element draws them here.
+  for (const TGleis* g : AlleGleise()) GleisZeichnen(a, *g, c, v);
+  if (a.TrasseZeichnen)
+    for (const auto& [b, seite] : Trassenkanten()) TrassenKante(*b, seite, c, v);
+  ZusatzZeichnen(a, c, v);
   const double g = Spur();
   c.SetStift({farbe::Schwarz, false});
   c.SetPinsel({farbe::Cyan, false});

@@ -12,6 +12,8 @@
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
+#include "core/crossings/DKW.h"
+#include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/Weiche.h"
@@ -152,7 +154,10 @@ Kontextzustand Editor::Kontext() {
     k.weicheInListe = g->Element && g->Element->Art() == Elementart::Weiche;
     k.weicheEntfernen = k.weicheInListe && modul()->Gleise.size() >= 3;
     k.kreuzungInListe = g->Element && g->Element->Art() == Elementart::Kreuzung;
-    k.kreuzungEntfernen = k.kreuzungInListe && modul()->Gleise.size() > 3;
+    k.ekwInListe = g->Element && g->Element->Art() == Elementart::EKW;
+    k.dkwInListe = g->Element && g->Element->Art() == Elementart::DKW;
+    k.kreuzungEntfernen = (k.kreuzungInListe || k.ekwInListe || k.dkwInListe) &&
+                          modul()->Gleise.size() > g->Element->AlleGleise().size();
     if (g->Element)
       if (const TElementart* art = ElementartInfo(g->Element->Art())) k.kopierenErstes = art->name;
   }
@@ -511,7 +516,7 @@ TKreuzung* Editor::kreuzung() {
 bool Editor::KreuzungDrehen() {
   TKreuzung* k = kreuzung();
   if (!k) return false;
-  return Ausfuehren("Kreuzung drehen", [&] {
+  return Ausfuehren(ElementartInfo(k->Art())->name + std::string(" drehen"), [&] {
     k->Drehen();
     KreuzungAktualisieren(*k);
     return true;
@@ -522,19 +527,33 @@ bool Editor::KreuzungAusPlanEntfernen() {
   if (!Kontext().kreuzungEntfernen) return false;
   TKreuzung* k = kreuzung();
   if (!k) return false;
-  return Ausfuehren("Kreuzung entfernen", [&] { return ElementEntfernen(*modul(), k); });
+  return Ausfuehren(ElementartInfo(k->Art())->name + std::string(" entfernen"),
+                    [&] { return ElementEntfernen(*modul(), k); });
 }
 
-bool Editor::KreuzungEinsetzen() {
-  TModul* m = modul();
-  if (!m || !bogen()) return false;
-  const Zeilen satz = StandardKreuzung(*m);
+bool Editor::KrElementEinsetzen(const std::string& name, const Zeilen& typ,
+                                TKreuzung* (*einsetzen)(Anlage&, const Zeilen&)) {
   try {
-    return Ausfuehren("Kreuzung einsetzen", [&] { return trm::KreuzungEinsetzen(anlage(), satz) != nullptr; });
+    return Ausfuehren(name, [&] { return einsetzen(anlage(), typ) != nullptr; });
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return false;
   }
+}
+
+bool Editor::KreuzungEinsetzen() {
+  if (!modul() || !bogen()) return false;
+  return KrElementEinsetzen("Kreuzung einsetzen", StandardKreuzung(*modul()), &trm::KreuzungEinsetzen);
+}
+
+bool Editor::EKWEinsetzen() {
+  if (!modul() || !bogen()) return false;
+  return KrElementEinsetzen("EKW einsetzen", StandardEKW(*modul()), &trm::EKWEinsetzen);
+}
+
+bool Editor::DKWEinsetzen() {
+  if (!modul() || !bogen()) return false;
+  return KrElementEinsetzen("DKW einsetzen", StandardDKW(*modul()), &trm::DKWEinsetzen);
 }
 
 bool Editor::ListeImportieren(const TListenart& art) {

@@ -75,7 +75,8 @@ struct Kontextzustand {
   std::string einfuegen = "Gleis einfügen";
   bool einfuegenAktiv = false;
   bool weicheEntfernen = false;  ///< the current track is a turnout's and the module has 3+ tracks
-  bool kreuzungEntfernen = false;  ///< the current track is a crossing's and another track remains
+  /// The current track is a crossing's or slip's and a track outside the element remains.
+  bool kreuzungEntfernen = false;
 };
 
 /// The editor over a document.
@@ -92,7 +93,7 @@ class Editor {
   TBogen* bogen();
   /// The turnout of the current track (selected as the current turnout), or none.
   TEWeiche* weiche();
-  /// The crossing of the current track (selected as the current element), or none.
+  /// The crossing or slip of the current track (selected as the current element), or none.
   TKreuzung* kreuzung();
 
   // ---- the command layer ----
@@ -231,14 +232,21 @@ class Editor {
   // Libraries.
   /// Places type record `satz` of the turnout list at the end of the current segment.
   bool WeicheEinsetzen(const Zeilen& satz);
-  /// Places a crossing of the standard type at the end of the current segment.
+  /// Places a crossing, single or double slip of the standard type at the end of the current
+  /// segment.
   bool KreuzungEinsetzen();
-  /// "Kreuzung drehen": the crossing track comes from the other side.
+  bool EKWEinsetzen();
+  bool DKWEinsetzen();
+  /// "Kreuzung drehen" ("EKW drehen", "DKW drehen"): the crossing track of the current
+  /// track's crossing or slip comes from the other side.
   bool KreuzungDrehen();
-  /// "Kreuzung aus dem Plan entfernen": only while another track remains.
+  /// "Kreuzung aus dem Plan entfernen" (and for the slips): only while another track remains.
   bool KreuzungAusPlanEntfernen();
 
  private:
+  /// Places type record `typ` of the module through `einsetzen` as the step `name`.
+  bool KrElementEinsetzen(const std::string& name, const Zeilen& typ,
+                          TKreuzung* (*einsetzen)(Anlage&, const Zeilen&));
   bool GleisAnfuegenBei(TModul* m, TGleis* c);
   bool GleisLoeschenJetzt();
   /// Fills the copy buffer through `schreiben`; a value that cannot be written is reported and

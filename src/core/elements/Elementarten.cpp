@@ -3,6 +3,8 @@
 
 #include <filesystem>
 
+#include "core/crossings/DKW.h"
+#include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
@@ -25,6 +27,16 @@ const std::vector<TElementart>& Elementarten() {
       {Elementart::Kreuzung, "kreuzung", "Kreuzung", 10, &TKreuzung::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return KreuzungEinfuegenBei(a, satz, x, y, nummer);
+       },
+       nullptr, nullptr},
+      {Elementart::EKW, "ekw", "EKW", 11, &TEKW::Lesen, BereichKreuzung,
+       [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
+         return EKWEinfuegenBei(a, satz, x, y, nummer);
+       },
+       nullptr, nullptr},
+      {Elementart::DKW, "dkw", "DKW", 12, &TDKW::Lesen, BereichKreuzung,
+       [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
+         return DKWEinfuegenBei(a, satz, x, y, nummer);
        },
        nullptr, nullptr},
       // Turntables are placed from their list only; their tracks are ordinary tracks.

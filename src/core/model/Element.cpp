@@ -32,13 +32,6 @@ std::vector<TGleis*> TElement::AlleGleise() const {
   return gleise;
 }
 
-std::vector<TGleis*> TElement::Kerngleise() const {
-  std::vector<TGleis*> gleise;
-  for (TGleis* g : {Stammgleis(), Zweiggleis(), KreuzungsgleisA(), KreuzungsgleisB()})
-    if (g) gleise.push_back(g);
-  return gleise;
-}
-
 std::vector<TGleis*> TElement::Abzweige() const {
   std::vector<TGleis*> gleise = AlleGleise();
   std::erase(gleise, Stammgleis());

@@ -62,8 +62,8 @@ class TElement {
   std::vector<TGleis*> AlleGleise() const;
 
   // ---- what the link algorithms need ----
-  /// Tracks that always form one link group: main, branch and crossing tracks.
-  std::vector<TGleis*> Kerngleise() const;
+  /// Tracks that always form one link group: all of the element's tracks.
+  std::vector<TGleis*> Kerngleise() const { return AlleGleise(); }
   /// Tracks a group walk branches into besides the main run: all but the main track.
   std::vector<TGleis*> Abzweige() const;
   /// Tracks that pass their end on after the element was recomputed from its start.

@@ -1,6 +1,8 @@
 // Module settings resolution and track selection.
 #include "core/model/Modul.h"
 
+#include <algorithm>
+
 #include "core/model/Anlage.h"
 #include "core/model/Elementart.h"
 
@@ -20,6 +22,12 @@ std::int32_t TModul::HintergrundFarbe() const {
 TGleis* TModul::GleisAnhaengen() {
   Gleise.push_back(std::make_unique<TGleis>(this));
   return Gleise.back().get();
+}
+
+TGleis* TModul::GleisEinfuegen(int i) {
+  i = std::clamp(i, 0, static_cast<int>(Gleise.size()));
+  if (AktGleis >= i && AktGleis < static_cast<int>(Gleise.size())) ++AktGleis;
+  return Gleise.insert(Gleise.begin() + i, std::make_unique<TGleis>(this))->get();
 }
 
 void TModul::GleisWaehlen(int i) {

@@ -53,6 +53,9 @@ class TModul : public EinstellungenLesen<TModul> {
 
   /// Appends a new track that belongs to this module and returns it.
   TGleis* GleisAnhaengen();
+  /// Inserts a new track at index i (0 to the number of tracks) and returns it; the current
+  /// track stays the same track.
+  TGleis* GleisEinfuegen(int i);
   /// Marks track i as the current one.
   void GleisWaehlen(int i);
   /// The current track, or none when the module has no track at that index.

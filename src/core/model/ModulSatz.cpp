@@ -70,7 +70,7 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
     unbekannt |= anzahl[k] > 0 && ElementartInfo(static_cast<Elementart>(k)) == nullptr;
   if (unbekannt)
     throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + m.Name +
-                     "\" enthält Kreuzungsweichen oder "
+                     "\" enthält "
                      "Hintergrundelemente. Diese Elemente kann diese Programmversion noch nicht lesen.");
   const std::int32_t gleise = l.Anzahl();
   for (std::int32_t k = 0; k < gleise; ++k) {

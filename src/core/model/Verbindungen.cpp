@@ -443,9 +443,15 @@ Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c) {
   // branch is attached through its main track, and the branch leaves the former predecessor
   // together with the main track.
   TGleis* h = g;
-  if (g->Element)
+  if (g->Element) {
     for (TGleis* k : g->Element->AlleGleise())
       if (k != g && Enthaelt(g->Element->Mitnachfolger(k), g)) h = k;
+    // A track the element places itself (a crossing track, a slip branch) cannot start on C's
+    // end: the element goes as a whole, through the track it is attached by.
+    // (A turnout's tracks stand beside each other instead.)
+    TGleis* an = g->Element->Anschlussgleis();
+    if (an != nullptr && g->Element->Mitnachfolger(g).empty() && !g->Element->FolgtVorgaenger(g)) h = an;
+  }
   ZweigNachfolgerEntfernen(m);
   // H leaves its former predecessor, so that only C moves it from now on.
   if (h->Vorgaenger) Entfernen(h->Vorgaenger->Nachfolger, h);

@@ -55,7 +55,8 @@ void GleisVerbinden(TGleis* g, TGleis* c);
 /// Result of "Gleis als Nachfolger verbinden".
 enum class Anhaengen { Verbunden, Abgelehnt, Ignoriert };
 /// "Gleis als Nachfolger verbinden": attaches G behind C. A turnout goes as a whole: its main
-/// track becomes C's successor with the branch beside it, whichever of the two G is. Abgelehnt
+/// track becomes C's successor with the branch beside it, whichever of the two G is; so does
+/// a crossing or slip through its main track when G is a track the element places itself. Abgelehnt
 /// when C's predecessor is G (the refusal cursor shows); Ignoriert for G itself, a track of
 /// G's own element, or an existing attachment.
 Anhaengen AlsNachfolgerVerbinden(TModul& m, TGleis* g, TGleis* c);

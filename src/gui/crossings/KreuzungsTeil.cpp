@@ -1,4 +1,4 @@
-// The crossings in the main window.
+// The crossings and slips in the main window.
 #include "gui/crossings/KreuzungsTeil.h"
 
 #include <QAction>
@@ -11,23 +11,31 @@ namespace trm::gui {
 
 void KreuzungsTeil::Anlegen(const Fensterteile& t) {
   t_ = t;
-  // Until the crossing list exists, the button places the standard crossing.
+  // Until the lists of crossings and slips exist, the buttons place the standard types.
   t.elemente->addAction(NeueAktion(t.fenster, "TB_Kreuzungsliste", "Kre", "Kreuzung einsetzen", [this] {
     t_.befehl([this] { return t_.editor->KreuzungEinsetzen(); });
+  }));
+  t.elemente->addAction(NeueAktion(t.fenster, "TB_EKW-Liste", "EKW", "EKW einsetzen", [this] {
+    t_.befehl([this] { return t_.editor->EKWEinsetzen(); });
+  }));
+  t.elemente->addAction(NeueAktion(t.fenster, "TB_DKW-Liste", "DKW", "DKW einsetzen", [this] {
+    t_.befehl([this] { return t_.editor->DKWEinsetzen(); });
   }));
 }
 
 void KreuzungsTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
-  if (!k.kreuzungInListe) return;
+  const char* art = k.kreuzungInListe ? "Kreuzung" : k.ekwInListe ? "EKW" : k.dkwInListe ? "DKW" : nullptr;
+  if (art == nullptr) return;
   Editor* ed = t_.editor;
-  QMenu* kreuzung = menue.addMenu(QStringLiteral("Kreuzung"));
-  auto eintrag = [&](const char* name, const char* text, std::function<bool()> befehl, bool an) {
-    QAction* a = NeueAktion(kreuzung, name, QString::fromUtf8(text), "", [this, befehl] { t_.befehl(befehl); });
+  const QString name = QString::fromUtf8(art);
+  QMenu* untermenue = menue.addMenu(name);
+  auto eintrag = [&](const char* kennung, const QString& text, std::function<bool()> befehl, bool an) {
+    QAction* a = NeueAktion(untermenue, kennung, text, "", [this, befehl] { t_.befehl(befehl); });
     a->setEnabled(an);
-    kreuzung->addAction(a);
+    untermenue->addAction(a);
   };
-  eintrag("PM_KreuzungDrehen", "Kreuzung drehen", [ed] { return ed->KreuzungDrehen(); }, true);
-  eintrag("PM_KreuzungEntfernen", "Kreuzung aus dem Plan entfernen", [ed] { return ed->KreuzungAusPlanEntfernen(); },
+  eintrag("PM_KreuzungDrehen", name + " drehen", [ed] { return ed->KreuzungDrehen(); }, true);
+  eintrag("PM_KreuzungEntfernen", name + " aus dem Plan entfernen", [ed] { return ed->KreuzungAusPlanEntfernen(); },
           k.kreuzungEntfernen);
 }
 

@@ -1,5 +1,5 @@
-// The crossings in the main window: the tool button that places a crossing and the crossing
-// entries of the context menu.
+// The crossings and slips in the main window: the tool buttons that place a crossing, a single
+// and a double slip, and their entries of the context menu.
 #pragma once
 
 #include "gui/editor/Teilsystem.h"

@@ -410,8 +410,6 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste"}) {
     importieren_->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
     exportieren_->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
-    if (l != QStringLiteral("Kreuzungsliste"))
-      elemente->addAction(NeueAktion("TB_" + l, l.left(3), l + QStringLiteral(" aufrufen"), nullptr));
   }
   importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
     if (dokument_->Importieren()) NachDateibefehl();
