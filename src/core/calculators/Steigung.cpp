@@ -1,0 +1,276 @@
+#include "core/calculators/Steigung.h"
+
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "core/crossings/DKW.h"
+#include "core/crossings/EKW.h"
+#include "core/crossings/Kreuzung.h"
+#include "core/editor/Editor.h"
+#include "core/model/Bogen.h"
+#include "core/model/Gleis.h"
+#include "core/model/Modul.h"
+#include "core/model/Verbindungen.h"
+#include "core/model/Zahlformat.h"
+#include "core/render/Canvas.h"
+#include "core/render/Farben.h"
+#include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/DrehscheibenBefehle.h"
+#include "core/turnouts/Weiche.h"
+
+namespace trm {
+
+namespace {
+
+constexpr int kRand = 10;
+constexpr int kJeBogen = 100;
+
+/// Sets the element's start height (turnout or crossing) and rebuilds it.
+void ElementHoehe(TElement& e, double z) {
+  if (auto* w = dynamic_cast<TEWeiche*>(&e)) w->ZAnf = z;
+  if (auto* k = dynamic_cast<TKreuzung*>(&e)) k->ZAnf = z;
+  e.VomAnfangBerechnen();
+}
+
+/// A track's start height, through its element when it has one.
+void StarthoeheSetzen(TGleis& g, double z) {
+  if (g.Element) {
+    ElementHoehe(*g.Element, z);
+    return;
+  }
+  g.ZAnfWert = z;
+}
+
+std::int32_t Gerundet(double x) { return static_cast<std::int32_t>(std::lround(x)); }
+
+/// A line two pixels wide.
+void Breit(Canvas& c, PixelPunkt a, PixelPunkt b) {
+  c.Linie(a, b);
+  c.Linie({a.x, a.y + 1}, {b.x, b.y + 1});
+}
+
+}  // namespace
+
+TGleis* Profilgleis(Editor& ed) {
+  TGleis* g = ed.gleis();
+  if (!g || !g->Element) return g;
+  if (auto* w = dynamic_cast<TEWeiche*>(g->Element))
+    return w->Anschluss == AnschlussZweig && w->Zweiggleis() ? w->Zweiggleis() : w->Stammgleis();
+  if (dynamic_cast<TKreuzung*>(g->Element)) return g->Element->Stammgleis();
+  return g;
+}
+
+void Steigungsdaten::Waehlen() {
+  TGleis* g = Profilgleis(ed_);
+  bogen = g && g == ed_.gleis() ? std::max(0, g->AktBogen) : 0;
+  if (g && bogen >= static_cast<int>(g->Boegen.size())) bogen = 0;
+}
+
+void Steigungsdaten::Zurueck() {
+  const TGleis* g = Profilgleis(ed_);
+  if (!g || g->Boegen.empty()) return;
+  const int n = static_cast<int>(g->Boegen.size());
+  bogen = (bogen - 1 + n) % n;
+}
+
+void Steigungsdaten::Vor() {
+  const TGleis* g = Profilgleis(ed_);
+  if (!g || g->Boegen.empty()) return;
+  bogen = (bogen + 1) % static_cast<int>(g->Boegen.size());
+}
+
+TSteigungsanzeige Steigungsdaten::Anzeige() const {
+  TSteigungsanzeige z;
+  const TGleis* g = Profilgleis(ed_);
+  if (TDrehscheibe* d = Drehscheibe(ed_)) {
+    z.drehscheibe = true;
+    z.drehscheibenhoehe = FestText(d->ZMitte);
+  }
+  if (!g || bogen < 0 || bogen >= static_cast<int>(g->Boegen.size())) return z;
+  const TBogen& b = *g->Boegen[static_cast<std::size_t>(bogen)];
+  z.vorhanden = true;
+  z.zeilen[0] = b.Name;
+  z.zeilen[1] = FestText(b.Laenge());
+  z.zeilen[2] = FestText(b.Steigung());
+  z.zeilen[3] = FestText(b.ZAnf());
+  z.zeilen[4] = FestText(b.ZEnde - b.ZAnf());
+  z.zeilen[5] = FestText(b.Vertikalradius());
+  z.ausrundung = b.Ausrunden();
+  z.gewoehnlich = g->IstGewoehnlich() && !g->Element;
+  z.vorgaenger = g->Vorgaenger != nullptr;
+  z.nachfolger = !g->Nachfolger.empty();
+  return z;
+}
+
+bool Steigungsdaten::SteigungSetzen(const std::string& text) {
+  const auto s = ed_.Zahl(text);
+  TGleis* g = Profilgleis(ed_);
+  if (!s || !g || bogen >= static_cast<int>(g->Boegen.size())) return false;
+  return ed_.Ausfuehren("Steigung", [&] {
+    const bool element = g->Element != nullptr;
+    const std::size_t von = element ? 0 : static_cast<std::size_t>(bogen);
+    const std::size_t bis = element || nachfolgendeUebernehmen ? g->Boegen.size() : von + 1;
+    for (std::size_t i = von; i < bis; ++i) g->Boegen[i]->SetSteigung(*s);
+    if (element) g->Element->VomAnfangBerechnen();
+    LageWeitergeben(*g->Modul, g);
+    return true;
+  });
+}
+
+bool Steigungsdaten::HoeheSetzen(const std::string& text) {
+  const auto z = ed_.Zahl(text);
+  TGleis* g = Profilgleis(ed_);
+  if (!z || !g) return false;
+  return ed_.Ausfuehren("Höhe", [&] {
+    StarthoeheSetzen(*g, *z);
+    LageWeitergeben(*g->Modul, g);
+    return true;
+  });
+}
+
+bool Steigungsdaten::DifferenzSetzen(const std::string& text) {
+  const auto d = ed_.Zahl(text);
+  TGleis* g = Profilgleis(ed_);
+  if (!d || !g || bogen >= static_cast<int>(g->Boegen.size())) return false;
+  return ed_.Ausfuehren("Höhendifferenz", [&] {
+    const bool element = g->Element != nullptr;
+    const std::size_t von = element || vorhergehendeEinbeziehen ? 0 : static_cast<std::size_t>(bogen);
+    const std::size_t bis = element ? g->Boegen.size() : static_cast<std::size_t>(bogen) + 1;
+    double laenge = 0;
+    for (std::size_t i = von; i < bis; ++i) laenge += g->Boegen[i]->Laenge();
+    const double s = laenge != 0 ? *d / laenge * 100 : 0;
+    for (std::size_t i = von; i < bis; ++i) g->Boegen[i]->SetSteigung(s);
+    if (element) g->Element->VomAnfangBerechnen();
+    LageWeitergeben(*g->Modul, g);
+    return true;
+  });
+}
+
+bool Steigungsdaten::AusrundungSetzen(bool an) {
+  TGleis* g = Profilgleis(ed_);
+  if (!g || bogen >= static_cast<int>(g->Boegen.size())) return false;
+  TBogen& b = *g->Boegen[static_cast<std::size_t>(bogen)];
+  if (b.Ausrunden() == an) return false;
+  return ed_.Ausfuehren("Ausrundung", [&] {
+    b.SetAusrunden(an);
+    if (g->Element) g->Element->VomAnfangBerechnen();
+    LageWeitergeben(*g->Modul, g);
+    return true;
+  });
+}
+
+bool Steigungsdaten::HoeheVomVorgaenger() {
+  TGleis* g = Profilgleis(ed_);
+  if (!g || !g->Vorgaenger || g->Vorgaenger->Boegen.empty()) return false;
+  return ed_.Ausfuehren("Höhe vom Vorgängergleis", [&] {
+    StarthoeheSetzen(*g, g->Vorgaenger->ZEnde());
+    LageWeitergeben(*g->Modul, g);
+    return true;
+  });
+}
+
+bool Steigungsdaten::HoeheAufNachfolger() {
+  TGleis* g = Profilgleis(ed_);
+  if (!g || g->Nachfolger.empty() || g->Boegen.empty()) return false;
+  return ed_.Ausfuehren("Höhe auf Nachfolgergleis", [&] {
+    const double z = g->ZEnde();
+    for (TGleis* n : std::vector<TGleis*>(g->Nachfolger)) StarthoeheSetzen(*n, z);
+    LageWeitergeben(*g->Modul, g);
+    return true;
+  });
+}
+
+bool Steigungsdaten::DrehscheibenhoeheSetzen(const std::string& text) {
+  const auto z = ed_.Zahl(text);
+  TDrehscheibe* d = Drehscheibe(ed_);
+  if (!z || !d) return false;
+  return ed_.Ausfuehren("Höhe der Drehscheibe", [&] {
+    d->ZMitte = *z;
+    return true;
+  });
+}
+
+int Steigungsdaten::ProfilBreite(const TGleis& g) {
+  const int n = g.Element && !dynamic_cast<TEWeiche*>(g.Element) ? 4 : static_cast<int>(g.Boegen.size());
+  return 2 * kRand + n * kJeBogen + 50;
+}
+
+int Steigungsdaten::ProfilHoehe(const TGleis& g, int sichtHoehe) {
+  double plus = 0, minus = 0;
+  for (const auto& b : g.Boegen) {
+    const double s = std::round(b->Steigung());
+    (s > 0 ? plus : minus) += s;
+  }
+  const double spanne = 2 * std::max(std::fabs(plus), std::fabs(minus));
+  return static_cast<int>(std::max<double>(sichtHoehe - 25, std::min(spanne, 1e6))) + 2 * kRand;
+}
+
+void Steigungsdaten::ProfilZeichnen(Canvas& c, int hoehe) const {
+  const TGleis* g = Profilgleis(ed_);
+  c.Fuellen(farbe::Weiss);
+  if (!g || g->Boegen.empty()) return;
+  const int y0 = hoehe / 2;
+  auto text = [&](int x, int y, double z) { c.Text({x, y}, FestText(z), farbe::Schwarz, false, 0); };
+  auto hoeheVon = [&](const TGleis* t, std::size_t i, bool ende) {
+    if (!t || i >= t->Boegen.size()) return 0.0;
+    return ende ? t->Boegen[i]->ZEnde : t->Boegen[i]->ZAnf();
+  };
+  c.SetStift({farbe::Schwarz, false});
+  if (auto* w = dynamic_cast<const TEWeiche*>(g->Element)) {
+    Breit(c, {kRand + 15, y0 + 15}, {kRand + 165, y0 + 15});
+    Breit(c, {kRand + 15, y0 + 15}, {kRand + 165, y0 - 15});
+    const TGleis* s = w->Stammgleis();
+    const TGleis* z = w->Zweiggleis();
+    double h[3];
+    if (w->Anschluss == AnschlussStammEnde)
+      h[0] = hoeheVon(s, 0, true), h[1] = hoeheVon(s, 2, false), h[2] = hoeheVon(z, 2, true);
+    else if (w->Anschluss == AnschlussZweig)
+      h[0] = hoeheVon(z, 0, true), h[1] = hoeheVon(s, 2, true), h[2] = hoeheVon(z, 2, false);
+    else
+      h[0] = hoeheVon(s, 0, false), h[1] = hoeheVon(s, 2, true), h[2] = hoeheVon(z, 2, true);
+    text(kRand, y0 + 30, h[0]);
+    text(kRand + 165, y0 + 30, h[1]);
+    text(kRand + 165, y0 - 45, h[2]);
+    return;
+  }
+  if (auto* k = dynamic_cast<const TKreuzung*>(g->Element)) {
+    Breit(c, {25, y0 + 15}, {175, y0 - 15});
+    Breit(c, {25, y0 - 15}, {175, y0 + 15});
+    const TGleis* s = k->Stammgleis();
+    text(kRand, y0 + 30, hoeheVon(s, 0, false));
+    if (s && !s->Boegen.empty()) text(175, y0 - 45, s->ZEnde());
+    if (const TGleis* a = k->KreuzungsgleisA(); a && !a->Boegen.empty()) text(kRand, y0 - 45, a->ZEnde());
+    if (const TGleis* b = k->KreuzungsgleisB(); b && !b->Boegen.empty()) text(175, y0 + 30, b->ZEnde());
+    // Slips: a bar by each side that has a slip branch.
+    const std::size_t zweige = k->Zweiggleise().size();
+    if (zweige >= 1) Breit(c, {50, y0 + 14}, {147, y0 + 14});
+    if (zweige >= 2) Breit(c, {50, y0 - 14}, {147, y0 - 14});
+    return;
+  }
+  int x = kRand, y = y0;
+  for (std::size_t i = 0; i < g->Boegen.size(); ++i) {
+    const TBogen& b = *g->Boegen[i];
+    c.SetStift({farbe::Schwarz, false});
+    c.Linie({x, y - 5}, {x, y + 5});
+    text(x, y + 15, b.ZAnf());
+    const std::int32_t farbe = static_cast<int>(i) == bogen ? farbe::Rot : b.FarbeWert();
+    if (b.Ausrunden()) {
+      c.SetStift({farbe, true});
+      const int yEnde = y - Gerundet(b.Steigung() + 2);
+      c.Linie({x, y}, {x + kJeBogen, yEnde});
+      y = yEnde;
+    } else {
+      c.SetStift({farbe, false});
+      const int yEnde = y - Gerundet(b.Steigung());
+      Breit(c, {x, y}, {x + kJeBogen, yEnde});
+      y = yEnde;
+    }
+    x += kJeBogen;
+  }
+  c.SetStift({farbe::Schwarz, false});
+  c.Linie({x, y - 5}, {x, y + 5});
+  text(x, y + 15, g->Boegen.back()->ZEnde);
+}
+
+}  // namespace trm
