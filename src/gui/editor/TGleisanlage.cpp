@@ -18,6 +18,7 @@
 #include "core/model/Zahlformat.h"
 #include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
+#include "gui/calculators/RechnerTeil.h"
 #include "gui/crossings/KreuzungsTeil.h"
 #include "gui/turnouts/DrehscheibenTeil.h"
 #include "gui/optimiser/OptimiererTeil.h"
@@ -50,6 +51,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   teile_.push_back(std::make_unique<DrehscheibenTeil>());
   teile_.push_back(std::make_unique<OptimiererTeil>());
   teile_.push_back(std::make_unique<EinstellungsTeil>());
+  teile_.push_back(std::make_unique<RechnerTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
@@ -204,7 +206,6 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addSeparator();
   TeileAnlegen(l);
   l->addAction(NeueAktion("TB_Geometrie", "Geo", "Element-Editor", nullptr));
-  l->addAction(NeueAktion("TB_3D", "3D", "3D-Ansicht", nullptr));
   l->addSeparator();
   l->addAction(NeueAktion("TB_MausZurueck", "Zeiger", "Mauszeiger zurücksetzen",
                           [this] { MausmodusSetzen(Mausmodus::Normal); }));
