@@ -201,8 +201,8 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   EXPECT_NE(Lesefehler(z).find("kein Modul"), std::string::npos);
 
   z = gut;
-  z[34 + 22] = "1";  // a background-geometry record: not readable by this version
-  EXPECT_NE(Lesefehler(z).find("Hintergrundelemente"), std::string::npos);
+  z[34 + 22] = "1";  // a background component announced but missing
+  EXPECT_NE(Lesefehler(z).find("Zeile"), std::string::npos);
 
   z = gut;
   z[34 + 25] = "1";  // a crossing announced but missing

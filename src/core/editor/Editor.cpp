@@ -613,6 +613,8 @@ TGleis* Editor::GleisEinfuegenBei(double x, double y) {
 void Editor::ModusSetzen(Mausmodus m) {
   modus_ = m;
   if (m != Mausmodus::NeuesGleis) neuesGleisModus_ = false;
+  // The points of background components show while they can be deformed.
+  anlage().GeoPunkteZeigen = m == Mausmodus::GeoVerformen;
 }
 
 void Editor::NeuesGleisBeginnen() {

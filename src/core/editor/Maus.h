@@ -18,6 +18,8 @@
 
 namespace trm {
 
+class TElement;
+
 /// Kinds of mouse event. A double click comes as the press of its second click followed by
 /// Doppelklick (the toolkit's double-click event stands for that press).
 enum class Mausart { Druecken, Bewegen, Loslassen, Doppelklick };
@@ -65,6 +67,8 @@ struct Maushaken {
   std::function<bool(double x, double y)> geoBewegen;
   std::function<void()> geoLoslassen;
   std::function<void(double x, double y)> geoDoppelklick;
+  /// Opens the component dialog for a component (set by the window that has one).
+  std::function<void(TElement&)> geoDialog;
 
   /// Hit-test of the optimiser targets; true: it selected track and segment and a target
   /// drag starts (the hook keeps the target offset).

@@ -6,6 +6,8 @@
 #include "core/crossings/DKW.h"
 #include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/geometry/Geo.h"
+#include "core/geometry/GeoBefehle.h"
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Listenart.h"
@@ -42,6 +44,8 @@ const std::vector<TElementart>& Elementarten() {
       // Turntables are placed from their list only; their tracks are ordinary tracks.
       {Elementart::Drehscheibe, "drehscheibe", "Drehscheibe", 0, &TDrehscheibe::Lesen, BereichDrehscheibe, nullptr,
        &ListeDrehscheiben, &DrehscheibenMaus},
+      // Background components are placed from the geometry menu; they have no tracks.
+      {Elementart::Geo, "geo", "Bauteil", 0, &TGeo::Lesen, BereichGeo, nullptr, nullptr, &GeoMausAnschliessen},
   };
   return arten;
 }

@@ -56,6 +56,7 @@ class Anlage : public AnlageKopf {
   bool VerbindungenZeigen = false;  ///< draw the lines of the link groups
   bool TrasseZeichnen = false;      ///< draw the track-bed edges of ordinary tracks
   bool HoehenZeigen = false;        ///< draw the height values
+  bool GeoPunkteZeigen = false;     ///< mark the points of background components (deforming)
   std::int32_t GitterFarbe = 0x808080;
   std::int32_t BeschrFarbe = 0x000000;
 

@@ -105,6 +105,8 @@ class TElement {
   virtual void TypSchreiben(Zeilen& out) const = 0;
 
   // ---- drawing ----
+  /// A background drawing: drawn before the tracks, under the layout.
+  virtual bool Hintergrund() const { return false; }
   /// Draws what the element adds to its tracks (markers, edges), after all tracks.
   virtual void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const = 0;
 

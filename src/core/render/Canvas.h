@@ -19,6 +19,7 @@ struct PixelPunkt {
 struct Stift {
   std::int32_t farbe = 0;
   bool gepunktet = false;
+  std::int32_t breite = 1;  ///< line width in pixels
   bool operator==(const Stift&) const = default;
 };
 

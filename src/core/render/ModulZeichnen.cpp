@@ -123,10 +123,14 @@ void ModulMalen(const Anlage& a, const TModul& m, Canvas& c, const TAnsicht& v, 
   c.Fuellen(m.HintergrundFarbe());
   if (a.GitterSichtbar) Gitter(a, m, c, v);
   if (a.GitterBeschriftung) Beschriftung(a, m, c, v);
+  // Background components lie under the layout.
+  for (const auto& e : m.Elemente)
+    if (e->Hintergrund()) e->Zeichnen(a, c, v);
   for (auto& g : m.Gleise)
     if (!g->KrGleis) GleisZeichnen(a, *g, c, v);
   Markierungen(m, c, v);
-  for (const auto& e : m.Elemente) e->Zeichnen(a, c, v);
+  for (const auto& e : m.Elemente)
+    if (!e->Hintergrund()) e->Zeichnen(a, c, v);
   Verbindungslinien(a, m, c, v);
   if (haken.Blattuebersicht) haken.Blattuebersicht(m, c, v);
   if (haken.EndPfeile && std::any_of(m.EndMarke.begin(), m.EndMarke.end(), [](bool b) { return b; }))

@@ -31,7 +31,7 @@ QtCanvas::QtCanvas(QPainter& painter, std::int32_t breite, std::int32_t hoehe)
 
 void QtCanvas::SetStift(const Stift& s) {
   QPen stift(QFarbe(s.farbe));
-  stift.setWidth(0);  // cosmetic: one pixel at any transform
+  stift.setWidth(s.breite > 1 ? s.breite : 0);  // 0: cosmetic, one pixel at any transform
   stift.setStyle(s.gepunktet ? Qt::DotLine : Qt::SolidLine);
   p_.setPen(stift);
 }

@@ -1,0 +1,18 @@
+// The component library file (".g88"): the number of components, then their records.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/geometry/Geo.h"
+
+namespace trm {
+
+/// Reads every component of the lines. Throws LeseFehler naming the line.
+std::vector<TGeo> GeoListeAusZeilen(const Zeilen& z);
+/// Reads a library file. Throws DateiFehler or LeseFehler (German, naming file and line).
+std::vector<TGeo> GeoListeLesen(const std::string& pfad);
+/// The lines of a library with these components.
+Zeilen GeoListeZeilen(const std::vector<TGeo>& liste);
+
+}  // namespace trm
