@@ -1,5 +1,6 @@
 #include "core/geometry/GeoElement.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -167,7 +168,9 @@ void TGeoElement::Schreiben(Zeilen& out) const {
 
 void TGeoElement::Zeichnen(Canvas& c, const std::function<PixelPunkt(double, double)>& pixel, double s,
                            bool marken) const {
-  const std::int32_t breite = std::max<std::int32_t>(1, static_cast<std::int32_t>(std::lround(Stiftbreite / s)));
+  // A wild width from a file is held to what a screen can show.
+  const double b = std::clamp(Stiftbreite / s, 1.0, 1000.0);
+  const std::int32_t breite = std::isfinite(b) ? static_cast<std::int32_t>(std::lround(b)) : 1;
   const std::int32_t farbe = Gewaehlt ? 0x0000FF : Stiftfarbe;
   std::vector<PixelPunkt> p;
   p.reserve(Punkte.size());
@@ -183,7 +186,8 @@ void TGeoElement::Zeichnen(Canvas& c, const std::function<PixelPunkt(double, dou
       break;
     case GeoKreis:
       if (p.size() >= 2) {
-        const auto r = static_cast<std::int32_t>(std::lround(Radius() / s));
+        const double rr = std::clamp(Radius() / s, 0.0, 1e7);
+        const auto r = std::isfinite(rr) ? static_cast<std::int32_t>(std::lround(rr)) : 0;
         c.Ellipse(p[0].x - r, p[0].y - r, p[0].x + r, p[0].y + r);
       }
       break;

@@ -20,6 +20,7 @@
 #include "gui/editor/Cursor.h"
 #include "gui/calculators/RechnerTeil.h"
 #include "gui/crossings/KreuzungsTeil.h"
+#include "gui/geometry/GeoTeil.h"
 #include "gui/turnouts/DrehscheibenTeil.h"
 #include "gui/optimiser/OptimiererTeil.h"
 #include "gui/settings/EinstellungsTeil.h"
@@ -51,6 +52,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   teile_.push_back(std::make_unique<DrehscheibenTeil>());
   teile_.push_back(std::make_unique<OptimiererTeil>());
   teile_.push_back(std::make_unique<EinstellungsTeil>());
+  teile_.push_back(std::make_unique<GeoTeil>());
   teile_.push_back(std::make_unique<RechnerTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
@@ -205,7 +207,6 @@ void TGleisanlage::Werkzeugleiste1() {
                           [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }), &Befehlszustand::gleisAnfuegen));
   l->addSeparator();
   TeileAnlegen(l);
-  l->addAction(NeueAktion("TB_Geometrie", "Geo", "Element-Editor", nullptr));
   l->addSeparator();
   l->addAction(NeueAktion("TB_MausZurueck", "Zeiger", "Mauszeiger zurücksetzen",
                           [this] { MausmodusSetzen(Mausmodus::Normal); }));

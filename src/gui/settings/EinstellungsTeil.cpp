@@ -8,6 +8,7 @@
 
 #include "core/editor/Anlagendaten.h"
 #include "core/editor/Maus.h"
+#include "core/geometry/GeoBefehle.h"
 #include "core/turnouts/Drehscheibenliste.h"
 #include "core/turnouts/Weichenliste.h"
 #include "gui/editor/Aktion.h"
@@ -26,6 +27,9 @@ void EinstellungsTeil::Anlegen(const Fensterteile& t) {
   };
   fenster_->importieren[QStringLiteral("Weichenliste importieren")] = [this] {
     if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
+  };
+  fenster_->importieren[QStringLiteral("Elementen-Liste")] = [this] {
+    t_.befehl([this] { return GeoListeImportieren(*t_.editor); });
   };
   fenster_->importieren[QStringLiteral("Drehscheibenliste importieren")] = [this] {
     if (t_.editor->ListeImportieren(ListeDrehscheiben)) t_.aktualisieren();
