@@ -286,6 +286,7 @@ bool Editor::GleisLoeschenRueckgaengig() {
     neu->Nummer = anlage().NeueNummer(BereichModul);
     neu->VorgaengerNr = -1;
     neu->VerbundNummern.clear();
+    neu->VerbundGelesen.clear();
     neu->Markiert = false;
     m->Gleise.push_back(std::move(neu));
     loeschpuffer_.clear();
@@ -601,6 +602,7 @@ TGleis* Editor::GleisEinfuegenBei(double x, double y) {
     neu->YAnf = y;
     neu->VorgaengerNr = -1;
     neu->VerbundNummern.clear();
+    neu->VerbundGelesen.clear();
     neu->Nummer = anlage().NeueNummer(999'999);
     neu->Markiert = false;
     m->Gleise.push_back(std::move(neu));

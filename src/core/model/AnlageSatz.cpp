@@ -176,11 +176,15 @@ void VerbindungenAufbauen(Anlage& a) {
   };
   for (const auto& m : a.Module)
     for (const auto& g : m->Gleise) {
-      std::vector<std::int32_t> nummern;
-      try {
-        nummern = IntListeLesen(g->VerbundNummern);
-      } catch (const LeseFehler&) {
-        continue;  // checked while reading; a text set later by hand is simply ignored
+      // A track record's numbers were parsed on reading; an element's tracks carry its text.
+      std::vector<std::int32_t> nummern = std::move(g->VerbundGelesen);
+      g->VerbundGelesen = {};
+      if (nummern.empty() && !g->VerbundNummern.empty()) {
+        try {
+          nummern = IntListeLesen(g->VerbundNummern);
+        } catch (const LeseFehler&) {
+          continue;  // checked while reading; a text set later by hand is simply ignored
+        }
       }
       std::unordered_set<const TGleis*> drin(g->Verbund.begin(), g->Verbund.end());
       for (std::int32_t n : nummern) {

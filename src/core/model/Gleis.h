@@ -36,7 +36,10 @@ class TGleis : public EinstellungenLesen<TGleis> {
   Klonliste<TBogen> Boegen;
   std::vector<TPunkt> AnfP;  ///< corners of the start marker as last drawn
   std::int32_t Nummer = 0;
-  std::string VerbundNummern;  ///< link group numbers as read, each followed by "#"
+  std::string VerbundNummern;  ///< link group numbers as an element gives them, each followed by "#"
+  /// Link group numbers of a track record, parsed once on reading; emptied once the links are
+  /// built.
+  std::vector<std::int32_t> VerbundGelesen;
   std::int32_t WeichenNr = 0;
   int AktBogen = 0;
   std::vector<TGleis*> Verbund;     ///< link group; always holds the track itself

@@ -62,9 +62,8 @@ void GleisLesen(TGleis& g, const Zeilenquelle& z, std::size_t& i) {
   g.Nummer = l.Int();
   g.VorgaengerNr = l.Int();
   const std::size_t zeileVerbund = l.Index() + 1;
-  g.VerbundNummern = l.Text();
   try {
-    (void)IntListeLesen(g.VerbundNummern);
+    g.VerbundGelesen = IntListeLesen(l.Text());
   } catch (const LeseFehler& e) {
     throw LeseFehler("Zeile " + std::to_string(zeileVerbund) + ": " + e.what());
   }
