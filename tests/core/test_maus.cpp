@@ -3,6 +3,8 @@
 // one-click mouse modes, new tracks, and the triangle and marker tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <cmath>
 
 #include "SkriptDialoge.h"
@@ -101,7 +103,7 @@ TEST(Treffer, DreieckJenseitsDerLinkenEckeUndAnfangsmarke) {
   EXPECT_FALSE(PunktInMarke(g->AnfP, bei(8, 8.1)));
 }
 
-TEST(Maus, TrefferInnerhalb10mmUnabhaengigVomZoom) {
+TEST(Maus, TrefferInnerhalb10mmOderFuenfPixeln) {
   for (double mpp : {0.5, 1.7, 2.0, 4.0}) {
     SCOPED_TRACE(mpp);
     for (double abstand : {8.0, 12.0}) {
@@ -113,7 +115,8 @@ TEST(Maus, TrefferInnerhalb10mmUnabhaengigVomZoom) {
       s.m->GleisWaehlen(0);
       s.Zeichnen();
       s.Klick(150, 100);
-      if (abstand < 10) {
+      // 10 mm, or 5 screen pixels at an overview scale (20 mm at 4 mm per pixel).
+      if (abstand < std::max(10.0, 5 * mpp)) {
         EXPECT_EQ(s.m->AktGleis, 1);
         EXPECT_EQ(s.m->Gleise[1]->AktBogen, 1);
       } else {

@@ -18,7 +18,7 @@ TEST(Hauptfenster, StartetMitDerVorlageUndIhremNamenImTitel) {
   ASSERT_TRUE(trm::DatenordnerEinrichten(ordner.path().toStdString(), TRM_QUELLDATEN));
   trm::test::SkriptDialoge dialoge;
   trm::gui::TGleisanlage fenster(ordner.path(), std::make_shared<trm::MersenneZufall>(1), &dialoge);
-  EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen"));
+  EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen[*]"));
   EXPECT_TRUE(dialoge.fehler.empty());
   ASSERT_EQ(fenster.dokument().anlage().Module.size(), 1u);
   EXPECT_EQ(fenster.dokument().anlage().Module[0]->Gleise.size(), 1u);
@@ -30,7 +30,7 @@ TEST(Hauptfenster, OhneEinstellungsdateiMeldetEsUndBleibtBenutzbar) {
   trm::gui::TGleisanlage fenster(ordner.path(), std::make_shared<trm::MersenneZufall>(1), &dialoge);
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("trassomatic.std"), std::string::npos);
-  EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen"));
+  EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen[*]"));
   EXPECT_EQ(fenster.dokument().anlage().Module.size(), 1u);
 }
 
@@ -47,7 +47,7 @@ TEST(Hauptfenster, EineUnlesbareDateiLaesstDieAnlageOffen) {
   EXPECT_FALSE(fenster.DateiOeffnen(kaputt));
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("1.5"), std::string::npos);
-  EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen"));
+  EXPECT_EQ(fenster.windowTitle(), QStringLiteral("T88 TRASSOMATIC - Datei: Ohne Namen[*]"));
 }
 
 TEST(Hauptfenster, QtsKnoepfeAufDeutsch) {

@@ -1,6 +1,7 @@
 // Hit-testing of triangles, start markers and tracks.
 #include "core/editor/Treffer.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "core/model/Modul.h"
@@ -40,11 +41,13 @@ bool PunktInMarke(const std::vector<TPunkt>& ecken, TPunkt q) {
 std::optional<TTreffer> GleisTreffen(const TModul& m, double x, double y) {
   std::optional<TTreffer> treffer;
   const TPunkt q{x, y};
+  // At an overview scale 10 mm are a pixel or two: at least 5 screen pixels pick a track.
+  const double abstand = std::max(Trefferabstand, 5 * m.MmProPixel);
   for (const auto& g : m.Gleise) {
     if (g->IstGewoehnlich() && PunktInMarke(g->AnfP, q)) return TTreffer{g.get(), 0};
     for (std::size_t i = 0; i < g->Boegen.size(); ++i) {
       for (const TSpurpunkt& p : g->Boegen[i]->Spurpunkte) {
-        if (std::fabs(p.x - x) <= Trefferabstand && std::fabs(p.y - y) <= Trefferabstand) {
+        if (std::fabs(p.x - x) <= abstand && std::fabs(p.y - y) <= abstand) {
           treffer = TTreffer{g.get(), static_cast<int>(i)};
           break;  // a later point of the same segment gives the same hit
         }

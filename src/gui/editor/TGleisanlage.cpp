@@ -9,8 +9,10 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QSpinBox>
 #include <QStatusBar>
+#include <QTimer>
 #include <QToolBar>
 
 #include "core/editor/Zoom.h"
@@ -88,17 +90,19 @@ void TGleisanlage::Befehl(const std::function<bool()>& tun) {
 }
 
 void TGleisanlage::MenuesAnlegen() {
-  QMenu* datei = menuBar()->addMenu(QStringLiteral("Datei"));
+  QMenu* datei = menuBar()->addMenu(QStringLiteral("&Datei"));
   QAction* neu = NeueAktion("MI_Neu", "neu", "", [this] {
     dokument_->Neu();
     NachDateibefehl();
   });
+  neu->setShortcut(QKeySequence::New);
   datei->addAction(neu);
   QAction* oeffnen = NeueAktion("MI_Oeffnen", "öffnen", "", [this] {
-    dokument_->Oeffnen();
+    const bool ok = dokument_->Oeffnen();
     NachDateibefehl();
+    if (ok) Einpassen();
   });
-  oeffnen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+  oeffnen->setShortcut(QKeySequence::Open);
   datei->addAction(oeffnen);
   QAction* speichern = Schalter(NeueAktion("MI_Speichern", "speichern", "", [this] {
     dokument_->Speichern();
@@ -107,11 +111,13 @@ void TGleisanlage::MenuesAnlegen() {
   }), &Befehlszustand::speichern);
   speichern->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
   datei->addAction(speichern);
-  datei->addAction(NeueAktion("MI_SpeichernUnter", "speichern unter...", "", [this] {
+  QAction* unter = NeueAktion("MI_SpeichernUnter", "speichern unter...", "", [this] {
     dokument_->SpeichernUnter();
     TitelAktualisieren();
     Aktualisieren();
-  }));
+  });
+  unter->setShortcut(QKeySequence::SaveAs);
+  datei->addAction(unter);
   datei->addAction(NeueAktion("MI_Bitmap", "als Bitmap speichern", "", [this] {
     const auto pfad = dialoge_->SpeichernDialog("Bitmaps (*.bmp)|*.bmp", dokument_->anlage().Name, "bmp");
     if (pfad) BitmapSpeichern(Q(*pfad));
@@ -132,9 +138,11 @@ void TGleisanlage::MenuesAnlegen() {
   importieren_ = datei->addMenu(QStringLiteral("importieren"));
   exportieren_ = datei->addMenu(QStringLiteral("exportieren"));
   datei->addSeparator();
-  datei->addAction(NeueAktion("MI_Beenden", "beenden", "", [this] { close(); }));
+  QAction* beenden = NeueAktion("MI_Beenden", "beenden", "", [this] { close(); });
+  beenden->setShortcut(QKeySequence::Quit);
+  datei->addAction(beenden);
 
-  QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("Bearbeiten"));
+  QMenu* bearbeiten = menuBar()->addMenu(QStringLiteral("&Bearbeiten"));
   QAction* rueck = Schalter(NeueAktion("MI_Rueckgaengig", "Rückgängig", "", [this] { Befehl([this] { return editor_->Rueckgaengig(); }); }), &Befehlszustand::rueckgaengigAktiv);
   rueck->setShortcut(QKeySequence::Undo);
   beschriftungen_.push_back({rueck, &Befehlszustand::rueckgaengig});
@@ -149,13 +157,39 @@ void TGleisanlage::MenuesAnlegen() {
   bearbeiten->addAction(Schalter(NeueAktion("MI_GleisLoeschenRueckgaengig", "Rückgängig Gleis löschen", "",
                                    [this] { Befehl([this] { return editor_->GleisLoeschenRueckgaengig(); }); }), &Befehlszustand::rueckgaengigLoeschen));
   bearbeiten->addAction(NeueAktion("MI_OptiRueckgaengig", "Optimierung rückgängig", "", nullptr));
+  bearbeiten->addSeparator();
+  // The platform's keys for the drawing's clipboard and delete (a text field keeps its own).
+  QAction* kopieren = NeueAktion("MI_Kopieren", "Gleis kopieren", "", [this] { Befehl([this] { return editor_->GleisKopieren(); }); });
+  kopieren->setShortcut(QKeySequence::Copy);
+  bearbeiten->addAction(kopieren);
+  QAction* einfuegen = NeueAktion("MI_Einfuegen", "einfügen", "", [this] {
+    Befehl([this] { return editor_->Einfuegen(); });
+    flaeche_->viewport()->setCursor(MausCursor(maus_->Cursor()));
+  });
+  einfuegen->setShortcut(QKeySequence::Paste);
+  bearbeiten->addAction(einfuegen);
+  QAction* loeschen = Schalter(NeueAktion("MI_GleisLoeschen", "Gleis löschen", "", [this] { Befehl([this] { return editor_->GleisLoeschen(); }); }),
+                               &Befehlszustand::gleisLoeschen);
+  loeschen->setShortcut(QKeySequence::Delete);
+  bearbeiten->addAction(loeschen);
 
-  menuBar()->addAction(NeueAktion("MI_Anlagendaten", "Anlagendaten", "", nullptr));
-  modulmenue_ = menuBar()->addMenu(QStringLiteral("Module"));
-  QMenu* fenster = menuBar()->addMenu(QStringLiteral("Fenster"));
+  menuBar()->addAction(NeueAktion("MI_Anlagendaten", "&Anlagendaten", "", nullptr));
+  modulmenue_ = menuBar()->addMenu(QStringLiteral("&Module"));
+  QMenu* fenster = menuBar()->addMenu(QStringLiteral("&Fenster"));
   for (const char* f : {"Anlagendaten", "Bogendaten", "Optimierung"})
     fenster->addAction(NeueAktion(QStringLiteral("MI_Fenster") + f, f, "", nullptr));
-  QMenu* extras = menuBar()->addMenu(QStringLiteral("Extras"));
+  QMenu* extras = menuBar()->addMenu(QStringLiteral("E&xtras"));
+  QMenu* hilfe = menuBar()->addMenu(QStringLiteral("&Hilfe"));
+  QAction* schritte = NeueAktion("MI_ErsteSchritte", "Erste Schritte", "", [this] { ErsteSchritte(); });
+  schritte->setShortcut(QKeySequence::HelpContents);
+  hilfe->addAction(schritte);
+  hilfe->addAction(NeueAktion("MI_Ueber", "Über Trassomatic", "", [this] {
+    QMessageBox::about(this, QStringLiteral("Über Trassomatic"),
+                       QStringLiteral("<b>Trassomatic</b><br>Planung von Modellbahnanlagen im Maßstab.<br><br>"
+                                      "Gleise aus Geraden, Bögen und Übergangsbögen, Weichen, Kreuzungen, "
+                                      "Kreuzungsweichen und Drehscheiben; Optimierer, Steigung, Gleiswendel, "
+                                      "3D-Ansicht und Hintergrundelemente."));
+  }));
   for (const char* e : {"Steigung berechnen", "Gleiswendel berechnen", "Bogen bis x/y-Wert fortführen", "Stückliste"})
     extras->addAction(NeueAktion(QStringLiteral("MI_") + QString::fromUtf8(e).remove(' '), QString::fromUtf8(e), "", nullptr));
 }
@@ -178,8 +212,15 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addAction(NeueAktion("TB_NeuesModul", "Modul+", "neues Modul", [this] { Aktion("MI_NeuesModul")->trigger(); }));
   l->addAction(Schalter(NeueAktion("TB_ModulLoeschen", "Modul−", "Modul löschen", [this] { Aktion("MI_ModulLoeschen")->trigger(); }), &Befehlszustand::modulLoeschen));
   l->addSeparator();
-  l->addAction(NeueAktion("TB_Vergroessern", "+", "Ansicht vergrößern", [this] { flaeche_->Vergroessern(); }));
-  l->addAction(NeueAktion("TB_Verkleinern", "−", "Ansicht verkleinern", [this] { flaeche_->Verkleinern(); }));
+  // "+" and "−" zoom about the centre of the view in steps of about 20 %.
+  QAction* plus = NeueAktion("TB_Vergroessern", "+", "Ansicht vergrößern",
+                             [this] { flaeche_->ZoomSchritt(flaeche_->viewport()->rect().center(), true); });
+  plus->setShortcuts(QKeySequence::ZoomIn);
+  l->addAction(plus);
+  QAction* minus = NeueAktion("TB_Verkleinern", "−", "Ansicht verkleinern",
+                              [this] { flaeche_->ZoomSchritt(flaeche_->viewport()->rect().center(), false); });
+  minus->setShortcuts(QKeySequence::ZoomOut);
+  l->addAction(minus);
   zoomfeld_ = new QSpinBox(l);
   zoomfeld_->setObjectName(QStringLiteral("ED_Zoom"));
   zoomfeld_->setToolTip(QStringLiteral("Darstellungsmaßstab"));
@@ -188,7 +229,12 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addWidget(zoomfeld_);
   connect(zoomfeld_, &QSpinBox::valueChanged, this, [this](int wert) {
     const TModul* m = dokument_->anlage().AktuellesModul();
-    if (m && wert != ZoomfeldWert(m->MmProPixel)) flaeche_->ZoomSetzen(wert);
+    if (m && wert != ZoomfeldWert(m->MmProPixel)) {
+      // The field's value, kept about the centre of the view.
+      const auto neu = MassstabAusZoomfeld(wert);
+      if (neu) flaeche_->ZoomUm(flaeche_->viewport()->rect().center(), *neu);
+      else flaeche_->ZoomSetzen(wert);
+    }
   });
   QAction* lupe = lupe_ = NeueAktion("TB_Lupe", "Lupe", "Lupe", [this] {
     MausmodusSetzen(editor_->Modus() == Mausmodus::Lupe ? Mausmodus::Normal : Mausmodus::Lupe);
@@ -198,9 +244,15 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addAction(NeueAktion("TB_Anpassen", "Anpassen", "Ansicht ans Fenser anpassen", [this] { flaeche_->AnsFensterAnpassen(); }));
   l->addSeparator();
   l->addAction(Schalter(NeueAktion("TB_VorigesGleis", "◀", "zum vorigen Gleis gehen",
-                          [this] { Befehl([this] { return editor_->VorigesGleis(); }); }), &Befehlszustand::vorigesGleis));
+                          [this] {
+                            Befehl([this] { return editor_->VorigesGleis(); });
+                            GleisZeigen();
+                          }), &Befehlszustand::vorigesGleis));
   l->addAction(Schalter(NeueAktion("TB_NaechstesGleis", "▶", "zum nächsten Gleis gehen",
-                          [this] { Befehl([this] { return editor_->NaechstesGleis(); }); }), &Befehlszustand::naechstesGleis));
+                          [this] {
+                            Befehl([this] { return editor_->NaechstesGleis(); });
+                            GleisZeigen();
+                          }), &Befehlszustand::naechstesGleis));
   l->addAction(Schalter(NeueAktion("TB_GleisLoeschen", "Löschen", "Gleis löschen",
                           [this] { Befehl([this] { return editor_->GleisLoeschen(); }); }), &Befehlszustand::gleisLoeschen));
   l->addAction(Schalter(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
@@ -289,6 +341,7 @@ void TGleisanlage::ModulmenueAufbauen() {
 }
 
 void TGleisanlage::Aktualisieren() {
+  setWindowModified(dokument_->anlage().Geaendert);
   const Befehlszustand z = editor_->Zustand();
   for (const auto& [aktion, an] : schalter_) aktion->setEnabled(z.*an);
   {
@@ -445,7 +498,33 @@ void TGleisanlage::FormCreate() {
 bool TGleisanlage::DateiOeffnen(const QString& pfad) {
   const bool ok = dokument_->OeffnenDatei(pfad.toStdString());
   NachDateibefehl();
+  if (ok) Einpassen();
   return ok;
+}
+
+void TGleisanlage::GleisZeigen() {
+  const TModul* m = editor_->modul();
+  const TGleis* g = editor_->gleis();
+  if (!m || !g || g->Boegen.empty() || !(m->MmProPixel > 0)) return;
+  double xmin = 1e300, ymin = 1e300, xmax = -1e300, ymax = -1e300;
+  for (const auto& b : g->Boegen) {
+    xmin = std::min(xmin, b->Huelle.xmin);
+    ymin = std::min(ymin, b->Huelle.ymin);
+    xmax = std::max(xmax, b->Huelle.xmax);
+    ymax = std::max(ymax, b->Huelle.ymax);
+  }
+  const double s = m->MmProPixel;
+  const QRect box(QPoint(static_cast<int>(xmin / s), static_cast<int>((m->Hoehe - ymax) / s)),
+                  QPoint(static_cast<int>(xmax / s), static_cast<int>((m->Hoehe - ymin) / s)));
+  flaeche_->Zeigen(box.adjusted(-20, -20, 20, 20));
+}
+
+void TGleisanlage::Einpassen() {
+  // An opened plan is shown whole, once the window has its size.
+  QTimer::singleShot(0, flaeche_, [this] {
+    flaeche_->AnsFensterAnpassen();
+    Aktualisieren();
+  });
 }
 
 bool TGleisanlage::BitmapSpeichern(const QString& pfad) {
@@ -464,7 +543,40 @@ bool TGleisanlage::BitmapSpeichern(const QString& pfad) {
   return true;
 }
 
-void TGleisanlage::TitelAktualisieren() { setWindowTitle(Q(dokument_->Titel())); }
+void TGleisanlage::ErsteSchritte() {
+  QMessageBox box(this);
+  box.setWindowTitle(QStringLiteral("Erste Schritte"));
+  box.setObjectName(QStringLiteral("ErsteSchritte"));
+  box.setTextFormat(Qt::RichText);
+  box.setText(QStringLiteral(
+      "<h3>Erste Schritte mit Trassomatic</h3>"
+      "<ol>"
+      "<li><b>Gleis zeichnen:</b> Ein neuer Plan beginnt mit einem geraden Gleis. Rechtsklick in die "
+      "Zeichnung › <i>neues Gleis</i>, dann an die Stelle klicken, an der es beginnen soll.</li>"
+      "<li><b>Anfügen:</b> <i>Anfügen</i> in der Werkzeugleiste hängt ein Gleis an das Ende des "
+      "markierten Gleises. Radius, Länge und Winkel eines Bogens stellt das Fenster "
+      "<i>Fenster › Bogendaten</i> ein.</li>"
+      "<li><b>Weiche setzen:</b> <i>Wei</i> öffnet die Weichenliste; ein Doppelklick setzt den Typ an das "
+      "Ende des markierten Bogens. <i>Kre</i>, <i>EKW</i>, <i>DKW</i> und <i>Dre</i> setzen Kreuzungen, "
+      "Kreuzungsweichen und Drehscheiben.</li>"
+      "<li><b>Verbinden:</b> Gleis mit der Maus an ein Gleisende ziehen; mit gedrückter Strg-Taste "
+      "(oder <i>automatisches Ausrichten</i> in den Anlagendaten) rastet es ein. Rechtsklick › "
+      "<i>Gleis als Nachfolger verbinden</i> verbindet dauerhaft.</li>"
+      "<li><b>Ansicht:</b> Mausrad zoomt um den Mauszeiger, mittlere Maustaste oder Leertaste + Ziehen "
+      "verschiebt, <i>Anpassen</i> zeigt das ganze Modul.</li>"
+      "<li><b>Speichern:</b> Strg+S speichert den Plan als .m88-Datei; Strg+Z nimmt jeden Schritt "
+      "zurück.</li>"
+      "<li><b>Drucken:</b> Der Druck im Maßstab 1:1 über mehrere Blätter folgt in einer späteren "
+      "Version; bis dahin speichert <i>Datei › als Bitmap speichern</i> ein Bild.</li>"
+      "</ol>"));
+  box.exec();
+}
+
+void TGleisanlage::TitelAktualisieren() {
+  // "[*]" shows the unsaved-changes mark of the platform.
+  setWindowTitle(Q(dokument_->Titel()) + QStringLiteral("[*]"));
+  setWindowModified(dokument_->anlage().Geaendert);
+}
 
 bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
   // The window sees the keys before its controls: Ctrl, Esc and Space; the keys go on.
@@ -472,10 +584,17 @@ bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
     const auto* k = static_cast<QKeyEvent*>(e);
     const bool druck = e->type() == QEvent::KeyPress;
     if (k->key() == Qt::Key_Control) editor_->StrgSetzen(druck);
-    if (druck && k->key() == Qt::Key_Escape) editor_->OptiAbbruchSetzen(true);
-    if (druck && k->key() == Qt::Key_Space && !k->isAutoRepeat()) {
-      maus_->CursorZuruecksetzen();
-      flaeche_->viewport()->setCursor(Qt::ArrowCursor);
+    if (druck && k->key() == Qt::Key_Escape) {
+      editor_->OptiAbbruchSetzen(true);
+      // Esc also ends a mouse mode.
+      if (editor_->Modus() != Mausmodus::Normal) MausmodusSetzen(Mausmodus::Normal);
+    }
+    if (k->key() == Qt::Key_Space && !k->isAutoRepeat()) {
+      flaeche_->leertaste_ = druck;
+      if (druck) {
+        maus_->CursorZuruecksetzen();
+        flaeche_->viewport()->setCursor(Qt::ArrowCursor);
+      }
     }
   }
   return QMainWindow::eventFilter(objekt, e);

@@ -82,6 +82,12 @@ class TGleisanlage : public QMainWindow {
   void ModulmenueAufbauen();
   void NachDateibefehl();
   void GleisDrehenFragen();
+  /// "Erste Schritte": a short guide.
+  void ErsteSchritte();
+  /// Fits the drawing to the window after an open.
+  void Einpassen();
+  /// Scrolls the current track into view.
+  void GleisZeigen();
   void MausAntwort(const Mausantwort& a, QPoint position);
   /// The subsystems add their menu entries and tool buttons (into `elemente`).
   void TeileAnlegen(QToolBar* elemente);

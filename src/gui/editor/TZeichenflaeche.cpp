@@ -1,7 +1,10 @@
 // Painting of the visible part of the module, scroll bars and zoom.
 #include "gui/editor/TZeichenflaeche.h"
 
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QWheelEvent>
 #include <QPainter>
 #include <QScrollBar>
 
@@ -110,6 +113,55 @@ void TZeichenflaeche::LupenKlick(QPoint position, Maustaste taste) {
   if (v->maximum() > 0) v->setValue(v->value() + static_cast<int>(LupenVerschiebung(p.y(), alt, neu)));
 }
 
+bool TZeichenflaeche::ZoomUm(QPoint position, double mmProPixel) {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m) return false;
+  const double alt = m->MmProPixel;
+  const QPoint p = position - Ursprung();
+  if (!Massstab(editor_.MassstabSetzen(mmProPixel))) return false;
+  const double neu = dokument_.anlage().AktuellesModul()->MmProPixel;
+  QScrollBar* h = horizontalScrollBar();
+  QScrollBar* v = verticalScrollBar();
+  if (h->maximum() > 0) h->setValue(h->value() + static_cast<int>(LupenVerschiebung(p.x(), alt, neu)));
+  if (v->maximum() > 0) v->setValue(v->value() + static_cast<int>(LupenVerschiebung(p.y(), alt, neu)));
+  return true;
+}
+
+bool TZeichenflaeche::ZoomSchritt(QPoint position, bool naeher) {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m) return false;
+  return ZoomUm(position, naeher ? m->MmProPixel / 1.2 : m->MmProPixel * 1.2);
+}
+
+void TZeichenflaeche::Zeigen(const QRect& zeichnung) {
+  const QRect sicht = viewport()->rect().translated(-Ursprung());
+  if (sicht.contains(zeichnung)) return;
+  const QPoint mitte = zeichnung.center() - sicht.center();
+  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + mitte.x());
+  verticalScrollBar()->setValue(verticalScrollBar()->value() + mitte.y());
+}
+
+void TZeichenflaeche::wheelEvent(QWheelEvent* e) {
+  const int d = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
+  if (d == 0) return;
+  if (e->modifiers() & Qt::ShiftModifier) {
+    // Shift and the wheel scroll sideways.
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - d);
+    return;
+  }
+  // The wheel zooms about the cursor: the point under it stays put.
+  ZoomSchritt(e->position().toPoint(), d > 0);
+  e->accept();
+}
+
+void TZeichenflaeche::keyPressEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_PageUp || e->key() == Qt::Key_PageDown) {
+    ZoomSchritt(viewport()->rect().center(), e->key() == Qt::Key_PageUp);
+    return;
+  }
+  QAbstractScrollArea::keyPressEvent(e);  // the arrow keys scroll
+}
+
 namespace {
 Maustaste Taste(Qt::MouseButton b) {
   return b == Qt::LeftButton ? Maustaste::Links : b == Qt::RightButton ? Maustaste::Rechts : Maustaste::Mitte;
@@ -138,6 +190,11 @@ bool TZeichenflaeche::AnMaus(QMouseEvent* e, Mausart art) {
 }
 
 void TZeichenflaeche::mouseReleaseEvent(QMouseEvent* e) {
+  if (schiebt_) {
+    schiebt_ = false;
+    viewport()->unsetCursor();
+    return;
+  }
   if (!AnMaus(e, Mausart::Loslassen)) QAbstractScrollArea::mouseReleaseEvent(e);
 }
 
@@ -152,10 +209,26 @@ void TZeichenflaeche::mouseDoubleClickEvent(QMouseEvent* e) {
 }
 
 void TZeichenflaeche::mousePressEvent(QMouseEvent* e) {
+  // The middle button, or Space held with the left one, pans the view.
+  const bool leertaste = QGuiApplication::queryKeyboardModifiers() == Qt::NoModifier && leertaste_;
+  if (e->button() == Qt::MiddleButton || (e->button() == Qt::LeftButton && leertaste)) {
+    schiebt_ = true;
+    schiebePunkt_ = e->position().toPoint();
+    viewport()->setCursor(Qt::ClosedHandCursor);
+    return;
+  }
   if (!AnMaus(e, Mausart::Druecken)) QAbstractScrollArea::mousePressEvent(e);
 }
 
 void TZeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
+  if (schiebt_) {
+    const QPoint p = e->position().toPoint();
+    const QPoint d = p - schiebePunkt_;
+    schiebePunkt_ = p;
+    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - d.x());
+    verticalScrollBar()->setValue(verticalScrollBar()->value() - d.y());
+    return;
+  }
   if (!AnMaus(e, Mausart::Bewegen)) QAbstractScrollArea::mouseMoveEvent(e);
 }
 

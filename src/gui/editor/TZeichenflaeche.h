@@ -32,11 +32,21 @@ class TZeichenflaeche : public QAbstractScrollArea {
   void AnsFensterAnpassen();
   /// A magnifier click at a viewport position.
   void LupenKlick(QPoint position, Maustaste taste);
+  /// Zooms to `mmProPixel` keeping the drawing point under `position` (viewport pixels) in place.
+  bool ZoomUm(QPoint position, double mmProPixel);
+  /// One step of about 20 % in (`naeher`) or out about `position`.
+  bool ZoomSchritt(QPoint position, bool naeher);
+  /// Scrolls so that the box (drawing pixels) is in view; a box already visible stays.
+  void Zeigen(const QRect& zeichnung);
+  /// The drawing point (pixels) under a viewport position.
+  QPoint ZeichnungsPunkt(QPoint viewportPunkt) const { return viewportPunkt - Ursprung(); }
 
   /// Hands the mouse work to the core's machine; its answers go to BeiMaus.
   void SetMausbedienung(Mausbedienung* maus);
   /// Called with the machine's answer and the viewport position of the event.
   std::function<void(const Mausantwort&, QPoint)> BeiMaus;
+  /// Space is held (told by the main window, which sees the keys first): the left button pans.
+  bool leertaste_ = false;
 
   /// Left and top edge of the drawing in the viewport (the scroll box placement).
   QPoint Ursprung() const;
@@ -55,6 +65,8 @@ class TZeichenflaeche : public QAbstractScrollArea {
   void mouseMoveEvent(QMouseEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
   void mouseDoubleClickEvent(QMouseEvent* e) override;
+  void wheelEvent(QWheelEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
 
  private:
   bool MassstabSetzen(double mmProPixel);
@@ -68,6 +80,8 @@ class TZeichenflaeche : public QAbstractScrollArea {
   Dokument& dokument_;
   Dialoge& dialoge_;
   Mausbedienung* maus_ = nullptr;
+  bool schiebt_ = false;  ///< panning with the middle button (or Space and the left button)
+  QPoint schiebePunkt_;
 };
 
 }  // namespace trm::gui

@@ -23,7 +23,14 @@ void Zahlenfeld::Zeigen(const QString& text) {
 
 void Zahlenfeld::Anwenden() {
   setModified(false);
-  if (Uebernehmen) Uebernehmen(text());
+  // A decimal point is taken as the comma the files and the core use.
+  QString t = text();
+  if (!ganzzahl_ && t.contains(QChar('.'))) {
+    t.replace(QChar('.'), QChar(','));
+    setText(t);
+    setModified(false);
+  }
+  if (Uebernehmen) Uebernehmen(t);
 }
 
 void Zahlenfeld::keyPressEvent(QKeyEvent* e) {
