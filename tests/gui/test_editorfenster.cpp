@@ -258,8 +258,18 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
   EXPECT_TRUE(w->dokument().anlage().Geaendert);  // the header names another list now
 }
 
+/// Closes the next list window that shows with "auswählen" on its first row.
+void ErstenTypWaehlen() {
+  QTimer::singleShot(0, [] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) d->done(trm::gui::TfListe::Auswaehlen);
+  });
+}
+
 TEST_F(Editorfenster, KreuzungsweichenEinsetzenDrehenEntfernen) {
+  ErstenTypWaehlen();
   A("TB_EKW-Liste")->trigger();
+  ErstenTypWaehlen();
   A("TB_DKW-Liste")->trigger();
   ASSERT_EQ(M().Anzahl(trm::Elementart::EKW), 1);
   ASSERT_EQ(M().Anzahl(trm::Elementart::DKW), 1);

@@ -1,0 +1,81 @@
+// The blade schematic of the slip windows.
+#include "gui/crossings/Zungenschema.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <cmath>
+
+namespace trm::gui {
+
+namespace {
+
+const QColor Frei(0, 255, 255);        // cyan: in place
+const QColor Getauscht(204, 51, 102);  // purple (Windows colour 6697932): swapped
+constexpr int Radius = 7;
+
+}  // namespace
+
+Zungenschema::Zungenschema(QWidget* eltern) : QWidget(eltern) {
+  setObjectName(QStringLiteral("PB_Zungen"));
+  setFixedSize(240, 150);
+  setMouseTracking(true);
+}
+
+void Zungenschema::Setzen(bool doppelt, const std::array<bool, 4>& getauscht) {
+  doppelt_ = doppelt;
+  getauscht_ = getauscht;
+  update();
+}
+
+QPoint Zungenschema::Mitte(Zungenkreis k) {
+  switch (k) {
+    case Zungenkreis::ObenLinks: return {50, 66};
+    case Zungenkreis::UntenLinks: return {50, 94};
+    case Zungenkreis::ObenRechts: return {190, 66};
+    case Zungenkreis::UntenRechts: return {190, 94};
+  }
+  return {};
+}
+
+void Zungenschema::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.fillRect(rect(), Qt::white);
+  p.fillRect(QRect(0, 0, width(), 18), QColor(0, 0, 128));
+  p.setPen(Qt::white);
+  p.drawText(QRect(4, 0, width() - 8, 18), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Zungenvorrichtung vertauschen"));
+  p.setPen(QPen(Qt::black, 2));
+  p.drawLine(20, 100, 220, 60);
+  p.drawLine(20, 60, 220, 100);
+  p.drawLine(Mitte(Zungenkreis::ObenLinks), Mitte(Zungenkreis::ObenRechts));
+  if (doppelt_) p.drawLine(Mitte(Zungenkreis::UntenLinks), Mitte(Zungenkreis::UntenRechts));
+  p.setPen(QPen(Qt::black, 1));
+  auto kreis = [&](QPoint m, bool getauscht) {
+    p.setBrush(getauscht ? Getauscht : Frei);
+    p.drawEllipse(m, Radius, Radius);
+  };
+  for (Zungenkreis k : {Zungenkreis::ObenLinks, Zungenkreis::UntenLinks, Zungenkreis::ObenRechts, Zungenkreis::UntenRechts}) {
+    const bool unten = k == Zungenkreis::UntenLinks || k == Zungenkreis::UntenRechts;
+    if (unten && !doppelt_) continue;
+    kreis(Mitte(k), getauscht_[static_cast<std::size_t>(k)]);
+  }
+  kreis({20, 132}, false);
+  kreis({130, 132}, true);
+  p.setPen(Qt::black);
+  p.drawText(QPoint(30, 136), QStringLiteral(" = nicht getauscht"));
+  p.drawText(QPoint(140, 136), QStringLiteral(" = getauscht"));
+}
+
+void Zungenschema::mousePressEvent(QMouseEvent* e) {
+  const QPoint pos = e->position().toPoint();
+  for (Zungenkreis k : {Zungenkreis::ObenLinks, Zungenkreis::UntenLinks, Zungenkreis::ObenRechts, Zungenkreis::UntenRechts}) {
+    const bool unten = k == Zungenkreis::UntenLinks || k == Zungenkreis::UntenRechts;
+    if (unten && !doppelt_) continue;
+    const QPoint d = pos - Mitte(k);
+    if (std::lround(std::hypot(d.x(), d.y())) <= 8) {
+      if (geklickt) geklickt(k);
+      return;
+    }
+  }
+}
+
+}  // namespace trm::gui
