@@ -19,6 +19,7 @@
 #include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/crossings/Kreuzungslisten.h"
+#include "core/model/Anlage.h"
 #include "core/model/Geometrie.h"
 #include "core/model/Textdatei.h"
 #include "core/model/Zahlformat.h"
@@ -57,11 +58,27 @@ void Aussen(TKreuzung& k, double gesamt) {
 
 std::string Laengentext(double x) { return FestText(x, 2); }
 
-void Schreiben(Zeilen& z, const TKreuzung& k, void (*lesen)(const Zeilen&, std::size_t&)) {
+/// The record as a placed element writes it: read into a layout of its own and written again,
+/// so that what the list holds is what storing the placed type gives back (the informative
+/// radii of the slips are computed from the segments). Throws when the type would not place.
+template <class Art>
+Zeilen Gelesen(const Zeilen& satz) {
+  Anlage a(std::make_shared<MersenneZufall>(1));
+  std::size_t i = 0;
+  TElement* e = KrElementLesen(*a.ModulAnhaengen(), std::make_unique<Art>(), satz, i, 0);
+  Zeilen zurueck;
+  e->TypSchreiben(zurueck);
+  return zurueck;
+}
+
+template <class Art>
+void Schreiben(Zeilen& z, const Art& k, void (*lesen)(const Zeilen&, std::size_t&)) {
   Zeilen satz;
   k.TypSchreiben(satz);
+  satz = Gelesen<Art>(satz);
+  if (Gelesen<Art>(satz) != satz) throw std::runtime_error(k.Name + ": der Satz ändert sich beim Lesen");
   std::size_t i = 0;
-  lesen(satz, i);  // throws when the type would not place
+  lesen(satz, i);
   z.insert(z.end(), satz.begin(), satz.end());
 }
 
