@@ -19,9 +19,18 @@ namespace {
 
 /// Builds the record at i in a layout of its own: what reads and computes here places too.
 void TypBauen(std::unique_ptr<TKreuzung> neu, const Zeilen& zeilen, std::size_t& i) {
+  const std::size_t anfang = i;
   Anlage a(std::make_shared<MersenneZufall>(1));
   TModul* m = a.ModulAnhaengen();
-  KrElementLesen(*m, std::move(neu), zeilen, i, 0);
+  const TElement* e = KrElementLesen(*m, std::move(neu), zeilen, i, 0);
+  // A type whose values could not be written again (a derived value beyond the largest) is
+  // no type of the list.
+  try {
+    Zeilen satz;
+    e->TypSchreiben(satz);
+  } catch (const SchreibFehler& f) {
+    throw LeseFehler("Zeile " + std::to_string(anfang + 1) + ": " + f.what());
+  }
 }
 
 /// Number, name, the value of record line `wertzeile` as stored, angle in degrees and
