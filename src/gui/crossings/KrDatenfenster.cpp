@@ -5,13 +5,16 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <cmath>
 
 #include "core/crossings/Kreuzung.h"
@@ -56,7 +59,8 @@ KrDatenfenster::KrDatenfenster(Elementart art, const Fensterteile& t, QWidget* e
   auto* l = new QVBoxLayout(this);
   l->addLayout(leiste);
   l->addWidget(seiten_);
-  resize(330, 520);
+  setMinimumWidth(520);
+  resize(560, 540);
 }
 
 void KrDatenfenster::Werkzeugleiste(QHBoxLayout* leiste) {
@@ -154,7 +158,11 @@ void KrDatenfenster::Aufbauen(const Kreuzungsanzeige& a) {
         wert->setFlags(z.feld ? Qt::ItemIsEnabled | Qt::ItemIsSelectable | Qt::ItemIsEditable : Qt::ItemIsEnabled);
         tabelle->setItem(r, 1, wert);
       }
-      tabelle->setFixedHeight(tabelle->rowCount() * 20 + 4);
+      tabelle->resizeColumnToContents(0);
+      tabelle->setColumnWidth(0, std::max(150, tabelle->columnWidth(0) + 8));
+      tabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      tabelle->setFixedHeight(tabelle->rowCount() * 20 + 2 * tabelle->frameWidth());
       connect(tabelle, &QTableWidget::itemChanged, this, &KrDatenfenster::Geaendert);
       gl->addWidget(tabelle);
       listen_.push_back(tabelle);
@@ -264,8 +272,23 @@ void KrDatenfenster::Geaendert(QTableWidgetItem* item) {
     return;
   }
   const bool anpassen = anpassen_->isChecked();
+  // Enter moves on to the next row, from the last to the first.
+  QTableWidget* tabelle = item->tableWidget();
+  const int naechste = (item->row() + 1) % tabelle->rowCount();
   t_.befehl([ed, feld, text, anpassen] { return KreuzungFeldSetzen(*ed, feld, text, anpassen); });
   Auffrischen();
+  QTimer::singleShot(0, tabelle, [tabelle, naechste] { tabelle->setCurrentCell(naechste, 1); });
+}
+
+void KrDatenfenster::keyPressEvent(QKeyEvent* e) {
+  // Ctrl held here counts as held in the drawing area.
+  if (e->key() == Qt::Key_Control) t_.editor->StrgSetzen(true);
+  QDialog::keyPressEvent(e);
+}
+
+void KrDatenfenster::keyReleaseEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Control) t_.editor->StrgSetzen(false);
+  QDialog::keyReleaseEvent(e);
 }
 
 void KrDatenfenster::Doppelschwellen(std::size_t anzahl) {

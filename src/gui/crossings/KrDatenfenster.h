@@ -42,6 +42,10 @@ class KrDatenfenster : public QDialog {
   /// "Radius anpassen".
   QCheckBox& RadiusAnpassen() { return *anpassen_; }
 
+ protected:
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+
  private:
   void Werkzeugleiste(QHBoxLayout* leiste);
   void Aufbauen(const Kreuzungsanzeige& a);

@@ -29,10 +29,10 @@ void Zungenschema::Setzen(bool doppelt, const std::array<bool, 4>& getauscht) {
 
 QPoint Zungenschema::Mitte(Zungenkreis k) {
   switch (k) {
-    case Zungenkreis::ObenLinks: return {50, 66};
-    case Zungenkreis::UntenLinks: return {50, 94};
-    case Zungenkreis::ObenRechts: return {190, 66};
-    case Zungenkreis::UntenRechts: return {190, 94};
+    case Zungenkreis::ObenLinks: return {50, 49};
+    case Zungenkreis::UntenLinks: return {50, 91};
+    case Zungenkreis::ObenRechts: return {190, 49};
+    case Zungenkreis::UntenRechts: return {190, 91};
   }
   return {};
 }
@@ -44,8 +44,9 @@ void Zungenschema::paintEvent(QPaintEvent*) {
   p.setPen(Qt::white);
   p.drawText(QRect(4, 0, width() - 8, 18), Qt::AlignVCenter | Qt::AlignLeft, QStringLiteral("Zungenvorrichtung vertauschen"));
   p.setPen(QPen(Qt::black, 2));
-  p.drawLine(20, 100, 220, 60);
-  p.drawLine(20, 60, 220, 100);
+  // The slip lines join the crossing lines where they pass the circles' centres.
+  p.drawLine(20, 100, 220, 40);
+  p.drawLine(20, 40, 220, 100);
   p.drawLine(Mitte(Zungenkreis::ObenLinks), Mitte(Zungenkreis::ObenRechts));
   if (doppelt_) p.drawLine(Mitte(Zungenkreis::UntenLinks), Mitte(Zungenkreis::UntenRechts));
   p.setPen(QPen(Qt::black, 1));
@@ -58,11 +59,11 @@ void Zungenschema::paintEvent(QPaintEvent*) {
     if (unten && !doppelt_) continue;
     kreis(Mitte(k), getauscht_[static_cast<std::size_t>(k)]);
   }
-  kreis({20, 132}, false);
-  kreis({130, 132}, true);
+  kreis({14, 119}, false);
+  kreis({14, 139}, true);
   p.setPen(Qt::black);
-  p.drawText(QPoint(30, 136), QStringLiteral(" = nicht getauscht"));
-  p.drawText(QPoint(140, 136), QStringLiteral(" = getauscht"));
+  p.drawText(QPoint(24, 123), QStringLiteral(" = nicht getauscht"));
+  p.drawText(QPoint(24, 143), QStringLiteral(" = getauscht"));
 }
 
 void Zungenschema::mousePressEvent(QMouseEvent* e) {
