@@ -132,6 +132,10 @@ TEST_F(Kreuzungsdaten, DoppelschwellenUndFarbe) {
   EXPECT_EQ(Kreuzung(*ed)->DSwIndizes, (TIndexARR{3, 7}));
   EXPECT_EQ(dialoge.fehler.size(), 1u);
 
+  // A name stays one line of the record.
+  ASSERT_TRUE(KreuzungFeldSetzen(*ed, Krfeld::Name, "Kreuzung\r\nneu"));
+  EXPECT_EQ(Kreuzung(*ed)->Name, "Kreuzung  neu");
+
   ASSERT_TRUE(KreuzungFarbeSetzen(*ed, 0x0000FF));
   for (const TGleis* g : Kreuzung(*ed)->AlleGleise()) EXPECT_EQ(g->Boegen[0]->Farbe, 0x0000FF);
   EXPECT_EQ(Schritt(), std::optional<std::string>("Farbe"));

@@ -1,6 +1,6 @@
-// Drawing of a crossing and of the slips derived from it: their tracks (rails or band, no
-// sleepers or track-bed edges of their own), the track-bed edges the kind names, what the kind
-// adds, and the start and end markers.
+// Drawing of a crossing and of the slips derived from it: the sleeper plan, their tracks (rails
+// or band, no sleepers or track-bed edges of their own), the track-bed edges the kind names,
+// what the kind adds, and the start and end markers.
 #include <algorithm>
 #include <vector>
 

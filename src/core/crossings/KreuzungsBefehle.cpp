@@ -268,8 +268,12 @@ bool KreuzungFeldSetzen(Editor& ed, Krfeld feld, const std::string& text, bool r
   if (!k) return false;
   const std::string name = Schrittname(feld);
   if (feld == Krfeld::Name) {
-    if (k->Name == text) return false;
-    return Setzen(ed, *k, name, [&] { k->Name = text; }, false);
+    // The name is one line of the record: a line break in it would shift every line after it.
+    std::string zeile = text;
+    for (char& ch : zeile)
+      if (ch == '\r' || ch == '\n') ch = ' ';
+    if (k->Name == zeile) return false;
+    return Setzen(ed, *k, name, [&] { k->Name = zeile; }, false);
   }
   if (feld == Krfeld::DSwAnzahl) return false;  // the dialog's part
   const bool weiche = k->Art() != Elementart::Kreuzung;
