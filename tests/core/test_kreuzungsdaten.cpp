@@ -10,11 +10,14 @@
 #include "core/crossings/DKW.h"
 #include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/crossings/KrEndpfeile.h"
 #include "core/crossings/KreuzungsBefehle.h"
 #include "core/crossings/Kreuzungsanzeige.h"
 #include "core/crossings/Kreuzungslisten.h"
 #include "core/editor/Bibliothek.h"
 #include "core/model/AnlageDatei.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
 
 namespace trm {
 namespace {
@@ -204,6 +207,24 @@ TEST_F(Kreuzungsdaten, DoppelteKreuzungsweiche) {
   const auto* d = static_cast<const TDKW*>(Kreuzung(*ed));
   EXPECT_TRUE(d->ZgTauschLi && d->DKWTausch1Li && d->DKWTausch2Li);
   EXPECT_FALSE(d->ZgTauschRe || d->DKWTausch1Re || d->DKWTausch2Re);
+  // Pointing at the third end: a purple arrow of seven corners with its tip there, no step.
+  const auto schritt = Schritt();
+  ASSERT_TRUE(EndMarkeZeigen(*ed, 2));
+  EXPECT_FALSE(EndMarkeZeigen(*ed, 2));
+  EXPECT_EQ(Schritt(), schritt);
+  TModul& m = *ed->modul();
+  const TAnsicht v(m);
+  Aufzeichnung c;
+  KrEndpfeileZeichnen(m, c, v);
+  const auto pfeile = c.Alle(Zeichenbefehl::Art::Polygon);
+  ASSERT_EQ(pfeile.size(), 1u);
+  EXPECT_EQ(pfeile[0]->punkte.size(), 7u);
+  EXPECT_EQ(pfeile[0]->pinsel, (Pinsel{6697932, false}));
+  EXPECT_EQ(pfeile[0]->punkte[0], v.Pixel(d->StAussenB()->XAnf(), d->StAussenB()->YAnf()));
+  ASSERT_TRUE(EndMarkeZeigen(*ed, -1));
+  Aufzeichnung leer;
+  KrEndpfeileZeichnen(m, leer, v);
+  EXPECT_TRUE(leer.befehle.empty() || leer.Alle(Zeichenbefehl::Art::Polygon).empty());
   // A curved double slip can turn its curvature round.
   EXPECT_FALSE(KruemmungUmkehren(*ed));
   ASSERT_TRUE(KreuzungFeldSetzen(*ed, Krfeld::Radius, "3000"));

@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "core/crossings/KrEndpfeile.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/model/Anlage.h"
 #include "gui/crossings/TDS_Daten.h"
@@ -207,6 +208,22 @@ void KrDatenfenster::Aufbauen(const Kreuzungsanzeige& a) {
         t_.befehl([ed, kreis] { return ZungenTauschen(*ed, kreis); });
         Auffrischen();
       };
+      // Pointing at a circle marks its end of the element in the drawing.
+      schema_->darueber = [this, ed](std::optional<Zungenkreis> kreis) {
+        int marke = -1;
+        const TKreuzung* k = Kreuzung(*ed);
+        if (kreis && k) {
+          const bool amKreuzungsgleis = k->Art() == Elementart::EKW && KreuzungAnzeigen(*k).amKreuzungsgleis;
+          switch (*kreis) {
+            case Zungenkreis::ObenLinks: marke = art_ == Elementart::DKW || amKreuzungsgleis ? 1 : 0; break;
+            case Zungenkreis::ObenRechts: marke = art_ == Elementart::DKW || amKreuzungsgleis ? 2 : 3; break;
+            case Zungenkreis::UntenLinks: marke = 0; break;
+            case Zungenkreis::UntenRechts: marke = 3; break;
+          }
+        }
+        endmarke_ = marke >= 0;
+        if (EndMarkeZeigen(*ed, marke) && t_.neuZeichnen) t_.neuZeichnen();
+      };
       l->addWidget(schema_);
     }
     if (seite.titel == "Schwellenplan") {
@@ -278,6 +295,13 @@ void KrDatenfenster::Geaendert(QTableWidgetItem* item) {
   t_.befehl([ed, feld, text, anpassen] { return KreuzungFeldSetzen(*ed, feld, text, anpassen); });
   Auffrischen();
   QTimer::singleShot(0, tabelle, [tabelle, naechste] { tabelle->setCurrentCell(naechste, 1); });
+}
+
+void KrDatenfenster::hideEvent(QHideEvent* e) {
+  QDialog::hideEvent(e);
+  if (!endmarke_ || getrennt_) return;
+  endmarke_ = false;
+  if (EndMarkeZeigen(*t_.editor, -1) && t_.neuZeichnen) t_.neuZeichnen();
 }
 
 void KrDatenfenster::keyPressEvent(QKeyEvent* e) {

@@ -41,8 +41,11 @@ class KrDatenfenster : public QDialog {
   QTabWidget& Seiten() { return *seiten_; }
   /// "Radius anpassen".
   QCheckBox& RadiusAnpassen() { return *anpassen_; }
+  /// The main window's editor goes away: the window no longer touches it.
+  void Trennen() { getrennt_ = true; }
 
  protected:
+  void hideEvent(QHideEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
   void keyReleaseEvent(QKeyEvent* e) override;
 
@@ -65,6 +68,8 @@ class KrDatenfenster : public QDialog {
   std::vector<TDatenseite> gebaut_;  ///< the structure the pages were built for
   std::vector<QTableWidget*> listen_;
   bool fuellen_ = false;
+  bool endmarke_ = false;  ///< an end flag of the module is set from the schematic
+  bool getrennt_ = false;
 };
 
 /// The crossing window "Kreuzung".

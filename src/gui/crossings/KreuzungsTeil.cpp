@@ -34,6 +34,12 @@ const std::array<Listenknopf, 3> Listen = {{
 
 }  // namespace
 
+KreuzungsTeil::~KreuzungsTeil() {
+  // The windows belong to the main window and outlive the editor.
+  for (KrDatenfenster* f : fenster_)
+    if (f) f->Trennen();
+}
+
 void KreuzungsTeil::Anlegen(const Fensterteile& t) {
   t_ = t;
   fenster_ = {new TKreuzungsdaten(t, t.fenster), new TEKWDaten(t, t.fenster), new TDKWDaten(t, t.fenster)};

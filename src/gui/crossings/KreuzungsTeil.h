@@ -14,6 +14,7 @@ class KrDatenfenster;
 
 class KreuzungsTeil : public Teilsystem {
  public:
+  ~KreuzungsTeil() override;
   void Anlegen(const Fensterteile& t) override;
   void Kontextmenue(QMenu& menue, const Kontextzustand& k) override;
   void Aktualisieren(const Befehlszustand& z) override;

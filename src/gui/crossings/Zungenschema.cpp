@@ -66,17 +66,26 @@ void Zungenschema::paintEvent(QPaintEvent*) {
   p.drawText(QPoint(24, 143), QStringLiteral(" = getauscht"));
 }
 
-void Zungenschema::mousePressEvent(QMouseEvent* e) {
-  const QPoint pos = e->position().toPoint();
+std::optional<Zungenkreis> Zungenschema::Kreis(QPoint p, int abstand) const {
   for (Zungenkreis k : {Zungenkreis::ObenLinks, Zungenkreis::UntenLinks, Zungenkreis::ObenRechts, Zungenkreis::UntenRechts}) {
     const bool unten = k == Zungenkreis::UntenLinks || k == Zungenkreis::UntenRechts;
     if (unten && !doppelt_) continue;
-    const QPoint d = pos - Mitte(k);
-    if (std::lround(std::hypot(d.x(), d.y())) <= 8) {
-      if (geklickt) geklickt(k);
-      return;
-    }
+    const QPoint d = p - Mitte(k);
+    if (std::lround(std::hypot(d.x(), d.y())) <= abstand) return k;
   }
+  return std::nullopt;
+}
+
+void Zungenschema::mousePressEvent(QMouseEvent* e) {
+  if (const auto k = Kreis(e->position().toPoint(), 8); k && geklickt) geklickt(*k);
+}
+
+void Zungenschema::mouseMoveEvent(QMouseEvent* e) {
+  if (darueber) darueber(Kreis(e->position().toPoint(), 16));
+}
+
+void Zungenschema::leaveEvent(QEvent*) {
+  if (darueber) darueber(std::nullopt);
 }
 
 }  // namespace trm::gui

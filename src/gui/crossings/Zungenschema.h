@@ -7,6 +7,7 @@
 #include <QWidget>
 #include <array>
 #include <functional>
+#include <optional>
 
 #include "core/crossings/KreuzungsBefehle.h"
 
@@ -22,12 +23,19 @@ class Zungenschema : public QWidget {
   static QPoint Mitte(Zungenkreis k);
   /// A click on a circle: the circle whose centre lies at most 8 pixels away.
   std::function<void(Zungenkreis)> geklickt;
+  /// The mouse moved: the circle within 16 pixels of it, or none.
+  std::function<void(std::optional<Zungenkreis>)> darueber;
 
  protected:
   void paintEvent(QPaintEvent* e) override;
   void mousePressEvent(QMouseEvent* e) override;
+  void mouseMoveEvent(QMouseEvent* e) override;
+  void leaveEvent(QEvent* e) override;
 
  private:
+  /// The circle within `abstand` pixels (rounded) of p, or none.
+  std::optional<Zungenkreis> Kreis(QPoint p, int abstand) const;
+
   bool doppelt_ = false;
   std::array<bool, 4> getauscht_{};
 };
