@@ -337,7 +337,7 @@ class KreuzungImPlan : public test::Editorumgebung {
 TEST_F(KreuzungImPlan, EinsetzenUndRueckgaengig) {
   const Zeilen vorher = Text();
   const std::size_t gleise = ed->modul()->Gleise.size();
-  ASSERT_TRUE(ed->KreuzungEinsetzen());
+  ASSERT_TRUE(ed->KreuzungEinsetzen(StandardKreuzung(*ed->modul())));
   ERWARTE_GESUND(dok->anlage());
   TModul& m = *ed->modul();
   EXPECT_EQ(m.Gleise.size(), gleise + 3);
@@ -351,7 +351,7 @@ TEST_F(KreuzungImPlan, EinsetzenUndRueckgaengig) {
 }
 
 TEST_F(KreuzungImPlan, GespeichertUndWiederGeoeffnet) {
-  ASSERT_TRUE(ed->KreuzungEinsetzen());
+  ASSERT_TRUE(ed->KreuzungEinsetzen(StandardKreuzung(*ed->modul())));
   ASSERT_TRUE(ed->KreuzungDrehen());
   const Zeilen eins = Text();
   auto wieder = AnlageAusZeilen(eins, ordner.string() + "/", std::make_shared<MersenneZufall>(9));
@@ -368,7 +368,7 @@ TEST_F(KreuzungImPlan, GespeichertUndWiederGeoeffnet) {
 }
 
 TEST_F(KreuzungImPlan, ViermalDrehenUndKopieren) {
-  ASSERT_TRUE(ed->KreuzungEinsetzen());
+  ASSERT_TRUE(ed->KreuzungEinsetzen(StandardKreuzung(*ed->modul())));
   const Zeilen start = Text();
   ASSERT_TRUE(ed->KreuzungDrehen());
   EXPECT_NE(Text(), start);

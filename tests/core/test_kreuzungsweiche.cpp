@@ -432,8 +432,8 @@ class KreuzungsweicheImPlan : public test::Editorumgebung {
 TEST_F(KreuzungsweicheImPlan, EinsetzenZeichnenUndRueckgaengig) {
   const Zeilen vorher = Text();
   const std::size_t gleise = ed->modul()->Gleise.size();
-  ASSERT_TRUE(ed->EKWEinsetzen());
-  ASSERT_TRUE(ed->DKWEinsetzen());
+  ASSERT_TRUE(ed->EKWEinsetzen(StandardEKW(*ed->modul())));
+  ASSERT_TRUE(ed->DKWEinsetzen(StandardDKW(*ed->modul())));
   ERWARTE_GESUND(dok->anlage());
   TModul& m = *ed->modul();
   EXPECT_EQ(m.Gleise.size(), gleise + 9);
@@ -462,10 +462,10 @@ TEST_F(KreuzungsweicheImPlan, EinsetzenZeichnenUndRueckgaengig) {
 }
 
 TEST_F(KreuzungsweicheImPlan, GespeichertUndWiederGeoeffnetGleicheGeometrie) {
-  ASSERT_TRUE(ed->EKWEinsetzen());
+  ASSERT_TRUE(ed->EKWEinsetzen(StandardEKW(*ed->modul())));
   ASSERT_TRUE(ed->KreuzungDrehen());
   ed->modul()->GleisWaehlen(0);
-  ASSERT_TRUE(ed->DKWEinsetzen());
+  ASSERT_TRUE(ed->DKWEinsetzen(StandardDKW(*ed->modul())));
   const Zeilen eins = Text();
   auto wieder = AnlageAusZeilen(eins, ordner.string() + "/", std::make_shared<MersenneZufall>(9));
   EXPECT_EQ(AnlageZeilen(*wieder), eins);
@@ -491,7 +491,7 @@ TEST_F(KreuzungsweicheImPlan, GespeichertUndWiederGeoeffnetGleicheGeometrie) {
 }
 
 TEST_F(KreuzungsweicheImPlan, DrehenKopierenEinfuegenEntfernen) {
-  ASSERT_TRUE(ed->EKWEinsetzen());
+  ASSERT_TRUE(ed->EKWEinsetzen(StandardEKW(*ed->modul())));
   const Zeilen start = Text();
   ASSERT_TRUE(ed->KreuzungDrehen());
   EXPECT_EQ(dok->verlauf().RueckgaengigName(), std::optional<std::string>("EKW drehen"));

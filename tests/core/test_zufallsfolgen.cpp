@@ -26,6 +26,7 @@
 #include "core/render/Aufzeichnung.h"
 #include "core/render/ModulZeichnen.h"
 #include "core/turnouts/Weiche.h"
+#include "core/crossings/DKW.h"
 #include "core/crossings/Kreuzung.h"
 
 namespace trm {
@@ -274,11 +275,11 @@ class Folge {
       case Art::KrEinsetzen:
         switch (Zahl(3)) {
           case 0:
-            return tun("Kreuzung einsetzen an " + AlsText(Jetzt()), [&] { return ed_.KreuzungEinsetzen(); });
+            return tun("Kreuzung einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.KreuzungEinsetzen(StandardKreuzung(*ed_.modul())); });
           case 1:
-            return tun("EKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.EKWEinsetzen(); });
+            return tun("EKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.EKWEinsetzen(StandardEKW(*ed_.modul())); });
           default:
-            return tun("DKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.DKWEinsetzen(); });
+            return tun("DKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.DKWEinsetzen(StandardDKW(*ed_.modul())); });
         }
       case Art::KrDrehen:
         KreuzungWaehlen();

@@ -262,8 +262,18 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
   EXPECT_TRUE(w->dokument().anlage().Geaendert);  // the header names another list now
 }
 
+/// Closes the next list window that shows with "auswählen" on its first row.
+void ErstenTypWaehlen() {
+  QTimer::singleShot(0, [] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) d->done(trm::gui::TfListe::Auswaehlen);
+  });
+}
+
 TEST_F(Editorfenster, KreuzungsweichenEinsetzenDrehenEntfernen) {
+  ErstenTypWaehlen();
   A("TB_EKW-Liste")->trigger();
+  ErstenTypWaehlen();
   A("TB_DKW-Liste")->trigger();
   ASSERT_EQ(M().Anzahl(trm::Elementart::EKW), 1);
   ASSERT_EQ(M().Anzahl(trm::Elementart::DKW), 1);
@@ -335,6 +345,65 @@ TEST_F(Editorfenster, DrehscheibeAusDerListeEinsetzenUndImFensterAendern) {
   daten->findChild<QToolButton*>("TB_Loeschen")->click();
   EXPECT_EQ(M().Anzahl(trm::Elementart::Drehscheibe), 0);
   EXPECT_EQ(M().Gleise.size(), gleise + 1);
+  EXPECT_FALSE(daten->isVisible());
+}
+
+}  // namespace
+
+#include <QCheckBox>
+#include <QTabWidget>
+
+#include "core/crossings/Kreuzung.h"
+#include "core/crossings/KreuzungsBefehle.h"
+#include "gui/crossings/KrDatenfenster.h"
+
+namespace {
+
+TEST_F(Editorfenster, KreuzungAusDerListeEinsetzenUndImFensterAendern) {
+  // The crossing list: the shipped types; the third one (30°) chosen.
+  QTimer::singleShot(0, [] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) {
+        EXPECT_EQ(d->windowTitle(), "Kreuzungen");
+        EXPECT_EQ(d->objectName(), "TfKListe");
+        QTableWidget& t = d->Tabelle();
+        EXPECT_EQ(t.rowCount(), 4);
+        EXPECT_EQ(t.horizontalHeaderItem(2)->text(), "Länge");
+        EXPECT_EQ(t.item(2, 3)->text(), "30,000°");
+        t.setCurrentCell(2, 1);
+        d->done(trm::gui::TfListe::Auswaehlen);
+      }
+  });
+  EXPECT_EQ(A("TB_Kreuzungsliste")->toolTip(), "Kreuzungsliste aufrufen");
+  A("TB_Kreuzungsliste")->trigger();
+  ASSERT_EQ(M().Anzahl(trm::Elementart::Kreuzung), 1);
+  EXPECT_TRUE(w->Kontextmenue()->findChild<QAction*>("PM_Kreuzung")->isEnabled());
+  EXPECT_FALSE(w->Kontextmenue()->findChild<QAction*>("PM_EKW")->isEnabled());
+
+  // Its data window shows it; an entry is one step, and the outer radii follow each other.
+  auto* daten = w->findChild<trm::gui::TKreuzungsdaten*>();
+  ASSERT_NE(daten, nullptr);
+  EXPECT_TRUE(daten->isVisible());
+  EXPECT_FALSE(w->findChild<trm::gui::TEKWDaten*>()->isVisible());
+  EXPECT_EQ(daten->windowTitle(), "Kreuzung - Kreuzung 30° / 234,46");
+  EXPECT_EQ(daten->Seiten().count(), 3);
+  EXPECT_TRUE(daten->RadiusAnpassen().isChecked());
+  daten->Eingeben(trm::Krfeld::StARadius, "500");
+  QApplication::processEvents();
+  const trm::TKreuzung* k = trm::Kreuzung(w->editor());
+  ASSERT_NE(k, nullptr);
+  EXPECT_EQ(k->KrARadius, -500);
+  EXPECT_EQ(A("MI_Rueckgaengig")->text(), "Rückgängig: Radius Stammbogen");
+  EXPECT_EQ(daten->Liste("Bogenpaar links")->item(2, 1)->text(), "-500,000");
+  // A value the crossing cannot take is refused and the row shows the old value again.
+  daten->Eingeben(trm::Krfeld::Winkel, "0");
+  QApplication::processEvents();
+  EXPECT_EQ(dialoge.fehler.back(), "Der Kreuzungswinkel muss größer als 0° und kleiner als 180° sein.");
+  EXPECT_EQ(daten->Liste("Grundform")->item(3, 1)->text(), "30,000°");
+
+  // Removed from the plan, its window goes.
+  daten->findChild<QToolButton*>("TB_Entfernen")->click();
+  EXPECT_EQ(M().Anzahl(trm::Elementart::Kreuzung), 0);
   EXPECT_FALSE(daten->isVisible());
 }
 

@@ -158,10 +158,19 @@ void TDKW::SegmenteSetzen() {
   for (TBogen* b : dzw_) b->Farbe = Farbe;
 }
 
-void TDKW::Platzieren() {
-  if (!Vollstaendig()) return;
-  TEKW::Platzieren();
+void TDKW::ZweigePlatzieren() {
+  TEKW::ZweigePlatzieren();
   ZweigPlatzieren(*dzweig_, *KrMitteB(), !Innen());
+}
+
+TSchwellenZweig TDKW::SchwellenZweig() const {
+  TSchwellenZweig z = TEKW::SchwellenZweig();
+  z.zweige = 2;
+  z.tausch1Li = DKWTausch1Li;
+  z.tausch1Re = DKWTausch1Re;
+  z.tausch2Li = DKWTausch2Li;
+  z.tausch2Re = DKWTausch2Re;
+  return z;
 }
 
 // ---- drawing ----

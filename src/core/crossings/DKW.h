@@ -65,7 +65,6 @@ class TDKW : public TEKW {
   void Laden(const Zeilenquelle& z, std::size_t& i) override;
   void Aufbauen() override;
   bool Vollstaendig() const override;
-  void Platzieren() override;
   void DatenSchreiben(Zeilen& out) const override;
   void TypSchreiben(Zeilen& out) const override;
   std::unique_ptr<TElement> Klonen() const override;
@@ -81,6 +80,8 @@ class TDKW : public TEKW {
   int Gleiszahl() const override { return 5; }
   bool Doppelt() const override { return true; }
   double Zungenradius() const override { return DKWZweigradius(); }
+  void ZweigePlatzieren() override;
+  TSchwellenZweig SchwellenZweig() const override;
   void SegmenteSetzen() override;
   std::vector<std::pair<const TBogen*, int>> Trassenkanten() const override;
   void ZusatzZeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;

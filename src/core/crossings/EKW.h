@@ -142,7 +142,6 @@ class TEKW : public TKreuzung {
   void Laden(const Zeilenquelle& z, std::size_t& i) override;
   void Aufbauen() override;
   bool Vollstaendig() const override;
-  void Platzieren() override;
   void DatenSchreiben(Zeilen& out) const override;
   void TypSchreiben(Zeilen& out) const override;
   std::unique_ptr<TElement> Klonen() const override;
@@ -153,6 +152,9 @@ class TEKW : public TKreuzung {
 
  protected:
   TEKW(const TEKW&) = default;
+
+  void ZweigePlatzieren() override;
+  TSchwellenZweig SchwellenZweig() const override;
 
   /// The four middle segments' values as computed from the element's values.
   struct Mitte {

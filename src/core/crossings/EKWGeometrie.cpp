@@ -154,10 +154,27 @@ void TEKW::ZweigPlatzieren(TGleis& zweig, const TBogen& bezug, bool amEnde) {
   zweig.PunkteBerechnenWennNoetig();
 }
 
-void TEKW::Platzieren() {
-  if (!Vollstaendig()) return;
-  TKreuzung::Platzieren();
+void TEKW::ZweigePlatzieren() {
   ZweigPlatzieren(*zweig_, AmKreuzungsgleis() ? *KrMitteA() : *KrMitteB(), !Innen());
+}
+
+TSchwellenZweig TEKW::SchwellenZweig() const {
+  TSchwellenZweig z;
+  z.zweige = 1;
+  z.innen = Innen();
+  z.t = ZwAnschluss == 1 ? 1 : 0;
+  z.T = ZgTangente;
+  z.beta = ZgWinkel;
+  z.tauschLi = ZgTauschLi;
+  z.tauschRe = ZgTauschRe;
+  z.stMitteA = StMitteA();
+  z.stMitteB = StMitteB();
+  z.krMitteA = KrMitteA();
+  z.krMitteB = KrMitteB();
+  z.zwLinks = ZwLinks();
+  z.zwMitte = ZwMitte();
+  z.zwRechts = ZwRechts();
+  return z;
 }
 
 bool TEKW::Rechenfehler() const {

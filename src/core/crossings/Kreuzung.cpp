@@ -253,6 +253,14 @@ void TKreuzung::Platzieren() {
   YAnf = stamm_->YAnf;
   ZAnf = stamm_->ZAnf();
   WAnf = stamm_->WAnf();
+  ZweigePlatzieren();
+  SwUmrisseB.clear();
+  SwUmrisseA.clear();
+  if (MitSwPlan) {
+    RestStA = RestKrA = RestStB = RestKrB = 0;
+    KrSchwellenplan(0);
+    KrSchwellenplan(1);
+  }
 }
 
 void TKreuzung::KrAktualisieren() {
@@ -292,11 +300,16 @@ void TKreuzung::NummerSetzen(std::int32_t n) {
   for (TGleis* g : AlleGleise()) g->KrNr = n;
 }
 
-void TKreuzung::BerechenbarPruefen(std::size_t anfang) {
-  bool endlich = true;
+bool TKreuzung::Berechenbar() const {
+  if (!Vollstaendig()) return false;
   for (const TGleis* g : AlleGleise())
-    for (const auto& b : g->Boegen) endlich = endlich && b->Berechnet && LageEndlich(*b);
-  if (endlich && Vollstaendig()) return;
+    for (const auto& b : g->Boegen)
+      if (!b->Berechnet || !LageEndlich(*b) || !std::isfinite(b->Laenge())) return false;
+  return true;
+}
+
+void TKreuzung::BerechenbarPruefen(std::size_t anfang) {
+  if (Berechenbar()) return;
   const std::string text = "Zeile " + std::to_string(anfang + 1) + ": " + Kuerzel() + " \"" + Name +
                            "\" lässt sich mit diesen Werten nicht berechnen.";
   if (Modul) ElementEntfernen(*Modul, this);  // frees this

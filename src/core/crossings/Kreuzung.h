@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/crossings/KrSchwellen.h"
 #include "core/model/Element.h"
 #include "core/model/Geometrie.h"
 #include "core/model/Listen.h"
@@ -29,9 +30,6 @@ inline constexpr std::size_t ZeilenKreuzung = 44;
 
 /// The four inner segments, in the order of `TKreuzung::InnenLaengen`.
 enum class Innenbogen { StA = 0, StB = 1, KrA = 2, KrB = 3 };
-
-/// Outline of one sleeper of a crossing's sleeper plan: four corners.
-using TSchwellenARR = std::vector<std::array<TPaar, 4>>;
 
 /// A crossing. Lengths in mm, angles in radians, colours as Windows colour values.
 class TKreuzung : public TElement {
@@ -64,8 +62,10 @@ class TKreuzung : public TElement {
   std::string GleisNummern = "-1#-1#-1";  ///< track numbers as read
   std::string VerbundNummern;             ///< link-group numbers as read
   std::string VorgaengerNr = "-1";        ///< predecessor of the main track as read
-  TSchwellenARR SwUmrisseB, SwUmrisseA;   ///< sleeper outlines of side 0 and side 1
-  double RestStA = 0, RestKrA = 0, RestStB = 0, RestKrB = 0;  ///< sleeper plan working values
+  TSchwellenARR SwUmrisseB, SwUmrisseA;   ///< sleeper outlines of side 0 (B) and side 1 (A)
+  /// How far the single sleepers of main track A, crossing track A, main track B and crossing
+  /// track B ran past the outer segment where the blade region begins (sleeper plan).
+  double RestStA = 0, RestKrA = 0, RestStB = 0, RestKrB = 0;
 
   /// Radius R of the inner curves; infinity is a straight crossing, the sign the turning.
   double Radius() const { return radius_; }
@@ -113,6 +113,16 @@ class TKreuzung : public TElement {
   void BerechenbarPruefen(std::size_t anfang);
   /// "Kreuzung drehen": the crossing track comes from the other side.
   void Drehen();
+  /// Every track of the element is complete and computed to finite points and directions.
+  bool Berechenbar() const;
+
+  // ---- sleeper plan (KrSchwellenplan.cpp) ----
+  /// Computes the sleepers of side 0 (B, into SwUmrisseB) or side 1 (A, into SwUmrisseA) from
+  /// the values and the computed segments: common sleepers across both tracks along the
+  /// bisector, single sleepers from the outer ends, and for slips the blade-region sleepers.
+  void KrSchwellenplan(int seite);
+  /// Draws the sleeper outlines of one side: red while a track of the element is marked.
+  void KrSchwellenZeichnen(int seite, Canvas& c, const TAnsicht& v) const;
 
   // ---- TElement ----
   Elementart Art() const override { return Elementart::Kreuzung; }
@@ -127,7 +137,9 @@ class TKreuzung : public TElement {
     VomAnfangBerechnen();
   }
   void VomAnfangBerechnen() override;
-  void Platzieren() override;
+  /// Places the crossing tracks and the kind's branches, then computes the sleeper plan when
+  /// MitSwPlan is set (else the outlines are emptied).
+  void Platzieren() final;
   void DatenSchreiben(Zeilen& out) const override;
   void TypSchreiben(Zeilen& out) const override;
   void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
@@ -183,6 +195,10 @@ class TKreuzung : public TElement {
   virtual void SegmenteSetzen();
   /// The track-bed edges the element draws: segment and side (+1 left, -1 right).
   virtual std::vector<std::pair<const TBogen*, int>> Trassenkanten() const;
+  /// Places the tracks a kind adds (the slips' branches) after the crossing tracks.
+  virtual void ZweigePlatzieren() {}
+  /// What the kind adds to the sleeper plan (none for a plain crossing).
+  virtual TSchwellenZweig SchwellenZweig() const { return {}; }
   /// What a kind draws besides its tracks, edges and markers (the slips' branch outlines).
   virtual void ZusatzZeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
     (void)a, (void)c, (void)v;

@@ -1,6 +1,7 @@
-// Drawing of a crossing and of the slips derived from it: their tracks (rails or band, no
-// sleepers or track-bed edges of their own), the track-bed edges the kind names, what the kind
-// adds, and the start and end markers.
+// Drawing of a crossing and of the slips derived from it: the sleeper plan, their tracks (rails
+// or band, no sleepers or track-bed edges of their own), the track-bed edges the kind names,
+// what the kind adds, and the start and end markers.
+#include <algorithm>
 #include <vector>
 
 #include "core/crossings/Kreuzung.h"
@@ -23,8 +24,31 @@ std::vector<std::pair<const TBogen*, int>> TKreuzung::Trassenkanten() const {
   return kanten;
 }
 
+void TKreuzung::KrSchwellenZeichnen(int seite, Canvas& c, const TAnsicht& v) const {
+  const bool markiert = (stamm_ && stamm_->Markiert) || (krA_ && krA_->Markiert) || (krB_ && krB_->Markiert);
+  c.SetStift({markiert ? farbe::Rot : Farbe, false});
+  c.SetPinsel({farbe::Weiss, false});
+  for (const auto& u : seite == 0 ? SwUmrisseB : SwUmrisseA) {
+    double xmin = u[0].x, xmax = u[0].x, ymin = u[0].y, ymax = u[0].y;
+    for (const TPaar& p : u) {
+      xmin = std::min(xmin, p.x);
+      xmax = std::max(xmax, p.x);
+      ymin = std::min(ymin, p.y);
+      ymax = std::max(ymax, p.y);
+    }
+    if (!v.Sichtbar(xmin, ymin, xmax, ymax)) continue;
+    c.Polygon({v.Pixel(u[0].x, u[0].y), v.Pixel(u[1].x, u[1].y), v.Pixel(u[2].x, u[2].y), v.Pixel(u[3].x, u[3].y)});
+  }
+  c.SetPinsel({farbe::Weiss, true});
+}
+
 void TKreuzung::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   if (!Vollstaendig()) return;
+  // The sleepers first, so that the rails lie on them; the tracks draw none of their own.
+  if (a.Option(5) != '1' && a.Option(5) != '2') {
+    KrSchwellenZeichnen(0, c, v);
+    KrSchwellenZeichnen(1, c, v);
+  }
   // The module leaves element tracks out of its track pass; the element draws them here.
   for (const TGleis* g : AlleGleise()) GleisZeichnen(a, *g, c, v);
   if (a.TrasseZeichnen)

@@ -109,8 +109,9 @@ bool ListeExportierenDialog(const Anlage& a, const TListenart& art, Dialoge& d) 
 }
 
 std::string MeldungListeFehlt(const TListenart& art, const std::string& pfad) {
-  return std::string("Die ") + art.name + " \"" + pfad +
-         "\" konnte nicht gefunden werden. Bitte importieren Sie zunächst eine " + art.name + ".";
+  const char* name = art.fehltName ? art.fehltName : art.name;
+  return std::string("Die ") + name + " \"" + pfad +
+         "\" konnte nicht gefunden werden. Bitte importieren Sie zunächst eine " + name + ".";
 }
 
 Listenaufruf ListeAufrufen(Anlage& a, const TListenart& art, Dialoge& d) {

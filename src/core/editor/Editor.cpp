@@ -542,19 +542,19 @@ bool Editor::KrElementEinsetzen(const std::string& name, const Zeilen& typ,
   }
 }
 
-bool Editor::KreuzungEinsetzen() {
+bool Editor::KreuzungEinsetzen(const Zeilen& satz) {
   if (!modul() || !bogen()) return false;
-  return KrElementEinsetzen("Kreuzung einsetzen", StandardKreuzung(*modul()), &trm::KreuzungEinsetzen);
+  return KrElementEinsetzen("Kreuzung einsetzen", satz, &trm::KreuzungEinsetzen);
 }
 
-bool Editor::EKWEinsetzen() {
+bool Editor::EKWEinsetzen(const Zeilen& satz) {
   if (!modul() || !bogen()) return false;
-  return KrElementEinsetzen("EKW einsetzen", StandardEKW(*modul()), &trm::EKWEinsetzen);
+  return KrElementEinsetzen("EKW einsetzen", satz, &trm::EKWEinsetzen);
 }
 
-bool Editor::DKWEinsetzen() {
+bool Editor::DKWEinsetzen(const Zeilen& satz) {
   if (!modul() || !bogen()) return false;
-  return KrElementEinsetzen("DKW einsetzen", StandardDKW(*modul()), &trm::DKWEinsetzen);
+  return KrElementEinsetzen("DKW einsetzen", satz, &trm::DKWEinsetzen);
 }
 
 bool Editor::ListeImportieren(const TListenart& art) {

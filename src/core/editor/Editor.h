@@ -232,11 +232,12 @@ class Editor {
   // Libraries.
   /// Places type record `satz` of the turnout list at the end of the current segment.
   bool WeicheEinsetzen(const Zeilen& satz);
-  /// Places a crossing, single or double slip of the standard type at the end of the current
-  /// segment.
-  bool KreuzungEinsetzen();
-  bool EKWEinsetzen();
-  bool DKWEinsetzen();
+  /// Places type record `satz` of the crossing, single-slip or double-slip list at the end of
+  /// the current segment (or of the current element track); a record that does not read or
+  /// compute is reported and nothing changes.
+  bool KreuzungEinsetzen(const Zeilen& satz);
+  bool EKWEinsetzen(const Zeilen& satz);
+  bool DKWEinsetzen(const Zeilen& satz);
   /// "Kreuzung drehen" ("EKW drehen", "DKW drehen"): the crossing track of the current
   /// track's crossing or slip comes from the other side.
   bool KreuzungDrehen();

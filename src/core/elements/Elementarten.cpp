@@ -6,6 +6,7 @@
 #include "core/crossings/DKW.h"
 #include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/crossings/Kreuzungslisten.h"
 #include "core/geometry/Geo.h"
 #include "core/geometry/GeoBefehle.h"
 #include "core/model/Anlage.h"
@@ -30,17 +31,17 @@ const std::vector<TElementart>& Elementarten() {
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return KreuzungEinfuegenBei(a, satz, x, y, nummer);
        },
-       nullptr, nullptr},
+       &ListeKreuzungen, nullptr},
       {Elementart::EKW, "ekw", "EKW", 11, &TEKW::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return EKWEinfuegenBei(a, satz, x, y, nummer);
        },
-       nullptr, nullptr},
+       &ListeEKW, nullptr},
       {Elementart::DKW, "dkw", "DKW", 12, &TDKW::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return DKWEinfuegenBei(a, satz, x, y, nummer);
        },
-       nullptr, nullptr},
+       &ListeDKW, nullptr},
       // Turntables are placed from their list only; their tracks are ordinary tracks.
       {Elementart::Drehscheibe, "drehscheibe", "Drehscheibe", 0, &TDrehscheibe::Lesen, BereichDrehscheibe, nullptr,
        &ListeDrehscheiben, &DrehscheibenMaus},

@@ -47,6 +47,9 @@ struct TListenart {
   /// The error shown when the active list cannot be read as its window opens; none: the
   /// question naming the list and its path.
   const char* fehlt = nullptr;
+  /// The list as the missing-list question names it (crossings and slips all say
+  /// "Kreuzungsliste"); none: `name`.
+  const char* fehltName = nullptr;
   /// The warning when the last record is to be removed; none: the last record may go too.
   const char* letzterSatz = nullptr;
 };

@@ -5,38 +5,132 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "core/crossings/Kreuzung.h"
+#include "core/crossings/KreuzungsBefehle.h"
+#include "core/crossings/Kreuzungslisten.h"
+#include "core/editor/Bibliothek.h"
+#include "core/model/Anlage.h"
+#include "gui/crossings/KrDatenfenster.h"
 #include "gui/editor/Aktion.h"
 
 namespace trm::gui {
 
+namespace {
+
+/// A kind's list: its tool button, menu names and what its button shows.
+struct Listenknopf {
+  Elementart art;
+  const TListenart* liste;
+  const char* knopf;   ///< tool button
+  const char* text;    ///< its caption
+  const char* menue;   ///< the entry in "importieren" and "exportieren"
+};
+
+const std::array<Listenknopf, 3> Listen = {{
+    {Elementart::Kreuzung, &ListeKreuzungen, "TB_Kreuzungsliste", "Kre", "Kreuzungsliste"},
+    {Elementart::EKW, &ListeEKW, "TB_EKW-Liste", "EKW", "EKW-Liste"},
+    {Elementart::DKW, &ListeDKW, "TB_DKW-Liste", "DKW", "DKW-Liste"},
+}};
+
+}  // namespace
+
+KreuzungsTeil::~KreuzungsTeil() {
+  // The windows belong to the main window and outlive the editor.
+  for (KrDatenfenster* f : fenster_)
+    if (f) f->Trennen();
+}
+
 void KreuzungsTeil::Anlegen(const Fensterteile& t) {
   t_ = t;
-  // Until the lists of crossings and slips exist, the buttons place the standard types.
-  t.elemente->addAction(NeueAktion(t.fenster, "TB_Kreuzungsliste", "Kre", "Kreuzung einsetzen", [this] {
-    t_.befehl([this] { return t_.editor->KreuzungEinsetzen(); });
-  }));
-  t.elemente->addAction(NeueAktion(t.fenster, "TB_EKW-Liste", "EKW", "EKW einsetzen", [this] {
-    t_.befehl([this] { return t_.editor->EKWEinsetzen(); });
-  }));
-  t.elemente->addAction(NeueAktion(t.fenster, "TB_DKW-Liste", "DKW", "DKW einsetzen", [this] {
-    t_.befehl([this] { return t_.editor->DKWEinsetzen(); });
-  }));
+  fenster_ = {new TKreuzungsdaten(t, t.fenster), new TEKWDaten(t, t.fenster), new TDKWDaten(t, t.fenster)};
+  for (const Listenknopf& l : Listen) {
+    const TListenart* liste = l.liste;
+    const QString menue = QString::fromUtf8(l.menue);
+    t.importieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_Import") + menue, menue, "", [this, liste] {
+      if (t_.editor->ListeImportieren(*liste)) t_.aktualisieren();
+    }));
+    t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_Export") + menue, menue, "", [this, liste] {
+      ListeExportierenDialog(t_.editor->anlage(), *liste, *t_.dialoge);
+    }));
+    const Elementart art = l.art;
+    t.elemente->addAction(NeueAktion(t.fenster, QString::fromUtf8(l.knopf), QString::fromUtf8(l.text),
+                                     menue + QStringLiteral(" aufrufen"), [this, liste, art] {
+                                       // Only the new element's window stays open.
+                                       for (KrDatenfenster* f : fenster_) f->hide();
+                                       Editor* ed = t_.editor;
+                                       if (ListeZeigen(t_, *liste, [ed, art](const Zeilen& satz) {
+                                             return KreuzungEinsetzen(*ed, art, satz);
+                                           }))
+                                         Zeigen();
+                                     }));
+  }
 }
 
 void KreuzungsTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
-  const char* art = k.kreuzungInListe ? "Kreuzung" : k.ekwInListe ? "EKW" : k.dkwInListe ? "DKW" : nullptr;
-  if (art == nullptr) return;
   Editor* ed = t_.editor;
-  const QString name = QString::fromUtf8(art);
-  QMenu* untermenue = menue.addMenu(name);
-  auto eintrag = [&](const char* kennung, const QString& text, std::function<bool()> befehl, bool an) {
-    QAction* a = NeueAktion(untermenue, kennung, text, "", [this, befehl] { t_.befehl(befehl); });
+  const char* art = k.kreuzungInListe ? "Kreuzung" : k.ekwInListe ? "EKW" : k.dkwInListe ? "DKW" : nullptr;
+  if (art != nullptr) {
+    const QString name = QString::fromUtf8(art);
+    QMenu* untermenue = menue.addMenu(name);
+    auto eintrag = [&](const char* kennung, const QString& text, std::function<bool()> befehl, bool an) {
+      QAction* a = NeueAktion(untermenue, kennung, text, "", [this, befehl] { t_.befehl(befehl); });
+      a->setEnabled(an);
+      untermenue->addAction(a);
+    };
+    eintrag("PM_KreuzungDrehen", name + " drehen", [ed] { return ed->KreuzungDrehen(); }, true);
+    eintrag("PM_KreuzungEntfernen", name + " aus dem Plan entfernen", [ed] { return ed->KreuzungAusPlanEntfernen(); },
+            k.kreuzungEntfernen);
+  }
+  const std::array<std::pair<const char*, bool>, 3> speichern = {{{"Kreuzung -> Kreuzungsliste", k.kreuzungInListe},
+                                                                   {"EKW -> EKW-Liste", k.ekwInListe},
+                                                                   {"DKW -> DKW-Liste", k.dkwInListe}}};
+  for (const auto& [text, an] : speichern) {
+    const QString t = QString::fromUtf8(text);
+    QAction* a = NeueAktion(&menue, QStringLiteral("PM_") + t.section(' ', 0, 0), t, "",
+                            [ed] { KreuzungSpeichern(*ed); });
     a->setEnabled(an);
-    untermenue->addAction(a);
-  };
-  eintrag("PM_KreuzungDrehen", name + " drehen", [ed] { return ed->KreuzungDrehen(); }, true);
-  eintrag("PM_KreuzungEntfernen", name + " aus dem Plan entfernen", [ed] { return ed->KreuzungAusPlanEntfernen(); },
-          k.kreuzungEntfernen);
+    menue.addAction(a);
+  }
+}
+
+void KreuzungsTeil::Aktualisieren(const Befehlszustand&) {
+  // A window belongs to the element of the current track: without one of its kind it goes.
+  const TKreuzung* k = Kreuzung(*t_.editor);
+  for (KrDatenfenster* f : fenster_) {
+    if (!f->isVisible()) continue;
+    if (k && k->Art() == f->Art())
+      f->Auffrischen();
+    else
+      f->hide();
+  }
+}
+
+void KreuzungsTeil::Elementfenster(Fensteranlass anlass) {
+  const bool doppelklickModus = t_.editor->anlage().Option(7) == '1';
+  switch (anlass) {
+    case Fensteranlass::Verbergen:
+      for (KrDatenfenster* f : fenster_) f->hide();
+      break;
+    case Fensteranlass::Klick:
+      if (doppelklickModus)
+        Aktualisieren({});
+      else
+        Zeigen();
+      break;
+    case Fensteranlass::Doppelklick:
+      Zeigen();
+      break;
+  }
+}
+
+void KreuzungsTeil::Zeigen() {
+  const TKreuzung* k = Kreuzung(*t_.editor);
+  for (KrDatenfenster* f : fenster_) {
+    if (k && k->Art() == f->Art())
+      f->Zeigen();
+    else
+      f->hide();
+  }
 }
 
 }  // namespace trm::gui

@@ -426,9 +426,6 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
   }, k.einfuegenAktiv);
   m->addSeparator();
   for (const auto& teil : teile_) teil->Kontextmenue(*m, k);
-  // Kinds whose subsystem is not built yet.
-  for (const char* text : {"Kreuzung -> Kreuzungsliste", "EKW -> EKW-Liste", "DKW -> DKW-Liste"})
-    eintrag(m, QStringLiteral("PM_") + QString::fromUtf8(text).section(' ', 0, 0), QString::fromUtf8(text), nullptr);
   return menue;
 }
 
@@ -461,11 +458,6 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   t.maus = maus_.get();
   t.neuZeichnen = [this] { Neuzeichnen(); };
   for (const auto& teil : teile_) teil->Anlegen(t);
-  // Kinds whose subsystem is not built yet: shown, disabled.
-  for (const QString l : {"Kreuzungsliste", "EKW-Liste", "DKW-Liste"}) {
-    importieren_->addAction(NeueAktion("MI_Import" + l, l, "", nullptr));
-    exportieren_->addAction(NeueAktion("MI_Export" + l, l, "", nullptr));
-  }
   importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
     if (dokument_->Importieren()) NachDateibefehl();
   }));

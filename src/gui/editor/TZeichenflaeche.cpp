@@ -11,6 +11,7 @@
 #include "core/editor/Zoom.h"
 #include "core/model/Neuberechnung.h"
 #include "core/render/Ansicht.h"
+#include "core/crossings/KrEndpfeile.h"
 #include "core/render/ModulZeichnen.h"
 #include "gui/render/QtCanvas.h"
 
@@ -70,7 +71,9 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
   painter.setClipRect(QRect(QPoint(0, 0), sichtbar.size()));
   QtCanvas c(painter, sichtbar.width(), sichtbar.height());
   const TAnsicht ansicht(m->MmProPixel, m->Hoehe, sichtbar.x(), sichtbar.y(), sichtbar.width(), sichtbar.height());
-  ModulMalen(a, *m, c, ansicht);
+  Elementhaken haken;
+  haken.EndPfeile = KrEndpfeileZeichnen;
+  ModulMalen(a, *m, c, ansicht, haken);
 }
 
 void TZeichenflaeche::resizeEvent(QResizeEvent* e) {

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "core/crossings/Kreuzungslisten.h"
 #include "core/editor/Anlagendaten.h"
 #include "core/editor/Maus.h"
 #include "core/geometry/GeoBefehle.h"
@@ -34,6 +35,13 @@ void EinstellungsTeil::Anlegen(const Fensterteile& t) {
   fenster_->importieren[QStringLiteral("Drehscheibenliste importieren")] = [this] {
     if (t_.editor->ListeImportieren(ListeDrehscheiben)) t_.aktualisieren();
   };
+  const std::pair<const char*, const TListenart*> kreuzungslisten[] = {
+      {"Kreuzungsdliste importieren", &ListeKreuzungen}, {"EKW-Liste importieren", &ListeEKW},
+      {"DKW-Liste importieren", &ListeDKW}};
+  for (const auto& [hinweis, liste] : kreuzungslisten)
+    fenster_->importieren[QString::fromUtf8(hinweis)] = [this, liste = liste] {
+      if (t_.editor->ListeImportieren(*liste)) t_.aktualisieren();
+    };
   for (const char* name : {"MI_Anlagendaten", "MI_FensterAnlagendaten"})
     if (QAction* a = t.fenster->findChild<QAction*>(QString::fromUtf8(name))) {
       a->setEnabled(true);

@@ -1,0 +1,315 @@
+// The sleeper plan of a crossing or slip, one side at a time. Side 0 is the B side (StInnenB,
+// BP2Laenge, BP2Endabst), side 1 the A side. Common sleepers lie across both tracks in the acute
+// angle: centred on a reference line along the bisector from the crossing centre, they grow
+// with the distance from the centre until one is longer than the largest sleeper length (that
+// one is still laid). Single sleepers are laid under each track from its outer end inwards up to
+// the last common sleeper; on a leg that carries switch blades they stop at the end of the outer
+// segment, and blade-region sleepers span the track and the slip branch from there inwards.
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "core/crossings/Kreuzung.h"
+#include "core/model/Bogen.h"
+#include "core/model/Zahlformat.h"
+
+namespace trm {
+
+namespace {
+
+/// Counts are kept within this many sleepers per group, whatever the values say.
+constexpr double MaxSchwellen = 10000;
+
+bool Null(double x) { return std::fabs(x) <= 1e-12; }
+bool IstGerade(double rho) { return !std::isfinite(rho) || Null(rho); }
+/// Negated; an infinite radius stays as it is.
+double Gegen(double r) { return std::isinf(r) ? r : -r; }
+/// Nearest whole number (halves to even) within 0..MaxSchwellen; 0 for no number.
+std::int64_t Anzahl(double x) {
+  if (!std::isfinite(x)) return 0;
+  return RundenGerade(std::clamp(x, 0.0, MaxSchwellen));
+}
+
+void Anhaengen(TSchwellenARR& aus, const std::array<TPaar, 4>& u) {
+  // A value that computed to no number draws nothing.
+  for (const TPaar& p : u)
+    if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
+  aus.push_back(u);
+}
+
+/// One part of the reference line: start, direction, radius, length.
+struct Teil {
+  double x, y, h, rho, laenge;
+};
+
+/// A leg of the element as the single sleepers walk it, from its outer end inwards.
+struct Bein {
+  const TBogen* aussen;
+  const TBogen* mitte;  ///< none for a plain crossing
+  const TBogen* innen;
+  bool vorwaerts;       ///< walked in the track's direction (main track A)
+  double paarlaenge;    ///< BP1Laenge or BP2Laenge
+  double endabst;       ///< BP1Endabst or BP2Endabst
+  double* rest;         ///< RestStA, RestKrA, RestStB or RestKrB
+  bool zungen;          ///< the blades of a slip curve lie in this leg
+  int tOhneZungen;      ///< the value of t for which no slip curve touches this leg
+  bool kreuzungsgleis;  ///< a half of the crossing track
+};
+
+double BogenLaenge(const TBogen* b) { return b ? b->Laenge() : 0.0; }
+
+/// Where the walk of a segment starts: its outer end, directed inwards.
+TLinienpunkt Einstieg(const TBogen& b, bool vorwaerts, double& rho) {
+  if (vorwaerts) {
+    rho = b.AnfRadius();
+    return {b.XAnf(), b.YAnf(), b.WAnf()};
+  }
+  rho = Gegen(b.AnfRadius());
+  return {b.XEnde, b.YEnde, b.WEnde + Pi};
+}
+
+}  // namespace
+
+TLinienpunkt Sehnenpunkt(double x0, double y0, double h0, double rho, double q) {
+  if (IstGerade(rho)) return {x0 + q * std::cos(h0), y0 + q * std::sin(h0), h0};
+  const double u = q / rho;
+  const double sehne = 2.0 * rho * std::sin(u / 2.0);
+  return {x0 + sehne * std::cos(h0 + u / 2.0), y0 + sehne * std::sin(h0 + u / 2.0), h0 + u};
+}
+
+std::array<TPaar, 4> KrSwUmriss(double cx, double cy, double h, double len, double w, double e1, double e2,
+                                int k, int v) {
+  bool l1 = k == 1 || k == 3, r1 = k == 2 || k == 3, l2 = false, r2 = false;
+  const bool mitE2 = !Null(e2);
+  if (v == 1 || v == 3) {
+    l2 = true;
+    if (mitE2) l1 = false;
+  }
+  if (v == 2 || v == 3) {
+    r2 = true;
+    if (mitE2) r1 = false;
+  }
+  const double hl = len / 2.0 + (l1 ? e1 : 0.0) + (l2 ? e2 : 0.0);
+  const double hr = len / 2.0 + (r1 ? e1 : 0.0) + (r2 ? e2 : 0.0);
+  const double fx = std::cos(h), fy = std::sin(h), nx = -fy, ny = fx;
+  const double b = w / 2.0;
+  return {TPaar{cx + b * fx + hl * nx, cy + b * fy + hl * ny}, TPaar{cx - b * fx + hl * nx, cy - b * fy + hl * ny},
+          TPaar{cx - b * fx - hr * nx, cy - b * fy - hr * ny}, TPaar{cx + b * fx - hr * nx, cy + b * fy - hr * ny}};
+}
+
+double KrSwVersatz(double q, double rStrich, double rho) {
+  const double d = Null(rho) ? std::fabs(rStrich) : std::fabs(rho);
+  if (!std::isfinite(d) || Null(d)) return 0;
+  return d * std::tan(q / d) * std::tan(q / (2.0 * d));
+}
+
+double MittlererRadius(double x, double y) {
+  auto kehrwert = [](double r) { return IstGerade(r) ? 0.0 : 1.0 / r; };
+  const double mittel = (kehrwert(x) + kehrwert(y)) / 2.0;
+  return mittel == 0 || !std::isfinite(mittel) ? 0.0 : 1.0 / mittel;
+}
+
+void TKreuzung::KrSchwellenplan(int seite) {
+  TSchwellenARR& aus = seite == 0 ? SwUmrisseB : SwUmrisseA;
+  aus.clear();
+  const double d = KrSwAbst;
+  if (!Vollstaendig() || !(d > 0) || !std::isfinite(d)) return;
+  const TSchwellenZweig z = SchwellenZweig();
+  const bool weiche = z.zweige > 0;
+  const double alpha = Winkel, L = Laenge, R = Radius(), l = KrSwLen, w = SwBrt(), a = EKWRadius;
+  const double c = std::cos(alpha / 2.0), tanHalb = std::tan(alpha / 2.0);
+  const int s = Richtung == 1 ? 1 : 0;
+
+  // ---- the reference line: inner part, middle part (slips with inside blades), outer part ----
+  double I = Laenge / 2.0;
+  if (weiche) {
+    I = (z.t == 1 ? StInnenA() : KrInnenA())->Laenge();
+    if (z.innen) I = (seite == 0 ? StInnenB() : StInnenA())->Laenge();
+    if (z.zweige == 2) I = StInnenA()->Laenge() + 2.0 * z.T;
+  }
+  double M = c * I;
+  if (!Gerade()) M = 2.0 * std::fabs(R) * std::atan(M / (2.0 * std::fabs(R)));
+  const double eps = s == 1 ? alpha / 2.0 : -alpha / 2.0;
+  const TBogen& innen = seite == 0 ? *StInnenB() : *KrInnenA();
+  // Side A runs from the centre backwards along the curve; its outer part keeps that turning.
+  const double rhoLinie = seite == 0 ? R : Gegen(R);
+  std::vector<Teil> teile;
+  teile.push_back({innen.XAnf(), innen.YAnf(), seite == 0 ? innen.WAnf() + eps : innen.WAnf() - eps, rhoLinie, M});
+  auto weiter = [&](double rho, double laenge) {
+    const Teil& t = teile.back();
+    const TLinienpunkt e = Sehnenpunkt(t.x, t.y, t.h, t.rho, t.laenge);
+    teile.push_back({e.x, e.y, e.w, rho, laenge});
+  };
+  double Q = 0;
+  if (weiche && z.innen) {
+    Q = c * BogenLaenge(seite == 0 ? z.stMitteB : z.stMitteA);
+    const double rhoMitte = seite == 0 ? MittlererRadius(z.stMitteB->AnfRadius(), z.krMitteB->AnfRadius())
+                                       : MittlererRadius(z.krMitteA->AnfRadius(), Gegen(z.stMitteA->AnfRadius()));
+    if (!Null(Q)) weiter(rhoMitte, Q);
+  }
+  const double V = c * (seite == 0 ? BP2Laenge : BP1Laenge);
+  weiter(rhoLinie, V);
+  const double Z = c * (seite == 0 ? BP2Endabst : BP1Endabst);
+  const double b = c * AbstKMP;
+
+  // ---- spacing, base lengths, extensions, cut ----
+  const double W = M + Q + V - Z - b;
+  const std::size_t n = static_cast<std::size_t>(Anzahl(W / d));
+  std::vector<double> H(n + 1, n > 0 ? W / static_cast<double>(n) : 0.0);
+  for (const std::int32_t i : DSwIndizes)
+    if (i >= 0 && static_cast<std::size_t>(i) <= n) H[static_cast<std::size_t>(i)] = w;
+  H[0] = b;
+  std::vector<double> p(n + 1), B(n + 1), E1(n + 1, 0.0), E2(n + 1, 0.0);
+  for (std::size_t i = 0; i <= n; ++i) {
+    p[i] = (i == 0 ? 0.0 : p[i - 1]) + H[i];
+    B[i] = 2.0 * tanHalb * p[i] + l;
+  }
+  auto zahl = [](double x) { return std::isfinite(x) ? x : 0.0; };
+  if (weiche && z.innen) {
+    // The slip curve of radius a round the obtuse angle widens the sleepers towards it.
+    for (std::size_t i = 0; i <= n; ++i) {
+      const double g = std::asin(p[i] / a);
+      if (!(g <= alpha / 2.0)) break;
+      E1[i] = zahl(a / c - a - (B[i] - l) / 2.0 + p[i] * std::tan(g / 2.0));
+    }
+  } else if (weiche) {
+    // Outside blades: the branch of the straight base form, its middle arc rho and the blades.
+    const double T = z.T, beta = z.beta;
+    const double mu = 2.0 * std::atan(T / a), e = alpha - 2.0 * mu, psi = alpha / 2.0 - mu;
+    const double tau = (std::sin(alpha) * L / 2.0 - T * (std::sin(alpha) + std::sin(mu + e) + std::sin(mu))) /
+                       (2.0 * std::sin(mu + e / 2.0) * std::cos(e / 2.0));
+    const double rho = tau / std::tan(e / 2.0);
+    const double D0 = std::sin(alpha / 2.0) * L / 2.0 - rho * std::sin(psi) * std::tan(psi / 2.0) -
+                      T * std::sin(psi) - T * std::sin(alpha / 2.0);
+    const double J = rho * std::sin(psi);
+    for (std::size_t i = 0; i <= n && p[i] <= c * L / 2.0; ++i) {
+      double x;
+      if (p[i] <= J) {
+        const double g = std::asin(p[i] / rho);
+        x = D0 + rho * std::sin(g) * std::tan(g / 2.0) - p[i] * tanHalb;
+      } else {
+        const double gJ = std::asin(J / rho), delta = std::asin(p[i] / a);
+        x = D0 + rho * std::sin(psi) * std::tan(psi / 2.0) +
+            (p[i] - J) * (std::sin(delta / 2.0) + std::cos(gJ + delta) * std::tan(delta / 2.0) - std::tan(delta / 2.0)) -
+            p[i] * tanHalb;
+      }
+      E1[i] = x > 0 ? x : 0.0;  // also for no number
+    }
+    const double kappa = alpha / 2.0 - beta, Y0 = rho * std::tan(kappa);
+    for (std::size_t i = 0; i <= n; ++i) {
+      if (!(p[i] > Y0)) continue;
+      const double g1 = (p[i] - Y0) / c, g2 = (p[i] - Y0) / std::cos(kappa);
+      const double x = std::sqrt((T - g2) * (T - g2) + (T - g1) * (T - g1) - 2.0 * std::cos(beta) * (T - g2) * (T - g1));
+      E2[i] = zahl(g2 >= T ? -x : x);
+    }
+  }
+  const double lmax = SwLenMaxWert();
+  std::size_t C = n;
+  for (std::size_t i = 0; i <= n; ++i)
+    if (B[i] + z.zweige * E1[i] > lmax) {
+      C = i;
+      break;
+    }
+
+  // ---- the common sleepers, part by part ----
+  int k = 0, v = 0;
+  if (weiche) {
+    const bool gleich = z.t == s;
+    k = seite == 0 ? (gleich ? 2 : 1) : (gleich ? 1 : 2);
+    v = (seite == 0 ? z.tauschRe : z.tauschLi) ? k : 0;
+    if (z.zweige == 2) {
+      k = 3;
+      const bool erste = seite == 0 ? z.tausch1Re : z.tausch2Li;
+      const bool zweite = seite == 0 ? z.tausch2Re : z.tausch1Li;
+      if (erste && zweite) v = 3;
+      else if (erste) v = s == 0 ? 1 : 2;
+      else if (zweite) v = s == 0 ? 2 : 1;
+    }
+  }
+  std::size_t teil = 0;
+  double x = 0;
+  for (std::size_t i = 0; i <= C; ++i) {
+    x += H[i];
+    // A sleeper beyond the end of a part lies in the next one, as far past its start.
+    while (teil < teile.size() && x > teile[teil].laenge) x -= teile[teil++].laenge;
+    if (teil == teile.size()) break;
+    const Teil& t = teile[teil];
+    const TLinienpunkt pkt = Sehnenpunkt(t.x, t.y, t.h, t.rho, x);
+    // A first sleeper that touches the centre lies square to the bisector there.
+    const double h = i == 0 && std::fabs(H[0] - w / 2.0) <= 0.01 ? teile[0].h : pkt.w;
+    Anhaengen(aus, KrSwUmriss(pkt.x, pkt.y, h, B[i], w, E1[i], E2[i], k, v));
+  }
+
+  // ---- single sleepers from the outer ends, then the blade regions ----
+  const double xWeg = p[C] / c;
+  auto zungen = [&](bool amStammA) {
+    // A single slip's blades lie in the legs its curve touches; a double slip's in all four.
+    if (z.zweige == 2) return true;
+    return z.zweige == 1 && (amStammA == (z.t == 0));
+  };
+  std::array<Bein, 2> beine;
+  if (seite == 1) {
+    beine = {Bein{StAussenA(), z.stMitteA, StInnenA(), true, BP1Laenge, BP1Endabst, &RestStA, zungen(true), 1, false},
+             Bein{KrAussenA(), z.krMitteA, KrInnenA(), false, BP1Laenge, BP1Endabst, &RestKrA, zungen(false), 0, true}};
+  } else {
+    beine = {Bein{StAussenB(), z.stMitteB, StInnenB(), false, BP2Laenge, BP2Endabst, &RestStB, zungen(false), 0, false},
+             Bein{KrAussenB(), z.krMitteB, KrInnenB(), false, BP2Laenge, BP2Endabst, &RestKrB, zungen(true), 1, true}};
+  }
+  auto abstand = [&](std::int64_t k2) { return k2 >= 0 && static_cast<std::size_t>(k2) <= n ? H[static_cast<std::size_t>(k2)] : d; };
+  for (const Bein& bein : beine) {
+    std::vector<const TBogen*> kette = {bein.aussen};
+    if (BogenLaenge(bein.mitte) > 0) kette.push_back(bein.mitte);
+    kette.push_back(bein.innen);
+    const double innenLaenge = BogenLaenge(bein.innen) + BogenLaenge(bein.mitte);
+    const std::int64_t N = Anzahl((innenLaenge + bein.paarlaenge - xWeg - bein.endabst) / d);
+    std::vector<TLinienpunkt> punkte;
+    std::size_t glied = 0;
+    double q = bein.endabst;
+    for (std::int64_t j = 0; j < N; ++j) {
+      double rho = 0;
+      const TLinienpunkt start = Einstieg(*kette[glied], bein.vorwaerts, rho);
+      punkte.push_back(Sehnenpunkt(start.x, start.y, start.w, rho, q));
+      q += abstand(static_cast<std::int64_t>(n) - j) / c;
+      if (glied == 0 && q > bein.aussen->Laenge() && bein.zungen) {
+        *bein.rest = q - bein.aussen->Laenge();
+        if (bein.paarlaenge == 0) punkte.clear();
+        break;
+      }
+      while (glied + 1 < kette.size() && q > kette[glied]->Laenge()) q -= kette[glied++]->Laenge();
+    }
+    const bool kuerzen = !weiche || xWeg + d >= innenLaenge || (Null(BogenLaenge(bein.mitte)) && z.t == bein.tOhneZungen);
+    for (std::size_t j = 0; j < punkte.size(); ++j) {
+      double laenge = l;
+      if (kuerzen && j + 1 == punkte.size()) laenge = 0.85 * l;
+      else if (kuerzen && j + 2 == punkte.size()) laenge = 0.88 * l;
+      Anhaengen(aus, KrSwUmriss(punkte[j].x, punkte[j].y, punkte[j].w, laenge, w, 0, 0, 0, 0));
+    }
+  }
+  if (!weiche) return;
+  for (const Bein& bein : beine) {
+    if (!bein.zungen || bein.mitte == nullptr) continue;
+    // The blade region continues the rhythm of the single sleepers up to the common ones.
+    const double o = Null(bein.aussen->Laenge()) ? bein.endabst : *bein.rest;
+    const double av = BogenLaenge(bein.innen) + BogenLaenge(bein.mitte) - xWeg - o;
+    if (av < 0) continue;
+    const std::int64_t N = Anzahl(av / d);
+    const double sp = N > 0 ? av / static_cast<double>(N) : 0.0;
+    const TBogen& m = *bein.mitte;
+    const TLinienpunkt start = bein.vorwaerts ? TLinienpunkt{m.XAnf(), m.YAnf(), m.WAnf()}
+                                              : TLinienpunkt{m.XEnde, m.YEnde, m.WEnde + Pi};
+    const double rStrich = Gegen(R);
+    double rb = (seite == 1 ? z.zwLinks : z.zwRechts)->AnfRadius();
+    if (IstGerade(rb)) rb = z.zwMitte->AnfRadius();
+    double rhoB = MittlererRadius(Gegen(rb), rStrich);
+    if (bein.kreuzungsgleis) rhoB = Gegen(rhoB);
+    double q = o;
+    for (std::int64_t j = 0; j < N; ++j, q += sp) {
+      const double y = KrSwVersatz(q, rStrich, rhoB);
+      const TLinienpunkt pkt = Sehnenpunkt(start.x, start.y, start.w, rhoB, q);
+      const double laenge = (2.0 * y + l) * (j + 2 >= N ? 0.9 : 1.0);
+      Anhaengen(aus, KrSwUmriss(pkt.x, pkt.y, pkt.w, laenge, w, 0, 0, 3, 0));
+    }
+  }
+}
+
+}  // namespace trm
