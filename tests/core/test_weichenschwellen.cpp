@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "Testplan.h"
+#include "Weichensatz.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
 #include "core/render/Ansicht.h"
@@ -16,16 +17,11 @@
 namespace trm {
 namespace {
 
-const double kAlpha = std::atan(1.0 / 9.0);
-const double kT = 500.0 / (std::sqrt(82.0) + 9.0);  // 500·tan(α/2) = 27,6925690687083
+using test::Mit;
+const double kAlpha = test::kAlpha19;
+const double kT = test::kT500;
 
-/// The basic form R 500, 1:9 with a straight pair 2 of 20 mm and a straight pair 3 of 250 mm;
-/// spacing 7,5, width 3, length 30, maximum length 36, start distances 0, 7,5 and 7,5.
-Zeilen Satz() {
-  return {"EW 500 1:9", "500", RealText(kAlpha), "0", "255", "00000", "7,5", "3", "30", "0", "", "0", "0", "0",
-          "0", "0", "500", "0", "0", RealText(kT), "20", "250", "20", "250", "", "", "", "0", "7,5", "7,5", "0",
-          "0", "0", "0#0#0#0#", "00", "-1", "1", "-1", "36", "NIL", "0", "0", "0", "0"};
-}
+Zeilen Satz() { return test::WeichensatzR500(); }
 
 struct Plan : test::Testplan {
   TEWeiche* Weiche(const Zeilen& z = Satz()) {
@@ -33,11 +29,6 @@ struct Plan : test::Testplan {
     return WeicheHinzufuegen(*m, TEWeiche::AusSatz(*m, z, i, 4242));
   }
 };
-
-Zeilen Mit(Zeilen z, std::size_t zeile, const std::string& text) {
-  z[zeile - 1] = text;
-  return z;
-}
 
 double Laenge(const TSchwellenumriss& u) { return std::hypot(u[2].x - u[1].x, u[2].y - u[1].y); }
 
