@@ -122,6 +122,35 @@ TEST_F(Weichendaten, DoppelschwellenUndSenkrechteAlsBefehl) {
   EXPECT_EQ(W()->AnzDoppelSw, 0);
 }
 
+TEST_F(Weichendaten, SchwellenWerdenVonDerSpitzeGelegtWieDieWeicheAuchHaengt) {
+  // Seen from the point end, the sleepers are the same whichever end is attached (the main or
+  // the branch track then runs backwards), and mirrored for a right-hand turnout.
+  auto mitten = [&] {
+    std::vector<TPaar> m;
+    const TSchwelleneditor e(*W(), dialoge);
+    for (const TWeichenschwelle& s : e.Schwellen()) m.push_back(s.SwMitte);
+    return m;
+  };
+  const std::vector<TPaar> links = mitten();
+  ASSERT_EQ(links.size(), W()->SwPolygone.size());
+  for (int k = 0; k < 2; ++k) {
+    ASSERT_TRUE(ed->WeicheDrehen());
+    const std::vector<TPaar> gedreht = mitten();
+    ASSERT_EQ(gedreht.size(), links.size());
+    for (std::size_t i = 0; i < links.size(); ++i) {
+      EXPECT_NEAR(gedreht[i].x, links[i].x, 1e-9) << W()->Anschluss << " " << i;
+      EXPECT_NEAR(gedreht[i].y, links[i].y, 1e-9) << W()->Anschluss << " " << i;
+    }
+  }
+  ASSERT_TRUE(ed->WeicheRichtungWechseln());
+  const std::vector<TPaar> rechts = mitten();
+  ASSERT_EQ(rechts.size(), links.size());
+  for (std::size_t i = 0; i < links.size(); ++i) {
+    EXPECT_NEAR(rechts[i].x, links[i].x, 1e-9) << i;
+    EXPECT_NEAR(rechts[i].y, -links[i].y, 1e-9) << i;
+  }
+}
+
 TEST_F(Weichendaten, SchwelleneditorAendertErstBeimSpeichern) {
   TSchwelleneditor e(*W(), dialoge);
   EXPECT_EQ(e.Titel(), "Schwellenplan - EW 500 1:9");

@@ -70,6 +70,11 @@ TEST_F(Weichendatenfenster, ZeigtDieNeueWeicheUndAendertIhrenRadius) {
   richtung->setCurrentText("Rechtsweiche");
   emit richtung->activated(1);
   EXPECT_TRUE(W()->IstRechts());
+
+  // The window belongs to the current track's turnout: an ordinary track made current hides it.
+  w->Aktion("TB_VorigesGleis")->trigger();
+  ASSERT_EQ(W(), nullptr);
+  EXPECT_FALSE(daten->isVisible());
 }
 
 TEST_F(Weichendatenfenster, SchwelleneditorAusDemPlanmodus) {
