@@ -22,14 +22,16 @@ struct Weichenplan {
   std::vector<TEWeiche*> weichen;
 
   Weichenplan() {
-    const TTypliste liste = TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/stdWListe.w88", ZeilenWeiche);
+    const TTypliste liste =
+        TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/stdWListe.w88", ZeilenWeiche);
     for (int i = 1; i < 500; ++i) ed.GleisAnfuegen();
     for (int k = 0; k < 100; ++k) {
       ed.modul()->GleisWaehlen(5 * k + 2);
       ed.gleis()->BogenWaehlen(0);
       ed.WeicheEinsetzen(liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
     }
-    for (TElement* e : ed.modul()->ElementeDerArt(Elementart::Weiche)) weichen.push_back(static_cast<TEWeiche*>(e));
+    for (TElement* e : ed.modul()->ElementeDerArt(Elementart::Weiche))
+      weichen.push_back(static_cast<TEWeiche*>(e));
     ModulBerechnen(*ed.modul());
   }
 };

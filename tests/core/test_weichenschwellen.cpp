@@ -42,9 +42,9 @@ bool Endlich(const TEWeiche& w) {
 TEST(WeichenSchwellen, DezimeterRundung) {
   // A common sleeper of L = 30 over d = 2 at 1:87: floor(0,975·32·0,87) = 27 decimetres.
   EXPECT_DOUBLE_EQ(DmAbrunden(0.975 * 32, 87), 27 * 100.0 / 87);
-  EXPECT_DOUBLE_EQ(DmRunden(30, 87), 26 * 100.0 / 87);            // 26,1
+  EXPECT_DOUBLE_EQ(DmRunden(30, 87), 26 * 100.0 / 87);             // 26,1
   EXPECT_DOUBLE_EQ(DmRunden(2.5 * 100 / 87, 87), 2 * 100.0 / 87);  // halves to even
-  EXPECT_DOUBLE_EQ(DmAbrunden(12.5, 0), 12.5);                    // no scale: no rounding
+  EXPECT_DOUBLE_EQ(DmAbrunden(12.5, 0), 12.5);                     // no scale: no rounding
 }
 
 TEST(WeichenSchwellen, AutomatischerPlanDerGrundform) {
@@ -81,7 +81,8 @@ TEST(WeichenSchwellen, AutomatischerPlanDerGrundform) {
   EXPECT_NEAR(Laenge(w->SwPolygone[11 + 2 * (40 - 11)]), 26 * 100.0 / 87, 1e-9);
   EXPECT_NEAR(Laenge(w->SwPolygone[11 + 2 * (40 - 11) + 1]), 26 * 100.0 / 87, 1e-9);
   // Every sleeper is 3 wide.
-  for (const auto& u : w->SwPolygone) EXPECT_NEAR(std::hypot(u[1].x - u[0].x, u[1].y - u[0].y), 3, 1e-9);
+  for (const auto& u : w->SwPolygone)
+    EXPECT_NEAR(std::hypot(u[1].x - u[0].x, u[1].y - u[0].y), 3, 1e-9);
 }
 
 TEST(WeichenSchwellen, SenkrechteUndFaecherfoermigeSchwellen) {
@@ -165,11 +166,14 @@ TEST(WeichenSchwellen, SatzMitKaputtemPlanWirdAbgelehnt) {
     }
     return std::string("gelesen");
   };
-  EXPECT_EQ(fehler(Mit(Satz(), 7, "0")), "Zeile 7: Der Schwellenabstand der Weiche \"EW 500 1:9\" muss größer als 0 sein.");
+  EXPECT_EQ(fehler(Mit(Satz(), 7, "0")),
+            "Zeile 7: Der Schwellenabstand der Weiche \"EW 500 1:9\" muss größer als 0 sein.");
   std::string lang;
   for (std::size_t k = 0; k <= MaxSchwellen; ++k) lang += "1#1#";
-  EXPECT_EQ(fehler(Mit(Satz(), 26, lang)), "Zeile 26: Der Schwellenplan der Weiche hat mehr als 5000 Schwellen.");
-  EXPECT_EQ(fehler(Mit(Satz(), 40, lang)), "Zeile 40: Der Schwellenplan der Weiche hat mehr als 5000 Schwellen.");
+  EXPECT_EQ(fehler(Mit(Satz(), 26, lang)),
+            "Zeile 26: Der Schwellenplan der Weiche hat mehr als 5000 Schwellen.");
+  EXPECT_EQ(fehler(Mit(Satz(), 40, lang)),
+            "Zeile 40: Der Schwellenplan der Weiche hat mehr als 5000 Schwellen.");
   EXPECT_NE(fehler(Mit(Satz(), 25, "1#x#")).find("Zeile 25"), std::string::npos);
 }
 

@@ -25,13 +25,15 @@ class Weichendatenfenster : public ::testing::Test {
  protected:
   void SetUp() override {
     ASSERT_TRUE(trm::DatenordnerEinrichten(ordner.path().toStdString(), TRM_QUELLDATEN));
-    w = std::make_unique<trm::gui::TGleisanlage>(ordner.path(), std::make_shared<trm::MersenneZufall>(2), &dialoge);
+    w = std::make_unique<trm::gui::TGleisanlage>(
+        ordner.path(), std::make_shared<trm::MersenneZufall>(2), &dialoge);
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     // The first type of the shipped list, placed through the list window.
     QTimer::singleShot(0, [] {
       for (QWidget* f : QApplication::topLevelWidgets())
-        if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) d->done(trm::gui::TfListe::Auswaehlen);
+        if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible())
+          d->done(trm::gui::TfListe::Auswaehlen);
     });
     w->Aktion("TB_Weichenliste")->trigger();
     daten = w->findChild<trm::gui::TWeichendaten*>();

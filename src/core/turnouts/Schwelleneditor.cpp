@@ -255,10 +255,14 @@ bool TSchwelleneditor::SenkrechtBisSetzen(const std::string& text) {
 bool TSchwelleneditor::PaarAenderbar(int paar) const {
   if (!w_->Vollstaendig()) return false;
   switch (paar) {
-    case 1: return true;
-    case 2: return w_->Stammbogen(2)->Laenge() > 0;
-    case 3: return w_->Stammbogen(3)->Laenge() > 0 && w_->Zweigbogen(3)->Laenge() > 0;
-    default: return false;
+    case 1:
+      return true;
+    case 2:
+      return w_->Stammbogen(2)->Laenge() > 0;
+    case 3:
+      return w_->Stammbogen(3)->Laenge() > 0 && w_->Zweigbogen(3)->Laenge() > 0;
+    default:
+      return false;
   }
 }
 
@@ -269,14 +273,17 @@ bool TSchwelleneditor::Hinzufuegen(int paar) {
   TSwAbstARR& p = plan_.Paare[static_cast<std::size_t>(paar - 1)];
   const double a = w_->SwAbst();
   TPaar neu{a, a};
-  if (!p.empty() && p.back().x < 0) neu = {KeineSchwelle, a};
-  else if (!p.empty() && p.back().y < 0) neu = {a, KeineSchwelle};
+  if (!p.empty() && p.back().x < 0)
+    neu = {KeineSchwelle, a};
+  else if (!p.empty() && p.back().y < 0)
+    neu = {a, KeineSchwelle};
   // Its user length goes in at its own index, so that those of later sleepers stay theirs.
   std::size_t index = 0;
   for (int k = 0; k < paar; ++k) index += plan_.Paare[static_cast<std::size_t>(k)].size();
   p.push_back(neu);
   if (index <= plan_.SwLaengen.size())
-    plan_.SwLaengen.insert(plan_.SwLaengen.begin() + static_cast<std::ptrdiff_t>(index), TPaar{0, 0});
+    plan_.SwLaengen.insert(plan_.SwLaengen.begin() + static_cast<std::ptrdiff_t>(index),
+                           TPaar{0, 0});
   Aendern();
   for (TWeichenschwelle& s : schwellen_) s.Gewaehlt = s.SwNummer == 1;
   return true;
@@ -328,7 +335,8 @@ bool SchwelleneditorSpeichern(Editor& ed, TSchwelleneditor& e) {
 
 bool SchwelleneditorSchliessen(Editor& ed, TSchwelleneditor& e) {
   if (!e.Geaendert()) return false;
-  if (e.Automatisch() && ed.dialoge().Frage(MeldungAenderungenSpeichern, Knoepfe::JaNein) != Antwort::Ja)
+  if (e.Automatisch() &&
+      ed.dialoge().Frage(MeldungAenderungenSpeichern, Knoepfe::JaNein) != Antwort::Ja)
     return false;
   return SchwelleneditorSpeichern(ed, e);
 }

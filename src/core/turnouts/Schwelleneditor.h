@@ -36,7 +36,8 @@ inline constexpr const char* MeldungBereichEins =
 inline constexpr const char* MeldungBereichNull =
     "Wert außerhalb des möglichen Bereiches.\n\rWert wird auf Null gesetzt.";
 inline constexpr const char* MeldungAenderungenSpeichern = "Möchten Sie die Änderungen speichern?";
-inline constexpr const char* MeldungSchwellenlaenge = "Die Schwellenlänge muss größer als Null sein.";
+inline constexpr const char* MeldungSchwellenlaenge =
+    "Die Schwellenlänge muss größer als Null sein.";
 
 class TSchwelleneditor {
  public:
@@ -115,10 +116,10 @@ class TSchwelleneditor {
 
 /// How the editor's drawing lies on its surface.
 struct TEditoransicht {
-  double pixelProMm = 1;        ///< whole pixels per mm
-  std::int32_t x0 = 0, y0 = 0;  ///< the pixel of the frame's origin
+  double pixelProMm = 1;                              ///< whole pixels per mm
+  std::int32_t x0 = 0, y0 = 0;                        ///< the pixel of the frame's origin
   bool nummer = true, abstand = true, laenge = true;  ///< the labels shown
-  bool dm = false;  ///< "Vorbildmaße (dm)"
+  bool dm = false;                                    ///< "Vorbildmaße (dm)"
   /// The pixel of a point of the frame (y upwards).
   PixelPunkt Pixel(TPaar p) const;
   /// The frame point of a pixel.

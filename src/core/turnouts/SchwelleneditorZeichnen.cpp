@@ -49,17 +49,21 @@ void SchwelleneditorZeichnen(const TSchwelleneditor& e, Canvas& c, const TEditor
     }
     // A label wider than the gap to the predecessor moves one line further out.
     const double luecke = s.SwVorAbst * v.pixelProMm;
-    auto zeile = [&](const TextMass& t) { return s.SwNummer != 1 && t.breite > luecke ? t.hoehe : 0; };
+    auto zeile = [&](const TextMass& t) {
+      return s.SwNummer != 1 && t.breite > luecke ? t.hoehe : 0;
+    };
     if (nummer) {
       const std::string text = std::to_string(s.SwNummer);
       const TextMass t = c.TextGroesse(text);
-      c.Text({m.x - t.breite / 2, oben - kAbstand - t.hoehe - zeile(t)}, text, kBlau, false, farbe::Weiss);
+      c.Text({m.x - t.breite / 2, oben - kAbstand - t.hoehe - zeile(t)}, text, kBlau, false,
+             farbe::Weiss);
     }
     if (abstand) {
       const std::string text = e.Wert(s.SwVorAbst, v.dm, 1);
       if (s.SwNummer == 1 || text != "0,0") {
         const TextMass t = c.TextGroesse(text);
-        c.Text({m.x - t.breite / 2, unten + kAbstand + zeile(t)}, text, farbe::Rot, false, farbe::Weiss);
+        c.Text({m.x - t.breite / 2, unten + kAbstand + zeile(t)}, text, farbe::Rot, false,
+               farbe::Weiss);
       }
     }
     if (v.laenge) {

@@ -44,7 +44,8 @@ bool PlanPasst(const TEWeiche& w) {
 
 /// A change of the turnout as one step: the turnout rebuilt, the tracks behind it moved. A
 /// user-defined plan that the change leaves longer than the turnout is pointed out once.
-bool Aendern(Editor& ed, TEWeiche& w, const std::string& name, const std::function<bool(TEWeiche&)>& f) {
+bool Aendern(Editor& ed, TEWeiche& w, const std::string& name,
+             const std::function<bool(TEWeiche&)>& f) {
   const bool passteVorher = PlanPasst(w);
   const bool ok = ed.Ausfuehren(name, [&] {
     if (!f(w)) return false;
@@ -53,7 +54,8 @@ bool Aendern(Editor& ed, TEWeiche& w, const std::string& name, const std::functi
   });
   if (ok && passteVorher) {
     // The objects stay the same within a step that was kept.
-    if (const TEWeiche* jetzt = ed.weiche(); jetzt && !PlanPasst(*jetzt)) ed.dialoge().Warnung(MeldungPlanPasstNicht);
+    if (const TEWeiche* jetzt = ed.weiche(); jetzt && !PlanPasst(*jetzt))
+      ed.dialoge().Warnung(MeldungPlanPasstNicht);
   }
   return ok;
 }
@@ -87,7 +89,8 @@ bool AbstandPaar2(Editor& ed, TEWeiche& w, const std::string& name, double v, bo
 }
 
 /// Sleeper length, width or spacing: above 0, or -1 for the module's value.
-bool Schwellenmass(Editor& ed, TEWeiche& w, const std::string& name, double v, void (TWeiche::*setzen)(double)) {
+bool Schwellenmass(Editor& ed, TEWeiche& w, const std::string& name, double v,
+                   void (TWeiche::*setzen)(double)) {
   if (!(v > 0) && v != -1) {
     ed.dialoge().Information(MeldungSchwellenmass);
     return false;
@@ -99,7 +102,9 @@ bool Schwellenmass(Editor& ed, TEWeiche& w, const std::string& name, double v, v
 }
 
 bool Zahlenfeld(Editor& ed, TEWeiche& w, Weichenfeld feld, double v) {
-  auto geo = [&](const std::string& name, const std::function<bool(TEWeiche&)>& f) { return Aendern(ed, w, name, f); };
+  auto geo = [&](const std::string& name, const std::function<bool(TEWeiche&)>& f) {
+    return Aendern(ed, w, name, f);
+  };
   auto laenge3 = [&](const std::string& name, bool stamm) {
     const double l = std::fabs(v);
     return Aendern(ed, w, name, [&](TEWeiche& x) {
@@ -212,10 +217,18 @@ Weichenanzeige WeicheAnzeigen(const Anlage& a, const TEWeiche& w) {
   v[Weichenfeld::Tangentenlaenge] = FestText(w.TangLaenge);
   v[Weichenfeld::Weichenrichtung] = w.IstRechts() ? "Rechtsweiche" : "Linksweiche";
   switch (w.Anschluss) {
-    case AnschlussStammAnfang: v[Weichenfeld::Anschluss] = "Stammgleisanfang"; break;
-    case AnschlussStammEnde: v[Weichenfeld::Anschluss] = "Stammgleisende"; break;
-    case AnschlussZweig: v[Weichenfeld::Anschluss] = "Zweiggleis"; break;
-    default: v[Weichenfeld::Anschluss] = ""; break;
+    case AnschlussStammAnfang:
+      v[Weichenfeld::Anschluss] = "Stammgleisanfang";
+      break;
+    case AnschlussStammEnde:
+      v[Weichenfeld::Anschluss] = "Stammgleisende";
+      break;
+    case AnschlussZweig:
+      v[Weichenfeld::Anschluss] = "Zweiggleis";
+      break;
+    default:
+      v[Weichenfeld::Anschluss] = "";
+      break;
   }
   v[Weichenfeld::Spurweite] = FestText(w.Spur());
   v[Weichenfeld::Schienenkopfbreite] = FestText((w.SpurAussen() - w.Spur()) / 2.0);
@@ -240,7 +253,8 @@ Weichenanzeige WeicheAnzeigen(const Anlage& a, const TEWeiche& w) {
   v[Weichenfeld::SchwellenSenkrecht] = "bis Nr. " + std::to_string(w.SenkrechtBis);
   v[Weichenfeld::Schwellenplan] = w.SchwellenAutomatisch() ? "automatisch" : "benutzerdefiniert";
   v[Weichenfeld::Korrekturfaktor] = FestText(w.Korrekturfaktor);
-  static constexpr const char* formen[] = {"Einfache Weiche", "Innenbogenweiche", "Aussenbogenweiche"};
+  static constexpr const char* formen[] = {"Einfache Weiche", "Innenbogenweiche",
+                                           "Aussenbogenweiche"};
   z.weichenform = formen[w.Weichenform()];
   const auto& d = w.IndexDoppelSw;
   if (w.AnzDoppelSw <= 0 || d.empty())
@@ -275,7 +289,8 @@ bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text) {
       const auto n = Zahl(ed, t.substr(2));
       if (!n) return false;
       bool moeglich = true;
-      const bool ok = Aendern(ed, *w, "Neigung", [&](TEWeiche& x) { return moeglich = x.NeigungAendern(*n); });
+      const bool ok =
+          Aendern(ed, *w, "Neigung", [&](TEWeiche& x) { return moeglich = x.NeigungAendern(*n); });
       if (!moeglich) ed.dialoge().Warnung(MeldungWeicheWert);
       return ok;
     }

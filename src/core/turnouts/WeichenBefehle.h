@@ -22,7 +22,7 @@ enum class Weichenfeld {
   // "Grundform und Bogenpaar 1"
   Name,
   Radius,
-  Winkel,  ///< degrees
+  Winkel,   ///< degrees
   Neigung,  ///< "1:n" or "1/n"
   Tangentenlaenge,
   Weichenrichtung,  ///< "Linksweiche" or "Rechtsweiche"
@@ -68,15 +68,18 @@ struct Weichenanzeige {
 // The messages of the data window.
 inline constexpr const char* MeldungNeigung = "Ungültiges Format\n\rBitte Eingabe wiederholen";
 inline constexpr const char* MeldungAbstandssumme =
-    "Die Summe aus Anfangs- und Endabstand darf die Länge nicht überschreiten.\n\rWert wird auf Null gesetzt.";
+    "Die Summe aus Anfangs- und Endabstand darf die Länge nicht überschreiten.\n\rWert wird auf "
+    "Null gesetzt.";
 inline constexpr const char* MeldungMaxSchwellenlaenge =
-    "Die maximale Schwellenläge darf die Schwellenlänge nicht unterschreiten.\n\rWert wird zurückgesetzt";
+    "Die maximale Schwellenläge darf die Schwellenlänge nicht unterschreiten.\n\rWert wird "
+    "zurückgesetzt";
 inline constexpr const char* MeldungNurZahlen = "Nur Zahlen erlaubt.Wert wird zurückgesetzt";
 /// A value the turnout cannot take (its geometry would not be numbers, a negative distance).
 inline constexpr const char* MeldungWeicheWert = "Wert nicht möglich.\n\rWert wird zurückgesetzt";
 /// Sleeper length, width and spacing: above 0, or -1 for the module's value.
 inline constexpr const char* MeldungSchwellenmass =
-    "Der Wert muss größer als Null sein (-1 übernimmt den Wert des Moduls).\n\rWert wird zurückgesetzt";
+    "Der Wert muss größer als Null sein (-1 übernimmt den Wert des Moduls).\n\rWert wird "
+    "zurückgesetzt";
 
 /// The texts of the data window for turnout w of layout a.
 Weichenanzeige WeicheAnzeigen(const Anlage& a, const TEWeiche& w);

@@ -36,7 +36,9 @@ double Massstab(const TEWeiche& w) {
 }
 
 /// Fan-shaped position on an arc of radius r for the position x along the tangent.
-double Faecher(double x, double r) { return std::isinf(r) ? x : 2.0 * r * std::atan(x / (2.0 * r)); }
+double Faecher(double x, double r) {
+  return std::isinf(r) ? x : 2.0 * r * std::atan(x / (2.0 * r));
+}
 
 bool Endlich(const TSchwellenpaare& p) {
   for (const auto& paar : p)
@@ -80,10 +82,12 @@ TSchwellenpaare SchwellenplanAuto(const TEWeiche& w) {
   if (!(a > 0) || !std::isfinite(a)) return {};
   const std::int64_t d1 = Doppel(w.IndexDoppelSw, 0), d2 = Doppel(w.IndexDoppelSw, 1);
   auto istDoppel = [&](std::int64_t i) { return i == d1 || i == d2; };
-  const double S1 = w.Stammbogen(1)->Laenge(), S2 = w.Stammbogen(2)->Laenge(), S3 = w.Stammbogen(3)->Laenge();
+  const double S1 = w.Stammbogen(1)->Laenge(), S2 = w.Stammbogen(2)->Laenge(),
+               S3 = w.Stammbogen(3)->Laenge();
   const double Z1 = w.Zweigbogen(1)->Laenge(), Z3 = w.Zweigbogen(3)->Laenge();
   const double RS = w.StammRadius1(), RZ = w.ZweigRadius1();
-  const double rS1 = std::fabs(w.Stammbogen(1)->AnfRadius()), rZ1 = std::fabs(w.Zweigbogen(1)->AnfRadius());
+  const double rS1 = std::fabs(w.Stammbogen(1)->AnfRadius()),
+               rZ1 = std::fabs(w.Zweigbogen(1)->AnfRadius());
   TSchwellenpaare plan;
   std::size_t gesamt = 0;
   // Every loop ends by its own rule; the bound only keeps a plan of absurd values finite.
@@ -254,12 +258,13 @@ TSchwellenmitten Schwellenmitten(const TEWeiche& w, const TSchwellenpaare& p) {
 namespace {
 
 /// A sleeper of length u and width b centred on (x, y) whose width runs along direction t.
-TSchwelle Legen(double x, double y, double t, double u, double b, std::size_t index, Schwellenlage lage) {
+TSchwelle Legen(double x, double y, double t, double u, double b, std::size_t index,
+                Schwellenlage lage) {
   const double ax = std::sin(t) * u / 2.0, ay = -std::cos(t) * u / 2.0;
   const double bx = std::cos(t) * b / 2.0, by = std::sin(t) * b / 2.0;
   TSchwelle s;
-  s.Ecken = {TPaar{x - ax + bx, y - ay + by}, TPaar{x - ax - bx, y - ay - by}, TPaar{x + ax - bx, y + ay - by},
-             TPaar{x + ax + bx, y + ay + by}};
+  s.Ecken = {TPaar{x - ax + bx, y - ay + by}, TPaar{x - ax - bx, y - ay - by},
+             TPaar{x + ax - bx, y + ay - by}, TPaar{x + ax + bx, y + ay + by}};
   s.Index = index;
   s.Lage = lage;
   s.Laenge = u;
@@ -268,7 +273,8 @@ TSchwelle Legen(double x, double y, double t, double u, double b, std::size_t in
 
 }  // namespace
 
-std::vector<TSchwelle> SchwellenLegen(const TEWeiche& w, const TSchwellenmitten& m, const TSwLen& laengen) {
+std::vector<TSchwelle> SchwellenLegen(const TEWeiche& w, const TSchwellenmitten& m,
+                                      const TSwLen& laengen) {
   std::vector<TSchwelle> out;
   const double M = Massstab(w);
   const double L = w.SwLen(), b = w.SwBrt(), Lmax = w.MaxSwLaenge, k = w.Korrekturfaktor;
@@ -298,8 +304,8 @@ std::vector<TSchwelle> SchwellenLegen(const TEWeiche& w, const TSchwellenmitten&
         t = Pi / 2.0;
       else
         t = std::atan((ps.x - pz.x) / (pz.y - ps.y));
-      out.push_back(Legen((ps.x + pz.x) / 2.0, (ps.y + pz.y) / 2.0, t, laenge(DmAbrunden(0.975 * (L + d), M)), b, i,
-                          Schwellenlage::Gemeinsam));
+      out.push_back(Legen((ps.x + pz.x) / 2.0, (ps.y + pz.y) / 2.0, t,
+                          laenge(DmAbrunden(0.975 * (L + d), M)), b, i, Schwellenlage::Gemeinsam));
       continue;
     }
     const bool kurz = d < L && std::fabs(d - L) > 1e-16 * std::fabs(L);

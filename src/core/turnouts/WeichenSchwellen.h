@@ -68,7 +68,8 @@ TSchwellenmitten Schwellenmitten(const TEWeiche& w, const TSchwellenpaare& p);
 /// The sleepers from the centre points: a common sleeper where the two tracks lie close enough
 /// for the maximum length, two sleepers (main first) further on; user lengths from `laengen`
 /// where their marker is negative.
-std::vector<TSchwelle> SchwellenLegen(const TEWeiche& w, const TSchwellenmitten& m, const TSwLen& laengen);
+std::vector<TSchwelle> SchwellenLegen(const TEWeiche& w, const TSchwellenmitten& m,
+                                      const TSwLen& laengen);
 
 /// The branch position where the normal of the main track at main position x meets the branch
 /// (first pair, stored radii rs and rz of the turnout).
@@ -85,8 +86,10 @@ bool SchwellenplanPasst(const TEWeiche& w, const TSchwellenpaare& p);
 
 /// The warning after a change that leaves a user-defined plan longer than the turnout.
 inline constexpr const char* MeldungPlanPasstNicht =
-    "Der benutzerdefinierte Schwellenplan passt nicht zur Weiche: seine Schwellenabstände reichen über "
-    "die Bögen hinaus.\n\rBitte passen Sie ihn im Schwelleneditor an oder wählen Sie den Schwellenplan "
+    "Der benutzerdefinierte Schwellenplan passt nicht zur Weiche: seine Schwellenabstände reichen "
+    "über "
+    "die Bögen hinaus.\n\rBitte passen Sie ihn im Schwelleneditor an oder wählen Sie den "
+    "Schwellenplan "
     "\"automatisch\".";
 
 }  // namespace trm

@@ -29,7 +29,8 @@ TDoppelSw::TDoppelSw(const std::vector<std::int32_t>& nummern, std::int32_t anza
   if (nummern.size() > 1) zweite_->setText(QString::number(nummern[1]));
   const std::int32_t n = std::min<std::int32_t>(anzahl, static_cast<std::int32_t>(nummern.size()));
   (n >= 2 ? zwei_ : n == 1 ? eine_ : keine_)->setChecked(true);
-  for (QRadioButton* r : {keine_, eine_, zwei_}) connect(r, &QRadioButton::toggled, this, &TDoppelSw::Freigeben);
+  for (QRadioButton* r : {keine_, eine_, zwei_})
+    connect(r, &QRadioButton::toggled, this, &TDoppelSw::Freigeben);
 
   auto* uebernehmen = new QPushButton(QStringLiteral("übernehmen"), this);
   uebernehmen->setObjectName(QStringLiteral("BT_Uebernehmen"));

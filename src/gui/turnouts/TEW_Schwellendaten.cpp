@@ -49,7 +49,8 @@ class Schwellenbild : public QWidget {
   }
   void mousePressEvent(QMouseEvent* e) override {
     const QPoint p = e->position().toPoint();
-    if (f_.Kern().Klicken(f_.Ansicht().Rahmen({p.x(), p.y()}), e->modifiers() & Qt::ControlModifier))
+    if (f_.Kern().Klicken(f_.Ansicht().Rahmen({p.x(), p.y()}),
+                          e->modifiers() & Qt::ControlModifier))
       f_.Auffrischen();
   }
 
@@ -68,7 +69,8 @@ TEW_Schwellendaten::TEW_Schwellendaten(Editor& ed, QWidget* eltern) : QDialog(el
   bild_ = new Schwellenbild(*this);
 
   auto* leiste = new QToolBar(this);
-  auto aktion = [&](const char* name, const QString& text, const QString& hinweis, std::function<void()> tun) {
+  auto aktion = [&](const char* name, const QString& text, const QString& hinweis,
+                    std::function<void()> tun) {
     QAction* a = NeueAktion(this, QString::fromUtf8(name), text, hinweis, std::move(tun));
     leiste->addAction(a);
     return a;
@@ -78,11 +80,12 @@ TEW_Schwellendaten::TEW_Schwellendaten(Editor& ed, QWidget* eltern) : QDialog(el
     gezoomt_ = true;
     Auffrischen();
   });
-  kleiner_ = aktion("TB_ZoomOut", QStringLiteral("−"), QStringLiteral("Ansicht verkleinern"), [this] {
-    massstab_ = std::max(1, massstab_ - 1);
-    gezoomt_ = true;
-    Auffrischen();
-  });
+  kleiner_ =
+      aktion("TB_ZoomOut", QStringLiteral("−"), QStringLiteral("Ansicht verkleinern"), [this] {
+        massstab_ = std::max(1, massstab_ - 1);
+        gezoomt_ = true;
+        Auffrischen();
+      });
   aktion("TB_yplus", QStringLiteral("▲"), QStringLiteral("Zeichnung nach oben"), [this] {
     versatzY_ -= 2;
     Auffrischen();
@@ -99,10 +102,11 @@ TEW_Schwellendaten::TEW_Schwellendaten(Editor& ed, QWidget* eltern) : QDialog(el
     kern_->Schritt(1);
     Auffrischen();
   });
-  speichern_ = aktion("TB_SwSave", QStringLiteral("Speichern"), QStringLiteral("Schwellenplan speichern"), [this] {
-    SchwelleneditorSpeichern(ed_, *kern_);
-    Auffrischen();
-  });
+  speichern_ = aktion("TB_SwSave", QStringLiteral("Speichern"),
+                      QStringLiteral("Schwellenplan speichern"), [this] {
+                        SchwelleneditorSpeichern(ed_, *kern_);
+                        Auffrischen();
+                      });
 
   // Display.
   auto* anzeige = new QGroupBox(QStringLiteral("Anzeige"), this);
@@ -222,7 +226,8 @@ TEW_Schwellendaten::TEW_Schwellendaten(Editor& ed, QWidget* eltern) : QDialog(el
 
 TEW_Schwellendaten::~TEW_Schwellendaten() = default;
 
-Zahlenfeld* TEW_Schwellendaten::Feld(const char* name, bool ganzzahl, std::function<void(const QString&)> tun) {
+Zahlenfeld* TEW_Schwellendaten::Feld(const char* name, bool ganzzahl,
+                                     std::function<void(const QString&)> tun) {
   auto* f = new Zahlenfeld(ganzzahl, this);
   f->setObjectName(QString::fromUtf8(name));
   f->wertpuffer = &ed_.Wertpuffer();
@@ -283,7 +288,8 @@ void TEW_Schwellendaten::Auffrischen() {
 
 void TEW_Schwellendaten::keyPressEvent(QKeyEvent* e) {
   // The arrow keys walk the sleepers unless a field is being edited.
-  if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) && !qobject_cast<Zahlenfeld*>(focusWidget())) {
+  if ((e->key() == Qt::Key_Left || e->key() == Qt::Key_Right) &&
+      !qobject_cast<Zahlenfeld*>(focusWidget())) {
     kern_->Schritt(e->key() == Qt::Key_Left ? -1 : 1);
     Auffrischen();
     return;

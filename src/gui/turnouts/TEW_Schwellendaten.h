@@ -62,7 +62,8 @@ class TEW_Schwellendaten : public QDialog {
   QCheckBox *nummer_ = nullptr, *abstand_ = nullptr, *laenge_ = nullptr;
   QRadioButton* dm_ = nullptr;
   QSpinBox* schrift_ = nullptr;
-  Zahlenfeld *nummerFeld_ = nullptr, *abstandFeld_ = nullptr, *laengeFeld_ = nullptr, *senkrecht_ = nullptr;
+  Zahlenfeld *nummerFeld_ = nullptr, *abstandFeld_ = nullptr, *laengeFeld_ = nullptr,
+             *senkrecht_ = nullptr;
   QLabel *abstandText_ = nullptr, *laengeText_ = nullptr;
   std::array<QPushButton*, 3> hinzu_{}, weg_{};
   std::array<QLabel*, 3> anfang_{}, ende_{};

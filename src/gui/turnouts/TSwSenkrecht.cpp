@@ -39,6 +39,8 @@ TSwSenkrecht::TSwSenkrecht(std::int32_t senkrechtBis, QWidget* eltern) : QDialog
   l->addWidget(abbrechen, 2, 1);
 }
 
-std::int32_t TSwSenkrecht::SenkrechtBis() const { return senkrecht_->isChecked() ? bis_->text().toInt() : 0; }
+std::int32_t TSwSenkrecht::SenkrechtBis() const {
+  return senkrecht_->isChecked() ? bis_->text().toInt() : 0;
+}
 
 }  // namespace trm::gui

@@ -46,7 +46,8 @@ TWeichendaten::TWeichendaten(const Fensterteile& t, QWidget* eltern)
   Auswahl(grund, QStringLiteral("Weichenrichtung"), Weichenfeld::Weichenrichtung,
           {QStringLiteral("Linksweiche"), QStringLiteral("Rechtsweiche")});
   Auswahl(grund, QStringLiteral("Anschluss mit"), Weichenfeld::Anschluss,
-          {QStringLiteral("Stammgleisanfang"), QStringLiteral("Stammgleisende"), QStringLiteral("Zweiggleis")});
+          {QStringLiteral("Stammgleisanfang"), QStringLiteral("Stammgleisende"),
+           QStringLiteral("Zweiggleis")});
   Zeile(grund, QStringLiteral("Spurweite"), Weichenfeld::Spurweite);
   Zeile(grund, QStringLiteral("Schienenkopfbreite"), Weichenfeld::Schienenkopfbreite);
   QTableWidget* paar1 = NeuesRaster("SG_Bogenpaar1", QStringLiteral("Bogenpaar 1"), seite1);
@@ -100,7 +101,8 @@ TWeichendaten::TWeichendaten(const Fensterteile& t, QWidget* eltern)
   senkrecht->setObjectName(QStringLiteral("BT_SchwellenSenkrecht"));
   connect(senkrecht, &QPushButton::clicked, this, &TWeichendaten::Senkrecht);
   l3->addWidget(senkrecht);
-  passt_ = new QLabel(QStringLiteral("Der benutzerdefinierte Schwellenplan passt nicht zur Weiche."), seite3);
+  passt_ = new QLabel(
+      QStringLiteral("Der benutzerdefinierte Schwellenplan passt nicht zur Weiche."), seite3);
   passt_->setObjectName(QStringLiteral("LB_PlanPasstNicht"));
   passt_->setStyleSheet(QStringLiteral("color: red"));
   passt_->setWordWrap(true);
@@ -111,7 +113,8 @@ TWeichendaten::TWeichendaten(const Fensterteile& t, QWidget* eltern)
   auto* leiste = new QToolBar(this);
   leiste->setObjectName(QStringLiteral("TB_Weichendaten"));
   Editor* ed = t_.editor;
-  auto knopf = [&](const char* name, const QString& text, const QString& hinweis, std::function<void()> tun) {
+  auto knopf = [&](const char* name, const QString& text, const QString& hinweis,
+                   std::function<void()> tun) {
     auto* k = new QToolButton(leiste);
     k->setObjectName(QString::fromUtf8(name));
     k->setText(text);
@@ -124,29 +127,33 @@ TWeichendaten::TWeichendaten(const Fensterteile& t, QWidget* eltern)
         [this, ed] { t_.befehl([ed] { return ed->WeicheRichtungWechseln(); }); });
   knopf("TB_Drehen", QStringLiteral("Drehen"), QStringLiteral("Weiche drehen"),
         [this, ed] { t_.befehl([ed] { return ed->WeicheDrehen(); }); });
-  entfernen_ = knopf("TB_Entfernen", QStringLiteral("Entfernen"), QStringLiteral("Weiche aus dem Plan entfernen"),
-                     [this, ed] {
+  entfernen_ = knopf("TB_Entfernen", QStringLiteral("Entfernen"),
+                     QStringLiteral("Weiche aus dem Plan entfernen"), [this, ed] {
                        t_.befehl([ed] { return ed->WeicheAusPlanEntfernen(); });
                        hide();
                      });
   laengen_ = new QCheckBox(QStringLiteral("Längen anpassen"), leiste);
   laengen_->setObjectName(QStringLiteral("CB_LaengenAnpassen"));
-  laengen_->setToolTip(QStringLiteral("Längen für Bogen 3 im Stamm- und Zweigleis gemeinsam setzen"));
+  laengen_->setToolTip(
+      QStringLiteral("Längen für Bogen 3 im Stamm- und Zweigleis gemeinsam setzen"));
   connect(laengen_, &QCheckBox::clicked, this,
           [this, ed](bool an) { t_.befehl([ed, an] { return WeicheOptionSetzen(*ed, 4, an); }); });
   leiste->addWidget(laengen_);
   radius_ = new QCheckBox(QStringLiteral("Radius anpassen"), leiste);
   radius_->setObjectName(QStringLiteral("CB_RadiusAnpassen"));
-  radius_->setToolTip(QStringLiteral("Krümmungsrichtung des Bogenpaar 3 passt sich Stammgleisradius an"));
+  radius_->setToolTip(
+      QStringLiteral("Krümmungsrichtung des Bogenpaar 3 passt sich Stammgleisradius an"));
   connect(radius_, &QCheckBox::clicked, this,
           [this, ed](bool an) { t_.befehl([ed, an] { return WeicheOptionSetzen(*ed, 3, an); }); });
   leiste->addWidget(radius_);
   knopf("TB_Farbe", QStringLiteral("Farbe"), QStringLiteral("Weichenfarbe auswählen"), [this] {
-    if (auto* a = t_.fenster->findChild<QAction*>(QStringLiteral("MI_FarbeAuswaehlen"))) a->trigger();
+    if (auto* a = t_.fenster->findChild<QAction*>(QStringLiteral("MI_FarbeAuswaehlen")))
+      a->trigger();
   });
-  knopf("TB_Schwelleneditor", QStringLiteral("Schwellen"), QStringLiteral("Schwelleneditor aufrufen"), [this] {
-    if (schwelleneditor) schwelleneditor();
-  });
+  knopf("TB_Schwelleneditor", QStringLiteral("Schwellen"),
+        QStringLiteral("Schwelleneditor aufrufen"), [this] {
+          if (schwelleneditor) schwelleneditor();
+        });
 
   auto* l = new QVBoxLayout(this);
   l->addWidget(seiten_);
@@ -164,7 +171,8 @@ QTableWidget* TWeichendaten::NeuesRaster(const char* name, const QString& titel,
   t->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                      QAbstractItemView::AnyKeyPressed);
   t->setContextMenuPolicy(Qt::CustomContextMenu);
-  connect(t, &QTableWidget::customContextMenuRequested, this, [this, t](const QPoint& p) { Kontextmenue(t, p); });
+  connect(t, &QTableWidget::customContextMenuRequested, this,
+          [this, t](const QPoint& p) { Kontextmenue(t, p); });
   connect(t, &QTableWidget::cellChanged, this, [this, t](int zeile, int spalte) {
     if (spalte == 1) Geaendert(t, zeile);
   });
@@ -180,7 +188,8 @@ int NeueZeile(QTableWidget* t, const QString& name) {
   auto* schluessel = new QTableWidgetItem(name);
   schluessel->setFlags(Qt::ItemIsEnabled);
   t->setItem(z, 0, schluessel);
-  t->setMinimumHeight(t->horizontalHeader()->height() + (z + 1) * t->verticalHeader()->defaultSectionSize() + 4);
+  t->setMinimumHeight(t->horizontalHeader()->height() +
+                      (z + 1) * t->verticalHeader()->defaultSectionSize() + 4);
   return z;
 }
 }  // namespace
@@ -192,7 +201,8 @@ void TWeichendaten::Zeile(QTableWidget* t, const QString& name, Weichenfeld f) {
   felder_[{t, z}] = f;
 }
 
-void TWeichendaten::Auswahl(QTableWidget* t, const QString& name, Weichenfeld f, const QStringList& werte) {
+void TWeichendaten::Auswahl(QTableWidget* t, const QString& name, Weichenfeld f,
+                            const QStringList& werte) {
   const int z = NeueZeile(t, name);
   auto* liste = new QComboBox;
   liste->addItems(werte);
@@ -223,7 +233,9 @@ QLabel* TWeichendaten::Anzeige(QTableWidget* t, const QString& name, QToolButton
   return text;
 }
 
-QTableWidget* TWeichendaten::Raster(const QString& name) const { return findChild<QTableWidget*>(name); }
+QTableWidget* TWeichendaten::Raster(const QString& name) const {
+  return findChild<QTableWidget*>(name);
+}
 
 void TWeichendaten::Geaendert(QTableWidget* t, int zeile) {
   if (fuellen_) return;
@@ -286,8 +298,9 @@ void TWeichendaten::Kontextmenue(QTableWidget* t, const QPoint& p) {
     puffer = i->text().toStdString();
     QApplication::clipboard()->setText(i->text());
   });
-  QAction* einfuegen = menue.addAction(QStringLiteral("Wert einfügen"), this,
-                                       [i, &puffer] { i->setText(QString::fromStdString(puffer)); });
+  QAction* einfuegen = menue.addAction(QStringLiteral("Wert einfügen"), this, [i, &puffer] {
+    i->setText(QString::fromStdString(puffer));
+  });
   einfuegen->setEnabled(!puffer.empty() && (i->flags() & Qt::ItemIsEditable));
   menue.exec(t->viewport()->mapToGlobal(p));
 }

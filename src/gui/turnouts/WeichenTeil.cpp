@@ -19,16 +19,19 @@ void WeichenTeil::Anlegen(const Fensterteile& t) {
   t_ = t;
   daten_ = new TWeichendaten(t, t.fenster);
   daten_->schwelleneditor = [this] { Schwelleneditor(); };
-  t.importieren->addAction(NeueAktion(t.fenster, "MI_ImportWeichenliste", "Weichenliste", "", [this] {
-    if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
-  }));
-  t.exportieren->addAction(NeueAktion(t.fenster, "MI_ExportWeichenliste", "Weichenliste", "", [this] {
-    ListeExportierenDialog(t_.editor->anlage(), ListeWeichen, *t_.dialoge);
-  }));
-  t.elemente->addAction(NeueAktion(t.fenster, "TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
-    if (ListeZeigen(t_, ListeWeichen, [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); }))
-      Zeigen();
-  }));
+  t.importieren->addAction(
+      NeueAktion(t.fenster, "MI_ImportWeichenliste", "Weichenliste", "", [this] {
+        if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
+      }));
+  t.exportieren->addAction(NeueAktion(
+      t.fenster, "MI_ExportWeichenliste", "Weichenliste", "",
+      [this] { ListeExportierenDialog(t_.editor->anlage(), ListeWeichen, *t_.dialoge); }));
+  t.elemente->addAction(
+      NeueAktion(t.fenster, "TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
+        if (ListeZeigen(t_, ListeWeichen,
+                        [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); }))
+          Zeigen();
+      }));
 }
 
 void WeichenTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
