@@ -17,6 +17,7 @@
 #include "core/model/Textdatei.h"
 #include "core/model/Elementart.h"
 #include "core/model/Modul.h"
+#include "core/turnouts/Weiche.h"
 
 #include "Optimieren.h"
 #include "Typlisten.h"
@@ -50,6 +51,8 @@ constexpr const char* kHilfe =
     "                         biegt die Bögen I..J (ab 0) von Gleis T (ab 0) in Modul M, bis\n"
     "                         ihr Ende das Ziel trifft; gibt Zielwert, dx, dy (mm) und dw (Grad)\n"
     "                         aus und schreibt AUS nur bei Erfolg (sonst Rückgabe 3)\n"
+    "  sleepers DATEI         eine Zeile je Schwelle jeder Weiche: Modul, Nummer der Weiche,\n"
+    "                         Schwelle (ab 0), dann die vier Ecken x1 y1 x2 y2 x3 y3 x4 y4 in mm\n"
     "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
     "                         zeichnet ein Modul (N ab 0; sonst das aktuelle) wie der\n"
     "                         Bildschirm als BILD (.png oder .bmp)\n"
@@ -186,6 +189,20 @@ int Verbindungen(trm::Anlage& a) {
   return 0;
 }
 
+int Schwellen(trm::Anlage& a) {
+  AllesBerechnen(a);
+  for (std::size_t mi = 0; mi < a.Module.size(); ++mi)
+    for (const trm::TElement* e : a.Module[mi]->ElementeDerArt(trm::Elementart::Weiche)) {
+      const auto& umrisse = static_cast<const trm::TEWeiche*>(e)->SwPolygone;
+      for (std::size_t i = 0; i < umrisse.size(); ++i) {
+        std::printf("%zu\t%d\t%zu", mi, e->Nummer(), i);
+        for (const trm::TPaar& p : umrisse[i]) std::printf("\t%.6f\t%.6f", p.x, p.y);
+        std::printf("\n");
+      }
+    }
+  return 0;
+}
+
 int Elemente(trm::Anlage& a) {
   for (std::size_t mi = 0; mi < a.Module.size(); ++mi)
     for (const auto& e : a.Module[mi]->Elemente) {
@@ -266,7 +283,7 @@ int main(int argc, char** argv) {
   const std::string& befehl = rest[0];
   const std::size_t noetig = (befehl == "roundtrip" || befehl == "render" || befehl == "import") ? 3 : 2;
   if ((befehl != "check" && befehl != "roundtrip" && befehl != "geometry" && befehl != "points" &&
-       befehl != "links" && befehl != "elements" && befehl != "render" && befehl != "import") ||
+       befehl != "links" && befehl != "elements" && befehl != "sleepers" && befehl != "render" && befehl != "import") ||
       rest.size() != noetig) {
     std::cerr << kHilfe;
     return 2;
@@ -286,6 +303,7 @@ int main(int argc, char** argv) {
     if (befehl == "points") return Punkte(*anlage);
     if (befehl == "links") return Verbindungen(*anlage);
     if (befehl == "elements") return Elemente(*anlage);
+    if (befehl == "sleepers") return Schwellen(*anlage);
     if (befehl == "render") {
 #ifdef TRM_MIT_BILD
       return trm::cli::Render(*anlage, modul, massstab, rest[2]);

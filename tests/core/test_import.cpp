@@ -109,6 +109,18 @@ TEST_F(Import, FehlendeWeichendateiUndAbgeschnittenerPlanAendernNichts) {
   EXPECT_NE(dialoge.fehler[1].find("alt.trm"), std::string::npos);
   EXPECT_NE(dialoge.fehler[1].find("Zeile 201"), std::string::npos) << dialoge.fehler[1];
   EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
+
+  // A placed turnout whose sleeper spacing is 0 names its line of the turnout file.
+  fs::copy_file(kPlan, plan, fs::copy_options::overwrite_existing);
+  Zeilen wli = DateiLesen(std::string(TRM_TESTDATEN) + "/altplan.WLi");
+  wli[9] = "0";
+  DateiSchreiben((ordner / "ALT.wli").string(), wli);
+  EXPECT_FALSE(dok->ImportierenDatei(plan.string()));
+  ASSERT_EQ(dialoge.fehler.size(), 3u);
+  EXPECT_NE(dialoge.fehler[2].find("Zeile 10: Der Schwellenabstand der Weiche \"EW 500 links\" muss größer als 0"),
+            std::string::npos)
+      << dialoge.fehler[2];
+  EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
   EXPECT_FALSE(dok->anlage().Geaendert);
 }
 

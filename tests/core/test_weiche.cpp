@@ -455,6 +455,8 @@ TEST(Weiche, TypsatzRundlauf) {
   erwartet[8] = "30";     // the layout's length
   erwartet[40] = "16,5";  // gauge 0: the layout's gauge
   erwartet[41] = "18,5";
+  // An automatic plan is computed from the geometry, not taken from the record.
+  for (std::size_t k : {24u, 25u, 26u}) erwartet[k] = eins[k];
   EXPECT_EQ(eins, erwartet);
 
   Plan q;
@@ -483,6 +485,8 @@ TEST(Weiche, AnlagensatzRundlauf) {
   z[6] = z[7] = z[8] = "4";
   z[40] = "12";
   z[41] = "14";
+  z[5] = "00001";  // a user-defined plan is kept as it stands
+  z[39] = "-1#31#0#0#0#0#-1#12,5#";
   Plan p;
   const Zeilen eins = lesen(p, z);
   EXPECT_EQ(eins, z);

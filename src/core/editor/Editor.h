@@ -205,7 +205,7 @@ class Editor {
   bool Einfuegen();
   /// Places the clipboard track with its start at (x, y) (mouse mode 5).
   TGleis* GleisEinfuegenBei(double x, double y);
-  // The current turnout (the one of the current track) until its data window exists.
+  // The current turnout (the one of the current track); the data window's tool bar.
   /// "Weiche drehen": the next connection mode; false when the current track is no turnout's.
   bool WeicheDrehen();
   /// Left-hand and right-hand exchanged.

@@ -49,6 +49,7 @@ struct TWRec {
   std::int32_t nummer = 0;
   std::string typ;  ///< the type text as Windows-1252 bytes
   std::array<double, 21> werte{};  ///< lines 5..12, 14, 15, 19..23, 27..31
+  std::size_t zeileSwAbst = 0;     ///< the file line of the sleeper spacing
   bool benutzt = false;
 };
 
@@ -196,6 +197,7 @@ void TConverter::WeichenLesen(const Zeilen& z) {
     for (int zeile = 5; zeile <= 31; ++zeile) {
       const bool gelesen = zeile <= 15 || (zeile >= 19 && zeile <= 23) || zeile >= 27;
       if (gelesen) {
+        if (zeile == 7) r.zeileSwAbst = l.Index() + 1;
         const double v = l.Real();
         if (zeile != 13) r.werte[w++] = v;  // line 13 is read but unused
       } else {
@@ -210,6 +212,10 @@ void TConverter::WeichenLesen(const Zeilen& z) {
   for (const TWRec& r : satze) {
     if (!r.benutzt) continue;
     const auto& v = r.werte;
+    // A placed turnout lays its sleepers by its spacing: named at its line of this file.
+    if (!(v[2] > 0))
+      throw LeseFehler("Zeile " + std::to_string(r.zeileSwAbst) + ": Der Schwellenabstand der Weiche \"" + r.name +
+                       "\" muss größer als 0 sein.");
     // v: 0 R, 1 W, 2 spacing, 3 length, 4 width, 5 max length, 6 AnfAbst1, 7 EndAbst1,
     // 8 StammRadius1, 9 ZweigRadius1, 10 AnfAbst2, 11 EndAbst2, 12 length 2, 13 Radius2,
     // 14 ZweigRadius2, 15 AnfAbst3, 16 EndAbst3, 17 length 3, 18 StammRadius3, 19 ZweigRadius3.

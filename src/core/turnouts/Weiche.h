@@ -21,11 +21,13 @@ class TModul;
 class TGleis;
 class TBogen;
 
-/// A sleeper centre point along a turnout track: position and direction.
+/// A sleeper centre point along a turnout track: position and direction; not valid where the
+/// track has no sleeper at this plan index.
 struct TSchwellenpunkt {
   double x = 0;
   double y = 0;
   double w = 0;
+  bool Gueltig = true;
   bool operator==(const TSchwellenpunkt&) const = default;
 };
 /// Sleeper centre points along one turnout track.
@@ -175,7 +177,8 @@ class TEWeiche : public TWeiche {
   /// the parameters. Computes no points; a redraw follows.
   void GeometrieBerechnen();
   /// Places the dependent track on the attached one, takes the start point back from the
-  /// attached track and computes the points of both.
+  /// attached track and computes the points of both; then the sleepers (the automatic plan
+  /// first, so that it follows every change of the geometry and of the module's settings).
   void Platzieren() override;
   /// Takes the start from the attached track, then GeometrieBerechnen and Platzieren.
   void VomAnfangBerechnen() override;
@@ -183,10 +186,11 @@ class TEWeiche : public TWeiche {
     Farbe = farbe;
     VomAnfangBerechnen();
   }
-  /// Computes the automatic sleeper plan. Sleeper plans are not computed yet: no-op.
-  void SchwellenplanBerechnen() {}
-  /// Computes the sleeper points and outlines. Sleeper plans are not computed yet: no-op.
-  void SchwellenpunkteBerechnen() {}
+  /// Replaces SwAbst1..3 by the automatic plan (WeichenSchwellen).
+  void SchwellenplanBerechnen();
+  /// Computes SwPunkteStamm, SwPunkteZweig and the outlines SwPolygone from the plan; the
+  /// tracks' points must be computed.
+  void SchwellenpunkteBerechnen();
 
   /// 0 simple, 1 inner-curve, 2 outer-curve (from StammRadius1 and ZweigRadius1).
   int Weichenform() const;
@@ -273,6 +277,8 @@ class TEWeiche : public TWeiche {
 
  private:
   void Schreiben(Zeilen& out, bool typ) const;
+  /// Places the dependent track on the attached track `an` and takes the start back from it.
+  void Anlegen(TGleis* an);
 
   double stammRadius1_ = Unendlich, zweigRadius1_ = Unendlich;
   double radius2_ = Unendlich, zweigRadius2_ = Unendlich;

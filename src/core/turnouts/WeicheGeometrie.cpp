@@ -1,4 +1,5 @@
-// A turnout's six segments from its parameters, and the placement of its dependent track.
+// A turnout's six segments from its parameters, the placement of its dependent track, and its
+// sleepers after every placement.
 #include <cmath>
 
 #include "core/model/Modul.h"
@@ -166,14 +167,18 @@ void TEWeiche::GeometrieBerechnen() {
   const double bz = RadiusAnpassen() ? erstes.zweig : 1.0;
   RadiusSetzen(s3, umS * (std::isinf(stammRadius3_) ? stammRadius3_ : stammRadius3_ * as));
   RadiusSetzen(z3, umZ * (std::isinf(zweigRadius3_) ? zweigRadius3_ : zweigRadius3_ * bz));
-
-  if (SchwellenAutomatisch()) SchwellenplanBerechnen();
-  SchwellenpunkteBerechnen();
 }
 
 void TEWeiche::Platzieren() {
+  if (!Vollstaendig()) return;
   TGleis* an = AngeschlossenesGleis();
-  if (an == nullptr || !Vollstaendig()) return;
+  if (an != nullptr) Anlegen(an);
+  if (SchwellenAutomatisch()) SchwellenplanBerechnen();
+  for (TGleis* g : {stamm_, zweig_}) g->PunkteBerechnenWennNoetig();
+  SchwellenpunkteBerechnen();
+}
+
+void TEWeiche::Anlegen(TGleis* an) {
   TGleis* ab = an == stamm_ ? zweig_ : stamm_;
   an->PunkteBerechnenWennNoetig();
   if (Anschluss == AnschlussStammAnfang) {

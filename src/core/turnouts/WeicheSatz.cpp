@@ -7,6 +7,7 @@
 #include "core/turnouts/Weichenliste.h"
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Weiche.h"
+#include "core/turnouts/WeichenSchwellen.h"
 
 namespace trm {
 
@@ -20,6 +21,24 @@ std::int32_t GleisNummer(std::string_view ids, int feld) {
   } catch (const LeseFehler&) {
     return -1;
   }
+}
+
+std::string ZuVieleSchwellen() {
+  return "Der Schwellenplan der Weiche hat mehr als " + std::to_string(MaxSchwellen) + " Schwellen.";
+}
+
+/// Sleeper rows of a plan line, at most MaxSchwellen of them.
+TSwAbstARR SchwellenZeilen(const std::string& text) {
+  TSwAbstARR p = PaarListeLesen(text);
+  if (p.size() > MaxSchwellen) throw LeseFehler(ZuVieleSchwellen());
+  return p;
+}
+
+/// The user lengths ("NIL" when there are none), at most MaxSchwellen of them.
+TSwLen LaengenZeile(const std::string& text) {
+  TSwLen p = PaarListeOderNilLesen(text);
+  if (p.size() > MaxSchwellen) throw LeseFehler(ZuVieleSchwellen());
+  return p;
 }
 
 constexpr std::array<const char*, 3> StammNamen = {"Stammbogen 1", "Stammbogen 2", "Stammbogen 3"};
@@ -45,6 +64,7 @@ void TEWeiche::DatenLesen(const Zeilenquelle& z, std::size_t& i) {
   SenkrechtBis = l.Int();
   Farbe = l.Int();
   WOptionen = l.Text();
+  const std::size_t zeileSwAbst = l.Index() + 1;
   SetSwAbst(l.Real());
   SetSwBrt(l.Real());
   SetSwLen(l.Real());
@@ -63,9 +83,11 @@ void TEWeiche::DatenLesen(const Zeilenquelle& z, std::size_t& i) {
   SetStammLaenge3(l.Real());
   SetZweigLaenge2(l.Real());
   SetZweigLaenge3(l.Real());
-  SwAbst1 = ListenZeile(l, PaarListeLesen);
-  SwAbst2 = ListenZeile(l, PaarListeLesen);
-  SwAbst3 = ListenZeile(l, PaarListeLesen);
+  SwAbst1 = ListenZeile(l, SchwellenZeilen);
+  SwAbst2 = ListenZeile(l, SchwellenZeilen);
+  SwAbst3 = ListenZeile(l, SchwellenZeilen);
+  if (SwAbst1.size() + SwAbst2.size() + SwAbst3.size() > MaxSchwellen)
+    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": " + ZuVieleSchwellen());
   AnfAbst1 = l.Real();
   AnfAbst2 = l.Real();
   AnfAbst3 = l.Real();
@@ -92,10 +114,15 @@ void TEWeiche::DatenLesen(const Zeilenquelle& z, std::size_t& i) {
     return t;
   });
   MaxSwLaenge = l.Real();
-  SwLaengen = ListenZeile(l, PaarListeOderNilLesen);
+  SwLaengen = ListenZeile(l, LaengenZeile);
   SetSpur(l.Real());
   SetSpurAussen(l.Real());
   l.Ueberspringen(2);  // reserved
+  // Sleepers are laid by dividing by the spacing: it must be positive (-1 in a type that is
+  // not in a module yet stands for the module's value).
+  if (!(SwAbst() > 0) && !(Modul == nullptr && SwAbst() == -1))
+    throw LeseFehler("Zeile " + std::to_string(zeileSwAbst) + ": Der Schwellenabstand der Weiche \"" + Name +
+                     "\" muss größer als 0 sein.");
 }
 
 void TEWeiche::GleiseErzeugen() {

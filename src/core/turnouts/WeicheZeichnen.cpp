@@ -1,6 +1,8 @@
-// Track-bed edges and end markers of turnouts: the track-bed edge on the outer side of each
-// segment and the end markers (a square at the attached end, triangles at the other two).
+// Drawing of turnouts: the track-bed edge on the outer side of each segment, the sleeper
+// outlines (in the sleeper display mode) and the end markers (a square at the attached end,
+// triangles at the other two).
 
+#include <algorithm>
 #include <vector>
 
 #include "core/model/Anlage.h"
@@ -38,6 +40,18 @@ void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
       if (s != 0) {
         for (const auto& b : stamm->Boegen) TrassenKante(*b, s, c, v);
         for (const auto& b : zweig->Boegen) TrassenKante(*b, z, c, v);
+      }
+    }
+    // Sleepers where ordinary tracks draw theirs: not with "nur Schienen" or "nur Gleisachse".
+    if (a.Option(5) != '1' && a.Option(5) != '2') {
+      const bool markiert = stamm->Markiert || zweig->Markiert;
+      c.SetStift({markiert ? farbe::Rot : Farbe, false});
+      c.SetPinsel({farbe::Weiss, true});
+      for (const TSchwellenumriss& u : SwPolygone) {
+        TRechteck h{u[0].x, u[0].y, u[0].x, u[0].y};
+        for (const TPaar& p : u) h = {std::min(h.xmin, p.x), std::min(h.ymin, p.y), std::max(h.xmax, p.x), std::max(h.ymax, p.y)};
+        if (!v.Sichtbar(h.xmin, h.ymin, h.xmax, h.ymax)) continue;
+        c.Polygon({v.Pixel(u[0].x, u[0].y), v.Pixel(u[1].x, u[1].y), v.Pixel(u[2].x, u[2].y), v.Pixel(u[3].x, u[3].y)});
       }
     }
     const double g = w.Spur();

@@ -20,8 +20,11 @@ QPolygon QPunkte(const std::vector<PixelPunkt>& punkte) {
 }
 }  // namespace
 
-QtCanvas::QtCanvas(QPainter& painter, std::int32_t breite, std::int32_t hoehe)
-    : p_(painter), breite_(breite), hoehe_(hoehe), schrift_(QStringLiteral("Sans Serif"), Schriftgroesse) {
+QtCanvas::QtCanvas(QPainter& painter, std::int32_t breite, std::int32_t hoehe, int schriftgroesse)
+    : p_(painter),
+      breite_(breite),
+      hoehe_(hoehe),
+      schrift_(QStringLiteral("Sans Serif"), schriftgroesse > 0 ? schriftgroesse : Schriftgroesse) {
   p_.setRenderHint(QPainter::Antialiasing, false);
   p_.setRenderHint(QPainter::TextAntialiasing, true);
   p_.setFont(schrift_);

@@ -14,8 +14,9 @@ QColor QFarbe(std::int32_t farbe);
 /// Draws on a painter without antialiasing, so that lines fall on whole pixels.
 class QtCanvas : public Canvas {
  public:
-  /// breite, hoehe: the size of the surface that the drawing may skip beyond.
-  QtCanvas(QPainter& painter, std::int32_t breite, std::int32_t hoehe);
+  /// breite, hoehe: the size of the surface that the drawing may skip beyond; texts in the
+  /// given point size (the drawing's own when 0).
+  QtCanvas(QPainter& painter, std::int32_t breite, std::int32_t hoehe, int schriftgroesse = 0);
 
   void SetStift(const Stift& s) override;
   void SetPinsel(const Pinsel& p) override;

@@ -6,45 +6,85 @@
 #include <QToolBar>
 
 #include "core/editor/Bibliothek.h"
+#include "core/model/Anlage.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 #include "gui/editor/Aktion.h"
+#include "gui/turnouts/TEW_Schwellendaten.h"
+#include "gui/turnouts/TWeichendaten.h"
 
 namespace trm::gui {
 
 void WeichenTeil::Anlegen(const Fensterteile& t) {
   t_ = t;
-  t.importieren->addAction(NeueAktion(t.fenster, "MI_ImportWeichenliste", "Weichenliste", "", [this] {
-    if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
-  }));
-  t.exportieren->addAction(NeueAktion(t.fenster, "MI_ExportWeichenliste", "Weichenliste", "", [this] {
-    ListeExportierenDialog(t_.editor->anlage(), ListeWeichen, *t_.dialoge);
-  }));
-  t.elemente->addAction(NeueAktion(t.fenster, "TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
-    ListeZeigen(t_, ListeWeichen, [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); });
-  }));
+  daten_ = new TWeichendaten(t, t.fenster);
+  daten_->schwelleneditor = [this] { Schwelleneditor(); };
+  t.importieren->addAction(
+      NeueAktion(t.fenster, "MI_ImportWeichenliste", "Weichenliste", "", [this] {
+        if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
+      }));
+  t.exportieren->addAction(NeueAktion(
+      t.fenster, "MI_ExportWeichenliste", "Weichenliste", "",
+      [this] { ListeExportierenDialog(t_.editor->anlage(), ListeWeichen, *t_.dialoge); }));
+  t.elemente->addAction(
+      NeueAktion(t.fenster, "TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
+        if (ListeZeigen(t_, ListeWeichen,
+                        [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); }))
+          Zeigen();
+      }));
 }
 
 void WeichenTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
-  auto eintrag = [&](QMenu* in, const char* name, const char* text, std::function<bool()> befehl, bool an) {
-    QAction* a = NeueAktion(in, name, QString::fromUtf8(text), "", [this, befehl] { t_.befehl(befehl); });
-    a->setEnabled(an);
-    in->addAction(a);
-  };
-  Editor* ed = t_.editor;
-  if (k.weicheInListe) {
-    QMenu* weiche = menue.addMenu(QStringLiteral("Weiche"));
-    eintrag(weiche, "PM_WeicheDrehen", "Weiche drehen", [ed] { return ed->WeicheDrehen(); }, true);
-    eintrag(weiche, "PM_WeicheRichtung", "Linksweiche / Rechtsweiche", [ed] { return ed->WeicheRichtungWechseln(); },
-            true);
-    eintrag(weiche, "PM_WeicheEntfernen", "Weiche aus dem Plan entfernen",
-            [ed] { return ed->WeicheAusPlanEntfernen(); }, k.weicheEntfernen);
-  }
   QAction* liste = NeueAktion(&menue, "PM_Weiche", "Weiche -> Weichenliste", "", [this] {
     if (TEWeiche* w = t_.editor->weiche()) WeicheInListe(t_.editor->anlage(), *w, *t_.dialoge);
   });
   liste->setEnabled(k.weicheInListe);
   menue.addAction(liste);
+}
+
+void WeichenTeil::Aktualisieren(const Befehlszustand&) {
+  // The window belongs to the current turnout: without one (undone, removed, another track
+  // chosen) it goes.
+  if (!daten_->isVisible()) return;
+  if (t_.editor->weiche())
+    daten_->Auffrischen();
+  else
+    daten_->hide();
+}
+
+void WeichenTeil::Elementfenster(Fensteranlass anlass) {
+  const bool doppelklickModus = t_.editor->anlage().Option(7) == '1';
+  switch (anlass) {
+    case Fensteranlass::Verbergen:
+      daten_->hide();
+      break;
+    case Fensteranlass::Klick:
+      if (!doppelklickModus)
+        Zeigen();
+      else if (daten_->isVisible())
+        Aktualisieren({});
+      break;
+    case Fensteranlass::Doppelklick:
+      Zeigen();
+      break;
+  }
+}
+
+void WeichenTeil::Zeigen() {
+  if (!t_.editor->weiche()) {
+    daten_->hide();
+    return;
+  }
+  daten_->Zeigen();
+}
+
+void WeichenTeil::Schwelleneditor() {
+  if (!t_.editor->weiche()) return;
+  {
+    TEW_Schwellendaten editor(*t_.editor, t_.fenster);
+    editor.exec();
+  }
+  t_.neuZeichnen();
 }
 
 }  // namespace trm::gui
