@@ -69,7 +69,13 @@ std::string StandardDatenordner() {
 }
 
 std::string Auslieferung() {
+  // Beside an installed tool first, then the source tree of a build, then the configured prefix.
   std::error_code ec;
+  const std::filesystem::path selbst = std::filesystem::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const std::filesystem::path neben = selbst.parent_path() / ".." / "share" / "trassomatic";
+    if (std::filesystem::is_directory(neben, ec)) return std::filesystem::canonical(neben, ec).string();
+  }
   if (std::filesystem::is_directory(TRM_QUELLDATEN, ec)) return TRM_QUELLDATEN;
   return TRM_INSTALLDATEN;
 }
