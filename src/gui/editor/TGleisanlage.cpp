@@ -27,6 +27,7 @@
 #include "gui/optimiser/OptimiererTeil.h"
 #include "gui/settings/EinstellungsTeil.h"
 #include "gui/turnouts/WeichenTeil.h"
+#include "gui/editor/Symbole.h"
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
 #include "gui/editor/Zahlenfeld.h"
@@ -64,6 +65,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   statusBar()->addWidget(mausposition_);
   connect(flaeche_, &TZeichenflaeche::MassstabGeaendert, this, &TGleisanlage::Aktualisieren);
   qApp->installEventFilter(this);
+  SymboleSetzen(this);
   resize(1200, 800);
   FormCreate();
 }
