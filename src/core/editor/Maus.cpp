@@ -304,6 +304,25 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
   return r;
 }
 
+std::string Mausbedienung::Modushinweis(Mausmodus m) {
+  switch (m) {
+    case Mausmodus::GruppeVerbinden: return "Gleis anklicken, das mit dem markierten Gleis verbunden werden soll";
+    case Mausmodus::Loesen: return "Gleis anklicken, das aus seiner Gruppe gelöst werden soll";
+    case Mausmodus::AlsNachfolger: return "Gleis anklicken, das Nachfolger des markierten Gleises werden soll";
+    case Mausmodus::GleisEinfuegen: return "In die Zeichnung klicken: dort beginnt das eingefügte Gleis";
+    case Mausmodus::Lupe: return "Links klicken: vergrößern, rechts klicken: verkleinern";
+    case Mausmodus::WeicheEinfuegen:
+    case Mausmodus::KreuzungEinfuegen:
+    case Mausmodus::EKWEinfuegen:
+    case Mausmodus::DKWEinfuegen: return "In die Zeichnung klicken: dort wird das Element eingefügt";
+    case Mausmodus::GeoEntfernen: return "Bezugspunkt eines Bauteils anklicken, um es zu entfernen";
+    case Mausmodus::GeoVerformen: return "Punkt eines Bauteils ziehen, um es zu verformen";
+    case Mausmodus::GeoDrehen: return "Bezugspunkt eines Bauteils ziehen, um es zu drehen";
+    case Mausmodus::NeuesGleis: return "In die Zeichnung klicken: dort beginnt das neue Gleis";
+    default: return "Gleis anklicken und ziehen · Strg: einrasten · Mausrad: zoomen · mittlere Taste: verschieben";
+  }
+}
+
 Mausantwort Mausbedienung::Doppelklick(const Mausereignis& e) {
   Mausantwort r;
   TModul* m = ed_.modul();

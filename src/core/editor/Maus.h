@@ -119,6 +119,8 @@ class Mausbedienung {
   void CursorZuruecksetzen() { ueberschrieben_.reset(); }
   /// The status text for a world point: "Mausposition: x=… y=…", fixed with 3 decimals.
   static std::string Statustext(double x, double y);
+  /// What the current mouse mode expects next, for the status bar.
+  static std::string Modushinweis(Mausmodus m);
 
  private:
   Mausantwort Druecken(const Mausereignis& e);

@@ -63,6 +63,9 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   Werkzeugleiste2();
   mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
   statusBar()->addWidget(mausposition_);
+  modushinweis_ = new QLabel(this);
+  modushinweis_->setObjectName(QStringLiteral("L_Modushinweis"));
+  statusBar()->addWidget(modushinweis_, 1);
   connect(flaeche_, &TZeichenflaeche::MassstabGeaendert, this, &TGleisanlage::Aktualisieren);
   qApp->installEventFilter(this);
   SymboleSetzen(this);
@@ -344,6 +347,7 @@ void TGleisanlage::ModulmenueAufbauen() {
 
 void TGleisanlage::Aktualisieren() {
   setWindowModified(dokument_->anlage().Geaendert);
+  if (modushinweis_) modushinweis_->setText(Q(Mausbedienung::Modushinweis(editor_->Modus())));
   const Befehlszustand z = editor_->Zustand();
   for (const auto& [aktion, an] : schalter_) aktion->setEnabled(z.*an);
   {

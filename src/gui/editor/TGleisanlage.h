@@ -99,6 +99,7 @@ class TGleisanlage : public QMainWindow {
   std::unique_ptr<Dokument> dokument_;
   std::unique_ptr<Editor> editor_;
   std::unique_ptr<Mausbedienung> maus_;
+  QLabel* modushinweis_ = nullptr;  ///< what the mouse mode expects next
   TZeichenflaeche* flaeche_ = nullptr;
   QSpinBox* zoomfeld_ = nullptr;
   QMenu* modulmenue_ = nullptr;
