@@ -1,0 +1,212 @@
+// Printing to scale: sheet tiling worked by hand, the page list, the print transform that makes
+// a 1:1 print measure true, and what the print options change on the recording canvas.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+
+#include "Testplan.h"
+#include "core/model/Fehler.h"
+#include "core/model/Neuberechnung.h"
+#include "core/output/Blattaufteilung.h"
+#include "core/output/Druckblatt.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
+
+namespace trm {
+namespace {
+
+using Art = Zeichenbefehl::Art;
+
+TEST(Blattaufteilung, ModulAufA4Hochformat) {
+  // 1500 x 600 at 1:1 on A4 portrait with a printable area of 200 x 287 mm: 1500/200 = 7.5 -> 8
+  // columns, 600/287 = 2.09 -> 3 rows.
+  const TBlattaufteilung t = Blaetter(1500, 600, 1, 200, 287);
+  EXPECT_EQ(t.druckBreiteMm, 1500);
+  EXPECT_EQ(t.druckHoeheMm, 600);
+  EXPECT_EQ(t.spalten, 8);
+  EXPECT_EQ(t.zeilen, 3);
+  EXPECT_EQ(t.Anzahl(), 24);
+  // Sheet 1 lies at the lower left, 8 the lower right, 9 starts the second row.
+  EXPECT_EQ(BlattLage(1, 8).spalte, 0);
+  EXPECT_EQ(BlattLage(1, 8).zeile, 1);
+  EXPECT_EQ(BlattLage(8, 8).spalte, 7);
+  EXPECT_EQ(BlattLage(9, 8).spalte, 0);
+  EXPECT_EQ(BlattLage(9, 8).zeile, 2);
+  // At 300 dpi a sheet of 200 x 287 mm is 2362 x 3390 pixels; sheet 10 (column 1, row 2)
+  // shows model x 200..400 and y 287..574: its origin is at model (200, 574).
+  const auto w = static_cast<std::int32_t>(std::lround(200 * 300 / 25.4));
+  const auto h = static_cast<std::int32_t>(std::lround(287 * 300 / 25.4));
+  const TDrucktransform d(300, 300, 1, w, h, BlattLage(10, 8));
+  const PixelPunkt o = d.Pixel(200, 574);
+  EXPECT_LE(std::abs(o.x), 1);
+  EXPECT_LE(std::abs(o.y), 1);
+  // Its bottom edge, model y = 287, lies at the sheet's lower border.
+  EXPECT_LE(std::abs(d.Pixel(400, 287).x - w), 1);
+  EXPECT_EQ(d.Pixel(200, 287 * 2).y, 2 * h - static_cast<std::int32_t>(std::lround(574 * 300 / 25.4)));
+  EXPECT_EQ(d.Pixel(200, 287).y, 2 * h - static_cast<std::int32_t>(std::lround(287 * 300 / 25.4)));
+}
+
+TEST(Blattaufteilung, GroesseresModulUndMassstab) {
+  const TBlattaufteilung t = Blaetter(2000, 1000, 1, 200, 287);
+  EXPECT_EQ(t.spalten, 10);
+  EXPECT_EQ(t.zeilen, 4);
+  EXPECT_EQ(BlattLage(11, 10).zeile, 2);
+  EXPECT_EQ(BlattLage(11, 10).spalte, 0);
+  const TBlattaufteilung h = Blaetter(2000, 1000, 3, 200, 287);  // 667 x 334 mm printed
+  EXPECT_EQ(h.druckBreiteMm, 667);
+  EXPECT_EQ(h.druckHoeheMm, 334);
+  EXPECT_EQ(h.spalten, 4);
+  EXPECT_EQ(h.zeilen, 2);
+}
+
+TEST(Blattaufteilung, Massstab) {
+  EXPECT_EQ(DruckmassstabLesen("5"), 5);
+  EXPECT_EQ(DruckmassstabLesen("0"), 1);
+  EXPECT_EQ(DruckmassstabLesen("-3"), 1);
+  EXPECT_THROW(DruckmassstabLesen("zwei"), EingabeFehler);
+  EXPECT_THROW(DruckmassstabLesen(""), EingabeFehler);
+  EXPECT_THROW(DruckmassstabLesen("1,5"), EingabeFehler);
+}
+
+TEST(Blattaufteilung, Seitenliste) {
+  EXPECT_EQ(Seitenliste(" 7 - 10, 1,5", 40), (std::vector<std::int64_t>{1, 5, 7, 8, 9, 10}));
+  EXPECT_TRUE(Seitenliste("3-1", 40).empty());
+  EXPECT_EQ(Seitenliste("2,2", 40), (std::vector<std::int64_t>{2, 2}));
+  EXPECT_EQ(Seitenliste("1 - 40", 40).size(), 40u);
+  EXPECT_THROW(Seitenliste("1,x", 40), EingabeFehler);
+  try {
+    Seitenliste("1,41", 40);
+    FAIL();
+  } catch (const EingabeFehler& f) {
+    EXPECT_STREQ(f.what(), "Blatt 41 gibt es nicht; die Blätter sind 1 bis 40.");
+  }
+  EXPECT_THROW(Seitenliste("0", 40), EingabeFehler);
+}
+
+TEST(Drucktransform, EinsZuEinsMisstWahr) {
+  // A 200 mm straight at 1:1 and 600 dpi: its ends lie 200 mm apart on the sheet.
+  for (const double dpi : {300.0, 600.0, 1200.0}) {
+    const TDrucktransform d(dpi, dpi, 1, 5000, 7000, BlattLage(1, 1));
+    const PixelPunkt a = d.Pixel(10, 50), b = d.Pixel(210, 50);
+    EXPECT_EQ(a.y, b.y);
+    const double mm = (b.x - a.x) / dpi * 25.4;
+    EXPECT_NEAR(mm, 200.0, 0.1) << dpi;
+    EXPECT_NEAR(d.Laenge(100) / dpi * 25.4, 100.0, 0.1);
+  }
+  // At 1:10 the same straight is 20 mm long; y grows upwards in the model, downwards on paper.
+  const TDrucktransform z(600, 600, 10, 5000, 7000, BlattLage(1, 1));
+  EXPECT_NEAR((z.Pixel(210, 0).x - z.Pixel(10, 0).x) / 600.0 * 25.4, 20.0, 0.1);
+  EXPECT_LT(z.Pixel(0, 100).y, z.Pixel(0, 0).y);
+  EXPECT_EQ(z.Pixel(0, 0).y, 7000);
+}
+
+struct Druckplan : test::Testplan {
+  Druckplan() {
+    a.Werte.SwAbst = 10;
+    a.Werte.Spur = 16.5;
+    a.Werte.SpurAussen = 19;
+    a.Werte.SwLen = 30;
+    a.Werte.SwBrt = 4;
+    a.Werte.TrBrt = 40;
+    m->Breite = 1500;
+    m->Hoehe = 600;
+    TGleis* g = Gleis(1, {200}, 100, 100);
+    g->Farbe = 0x0000AA00;
+    g->Boegen[0]->Name = "Gerade";
+    ModulBerechnen(*m);
+  }
+  Aufzeichnung Blatt(const TDruckoptionen& o) {
+    const TDrucktransform t(254, 254, 1, 2000, 2870, BlattLage(1, 8));  // 10 pixels per mm
+    Aufzeichnung c(2000, 2870);
+    BlattZeichnen(a, *m, o, t, 1, c);
+    return c;
+  }
+};
+
+std::vector<const Zeichenbefehl*> Breit(const Aufzeichnung& c, int breite) {
+  std::vector<const Zeichenbefehl*> v;
+  for (const auto* b : c.Alle(Art::Polylinie))
+    if (b->stift.breite == breite) v.push_back(b);
+  return v;
+}
+
+TEST(Druckblatt, MittellinieUndSchienen) {
+  Druckplan p;
+  TDruckoptionen o;
+  o.raster = false;
+  Aufzeichnung c = p.Blatt(o);
+  // With rails: a 1 pixel centre line and four rails.
+  EXPECT_EQ(Breit(c, 5).size(), 0u);
+  EXPECT_EQ(c.Alle(Art::Polylinie).size(), 5u);
+  const auto* mitte = c.Alle(Art::Polylinie).front();
+  EXPECT_EQ(mitte->punkte.front(), (PixelPunkt{1000, 2870 - 1000}));
+  EXPECT_EQ(mitte->punkte.back(), (PixelPunkt{3000, 2870 - 1000}));  // 200 mm = 2000 pixels
+  o.schienen = false;
+  Aufzeichnung ohne = p.Blatt(o);
+  EXPECT_EQ(ohne.Alle(Art::Polylinie).size(), 1u);
+  EXPECT_EQ(Breit(ohne, 5).size(), 1u);
+}
+
+TEST(Druckblatt, FarbeUndSchwarzweiss) {
+  Druckplan p;
+  TDruckoptionen o;
+  o.raster = false;
+  for (const auto* b : p.Blatt(o).Alle(Art::Polylinie)) EXPECT_EQ(b->stift.farbe, 0);
+  o.farbig = true;
+  for (const auto* b : p.Blatt(o).Alle(Art::Polylinie)) EXPECT_EQ(b->stift.farbe, 0x0000AA00);
+}
+
+TEST(Druckblatt, OptionenSchwellenTrasseNamenRaster) {
+  Druckplan p;
+  TDruckoptionen o;
+  o.raster = false;
+  const Aufzeichnung ohne = p.Blatt(o);
+  EXPECT_TRUE(ohne.Alle(Art::Polygon).empty());
+  o.schwellen = true;
+  // 200 mm at 10 mm spacing: 19 sleepers inside, one on the end where the last sleeper falls.
+  EXPECT_EQ(p.Blatt(o).Alle(Art::Polygon).size(), 20u);
+  o.schwellen = false;
+  o.trasse = true;
+  const Aufzeichnung trasse = p.Blatt(o);
+  EXPECT_EQ(std::count_if(trasse.befehle.begin(), trasse.befehle.end(),
+                          [](const Zeichenbefehl& b) { return b.art == Art::Polylinie && b.stift.gepunktet; }),
+            2);
+  o.trasse = false;
+  o.bogenname = true;
+  o.bogenradius = true;
+  const Aufzeichnung namen = p.Blatt(o);
+  std::vector<std::string> texte;
+  for (const auto* b : namen.Alle(Art::Text)) texte.push_back(b->text);
+  EXPECT_NE(std::find(texte.begin(), texte.end(), "Gerade"), texte.end());
+  const auto n = std::count_if(namen.befehle.begin(), namen.befehle.end(),
+                               [](const Zeichenbefehl& b) { return b.art == Art::Text && b.texthoehe == DruckTexthoehe; });
+  EXPECT_EQ(n, 3);
+  // The sheet number and, with the grid, the grid lines in grey and the crosses.
+  o = {};
+  const Aufzeichnung raster = p.Blatt(o);
+  EXPECT_EQ(raster.Alle(Art::Text).back()->text, "1");
+  EXPECT_EQ(raster.Alle(Art::Text).back()->punkte.front(), (PixelPunkt{1000, 50}));
+  const auto grau = std::count_if(raster.befehle.begin(), raster.befehle.end(), [](const Zeichenbefehl& b) {
+    return b.art == Art::Linie && b.stift.farbe == 0x646464 && b.stift.gepunktet;
+  });
+  EXPECT_EQ(grau, 7 + 16);  // y = 0..600 and x = 0..1500 in 100 mm steps
+}
+
+TEST(Druckblatt, Blattuebersicht) {
+  Druckplan p;
+  Aufzeichnung c(750, 300);
+  BlattuebersichtZeichnen(*p.m, 1, 200, 287, c, TAnsicht(*p.m));  // 2 mm per pixel
+  // Borders at x = 0, 200, …, 1400 and y = 0, 287, 574; numbers 1..24.
+  EXPECT_EQ(c.Alle(Art::Linie).size(), 8u + 3u);
+  for (const auto* b : c.Alle(Art::Linie)) EXPECT_EQ(b->stift.farbe, 255);
+  const auto texte = c.Alle(Art::Text);
+  ASSERT_EQ(texte.size(), 24u);
+  EXPECT_EQ(texte[0]->text, "1");
+  EXPECT_EQ(texte[0]->punkte.front(), (PixelPunkt{5, 300 - 20}));  // (10 mm, 40 mm)
+  EXPECT_EQ(texte[8]->text, "9");
+  EXPECT_EQ(texte[8]->punkte.front(), (PixelPunkt{5, 300 - 20 - 144}));  // one row (287 mm) up, rounded
+}
+
+}  // namespace
+}  // namespace trm
