@@ -6,7 +6,10 @@
 #include <cmath>
 
 #include "Testplan.h"
+#include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
+#include "core/crossings/Kreuzung.h"
+#include "core/turnouts/Weiche.h"
 #include "core/model/Neuberechnung.h"
 #include "core/output/Blattaufteilung.h"
 #include "core/output/Druckblatt.h"
@@ -191,6 +194,74 @@ TEST(Druckblatt, OptionenSchwellenTrasseNamenRaster) {
     return b.art == Art::Linie && b.stift.farbe == 0x646464 && b.stift.gepunktet;
   });
   EXPECT_EQ(grau, 7 + 16);  // y = 0..600 and x = 0..1500 in 100 mm steps
+}
+
+TEST(Druckblatt, WeichenSchwellenTrasseUndNamen) {
+  auto a = AnlageLaden(std::string(TRM_TESTDATEN) + "/weichenplan.m88", "/nirgends/", nullptr);
+  TModul& m = *a->AktuellesModul();
+  ModulBerechnen(m);
+  const auto weichen = m.ElementeDerArt(Elementart::Weiche);
+  ASSERT_FALSE(weichen.empty());
+  const TDrucktransform t(100, 100, 1, 5000, 5000, BlattLage(1, 1));
+  TDruckoptionen o;
+  o.raster = false;
+  o.schwellen = true;
+  Aufzeichnung c(5000, 5000);
+  BlattZeichnen(*a, m, o, t, 1, c);
+  // The turnouts' sleeper outlines come first, in order, each as its four corners.
+  std::size_t i = 0;
+  const auto polygone = c.Alle(Art::Polygon);
+  for (const TElement* e : weichen)
+    for (const auto& u : static_cast<const TWeiche*>(e)->SwPolygone) {
+      ASSERT_LT(i, polygone.size());
+      EXPECT_EQ(polygone[i]->punkte.front(), t.Pixel(u[0].x, u[0].y));
+      EXPECT_EQ(polygone[i]->punkte.size(), 4u);
+      ++i;
+    }
+  // Without a computed sleeper plan a turnout's tracks get sleepers at their sleeper points.
+  EXPECT_GT(polygone.size(), i);
+  // Bed: a dotted edge on one side of every turnout track segment, besides both edges of the plain tracks.
+  o.schwellen = false;
+  o.trasse = true;
+  Aufzeichnung tr(5000, 5000);
+  BlattZeichnen(*a, m, o, t, 1, tr);
+  std::size_t weichenboegen = 0, gewoehnlich = 0;
+  for (const auto& g : m.Gleise) (g->IstWeichengleis() ? weichenboegen : gewoehnlich) += g->Boegen.size();
+  const auto gepunktet = std::count_if(tr.befehle.begin(), tr.befehle.end(),
+                                       [](const Zeichenbefehl& b) { return b.art == Art::Polylinie && b.stift.gepunktet; });
+  EXPECT_EQ(static_cast<std::size_t>(gepunktet), weichenboegen + 2 * gewoehnlich);
+  // Names: the turnout's name with the radii of its two tracks.
+  o.trasse = false;
+  o.bogenname = true;
+  Aufzeichnung n(5000, 5000);
+  BlattZeichnen(*a, m, o, t, 1, n);
+  const std::string name = " " + weichen.front()->Typname() + " - ";
+  EXPECT_TRUE(std::any_of(n.befehle.begin(), n.befehle.end(),
+                          [&](const Zeichenbefehl& b) { return b.text.rfind(name, 0) == 0; }));
+}
+
+TEST(Druckblatt, KreuzungsschwellenZuerst) {
+  auto a = AnlageLaden(std::string(TRM_TESTDATEN) + "/schwellenplan.m88", "/nirgends/", nullptr);
+  TModul& m = *a->AktuellesModul();
+  ModulBerechnen(m);
+  std::vector<std::array<TPaar, 4>> erwartet;
+  for (const Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
+    for (const TElement* e : m.ElementeDerArt(art)) {
+      const auto* k = static_cast<const TKreuzung*>(e);
+      erwartet.insert(erwartet.end(), k->SwUmrisseB.begin(), k->SwUmrisseB.end());
+      erwartet.insert(erwartet.end(), k->SwUmrisseA.begin(), k->SwUmrisseA.end());
+    }
+  ASSERT_FALSE(erwartet.empty());
+  const TDrucktransform t(100, 100, 1, 5000, 5000, BlattLage(1, 1));
+  TDruckoptionen o;
+  o.schwellen = true;
+  o.farbig = true;
+  Aufzeichnung c(5000, 5000);
+  BlattZeichnen(*a, m, o, t, 1, c);
+  const auto polygone = c.Alle(Art::Polygon);
+  ASSERT_GE(polygone.size(), erwartet.size());
+  for (std::size_t i = 0; i < erwartet.size(); ++i)
+    EXPECT_EQ(polygone[i]->punkte[2], t.Pixel(erwartet[i][2].x, erwartet[i][2].y)) << i;
 }
 
 TEST(Druckblatt, Blattuebersicht) {

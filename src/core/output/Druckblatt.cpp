@@ -12,7 +12,9 @@
 #include "core/render/Ansicht.h"
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
+#include "core/crossings/Kreuzung.h"
 #include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/Weiche.h"
 
 namespace trm {
 
@@ -57,19 +59,72 @@ struct Blattmaler {
     c.TextGedreht(P(x, y), text, farbe::Schwarz, std::round(winkel * kGrad), DruckTexthoehe);
   }
 
+  void Umrisse(const std::vector<std::array<TPaar, 4>>& umrisse) {
+    for (const auto& u : umrisse) c.Polygon({P(u[0].x, u[0].y), P(u[1].x, u[1].y), P(u[2].x, u[2].y), P(u[3].x, u[3].y)});
+  }
+
+  /// The sleeper outlines of every turnout, then both sleeper rows of every crossing and slip.
   void Elementschwellen() {
-    // Elements draw their sleeper plans themselves; printed through a view with the print scale.
-    const TAnsicht v(static_cast<double>(t.N()) / t.Kx(), 0, t.OriginX(), t.OriginY(), t.W(), t.H());
-    for (const auto& e : m.Elemente)
-      if (!e->Hintergrund() && e->Art() != Elementart::Drehscheibe) e->Zeichnen(a, c, v);
     c.SetPinsel({farbe::Weiss, true});
+    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
+      const auto* w = static_cast<const TWeiche*>(e);
+      c.SetStift({Farbe(w->Farbe), false, 1});
+      Umrisse(w->SwPolygone);
+    }
+    for (const Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
+      for (const TElement* e : m.ElementeDerArt(art)) {
+        const auto* k = static_cast<const TKreuzung*>(e);
+        c.SetStift({Farbe(k->Farbe), false, 1});
+        Umrisse(k->SwUmrisseB);
+        Umrisse(k->SwUmrisseA);
+      }
+  }
+
+  /// The dotted bed edge of a turnout track on one side (+1 left, -1 right of its direction).
+  void Trassenkante(const TGleis* g, int seite) {
+    if (g == nullptr) return;
+    for (const auto& b : g->Boegen) {
+      c.SetStift({Farbe(b->FarbeWert()), true, 1});
+      Versetzt(*b, seite * b->TrBrt() / 2);
+    }
+  }
+
+  /// Which edge each turnout track shows depends on its hand and where it was attached.
+  void Weichentrassen() {
+    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
+      const auto* w = static_cast<const TWeiche*>(e);
+      const int l = w->IstLinks() ? 1 : -1;  // a right-hand turnout mirrors the sides
+      int stamm = -l, zweig = l;            // attached at the main track's start
+      if (w->Anschluss == AnschlussStammEnde) stamm = l, zweig = l;
+      if (w->Anschluss == AnschlussZweig) stamm = -l, zweig = -l;
+      Trassenkante(w->Stammgleis(), stamm);
+      Trassenkante(w->Zweiggleis(), zweig);
+    }
+  }
+
+  void Weichennamen() {
+    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
+      const auto* w = dynamic_cast<const TEWeiche*>(e);
+      if (w == nullptr) continue;
+      const TGleis* st = w->Stammgleis();
+      const TGleis* zw = w->Zweiggleis();
+      if (st == nullptr || zw == nullptr || st->Boegen.empty() || zw->Boegen.empty())
+        continue;
+      Text(st->XAnf, st->YAnf,
+           " " + w->Name + " - " + FestText(st->Boegen.front()->AnfRadius(), 3) + " - " +
+               FestText(zw->Boegen.front()->AnfRadius(), 3),
+           st->WAnf());
+    }
   }
 
   void Bogen(const TGleis& g, const TBogen& b, bool letzter) {
     if (b.Spurpunkte.empty()) return;
     const bool eigen = g.IstGewoehnlich();
     const std::int32_t f = Farbe(b.FarbeWert());
-    if (o.schwellen && eigen) {
+    // A turnout without a computed sleeper plan gets the sleepers of a plain track.
+    const auto* w = g.IstWeichengleis() ? dynamic_cast<const TWeiche*>(g.Element) : nullptr;
+    const bool ohnePlan = w != nullptr && w->SwPolygone.empty();
+    if (o.schwellen && (eigen || ohnePlan)) {
       c.SetStift({f, false, 1});
       c.SetPinsel({farbe::Weiss, true});
       const auto& sp = b.Spurpunkte;
@@ -150,9 +205,12 @@ void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, co
   c.SetStift({farbe::Schwarz, false, 1});
   c.SetPinsel({farbe::Weiss, true});
   if (o.schwellen) b.Elementschwellen();
+  if (o.trasse) b.Weichentrassen();
   for (const auto& g : m.Gleise)
     for (std::size_t i = 0; i < g->Boegen.size(); ++i) b.Bogen(*g, *g->Boegen[i], i + 1 == g->Boegen.size());
+  if (o.bogenname) b.Weichennamen();
   if (o.geoRahmen || o.geoVollstaendig) {
+    // Background components draw themselves, through a view of the print's scale and sheet.
     const TAnsicht v(static_cast<double>(t.N()) / t.Kx(), 0, t.OriginX(), t.OriginY(), t.W(), t.H());
     for (const auto& e : m.Elemente)
       if (e->Hintergrund()) e->Zeichnen(a, c, v);

@@ -2,6 +2,7 @@
 #include "gui/output/TDruckdaten.h"
 
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFileDialog>
@@ -62,6 +63,7 @@ TDruckdaten::TDruckdaten(Editor& e, Dialoge& d, TZeichenflaeche* flaeche, QWidge
   setObjectName(QStringLiteral("TDruckdaten"));
   setWindowTitle(QStringLiteral("Druckdaten"));
   auto* haupt = new QVBoxLayout(this);
+  haupt->setSizeConstraint(QLayout::SetMinimumSize);
 
   auto* oben = new QGridLayout;
   oben->addWidget(new QLabel(QStringLiteral("Druckmaßstab"), this), 0, 0);
@@ -93,6 +95,9 @@ TDruckdaten::TDruckdaten(Editor& e, Dialoge& d, TZeichenflaeche* flaeche, QWidge
   hoch_ = new QRadioButton(QStringLiteral("Hochformat"), this);
   quer_ = new QRadioButton(QStringLiteral("Querformat"), this);
   hoch_->setChecked(true);
+  auto* lagen = new QButtonGroup(this);  // each pair of choices is a group of its own
+  lagen->addButton(hoch_);
+  lagen->addButton(quer_);
   lage->addWidget(hoch_);
   lage->addWidget(quer_);
   oben->addLayout(lage, 5, 1);
@@ -119,6 +124,9 @@ TDruckdaten::TDruckdaten(Editor& e, Dialoge& d, TZeichenflaeche* flaeche, QWidge
   farbig_ = new QRadioButton(QStringLiteral("farbig"), this);
   sw_ = new QRadioButton(QStringLiteral("s/w"), this);
   sw_->setChecked(true);
+  auto* farben = new QButtonGroup(this);
+  farben->addButton(farbig_);
+  farben->addButton(sw_);
   ol->addWidget(farbig_, 0, 0);
   ol->addWidget(sw_, 0, 1);
   auto box = [&](const char* text, int zeile, int spalte, bool an) {
@@ -134,13 +142,9 @@ TDruckdaten::TDruckdaten(Editor& e, Dialoge& d, TZeichenflaeche* flaeche, QWidge
   schienen_ = box("Schienen drucken", 3, 0, true);
   raster_ = box("100mm-Raster", 3, 1, true);
   hoehen_ = box("Z-Kordinate", 4, 0, false);
-  auto* geo = new QGroupBox(QStringLiteral("Geo-Elemente drucken"), this);
-  auto* gl = new QHBoxLayout(geo);
-  geoRahmen_ = new QCheckBox(QStringLiteral("nur Rahmen"), geo);
-  geoVoll_ = new QCheckBox(QStringLiteral("vollständig"), geo);
-  gl->addWidget(geoRahmen_);
-  gl->addWidget(geoVoll_);
-  ol->addWidget(geo, 5, 0, 1, 2);
+  ol->addWidget(new QLabel(QStringLiteral("Geo-Elemente drucken"), this), 5, 0, 1, 2);
+  geoRahmen_ = box("nur Rahmen", 6, 0, false);
+  geoVoll_ = box("vollständig", 6, 1, false);
   haupt->addWidget(opt);
 
   auto* knoepfe = new QHBoxLayout;

@@ -8,6 +8,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -31,8 +34,21 @@ Anlage& TfStckListe::A() const { return e_.anlage(); }
 
 namespace {
 
+/// Cells take digits, the decimal comma and the minus sign only.
+class Zahlzelle : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
+    QWidget* w = QStyledItemDelegate::createEditor(eltern, o, i);
+    if (auto* e = qobject_cast<QLineEdit*>(w))
+      e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,\\-]*")), e));
+    return w;
+  }
+};
+
 QTableWidget* NeuesGrid(const char* name, QWidget* eltern) {
   auto* g = new QTableWidget(eltern);
+  g->setItemDelegate(new Zahlzelle(g));
   g->setObjectName(QString::fromLatin1(name));
   g->horizontalHeader()->hide();
   g->verticalHeader()->hide();
@@ -61,6 +77,8 @@ void Fuellen(QTableWidget* g, const TZellen& z, const std::function<bool(int, in
     for (std::size_t c = 0; c < z[r].size(); ++c)
       Zelle(g, static_cast<int>(r), static_cast<int>(c), z[r][c], editierbar(static_cast<int>(r), static_cast<int>(c)));
   g->resizeColumnsToContents();
+  // Every row shows; the window scrolls, not the grid.
+  g->setFixedHeight(g->verticalHeader()->length() + 2 * g->frameWidth() + 4);
 }
 
 }  // namespace
