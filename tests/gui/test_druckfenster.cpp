@@ -2,6 +2,7 @@
 // PDF sheets, a 1:1 PDF page that measures true, bad input, kept prices and the CSV export.
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
@@ -19,6 +20,7 @@
 #include "gui/output/Druckausgabe.h"
 #include "gui/output/TDruckdaten.h"
 #include "gui/output/TfStckListe.h"
+#include "gui/render/Vektorexport.h"
 
 namespace {
 
@@ -98,6 +100,21 @@ TEST_F(Druckfenster, FensterBlaetterUndPdf) {
   EXPECT_NE(dialoge.fehler.back().find("konnte nicht geschrieben werden"), std::string::npos);
   d->close();
   EXPECT_FALSE(static_cast<bool>(flaeche->Blattuebersicht));
+}
+
+TEST_F(Druckfenster, ZeichnungAlsPdf) {
+  const QString pdf = ordner.filePath(QStringLiteral("zeichnung.pdf"));
+  trm::gui::ModulPdf(w->dokument().anlage(), M(), pdf);
+  QFile f(pdf);
+  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(f.read(5) == "%PDF-");
+  EXPECT_EQ(Seiten(pdf), 1);
+  trm::gui::ModulPdf(w->dokument().anlage(), M(), pdf, QRect(10, 10, 200, 100));
+  EXPECT_EQ(Seiten(pdf), 1);
+  EXPECT_THROW(trm::gui::ModulPdf(w->dokument().anlage(), M(), QStringLiteral("/nirgends/da/z.pdf")), trm::DateiFehler);
+  EXPECT_FALSE(QFileInfo::exists(QStringLiteral("/nirgends/da/z.pdf")));
+  // Nothing of the temporary files stays behind.
+  EXPECT_EQ(QDir(ordner.path()).entryList({QStringLiteral("*tmp~")}, QDir::Files).size(), 0);
 }
 
 TEST_F(Druckfenster, StuecklisteBehaeltPreiseUndExportiert) {

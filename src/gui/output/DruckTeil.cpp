@@ -39,20 +39,31 @@ void DruckTeil::Anlegen(const Fensterteile& t) {
     liste_->show();
     liste_->raise();
   });
-  if (t.exportieren)
-    t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_PdfExport"), QStringLiteral("Zeichnung als PDF-Datei…"),
-                                        QString(), [this] {
-      TModul* m = t_.editor->modul();
-      if (!m) return;
-      const auto pfad = t_.dialoge->SpeichernDialog("PDF-Dateien (*.pdf)|*.pdf", t_.editor->anlage().Name, "pdf");
-      if (!pfad) return;
-      try {
-        ModulBerechnen(*m);
+  auto pdf = [this](bool ansicht) {
+    TModul* m = t_.editor->modul();
+    if (!m) return;
+    const auto pfad = t_.dialoge->SpeichernDialog("PDF-Dateien (*.pdf)|*.pdf", t_.editor->anlage().Name, "pdf");
+    if (!pfad) return;
+    try {
+      ModulBerechnen(*m);
+      auto* f = t_.fenster->findChild<TZeichenflaeche*>();
+      if (ansicht && f) {
+        const QRect teil = QRect(QPoint(0, 0), f->Zeichnungsgroesse())
+                               .intersected(f->viewport()->rect().translated(-f->Ursprung()));
+        ModulPdf(t_.editor->anlage(), *m, QString::fromStdString(*pfad), teil);
+      } else {
         ModulPdf(t_.editor->anlage(), *m, QString::fromStdString(*pfad));
-      } catch (const std::runtime_error& f) {
-        t_.dialoge->Fehler(f.what());
       }
-    }));
+    } catch (const std::runtime_error& e) {
+      t_.dialoge->Fehler(e.what());
+    }
+  };
+  if (t.exportieren) {
+    t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_PdfExport"), QStringLiteral("Zeichnung als PDF-Datei…"),
+                                        QString(), [pdf] { pdf(false); }));
+    t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_PdfAnsicht"), QStringLiteral("Ansicht als PDF-Datei…"),
+                                        QString(), [pdf] { pdf(true); }));
+  }
 }
 
 void DruckTeil::Aktualisieren(const Befehlszustand&) {

@@ -19,9 +19,16 @@
 namespace trm::gui {
 
 void ModulPdf(Anlage& a, TModul& m, const QString& pfad) {
-  const std::string fehler = "Die Datei \"" + pfad.toStdString() + "\" konnte nicht geschrieben werden.";
   if (!(m.MmProPixel > 0)) throw DateiFehler(MeldungMassstab);
   const qint64 b = TAnsicht::ZeichnungBreite(m), h = TAnsicht::ZeichnungHoehe(m);
+  if (b <= 0 || h <= 0 || b > 14400 || h > 14400) throw DateiFehler(MeldungMassstab);
+  ModulPdf(a, m, pfad, QRect(0, 0, static_cast<int>(b), static_cast<int>(h)));
+}
+
+void ModulPdf(Anlage& a, TModul& m, const QString& pfad, const QRect& teil) {
+  const std::string fehler = "Die Datei \"" + pfad.toStdString() + "\" konnte nicht geschrieben werden.";
+  if (!(m.MmProPixel > 0)) throw DateiFehler(MeldungMassstab);
+  const qint64 b = teil.width(), h = teil.height();
   // PDF pages end at 200 inches a side (14400 points).
   if (b <= 0 || h <= 0 || b > 14400 || h > 14400) throw DateiFehler(MeldungMassstab);
   const QFileInfo info(pfad);
@@ -40,7 +47,9 @@ void ModulPdf(Anlage& a, TModul& m, const QString& pfad) {
     QPainter painter;
     if (painter.begin(&pdf)) {
       QtCanvas c(painter, static_cast<std::int32_t>(b), static_cast<std::int32_t>(h));
-      ModulMalen(a, m, c, TAnsicht(m));
+      ModulMalen(a, m, c,
+                 TAnsicht(m.MmProPixel, m.Hoehe, teil.x(), teil.y(), static_cast<std::int32_t>(b),
+                          static_cast<std::int32_t>(h)));
       gut = painter.end();
     }
   }

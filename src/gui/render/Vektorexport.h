@@ -1,6 +1,7 @@
 // The module drawing as a vector file (PDF), drawn through the same canvas as the screen.
 #pragma once
 
+#include <QRect>
 #include <QString>
 
 namespace trm {
@@ -14,5 +15,7 @@ namespace trm::gui {
 /// is the drawing, one drawing pixel a point (1/72 inch). Written to a temporary file and
 /// renamed. Throws DateiFehler; a scale that gives no drawing throws it with MeldungMassstab.
 void ModulPdf(Anlage& a, TModul& m, const QString& pfad);
+/// The same for a part of the drawing: the box teil in drawing pixels (the visible part).
+void ModulPdf(Anlage& a, TModul& m, const QString& pfad, const QRect& teil);
 
 }  // namespace trm::gui
