@@ -151,6 +151,23 @@ TEST(Druckblatt, MittellinieUndSchienen) {
   EXPECT_EQ(Breit(ohne, 5).size(), 1u);
 }
 
+TEST(Druckblatt, FerneBlaetterZeichnenKeineGleise) {
+  Druckplan p;
+  TDruckoptionen o;
+  o.raster = false;
+  // The track lies on sheet 1 (x 100..300, y 100); sheet 8 is 1400 mm to the right.
+  const TDrucktransform t(254, 254, 1, 2000, 2870, BlattLage(8, 8));
+  Aufzeichnung c(2000, 2870);
+  BlattZeichnen(p.a, *p.m, o, t, 8, c);
+  EXPECT_TRUE(c.Alle(Art::Polylinie).empty());
+  // Sheet 2 (x 200..400) shows its second half.
+  const TDrucktransform t2(254, 254, 1, 2000, 2870, BlattLage(2, 8));
+  Aufzeichnung c2(2000, 2870);
+  BlattZeichnen(p.a, *p.m, o, t2, 2, c2);
+  ASSERT_EQ(c2.Alle(Art::Polylinie).size(), 5u);
+  EXPECT_EQ(c2.Alle(Art::Polylinie).front()->punkte.back().x, 1000);
+}
+
 TEST(Druckblatt, FarbeUndSchwarzweiss) {
   Druckplan p;
   TDruckoptionen o;

@@ -117,8 +117,19 @@ struct Blattmaler {
     }
   }
 
+  /// False when the box, widened by rand mm, lies wholly off the sheet: nothing of it shows.
+  bool AufDemBlatt(const TRechteck& r, double rand) const {
+    const double n = static_cast<double>(t.N());
+    const double links = static_cast<double>(t.OriginX()) * n / t.Kx(), rechts = (static_cast<double>(t.OriginX()) + t.W()) * n / t.Kx();
+    const double oben = -static_cast<double>(t.OriginY()) * n / t.Ky(), unten = -(static_cast<double>(t.OriginY()) + t.H()) * n / t.Ky();
+    return r.xmax + rand >= links && r.xmin - rand <= rechts && r.ymax + rand >= unten && r.ymin - rand <= oben;
+  }
+
   void Bogen(const TGleis& g, const TBogen& b, bool letzter) {
     if (b.Spurpunkte.empty()) return;
+    // Texts reach up to a few thousand printer pixels beyond their point.
+    const double rand = std::max({b.TrBrt(), b.SwLen(), b.SpurAussen()}) + 4000.0 * static_cast<double>(t.N()) / t.Kx();
+    if (!AufDemBlatt(b.Huelle, rand)) return;
     const bool eigen = g.IstGewoehnlich();
     const std::int32_t f = Farbe(b.FarbeWert());
     // A turnout without a computed sleeper plan gets the sleepers of a plain track.
