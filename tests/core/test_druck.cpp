@@ -9,6 +9,7 @@
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/geometry/Geo.h"
 #include "core/turnouts/Weiche.h"
 #include "core/model/Neuberechnung.h"
 #include "core/output/Blattaufteilung.h"
@@ -279,6 +280,42 @@ TEST(Druckblatt, KreuzungsschwellenZuerst) {
   ASSERT_GE(polygone.size(), erwartet.size());
   for (std::size_t i = 0; i < erwartet.size(); ++i)
     EXPECT_EQ(polygone[i]->punkte[2], t.Pixel(erwartet[i][2].x, erwartet[i][2].y)) << i;
+}
+
+TEST(Druckblatt, GeoelementeRahmenOderVollstaendig) {
+  Druckplan p;
+  auto geo = std::make_unique<TGeo>(p.m);
+  TGeoElement vieleck;
+  vieleck.Art = GeoPolygon;
+  vieleck.Stiftfarbe = 0x0000FF;
+  vieleck.Fuellfarbe = 0x00FF00;
+  vieleck.Stiftbreite = 2;  // mm: 20 pixels at 10 pixels per mm
+  for (const auto& [x, y] : {std::pair{10.0, 10.0}, {50.0, 10.0}, {50.0, 50.0}}) vieleck.PunktHinzu(x, y);
+  TGeoElement kreis;
+  kreis.Art = GeoKreis;
+  kreis.PunktHinzu(100, 100);
+  kreis.PunktHinzu(130, 140);  // radius 50 mm
+  geo->Elemente = {vieleck, kreis};
+  p.m->ElementHinzufuegen(std::move(geo));
+  TDruckoptionen o;
+  o.raster = false;
+  EXPECT_TRUE(p.Blatt(o).Alle(Art::Polygon).empty());
+  o.geoRahmen = true;
+  Aufzeichnung rahmen = p.Blatt(o);
+  ASSERT_EQ(rahmen.Alle(Art::Polygon).size(), 1u);
+  EXPECT_TRUE(rahmen.Alle(Art::Polygon)[0]->pinsel.leer);
+  EXPECT_EQ(rahmen.Alle(Art::Polygon)[0]->stift, (Stift{0x0000FF, false, 1}));
+  ASSERT_EQ(rahmen.Alle(Art::Ellipse).size(), 1u);
+  const auto& e = rahmen.Alle(Art::Ellipse)[0]->punkte;
+  EXPECT_EQ(e[1].x - e[0].x, 1000);  // 2 · 50 mm
+  o.geoVollstaendig = true;
+  Aufzeichnung voll = p.Blatt(o);
+  EXPECT_EQ(voll.Alle(Art::Polygon)[0]->pinsel, (Pinsel{0x00FF00, false}));
+  EXPECT_EQ(voll.Alle(Art::Polygon)[0]->stift.breite, 20);
+  o.schwellen = true;  // with sleepers the lines are black
+  Aufzeichnung schwarz = p.Blatt(o);
+  const auto polygone = schwarz.Alle(Art::Polygon);
+  EXPECT_EQ(polygone.back()->stift.farbe, 0);
 }
 
 TEST(Druckblatt, Blattuebersicht) {

@@ -13,6 +13,7 @@
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/geometry/Geo.h"
 #include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/Weiche.h"
 
@@ -181,6 +182,45 @@ struct Blattmaler {
     }
   }
 
+  /// A cubic Bezier chain p0, p1, p2, p3, p4, p5, p6, … flattened into a polyline.
+  std::vector<PixelPunkt> Bezier(const TGeopunkte& p) const {
+    std::vector<PixelPunkt> v;
+    if (p.empty()) return v;
+    v.push_back(P(p[0].x, p[0].y));
+    for (std::size_t i = 0; i + 3 < p.size(); i += 3)
+      for (int k = 1; k <= 16; ++k) {
+        const double u = k / 16.0, r = 1 - u;
+        const double x = r * r * r * p[i].x + 3 * r * r * u * p[i + 1].x + 3 * r * u * u * p[i + 2].x + u * u * u * p[i + 3].x;
+        const double y = r * r * r * p[i].y + 3 * r * r * u * p[i + 1].y + 3 * r * u * u * p[i + 2].y + u * u * u * p[i + 3].y;
+        v.push_back(P(x, y));
+      }
+    return v;
+  }
+
+  /// Background components: frames only, or with their line widths and fills.
+  void Geoelemente() {
+    for (const TElement* e : m.ElementeDerArt(Elementart::Geo))
+      for (const TGeoElement& g : static_cast<const TGeo*>(e)->Elemente) {
+        if (g.Punkte.empty()) continue;
+        const std::int32_t stift = o.schwellen ? farbe::Schwarz : g.Stiftfarbe;
+        c.SetStift({stift, false, o.geoVollstaendig ? std::max(1, t.Laenge(g.Stiftbreite)) : 1});
+        c.SetPinsel(o.geoVollstaendig ? Pinsel{g.Fuellfarbe, false} : Pinsel{farbe::Weiss, true});
+        std::vector<PixelPunkt> v;
+        for (const TGeopunkt& q : g.Punkte) v.push_back(P(q.x, q.y));
+        switch (g.Art) {
+          case GeoPolygon: c.Polygon(v); break;
+          case GeoBezier: c.Polylinie(Bezier(g.Punkte)); break;
+          case GeoKreis:
+            if (v.size() >= 2) {
+              const auto r = static_cast<std::int32_t>(std::lround(std::hypot(v[1].x - v[0].x, v[1].y - v[0].y)));
+              c.Ellipse(v[0].x - r, v[0].y - r, v[0].x + r, v[0].y + r);
+            }
+            break;
+          default: c.Polylinie(v); break;
+        }
+      }
+  }
+
   void Raster() {
     c.SetStift({0x646464, true, 1});  // RGB(100, 100, 100)
     for (std::int64_t k = 0; k <= m.Hoehe / 100; ++k) c.Linie(P(0, 100.0 * k), P(m.Breite, 100.0 * k));
@@ -220,12 +260,7 @@ void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, co
   for (const auto& g : m.Gleise)
     for (std::size_t i = 0; i < g->Boegen.size(); ++i) b.Bogen(*g, *g->Boegen[i], i + 1 == g->Boegen.size());
   if (o.bogenname) b.Weichennamen();
-  if (o.geoRahmen || o.geoVollstaendig) {
-    // Background components draw themselves, through a view of the print's scale and sheet.
-    const TAnsicht v(static_cast<double>(t.N()) / t.Kx(), 0, t.OriginX(), t.OriginY(), t.W(), t.H());
-    for (const auto& e : m.Elemente)
-      if (e->Hintergrund()) e->Zeichnen(a, c, v);
-  }
+  if (o.geoRahmen || o.geoVollstaendig) b.Geoelemente();
   c.SetStift({farbe::Schwarz, false, 1});
   c.SetPinsel({farbe::Weiss, true});
   if (o.raster) b.Raster();
