@@ -36,6 +36,7 @@ void DruckTeil::Anlegen(const Fensterteile& t) {
   verbinden("TB_Drucken", drucken);
   verbinden("MI_Stückliste", [this] {
     liste_->Neuaufbau();
+    liste_->move(t_.fenster->geometry().center() - liste_->rect().center());
     liste_->show();
     liste_->raise();
   });

@@ -293,6 +293,7 @@ bool TDruckdaten::Drucken(const QString& pdfPfad) {
   ModulBerechnen(*m);
   TD_Confirm hinweis(QString::fromStdString(A().Name), this);
   hinweis.show();
+  QApplication::processEvents();  // the note paints before the job holds the thread
   QApplication::setOverrideCursor(Qt::WaitCursor);
   bool gut = true;
   try {
