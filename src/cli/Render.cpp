@@ -10,6 +10,7 @@
 #include "core/model/Anlage.h"
 #include "core/model/Neuberechnung.h"
 #include "gui/render/Bildexport.h"
+#include "gui/render/Vektorexport.h"
 
 namespace trm::cli {
 
@@ -33,6 +34,15 @@ int Render(Anlage& a, int modul, double mmProPixel, const std::string& ziel) {
   if (mmProPixel > 0) m.MmProPixel = mmProPixel;
   ModulBerechnen(m);
   ModulBerechnen(m);
+  if (QString::fromStdString(ziel).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+    try {
+      gui::ModulPdf(a, m, QString::fromStdString(ziel));
+    } catch (const std::runtime_error& f) {
+      std::cerr << f.what() << '\n';
+      return 1;
+    }
+    return 0;
+  }
   const QImage bild = gui::ModulBild(a, m);
   if (bild.isNull()) {
     std::cerr << MeldungMassstab << '\n';

@@ -1,4 +1,5 @@
-// The "render" command: a module drawn as the screen draws it, written as PNG or BMP.
+// The "render" command: a module drawn as the screen draws it, written as PNG or BMP, or as
+// a vector drawing in PDF.
 #pragma once
 
 #include <string>

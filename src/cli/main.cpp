@@ -19,6 +19,7 @@
 #include "core/model/Modul.h"
 #include "core/turnouts/Weiche.h"
 
+#include "Drucken.h"
 #include "Optimieren.h"
 #include "Typlisten.h"
 
@@ -55,7 +56,15 @@ constexpr const char* kHilfe =
     "                         Schwelle (ab 0), dann die vier Ecken x1 y1 x2 y2 x3 y3 x4 y4 in mm\n"
     "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
     "                         zeichnet ein Modul (N ab 0; sonst das aktuelle) wie der\n"
-    "                         Bildschirm als BILD (.png oder .bmp)\n"
+    "                         Bildschirm als BILD (.png oder .bmp, als Vektorgrafik .pdf)\n"
+    "  print DATEI AUS.pdf --scale N [--paper A4|A3|Letter] [--landscape] [--sheets LISTE]\n"
+    "        [--module M]     druckt ein Modul im Maßstab 1:N auf Blätter (ab der linken unteren\n"
+    "                         Ecke, links nach rechts, dann eine Reihe höher) in eine PDF-Datei,\n"
+    "                         eine Seite je Blatt; LISTE z.B. 1,5,7-10 (sonst alle Blätter);\n"
+    "                         Rand 5 mm, Schienen und 100mm-Raster\n"
+    "  parts DATEI [--csv]    die Stückliste: Gleislänge je Spurweite mit Flexgleisen, Weichen,\n"
+    "                         Kreuzungen, Kreuzungsweichen und Drehscheiben; Längen, Verschnitt\n"
+    "                         und Preise aus der Preisdatei des Datenordners\n"
     "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
     "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar oder Verbindungen fehlerhaft,\n"
     "2 falscher Aufruf, 3 Ziel der Optimierung verfehlt.\n";
@@ -231,7 +240,7 @@ int main(int argc, char** argv) {
       ++i;
       continue;
     }
-    if (args[i] != "optimise") continue;
+    if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts") continue;
     std::string ordner;
     std::vector<std::string> rest;
     for (std::size_t k = 0; k < args.size(); ++k) {
@@ -245,6 +254,15 @@ int main(int argc, char** argv) {
     if (ordner.empty()) {
       ordner = StandardDatenordner();
       trm::DatenordnerEinrichten(ordner, Auslieferung());
+    }
+    if (args[i] == "parts") return trm::cli::Teile(rest, trm::MitTrenner(ordner));
+    if (args[i] == "print") {
+#ifdef TRM_MIT_BILD
+      return trm::cli::Drucken(rest, trm::MitTrenner(ordner));
+#else
+      std::cerr << "Dieses Programm wurde ohne Qt gebaut und kann nicht drucken.\n";
+      return 2;
+#endif
     }
     return trm::cli::Optimieren(rest, trm::MitTrenner(ordner));
   }

@@ -26,4 +26,11 @@ class DateiFehler : public std::runtime_error {
   explicit DateiFehler(const std::string& meldung) : std::runtime_error(meldung) {}
 };
 
+/// A value typed by the user that cannot be used (a print scale that is no number, a sheet
+/// that does not exist). The message is German.
+class EingabeFehler : public std::runtime_error {
+ public:
+  explicit EingabeFehler(const std::string& meldung) : std::runtime_error(meldung) {}
+};
+
 }  // namespace trm

@@ -50,6 +50,17 @@ void Aufzeichnung::Text(PixelPunkt p, const std::string& text, std::int32_t farb
   befehle.push_back(std::move(b));
 }
 
+void Aufzeichnung::TextGedreht(PixelPunkt p, const std::string& text, std::int32_t farbe, double winkelGrad,
+                               std::int32_t hoehePx) {
+  auto b = Neu(Zeichenbefehl::Art::Text);
+  b.punkte = {p};
+  b.text = text;
+  b.farbe = farbe;
+  b.winkel = winkelGrad;
+  b.texthoehe = hoehePx;
+  befehle.push_back(std::move(b));
+}
+
 TextMass Aufzeichnung::TextGroesse(const std::string& text) {
   return {static_cast<std::int32_t>(6 * text.size()), 13};
 }

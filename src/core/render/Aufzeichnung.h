@@ -19,6 +19,8 @@ struct Zeichenbefehl {
   std::int32_t farbe = 0;  ///< fill, pixel or text colour
   std::string text;
   bool hintergrund = false;
+  double winkel = 0;  ///< turn of a text in degrees
+  std::int32_t texthoehe = 0;  ///< pixel height of a turned text; 0 for the canvas font
 };
 
 /// Records calls; texts measure 6 pixels per character and 13 pixels high.
@@ -38,6 +40,8 @@ class Aufzeichnung : public Canvas {
   void Text(PixelPunkt p, const std::string& text, std::int32_t farbe, bool mitHintergrund,
             std::int32_t hintergrund) override;
   TextMass TextGroesse(const std::string& text) override;
+  void TextGedreht(PixelPunkt p, const std::string& text, std::int32_t farbe, double winkelGrad,
+                   std::int32_t hoehePx) override;
   std::int32_t Breite() const override { return breite_; }
   std::int32_t Hoehe() const override { return hoehe_; }
 
@@ -45,7 +49,7 @@ class Aufzeichnung : public Canvas {
   std::vector<const Zeichenbefehl*> Alle(Zeichenbefehl::Art art) const;
 
  private:
-  Zeichenbefehl Neu(Zeichenbefehl::Art art) const { return {art, {}, stift_, pinsel_, 0, {}, false}; }
+  Zeichenbefehl Neu(Zeichenbefehl::Art art) const { return {art, {}, stift_, pinsel_, 0, {}, false, 0, 0}; }
   std::int32_t breite_, hoehe_;
   Stift stift_;
   Pinsel pinsel_;

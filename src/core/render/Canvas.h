@@ -56,6 +56,14 @@ class Canvas {
   virtual void Text(PixelPunkt p, const std::string& text, std::int32_t farbe, bool mitHintergrund,
                     std::int32_t hintergrund) = 0;
   virtual TextMass TextGroesse(const std::string& text) = 0;
+  /// Text turned by winkelGrad (counter-clockwise) about its top left corner p, hoehePx pixels
+  /// high, on a transparent background. A surface that cannot turn text writes it unturned.
+  virtual void TextGedreht(PixelPunkt p, const std::string& text, std::int32_t farbe, double winkelGrad,
+                           std::int32_t hoehePx) {
+    (void)winkelGrad;
+    (void)hoehePx;
+    Text(p, text, farbe, false, 0);
+  }
   /// Size of the surface in pixels; drawing may skip what lies wholly outside it.
   virtual std::int32_t Breite() const = 0;
   virtual std::int32_t Hoehe() const = 0;

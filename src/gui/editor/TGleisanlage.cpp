@@ -21,6 +21,7 @@
 #include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
 #include "gui/calculators/RechnerTeil.h"
+#include "gui/output/DruckTeil.h"
 #include "gui/crossings/KreuzungsTeil.h"
 #include "gui/geometry/GeoTeil.h"
 #include "gui/turnouts/DrehscheibenTeil.h"
@@ -57,6 +58,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   teile_.push_back(std::make_unique<EinstellungsTeil>());
   teile_.push_back(std::make_unique<GeoTeil>());
   teile_.push_back(std::make_unique<RechnerTeil>());
+  teile_.push_back(std::make_unique<DruckTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
@@ -564,8 +566,9 @@ void TGleisanlage::ErsteSchritte() {
       "verschiebt, <i>Anpassen</i> zeigt das ganze Modul.</li>"
       "<li><b>Speichern:</b> Strg+S speichert den Plan als .m88-Datei; Strg+Z nimmt jeden Schritt "
       "zurück.</li>"
-      "<li><b>Drucken:</b> Der Druck im Maßstab 1:1 über mehrere Blätter folgt in einer späteren "
-      "Version; bis dahin speichert <i>Datei › als Bitmap speichern</i> ein Bild.</li>"
+      "<li><b>Drucken:</b> <i>Datei › drucken</i> druckt das Modul maßstäblich über mehrere Blätter, "
+      "auf einen Drucker oder in eine PDF-Datei; die Blätter zeigt die Zeichnung rot, solange das "
+      "Fenster offen ist.</li>"
       "</ol>"));
   box.exec();
 }

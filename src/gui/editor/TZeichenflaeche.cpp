@@ -73,6 +73,7 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
   const TAnsicht ansicht(m->MmProPixel, m->Hoehe, sichtbar.x(), sichtbar.y(), sichtbar.width(), sichtbar.height());
   Elementhaken haken;
   haken.EndPfeile = KrEndpfeileZeichnen;
+  haken.Blattuebersicht = Blattuebersicht;
   ModulMalen(a, *m, c, ansicht, haken);
 }
 

@@ -2,6 +2,8 @@
 // the same drawing code as the bitmap export; zoom, fit to window and the magnifier.
 #pragma once
 
+#include "core/render/Zeichenoptionen.h"
+
 #include <QAbstractScrollArea>
 #include <functional>
 
@@ -45,6 +47,8 @@ class TZeichenflaeche : public QAbstractScrollArea {
   void SetMausbedienung(Mausbedienung* maus);
   /// Called with the machine's answer and the viewport position of the event.
   std::function<void(const Mausantwort&, QPoint)> BeiMaus;
+  /// Sheet overlay of the print window while it is open; empty otherwise.
+  Elementzeichner Blattuebersicht;
   /// Space is held (told by the main window, which sees the keys first): the left button pans.
   bool leertaste_ = false;
 

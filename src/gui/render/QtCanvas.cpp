@@ -3,6 +3,7 @@
 
 #include <QFontMetrics>
 #include <QPolygon>
+#include <algorithm>
 
 #include "core/render/ModulZeichnen.h"
 
@@ -71,6 +72,20 @@ void QtCanvas::Text(PixelPunkt p, const std::string& text, std::int32_t farbe, b
   p_.setPen(QFarbe(farbe));
   p_.drawText(p.x, p.y + fm.ascent(), t);
   p_.setPen(alt);
+}
+
+void QtCanvas::TextGedreht(PixelPunkt p, const std::string& text, std::int32_t farbe, double winkelGrad,
+                           std::int32_t hoehePx) {
+  if (text.empty()) return;
+  QFont f = schrift_;
+  f.setPixelSize(std::max(1, hoehePx));
+  p_.save();
+  p_.setFont(f);
+  p_.setPen(QFarbe(farbe));
+  p_.translate(p.x, p.y);
+  p_.rotate(-winkelGrad);  // the model turns counter-clockwise, the device's y runs down
+  p_.drawText(0, QFontMetrics(f, p_.device()).ascent(), QString::fromStdString(text));
+  p_.restore();
 }
 
 TextMass QtCanvas::TextGroesse(const std::string& text) {

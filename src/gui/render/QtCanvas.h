@@ -29,6 +29,8 @@ class QtCanvas : public Canvas {
   void Text(PixelPunkt p, const std::string& text, std::int32_t farbe, bool mitHintergrund,
             std::int32_t hintergrund) override;
   TextMass TextGroesse(const std::string& text) override;
+  void TextGedreht(PixelPunkt p, const std::string& text, std::int32_t farbe, double winkelGrad,
+                   std::int32_t hoehePx) override;
   std::int32_t Breite() const override { return breite_; }
   std::int32_t Hoehe() const override { return hoehe_; }
 

@@ -1,0 +1,288 @@
+// Printed sheet: sleepers, centre lines, rails, bed, names, radii, heights, background
+// components, grid, sheet number and turntables, in this order.
+#include "core/output/Druckblatt.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "core/model/Anlage.h"
+#include "core/model/Element.h"
+#include "core/model/Zahlformat.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Canvas.h"
+#include "core/render/Farben.h"
+#include "core/crossings/Kreuzung.h"
+#include "core/geometry/Geo.h"
+#include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/Weiche.h"
+
+namespace trm {
+
+namespace {
+
+constexpr double kGrad = 180.0 / std::numbers::pi;
+
+struct Blattmaler {
+  const Anlage& a;
+  const TModul& m;
+  const TDruckoptionen& o;
+  const TDrucktransform& t;
+  Canvas& c;
+
+  PixelPunkt P(double x, double y) const { return t.Pixel(x, y); }
+  std::int32_t Farbe(std::int32_t f) const { return o.farbig ? f : farbe::Schwarz; }
+
+  /// The polyline of a segment's points shifted sideways by d (left positive).
+  void Versetzt(const TBogen& b, double d) {
+    std::vector<PixelPunkt> v;
+    v.reserve(b.Spurpunkte.size());
+    for (const TSpurpunkt& p : b.Spurpunkte) v.push_back(P(p.x - d * std::sin(p.w), p.y + d * std::cos(p.w)));
+    c.Polylinie(v);
+  }
+
+  void Querlinie(const TSpurpunkt& p, double breite) {
+    const double h = breite / 2;
+    c.Linie(P(p.x - h * std::sin(p.w), p.y + h * std::cos(p.w)), P(p.x + h * std::sin(p.w), p.y - h * std::cos(p.w)));
+  }
+
+  void Schwelle(const TSpurpunkt& p, double laenge, double breite) {
+    const double q = laenge / 2, l = breite / 2;
+    const double cw = std::cos(p.w), sw = std::sin(p.w);
+    std::vector<PixelPunkt> ecken;
+    for (const auto& [u, v] : {std::pair{l, q}, {-l, q}, {-l, -q}, {l, -q}})
+      ecken.push_back(P(p.x + u * cw - v * sw, p.y + u * sw + v * cw));
+    c.Polygon(ecken);
+  }
+
+  void Text(double x, double y, const std::string& text, double winkel) {
+    if (text.empty()) return;
+    c.TextGedreht(P(x, y), text, farbe::Schwarz, std::round(winkel * kGrad), DruckTexthoehe);
+  }
+
+  void Umrisse(const std::vector<std::array<TPaar, 4>>& umrisse) {
+    for (const auto& u : umrisse) c.Polygon({P(u[0].x, u[0].y), P(u[1].x, u[1].y), P(u[2].x, u[2].y), P(u[3].x, u[3].y)});
+  }
+
+  /// The sleeper outlines of every turnout, then both sleeper rows of every crossing and slip.
+  void Elementschwellen() {
+    c.SetPinsel({farbe::Weiss, true});
+    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
+      const auto* w = static_cast<const TWeiche*>(e);
+      c.SetStift({Farbe(w->Farbe), false, 1});
+      Umrisse(w->SwPolygone);
+    }
+    for (const Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
+      for (const TElement* e : m.ElementeDerArt(art)) {
+        const auto* k = static_cast<const TKreuzung*>(e);
+        c.SetStift({Farbe(k->Farbe), false, 1});
+        Umrisse(k->SwUmrisseB);
+        Umrisse(k->SwUmrisseA);
+      }
+  }
+
+  /// The dotted bed edge of a turnout track on one side (+1 left, -1 right of its direction).
+  void Trassenkante(const TGleis* g, int seite) {
+    if (g == nullptr) return;
+    for (const auto& b : g->Boegen) {
+      c.SetStift({Farbe(b->FarbeWert()), true, 1});
+      Versetzt(*b, seite * b->TrBrt() / 2);
+    }
+  }
+
+  /// Which edge each turnout track shows depends on its hand and where it was attached.
+  void Weichentrassen() {
+    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
+      const auto* w = static_cast<const TWeiche*>(e);
+      const int l = w->IstLinks() ? 1 : -1;  // a right-hand turnout mirrors the sides
+      int stamm = -l, zweig = l;            // attached at the main track's start
+      if (w->Anschluss == AnschlussStammEnde) stamm = l, zweig = l;
+      if (w->Anschluss == AnschlussZweig) stamm = -l, zweig = -l;
+      Trassenkante(w->Stammgleis(), stamm);
+      Trassenkante(w->Zweiggleis(), zweig);
+    }
+  }
+
+  void Weichennamen() {
+    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
+      const auto* w = dynamic_cast<const TEWeiche*>(e);
+      if (w == nullptr) continue;
+      const TGleis* st = w->Stammgleis();
+      const TGleis* zw = w->Zweiggleis();
+      if (st == nullptr || zw == nullptr || st->Boegen.empty() || zw->Boegen.empty())
+        continue;
+      Text(st->XAnf, st->YAnf,
+           " " + w->Name + " - " + FestText(st->Boegen.front()->AnfRadius(), 3) + " - " +
+               FestText(zw->Boegen.front()->AnfRadius(), 3),
+           st->WAnf());
+    }
+  }
+
+  /// False when the box, widened by rand mm, lies wholly off the sheet: nothing of it shows.
+  bool AufDemBlatt(const TRechteck& r, double rand) const {
+    const double n = static_cast<double>(t.N());
+    const double links = static_cast<double>(t.OriginX()) * n / t.Kx(), rechts = (static_cast<double>(t.OriginX()) + t.W()) * n / t.Kx();
+    const double oben = -static_cast<double>(t.OriginY()) * n / t.Ky(), unten = -(static_cast<double>(t.OriginY()) + t.H()) * n / t.Ky();
+    return r.xmax + rand >= links && r.xmin - rand <= rechts && r.ymax + rand >= unten && r.ymin - rand <= oben;
+  }
+
+  void Bogen(const TGleis& g, const TBogen& b, bool letzter) {
+    if (b.Spurpunkte.empty()) return;
+    // Texts reach up to a few thousand printer pixels beyond their point.
+    const double rand = std::max({b.TrBrt(), b.SwLen(), b.SpurAussen()}) + 4000.0 * static_cast<double>(t.N()) / t.Kx();
+    if (!AufDemBlatt(b.Huelle, rand)) return;
+    const bool eigen = g.IstGewoehnlich();
+    const std::int32_t f = Farbe(b.FarbeWert());
+    // A turnout without a computed sleeper plan gets the sleepers of a plain track.
+    const auto* w = g.IstWeichengleis() ? dynamic_cast<const TWeiche*>(g.Element) : nullptr;
+    const bool ohnePlan = w != nullptr && w->SwPolygone.empty();
+    if (o.schwellen && (eigen || ohnePlan)) {
+      c.SetStift({f, false, 1});
+      c.SetPinsel({farbe::Weiss, true});
+      const auto& sp = b.Spurpunkte;
+      // Sleepers lie at the points between start and end; the end gets one when the last
+      // sleeper falls exactly on it.
+      for (std::size_t i = 1; i + 1 < sp.size(); ++i) Schwelle(sp[i], b.SwLen(), b.SwBrt());
+      if (sp.size() > 1 && b.Rest == 0) Schwelle(sp.back(), b.SwLen(), b.SwBrt());
+    }
+    c.SetStift({f, false, o.schienen ? 1 : 5});
+    std::vector<PixelPunkt> mitte;
+    for (const TSpurpunkt& p : b.Spurpunkte) mitte.push_back(P(p.x, p.y));
+    c.Polylinie(mitte);
+    c.SetStift({f, false, 1});
+    if (o.schienen) {
+      for (const double d : {b.Spur() / 2, -b.Spur() / 2, b.SpurAussen() / 2, -b.SpurAussen() / 2}) Versetzt(b, d);
+      Querlinie(b.Spurpunkte.front(), b.TrBrt());
+      if (letzter) Querlinie(b.Spurpunkte.back(), b.TrBrt());
+    }
+    if (o.trasse && !g.IstWeichengleis()) {
+      c.SetStift({f, true, 1});
+      Versetzt(b, b.TrBrt() / 2);
+      Versetzt(b, -b.TrBrt() / 2);
+      c.SetStift({f, false, 1});
+    }
+    if (o.bogenname && !g.IstWeichengleis()) {
+      const TSpurpunkt& p = b.Spurpunkte[(b.Spurpunkte.size() - 1) / 2];
+      Text(p.x, p.y, b.Name, p.w);
+    }
+    if (o.bogenradius && !g.IstWeichengleis()) {
+      const TSpurpunkt& p0 = b.Spurpunkte.front();
+      const TSpurpunkt& p1 = b.Spurpunkte.back();
+      Text(p0.x, p0.y, " " + FestText(b.AnfRadius(), 3), p0.w);
+      Text(p1.x, p1.y, " " + FestText(b.EndRadius(), 3), p1.w + std::numbers::pi);
+    }
+    if (o.hoehen) {
+      const double h = b.SwLen() / 2;
+      const TSpurpunkt& e = b.Spurpunkte.back();
+      Text(e.x + h * std::sin(e.w), e.y - h * std::cos(e.w), FestText(b.ZEnde, 3), e.w);
+      if (b.IstErster()) {
+        const TSpurpunkt& s = b.Spurpunkte.front();
+        Text(s.x + h * std::sin(s.w), s.y - h * std::cos(s.w), FestText(b.ZAnf(), 3), s.w);
+      }
+    }
+  }
+
+  /// A cubic Bezier chain p0, p1, p2, p3, p4, p5, p6, … flattened into a polyline.
+  std::vector<PixelPunkt> Bezier(const TGeopunkte& p) const {
+    std::vector<PixelPunkt> v;
+    if (p.empty()) return v;
+    v.push_back(P(p[0].x, p[0].y));
+    for (std::size_t i = 0; i + 3 < p.size(); i += 3)
+      for (int k = 1; k <= 16; ++k) {
+        const double u = k / 16.0, r = 1 - u;
+        const double x = r * r * r * p[i].x + 3 * r * r * u * p[i + 1].x + 3 * r * u * u * p[i + 2].x + u * u * u * p[i + 3].x;
+        const double y = r * r * r * p[i].y + 3 * r * r * u * p[i + 1].y + 3 * r * u * u * p[i + 2].y + u * u * u * p[i + 3].y;
+        v.push_back(P(x, y));
+      }
+    return v;
+  }
+
+  /// Background components: frames only, or with their line widths and fills.
+  void Geoelemente() {
+    for (const TElement* e : m.ElementeDerArt(Elementart::Geo))
+      for (const TGeoElement& g : static_cast<const TGeo*>(e)->Elemente) {
+        if (g.Punkte.empty()) continue;
+        const std::int32_t stift = o.schwellen ? farbe::Schwarz : g.Stiftfarbe;
+        c.SetStift({stift, false, o.geoVollstaendig ? std::max(1, t.Laenge(g.Stiftbreite)) : 1});
+        c.SetPinsel(o.geoVollstaendig ? Pinsel{g.Fuellfarbe, false} : Pinsel{farbe::Weiss, true});
+        std::vector<PixelPunkt> v;
+        for (const TGeopunkt& q : g.Punkte) v.push_back(P(q.x, q.y));
+        switch (g.Art) {
+          case GeoPolygon: c.Polygon(v); break;
+          case GeoBezier: c.Polylinie(Bezier(g.Punkte)); break;
+          case GeoKreis:
+            if (v.size() >= 2) {
+              const auto r = static_cast<std::int32_t>(std::lround(std::hypot(v[1].x - v[0].x, v[1].y - v[0].y)));
+              c.Ellipse(v[0].x - r, v[0].y - r, v[0].x + r, v[0].y + r);
+            }
+            break;
+          default: c.Polylinie(v); break;
+        }
+      }
+  }
+
+  void Raster() {
+    c.SetStift({0x646464, true, 1});  // RGB(100, 100, 100)
+    for (std::int64_t k = 0; k <= m.Hoehe / 100; ++k) c.Linie(P(0, 100.0 * k), P(m.Breite, 100.0 * k));
+    for (std::int64_t k = 0; k <= m.Breite / 100; ++k) c.Linie(P(100.0 * k, 0), P(100.0 * k, m.Hoehe));
+    c.SetStift({farbe::Schwarz, false, 1});
+    for (std::int64_t i = 0; 100 * i <= m.Breite; ++i)
+      for (std::int64_t j = 0; 100 * j <= m.Hoehe; ++j) {
+        const double x = 100.0 * i, y = 100.0 * j;
+        c.Linie(P(x - 5, y), P(x + 5, y));
+        c.Linie(P(x, y - 5), P(x, y + 5));
+      }
+  }
+
+  void Drehscheiben() {
+    c.SetStift({farbe::Schwarz, false, 1});
+    c.SetPinsel({farbe::Weiss, true});
+    for (const TElement* e : m.ElementeDerArt(Elementart::Drehscheibe)) {
+      const auto* d = static_cast<const TDrehscheibe*>(e);
+      for (const double r : {d->Innendurchmesser / 2, d->Aussendurchmesser / 2, 2.0}) {
+        const PixelPunkt mp = P(d->XMitte, d->YMitte);
+        const std::int32_t rp = t.Laenge(r);
+        c.Ellipse(mp.x - rp, mp.y - rp, mp.x + rp, mp.y + rp);
+      }
+    }
+  }
+};
+
+}  // namespace
+
+void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, const TDrucktransform& t,
+                   std::int64_t blatt, Canvas& c) {
+  Blattmaler b{a, m, o, t, c};
+  c.SetStift({farbe::Schwarz, false, 1});
+  c.SetPinsel({farbe::Weiss, true});
+  if (o.schwellen) b.Elementschwellen();
+  if (o.trasse) b.Weichentrassen();
+  for (const auto& g : m.Gleise)
+    for (std::size_t i = 0; i < g->Boegen.size(); ++i) b.Bogen(*g, *g->Boegen[i], i + 1 == g->Boegen.size());
+  if (o.bogenname) b.Weichennamen();
+  if (o.geoRahmen || o.geoVollstaendig) b.Geoelemente();
+  c.SetStift({farbe::Schwarz, false, 1});
+  c.SetPinsel({farbe::Weiss, true});
+  if (o.raster) b.Raster();
+  c.SetStift({farbe::Schwarz, false, 1});
+  c.Text({t.W() / 2, 50}, IntText(blatt), farbe::Schwarz, false, farbe::Weiss);
+  b.Drehscheiben();
+}
+
+void BlattuebersichtZeichnen(const TModul& m, std::int64_t n, std::int64_t seiteBreiteMm, std::int64_t seiteHoeheMm,
+                             Canvas& c, const TAnsicht& v) {
+  const TBlattaufteilung t = Blaetter(m.Breite, m.Hoehe, n, seiteBreiteMm, seiteHoeheMm);
+  const double bw = static_cast<double>(std::max<std::int64_t>(n, 1) * std::max<std::int64_t>(seiteBreiteMm, 1));
+  const double bh = static_cast<double>(std::max<std::int64_t>(n, 1) * std::max<std::int64_t>(seiteHoeheMm, 1));
+  c.SetStift({farbe::Rot, false, 1});
+  for (double x = 0; x < m.Breite; x += bw) c.Linie(v.Pixel(x, 0), v.Pixel(x, m.Hoehe));
+  for (double y = 0; y < m.Hoehe; y += bh) c.Linie(v.Pixel(0, y), v.Pixel(m.Breite, y));
+  for (std::int64_t k = 1; k <= t.Anzahl(); ++k) {
+    const TBlattLage l = BlattLage(k, t.spalten);
+    const double x = static_cast<double>(l.spalte) * bw + 10, y = static_cast<double>(l.zeile - 1) * bh + 40;
+    c.Text(v.Pixel(x, y), IntText(k), farbe::Rot, false, farbe::Weiss);
+  }
+  c.SetStift({farbe::Schwarz, false, 1});
+}
+
+}  // namespace trm

@@ -1,0 +1,45 @@
+// The drawing of one printed sheet: the module's tracks, options and grid through the print
+// transform, in printer pixels.
+#pragma once
+
+#include <cstdint>
+
+#include "core/output/Blattaufteilung.h"
+
+namespace trm {
+
+class Anlage;
+class Canvas;
+class TModul;
+
+/// What a print shows. Rails and the 100 mm grid are on by default.
+struct TDruckoptionen {
+  bool farbig = false;       ///< "farbig"; clear: "s/w"
+  bool schwellen = false;    ///< "Schwellen drucken"
+  bool trasse = false;       ///< "Trasse markieren"
+  bool bogenname = false;    ///< "Bogenname"
+  bool bogenradius = false;  ///< "Bogenradius"
+  bool schienen = true;      ///< "Schienen drucken"
+  bool raster = true;        ///< "100mm-Raster"
+  bool hoehen = false;       ///< "Z-Kordinate"
+  bool geoRahmen = false;    ///< "nur Rahmen"
+  bool geoVollstaendig = false;  ///< "vollständig"
+};
+
+/// Height of printed texts in printer pixels.
+inline constexpr std::int32_t DruckTexthoehe = 50;
+
+/// Draws sheet `blatt` (1-based) of the module on c, whose surface is one sheet of t.W() x t.H()
+/// pixels; t must be the transform of that sheet. The module's points must be computed.
+void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, const TDrucktransform& t,
+                   std::int64_t blatt, Canvas& c);
+
+class TAnsicht;
+
+/// The sheet overlay of the screen drawing: red sheet borders every n · page size (model mm)
+/// inside the module and the sheet numbers 10 mm right of and 40 mm above each sheet's lower
+/// left corner.
+void BlattuebersichtZeichnen(const TModul& m, std::int64_t n, std::int64_t seiteBreiteMm, std::int64_t seiteHoeheMm,
+                             Canvas& c, const TAnsicht& v);
+
+}  // namespace trm

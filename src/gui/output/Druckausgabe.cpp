@@ -1,0 +1,97 @@
+// The print job over QPrinter and the canvas.
+#include "gui/output/Druckausgabe.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPrinter>
+#include <QTemporaryFile>
+#include <cmath>
+
+#include "core/model/Anlage.h"
+#include "core/model/Fehler.h"
+#include "gui/render/QtCanvas.h"
+
+namespace trm::gui {
+
+TSeitenmass Seitenmass(const QPrinter& p) {
+  TSeitenmass s;
+  const QRectF mm = p.pageLayout().paintRect(QPageLayout::Millimeter);
+  // Whole millimetres, as a printer driver reports them; a hair of rounding noise is not a mm less.
+  s.breiteMm = static_cast<std::int64_t>(std::floor(mm.width() + 1e-6));
+  s.hoeheMm = static_cast<std::int64_t>(std::floor(mm.height() + 1e-6));
+  const QRect px = p.pageLayout().paintRectPixels(p.resolution());
+  s.breitePx = px.width();
+  s.hoehePx = px.height();
+  s.dpiX = p.resolution();
+  s.dpiY = p.resolution();
+  return s;
+}
+
+void PdfEinrichten(QPrinter& p, const QString& pfad, QPageSize::PageSizeId papier, QPageLayout::Orientation lage) {
+  p.setOutputFormat(QPrinter::PdfFormat);
+  p.setOutputFileName(pfad);
+  p.setPageLayout(QPageLayout(QPageSize(papier), lage, QMarginsF(PdfRandMm, PdfRandMm, PdfRandMm, PdfRandMm),
+                              QPageLayout::Millimeter));
+}
+
+bool BlaetterDrucken(const Anlage& a, const TModul& m, const TDruckoptionen& o, std::int64_t n,
+                     const std::vector<std::int64_t>& blaetter, QPrinter& p) {
+  const TSeitenmass s = Seitenmass(p);
+  const TBlattaufteilung t = Blaetter(m.Breite, m.Hoehe, n, s.breiteMm, s.hoeheMm);
+  p.setDocName(QString::fromStdString(a.Name));
+  QPainter maler;
+  if (!maler.begin(&p)) return false;
+  for (std::size_t i = 0; i < blaetter.size(); ++i) {
+    if (i > 0) p.newPage();
+    const TDrucktransform d(s.dpiX, s.dpiY, n, s.breitePx, s.hoehePx, BlattLage(blaetter[i], t.spalten));
+    maler.save();
+    maler.setClipRect(0, 0, s.breitePx, s.hoehePx);
+    QtCanvas c(maler, s.breitePx, s.hoehePx);
+    BlattZeichnen(a, m, o, d, blaetter[i], c);
+    maler.restore();
+  }
+  return maler.end();
+}
+
+void Ersetzen(const QString& tmp, const QString& ziel) {
+  // A temporary file is private to its owner; the result gets the rights of the file it
+  // replaces, or those of a new file.
+  const QFileDevice::Permissions rechte =
+      QFileInfo::exists(ziel) ? QFile::permissions(ziel)
+                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
+                                    QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
+  if (QFileInfo::exists(ziel) && !QFile::remove(ziel)) {
+    QFile::remove(tmp);
+    throw DateiFehler("Die Datei \"" + ziel.toStdString() + "\" konnte nicht geschrieben werden.");
+  }
+  if (!QFile::rename(tmp, ziel)) {
+    QFile::remove(tmp);
+    throw DateiFehler("Die Datei \"" + ziel.toStdString() + "\" konnte nicht geschrieben werden.");
+  }
+  QFile::setPermissions(ziel, rechte);
+}
+
+void PdfDrucken(const Anlage& a, const TModul& m, const TDruckoptionen& o, std::int64_t n,
+                const std::vector<std::int64_t>& blaetter, QPageSize::PageSizeId papier,
+                QPageLayout::Orientation lage, const QString& ziel) {
+  const QFileInfo info(ziel);
+  const QString fehler = "Die Datei \"" + ziel + "\" konnte nicht geschrieben werden.";
+  QTemporaryFile tmp(info.absoluteDir().filePath(info.fileName() + ".XXXXXX.tmp~"));
+  if (!tmp.open()) throw DateiFehler(fehler.toStdString());
+  const QString tmpPfad = tmp.fileName();
+  tmp.close();
+  tmp.setAutoRemove(false);
+  {
+    QPrinter p(QPrinter::HighResolution);
+    PdfEinrichten(p, tmpPfad, papier, lage);
+    if (!BlaetterDrucken(a, m, o, n, blaetter, p) || QFileInfo(tmpPfad).size() == 0) {
+      QFile::remove(tmpPfad);
+      throw DateiFehler(fehler.toStdString());
+    }
+  }
+  Ersetzen(tmpPfad, ziel);
+}
+
+}  // namespace trm::gui
