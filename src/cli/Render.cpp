@@ -34,7 +34,8 @@ int Render(Anlage& a, int modul, double mmProPixel, const std::string& ziel) {
   if (mmProPixel > 0) m.MmProPixel = mmProPixel;
   ModulBerechnen(m);
   ModulBerechnen(m);
-  if (QString::fromStdString(ziel).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) {
+  if (QString::fromStdString(ziel).endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive) ||
+      QString::fromStdString(ziel).endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
     try {
       gui::ModulPdf(a, m, QString::fromStdString(ziel));
     } catch (const std::runtime_error& f) {

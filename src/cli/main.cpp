@@ -56,7 +56,7 @@ constexpr const char* kHilfe =
     "                         Schwelle (ab 0), dann die vier Ecken x1 y1 x2 y2 x3 y3 x4 y4 in mm\n"
     "  render DATEI BILD [--module N] [--mm-per-pixel M]\n"
     "                         zeichnet ein Modul (N ab 0; sonst das aktuelle) wie der\n"
-    "                         Bildschirm als BILD (.png oder .bmp, als Vektorgrafik .pdf)\n"
+    "                         Bildschirm als BILD (.png oder .bmp, als Vektorgrafik .pdf oder .svg)\n"
     "  print DATEI AUS.pdf --scale N [--paper A4|A3|Letter] [--landscape] [--sheets LISTE]\n"
     "        [--module M]     druckt ein Modul im Maßstab 1:N auf Blätter (ab der linken unteren\n"
     "                         Ecke, links nach rechts, dann eine Reihe höher) in eine PDF-Datei,\n"

@@ -40,10 +40,11 @@ void DruckTeil::Anlegen(const Fensterteile& t) {
     liste_->show();
     liste_->raise();
   });
-  auto pdf = [this](bool ansicht) {
+  auto pdf = [this](bool ansicht, bool svg = false) {
     TModul* m = t_.editor->modul();
     if (!m) return;
-    const auto pfad = t_.dialoge->SpeichernDialog("PDF-Dateien (*.pdf)|*.pdf", t_.editor->anlage().Name, "pdf");
+    const auto pfad = svg ? t_.dialoge->SpeichernDialog("SVG-Dateien (*.svg)|*.svg", t_.editor->anlage().Name, "svg")
+                          : t_.dialoge->SpeichernDialog("PDF-Dateien (*.pdf)|*.pdf", t_.editor->anlage().Name, "pdf");
     if (!pfad) return;
     try {
       ModulBerechnen(*m);
@@ -64,6 +65,10 @@ void DruckTeil::Anlegen(const Fensterteile& t) {
                                         QString(), [pdf] { pdf(false); }));
     t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_PdfAnsicht"), QStringLiteral("Ansicht als PDF-Datei…"),
                                         QString(), [pdf] { pdf(true); }));
+    t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_SvgExport"), QStringLiteral("Zeichnung als SVG-Datei…"),
+                                        QString(), [pdf] { pdf(false, true); }));
+    t.exportieren->addAction(NeueAktion(t.fenster, QStringLiteral("MI_SvgAnsicht"), QStringLiteral("Ansicht als SVG-Datei…"),
+                                        QString(), [pdf] { pdf(true, true); }));
   }
 }
 

@@ -1,4 +1,4 @@
-// PDF export of a module drawing.
+// PDF and SVG export of a module drawing.
 #include "gui/render/Vektorexport.h"
 
 #include <QDir>
@@ -6,6 +6,7 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QSvgGenerator>
 #include <QTemporaryFile>
 
 #include "core/editor/Zoom.h"
@@ -38,20 +39,30 @@ void ModulPdf(Anlage& a, TModul& m, const QString& pfad, const QRect& teil) {
   tmp.close();
   tmp.setAutoRemove(false);
   bool gut = false;
-  {
+  auto malen = [&](QPaintDevice& geraet) {
+    QPainter painter;
+    if (!painter.begin(&geraet)) return false;
+    QtCanvas c(painter, static_cast<std::int32_t>(b), static_cast<std::int32_t>(h));
+    ModulMalen(a, m, c,
+               TAnsicht(m.MmProPixel, m.Hoehe, teil.x(), teil.y(), static_cast<std::int32_t>(b),
+                        static_cast<std::int32_t>(h)));
+    return painter.end();
+  };
+  if (pfad.endsWith(QStringLiteral(".svg"), Qt::CaseInsensitive)) {
+    QSvgGenerator svg;
+    svg.setFileName(tmpPfad);
+    svg.setTitle(QString::fromStdString(a.Name));
+    svg.setSize(QSize(static_cast<int>(b), static_cast<int>(h)));
+    svg.setViewBox(QRect(0, 0, static_cast<int>(b), static_cast<int>(h)));
+    svg.setResolution(72);
+    gut = malen(svg);
+  } else {
     QPdfWriter pdf(tmpPfad);
     pdf.setTitle(QString::fromStdString(a.Name));
     pdf.setResolution(72);
     pdf.setPageLayout(QPageLayout(QPageSize(QSizeF(static_cast<double>(b), static_cast<double>(h)), QPageSize::Point),
                                   QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
-    QPainter painter;
-    if (painter.begin(&pdf)) {
-      QtCanvas c(painter, static_cast<std::int32_t>(b), static_cast<std::int32_t>(h));
-      ModulMalen(a, m, c,
-                 TAnsicht(m.MmProPixel, m.Hoehe, teil.x(), teil.y(), static_cast<std::int32_t>(b),
-                          static_cast<std::int32_t>(h)));
-      gut = painter.end();
-    }
+    gut = malen(pdf);
   }
   if (!gut || QFileInfo(tmpPfad).size() == 0) {
     QFile::remove(tmpPfad);

@@ -1,4 +1,5 @@
-// The module drawing as a vector file (PDF), drawn through the same canvas as the screen.
+// The module drawing as a vector file (PDF, or SVG for a name ending in ".svg"), drawn through
+// the same canvas as the screen.
 #pragma once
 
 #include <QRect>
