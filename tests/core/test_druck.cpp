@@ -173,9 +173,12 @@ TEST(Druckblatt, FarbeUndSchwarzweiss) {
   Druckplan p;
   TDruckoptionen o;
   o.raster = false;
-  for (const auto* b : p.Blatt(o).Alle(Art::Polylinie)) EXPECT_EQ(b->stift.farbe, 0);
+  // The recording must outlive the pointers into it.
+  const auto schwarz = p.Blatt(o);
+  for (const auto* b : schwarz.Alle(Art::Polylinie)) EXPECT_EQ(b->stift.farbe, 0);
   o.farbig = true;
-  for (const auto* b : p.Blatt(o).Alle(Art::Polylinie)) EXPECT_EQ(b->stift.farbe, 0x0000AA00);
+  const auto farbig = p.Blatt(o);
+  for (const auto* b : farbig.Alle(Art::Polylinie)) EXPECT_EQ(b->stift.farbe, 0x0000AA00);
 }
 
 TEST(Druckblatt, OptionenSchwellenTrasseNamenRaster) {
