@@ -26,17 +26,10 @@ namespace {
 constexpr int kRand = 10;
 constexpr int kJeBogen = 100;
 
-/// Sets the element's start height (turnout or crossing) and rebuilds it.
-void ElementHoehe(TElement& e, double z) {
-  if (auto* w = dynamic_cast<TEWeiche*>(&e)) w->ZAnf = z;
-  if (auto* k = dynamic_cast<TKreuzung*>(&e)) k->ZAnf = z;
-  e.VomAnfangBerechnen();
-}
-
 /// A track's start height, through its element when it has one.
 void StarthoeheSetzen(TGleis& g, double z) {
   if (g.Element) {
-    ElementHoehe(*g.Element, z);
+    g.Element->StarthoeheSetzen(z);
     return;
   }
   g.ZAnfWert = z;
@@ -55,10 +48,9 @@ void Breit(Canvas& c, PixelPunkt a, PixelPunkt b) {
 TGleis* Profilgleis(Editor& ed) {
   TGleis* g = ed.gleis();
   if (!g || !g->Element) return g;
-  if (auto* w = dynamic_cast<TEWeiche*>(g->Element))
-    return w->Anschluss == AnschlussZweig && w->Zweiggleis() ? w->Zweiggleis() : w->Stammgleis();
-  if (dynamic_cast<TKreuzung*>(g->Element)) return g->Element->Stammgleis();
-  return g;
+  // The track the element hangs on: a turnout's main track, or its branch when attached there.
+  if (TGleis* a = g->Element->Anschlussgleis()) return a;
+  return g->Element->Stammgleis() ? g->Element->Stammgleis() : g;
 }
 
 void Steigungsdaten::Waehlen() {

@@ -136,6 +136,10 @@ class TKreuzung : public TElement {
     Farbe = farbe;
     VomAnfangBerechnen();
   }
+  void StarthoeheSetzen(double z) override {
+    ZAnf = z;
+    VomAnfangBerechnen();
+  }
   void VomAnfangBerechnen() override;
   /// Places the crossing tracks and the kind's branches, then computes the sleeper plan when
   /// MitSwPlan is set (else the outlines are emptied).

@@ -97,6 +97,8 @@ class TElement {
   /// Gives the element (and so its tracks) a drawing colour and rebuilds it; kinds without a
   /// colour of their own ignore it.
   virtual void FarbeSetzen(std::int32_t farbe) { (void)farbe; }
+  /// Gives the element's start a height and rebuilds it; kinds without one ignore it.
+  virtual void StarthoeheSetzen(double z) { (void)z; }
 
   // ---- records ----
   /// Appends the element's record inside the module record.

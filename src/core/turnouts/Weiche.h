@@ -186,6 +186,10 @@ class TEWeiche : public TWeiche {
     Farbe = farbe;
     VomAnfangBerechnen();
   }
+  void StarthoeheSetzen(double z) override {
+    ZAnf = z;
+    VomAnfangBerechnen();
+  }
   /// Replaces SwAbst1..3 by the automatic plan (WeichenSchwellen).
   void SchwellenplanBerechnen();
   /// Computes SwPunkteStamm, SwPunkteZweig and the outlines SwPolygone from the plan; the
