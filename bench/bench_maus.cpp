@@ -1,5 +1,6 @@
 // Mouse work on the generated module: one drag move (the group follows the mouse, then the
-// alignment search runs over every segment), the search alone, and the pick of a press.
+// alignment search runs over every segment), the search alone, the pick of a press and a
+// hover move.
 #include <benchmark/benchmark.h>
 
 #include "../tests/core/SkriptDialoge.h"
@@ -95,6 +96,19 @@ void BM_GleisTreffen(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_GleisTreffen)->Unit(benchmark::kMicrosecond);
+
+/// A hover move without a button: the pick of the track under the mouse and its status text.
+void BM_Schweben(benchmark::State& state) {
+  Arbeitsplatz p;
+  const auto [x, y] = p.Greifen(1000);
+  p.Ereignis(Mausart::Loslassen, x, y);
+  std::int64_t k = 0;
+  for (auto _ : state) {
+    auto r = p.Ereignis(Mausart::Bewegen, x + (k++ % 2), y);
+    benchmark::DoNotOptimize(r);
+  }
+}
+BENCHMARK(BM_Schweben)->Unit(benchmark::kMicrosecond);
 
 /// For comparison: the geometry step of the redraw that the widget runs after every drag move.
 void BM_Neuberechnen(benchmark::State& state) {

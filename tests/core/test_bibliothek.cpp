@@ -109,6 +109,11 @@ TEST(Bibliothek, AufrufenImportiertEineFehlendeListeUndAuswahlWirkt) {
 
   EXPECT_EQ(ListenAuswahl(o.a, Dreier, Listenknopf::Abbrechen, 1, o.d), std::nullopt);
   EXPECT_EQ(ListenAuswahl(o.a, Dreier, Listenknopf::Auswaehlen, 2, o.d), (Zeilen{"b1", "b2", "b3"}));
+  // Removing asks first; Nein keeps the type.
+  EXPECT_EQ(ListenAuswahl(o.a, Dreier, Listenknopf::Entfernen, 1, o.d), std::nullopt);
+  EXPECT_EQ(o.d.fragen.back(), "Den Typ Nr. 1 aus der Dreierliste entfernen?");
+  EXPECT_EQ(DateiLesen(liste).size(), 8u);
+  o.d.antworten.push_back(Antwort::Ja);
   EXPECT_EQ(ListenAuswahl(o.a, Dreier, Listenknopf::Entfernen, 1, o.d), std::nullopt);
   EXPECT_EQ(DateiLesen(liste), (Zeilen{"Kopf", "1", "b1", "b2", "b3"}));
 

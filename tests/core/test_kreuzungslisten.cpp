@@ -40,13 +40,13 @@ TEST_F(Kreuzungslisten, MitgelieferteListenLesenSichUndZeigenIhreZeilen) {
     EXPECT_EQ(liste.Text()[0].rfind("Trassomatic ", 0), 0u);
   }
   const auto kr = ListenZeilen(ListeLaden(A(), ListeKreuzungen), ListeKreuzungen);
-  // The length as stored; 15° and 1 / tan(15°).
-  EXPECT_EQ(kr[0], (TListenzeile{"1", "Kreuzung 15° / 239,07", "239,073036468856", "15,000°", "1 : 3,73"}));
+  // The length with three decimals; 15° and 1 / tan(15°).
+  EXPECT_EQ(kr[0], (TListenzeile{"1", "Kreuzung 15° / 239,07", "239,073", "15,000°", "1 : 3,73"}));
   EXPECT_EQ(kr[3][4], "1 : 9,00");
   // The slips show their slip radius.
   const auto ekw = ListenZeilen(ListeLaden(A(), ListeEKW), ListeEKW);
   EXPECT_EQ(ekw[2][1], "EKW 1:9 / 381,95");
-  EXPECT_EQ(ekw[2][2], "2183,90804597701");
+  EXPECT_EQ(ekw[2][2], "2183,908");
 }
 
 TEST_F(Kreuzungslisten, TypEinsetzenAlsTypSpeichernEntfernenTauschen) {

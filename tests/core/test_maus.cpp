@@ -1,6 +1,6 @@
 // The mouse in the drawing area driven through pixel events: picking at several zoom levels,
 // the drag threshold, snapping with and without Ctrl, the fold of opposite directions, the
-// one-click mouse modes, new tracks, and the triangle and marker tests.
+// one-click mouse modes, new tracks, the triangle and marker tests, and the hover feedback.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +16,7 @@
 #include "core/model/Verbindungen.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
+#include "core/render/Hervorhebung.h"
 #include "core/render/ModulZeichnen.h"
 #include "Testelement.h"
 
@@ -401,6 +402,55 @@ TEST(Maus, ModulwechselBeendetDenZug) {
   EXPECT_FALSE(s.maus.ZiehtGleis());
   EXPECT_EQ(g->XAnf, 100);
   EXPECT_EQ(s.ed.modul()->Gleise[0]->XAnf, 0);
+}
+
+}  // namespace
+}  // namespace trm
+
+namespace trm {
+namespace {
+
+TEST(Maus, HervorhebungUnterDerMausUndFangmarke) {
+  Fangszene s(20);
+  s.A->Name = "Strecke";
+  // Over A's first segment: named in the status, repainted once, not again on the same spot.
+  auto r = s.Maus(Mausart::Bewegen, 70, 150);
+  ASSERT_TRUE(s.maus.Ueber());
+  EXPECT_EQ(s.maus.Ueber()->gleis, s.A);
+  EXPECT_TRUE(r.hervorhebung);
+  EXPECT_EQ(*r.unterMaus, "Gleis \"Strecke\", Bogen 1/1 \"Bogen\": gerade, L = 100,000 mm");
+  EXPECT_FALSE(s.Maus(Mausart::Bewegen, 71, 150).hervorhebung);
+  s.B->Boegen[0]->SetAnfRadius(-300);
+  EXPECT_EQ(Mausbedienung::Beschreibung(*s.B, 0), "Gleis \"Gleis\", Bogen 1/1 \"Bogen\": R = 300,000 mm rechts → ∞, L = 100,000 mm");
+
+  // Off every track: the text empties and the line goes.
+  r = s.Maus(Mausart::Bewegen, 500, 20);
+  EXPECT_TRUE(r.hervorhebung && r.unterMaus->empty() && !s.maus.Ueber());
+  // A hovered track that is removed is never handed out again.
+  s.Maus(Mausart::Bewegen, 70, 150);
+  s.m->Gleise.erase(s.m->Gleise.begin());
+  EXPECT_FALSE(s.maus.Ueber());
+}
+
+TEST(Maus, HervorhebungZeichnetAchseUndFangring) {
+  Fangszene s(20);
+  Aufzeichnung c;
+  const TAnsicht v(*s.m);
+  GleisHervorheben(*s.A, 0, c, v);
+  const auto linien = c.Alle(Zeichenbefehl::Art::Polylinie);
+  ASSERT_EQ(linien.size(), 1u);
+  EXPECT_EQ(linien[0]->stift.breite, 5);
+  EXPECT_EQ(linien[0]->punkte.front(), v.Pixel(100, 300));
+  EXPECT_EQ(linien[0]->punkte.back(), v.Pixel(200, 300));
+
+  s.Ziehen(54, 150, 10, -50);  // A's end lands near B's start
+  ASSERT_TRUE(s.maus.Kandidat());
+  Aufzeichnung f;
+  FangMarkeZeichnen(*s.maus.Kandidat(), f, v);
+  const auto ringe = f.Alle(Zeichenbefehl::Art::Ellipse);
+  ASSERT_EQ(ringe.size(), 1u);
+  const PixelPunkt b = v.Pixel(226, 404);
+  EXPECT_EQ(ringe[0]->punkte.front().x + 9, b.x);
 }
 
 }  // namespace

@@ -217,6 +217,7 @@ TEST_F(Editorfenster, NeuesGleisPerKlick) {
 
 #include "core/turnouts/Weichenliste.h"
 #include "gui/lists/TfListe.h"
+#include "gui/lists/Typbild.h"
 
 namespace {
 
@@ -236,6 +237,13 @@ TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
   EXPECT_EQ(liste.Auswahl(), 1);
   t.setCurrentCell(2, 1);
   EXPECT_EQ(liste.Auswahl(), 3);
+  // The chosen type is pictured beside the list.
+  const QImage bild = liste.Bild().grab().toImage();
+  EXPECT_TRUE(liste.Bild().Hinweis().isEmpty());
+  int gemalt = 0;
+  for (int y = 0; y < bild.height(); ++y)
+    for (int x = 0; x < bild.width(); ++x) gemalt += bild.pixel(x, y) != bild.pixel(0, 0);
+  EXPECT_GT(gemalt, 1000);
 
   // Choosing through the window places the type at the end of the current segment.
   QTimer::singleShot(0, [] {

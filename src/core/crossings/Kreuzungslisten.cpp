@@ -33,10 +33,14 @@ void TypBauen(std::unique_ptr<TKreuzung> neu, const Zeilen& zeilen, std::size_t&
   }
 }
 
-/// Number, name, the value of record line `wertzeile` as stored, angle in degrees and
-/// inclination. An angle that does not read stays shown as stored.
+/// Number, name, the value of record line `wertzeile` and the angle in degrees with three
+/// decimals, and the inclination. A value that does not read stays shown as stored.
 TListenzeile Zeile(std::size_t nummer, const Zeilen& satz, std::size_t wertzeile) {
   TListenzeile z = {std::to_string(nummer), satz[0], satz[wertzeile], satz[1], ""};
+  try {
+    z[2] = FestText(TextReal(satz[wertzeile]), 3);
+  } catch (const LeseFehler&) {
+  }
   try {
     const double winkel = TextReal(satz[1]);
     z[3] = FestText(winkel * 180.0 / Pi, 3) + "°";
@@ -74,6 +78,7 @@ const TListenart ListeKreuzungen{
     .zeile = KreuzungsZeile,
     .lesen = KreuzungstypLesen,
     .letzterSatz = LetzteKreuzung,
+    .einsetzen = [](Anlage& a, const Zeilen& satz) { KreuzungEinsetzen(a, satz); },
 };
 
 const TListenart ListeEKW{
@@ -94,6 +99,7 @@ const TListenart ListeEKW{
     .lesen = EKWtypLesen,
     .fehltName = "Kreuzungsliste",
     .letzterSatz = LetzteKreuzung,
+    .einsetzen = [](Anlage& a, const Zeilen& satz) { EKWEinsetzen(a, satz); },
 };
 
 const TListenart ListeDKW{
@@ -114,6 +120,7 @@ const TListenart ListeDKW{
     .lesen = DKWtypLesen,
     .fehltName = "Kreuzungsliste",
     .letzterSatz = LetzteKreuzung,
+    .einsetzen = [](Anlage& a, const Zeilen& satz) { DKWEinsetzen(a, satz); },
 };
 
 const TListenart* KreuzungsListe(Elementart art) {

@@ -129,13 +129,26 @@ Listenaufruf ListeAufrufen(Anlage& a, const TListenart& art, Dialoge& d) {
   }
 }
 
+std::string EntfernenFrage(const Anlage& a, const TListenart& art, std::size_t k) {
+  std::string typ = "Nr. " + std::to_string(k);
+  try {
+    const std::vector<TListenzeile> zeilen = ListenZeilen(ListeLaden(a, art), art);
+    for (std::size_t s = 0; s < art.spalten.size() && k >= 1 && k <= zeilen.size(); ++s)
+      if (std::string(art.spalten[s].titel) == "Name" && s < zeilen[k - 1].size()) typ = "\"" + zeilen[k - 1][s] + "\"";
+  } catch (const std::runtime_error&) {
+    // The removal itself reports the unreadable list.
+  }
+  return "Den Typ " + typ + " aus der " + art.name + " entfernen?";
+}
+
 std::optional<Zeilen> ListenAuswahl(const Anlage& a, const TListenart& art, Listenknopf knopf,
                                     std::size_t k, Dialoge& d) {
   switch (knopf) {
     case Listenknopf::Auswaehlen:
       return TypLesen(a, art, k, d);
     case Listenknopf::Entfernen:
-      TypEntfernen(a, art, k, d);
+      // Removing rewrites the list file at once and cannot be undone: ask first.
+      if (d.Frage(EntfernenFrage(a, art, k), Knoepfe::JaNein) == Antwort::Ja) TypEntfernen(a, art, k, d);
       break;
     case Listenknopf::Abbrechen:
       break;

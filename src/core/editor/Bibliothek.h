@@ -59,7 +59,10 @@ std::string MeldungListeFehlt(const TListenart& art, const std::string& pfad);
 /// single Yes button (or the kind's own `fehlt` error), the open dialog, and the import of
 /// the chosen path (the standard list when none is chosen).
 Listenaufruf ListeAufrufen(Anlage& a, const TListenart& art, Dialoge& d);
-/// After the list window closed with `knopf` on record k: Entfernen removes the record,
+/// The question before record k is removed: "Den Typ "name" aus der Weichenliste entfernen?".
+std::string EntfernenFrage(const Anlage& a, const TListenart& art, std::size_t k);
+/// After the list window closed with `knopf` on record k: Entfernen asks EntfernenFrage and
+/// removes the record on Ja,
 /// Auswaehlen gives it back for placing. Read and write errors go to Dialoge::Fehler.
 std::optional<Zeilen> ListenAuswahl(const Anlage& a, const TListenart& art, Listenknopf knopf,
                                     std::size_t k, Dialoge& d);

@@ -1,6 +1,7 @@
 // The mouse state machine of the drawing area.
 #include "core/editor/Maus.h"
 
+#include <cmath>
 #include <cstdlib>
 
 #include "core/editor/Treffer.h"
@@ -31,6 +32,32 @@ Mausbedienung::Mausbedienung(Editor& editor) : ed_(editor) {
 
 std::string Mausbedienung::Statustext(double x, double y) {
   return "Mausposition: x=" + FestText(x) + " y=" + FestText(y);
+}
+
+std::string Mausbedienung::Beschreibung(const TGleis& g, int bogen) {
+  if (bogen < 0 || static_cast<std::size_t>(bogen) >= g.Boegen.size()) return "Gleis \"" + g.Name + "\"";
+  const TBogen& b = *g.Boegen[static_cast<std::size_t>(bogen)];
+  auto radius = [](double r) {
+    if (!std::isfinite(r)) return std::string("∞");
+    return FestText(std::fabs(r)) + (r > 0 ? " mm links" : " mm rechts");
+  };
+  std::string r;
+  if (!std::isfinite(b.AnfRadius()) && !std::isfinite(b.EndRadius()))
+    r = "gerade";
+  else if (b.AnfRadius() == b.EndRadius())
+    r = "R = " + radius(b.AnfRadius());
+  else
+    r = "R = " + radius(b.AnfRadius()) + " → " + radius(b.EndRadius());
+  return "Gleis \"" + g.Name + "\", Bogen " + std::to_string(bogen + 1) + "/" + std::to_string(g.Boegen.size()) +
+         " \"" + b.Name + "\": " + r + ", L = " + FestText(b.Laenge()) + " mm";
+}
+
+std::optional<TTreffer> Mausbedienung::Ueber() const {
+  const TModul* m = ed_.modul();
+  if (!ueber_ || !m) return std::nullopt;
+  for (const auto& g : m->Gleise)
+    if (g.get() == ueber_->gleis && static_cast<std::size_t>(ueber_->bogen) < g->Boegen.size()) return ueber_;
+  return std::nullopt;
 }
 
 int Mausbedienung::ModusCursor() const {
@@ -260,6 +287,20 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
     ueberschrieben_.reset();
 
   if (haken.geoBewegen && haken.geoBewegen(wx, wy)) r.neuZeichnen = true;
+
+  // Hover: the track a press here would pick; during a drag the snap mark is shown instead.
+  std::optional<TTreffer> ueber;
+  if (!zieht) ueber = GleisTreffen(*m, wx, wy);
+  const auto schluessel = [](const std::optional<TTreffer>& t) {
+    return t ? std::pair<const TGleis*, int>{t->gleis, t->bogen} : std::pair<const TGleis*, int>{nullptr, -1};
+  };
+  r.hervorhebung = zieht || schluessel(ueber) != schluessel(Ueber());
+  ueber_ = ueber;
+  r.unterMaus.emplace();
+  if (ueber) r.unterMaus = Beschreibung(*ueber->gleis, ueber->bogen);
+  else if (zieht && g)
+    for (std::size_t i = 0; i < g->Boegen.size(); ++i)
+      if (g->Boegen[i].get() == g->AktuellerBogen()) r.unterMaus = Beschreibung(*g, static_cast<int>(i));
   r.cursor = Cursor();
   return r;
 }

@@ -13,6 +13,7 @@
 
 #include "core/editor/Ausrichten.h"
 #include "core/editor/Editor.h"
+#include "core/editor/Treffer.h"
 #include "core/editor/Zoom.h"
 #include "core/model/Geometrie.h"
 
@@ -56,6 +57,12 @@ struct Mausantwort {
   bool elementfensterKlick = false;      ///< a click: element windows per the element-editor mode
   bool elementfensterZeigen = false;     ///< double click in mode 1: show the current track's
   std::optional<bool> optimierfenster;   ///< after a release: show (true) or hide the optimiser
+  /// A move: the track under the mouse changed, or a drag moved the snap mark. The widget
+  /// repaints without recomputing anything.
+  bool hervorhebung = false;
+  /// A move: what lies under the mouse ("Gleis …, Bogen …: R …, L …"), empty over nothing;
+  /// unset on other events (the status bar keeps its text).
+  std::optional<std::string> unterMaus;
 };
 
 /// The places where optimiser targets, turntables, background geometry and special elements
@@ -115,6 +122,13 @@ class Mausbedienung {
   const std::optional<TAusrichtung>& Kandidat() const { return kandidat_; }
   /// The cursor now showing.
   int Cursor() const;
+  /// The track and segment under the mouse while nothing is dragged; checked against the
+  /// current module, so a track removed since the last move is never returned.
+  std::optional<TTreffer> Ueber() const;
+  /// The mouse left the drawing: nothing is under it any more.
+  void UeberVergessen() { ueber_.reset(); }
+  /// The status text naming a track's segment: name, segment number, radius and length.
+  static std::string Beschreibung(const TGleis& g, int bogen);
   /// The cursor shape back to the default of the mouse mode (the Space key).
   void CursorZuruecksetzen() { ueberschrieben_.reset(); }
   /// The status text for a world point: "Mausposition: x=… y=…", fixed with 3 decimals.
@@ -149,6 +163,7 @@ class Mausbedienung {
   std::optional<TAusrichtung> kandidat_;
   bool drehscheibenKandidat_ = false;
   std::optional<int> ueberschrieben_;  ///< candidate or refusal shape over the mode's cursor
+  std::optional<TTreffer> ueber_;      ///< hover pick of the last move
 };
 
 }  // namespace trm

@@ -52,6 +52,10 @@ struct TListenart {
   const char* fehltName = nullptr;
   /// The warning when the last record is to be removed; none: the last record may go too.
   const char* letzterSatz = nullptr;
+  /// Places a record at the end of the current segment of a layout's current module (the
+  /// preview of the list window builds the type in a layout of its own this way); throws
+  /// LeseFehler when the record does not read.
+  void (*einsetzen)(Anlage& a, const Zeilen& satz) = nullptr;
 };
 
 }  // namespace trm

@@ -56,6 +56,7 @@ const TListenart ListeDrehscheiben{
     .kopfzeilen = 0,
     .fehlt = "Keine Drehscheibenliste gefunden.\n\rBitte importieren Sie zunächst eine Drehscheibenliste.",
     .letzterSatz = "Es muss mindestens eine Drehscheibe in der Liste vorhanden sein.",
+    .einsetzen = [](Anlage& a, const Zeilen& satz) { DrehscheibeEinsetzen(a, satz); },
 };
 
 bool DrehscheibeInListe(const Anlage& a, const TDrehscheibe& d, Dialoge& dialoge) {

@@ -55,6 +55,7 @@ const TListenart ListeWeichen{
     .spalten = {{"Nummer", 50}, {"Name", 300}, {"Radius", 100}, {"Winkel", 100}, {"Neigung", 100}},
     .zeile = WeichenZeile,
     .lesen = WeichentypLesen,
+    .einsetzen = [](Anlage& a, const Zeilen& satz) { WeicheEinsetzen(a, satz); },
 };
 
 bool WeicheInListe(const Anlage& a, const TEWeiche& w, Dialoge& d) {

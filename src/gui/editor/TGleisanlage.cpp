@@ -65,6 +65,9 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   Werkzeugleiste2();
   mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
   statusBar()->addWidget(mausposition_);
+  untermaus_ = new QLabel(this);
+  untermaus_->setObjectName(QStringLiteral("L_UnterMaus"));
+  statusBar()->addWidget(untermaus_);
   modushinweis_ = new QLabel(this);
   modushinweis_->setObjectName(QStringLiteral("L_Modushinweis"));
   statusBar()->addWidget(modushinweis_, 1);
@@ -440,8 +443,10 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
 void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   if (!a.status.empty()) mausposition_->setText(Q(a.status));
   if (a.lupe) flaeche_->LupenKlick(position, *a.lupe);
+  if (a.unterMaus) untermaus_->setText(Q(*a.unterMaus));
   if (a.neuZeichnen) Neuzeichnen();
   else if (a.auffrischen || a.geaendert) Aktualisieren();
+  if (a.hervorhebung && !a.neuZeichnen) flaeche_->viewport()->update();
   for (const auto& teil : teile_) {
     if (a.elementfensterVerbergen) teil->Elementfenster(Fensteranlass::Verbergen);
     if (a.elementfensterKlick) teil->Elementfenster(Fensteranlass::Klick);

@@ -100,6 +100,7 @@ class TGleisanlage : public QMainWindow {
   std::unique_ptr<Editor> editor_;
   std::unique_ptr<Mausbedienung> maus_;
   QLabel* modushinweis_ = nullptr;  ///< what the mouse mode expects next
+  QLabel* untermaus_ = nullptr;     ///< what lies under the mouse
   TZeichenflaeche* flaeche_ = nullptr;
   QSpinBox* zoomfeld_ = nullptr;
   QMenu* modulmenue_ = nullptr;

@@ -12,6 +12,7 @@
 #include "core/model/Neuberechnung.h"
 #include "core/render/Ansicht.h"
 #include "core/crossings/KrEndpfeile.h"
+#include "core/render/Hervorhebung.h"
 #include "core/render/ModulZeichnen.h"
 #include "gui/render/QtCanvas.h"
 
@@ -75,6 +76,19 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
   haken.EndPfeile = KrEndpfeileZeichnen;
   haken.Blattuebersicht = Blattuebersicht;
   ModulMalen(a, *m, c, ansicht, haken);
+  if (!maus_) return;
+  if (const auto& k = maus_->Kandidat(); k && maus_->ZiehtGleis())
+    FangMarkeZeichnen(*k, c, ansicht);
+  else if (const auto t = maus_->Ueber())
+    GleisHervorheben(*t->gleis, t->bogen, c, ansicht);
+}
+
+void TZeichenflaeche::leaveEvent(QEvent* e) {
+  QAbstractScrollArea::leaveEvent(e);
+  if (maus_ && maus_->Ueber()) {
+    maus_->UeberVergessen();
+    viewport()->update();
+  }
 }
 
 void TZeichenflaeche::resizeEvent(QResizeEvent* e) {

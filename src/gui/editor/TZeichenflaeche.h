@@ -71,6 +71,7 @@ class TZeichenflaeche : public QAbstractScrollArea {
   void mouseDoubleClickEvent(QMouseEvent* e) override;
   void wheelEvent(QWheelEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
+  void leaveEvent(QEvent* e) override;
 
  private:
   bool MassstabSetzen(double mmProPixel);

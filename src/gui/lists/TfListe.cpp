@@ -6,6 +6,8 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+
+#include "gui/lists/Typbild.h"
 #include <algorithm>
 #include <stdexcept>
 
@@ -29,6 +31,7 @@ TfListe::TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern)
   tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   connect(tabelle_, &QTableWidget::currentCellChanged, this, [this](int zeile, int, int, int) {
     if (zeile >= 0) auswahl_ = zeile + 1;
+    BildZeigen();
   });
   connect(tabelle_->verticalHeader(), &QHeaderView::sectionMoved, this,
           [this](int, int von, int nach) { ZeileVerschieben(von + 1, nach + 1); });
@@ -48,20 +51,33 @@ TfListe::TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern)
   knoepfe->addWidget(entfernen);
   knoepfe->addStretch();
   knoepfe->addWidget(abbrechen);
+  bild_ = new Typbild(art, anlage, this);
+  auto* oben = new QHBoxLayout;
+  oben->addWidget(tabelle_, 1);
+  oben->addWidget(bild_);
   auto* l = new QVBoxLayout(this);
-  l->addWidget(tabelle_);
+  l->addLayout(oben);
   l->addLayout(knoepfe);
   // Room for the columns, the row numbers and the scroll bar.
   int breite = 0;
   for (const TListenspalte& s : art.spalten) breite += s.breite;
-  resize(std::max(560, breite + 100), 420);
+  resize(std::max(560, breite + 100) + 280, 420);
+}
+
+void TfListe::BildZeigen() {
+  const auto k = static_cast<std::size_t>(auswahl_);
+  bild_->SatzSetzen(k >= 1 && k <= saetze_.size() ? saetze_[k - 1] : Zeilen{});
 }
 
 bool TfListe::Fuellen() {
   std::vector<TListenzeile> zeilen;
+  saetze_.clear();
   try {
-    zeilen = ListenZeilen(ListeLaden(anlage_, art_), art_);
+    const TTypliste liste = ListeLaden(anlage_, art_);
+    zeilen = ListenZeilen(liste, art_);
+    for (std::size_t k = 1; k <= liste.Saetze(); ++k) saetze_.push_back(liste.Satz(k));
   } catch (const std::runtime_error&) {
+    bild_->SatzSetzen({});
     return false;
   }
   const QSignalBlocker sperre(tabelle_);
@@ -84,6 +100,7 @@ bool TfListe::Fuellen() {
   }
   if (tabelle_->rowCount() > 0) tabelle_->selectRow(0);
   auswahl_ = 1;
+  BildZeigen();
   return true;
 }
 

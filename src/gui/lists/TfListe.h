@@ -9,6 +9,10 @@
 class QTableWidget;
 
 namespace trm::gui {
+class Typbild;
+}
+
+namespace trm::gui {
 
 /// The list window of one library kind over the layout's active list of that kind.
 class TfListe : public QDialog {
@@ -27,6 +31,7 @@ class TfListe : public QDialog {
   /// The button the window was closed with.
   Listenknopf Knopf() const { return static_cast<Listenknopf>(result()); }
   QTableWidget& Tabelle() { return *tabelle_; }
+  Typbild& Bild() { return *bild_; }
   /// Fills the grid from the active list; false when it cannot be read.
   bool Fuellen();
   /// Exchanges the records of rows von and nach (1-based) in the file, refills, selects row 1.
@@ -36,7 +41,10 @@ class TfListe : public QDialog {
   const TListenart& art_;
   const Anlage& anlage_;
   QTableWidget* tabelle_;
+  Typbild* bild_;
+  std::vector<Zeilen> saetze_;  ///< the records as last read, for the preview
   int auswahl_ = 1;
+  void BildZeigen();
 };
 
 }  // namespace trm::gui
