@@ -1,11 +1,14 @@
 // The list window's type picture: every shipped type of every kind is drawn whole inside the
-// surface; a record that does not read leaves the surface blank with the reason.
+// surface; a record that does not read leaves the surface blank with the reason. The guide's
+// pictures show what their step says.
 #include <gtest/gtest.h>
 
 #include "core/crossings/Kreuzungslisten.h"
 #include "core/model/Anlage.h"
 #include "core/model/Typliste.h"
+#include "core/render/Anleitungsbilder.h"
 #include "core/render/Aufzeichnung.h"
+#include "core/render/Hervorhebung.h"
 #include "core/render/Typvorschau.h"
 #include "core/turnouts/Drehscheibenliste.h"
 #include "core/turnouts/Weichenliste.h"
@@ -47,6 +50,27 @@ TEST(Typvorschau, UnlesbarerSatzBleibtLeer) {
   EXPECT_NE(TypVorschauMalen(ListeWeichen, satz, vorlage, c), "");
   ASSERT_EQ(c.befehle.size(), 1u);
   EXPECT_EQ(c.befehle[0].art, Zeichenbefehl::Art::Fuellen);
+}
+
+TEST(Anleitungsbilder, WeicheUndFangringErscheinen) {
+  Anlage vorlage;
+  vorlage.Werte.Spur = 16.5;
+  const Zeilen weiche = TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/stdWListe.w88", ListeWeichen.satzlaenge).Satz(1);
+  auto zaehlen = [&](Anleitungsbild b, const Zeilen& w, Zeichenbefehl::Art art, std::int32_t farbe) {
+    Aufzeichnung c(440, 150);
+    AnleitungsbildMalen(b, vorlage, ListeWeichen, w, c);
+    int n = 0;
+    for (const Zeichenbefehl& z : c.befehle) n += z.art == art && (farbe < 0 || z.stift.farbe == farbe);
+    return n;
+  };
+  // The turnout adds its drawing; without a readable record the tracks stay alone.
+  const int ohne = zaehlen(Anleitungsbild::Weiche, {}, Zeichenbefehl::Art::Linie, -1);
+  EXPECT_GT(zaehlen(Anleitungsbild::Weiche, weiche, Zeichenbefehl::Art::Linie, -1), ohne);
+  EXPECT_EQ(zaehlen(Anleitungsbild::Weiche, Zeilen(weiche.size(), "x"), Zeichenbefehl::Art::Linie, -1), ohne);
+  // Connecting: the dragged track is traced and its snap ring drawn; the other steps show neither.
+  EXPECT_EQ(zaehlen(Anleitungsbild::Verbinden, weiche, Zeichenbefehl::Art::Ellipse, FangFarbe), 1);
+  EXPECT_EQ(zaehlen(Anleitungsbild::Verbinden, weiche, Zeichenbefehl::Art::Polylinie, HervorhebungFarbe), 1);
+  EXPECT_EQ(zaehlen(Anleitungsbild::Anfuegen, weiche, Zeichenbefehl::Art::Ellipse, FangFarbe), 0);
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Navigating the drawing as in a CAD program: the wheel zooms about the cursor, the middle
-// button pans, and the platform's shortcuts reach the commands.
+// button pans, the platform's shortcuts reach the commands, and the guide opens beside.
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -7,11 +7,15 @@
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
+#include <QTextDocument>
+#include <QUrl>
 #include <QWheelEvent>
 
 #include "core/SkriptDialoge.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Modul.h"
+#include "gui/help/ErsteSchritte.h"
 #include "gui/editor/TGleisanlage.h"
 #include "gui/editor/TZeichenflaeche.h"
 
@@ -82,6 +86,18 @@ TEST_F(Navigation, TastenkuerzelDerPlattform) {
   EXPECT_FALSE(w->isWindowModified());
   w->Aktion(QStringLiteral("TB_GleisAnfuegen"))->trigger();
   EXPECT_TRUE(w->isWindowModified());
+}
+
+TEST_F(Navigation, ErsteSchritteMitBildernAusDemProgramm) {
+  w->Aktion(QStringLiteral("MI_ErsteSchritte"))->trigger();
+  auto* anleitung = w->findChild<trm::gui::ErsteSchritte*>(QStringLiteral("ErsteSchritte"));
+  ASSERT_TRUE(anleitung && anleitung->isVisible());
+  for (const char* bild : {"bild:gleis", "bild:anfuegen", "bild:weiche", "bild:verbinden"}) {
+    const QVariant r = anleitung->Text().document()->resource(QTextDocument::ImageResource, QUrl(QString::fromUtf8(bild)));
+    EXPECT_FALSE(r.value<QImage>().isNull()) << bild;
+  }
+  // Not modal: the main window takes input while the guide is open.
+  EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The main window: construction, the commands' wiring, refresh, keys and the close query.
 #include "gui/editor/TGleisanlage.h"
 
+#include "gui/help/ErsteSchritte.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
@@ -549,33 +551,10 @@ bool TGleisanlage::BitmapSpeichern(const QString& pfad) {
 }
 
 void TGleisanlage::ErsteSchritte() {
-  QMessageBox box(this);
-  box.setWindowTitle(QStringLiteral("Erste Schritte"));
-  box.setObjectName(QStringLiteral("ErsteSchritte"));
-  box.setTextFormat(Qt::RichText);
-  box.setText(QStringLiteral(
-      "<h3>Erste Schritte mit Trassomatic</h3>"
-      "<ol>"
-      "<li><b>Gleis zeichnen:</b> Ein neuer Plan beginnt mit einem geraden Gleis. Rechtsklick in die "
-      "Zeichnung › <i>neues Gleis</i>, dann an die Stelle klicken, an der es beginnen soll.</li>"
-      "<li><b>Anfügen:</b> <i>Anfügen</i> in der Werkzeugleiste hängt ein Gleis an das Ende des "
-      "markierten Gleises. Radius, Länge und Winkel eines Bogens stellt das Fenster "
-      "<i>Fenster › Bogendaten</i> ein.</li>"
-      "<li><b>Weiche setzen:</b> <i>Wei</i> öffnet die Weichenliste; ein Doppelklick setzt den Typ an das "
-      "Ende des markierten Bogens. <i>Kre</i>, <i>EKW</i>, <i>DKW</i> und <i>Dre</i> setzen Kreuzungen, "
-      "Kreuzungsweichen und Drehscheiben.</li>"
-      "<li><b>Verbinden:</b> Gleis mit der Maus an ein Gleisende ziehen; mit gedrückter Strg-Taste "
-      "(oder <i>automatisches Ausrichten</i> in den Anlagendaten) rastet es ein. Rechtsklick › "
-      "<i>Gleis als Nachfolger verbinden</i> verbindet dauerhaft.</li>"
-      "<li><b>Ansicht:</b> Mausrad zoomt um den Mauszeiger, mittlere Maustaste oder Leertaste + Ziehen "
-      "verschiebt, <i>Anpassen</i> zeigt das ganze Modul.</li>"
-      "<li><b>Speichern:</b> Strg+S speichert den Plan als .m88-Datei; Strg+Z nimmt jeden Schritt "
-      "zurück.</li>"
-      "<li><b>Drucken:</b> <i>Datei › drucken</i> druckt das Modul maßstäblich über mehrere Blätter, "
-      "auf einen Drucker oder in eine PDF-Datei; die Blätter zeigt die Zeichnung rot, solange das "
-      "Fenster offen ist.</li>"
-      "</ol>"));
-  box.exec();
+  // Built afresh each time: its pictures use the open layout's gauge and turnout list.
+  if (anleitung_) anleitung_->deleteLater();
+  anleitung_ = new gui::ErsteSchritte(dokument_->anlage(), this);
+  anleitung_->show();
 }
 
 void TGleisanlage::TitelAktualisieren() {

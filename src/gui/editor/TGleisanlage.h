@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <functional>
 #include <memory>
 #include <utility>
@@ -101,6 +102,7 @@ class TGleisanlage : public QMainWindow {
   std::unique_ptr<Mausbedienung> maus_;
   QLabel* modushinweis_ = nullptr;  ///< what the mouse mode expects next
   QLabel* untermaus_ = nullptr;     ///< what lies under the mouse
+  QPointer<QDialog> anleitung_;     ///< the open guide window
   TZeichenflaeche* flaeche_ = nullptr;
   QSpinBox* zoomfeld_ = nullptr;
   QMenu* modulmenue_ = nullptr;
