@@ -10,6 +10,9 @@
 #include "core/model/Verbindungen.h"
 #include "core/output/Ansicht3D.h"
 #include "core/render/Aufzeichnung.h"
+#include "core/crossings/Kreuzungslisten.h"
+#include "core/model/Typliste.h"
+#include "core/turnouts/Weichenliste.h"
 
 namespace trm {
 namespace {
@@ -114,6 +117,31 @@ TEST_F(SteigungTest, ProfilUndWendelAufDenBogen) {
   geholt.AusBogen(B(1));
   EXPECT_EQ(geholt.Text(WW), "90,000");
   EXPECT_EQ(geholt.Text(WS), "2,000");
+}
+
+TEST_F(SteigungTest, WeichenUndKreuzungsweichenZeichnenIhrZeichen) {
+  auto zeichnen = [&](const TListenart& art) {
+    const Zeilen satz =
+        TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/" + art.standardName, art.satzlaenge, art.kopfzeilen).Satz(1);
+    ed->anlage().AktuellesModul()->GleisWaehlen(0);
+    ed->gleis()->BogenWaehlen(2);
+    art.einsetzen(ed->anlage(), satz);
+    Aufzeichnung c(400, 200);
+    daten->ProfilZeichnen(c, 200);
+    return c;
+  };
+  auto linie = [](const Aufzeichnung& c, PixelPunkt a, PixelPunkt b) {
+    for (const auto& z : c.befehle)
+      if (z.art == Zeichenbefehl::Art::Linie && z.punkte[0] == a && z.punkte[1] == b) return true;
+    return false;
+  };
+  const Aufzeichnung w = zeichnen(ListeWeichen);
+  EXPECT_TRUE(linie(w, {25, 115}, {175, 115}) && linie(w, {25, 115}, {175, 85}));  // main and branch
+  EXPECT_EQ(w.Alle(Zeichenbefehl::Art::Text).size(), 3u);
+  const Aufzeichnung k = zeichnen(ListeEKW);
+  EXPECT_TRUE(linie(k, {25, 115}, {175, 85}) && linie(k, {25, 85}, {175, 115}));
+  EXPECT_TRUE(linie(k, {50, 114}, {147, 114}));  // the slip's bar
+  EXPECT_EQ(k.Alle(Zeichenbefehl::Art::Text).size(), 4u);
 }
 
 TEST_F(SteigungTest, DreiDAnsicht) {

@@ -4,9 +4,6 @@
 #include <cmath>
 #include <functional>
 
-#include "core/crossings/DKW.h"
-#include "core/crossings/EKW.h"
-#include "core/crossings/Kreuzung.h"
 #include "core/editor/Editor.h"
 #include "core/model/Bogen.h"
 #include "core/model/Gleis.h"
@@ -15,9 +12,9 @@
 #include "core/model/Zahlformat.h"
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
+#include "core/render/Profilstift.h"
 #include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/DrehscheibenBefehle.h"
-#include "core/turnouts/Weiche.h"
 
 namespace trm {
 
@@ -36,12 +33,6 @@ void StarthoeheSetzen(TGleis& g, double z) {
 }
 
 std::int32_t Gerundet(double x) { return static_cast<std::int32_t>(std::lround(x)); }
-
-/// A line two pixels wide.
-void Breit(Canvas& c, PixelPunkt a, PixelPunkt b) {
-  c.Linie(a, b);
-  c.Linie({a.x, a.y + 1}, {b.x, b.y + 1});
-}
 
 }  // namespace
 
@@ -184,7 +175,7 @@ bool Steigungsdaten::DrehscheibenhoeheSetzen(const std::string& text) {
 }
 
 int Steigungsdaten::ProfilBreite(const TGleis& g) {
-  const int n = g.Element && !dynamic_cast<TEWeiche*>(g.Element) ? 4 : static_cast<int>(g.Boegen.size());
+  const int n = g.Element && g.Element->Art() != Elementart::Weiche ? 4 : static_cast<int>(g.Boegen.size());
   return 2 * kRand + n * kJeBogen + 50;
 }
 
@@ -204,42 +195,9 @@ void Steigungsdaten::ProfilZeichnen(Canvas& c, int hoehe) const {
   if (!g || g->Boegen.empty()) return;
   const int y0 = hoehe / 2;
   auto text = [&](int x, int y, double z) { c.Text({x, y}, FestText(z), farbe::Schwarz, false, 0); };
-  auto hoeheVon = [&](const TGleis* t, std::size_t i, bool ende) {
-    if (!t || i >= t->Boegen.size()) return 0.0;
-    return ende ? t->Boegen[i]->ZEnde : t->Boegen[i]->ZAnf();
-  };
   c.SetStift({farbe::Schwarz, false});
-  if (auto* w = dynamic_cast<const TEWeiche*>(g->Element)) {
-    Breit(c, {kRand + 15, y0 + 15}, {kRand + 165, y0 + 15});
-    Breit(c, {kRand + 15, y0 + 15}, {kRand + 165, y0 - 15});
-    const TGleis* s = w->Stammgleis();
-    const TGleis* z = w->Zweiggleis();
-    double h[3];
-    if (w->Anschluss == AnschlussStammEnde)
-      h[0] = hoeheVon(s, 0, true), h[1] = hoeheVon(s, 2, false), h[2] = hoeheVon(z, 2, true);
-    else if (w->Anschluss == AnschlussZweig)
-      h[0] = hoeheVon(z, 0, true), h[1] = hoeheVon(s, 2, true), h[2] = hoeheVon(z, 2, false);
-    else
-      h[0] = hoeheVon(s, 0, false), h[1] = hoeheVon(s, 2, true), h[2] = hoeheVon(z, 2, true);
-    text(kRand, y0 + 30, h[0]);
-    text(kRand + 165, y0 + 30, h[1]);
-    text(kRand + 165, y0 - 45, h[2]);
-    return;
-  }
-  if (auto* k = dynamic_cast<const TKreuzung*>(g->Element)) {
-    Breit(c, {25, y0 + 15}, {175, y0 - 15});
-    Breit(c, {25, y0 - 15}, {175, y0 + 15});
-    const TGleis* s = k->Stammgleis();
-    text(kRand, y0 + 30, hoeheVon(s, 0, false));
-    if (s && !s->Boegen.empty()) text(175, y0 - 45, s->ZEnde());
-    if (const TGleis* a = k->KreuzungsgleisA(); a && !a->Boegen.empty()) text(kRand, y0 - 45, a->ZEnde());
-    if (const TGleis* b = k->KreuzungsgleisB(); b && !b->Boegen.empty()) text(175, y0 + 30, b->ZEnde());
-    // Slips: a bar by each side that has a slip branch.
-    const std::size_t zweige = k->Zweiggleise().size();
-    if (zweige >= 1) Breit(c, {50, y0 + 14}, {147, y0 + 14});
-    if (zweige >= 2) Breit(c, {50, y0 - 14}, {147, y0 - 14});
-    return;
-  }
+  // Turnouts and crossings draw a sign with the heights of their ends.
+  if (g->Element && g->Element->ProfilZeichnen(Profilstift{c, kRand, y0})) return;
   int x = kRand, y = y0;
   for (std::size_t i = 0; i < g->Boegen.size(); ++i) {
     const TBogen& b = *g->Boegen[i];
@@ -255,7 +213,7 @@ void Steigungsdaten::ProfilZeichnen(Canvas& c, int hoehe) const {
     } else {
       c.SetStift({farbe, false});
       const int yEnde = y - Gerundet(b.Steigung());
-      Breit(c, {x, y}, {x + kJeBogen, yEnde});
+      Profilstift{c, kRand, y0}.Strich({x, y}, {x + kJeBogen, yEnde});
       y = yEnde;
     }
     x += kJeBogen;

@@ -147,6 +147,9 @@ class TKreuzung : public TElement {
   void DatenSchreiben(Zeilen& out) const override;
   void TypSchreiben(Zeilen& out) const override;
   void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
+  /// The profile sign: two crossing strokes with the heights of the four ends, and a bar by
+  /// each side that has a slip branch.
+  bool ProfilZeichnen(const Profilstift& p) const override;
   std::unique_ptr<TElement> Klonen() const override;
   void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) override;
 

@@ -11,6 +11,7 @@
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
+#include "core/render/Profilstift.h"
 
 namespace trm {
 
@@ -61,6 +62,29 @@ void TKreuzung::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   for (const TBogen* b : {StAussenB(), KrAussenA(), KrAussenB()})
     MarkeZeichnen(MarkenDreieck(b->XEnde, b->YEnde, b->WEnde, g), c, v);
   c.SetPinsel({farbe::Weiss, true});
+}
+
+}  // namespace trm
+
+namespace trm {
+
+bool TKreuzung::ProfilZeichnen(const Profilstift& p) const {
+  const int x = p.x0, y = p.y0;
+  p.Strich({x + 15, y + 15}, {x + 165, y - 15});
+  p.Strich({x + 15, y - 15}, {x + 165, y + 15});
+  const TGleis* s = Stammgleis();
+  if (s && !s->Boegen.empty()) {
+    p.Hoehe(x, y + 30, s->Boegen[0]->ZAnf());
+    p.Hoehe(x + 165, y - 45, s->ZEnde());
+  } else {
+    p.Hoehe(x, y + 30, 0.0);
+  }
+  if (const TGleis* a = KreuzungsgleisA(); a && !a->Boegen.empty()) p.Hoehe(x, y - 45, a->ZEnde());
+  if (const TGleis* b = KreuzungsgleisB(); b && !b->Boegen.empty()) p.Hoehe(x + 165, y + 30, b->ZEnde());
+  const std::size_t zweige = Zweiggleise().size();
+  if (zweige >= 1) p.Strich({x + 40, y + 14}, {x + 137, y + 14});
+  if (zweige >= 2) p.Strich({x + 40, y - 14}, {x + 137, y - 14});
+  return true;
 }
 
 }  // namespace trm

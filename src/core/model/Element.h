@@ -18,6 +18,7 @@ namespace trm {
 class Anlage;
 class Canvas;
 class TAnsicht;
+struct Profilstift;
 class TBogen;
 class TGleis;
 class TModul;
@@ -111,6 +112,15 @@ class TElement {
   virtual bool Hintergrund() const { return false; }
   /// Draws what the element adds to its tracks (markers, edges), after all tracks.
   virtual void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const = 0;
+  /// Draws the element's sign into the gradient window's profile; false when it has none and
+  /// its track is profiled segment by segment like an ordinary one.
+  virtual bool ProfilZeichnen(const Profilstift& p) const {
+    (void)p;
+    return false;
+  }
+  /// The element draws its tracks' sleepers itself (a sleeper plan); false: its tracks get the
+  /// sleepers of a plain track where a plan is wanted (the printed sheet).
+  virtual bool EigeneSchwellen() const { return true; }
 
   // ---- copies for the undo history ----
   /// A copy of every value; references still point into the original layout.

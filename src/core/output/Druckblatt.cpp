@@ -105,14 +105,12 @@ struct Blattmaler {
 
   void Weichennamen() {
     for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
-      const auto* w = dynamic_cast<const TEWeiche*>(e);
-      if (w == nullptr) continue;
-      const TGleis* st = w->Stammgleis();
-      const TGleis* zw = w->Zweiggleis();
+      const TGleis* st = e->Stammgleis();
+      const TGleis* zw = e->Zweiggleis();
       if (st == nullptr || zw == nullptr || st->Boegen.empty() || zw->Boegen.empty())
         continue;
       Text(st->XAnf, st->YAnf,
-           " " + w->Name + " - " + FestText(st->Boegen.front()->AnfRadius(), 3) + " - " +
+           " " + e->Typname() + " - " + FestText(st->Boegen.front()->AnfRadius(), 3) + " - " +
                FestText(zw->Boegen.front()->AnfRadius(), 3),
            st->WAnf());
     }
@@ -134,8 +132,7 @@ struct Blattmaler {
     const bool eigen = g.IstGewoehnlich();
     const std::int32_t f = Farbe(b.FarbeWert());
     // A turnout without a computed sleeper plan gets the sleepers of a plain track.
-    const auto* w = g.IstWeichengleis() ? dynamic_cast<const TWeiche*>(g.Element) : nullptr;
-    const bool ohnePlan = w != nullptr && w->SwPolygone.empty();
+    const bool ohnePlan = g.IstWeichengleis() && g.Element != nullptr && !g.Element->EigeneSchwellen();
     if (o.schwellen && (eigen || ohnePlan)) {
       c.SetStift({f, false, 1});
       c.SetPinsel({farbe::Weiss, true});

@@ -163,6 +163,11 @@ class TEWeiche : public TWeiche {
   // ---- drawing, links and copies ----
   /// Track-bed edges (when shown) and the end markers.
   void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
+  /// The profile sign: main and branch strokes from the start, with the heights of the three
+  /// ends as the turnout is attached.
+  bool ProfilZeichnen(const Profilstift& p) const override;
+  /// True once the sleeper plan is computed.
+  bool EigeneSchwellen() const override { return !SwPolygone.empty(); }
   std::vector<TGleis*> Mitnachfolger(const TGleis* g) const override;
   /// The track that starts at the turnout's start point (AngeschlossenesGleis).
   TGleis* Anschlussgleis() const override { return AngeschlossenesGleis(); }

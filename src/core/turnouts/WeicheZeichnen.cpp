@@ -10,6 +10,7 @@
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
+#include "core/render/Profilstift.h"
 #include "core/turnouts/Weiche.h"
 
 namespace trm {
@@ -63,6 +64,34 @@ void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
     MarkeZeichnen(MarkenDreieck(zweig->XEnde(), zweig->YEnde(), zweig->WEnde(), g), c, v);
     c.SetPinsel({farbe::Weiss, true});
   }
+}
+
+}  // namespace trm
+
+namespace trm {
+
+bool TEWeiche::ProfilZeichnen(const Profilstift& p) const {
+  const int x = p.x0, y = p.y0;
+  p.Strich({x + 15, y + 15}, {x + 165, y + 15});
+  p.Strich({x + 15, y + 15}, {x + 165, y - 15});
+  auto hoehe = [](const TGleis* t, std::size_t i, bool ende) {
+    if (!t || i >= t->Boegen.size()) return 0.0;
+    return ende ? t->Boegen[i]->ZEnde : t->Boegen[i]->ZAnf();
+  };
+  const TGleis* s = Stammgleis();
+  const TGleis* z = Zweiggleis();
+  // The start, the main track's far end and the branch's far end, as attached.
+  double h[3];
+  if (Anschluss == AnschlussStammEnde)
+    h[0] = hoehe(s, 0, true), h[1] = hoehe(s, 2, false), h[2] = hoehe(z, 2, true);
+  else if (Anschluss == AnschlussZweig)
+    h[0] = hoehe(z, 0, true), h[1] = hoehe(s, 2, true), h[2] = hoehe(z, 2, false);
+  else
+    h[0] = hoehe(s, 0, false), h[1] = hoehe(s, 2, true), h[2] = hoehe(z, 2, true);
+  p.Hoehe(x, y + 30, h[0]);
+  p.Hoehe(x + 165, y + 30, h[1]);
+  p.Hoehe(x + 165, y - 45, h[2]);
+  return true;
 }
 
 }  // namespace trm
