@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <optional>
+#include <set>
 
 #include "core/model/Geometrie.h"
 
@@ -140,6 +141,23 @@ std::variant<Route, std::string> RouteBilden(const XtpTyp& t, const std::vector<
   return r;
 }
 
+/// Four ends: three routes from one common end make a three-way turnout; a single slip has
+/// three routes too, but no common end.
+std::string VierEnden(const XtpTyp& t, const std::vector<std::vector<long>>& listen) {
+  const std::string kreuzung = "Kreuzung oder Kreuzungsweiche";
+  if (listen.size() != 3) return kreuzung;
+  std::vector<Route> r;
+  for (const auto& l : listen) {
+    auto v = RouteBilden(t, l);
+    if (auto* grund = std::get_if<std::string>(&v)) return *grund;
+    r.push_back(std::get<Route>(v));
+  }
+  auto hat = [](const Route& x, TPunkt p) { return Abst(x.anfang, p) <= LageToleranz || Abst(x.ende, p) <= LageToleranz; };
+  for (TPunkt p : {r[0].anfang, r[0].ende})
+    if (hat(r[1], p) && hat(r[2], p)) return "Dreiwegweiche";
+  return kreuzung;
+}
+
 /// The E line nearest to p, none when none lies within the tolerance.
 const XtpEnde* EndeBei(const XtpTyp& t, TPunkt p) {
   const XtpEnde* best = nullptr;
@@ -180,9 +198,10 @@ double Richtung(const XtpEnde& e) { return (90.0 - e.a) * Grad; }
 bool XtpStueck::Gerade() const { return std::isinf(radius); }
 
 std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& t) {
-  // The routes of all paths, each set of segments once.
+  // The routes of all paths, each set of segments once; more than four routes are never needed
+  // to tell the kind.
   std::vector<std::vector<long>> listen;
-  std::vector<std::vector<long>> schluessel;
+  std::set<std::vector<long>> schluessel;
   for (const XtpWeg& w : t.wege) {
     std::vector<long> akt;
     auto abschliessen = [&] {
@@ -190,10 +209,7 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
       std::vector<long> s;
       for (long n : akt) s.push_back(n < 0 ? -n : n);
       std::sort(s.begin(), s.end());
-      if (std::find(schluessel.begin(), schluessel.end(), s) == schluessel.end()) {
-        schluessel.push_back(s);
-        listen.push_back(akt);
-      }
+      if (listen.size() < 4 && schluessel.insert(std::move(s)).second) listen.push_back(akt);
       akt.clear();
     };
     for (long n : w.abschnitte)
@@ -203,7 +219,7 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
   }
   if (listen.empty()) return std::string("ohne Gleisweg");
   if (listen.size() == 1 || t.enden.size() < 3) return std::string("Gleisstück (keine Weiche)");
-  if (t.enden.size() == 4) return std::string(listen.size() == 3 ? "Dreiwegweiche" : "Kreuzung oder Kreuzungsweiche");
+  if (t.enden.size() == 4) return VierEnden(t, listen);
   if (t.enden.size() != 3 || listen.size() != 2) return std::string("andere Form");
 
   std::vector<Route> routen;
@@ -230,7 +246,8 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
   if (b.Gerade()) std::swap(stamm, zweig);
   if (!stamm->Gerade()) {
     const double da = a.Drehung(), db = b.Drehung();
-    if (da * db <= 0) return std::string("Y-Weiche");
+    if (da == 0 || db == 0) return std::string("andere Form");
+    if (da * db < 0) return std::string("Y-Weiche");
     f.gebogen = true;
     // The main route turns less; of two turning alike, the longer one.
     const bool aStamm = std::fabs(std::fabs(da) - std::fabs(db)) > 1e-6
