@@ -8,6 +8,7 @@
 
 #include "core/model/Codepage.h"
 #include "core/model/Fehler.h"
+#include "core/model/Kleinschreibung.h"
 #include "core/model/Textdatei.h"
 
 namespace trm {
@@ -222,7 +223,7 @@ std::vector<XtpTyp> XtpLesen(const Zeilen& zeilen, const std::string& datei, con
     if (t.massstab.empty()) z.Fehler("Nach TURNOUT fehlt der Maßstab.");
     t.titel = z.Text("Der Titel", true);
     imBlock = true;
-    lesen = massstab.empty() || t.massstab == massstab;
+    lesen = massstab.empty() || AsciiKlein(t.massstab) == AsciiKlein(massstab);
   }
   if (imBlock)
     Zerleger("", datei, t.zeile).Fehler("Der Block TURNOUT endet nicht mit END (die Datei endet vorher).");

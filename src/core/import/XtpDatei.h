@@ -48,11 +48,11 @@ struct XtpTyp {
   std::vector<XtpAbschnitt> abschnitte;
 };
 
-/// Reads the TURNOUT blocks of the given scale (all scales when empty) from the lines of the
-/// file named `datei` (for messages). Blocks of other scales are only checked for their END.
-/// Throws LeseFehler "Datei <datei>, Zeile <n>: …" for a block without END, a number that does
-/// not read or is not finite, a line with values missing, a curve of radius 0 or a path that
-/// names a segment the block does not have.
+/// Reads the TURNOUT blocks of the given scale (letter case ignored; all scales when empty)
+/// from the lines of the file named `datei` (for messages). Blocks of other scales are only
+/// checked for their END. Throws LeseFehler "Datei <datei>, Zeile <n>: …" for a block without
+/// END, a number that does not read or is not finite, a line with values missing, a curve of
+/// radius 0 or a path that names a segment the block does not have.
 std::vector<XtpTyp> XtpLesen(const Zeilen& zeilen, const std::string& datei,
                              const std::string& massstab);
 

@@ -7,6 +7,7 @@
 
 #include "core/import/XtpAnpassung.h"
 #include "core/import/XtpWege.h"
+#include "core/model/Kleinschreibung.h"
 
 namespace trm {
 
@@ -29,7 +30,7 @@ constexpr std::array<Massstab, 8> Massstaebe{{{"HO", 87},
 /// The largest sleeper length of the shipped H0 list (60 mm) at the scale's ratio.
 double MaxSwLaenge(const std::string& massstab) {
   for (const Massstab& m : Massstaebe)
-    if (massstab == m.name) return 60.0 * 87.0 / m.verhaeltnis;
+    if (AsciiKlein(massstab) == AsciiKlein(m.name)) return 60.0 * 87.0 / m.verhaeltnis;
   return 60.0;
 }
 
