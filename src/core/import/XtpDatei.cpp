@@ -163,35 +163,6 @@ void WegePruefen(const XtpTyp& t, std::string_view datei) {
     }
 }
 
-/// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points
-/// above U+10FFFF).
-bool IstUtf8(std::string_view b) {
-  std::size_t i = 0;
-  while (i < b.size()) {
-    const auto c = static_cast<unsigned char>(b[i]);
-    std::size_t n = 0;
-    unsigned long cp = 0;
-    if (c < 0x80) {
-      ++i;
-      continue;
-    }
-    if (c >= 0xC2 && c <= 0xDF) n = 1, cp = c & 0x1Fu;
-    else if (c >= 0xE0 && c <= 0xEF) n = 2, cp = c & 0x0Fu;
-    else if (c >= 0xF0 && c <= 0xF4) n = 3, cp = c & 0x07u;
-    else return false;
-    if (i + n >= b.size()) return false;
-    for (std::size_t k = 1; k <= n; ++k) {
-      const auto f = static_cast<unsigned char>(b[i + k]);
-      if ((f & 0xC0u) != 0x80u) return false;
-      cp = (cp << 6) | (f & 0x3Fu);
-    }
-    if ((n == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (n == 3 && (cp < 0x10000 || cp > 0x10FFFF)))
-      return false;
-    i += n + 1;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::vector<XtpTyp> XtpLesen(const Zeilen& zeilen, const std::string& datei, const std::string& massstab) {
