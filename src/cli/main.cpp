@@ -22,6 +22,7 @@
 #include "Drucken.h"
 #include "Optimieren.h"
 #include "Typlisten.h"
+#include "XtpWeichen.h"
 
 #ifdef TRM_MIT_BILD
 #include "Render.h"
@@ -62,6 +63,10 @@ constexpr const char* kHilfe =
     "                         Ecke, links nach rechts, dann eine Reihe höher) in eine PDF-Datei,\n"
     "                         eine Seite je Blatt; LISTE z.B. 1,5,7-10 (sonst alle Blätter);\n"
     "                         Rand 5 mm, Schienen und 100mm-Raster\n"
+    "  xtp-turnouts EIN.xtp AUS.w88 [--scale HO]\n"
+    "                         schreibt die Weichen einer XTrackCAD-Parameterdatei, die sich als\n"
+    "                         Weichentyp darstellen lassen, als Weichenliste; nennt übernommene\n"
+    "                         und übersprungene Typen (nach Grund)\n"
     "  parts DATEI [--csv]    die Stückliste: Gleislänge je Spurweite mit Flexgleisen, Weichen,\n"
     "                         Kreuzungen, Kreuzungsweichen und Drehscheiben; Längen, Verschnitt\n"
     "                         und Preise aus der Preisdatei des Datenordners\n"
@@ -239,6 +244,15 @@ int main(int argc, char** argv) {
     if (args[i] == "--data") {
       ++i;
       continue;
+    }
+    if (args[i] == "xtp-turnouts") {
+      // --data names no file of this command.
+      std::vector<std::string> rest;
+      for (std::size_t k = 0; k < args.size(); ++k) {
+        if (args[k] == "--data") ++k;
+        else if (k != i) rest.push_back(args[k]);
+      }
+      return trm::cli::XtpWeichen(rest);
     }
     if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts") continue;
     std::string ordner;

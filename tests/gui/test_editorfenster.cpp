@@ -416,3 +416,38 @@ TEST_F(Editorfenster, KreuzungAusDerListeEinsetzenUndImFensterAendern) {
 }
 
 }  // namespace
+
+#include <QMenu>
+
+namespace {
+
+// "Datei" › "importieren" › "Weichen aus XTrackCAD-Parameterdatei…" in the main window and in the
+// turnout list window, which then shows the new list.
+TEST_F(Editorfenster, WeichenAusXtrackcadImListenfenster) {
+  QAction* haupt = A("MI_ImportXtp");
+  EXPECT_EQ(haupt->text(), "Weichen aus XTrackCAD-Parameterdatei…");
+  bool imMenue = false;
+  for (QMenu* m : w->findChildren<QMenu*>())
+    imMenue = imMenue || (m->title() == "importieren" && m->actions().contains(haupt));
+  EXPECT_TRUE(imMenue);
+
+  const std::string ziel = ordner.filePath("testwerk.w88").toStdString();
+  dialoge.pfade = {std::string(TRM_TESTDATEN) + "/testwerk.xtp", ziel};
+  QStringList namen;
+  QTimer::singleShot(0, [&namen] {
+    for (QWidget* f : QApplication::topLevelWidgets())
+      if (auto* d = qobject_cast<trm::gui::TfListe*>(f); d && d->isVisible()) {
+        auto* import = d->findChild<QAction*>("MI_ImportXtp");
+        if (import) import->trigger();
+        for (int r = 0; r < d->Tabelle().rowCount(); ++r) namen << d->Tabelle().item(r, 1)->text();
+        d->done(trm::gui::TfListe::Abbrechen);
+      }
+  });
+  A("TB_Weichenliste")->trigger();
+  EXPECT_EQ(namen, (QStringList{"Testwerk WL 15, R762 1001", "Testwerk WR 15, R762 1002", "Testwerk BWL R1016/R762 1003"}));
+  EXPECT_EQ(w->dokument().anlage().WListeDatei, ziel);
+  EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: Weichen aus XTrackCAD-Parameterdatei importieren");
+  ASSERT_EQ(dialoge.infos.size(), 1u);
+}
+
+}  // namespace

@@ -7,6 +7,7 @@
 #include "core/editor/Zoom.h"
 #include "core/model/Elementart.h"
 #include "core/editor/Bibliothek.h"
+#include "core/import/XtpImport.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
@@ -560,6 +561,11 @@ bool Editor::DKWEinsetzen(const Zeilen& satz) {
 bool Editor::ListeImportieren(const TListenart& art) {
   return Ausfuehren(std::string(art.name) + " importieren",
                     [&] { return ListeImportierenDialog(anlage(), art, dialoge_); });
+}
+
+bool Editor::XtpWeichenImportieren() {
+  return Ausfuehren("Weichen aus XTrackCAD-Parameterdatei importieren",
+                    [&] { return trm::XtpWeichenImportieren(anlage(), dialoge_); });
 }
 
 bool Editor::ListeAufrufen(const TListenart& art) {

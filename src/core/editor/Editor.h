@@ -219,6 +219,9 @@ class Editor {
   /// Before a list window opens: true when the active list reads and the window may show;
   /// otherwise a list was imported in its place (Bibliothek's ListeAufrufen).
   bool ListeAufrufen(const TListenart& art);
+  /// "Weichen aus XTrackCAD-Parameterdatei…": a new turnout list from a parameter file becomes
+  /// the active one (XtpWeichenImportieren); false when cancelled or nothing was written.
+  bool XtpWeichenImportieren();
 
   /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
   /// element number `nummer`; false when the clipboard holds no such element.

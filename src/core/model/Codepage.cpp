@@ -94,4 +94,14 @@ std::string Utf8ZuCp1252(std::string_view utf8) {
   return out;
 }
 
+bool IstUtf8(std::string_view bytes) {
+  char32_t cp = 0;
+  for (std::size_t i = 0; i < bytes.size();) {
+    const std::size_t n = Dekodieren(bytes.substr(i), cp);
+    if (n == 0) return false;
+    i += n;
+  }
+  return true;
+}
+
 }  // namespace trm

@@ -16,4 +16,8 @@ std::string Cp1252ZuUtf8(std::string_view bytes);
 /// code points above U+10FFFF) each bad byte becomes '?'.
 std::string Utf8ZuCp1252(std::string_view utf8);
 
+/// True when the bytes are well-formed UTF-8 (no overlong forms, surrogates or code points
+/// above U+10FFFF).
+bool IstUtf8(std::string_view bytes);
+
 }  // namespace trm

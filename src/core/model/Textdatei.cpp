@@ -57,9 +57,6 @@ std::string ZeilenInText(const Zeilen& zeilen) {
   return text;
 }
 
-namespace {
-
-/// The bytes of a file, checked as DateiLesen promises.
 std::string Dateibytes(const std::string& pfad) {
   const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht geöffnet werden.";
   std::error_code ec;
@@ -68,7 +65,7 @@ std::string Dateibytes(const std::string& pfad) {
   const std::uintmax_t groesse = fs::file_size(p, ec);
   if (ec) throw DateiFehler(fehler);
   if (groesse > MaxDateigroesse)
-    throw DateiFehler("Die Datei \"" + pfad + "\" ist zu groß, um eine Gleisanlage zu sein.");
+    throw DateiFehler("Die Datei \"" + pfad + "\" ist zu groß (mehr als 256 MiB).");
   std::ifstream in(p, std::ios::binary);
   if (!in) throw DateiFehler(fehler);
   std::string bytes;
@@ -78,8 +75,6 @@ std::string Dateibytes(const std::string& pfad) {
   if (in.bad()) throw DateiFehler(fehler);
   return bytes;
 }
-
-}  // namespace
 
 Zeilen DateiLesen(const std::string& pfad) { return TextInZeilen(Dateibytes(pfad)); }
 

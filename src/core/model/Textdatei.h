@@ -18,6 +18,8 @@ Zeilen TextInZeilen(const std::string& bytes);
 /// Joins lines with "\r\n" after each line, encoded as Windows-1252.
 std::string ZeilenInText(const Zeilen& zeilen);
 
+/// The bytes of a regular file of at most MaxDateigroesse. Throws DateiFehler naming the file.
+std::string Dateibytes(const std::string& pfad);
 /// Reads a whole file as lines. Throws DateiFehler naming the file.
 Zeilen DateiLesen(const std::string& pfad);
 /// The same lines as one buffer with the starts of its lines: a large layout is read so,

@@ -8,7 +8,8 @@
 
 namespace trm::gui {
 
-bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen) {
+bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen,
+                 const std::function<void(TfListe&)>& einrichten) {
   Editor& ed = *t.editor;
   if (!ed.bogen()) return false;
   if (!ed.ListeAufrufen(art)) {
@@ -16,6 +17,7 @@ bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::functi
     return false;
   }
   TfListe fenster(art, ed.anlage(), t.fenster);
+  if (einrichten) einrichten(fenster);
   fenster.Fuellen();
   fenster.exec();
   const auto satz =

@@ -58,8 +58,12 @@ class Teilsystem {
   virtual void Elementfenster(Fensteranlass anlass) { (void)anlass; }
 };
 
+class TfListe;
+
 /// Opens the list window of a kind over its active list and carries out the choice; a chosen
 /// type goes to `einsetzen` through the window's command. True when `einsetzen` placed it.
-bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen);
+/// `einrichten` may add the kind's own entries to the window before it shows.
+bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen,
+                 const std::function<void(TfListe&)>& einrichten = {});
 
 }  // namespace trm::gui

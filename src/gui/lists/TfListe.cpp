@@ -3,6 +3,8 @@
 
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -10,6 +12,8 @@
 #include "gui/lists/Typbild.h"
 #include <algorithm>
 #include <stdexcept>
+
+#include "gui/editor/Aktion.h"
 
 namespace trm::gui {
 
@@ -108,6 +112,17 @@ void TfListe::ZeileVerschieben(int von, int nach) {
   // A failed exchange leaves the file as it was; the refill shows it.
   TypenTauschen(anlage_, art_, static_cast<std::size_t>(von), static_cast<std::size_t>(nach));
   Fuellen();
+}
+
+void TfListe::ImportAnbieten(const QString& name, const QString& text, std::function<bool()> import) {
+  if (!importieren_) {
+    auto* leiste = new QMenuBar(this);
+    importieren_ = leiste->addMenu(QStringLiteral("Datei"))->addMenu(QStringLiteral("importieren"));
+    layout()->setMenuBar(leiste);
+  }
+  importieren_->addAction(NeueAktion(this, name, text, "", [this, import = std::move(import)] {
+    if (import()) Fuellen();
+  }));
 }
 
 }  // namespace trm::gui

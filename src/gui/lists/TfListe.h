@@ -3,9 +3,11 @@
 #pragma once
 
 #include <QDialog>
+#include <functional>
 
 #include "core/editor/Bibliothek.h"
 
+class QMenu;
 class QTableWidget;
 
 namespace trm::gui {
@@ -36,6 +38,9 @@ class TfListe : public QDialog {
   bool Fuellen();
   /// Exchanges the records of rows von and nach (1-based) in the file, refills, selects row 1.
   void ZeileVerschieben(int von, int nach);
+  /// Adds "Datei" › "importieren" › `text` to the window's menu bar: `import` runs, and when it
+  /// changed the active list the grid shows the new one.
+  void ImportAnbieten(const QString& name, const QString& text, std::function<bool()> import);
 
  private:
   const TListenart& art_;
@@ -43,6 +48,7 @@ class TfListe : public QDialog {
   QTableWidget* tabelle_;
   Typbild* bild_;
   std::vector<Zeilen> saetze_;  ///< the records as last read, for the preview
+  QMenu* importieren_ = nullptr;
   int auswahl_ = 1;
   void BildZeigen();
 };

@@ -10,10 +10,15 @@
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
 #include "gui/editor/Aktion.h"
+#include "gui/lists/TfListe.h"
 #include "gui/turnouts/TEW_Schwellendaten.h"
 #include "gui/turnouts/TWeichendaten.h"
 
 namespace trm::gui {
+
+namespace {
+const QString XtpText = QStringLiteral("Weichen aus XTrackCAD-Parameterdatei…");
+}
 
 void WeichenTeil::Anlegen(const Fensterteile& t) {
   t_ = t;
@@ -23,13 +28,23 @@ void WeichenTeil::Anlegen(const Fensterteile& t) {
       NeueAktion(t.fenster, "MI_ImportWeichenliste", "Weichenliste", "", [this] {
         if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
       }));
+  t.importieren->addAction(NeueAktion(t.fenster, "MI_ImportXtp", XtpText, "", [this] {
+    if (t_.editor->XtpWeichenImportieren()) t_.aktualisieren();
+  }));
   t.exportieren->addAction(NeueAktion(
       t.fenster, "MI_ExportWeichenliste", "Weichenliste", "",
       [this] { ListeExportierenDialog(t_.editor->anlage(), ListeWeichen, *t_.dialoge); }));
   t.elemente->addAction(
       NeueAktion(t.fenster, "TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
-        if (ListeZeigen(t_, ListeWeichen,
-                        [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); }))
+        if (ListeZeigen(
+                t_, ListeWeichen, [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); },
+                [this](TfListe& fenster) {
+                  fenster.ImportAnbieten("MI_ImportXtp", XtpText, [this] {
+                    const bool neu = t_.editor->XtpWeichenImportieren();
+                    if (neu) t_.aktualisieren();
+                    return neu;
+                  });
+                }))
           Zeigen();
       }));
 }
