@@ -291,16 +291,13 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   // Hover: the track a press here would pick; during a drag the snap mark is shown instead.
   std::optional<TTreffer> ueber;
   if (!zieht) ueber = GleisTreffen(*m, wx, wy);
-  const auto schluessel = [](const std::optional<TTreffer>& t) {
-    return t ? std::pair<const TGleis*, int>{t->gleis, t->bogen} : std::pair<const TGleis*, int>{nullptr, -1};
-  };
-  r.hervorhebung = zieht || schluessel(ueber) != schluessel(Ueber());
+  r.hervorhebung = zieht || ueber != Ueber();
   ueber_ = ueber;
   r.unterMaus.emplace();
-  if (ueber) r.unterMaus = Beschreibung(*ueber->gleis, ueber->bogen);
+  if (ueber)
+    r.unterMaus = Beschreibung(*ueber->gleis, ueber->bogen);
   else if (zieht && g)
-    for (std::size_t i = 0; i < g->Boegen.size(); ++i)
-      if (g->Boegen[i].get() == g->AktuellerBogen()) r.unterMaus = Beschreibung(*g, static_cast<int>(i));
+    r.unterMaus = Beschreibung(*g, g->AktBogen);
   r.cursor = Cursor();
   return r;
 }

@@ -29,6 +29,7 @@ bool PunktInMarke(const std::vector<TPunkt>& ecken, TPunkt q);
 struct TTreffer {
   TGleis* gleis = nullptr;
   int bogen = 0;
+  bool operator==(const TTreffer&) const = default;
 };
 
 /// The track picked at world point (x, y): tracks in list order; a start marker (ordinary

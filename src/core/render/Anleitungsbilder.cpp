@@ -22,51 +22,44 @@ namespace {
 /// The scene lies about this point of a large module.
 constexpr double Mitte = 5000;
 
-TGleis* Gleis(TModul& m, double x, double y, double w, std::initializer_list<std::pair<double, double>> boegen) {
+/// Appends a segment of constant radius (Unendlich: a straight).
+void Bogen(TGleis& g, double laenge, double radius) {
+  auto b = std::make_unique<TBogen>();
+  b->SetLaenge(laenge);
+  b->SetAnfRadius(radius);
+  b->SetEndRadius(radius);
+  g.BogenAnhaengen(std::move(b));
+}
+
+/// A straight track of length l starting at (x, y) in direction w.
+TGleis* Gerade(TModul& m, double x, double y, double w, double l) {
   TGleis* g = m.GleisAnhaengen();
   g->Nummer = static_cast<std::int32_t>(m.Gleise.size());
   g->XAnf = x;
   g->YAnf = y;
   g->SetWAnf(w);
-  for (const auto& [laenge, radius] : boegen) {
-    auto b = std::make_unique<TBogen>();
-    b->SetLaenge(laenge);
-    b->SetAnfRadius(radius);
-    b->SetEndRadius(radius);
-    g->BogenAnhaengen(std::move(b));
-  }
+  Bogen(*g, l, Unendlich);
   return g;
 }
 
 }  // namespace
 
-void AnleitungsbildMalen(Anleitungsbild bild, const Anlage& vorlage, const TListenart& art, const Zeilen& weiche,
+void AnleitungsbildMalen(Anleitungsbild b, const Anlage& vorlage, const TListenart& art, const Zeilen& weiche,
                          Canvas& c) {
-  Anlage a;
-  a.Werte = vorlage.Werte;
-  a.Massstab = vorlage.Massstab;
-  a.Optionen = vorlage.Optionen;
-  a.GitterSichtbar = a.GitterBeschriftung = false;
-  TModul* m = a.ModulAnhaengen();
-  m->Breite = m->Hoehe = static_cast<std::int32_t>(2 * Mitte);
+  const std::unique_ptr<Anlage> bild = Bildanlage(vorlage, 2 * Mitte);
+  Anlage& a = *bild;
+  TModul* m = a.Module[0].get();
   // Lengths follow the gauge: the pictures look alike in every scale.
   const double f = a.Werte.Spur > 0 ? a.Werte.Spur / 16.5 : 1.0;
-  TGleis* g = Gleis(*m, Mitte, Mitte, 0, {{250 * f, Unendlich}});
-  if (bild != Anleitungsbild::Gleis) g->Boegen[0]->SetLaenge(200 * f);
-  if (bild == Anleitungsbild::Anfuegen) {
-    auto b = std::make_unique<TBogen>();
-    b->SetLaenge(300 * f);
-    b->SetAnfRadius(437.5 * f);
-    b->SetEndRadius(437.5 * f);
-    g->BogenAnhaengen(std::move(b));
-  }
+  TGleis* g = Gerade(*m, Mitte, Mitte, 0, (b == Anleitungsbild::Gleis ? 250 : 200) * f);
+  if (b == Anleitungsbild::Anfuegen) Bogen(*g, 300 * f, 437.5 * f);
   m->GleisWaehlen(0);
   g->BogenWaehlen(static_cast<int>(g->Boegen.size()) - 1);
   ModulBerechnen(*m);
 
   std::optional<TAusrichtung> fang;
   TGleis* gezogen = nullptr;
-  if ((bild == Anleitungsbild::Weiche || bild == Anleitungsbild::Verbinden) && art.einsetzen && !weiche.empty()) {
+  if ((b == Anleitungsbild::Weiche || b == Anleitungsbild::Verbinden) && art.einsetzen && !weiche.empty()) {
     try {
       art.einsetzen(a, weiche);
       ModulBerechnen(*m);
@@ -74,12 +67,12 @@ void AnleitungsbildMalen(Anleitungsbild bild, const Anlage& vorlage, const TList
       // The tracks alone.
     }
   }
-  if (bild == Anleitungsbild::Verbinden) {
+  if (b == Anleitungsbild::Verbinden) {
     // A track whose start is dragged near the end of the branch that leaves at the side.
     const TGleis* ziel = m->Gleise.back().get();
     for (const auto& t : m->Gleise)
       if (std::fabs(t->YEnde() - Mitte) > std::fabs(ziel->YEnde() - Mitte)) ziel = t.get();
-    gezogen = Gleis(*m, ziel->XEnde() + 8 * f, ziel->YEnde() + 6 * f, ziel->WEnde() + 0.05, {{200 * f, Unendlich}});
+    gezogen = Gerade(*m, ziel->XEnde() + 8 * f, ziel->YEnde() + 6 * f, ziel->WEnde() + 0.05, 200 * f);
     m->GleisWaehlen(static_cast<int>(m->Gleise.size()) - 1);
     gezogen->BogenWaehlen(0);
     ModulBerechnen(*m);

@@ -1,19 +1,15 @@
 // Library type preview.
 #include "core/render/Typvorschau.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <cmath>
-#include <limits>
+#include <memory>
 #include <stdexcept>
 
 #include "core/model/Anlage.h"
 #include "core/model/Neuberechnung.h"
-#include "core/render/Ansicht.h"
-#include "core/render/Eingepasst.h"
-#include "core/render/Canvas.h"
-#include "core/render/GleisZeichnen.h"
 #include "core/model/Element.h"
+#include "core/render/Canvas.h"
+#include "core/render/Eingepasst.h"
+#include "core/render/GleisZeichnen.h"
 
 namespace trm {
 
@@ -42,13 +38,9 @@ void Malen(const Anlage& a, const TModul& m, const TGleis* stummel, Canvas& c, c
 std::string TypVorschauMalen(const TListenart& art, const Zeilen& satz, const Anlage& vorlage, Canvas& c) {
   c.Fuellen(vorlage.Farbe);
   if (!art.einsetzen) return "Keine Vorschau";
-  Anlage a;
-  a.Werte = vorlage.Werte;
-  a.Massstab = vorlage.Massstab;
-  a.Optionen = vorlage.Optionen;
-  a.Farbe = vorlage.Farbe;
-  TModul* m = a.ModulAnhaengen();
-  m->Breite = m->Hoehe = static_cast<std::int32_t>(2 * Mitte);
+  const std::unique_ptr<Anlage> bild = Bildanlage(vorlage, 2 * Mitte);
+  Anlage& a = *bild;
+  TModul* m = a.Module[0].get();
   TGleis* g = m->GleisAnhaengen();
   g->XAnf = g->YAnf = Mitte;
   auto b = std::make_unique<TBogen>();

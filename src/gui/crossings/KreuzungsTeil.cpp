@@ -106,21 +106,10 @@ void KreuzungsTeil::Aktualisieren(const Befehlszustand&) {
 }
 
 void KreuzungsTeil::Elementfenster(Fensteranlass anlass) {
-  const bool doppelklickModus = t_.editor->anlage().Option(7) == '1';
-  switch (anlass) {
-    case Fensteranlass::Verbergen:
-      for (KrDatenfenster* f : fenster_) f->hide();
-      break;
-    case Fensteranlass::Klick:
-      if (doppelklickModus)
-        Aktualisieren({});
-      else
-        Zeigen();
-      break;
-    case Fensteranlass::Doppelklick:
-      Zeigen();
-      break;
-  }
+  if (anlass == Fensteranlass::Verbergen)
+    for (KrDatenfenster* f : fenster_) f->hide();
+  else if (ElementfensterOeffnen(t_.editor->anlage(), anlass))
+    Zeigen();
 }
 
 void KreuzungsTeil::Zeigen() {

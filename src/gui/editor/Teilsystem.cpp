@@ -8,6 +8,11 @@
 
 namespace trm::gui {
 
+bool ElementfensterOeffnen(const Anlage& a, Fensteranlass anlass) {
+  return anlass == Fensteranlass::Doppelklick ||
+         (anlass == Fensteranlass::Klick && a.Option(7) != '1');
+}
+
 bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::function<bool(const Zeilen&)>& einsetzen,
                  const std::function<void(TfListe&)>& einrichten) {
   Editor& ed = *t.editor;

@@ -42,6 +42,11 @@ struct Fensterteile {
 /// a command after which they hide (a new track).
 enum class Fensteranlass { Klick, Doppelklick, Verbergen };
 
+/// Whether an element's data window opens on this occasion: a double click always, a click
+/// unless the element editor opens on double click only (option 7), Verbergen never. (A window
+/// already open was refreshed with the new selection before: every click refreshes.)
+bool ElementfensterOeffnen(const Anlage& a, Fensteranlass anlass);
+
 class Teilsystem {
  public:
   virtual ~Teilsystem() = default;

@@ -47,18 +47,10 @@ void DrehscheibenTeil::Aktualisieren(const Befehlszustand&) {
 }
 
 void DrehscheibenTeil::Elementfenster(Fensteranlass anlass) {
-  const bool doppelklickModus = t_.editor->anlage().Option(7) == '1';
-  switch (anlass) {
-    case Fensteranlass::Verbergen:
-      daten_->hide();
-      break;
-    case Fensteranlass::Klick:
-      if (!doppelklickModus) Zeigen();
-      break;
-    case Fensteranlass::Doppelklick:
-      Zeigen();
-      break;
-  }
+  if (anlass == Fensteranlass::Verbergen)
+    daten_->hide();
+  else if (ElementfensterOeffnen(t_.editor->anlage(), anlass))
+    Zeigen();
 }
 
 void DrehscheibenTeil::Zeigen() {

@@ -68,21 +68,10 @@ void WeichenTeil::Aktualisieren(const Befehlszustand&) {
 }
 
 void WeichenTeil::Elementfenster(Fensteranlass anlass) {
-  const bool doppelklickModus = t_.editor->anlage().Option(7) == '1';
-  switch (anlass) {
-    case Fensteranlass::Verbergen:
-      daten_->hide();
-      break;
-    case Fensteranlass::Klick:
-      if (!doppelklickModus)
-        Zeigen();
-      else if (daten_->isVisible())
-        Aktualisieren({});
-      break;
-    case Fensteranlass::Doppelklick:
-      Zeigen();
-      break;
-  }
+  if (anlass == Fensteranlass::Verbergen)
+    daten_->hide();
+  else if (ElementfensterOeffnen(t_.editor->anlage(), anlass))
+    Zeigen();
 }
 
 void WeichenTeil::Zeigen() {
