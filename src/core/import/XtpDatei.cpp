@@ -203,18 +203,7 @@ std::vector<XtpTyp> XtpLesen(const Zeilen& zeilen, const std::string& datei, con
 
 std::vector<XtpTyp> XtpBytesLesen(const std::string& bytes, const std::string& datei,
                                   const std::string& massstab) {
-  const std::string text = IstUtf8(bytes) ? bytes : Cp1252ZuUtf8(bytes);
-  Zeilen zeilen;
-  std::size_t anfang = 0;
-  while (anfang <= text.size()) {
-    std::size_t ende = text.find('\n', anfang);
-    if (ende == std::string::npos) ende = text.size();
-    std::size_t laenge = ende - anfang;
-    if (laenge > 0 && text[ende - 1] == '\r') --laenge;
-    zeilen.emplace_back(text, anfang, laenge);
-    anfang = ende + 1;
-  }
-  return XtpLesen(zeilen, datei, massstab);
+  return XtpLesen(TextInZeilen(bytes, IstUtf8(bytes)), datei, massstab);
 }
 
 std::vector<XtpTyp> XtpDateiLesen(const std::string& pfad, const std::string& massstab) {

@@ -23,9 +23,10 @@ std::size_t Zeilenzahl(const std::string& bytes) {
   return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
 }
 
-/// Calls f with every line of the bytes, without its "\r\n" or "\n", converted to UTF-8.
+/// Calls f with every line of the bytes, without its "\r\n" or "\n", converted to UTF-8 unless
+/// the bytes are UTF-8 already.
 template <class F>
-void JedeZeile(const std::string& bytes, F f) {
+void JedeZeile(const std::string& bytes, bool utf8, F f) {
   std::size_t anfang = 0;
   while (anfang < bytes.size()) {
     std::size_t ende = bytes.find('\n', anfang);
@@ -33,18 +34,19 @@ void JedeZeile(const std::string& bytes, F f) {
     if (letzte) ende = bytes.size();
     std::size_t laenge = ende - anfang;
     if (laenge > 0 && bytes[anfang + laenge - 1] == '\r') --laenge;
-    f(Cp1252ZuUtf8(std::string_view(bytes).substr(anfang, laenge)));
+    const std::string_view zeile = std::string_view(bytes).substr(anfang, laenge);
+    f(utf8 ? std::string(zeile) : Cp1252ZuUtf8(zeile));
     anfang = letzte ? bytes.size() : ende + 1;
   }
 }
 
 }  // namespace
 
-Zeilen TextInZeilen(const std::string& bytes) {
+Zeilen TextInZeilen(const std::string& bytes, bool utf8) {
   Zeilen zeilen;
   // Counted first: a growing list of millions of lines would hold two copies at a time.
   zeilen.reserve(Zeilenzahl(bytes));
-  JedeZeile(bytes, [&](std::string zeile) { zeilen.push_back(std::move(zeile)); });
+  JedeZeile(bytes, utf8, [&](std::string zeile) { zeilen.push_back(std::move(zeile)); });
   return zeilen;
 }
 
@@ -84,7 +86,7 @@ Zeilentext DateiLesenText(const std::string& pfad) {
     const std::string bytes = Dateibytes(pfad);
     t.puffer.reserve(bytes.size() + bytes.size() / 64);
     t.anfaenge.reserve(Zeilenzahl(bytes) + 1);
-    JedeZeile(bytes, [&](const std::string& zeile) {
+    JedeZeile(bytes, false, [&](const std::string& zeile) {
       t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
       t.puffer += zeile;
     });

@@ -13,8 +13,9 @@ namespace trm {
 inline constexpr std::uintmax_t MaxDateigroesse = 256u * 1024u * 1024u;
 
 /// Splits bytes into lines at "\n", dropping one "\r" before it; a last line without end
-/// counts, an end after the last line adds none. Bytes are taken as Windows-1252.
-Zeilen TextInZeilen(const std::string& bytes);
+/// counts, an end after the last line adds none. Bytes are taken as Windows-1252, or kept as
+/// they are when `utf8`.
+Zeilen TextInZeilen(const std::string& bytes, bool utf8 = false);
 /// Joins lines with "\r\n" after each line, encoded as Windows-1252.
 std::string ZeilenInText(const Zeilen& zeilen);
 
