@@ -7,6 +7,7 @@
 #include "core/editor/Bibliothek.h"
 #include "core/import/XtpWeichen.h"
 #include "core/model/Anlage.h"
+#include "core/model/Kleinschreibung.h"
 #include "core/model/Textdatei.h"
 #include "core/turnouts/Weichenliste.h"
 
@@ -19,10 +20,7 @@ bool XtpWeichenImportieren(Anlage& a, Dialoge& d) {
                             "Maßstab der Weichen, wie ihn die Parameterdatei nennt (z.B. HO, N, TT):",
                             XtpMassstabname(a.Massstab));
   if (!massstab) return false;
-  if (const auto anfang = massstab->find_first_not_of(" \t"); anfang != std::string::npos)
-    *massstab = massstab->substr(anfang, massstab->find_last_not_of(" \t") - anfang + 1);
-  else
-    massstab->clear();
+  *massstab = OhneLeerzeichen(*massstab);
   if (massstab->empty()) {
     d.Fehler("Es wurde kein Maßstab angegeben.");
     return false;

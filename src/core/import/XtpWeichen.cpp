@@ -34,12 +34,6 @@ double MaxSwLaenge(const std::string& massstab) {
   return 60.0;
 }
 
-std::string Trimmen(const std::string& s) {
-  const auto a = s.find_first_not_of(" \t");
-  if (a == std::string::npos) return {};
-  return s.substr(a, s.find_last_not_of(" \t") - a + 1);
-}
-
 void Zaehlen(XtpErgebnis& e, const std::string& grund) {
   for (auto& [g, n] : e.uebersprungen)
     if (g == grund) {
@@ -66,7 +60,7 @@ std::string XtpName(const std::string& titel) {
     std::string teil = titel.substr(anfang, ende - anfang);
     for (char& c : teil)
       if (static_cast<unsigned char>(c) < 0x20) c = ' ';  // no line breaks in a record line
-    teil = Trimmen(teil);
+    teil = OhneLeerzeichen(teil);
     if (!teil.empty()) name += (name.empty() ? "" : " ") + teil;
     anfang = ende + 1;
   }

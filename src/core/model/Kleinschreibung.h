@@ -1,4 +1,5 @@
-// Letter case of ASCII texts: file names and words in files are compared without it.
+// Letter case of ASCII texts (file names and words in files are compared without it) and the
+// blanks around a typed or read text.
 #pragma once
 
 #include <string>
@@ -12,6 +13,13 @@ inline std::string AsciiKlein(std::string_view text) {
   for (char& c : s)
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   return s;
+}
+
+/// The text without the spaces and tabs before and after it.
+inline std::string_view OhneLeerzeichen(std::string_view t) {
+  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
+  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
+  return t;
 }
 
 }  // namespace trm

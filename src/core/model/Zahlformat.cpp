@@ -14,12 +14,6 @@ namespace trm {
 
 namespace {
 
-std::string_view OhneLeerzeichen(std::string_view t) {
-  while (!t.empty() && (t.front() == ' ' || t.front() == '\t')) t.remove_prefix(1);
-  while (!t.empty() && (t.back() == ' ' || t.back() == '\t')) t.remove_suffix(1);
-  return t;
-}
-
 [[noreturn]] void KeinReal(std::string_view text) {
   throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
 }
