@@ -12,6 +12,7 @@
 
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
+#include "core/model/Geometrie.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
 #include "core/turnouts/Weiche.h"
@@ -82,8 +83,6 @@ std::vector<Belegung> Belegungen(const Stuecke& stamm, const Stuecke& zweig) {
   }
   return ergebnis;
 }
-
-double Winkeldifferenz(double a) { return std::remainder(a, 2.0 * Pi); }
 
 /// The turnout of layout b, or none where the second pair cannot hold its pieces.
 std::unique_ptr<TEWeiche> Weiche(const Belegung& b, const XtpWeichenform& f) {

@@ -21,12 +21,6 @@ constexpr double LageToleranz = 0.01;
 /// Largest change of direction (radians) where two segments of a route meet.
 constexpr double RichtungToleranz = 1e-3;
 
-/// Angle reduced to (-π, π].
-double Winkeldifferenz(double a) {
-  a = std::remainder(a, 2.0 * Pi);
-  return a <= -Pi ? a + 2.0 * Pi : a;
-}
-
 /// A segment run in one direction, in inches; directions counter-clockwise from east.
 struct Lauf {
   TPunkt anfang, ende;

@@ -5,6 +5,8 @@
 
 namespace trm {
 
+double Winkeldifferenz(double a) { return std::remainder(a, 2.0 * Pi); }
+
 double WinkelNorm(double a) {
   if (a == 0.0 || !std::isfinite(a)) return a;
   const double voll = 2.0 * Pi;

@@ -20,6 +20,9 @@ struct TPunkt {
 /// sign(a)·r where r is |a| reduced below 2π by whole turns; 0 stays 0.
 double WinkelNorm(double a);
 
+/// The difference of two directions a folded into [-π, π] by whole turns (std::remainder).
+double Winkeldifferenz(double a);
+
 /// Turns (x, y) by w radians counter-clockwise about (cx, cy).
 TPunkt PunktDrehen(double x, double y, double w, double cx, double cy);
 

@@ -154,7 +154,7 @@ struct Pruefer {
       return;
     if (g.Element && alleElemente.count(g.Element) && !g.Element->FolgtVorgaenger(&g)) return;
     const double abstand = std::hypot(g.XAnf - p.XEnde(), g.YAnf - p.YEnde());
-    const double dw = std::remainder(g.WAnf() - p.WEnde(), 2.0 * Pi);
+    const double dw = Winkeldifferenz(g.WAnf() - p.WEnde());
     if (!(abstand <= kLageToleranz))
       Fehler(wo, "beginnt " + std::to_string(abstand) + " mm neben dem Ende seines Vorgängers " +
                      Name(&p));
