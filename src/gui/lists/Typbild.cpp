@@ -16,17 +16,27 @@ Typbild::Typbild(const TListenart& art, const Anlage& anlage, QWidget* eltern)
 
 void Typbild::SatzSetzen(Zeilen satz) {
   satz_ = std::move(satz);
+  bild_ = QImage();
   update();
 }
 
 void Typbild::paintEvent(QPaintEvent*) {
   QPainter p(this);
   p.fillRect(rect(), palette().color(QPalette::Base));
-  hinweis_.clear();
-  if (satz_.empty()) return;
-  QtCanvas c(p, width(), height());
-  hinweis_ = QString::fromStdString(TypVorschauMalen(art_, satz_, anlage_, c));
-  if (!hinweis_.isEmpty()) p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, hinweis_);
+  if (satz_.empty()) {
+    hinweis_.clear();
+    return;
+  }
+  if (bild_.size() != size()) {
+    bild_ = QImage(size(), QImage::Format_RGB32);
+    QPainter b(&bild_);
+    QtCanvas c(b, width(), height());
+    hinweis_ = QString::fromStdString(TypVorschauMalen(art_, satz_, anlage_, c));
+  }
+  if (hinweis_.isEmpty())
+    p.drawImage(0, 0, bild_);
+  else
+    p.drawText(rect(), Qt::AlignCenter | Qt::TextWordWrap, hinweis_);
 }
 
 }  // namespace trm::gui

@@ -1,6 +1,7 @@
 // The preview of the selected type in a list window, painted through the program's canvas.
 #pragma once
 
+#include <QImage>
 #include <QWidget>
 
 #include "core/model/Listenart.h"
@@ -30,6 +31,8 @@ class Typbild : public QWidget {
   const Anlage& anlage_;
   Zeilen satz_;
   QString hinweis_;
+  /// The picture of satz_ at the widget's size: a repaint does not build the type again.
+  QImage bild_;
 };
 
 }  // namespace trm::gui
