@@ -20,14 +20,6 @@ namespace {
 double Grad(double rad) { return rad * 180.0 / Pi; }
 double Rad(double grad) { return grad * Pi / 180.0; }
 
-std::optional<double> Zahl(Editor& ed, const std::string& text) {
-  try {
-    return TextReal(text);
-  } catch (const LeseFehler& e) {
-    ed.dialoge().Fehler(e.what());
-    return std::nullopt;
-  }
-}
 
 /// A change of the turntable as one step; the connected tracks and what hangs on them follow.
 bool Aendern(Editor& ed, TDrehscheibe& d, const std::string& name, const std::function<void(TDrehscheibe&)>& f) {
@@ -90,7 +82,7 @@ bool DrehscheibeEinsetzen(Editor& ed, const Zeilen& satz) {
 bool DrehscheibeFeldSetzen(Editor& ed, Drehscheibenfeld feld, const std::string& text) {
   TDrehscheibe* d = Drehscheibe(ed);
   if (!d) return false;
-  const auto v = Zahl(ed, text);
+  const auto v = ed.Zahl(text);
   if (!v) return false;
   auto nichtMoeglich = [&] {
     ed.dialoge().Warnung(MeldungWertNichtMoeglich);

@@ -189,17 +189,22 @@ std::string TSchwelleneditor::LaengeText(bool dm) const {
   return nr == 0 ? "-,-" : Wert(schwellen_[static_cast<std::size_t>(nr - 1)].SwLen, dm, 2);
 }
 
+std::optional<double> TSchwelleneditor::Millimeter(const std::string& text, bool dm) const {
+  try {
+    const double v = TextReal(text);
+    return dm ? v * 100.0 / Massstab() : v;
+  } catch (const LeseFehler& e) {
+    dialoge_.Fehler(e.what());
+    return std::nullopt;
+  }
+}
+
 bool TSchwelleneditor::AbstandSetzen(const std::string& text, bool dm) {
   const int nr = Einzeln();
   if (nr == 0) return false;
-  double v;
-  try {
-    v = TextReal(text);
-  } catch (const LeseFehler& e) {
-    dialoge_.Fehler(e.what());
-    return false;
-  }
-  double mm = dm ? v * 100.0 / Massstab() : v;
+  const auto eingabe = Millimeter(text, dm);
+  if (!eingabe) return false;
+  double mm = *eingabe;
   if (!(mm >= 0) || mm > Laenge()) {
     dialoge_.Warnung(MeldungBereichNull);
     mm = 0;
@@ -218,14 +223,9 @@ bool TSchwelleneditor::AbstandSetzen(const std::string& text, bool dm) {
 bool TSchwelleneditor::LaengeSetzen(const std::string& text, bool dm) {
   const int nr = Einzeln();
   if (nr == 0) return false;
-  double v;
-  try {
-    v = TextReal(text);
-  } catch (const LeseFehler& e) {
-    dialoge_.Fehler(e.what());
-    return false;
-  }
-  const double mm = dm ? v * 100.0 / Massstab() : v;
+  const auto eingabe = Millimeter(text, dm);
+  if (!eingabe) return false;
+  const double mm = *eingabe;
   if (!(mm > 0)) {
     dialoge_.Warnung(MeldungSchwellenlaenge);
     return false;

@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -106,6 +107,9 @@ class TSchwelleneditor {
   void Aendern();
   /// The plan entry of index i: pair and position.
   TPaar* Eintrag(std::size_t i, std::size_t* paar = nullptr);
+  /// A typed length in mm (typed in prototype decimetres with dm); a text that is no number
+  /// goes to Dialoge::Fehler and gives none.
+  std::optional<double> Millimeter(const std::string& text, bool dm) const;
 
   const TEWeiche* w_;
   Dialoge& dialoge_;

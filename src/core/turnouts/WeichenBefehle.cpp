@@ -23,14 +23,6 @@ double Grad(double rad) { return rad * 180.0 / Pi; }
 /// A radius as the cells show it: "0" for a straight.
 std::string RadiusText(double r) { return std::isinf(r) ? "0" : FestText(r); }
 
-std::optional<double> Zahl(Editor& ed, const std::string& text) {
-  try {
-    return TextReal(text);
-  } catch (const LeseFehler& e) {
-    ed.dialoge().Fehler(e.what());
-    return std::nullopt;
-  }
-}
 
 /// The text without blanks.
 std::string OhneLeerzeichen(std::string t) {
@@ -286,7 +278,7 @@ bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text) {
         ed.dialoge().Fehler(MeldungNeigung);
         return false;
       }
-      const auto n = Zahl(ed, t.substr(2));
+      const auto n = ed.Zahl(t.substr(2));
       if (!n) return false;
       bool moeglich = true;
       const bool ok =
@@ -343,7 +335,7 @@ bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text) {
       });
     }
     default: {
-      const auto v = Zahl(ed, text);
+      const auto v = ed.Zahl(text);
       if (!v) return false;
       return Zahlenfeld(ed, *w, feld, *v);
     }
