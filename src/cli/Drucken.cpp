@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "Drucken.h"
+#include "Offscreen.h"
 #include "core/model/Anlage.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
@@ -65,12 +66,7 @@ int Drucken(const std::vector<std::string>& args, const std::string& datenpfad) 
       return 2;
     }
   }
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char name[] = "trassomatic-cli";
-  static char* argv[] = {name, nullptr};
-  std::unique_ptr<QGuiApplication> app;
-  if (QGuiApplication::instance() == nullptr) app = std::make_unique<QGuiApplication>(argc, argv);
+  const auto app = OffscreenAnwendung();
   try {
     auto anlage = AnlageLaden(dateien[0], datenpfad, nullptr);
     int modul = anlage->AktModul;

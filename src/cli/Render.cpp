@@ -1,6 +1,8 @@
 // The "render" command over the Qt canvas, on the offscreen platform.
 #include "Render.h"
 
+#include "Offscreen.h"
+
 #include <QGuiApplication>
 #include <cstdlib>
 #include <iostream>
@@ -21,13 +23,7 @@ int Render(Anlage& a, int modul, double mmProPixel, const std::string& ziel) {
               << " Module.\n";
     return 2;
   }
-  // Fonts need a GUI application; no display is needed for painting into an image.
-  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
-  static int argc = 1;
-  static char name[] = "trassomatic-cli";
-  static char* argv[] = {name, nullptr};
-  std::unique_ptr<QGuiApplication> app;
-  if (QGuiApplication::instance() == nullptr) app = std::make_unique<QGuiApplication>(argc, argv);
+  const auto app = OffscreenAnwendung();
 
   a.ModulWaehlen(modul);
   TModul& m = *a.Module[static_cast<std::size_t>(modul)];
