@@ -12,7 +12,6 @@ class TGlsWendel;
 class RechnerTeil : public Teilsystem {
  public:
   void Anlegen(const Fensterteile& t) override;
-  void Kontextmenue(QMenu&, const Kontextzustand&) override {}
   void Aktualisieren(const Befehlszustand& z) override;
   void Maus(const Mausantwort& a) override;
 

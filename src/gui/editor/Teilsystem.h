@@ -53,7 +53,10 @@ class Teilsystem {
   /// Adds the subsystem's menu entries and tool buttons (in the order they are shown).
   virtual void Anlegen(const Fensterteile& t) = 0;
   /// Adds its entries to the drawing area's context menu as it opens.
-  virtual void Kontextmenue(QMenu& menue, const Kontextzustand& k) = 0;
+  virtual void Kontextmenue(QMenu& menue, const Kontextzustand& k) {
+    (void)menue;
+    (void)k;
+  }
   /// After every command: enabled states and captions.
   virtual void Aktualisieren(const Befehlszustand& z) = 0;
   /// After every mouse event in the drawing area, with what it asks of the windows.

@@ -18,7 +18,6 @@ class TGeoDaten;
 class GeoTeil : public Teilsystem {
  public:
   void Anlegen(const Fensterteile& t) override;
-  void Kontextmenue(QMenu&, const Kontextzustand&) override {}
   void Aktualisieren(const Befehlszustand&) override {}
 
  private:

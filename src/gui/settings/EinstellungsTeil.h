@@ -14,7 +14,6 @@ class TfFarben;
 class EinstellungsTeil : public Teilsystem {
  public:
   void Anlegen(const Fensterteile& t) override;
-  void Kontextmenue(QMenu&, const Kontextzustand&) override {}
   void Aktualisieren(const Befehlszustand& z) override;
   void Maus(const Mausantwort& a) override;
 
