@@ -42,23 +42,10 @@ struct GeoMaus {
 
 std::vector<std::string> GeoListenNamen(Editor& ed) {
   std::vector<std::string> namen;
-  Zeilen z;
   try {
-    z = DateiLesen(ed.anlage().GeoListeDatei);
+    // Names up to the first record that does not read; a missing library gives none.
+    GeoNamenLesen(DateiLesen(ed.anlage().GeoListeDatei), namen);
   } catch (const std::runtime_error&) {
-    return namen;  // a missing library gives no items
-  }
-  // Names up to the first record that does not read.
-  std::size_t i = 0;
-  try {
-    Zeilenleser l(z, i);
-    const std::int32_t n = l.Anzahl();
-    for (std::int32_t k = 0; k < n; ++k) {
-      TGeo g;
-      g.RecordLesen(z, i);
-      namen.push_back(g.Name);
-    }
-  } catch (const LeseFehler&) {
   }
   return namen;
 }

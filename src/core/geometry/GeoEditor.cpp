@@ -150,14 +150,7 @@ void TGeoEditor::NeueListe() {
 
 void TGeoEditor::ListeLaden(const Zeilen& z) {
   Namensliste.clear();
-  std::size_t i = 0;
-  Zeilenleser l(z, i);
-  const std::int32_t n = l.Anzahl();
-  for (std::int32_t k = 0; k < n; ++k) {
-    TGeo g;
-    g.RecordLesen(z, i);
-    Namensliste.push_back(g.Name);
-  }
+  GeoNamenLesen(z, Namensliste);
   Listentext = z;
 }
 

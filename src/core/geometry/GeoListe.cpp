@@ -18,6 +18,17 @@ std::vector<TGeo> GeoListeAusZeilen(const Zeilen& z) {
   return liste;
 }
 
+void GeoNamenLesen(const Zeilen& z, std::vector<std::string>& namen) {
+  std::size_t i = 0;
+  Zeilenleser l(z, i);
+  const std::int32_t n = l.Anzahl();
+  for (std::int32_t k = 0; k < n; ++k) {
+    TGeo g;
+    g.RecordLesen(z, i);
+    namen.push_back(g.Name);
+  }
+}
+
 std::vector<TGeo> GeoListeLesen(const std::string& pfad) {
   const Zeilen z = DateiLesen(pfad);
   try {

@@ -10,6 +10,9 @@ namespace trm {
 
 /// Reads every component of the lines. Throws LeseFehler naming the line.
 std::vector<TGeo> GeoListeAusZeilen(const Zeilen& z);
+/// Appends the names of the components to `namen` in order. Throws LeseFehler at the first
+/// record that does not read; the names before it stay.
+void GeoNamenLesen(const Zeilen& z, std::vector<std::string>& namen);
 /// Reads a library file. Throws DateiFehler or LeseFehler (German, naming file and line).
 std::vector<TGeo> GeoListeLesen(const std::string& pfad);
 /// The lines of a library with these components.
