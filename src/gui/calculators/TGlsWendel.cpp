@@ -6,8 +6,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
-#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -15,21 +13,11 @@
 #include "core/model/Bogen.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
+#include "gui/editor/Zellen.h"
 
 namespace trm::gui {
 
 namespace {
-/// Cells take digits, the decimal comma and the sign only.
-class Zahlenzelle : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
-    QWidget* w = QStyledItemDelegate::createEditor(eltern, o, i);
-    if (auto* feld = qobject_cast<QLineEdit*>(w))
-      feld->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[-0-9,]*")), feld));
-    return w;
-  }
-};
 const char* kSchluessel[8] = {"Radius in mm",           "Steigung in %",
                               "Windung in °",           "Anzahl Windungen",
                               "Höhenunterschied in mm", "Höhenunterschied nach 360°",
@@ -49,7 +37,7 @@ TGlsWendel::TGlsWendel(Editor& editor, QWidget* eltern)
   liste_->horizontalHeader()->setStretchLastSection(true);
   liste_->installEventFilter(this);
   liste_->setItemDelegate(new Zahlenzelle(liste_));
-  connect(liste_, &QTableWidget::cellChanged, this, [this](int zeile, int) { Zelle(zeile); });
+  ZellaenderungVerbinden(liste_, &fuellt_, [this](int zeile, int, const QString& text) { Zelle(zeile, text); });
 
   berechnen_ = new QPushButton(QStringLiteral("berechnen"), this);
   holen_ = new QPushButton(QStringLiteral("Daten holen"), this);
@@ -109,10 +97,10 @@ void TGlsWendel::Knoepfe() {
   uebertragen_->setEnabled(w_.berechnet && gewoehnlich);
 }
 
-void TGlsWendel::Zelle(int zeile) {
-  if (fuellt_ || zeile < 0 || zeile > 6) return;
+void TGlsWendel::Zelle(int zeile, const QString& text) {
+  if (zeile < 0 || zeile > 6) return;
   try {
-    w_.Bearbeitet(zeile, TextReal(liste_->item(zeile, 0)->text().toStdString()));
+    w_.Bearbeitet(zeile, TextReal(text.toStdString()));
   } catch (const LeseFehler& f) {
     ed_.dialoge().Fehler(f.what());
   }
@@ -120,13 +108,7 @@ void TGlsWendel::Zelle(int zeile) {
 }
 
 bool TGlsWendel::eventFilter(QObject* o, QEvent* e) {
-  if (o == liste_ && e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-      liste_->setCurrentCell((liste_->currentRow() + 1) % 8, 0);
-      return true;
-    }
-  }
+  if (o == liste_ && EnterZurNaechstenZeile(liste_, e, 0)) return true;
   return QDialog::eventFilter(o, e);
 }
 

@@ -30,7 +30,7 @@ class TGlsWendel : public QDialog {
  private:
   void Zeigen();
   void Knoepfe();
-  void Zelle(int zeile);
+  void Zelle(int zeile, const QString& text);
 
   Editor& ed_;
   TGleiswendel w_;

@@ -17,6 +17,7 @@
 #include "core/editor/Editor.h"
 #include "core/model/Gleis.h"
 #include "gui/editor/Zahlenfeld.h"
+#include "gui/editor/Zellen.h"
 #include "gui/render/QtCanvas.h"
 
 namespace trm::gui {
@@ -44,7 +45,7 @@ TSteigung::TSteigung(Editor& editor, QWidget* eltern)
     if (i < 2 || i == 5) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
     liste_->setItem(i, 0, item);
   }
-  connect(liste_, &QTableWidget::cellChanged, this, [this](int zeile, int) { Zelle(zeile); });
+  ZellaenderungVerbinden(liste_, &fuellt_, [this](int zeile, int, const QString& text) { Zelle(zeile, text); });
 
   auto tun = [this](std::function<bool()> f) {
     if (befehl) befehl(f);
@@ -138,9 +139,9 @@ void TSteigung::Auffrischen() {
   profil_->resize(bild.size());
 }
 
-void TSteigung::Zelle(int zeile) {
-  if (fuellt_ || !befehl) return;
-  const std::string text = liste_->item(zeile, 0)->text().toStdString();
+void TSteigung::Zelle(int zeile, const QString& wert) {
+  if (!befehl) return;
+  const std::string text = wert.toStdString();
   if (zeile == 2) befehl([&] { return daten_.SteigungSetzen(text); });
   if (zeile == 3) befehl([&] { return daten_.HoeheSetzen(text); });
   if (zeile == 4) befehl([&] { return daten_.DifferenzSetzen(text); });
@@ -148,13 +149,7 @@ void TSteigung::Zelle(int zeile) {
 }
 
 bool TSteigung::eventFilter(QObject* o, QEvent* e) {
-  if (o == liste_ && e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    if (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter) {
-      liste_->setCurrentCell((liste_->currentRow() + 1) % 6, 0);
-      return true;
-    }
-  }
+  if (o == liste_ && EnterZurNaechstenZeile(liste_, e, 0)) return true;
   return QDialog::eventFilter(o, e);
 }
 

@@ -36,7 +36,7 @@ class TSteigung : public QDialog {
   bool eventFilter(QObject* o, QEvent* e) override;
 
  private:
-  void Zelle(int zeile);
+  void Zelle(int zeile, const QString& text);
   Editor& ed_;
   Steigungsdaten daten_;
   QTableWidget* liste_;

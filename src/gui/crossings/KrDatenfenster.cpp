@@ -23,6 +23,7 @@
 #include "gui/crossings/TDS_Daten.h"
 #include "gui/crossings/Zungenschema.h"
 #include "gui/editor/Zahlenfeld.h"
+#include "gui/editor/Zellen.h"
 #include "gui/settings/TFarb_Insp.h"
 
 namespace trm::gui {
@@ -164,7 +165,9 @@ void KrDatenfenster::Aufbauen(const Kreuzungsanzeige& a) {
       tabelle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       tabelle->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
       tabelle->setFixedHeight(tabelle->rowCount() * 20 + 2 * tabelle->frameWidth());
-      connect(tabelle, &QTableWidget::itemChanged, this, &KrDatenfenster::Geaendert);
+      ZellaenderungVerbinden(tabelle, &fuellen_, [this, tabelle](int zeile, int spalte, const QString& text) {
+        if (spalte == 1) Geaendert(tabelle, zeile, text);
+      });
       gl->addWidget(tabelle);
       listen_.push_back(tabelle);
       l->addWidget(gruppe);
@@ -275,12 +278,11 @@ void KrDatenfenster::Eingeben(Krfeld feld, const QString& text) {
       }
 }
 
-void KrDatenfenster::Geaendert(QTableWidgetItem* item) {
-  if (fuellen_ || item->column() != 1) return;
-  const int f = item->data(FeldRolle).toInt();
+void KrDatenfenster::Geaendert(QTableWidget* tabelle, int zeile, const QString& wert) {
+  const int f = tabelle->item(zeile, 1)->data(FeldRolle).toInt();
   if (f < 0) return;
   const auto feld = static_cast<Krfeld>(f);
-  const std::string text = item->text().toStdString();
+  const std::string text = wert.toStdString();
   Editor* ed = t_.editor;
   if (feld == Krfeld::DSwAnzahl) {
     const auto n = ed->Zahl(text);
@@ -290,8 +292,7 @@ void KrDatenfenster::Geaendert(QTableWidgetItem* item) {
   }
   const bool anpassen = anpassen_->isChecked();
   // Enter moves on to the next row, from the last to the first.
-  QTableWidget* tabelle = item->tableWidget();
-  const int naechste = (item->row() + 1) % tabelle->rowCount();
+  const int naechste = (zeile + 1) % tabelle->rowCount();
   t_.befehl([ed, feld, text, anpassen] { return KreuzungFeldSetzen(*ed, feld, text, anpassen); });
   Auffrischen();
   QTimer::singleShot(0, tabelle, [tabelle, naechste] { tabelle->setCurrentCell(naechste, 1); });

@@ -53,7 +53,7 @@ class KrDatenfenster : public QDialog {
   void Werkzeugleiste(QHBoxLayout* leiste);
   void Aufbauen(const Kreuzungsanzeige& a);
   void Fuellen(const Kreuzungsanzeige& a);
-  void Geaendert(QTableWidgetItem* item);
+  void Geaendert(QTableWidget* tabelle, int zeile, const QString& wert);
   void Doppelschwellen(std::size_t anzahl);
   void Farbe();
 

@@ -6,6 +6,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMenu>
+#include <QPointer>
 
 #include "core/model/Eingabefilter.h"
 
@@ -17,6 +18,7 @@ Zahlenfeld::Zahlenfeld(bool ganzzahl, QWidget* eltern) : QLineEdit(eltern), ganz
 }
 
 void Zahlenfeld::Zeigen(const QString& text) {
+  gezeigt_ = text;
   setText(text);
   setModified(false);
 }
@@ -40,9 +42,17 @@ void Zahlenfeld::keyPressEvent(QKeyEvent* e) {
                       e->key() == Qt::Key_Right || e->key() == Qt::Key_Home || e->key() == Qt::Key_End ||
                       (e->modifiers() & Qt::ControlModifier);
   if (e->key() == Qt::Key_Return || e->key() == Qt::Key_Enter) {
+    // The command may show a message or rebuild the window that holds this field.
+    const QPointer<Zahlenfeld> selbst(this);
     if (isModified()) Anwenden();
+    if (!selbst) return;
     emit Eingabetaste();
-    if (enterWeiter) focusNextChild();
+    if (selbst && enterWeiter) focusNextChild();
+    return;
+  }
+  if (e->key() == Qt::Key_Escape && isModified()) {
+    // Esc takes back what was typed; without a change it goes on to the window.
+    Zeigen(gezeigt_);
     return;
   }
   if (steuer) return QLineEdit::keyPressEvent(e);

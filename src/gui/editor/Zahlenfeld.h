@@ -38,6 +38,7 @@ class Zahlenfeld : public QLineEdit {
 
  private:
   bool ganzzahl_;
+  QString gezeigt_;  ///< the value last shown, which Esc brings back
 };
 
 }  // namespace trm::gui

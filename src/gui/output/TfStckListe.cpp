@@ -9,8 +9,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QRegularExpressionValidator>
-#include <QStyledItemDelegate>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -26,6 +24,7 @@
 #include "core/model/Datenordner.h"
 #include "core/model/Fehler.h"
 #include "core/model/Textdatei.h"
+#include "gui/editor/Zellen.h"
 #include "gui/output/Druckausgabe.h"
 
 namespace trm::gui {
@@ -34,21 +33,9 @@ Anlage& TfStckListe::A() const { return e_.anlage(); }
 
 namespace {
 
-/// Cells take digits, the decimal comma and the minus sign only.
-class Zahlzelle : public QStyledItemDelegate {
- public:
-  using QStyledItemDelegate::QStyledItemDelegate;
-  QWidget* createEditor(QWidget* eltern, const QStyleOptionViewItem& o, const QModelIndex& i) const override {
-    QWidget* w = QStyledItemDelegate::createEditor(eltern, o, i);
-    if (auto* e = qobject_cast<QLineEdit*>(w))
-      e->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9,\\-]*")), e));
-    return w;
-  }
-};
-
 QTableWidget* NeuesGrid(const char* name, QWidget* eltern) {
   auto* g = new QTableWidget(eltern);
-  g->setItemDelegate(new Zahlzelle(g));
+  g->setItemDelegate(new Zahlenzelle(g));
   g->setObjectName(QString::fromLatin1(name));
   g->horizontalHeader()->hide();
   g->verticalHeader()->hide();
@@ -252,15 +239,17 @@ void TfStckListe::Drucken() {
 }
 
 bool TfStckListe::eventFilter(QObject* o, QEvent* e) {
-  if (e->type() == QEvent::KeyPress) {
-    auto* k = static_cast<QKeyEvent*>(e);
-    auto* g = qobject_cast<QTableWidget*>(o);
-    if (g && (k->key() == Qt::Key_Return || k->key() == Qt::Key_Enter)) {
-      const int r = g->currentRow() + 1 >= g->rowCount() ? 1 : g->currentRow() + 1;
-      Berechnen();
-      g->setCurrentCell(std::min(r, g->rowCount() - 1), std::max(0, g->currentColumn()));
-      return true;
+  auto* g = qobject_cast<QTableWidget*>(o);
+  if (g && IstEingabetaste(e)) {
+    if (ZelleOffen(g)) {
+      // The cell editor commits its value first (queued); the list is computed after it.
+      QMetaObject::invokeMethod(this, [this] { Berechnen(); }, Qt::QueuedConnection);
+      return false;
     }
+    const int r = g->currentRow() + 1 >= g->rowCount() ? 1 : g->currentRow() + 1;
+    Berechnen();
+    g->setCurrentCell(std::min(r, g->rowCount() - 1), std::max(0, g->currentColumn()));
+    return true;
   }
   return QDialog::eventFilter(o, e);
 }

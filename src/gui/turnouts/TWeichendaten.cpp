@@ -21,6 +21,7 @@
 
 #include "core/turnouts/Weiche.h"
 #include "gui/turnouts/TDoppelSw.h"
+#include "gui/editor/Zellen.h"
 #include "gui/turnouts/TSwSenkrecht.h"
 
 namespace trm::gui {
@@ -173,8 +174,8 @@ QTableWidget* TWeichendaten::NeuesRaster(const char* name, const QString& titel,
   t->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(t, &QTableWidget::customContextMenuRequested, this,
           [this, t](const QPoint& p) { Kontextmenue(t, p); });
-  connect(t, &QTableWidget::cellChanged, this, [this, t](int zeile, int spalte) {
-    if (spalte == 1) Geaendert(t, zeile);
+  ZellaenderungVerbinden(t, &fuellen_, [this, t](int zeile, int spalte, const QString& text) {
+    if (spalte == 1) Geaendert(t, zeile, text);
   });
   t->installEventFilter(this);
   return t;
@@ -237,11 +238,10 @@ QTableWidget* TWeichendaten::Raster(const QString& name) const {
   return findChild<QTableWidget*>(name);
 }
 
-void TWeichendaten::Geaendert(QTableWidget* t, int zeile) {
-  if (fuellen_) return;
+void TWeichendaten::Geaendert(QTableWidget* t, int zeile, const QString& wert) {
   const auto f = felder_.find({t, zeile});
   if (f == felder_.end()) return;
-  const std::string text = t->item(zeile, 1)->text().toStdString();
+  const std::string text = wert.toStdString();
   Editor* ed = t_.editor;
   const Weichenfeld feld = f->second;
   // A refused value is put back by the refresh that follows every command.
@@ -278,14 +278,7 @@ void TWeichendaten::Auffrischen() {
 
 bool TWeichendaten::eventFilter(QObject* o, QEvent* e) {
   // Enter in a grid moves to the next row, from the last back to the first.
-  auto* t = qobject_cast<QTableWidget*>(o);
-  if (t && e->type() == QEvent::KeyPress) {  // keys of an open cell editor go to the editor
-    const int taste = static_cast<QKeyEvent*>(e)->key();
-    if ((taste == Qt::Key_Return || taste == Qt::Key_Enter) && t->rowCount() > 0) {
-      t->setCurrentCell((t->currentRow() + 1) % t->rowCount(), 1);
-      return true;
-    }
-  }
+  if (auto* t = qobject_cast<QTableWidget*>(o); t && EnterZurNaechstenZeile(t, e, 1)) return true;
   return QDialog::eventFilter(o, e);
 }
 

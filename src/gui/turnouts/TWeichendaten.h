@@ -47,7 +47,7 @@ class TWeichendaten : public QDialog {
   void Auswahl(QTableWidget* t, const QString& name, Weichenfeld f, const QStringList& werte);
   /// A read-only row; its value label.
   QLabel* Anzeige(QTableWidget* t, const QString& name, QToolButton* knopf = nullptr);
-  void Geaendert(QTableWidget* t, int zeile);
+  void Geaendert(QTableWidget* t, int zeile, const QString& wert);
   void Kontextmenue(QTableWidget* t, const QPoint& p);
   void Doppelschwellen();
   void Senkrecht();
