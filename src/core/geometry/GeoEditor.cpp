@@ -131,6 +131,50 @@ void TGeoEditor::Drehen(double grad) {
   e->Drehen(grad * kPi / 180, c.x, c.y);
 }
 
+std::optional<std::string> TGeoEditor::FeldSetzen(Geofeld f, double wert) {
+  // The drawing area is a bitmap of Breite x Hoehe at up to 0.1 mm per pixel.
+  constexpr double MaxFlaeche = 10'000, MaxPunkt = 1'000'000;
+  const auto innerhalb = [&](double von, double bis) { return std::isfinite(wert) && wert >= von && wert <= bis; };
+  bool ok = true;
+  switch (f) {
+    case Geofeld::X:
+    case Geofeld::Y:
+      ok = innerhalb(-MaxPunkt, MaxPunkt);
+      if (ok) PunktSetzen(f == Geofeld::X, wert);
+      break;
+    case Geofeld::BezugX:
+    case Geofeld::BezugY:
+      ok = innerhalb(-MaxPunkt, MaxPunkt);
+      if (ok) BezugSetzen(f == Geofeld::BezugX ? wert : Bezugspunkt.x, f == Geofeld::BezugY ? wert : Bezugspunkt.y);
+      break;
+    case Geofeld::Drehen:
+      ok = std::isfinite(wert);
+      if (ok) Drehen(wert);
+      break;
+    case Geofeld::Stiftbreite:
+      ok = innerhalb(0, 1000);
+      if (ok)
+        if (TGeoElement* e = Gewaehlt()) e->Stiftbreite = wert;
+      break;
+    case Geofeld::Breite:
+    case Geofeld::Hoehe:
+      // Below 1 mm the area keeps 1 mm, as it always did.
+      ok = innerhalb(-MaxFlaeche, MaxFlaeche);
+      if (ok) (f == Geofeld::Breite ? Breite : Hoehe) = std::max(1.0, wert);
+      break;
+    case Geofeld::Raster:
+      ok = wert > 0 && innerhalb(0, MaxFlaeche);
+      if (ok) Raster = wert;
+      break;
+    case Geofeld::Schritt:
+      ok = innerhalb(0, MaxFlaeche);
+      if (ok) Schritt = wert;
+      break;
+  }
+  if (ok) return std::nullopt;
+  return std::string("Wert nicht sinnvoll");
+}
+
 void TGeoEditor::NaechsterPunkt() {
   TGeoElement* e = Gewaehlt();
   if (!e || e->Punkte.empty()) return;
@@ -208,7 +252,8 @@ void TGeoEditor::Zeichnen(Canvas& c) const {
   // Rulers from 5 mm on, up to the first whole millimetre at or beyond the edge.
   for (long x = 5; x - 1 < Breite; ++x) c.Linie(Pixel(static_cast<double>(x), Hoehe), Pixel(static_cast<double>(x), Hoehe - laenge(x)));
   for (long y = 5; y - 1 < Hoehe; ++y) c.Linie(Pixel(0, static_cast<double>(y)), Pixel(laenge(y), static_cast<double>(y)));
-  if (rasterZeigen && Raster > 0) {
+  // A grid finer than two pixels would only grey the area (and cost a line per pixel).
+  if (rasterZeigen && Raster > 0 && Raster / MmProPixel >= 2) {
     c.SetStift({0xC0C0C0, false});
     for (double x = 0; x < Breite; x += Raster) c.Linie(Pixel(x, 0), Pixel(x, Hoehe));
     for (double y = 0; y < Hoehe; y += Raster) c.Linie(Pixel(0, y), Pixel(Breite, y));

@@ -13,6 +13,9 @@ namespace trm {
 
 class Canvas;
 
+/// The editor's number fields.
+enum class Geofeld { X, Y, BezugX, BezugY, Drehen, Stiftbreite, Breite, Hoehe, Raster, Schritt };
+
 /// Tools: 0 line, 1 polygon, 2 Bezier, 3 circle, 4 eraser, 5 pointer, 6 move point, 7 rotate.
 enum Geowerkzeug : int { WzLinie = 0, WzPolygon, WzBezier, WzKreis, WzRadierer, WzZeiger, WzPunkt, WzDrehen };
 
@@ -51,6 +54,9 @@ class TGeoEditor {
   TGeoElement* Gewaehlt();
 
   // Fields.
+  /// A typed value of field f: applied, or refused with the German message (nothing changes).
+  /// Sizes, the grid and points stay within what the drawing area can show.
+  std::optional<std::string> FeldSetzen(Geofeld f, double wert);
   bool PunktSetzen(bool x, double wert);
   void BezugSetzen(double x, double y) { Bezugspunkt = {x, y, 0, 0}; }
   /// "um aktuellen Punkt drehen" by grad.

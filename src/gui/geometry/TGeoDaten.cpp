@@ -103,33 +103,31 @@ TGeoDaten::TGeoDaten(Editor& editor, QWidget* eltern) : QDialog(eltern, Qt::Tool
     werkzeuge->addWidget(k);
   }
 
-  auto feld = [this](const char* name, std::function<void(double)> setzen) {
+  auto feld = [this](const char* name, Geofeld art) {
     auto* f = new Zahlenfeld(false, this);
     f->setObjectName(QString::fromUtf8(name));
-    f->Uebernehmen = [this, setzen](const QString& t) {
+    f->Uebernehmen = [this, art](const QString& t) {
       double v = 0;
       if (!t.trimmed().isEmpty()) {
         const auto z = ed_.Zahl(t.toStdString());
-        if (!z) return;
+        if (!z) return Auffrischen();
         v = *z;
       }
-      setzen(v);
+      if (const auto fehler = geo_.FeldSetzen(art, v)) ed_.dialoge().Fehler(*fehler);
       Auffrischen();
     };
     return f;
   };
-  x_ = feld("ED_X", [this](double v) { geo_.PunktSetzen(true, v); });
-  y_ = feld("ED_Y", [this](double v) { geo_.PunktSetzen(false, v); });
-  urX_ = feld("ED_UrX", [this](double v) { geo_.BezugSetzen(v, geo_.Bezugspunkt.y); });
-  urY_ = feld("ED_UrY", [this](double v) { geo_.BezugSetzen(geo_.Bezugspunkt.x, v); });
-  drehen_ = feld("ED_drehen", [this](double v) { geo_.Drehen(v); });
-  stiftbreite_ = feld("ED_Stiftbreite", [this](double v) {
-    if (TGeoElement* e = geo_.Gewaehlt()) e->Stiftbreite = v;
-  });
-  breite_ = feld("ED_B", [this](double v) { geo_.Breite = std::max(1.0, v); });
-  hoehe_ = feld("ED_H", [this](double v) { geo_.Hoehe = std::max(1.0, v); });
-  raster_ = feld("ED_Raster", [this](double v) { geo_.Raster = v; });
-  schritt_ = feld("ED_richten", [this](double v) { geo_.Schritt = v; });
+  x_ = feld("ED_X", Geofeld::X);
+  y_ = feld("ED_Y", Geofeld::Y);
+  urX_ = feld("ED_UrX", Geofeld::BezugX);
+  urY_ = feld("ED_UrY", Geofeld::BezugY);
+  drehen_ = feld("ED_drehen", Geofeld::Drehen);
+  stiftbreite_ = feld("ED_Stiftbreite", Geofeld::Stiftbreite);
+  breite_ = feld("ED_B", Geofeld::Breite);
+  hoehe_ = feld("ED_H", Geofeld::Hoehe);
+  raster_ = feld("ED_Raster", Geofeld::Raster);
+  schritt_ = feld("ED_richten", Geofeld::Schritt);
   ausrichten_ = new QCheckBox(QStringLiteral("ausrichten"), this);
   rasterZeigen_ = new QCheckBox(QStringLiteral("Raster zeigen"), this);
   fadenkreuz_ = new QCheckBox(QStringLiteral("Fadenkreuz zeigen"), this);
