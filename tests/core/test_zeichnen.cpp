@@ -218,7 +218,7 @@ TEST(Zeichnen, HoehenDerElemente) {
   // Turnouts: the attached track's start (0, 2) and the two other ends (2, 0); slips: the main
   // track's start and the ends of the main and both crossing tracks; a turntable its centre
   // (1, 1). Texts measure 6 pixels per character and 13 high in the recording.
-  for (const auto& [datei, elemente] : {std::pair{"drehscheibenplan.m88", 1 + 3 + 3},
+  for (const auto& [datei, elemente] : {std::pair{"drehscheibenplan.m88", 1},
                                         std::pair{"kreuzungsweichenplan.m88", 2 * 3 + 4 * 4}}) {
     SCOPED_TRACE(datei);
     auto a = AnlageAusZeilen(DateiLesen(std::string(TRM_TESTDATEN) + "/" + datei), std::string(TRM_QUELLDATEN) + "/",
@@ -235,6 +235,7 @@ TEST(Zeichnen, HoehenDerElemente) {
     for (const auto* z : c.Alle(Art::Text))
       if (z->hintergrund) hoehen.push_back(z);
     EXPECT_EQ(hoehen.size(), gleise + elemente);
+
 
     for (const auto& e : m.Elemente) {
       const TGleis* st = e->Stammgleis();
