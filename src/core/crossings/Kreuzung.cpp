@@ -252,8 +252,9 @@ void TKreuzung::Platzieren() {
   ZweigePlatzieren();
   SwUmrisseB.clear();
   SwUmrisseA.clear();
+  // The remainders are written only by a walk on a leg with blades and otherwise keep their
+  // last value.
   if (MitSwPlan) {
-    RestStA = RestKrA = RestStB = RestKrB = 0;
     KrSchwellenplan(0);
     KrSchwellenplan(1);
   }

@@ -27,8 +27,8 @@ std::vector<std::pair<const TBogen*, int>> TKreuzung::Trassenkanten() const {
 
 void TKreuzung::KrSchwellenZeichnen(int seite, Canvas& c, const TAnsicht& v) const {
   const bool markiert = (stamm_ && stamm_->Markiert) || (krA_ && krA_->Markiert) || (krB_ && krB_->Markiert);
+  // The brush is left as it is.
   c.SetStift({markiert ? farbe::Rot : Farbe, false});
-  c.SetPinsel({farbe::Weiss, false});
   for (const auto& u : seite == 0 ? SwUmrisseB : SwUmrisseA) {
     double xmin = u[0].x, xmax = u[0].x, ymin = u[0].y, ymax = u[0].y;
     for (const TPaar& p : u) {
