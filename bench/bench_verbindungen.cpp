@@ -5,6 +5,7 @@
 
 #include "Testanlage.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Pruefung.h"
 #include "core/model/Verbindungen.h"
 
 namespace {
@@ -72,5 +73,19 @@ void BM_VerbundAufbauenGruppe(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_VerbundAufbauenGruppe)->Arg(2000)->Unit(benchmark::kMillisecond);
+
+/// The structure validator on the module whose first n tracks form one link group (each of
+/// them lists all n): its group checks must grow with the n² entries, not faster.
+void BM_PruefenEineGruppe(benchmark::State& state) {
+  auto a = Kette(static_cast<int>(state.range(0)), true);
+  std::size_t fehler = 0;
+  for (auto _ : state) {
+    fehler = VerbindungenPruefen(*a, false).size();
+    benchmark::DoNotOptimize(fehler);
+  }
+  state.counters["Fehler"] = static_cast<double>(fehler);
+  state.counters["Eintraege"] = static_cast<double>(state.range(0) * state.range(0));
+}
+BENCHMARK(BM_PruefenEineGruppe)->Arg(500)->Arg(1000)->Arg(2000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -11,5 +11,7 @@ namespace trm::cli {
 /// "check" on a list file: reads the list and every record in it, prints its header line and
 /// the number of types. Throws DateiFehler or LeseFehler with the German message.
 int ListePruefen(const std::string& pfad, const TListenart& art);
+/// "check" on a component library (".g88"): reads every component, prints their number.
+int GeoListePruefen(const std::string& pfad);
 
 }  // namespace trm::cli

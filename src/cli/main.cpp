@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/geometry/GeoListe.h"
 #include "core/import/TConverter.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Datenordner.h"
@@ -34,8 +35,9 @@ constexpr const char* kHilfe =
     "Aufruf: trassomatic-cli [--data ORDNER] BEFEHL ...\n"
     "  check DATEI            liest die Anlage, nennt Module, Gleise und Bögen und prüft\n"
     "                         ihre Verbindungen (Fehler auf stderr);\n"
-    "                         eine Weichen- oder Drehscheibenliste (.w88, .ds) wird Satz für\n"
-    "                         Satz gelesen und die Zahl ihrer Typen genannt\n"
+    "                         eine Elementliste (.w88, .k88, .e88, .d88, .ds) wird Satz für\n"
+    "                         Satz gelesen und die Zahl ihrer Typen genannt (\"Typen: N\"),\n"
+    "                         eine Bauteilliste (.g88) die ihrer Bauteile (\"Bauteile: N\")\n"
     "  roundtrip EIN AUS      liest EIN und schreibt die Anlage nach AUS\n"
     "  geometry DATEI         eine Zeile je Bogen: Modul, Gleis, Nummer, Bogen, Punkte,\n"
     "                         Rest, XEnde, YEnde, ZEnde, WEnde, Art (-, weiche, kreuzung,\n"
@@ -327,9 +329,10 @@ int main(int argc, char** argv) {
     return 2;
   }
   try {
-    if (befehl == "check")
-      if (const trm::TListenart* art = trm::ListenartZuDatei(rest[1]))
-        return trm::cli::ListePruefen(rest[1], *art);
+    if (befehl == "check") {
+      if (const trm::TListenart* art = trm::ListenartZuDatei(rest[1])) return trm::cli::ListePruefen(rest[1], *art);
+      if (trm::IstGeoListe(rest[1])) return trm::cli::GeoListePruefen(rest[1]);
+    }
     if (befehl == "import") {
       auto plan = trm::PlanImportieren(rest[1], datenpfad, nullptr, nullptr);
       trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*plan));

@@ -209,8 +209,14 @@ TEST(Druckblatt, OptionenSchwellenTrasseNamenRaster) {
   // The sheet number and, with the grid, the grid lines in grey and the crosses.
   o = {};
   const Aufzeichnung raster = p.Blatt(o);
-  EXPECT_EQ(raster.Alle(Art::Text).back()->text, "1");
-  EXPECT_EQ(raster.Alle(Art::Text).back()->punkte.front(), (PixelPunkt{1000, 50}));
+  const auto blatttexte = raster.Alle(Art::Text);
+  ASSERT_GE(blatttexte.size(), 2u);
+  EXPECT_EQ(blatttexte[blatttexte.size() - 2]->text, "1");
+  EXPECT_EQ(blatttexte[blatttexte.size() - 2]->punkte.front(), (PixelPunkt{1000, 50}));
+  // Every sheet names the plan, the scale, the sheet, its column and row, inside its lower
+  // left corner, and carries an angle at each corner for joining.
+  EXPECT_EQ(blatttexte.back()->text, "Ohne Namen  1:1  Blatt 1  Spalte 1, Reihe 1");
+  EXPECT_EQ(blatttexte.back()->punkte.front().x, 50);
   const auto grau = std::count_if(raster.befehle.begin(), raster.befehle.end(), [](const Zeichenbefehl& b) {
     return b.art == Art::Linie && b.stift.farbe == 0x646464 && b.stift.gepunktet;
   });

@@ -15,6 +15,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Textdatei.h"
+#include "core/render/Aufzeichnung.h"
 
 namespace trm {
 namespace {
@@ -50,12 +51,17 @@ TEST(Geo, DrehenKreisFarbenUndSaetze) {
   EXPECT_DOUBLE_EQ(Richtungswinkel(0, 0, -1, 0), kPi);
   EXPECT_DOUBLE_EQ(Richtungswinkel(0, 0, 0, 2), kPi / 2);
 
-  // An unknown kind reads as a polyline; a Bezier curve needs its four points.
+  // Negative decimal colours (system colours) read and are written in hexadecimal.
+  EXPECT_EQ(FarbeAusText("-16777201"), -16777201);
+  EXPECT_EQ(FarbText(-16777201), "$FF00000F");
+  EXPECT_EQ(FarbeAusText("$FF00000F"), -16777201);
+  EXPECT_THROW(FarbeAusText("-2147483649"), LeseFehler);
+  EXPECT_THROW(FarbeAusText("$-1"), LeseFehler);
+
+  // An unknown kind reads as a polyline.
   Zeilen z = Tor();
   z[5] = "Wolke";
   EXPECT_EQ(GeoListeAusZeilen(z)[0].Elemente[0].Art, GeoPolylinie);
-  z[5] = "Bezier";
-  EXPECT_THROW(GeoListeAusZeilen(z), LeseFehler);
   z.pop_back();
   z[5] = "PL";
   EXPECT_THROW(GeoListeAusZeilen(z), LeseFehler);  // no "end"
@@ -70,6 +76,50 @@ TEST(Geo, BibliothekLiestUndSchreibtGleich) {
   ASSERT_EQ(liste.size(), 7u);
   EXPECT_EQ(GeoListeZeilen(liste), z);
   EXPECT_EQ(GeoListeZeilen(GeoListeAusZeilen(Tor())), Tor());
+}
+
+/// A library of one component with an empty polyline (as the editor's tool appends it), a
+/// polygon of two points and a Bezier curve of three.
+Zeilen Unfertig() {
+  return {"1",          "Skizze",    "3",       "0#0#0#0#", "0",        "PL",       "clBlack", "clWhite", "0",
+          "end",        "PG",        "clRed",   "clAqua",   "0,5",      "0#0#0#0#", "10#0#0#0#", "end",
+          "Bezier",     "clBlue",    "clWhite", "0",        "0#0#0#0#", "5#5#0#0#", "10#0#0#0#", "end"};
+}
+
+TEST(Geo, UnfertigeElementeUndDezimalpunkt) {
+  // Elements with fewer points than their kind draws read and write back as they are; what can
+  // be drawn is drawn (the two-point polygon), the rest is left out.
+  const std::vector<TGeo> liste = GeoListeAusZeilen(Unfertig());
+  ASSERT_EQ(liste.size(), 1u);
+  ASSERT_EQ(liste[0].Elemente.size(), 3u);
+  EXPECT_TRUE(liste[0].Elemente[0].Punkte.empty());
+  EXPECT_EQ(GeoListeZeilen(liste), Unfertig());
+  Aufzeichnung c;
+  liste[0].Malen(c, [](double x, double y) { return PixelPunkt{static_cast<std::int32_t>(x), static_cast<std::int32_t>(-y)}; },
+                 1, false);
+  EXPECT_EQ(c.Alle(Zeichenbefehl::Art::Polygon).size(), 1u);
+  EXPECT_TRUE(c.Alle(Zeichenbefehl::Art::Polylinie).empty());
+
+  // A library written with a decimal point reads; it is written back with commas. A layout
+  // record keeps the comma.
+  Zeilen punkt = Tor();
+  punkt[3] = "100.5#50#0#0#";
+  punkt[4] = "0.25";
+  punkt[8] = "0.5";
+  punkt[10] = "10.5#5#0#0#";
+  const std::vector<TGeo> p = GeoListeAusZeilen(punkt);
+  EXPECT_DOUBLE_EQ(p[0].Bezugspunkt.x, 100.5);
+  EXPECT_DOUBLE_EQ(p[0].Winkel, 0.25);
+  EXPECT_DOUBLE_EQ(p[0].Elemente[0].Stiftbreite, 0.5);
+  EXPECT_DOUBLE_EQ(p[0].Elemente[0].Punkte[1].x, 10.5);
+  EXPECT_EQ(GeoListeZeilen(p)[10], "10,5#5#0#0#");
+  punkt[8] = "1,5.5";
+  EXPECT_THROW(GeoListeAusZeilen(punkt), LeseFehler);
+  Zeilen lage = Tor();
+  lage[4] = "0.25";
+  TGeo g;
+  std::size_t i = 1;
+  EXPECT_THROW(g.RecordLesen(lage, i), LeseFehler);
 }
 
 class GeoImPlan : public test::Editorumgebung {
@@ -108,6 +158,18 @@ TEST_F(GeoImPlan, EinsetzenLinksVomBogenanfang) {
   ASSERT_TRUE(GeoDialogAnwenden(*ed, *static_cast<TGeo*>(geos[0]), v));
   EXPECT_NEAR(g.Elemente[0].Punkte[1].x, -5, 1e-9);  // (10, 5) from (0, 0), turned left
   EXPECT_NEAR(g.Elemente[0].Punkte[1].y, 10, 1e-9);
+}
+
+TEST_F(GeoImPlan, UnfertigesBauteilImPlan) {
+  // A component with unfinished elements is placed, saved and read again unchanged.
+  DateiSchreiben(ed->anlage().GeoListeDatei, Unfertig());
+  ASSERT_TRUE(GeoEinsetzen(*ed, 0));
+  const Zeilen text = AnlageZeilen(ed->anlage());
+  auto wieder = AnlageAusZeilen(text, ed->anlage().DatenPfad, nullptr);
+  EXPECT_EQ(AnlageZeilen(*wieder), text);
+  const auto geos = wieder->Module[0]->ElementeDerArt(Elementart::Geo);
+  ASSERT_EQ(geos.size(), 1u);
+  EXPECT_EQ(static_cast<const TGeo*>(geos[0])->Elemente.size(), 3u);
 }
 
 TEST(GeoEditor, FangenWerkzeugeUndZoom) {

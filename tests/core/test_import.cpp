@@ -14,6 +14,7 @@
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
 #include "core/model/Textdatei.h"
+#include "core/turnouts/Weiche.h"
 
 namespace trm {
 namespace {
@@ -122,6 +123,27 @@ TEST_F(Import, FehlendeWeichendateiUndAbgeschnittenerPlanAendernNichts) {
       << dialoge.fehler[2];
   EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
   EXPECT_FALSE(dok->anlage().Geaendert);
+}
+
+TEST_F(Import, WeicheAmEndeMitGebogenemDrittenPaar) {
+  // Turnout 9 ("10": attached at its reference track's end) with a third pair of R 2000 over
+  // 20 mm: the import negates StammRadius3, and the main track, entered at its end, runs
+  // through Stammbogen 3 first, which turns it by -20/2000 from its start direction π.
+  const fs::path plan = ordner / "alt.trm";
+  fs::copy_file(kPlan, plan);
+  Zeilen wli = DateiLesen(std::string(TRM_TESTDATEN) + "/altplan.WLi");
+  wli[71] = "20";    // length of the third pair
+  wli[72] = "2000";  // StammRadius3
+  DateiSchreiben((ordner / "alt.WLi").string(), wli);
+  ASSERT_TRUE(dok->ImportierenDatei(plan.string()));
+  auto* w9 = dynamic_cast<const TEWeiche*>(Modul(1).Elemente.at(0).get());
+  ASSERT_NE(w9, nullptr);
+  EXPECT_EQ(w9->StammRadius3(), -2000);
+  EXPECT_EQ(w9->Stammbogen(3)->AnfRadius(), -2000);
+  const TGleis& s = *w9->Stammgleis();
+  EXPECT_NEAR(std::remainder(s.Boegen.front()->WEnde - (Pi - 0.01), 2 * Pi), 0, 1e-12);
+  EXPECT_NEAR(s.Boegen.front()->XEnde, 350 - 2000 * std::sin(0.01), 1e-9);
+  EXPECT_NEAR(s.Boegen.front()->YEnde, 400 + 2000 * (1 - std::cos(0.01)), 1e-9);
 }
 
 TEST(ImportOhneGleise, KlareMeldung) {

@@ -197,7 +197,7 @@ TEST(Kreuzung, SchlechteSaetzeNennenDieZeile) {
       {1, "0", "Zeile 2: Der Kreuzungswinkel"},
       {1, "3,2", "Zeile 2: Der Kreuzungswinkel"},
       {1, "-0,1", "Zeile 2: Der Kreuzungswinkel"},
-      {2, "166", "Zeile 3: Die Grundlänge"},
+      {2, "0", "Zeile 3: Die Grundlänge"},
       {31, "5", "Zeile 32: Mit diesem Radius"},
       {2, "1,5E999", "Zeile 3:"},
       {16, "x", "Zeile 17:"},
@@ -285,6 +285,41 @@ TEST(Kreuzung, SpurAusDemModul) {
   EXPECT_TRUE(k->Gerade());
 }
 
+TEST(Kreuzung, KuerzerAlsDieKleinsteLaenge) {
+  // L 100 < 166,63: the frogs are cut to half the length; the crossing reads, places, draws
+  // and writes its lines back, straight and curved.
+  for (const double radius : {0.0, 1000.0}) {
+    test::Testplan p;
+    Zeilen z = Satz(radius);
+    z[2] = "100";
+    TKreuzung* k = Laden(p, z);
+    ASSERT_TRUE(k->Vollstaendig());
+    EXPECT_DOUBLE_EQ(k->HerzAbst(), 50);
+    EXPECT_DOUBLE_EQ(k->HerzEndAbst(), 0);
+    if (radius == 0) {
+      EXPECT_NEAR(k->StInnenA()->Laenge() + k->StInnenB()->Laenge(), 100, 1e-12);
+    }
+    Zeilen out;
+    k->TypSchreiben(out);
+    EXPECT_EQ(out[2], "100");
+    test::Testplan q;
+    Zeilen zwei;
+    Laden(q, out)->TypSchreiben(zwei);
+    EXPECT_EQ(zwei, out);
+    Aufzeichnung c;
+    ModulMalen(p.a, *p.m, c, TAnsicht(*p.m));
+    EXPECT_FALSE(c.Alle(Zeichenbefehl::Art::Linie).empty());
+  }
+  // The module's gauge raised to 22,5 makes 200 too short for a crossing that takes it.
+  test::Testplan p;
+  p.m->Eigen.Spur = 22.5;
+  Zeilen z = Satz();
+  z[32] = "0";
+  TKreuzung* k = Laden(p, z);
+  EXPECT_LT(k->Laenge, k->MinLaenge());
+  EXPECT_DOUBLE_EQ(k->HerzAbst(), 100);
+}
+
 TEST(Kreuzung, UebergrosseLaengeWirdAbgewiesen) {
   Zeilen z = DateiLesen(std::string(TRM_TESTDATEN) + "/kreuzungsplan.m88");
   z[z.size() - ZeilenKreuzung + 13] = "1E300";  // KrALaenge of the second crossing
@@ -348,6 +383,17 @@ TEST_F(KreuzungImPlan, EinsetzenUndRueckgaengig) {
   ASSERT_TRUE(ed->Rueckgaengig());
   EXPECT_EQ(Text(), vorher);
   EXPECT_FALSE(dok->anlage().Geaendert);
+}
+
+TEST_F(KreuzungImPlan, KurzerTypWirdEingesetzt) {
+  Zeilen typ = StandardKreuzung(*ed->modul());
+  typ[2] = "100";
+  ASSERT_TRUE(ed->KreuzungEinsetzen(typ));
+  ASSERT_NE(ed->kreuzung(), nullptr);
+  EXPECT_EQ(ed->kreuzung()->Laenge, 100);
+  const Zeilen eins = Text();
+  auto wieder = AnlageAusZeilen(eins, ordner.string() + "/", std::make_shared<MersenneZufall>(9));
+  EXPECT_EQ(AnlageZeilen(*wieder), eins);
 }
 
 TEST_F(KreuzungImPlan, GespeichertUndWiederGeoeffnet) {

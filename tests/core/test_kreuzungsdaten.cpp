@@ -58,11 +58,13 @@ TEST_F(Kreuzungsdaten, MindestlaengeUndGekoppelteRadien) {
             "Die Mindestlänge der Kreuzung wird unterschritten!\n\rWert wird auf die Mindestlänge von 125,330 gesetzt.");
   EXPECT_EQ(Schritt(), std::optional<std::string>("Länge"));
   EXPECT_EQ(Text(Krfeld::Laenge), "125,330");
-  // A smaller angle raises the length too, so that what is saved reads back.
+  // A smaller angle leaves the length, without a warning: the frogs are cut to half of it.
   ASSERT_TRUE(KreuzungFeldSetzen(*ed, Krfeld::Neigung, "1 : 9"));
   k = Kreuzung(*ed);
   EXPECT_DOUBLE_EQ(k->Winkel, std::atan(1.0 / 9));
-  EXPECT_DOUBLE_EQ(k->Laenge, k->MinLaenge());
+  EXPECT_NEAR(k->Laenge, 125.329943, 1e-6);
+  EXPECT_DOUBLE_EQ(k->HerzAbst(), k->Laenge / 2);
+  EXPECT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_EQ(Text(Krfeld::Neigung), "1:9,000");
   EXPECT_EQ(Text(Krfeld::Winkel), "6,340°");
 

@@ -7,6 +7,8 @@
 
 #include "Testplan.h"
 #include "core/crossings/EKW.h"
+#include "core/model/Typliste.h"
+#include "core/crossings/Kreuzungslisten.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/model/Neuberechnung.h"
 #include "core/render/Ansicht.h"
@@ -121,6 +123,37 @@ TEST(Kreuzungsschwellen, EinfacheKreuzungsweicheVonHandGerechnet) {
     const TPaar m = Mitte(u[5]);
     EXPECT_GT(std::hypot(m.x - zx, m.y), p[4] + 1);
   }
+}
+
+TEST(Kreuzungsschwellen, InnenliegendeZungenUnterbrechenDieEinzelschwellenNicht) {
+  // The shipped single slip 15° (blades inside, branch at the crossing track) with outer pairs
+  // of 50 mm and a largest length of 40: the single sleepers of main track B run on from its
+  // outer segment over the middle one into the inner one; the remainders keep the value they
+  // had, and the blade-region sleepers (the last two outlines of side 0, at 90 %) follow.
+  const TListenart& art = ListeEKW;
+  Zeilen satz =
+      TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/" + art.standardName, art.satzlaenge, art.kopfzeilen).Satz(1);
+  for (std::size_t k : {3u, 4u, 11u, 12u, 13u, 14u}) satz[k] = "50";
+  satz[35] = "40";
+  test::Testplan plan;
+  std::size_t i = 0;
+  auto* e = static_cast<TEKW*>(KrElementLesen(*plan.m, std::make_unique<TEKW>(), satz, i, 0));
+  ASSERT_TRUE(e->Innen());
+  e->RestStB = 3;
+  ModulBerechnen(*plan.m);
+  EXPECT_EQ(e->RestStB, 3);
+  const TBogen& innen = *e->StInnenB();
+  const double mx = innen.XAnf(), my = innen.YAnf();  // the crossing centre
+  int aufInnen = 0;
+  for (const auto& u : e->SwUmrisseB) {
+    const TPaar m = Mitte(u);
+    if (std::fabs(Laenge(u) - 30) < 1e-9 && std::hypot(m.x - mx, m.y - my) < innen.Laenge()) ++aufInnen;
+  }
+  EXPECT_GT(aufInnen, 0);
+  const auto& u = e->SwUmrisseB;
+  ASSERT_GT(u.size(), 2u);
+  for (std::size_t k = u.size() - 2; k < u.size(); ++k) EXPECT_GE(Laenge(u[k]), 0.9 * 30 - 1e-9);
+  EXPECT_LT(Laenge(u[u.size() - 1]), 30);
 }
 
 TEST(Kreuzungsschwellen, UmrissUndHilfsformeln) {

@@ -10,6 +10,7 @@
 #include "core/model/Geometrie.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/OptiEP.h"
+#include "core/model/Zahlformat.h"
 #include "core/optimiser/Optimierer.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
@@ -99,6 +100,23 @@ TEST_F(OptimiererTest, ZuWenigFreieParameterAendertNichts) {
   EXPECT_EQ(B(1).Laenge(), 300);
   EXPECT_FALSE(ed->Zustand().rueckgaengigAktiv);
   EXPECT_FALSE(opt->RueckgaengigMoeglich());
+}
+
+TEST_F(OptimiererTest, FehlschlagNenntDieReduzierteWinkelabweichung) {
+  // An unreachable target whose direction is given 360° too high: the message shows the miss
+  // in direction within -180° .. 180°.
+  B(1).OptiAnf = B(1).OptiEnde = true;
+  B(1).RFix = false;
+  opt->OptiEP = ZielBei(1, 360, 650);
+  opt->OptiEP->OptiX += 5000;
+  opt->OptiEP->OptiW += 2 * Pi + 0.3;
+  EXPECT_EQ(opt->Optimieren(Status()), OptiAusgang::Verworfen);
+  ASSERT_EQ(dialoge.fragen.size(), 1u);
+  const std::string& f = dialoge.fragen[0];
+  const std::size_t p = f.find("Winkel-Abweichung: ");
+  ASSERT_NE(p, std::string::npos) << f;
+  const double dw = TextReal(f.substr(p + 19, f.find('\n', p) - p - 19));
+  EXPECT_LE(std::fabs(dw), 180) << f;
 }
 
 TEST_F(OptimiererTest, FlexibleRadienFolgenDenNachbarnTangenteBleibt) {

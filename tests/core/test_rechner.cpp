@@ -8,6 +8,7 @@
 #include "core/model/Bogen.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
+#include "core/crossings/KreuzungsBefehle.h"
 #include "core/output/Ansicht3D.h"
 #include "core/render/Aufzeichnung.h"
 #include "core/crossings/Kreuzungslisten.h"
@@ -140,8 +141,17 @@ TEST_F(SteigungTest, WeichenUndKreuzungsweichenZeichnenIhrZeichen) {
   EXPECT_EQ(w.Alle(Zeichenbefehl::Art::Text).size(), 3u);
   const Aufzeichnung k = zeichnen(ListeEKW);
   EXPECT_TRUE(linie(k, {25, 115}, {175, 85}) && linie(k, {25, 85}, {175, 115}));
-  EXPECT_TRUE(linie(k, {50, 114}, {147, 114}));  // the slip's bar
+  // The slip's bar on its branch's side: the shipped type's branch is at the crossing track
+  // (crossing track A to main track B), above the middle line.
+  EXPECT_TRUE(linie(k, {50, 86}, {147, 86}));
+  EXPECT_FALSE(linie(k, {50, 114}, {147, 114}));
   EXPECT_EQ(k.Alle(Zeichenbefehl::Art::Text).size(), 4u);
+  // With the branch at the main track (main track A to crossing track B) it lies below.
+  ASSERT_TRUE(ZweiggleisWechseln(*ed));
+  Aufzeichnung unten(400, 200);
+  daten->ProfilZeichnen(unten, 200);
+  EXPECT_TRUE(linie(unten, {50, 114}, {147, 114}));
+  EXPECT_FALSE(linie(unten, {50, 86}, {147, 86}));
 }
 
 TEST_F(SteigungTest, DreiDAnsicht) {

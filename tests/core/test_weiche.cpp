@@ -339,90 +339,170 @@ std::vector<Zeilen> GekruemmteWeichen(char anpassen) {
   return alle;
 }
 
-Gestalt GestaltMit(const Zeilen& satz, char anschluss, char seite) {
-  Zeilen z = satz;
-  z[5][0] = anschluss;
-  z[5][1] = seite;
-  Plan p;
-  TEWeiche* w = p.Weiche(z);
-  ModulBerechnen(*p.m);
-  return GestaltVon(*w);
+/// The end of an arc of signed radius r (infinite: straight) and length l from (x, y) in
+/// direction w.
+struct Lage {
+  double x, y, w;
+};
+Lage Bogenende(Lage p, double r, double l) {
+  if (std::isinf(r)) return {p.x + l * std::cos(p.w), p.y + l * std::sin(p.w), p.w};
+  const double u = l / r;
+  return {p.x + r * (std::sin(p.w + u) - std::sin(p.w)), p.y - r * (std::cos(p.w + u) - std::cos(p.w)), p.w + u};
 }
 
-TEST(Weiche, DrehenAendertDieGestaltNicht) {
+/// Main and branch end of a stored turnout attached at (0, 0) along +x, worked out from the
+/// tables of signs and the segment order of each connection.
+struct Enden {
+  Lage stamm, zweig;
+};
+Enden TabellenEnden(const Zeilen& satz) {
+  const char anschluss = satz[5][0];
+  const bool rechts = satz[5][1] == '1', anpassen = satz[5][2] == '1';
+  auto radius = [&](std::size_t zeile) {
+    const double r = TextReal(satz[zeile - 1]);
+    return r == 0 ? Unendlich : r;
+  };
+  const double rS = radius(13), rZ = radius(17), r2 = radius(14), zr2 = radius(18), r3 = radius(15), zr3 = radius(19);
+  const double T = TextReal(satz[19]), l2 = TextReal(satz[20]), l3s = TextReal(satz[21]), l3z = TextReal(satz[23]);
+  const int form = std::isinf(rS) || std::isinf(rZ) ? 0 : rS * rZ > 0 ? 1 : 2;
+  // Signs of the first pair (main, branch) by connection, direction and form.
+  static const int tabelle[3][2][3][2] = {{{{1, 1}, {1, 1}, {-1, 1}}, {{1, -1}, {-1, -1}, {1, -1}}},
+                                          {{{1, 1}, {-1, 1}, {1, 1}}, {{1, -1}, {1, -1}, {-1, -1}}},
+                                          {{{1, -1}, {1, -1}, {-1, -1}}, {{1, 1}, {-1, 1}, {1, 1}}}};
+  const int a = anschluss - '0';
+  int vs = tabelle[a][rechts][form][0], vz = tabelle[a][rechts][form][1];
+  if (rechts && form == 0 && std::isinf(rZ) && !std::isinf(rS)) {  // the mirror of the left-hand row
+    vs = -tabelle[a][0][0][0];
+    vz = -tabelle[a][0][0][1];
+  }
+  const double s1 = vs * std::fabs(rS), z1 = vz * std::fabs(rZ);
+  const double zs = std::signbit(z1) ? -1 : 1;
+  const double s2 = std::isinf(r2) ? r2 : (a == 0 ? r2 * zs : -r2 * zs), z2 = std::isinf(r2) ? zr2 : r2 * zs;
+  const double s3 = std::isinf(r3) || !anpassen ? r3 : r3 * (std::signbit(s1) ? -1 : 1);
+  const double z3 = std::isinf(zr3) || !anpassen ? zr3 : zr3 * (std::signbit(z1) ? -1 : 1);
+  auto laenge1 = [&](double r) { return std::isinf(r) ? 2 * T : 2 * r * std::atan(T / r); };
+  auto lauf = [](Lage p, std::vector<std::pair<double, double>> stuecke) {
+    for (const auto& [r, l] : stuecke) p = Bogenende(p, r, l);
+    return p;
+  };
+  const std::vector<std::pair<double, double>> stamm{{s1, laenge1(rS)}, {s2, l2}, {s3, l3s}};
+  const std::vector<std::pair<double, double>> zweig{{z1, laenge1(rZ)}, {z2, l2}, {z3, l3z}};
+  auto rueckwaerts = [](std::vector<std::pair<double, double>> v) { return decltype(v)(v.rbegin(), v.rend()); };
+  const Lage null{0, 0, 0};
+  if (a == 0) return {lauf(null, stamm), lauf(null, zweig)};
+  if (a == 1) {
+    const Lage s = lauf(null, rueckwaerts(stamm));
+    return {s, lauf({s.x, s.y, s.w + Pi}, zweig)};
+  }
+  const Lage z = lauf(null, rueckwaerts(zweig));
+  return {lauf({z.x, z.y, z.w + Pi}, stamm), z};
+}
+
+TEST(Weiche, GespeicherteWeichenWieDieTabellen) {
   for (const char anpassen : {'0', '1'})
     for (const Zeilen& satz : GekruemmteWeichen(anpassen))
-      for (const char seite : {'0', '1'}) {
-        const Gestalt soll = GestaltMit(satz, '0', seite);
-        for (const char anschluss : {'1', '2'}) {
-          SCOPED_TRACE(satz[12] + " / " + satz[16] + ", Optionen " + anschluss + seite + anpassen);
-          ErwarteGestalt(GestaltMit(satz, anschluss, seite), soll);
+      for (const char anschluss : {'0', '1', '2'})
+        for (const char seite : {'0', '1'}) {
+          Zeilen z = satz;
+          z[5][0] = anschluss;
+          z[5][1] = seite;
+          SCOPED_TRACE(z[12] + " / " + z[16] + ", Optionen " + z[5]);
+          Plan p;
+          TEWeiche* w = p.Weiche(z);
+          ModulBerechnen(*p.m);
+          const Enden soll = TabellenEnden(z);
+          EXPECT_NEAR(w->Stammgleis()->XEnde(), soll.stamm.x, 1e-9);
+          EXPECT_NEAR(w->Stammgleis()->YEnde(), soll.stamm.y, 1e-9);
+          EXPECT_NEAR(std::remainder(w->Stammgleis()->WEnde() - soll.stamm.w, 2 * Pi), 0, 1e-12);
+          EXPECT_NEAR(w->Zweiggleis()->XEnde(), soll.zweig.x, 1e-9);
+          EXPECT_NEAR(w->Zweiggleis()->YEnde(), soll.zweig.y, 1e-9);
+          EXPECT_NEAR(std::remainder(w->Zweiggleis()->WEnde() - soll.zweig.w, 2 * Pi), 0, 1e-12);
         }
-      }
-  // Turning with the command goes through the same three modes and back.
-  Plan p;
-  TEWeiche* w = p.Weiche(GekruemmteWeichen('0')[2]);
-  ModulBerechnen(*p.m);
-  const Gestalt vorher = GestaltVon(*w);
-  for (int k = 0; k < 3; ++k) {
-    w->Drehen();
-    WeicheAktualisieren(*w);
-    ErwarteGestalt(GestaltVon(*w), vorher);
-  }
-}
-
-TEST(Weiche, RechtsweicheIstDasSpiegelbildDerLinksweiche) {
-  for (const Zeilen& satz : GekruemmteWeichen('1'))
-    for (const char anschluss : {'0', '1', '2'}) {
-      SCOPED_TRACE(satz[12] + " / " + satz[16] + ", Anschluss " + anschluss);
-      const Gestalt l = GestaltMit(satz, anschluss, '0');
-      ErwarteGestalt(GestaltMit(satz, anschluss, '1'), {l.xs, -l.ys, -l.ws, l.xz, -l.yz, -l.wz});
-    }
-  // Main radius -500, branch straight: a left-hand turnout has its branch on the left, so its
-  // main curves right by α over 500·α, then runs 20 mm straight on.
-  Zeilen z = Mit(Grundsatz(), 13, "-500");
-  z[16] = "0";
-  Plan p;
-  TEWeiche* w = p.Weiche(z);
-  ModulBerechnen(*p.m);
+  // Main radius -500, branch straight, left-hand: the main curves left by α over 500·α and runs
+  // 20 mm straight on; the right-hand one is its mirror.
   const double c = std::cos(kAlpha), s = std::sin(kAlpha);
-  EXPECT_NEAR(w->Stammgleis()->XEnde(), 500 * s + 20 * c, 1e-9);
-  EXPECT_NEAR(w->Stammgleis()->YEnde(), -500 * (1 - c) - 20 * s, 1e-9);
-  EXPECT_NEAR(w->Zweiggleis()->XEnde(), 2 * kT + 20, 1e-9);
-  EXPECT_NEAR(w->Zweiggleis()->YEnde(), 0, 1e-9);
-  w->RichtungWechseln();
-  WeicheAktualisieren(*w);
-  EXPECT_NEAR(w->Stammgleis()->XEnde(), 500 * s + 20 * c, 1e-9);
-  EXPECT_NEAR(w->Stammgleis()->YEnde(), 500 * (1 - c) + 20 * s, 1e-9);
-}
-
-TEST(Weiche, ZweitesUndDrittesPaar) {
+  for (const char seite : {'0', '1'}) {
+    Zeilen z = Mit(Grundsatz(), 13, "-500");
+    z[16] = "0";
+    z[5][1] = seite;
+    Plan p;
+    TEWeiche* w = p.Weiche(z);
+    ModulBerechnen(*p.m);
+    EXPECT_NEAR(w->Stammgleis()->XEnde(), 500 * s + 20 * c, 1e-9);
+    EXPECT_NEAR(w->Stammgleis()->YEnde(), (seite == '0' ? 1 : -1) * (500 * (1 - c) + 20 * s), 1e-9);
+    EXPECT_NEAR(w->Zweiggleis()->XEnde(), 2 * kT + 20, 1e-9);
+    EXPECT_NEAR(w->Zweiggleis()->YEnde(), 0, 1e-9);
+  }
+  // Right-hand basic form with "Radius anpassen": the straight main keeps its sign (+), so its
+  // third arc turns left while the branch's turns right.
   Plan p;
-  Zeilen z = Mit(Grundsatz(), 6, "01100");  // right-hand, "Radius anpassen"
-  z[13] = "300";                            // Radius2
-  z[14] = "1000";                           // StammRadius3
-  z[18] = "1000";                           // ZweigRadius3
+  Zeilen z = Mit(Grundsatz(), 6, "01100");
+  z[13] = "300";
+  z[14] = "1000";
+  z[18] = "1000";
   TEWeiche* w = p.Weiche(z);
-  // Right-hand basic form: branch turns right, so the second pair turns right.
   EXPECT_EQ(w->Zweigbogen(2)->AnfRadius(), -300);
   EXPECT_EQ(w->Stammbogen(2)->AnfRadius(), -300);
-  // The straight main of a right-hand turnout counts as turning right: with "Radius anpassen"
-  // both third arcs turn right, the mirror image of the left-hand turnout.
-  EXPECT_EQ(w->Stammbogen(3)->AnfRadius(), -1000);
+  EXPECT_EQ(w->Stammbogen(3)->AnfRadius(), 1000);
   EXPECT_EQ(w->Zweigbogen(3)->AnfRadius(), -1000);
-  w->SetOption(3, '0');
-  w->Drehen();  // connection 2: the main track runs backwards, its radii are negated
-  w->GeometrieBerechnen();
-  EXPECT_EQ(w->Stammbogen(3)->AnfRadius(), -1000);
-  EXPECT_EQ(w->Zweigbogen(3)->AnfRadius(), 1000);
-  EXPECT_EQ(w->Zweigbogen(2)->AnfRadius(), -300);
-  EXPECT_EQ(w->Stammbogen(2)->AnfRadius(), 300);
   // Length 0 with a finite radius: both segments keep their radii.
   w->SetStammLaenge2(0);
   w->SetRadius2(700);
   w->GeometrieBerechnen();
   EXPECT_EQ(w->Zweigbogen(2)->AnfRadius(), -300);
-  EXPECT_EQ(w->Stammbogen(2)->AnfRadius(), 300);
+  EXPECT_EQ(w->Stammbogen(2)->AnfRadius(), -300);
+}
+
+TEST(Weiche, DrehenBehaeltUndWechselnSpiegeltDieGestalt) {
+  for (const char anpassen : {'0', '1'})
+    for (const Zeilen& satz : GekruemmteWeichen(anpassen))
+      for (const char seite : {'0', '1'}) {
+        SCOPED_TRACE(satz[12] + " / " + satz[16] + ", Seite " + seite + ", anpassen " + anpassen);
+        Plan p;
+        Zeilen z = satz;
+        z[5][1] = seite;
+        TEWeiche* w = p.Weiche(z);
+        ModulBerechnen(*p.m);
+        const Gestalt vorher = GestaltVon(*w);
+        for (int k = 0; k < 3; ++k) {
+          w->Drehen();
+          WeicheAktualisieren(*w);
+          ErwarteGestalt(GestaltVon(*w), vorher);
+          // Flipping mirrors the shape about the switch point's direction; twice gives it back.
+          w->RichtungWechseln();
+          WeicheAktualisieren(*w);
+          const Gestalt g = GestaltVon(*w);
+          ErwarteGestalt(g, {vorher.xs, -vorher.ys, -vorher.ws, vorher.xz, -vorher.yz, -vorher.wz});
+          w->RichtungWechseln();
+          WeicheAktualisieren(*w);
+          ErwarteGestalt(GestaltVon(*w), vorher);
+        }
+        // Back at the start, the stored radii are the file's again.
+        EXPECT_EQ(w->Anschluss, AnschlussStammAnfang);
+        EXPECT_EQ(w->WOptionen.substr(0, 3), z[5].substr(0, 3));
+        Zeilen wieder;
+        w->TypSchreiben(wieder);
+        for (std::size_t zeile : {14, 15, 18, 19}) EXPECT_EQ(wieder[zeile - 1], z[zeile - 1]) << zeile;
+      }
+}
+
+TEST(Weiche, AnschlussMitBehaeltDieGestalt) {
+  // "Anschluss mit" to each end keeps the shape; a simple turnout with a straight branch
+  // attached at its main track's end changes its direction to do so.
+  for (const Zeilen& satz : GekruemmteWeichen('1'))
+    for (const std::uint8_t anschluss : {AnschlussStammEnde, AnschlussZweig, AnschlussStammAnfang}) {
+      SCOPED_TRACE(satz[12] + " / " + satz[16]);
+      Plan p;
+      TEWeiche* w = p.Weiche(satz);
+      ModulBerechnen(*p.m);
+      const Gestalt vorher = GestaltVon(*w);
+      w->AnschlussSetzen(anschluss);
+      WeicheAktualisieren(*w);
+      EXPECT_EQ(w->Anschluss, anschluss);
+      ErwarteGestalt(GestaltVon(*w), vorher);
+      const bool gewechselt = satz[16] == "0" && anschluss == AnschlussStammEnde;
+      EXPECT_EQ(w->IstRechts(), gewechselt);
+    }
 }
 
 TEST(Weiche, FolgtDemVorgaenger) {
@@ -455,8 +535,12 @@ TEST(Weiche, TypsatzRundlauf) {
   erwartet[8] = "30";     // the layout's length
   erwartet[40] = "16,5";  // gauge 0: the layout's gauge
   erwartet[41] = "18,5";
-  // An automatic plan is computed from the geometry, not taken from the record.
+  // An automatic plan is computed from the geometry, not taken from the record; its user
+  // lengths are one (0, 0) pair per sleeper.
   for (std::size_t k : {24u, 25u, 26u}) erwartet[k] = eins[k];
+  EXPECT_EQ(eins[39].find_first_not_of("0#"), std::string::npos) << eins[39];
+  EXPECT_FALSE(eins[39].empty());
+  erwartet[39] = eins[39];
   EXPECT_EQ(eins, erwartet);
 
   Plan q;

@@ -90,11 +90,12 @@ TEST_F(Weichendaten, ModuswechselBehaeltDenBenutzerplan) {
   EXPECT_EQ(Schwellenplan(*W()), plan);
   EXPECT_NEAR(std::hypot(W()->SwPolygone[1][2].x - W()->SwPolygone[1][1].x,
                          W()->SwPolygone[1][2].y - W()->SwPolygone[1][1].y),
-              40, 1e-9);
+              std::hypot(40, W()->SwBrt()), 1e-9);
   // Back to "automatisch": the user lengths go, the plan follows the geometry again; undo
   // brings the user's plan back.
   ASSERT_TRUE(Feld(Weichenfeld::Schwellenplan, "automatisch"));
-  EXPECT_TRUE(W()->SwLaengen.empty());
+  EXPECT_FALSE(W()->SwLaengen.empty());
+  for (const TPaar& l : W()->SwLaengen) EXPECT_EQ(l, (TPaar{0, 0}));
   EXPECT_EQ(Schwellenplan(*W()).Paare, SchwellenplanAuto(*W()));
   ASSERT_TRUE(ed->Rueckgaengig());
   EXPECT_EQ(Schwellenplan(*W()), plan);

@@ -72,14 +72,16 @@ TEST(WeichenSchwellen, AutomatischerPlanDerGrundform) {
   double laengste = 0;
   for (std::size_t i = 0; i < 11; ++i) laengste = std::max(laengste, Laenge(w->SwPolygone[i]));
   // floor(0,975·(30 + 5,27)·0,87) = 29.
-  EXPECT_NEAR(laengste, 29 * 100.0 / 87, 1e-9);
+  // A long edge spans e = √((u/2)² + (w/2)²) each way from the centre: √(u² + w²) in all.
+  auto kante = [](double u) { return std::hypot(u, 3.0); };
+  EXPECT_NEAR(laengste, kante(29 * 100.0 / 87), 1e-9);
   // The first single sleeper (main track, index 11): d = 6,10 < L, floor(6,10·0,87) = 5.
   const TSchwellenumriss& erste = w->SwPolygone[11];
-  EXPECT_NEAR(Laenge(erste), 5 * 100.0 / 87, 1e-9);
+  EXPECT_NEAR(Laenge(erste), kante(5 * 100.0 / 87), 1e-9);
   EXPECT_NEAR((erste[0].y + erste[2].y) / 2, 0, 1e-9);  // centred on the straight main track
   // From index 40 on (d = 30,41 >= L) single sleepers have the normal length DmRunden(30).
-  EXPECT_NEAR(Laenge(w->SwPolygone[11 + 2 * (40 - 11)]), 26 * 100.0 / 87, 1e-9);
-  EXPECT_NEAR(Laenge(w->SwPolygone[11 + 2 * (40 - 11) + 1]), 26 * 100.0 / 87, 1e-9);
+  EXPECT_NEAR(Laenge(w->SwPolygone[11 + 2 * (40 - 11)]), kante(26 * 100.0 / 87), 1e-9);
+  EXPECT_NEAR(Laenge(w->SwPolygone[11 + 2 * (40 - 11) + 1]), kante(26 * 100.0 / 87), 1e-9);
   // Every sleeper is 3 wide.
   for (const auto& u : w->SwPolygone)
     EXPECT_NEAR(std::hypot(u[1].x - u[0].x, u[1].y - u[0].y), 3, 1e-9);

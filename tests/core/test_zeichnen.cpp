@@ -7,6 +7,10 @@
 
 #include "core/editor/Zoom.h"
 #include "core/model/Anlage.h"
+#include "core/model/AnlageDatei.h"
+#include "core/model/Textdatei.h"
+#include "core/model/Zahlformat.h"
+#include "core/turnouts/Drehscheibe.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
 #include "core/render/Ansicht.h"
@@ -208,6 +212,49 @@ TEST(Zeichnen, TrasseAbstandspunkteMittellinieHoehen) {
   for (const auto* z : c.Alle(Art::Text))
     if (z->hintergrund) hoehen.push_back(z->text);
   EXPECT_EQ(hoehen, (std::vector<std::string>{"12,500", "12,500", "12,500"}));
+}
+
+TEST(Zeichnen, HoehenDerElemente) {
+  // Turnouts: the attached track's start (0, 2) and the two other ends (2, 0); slips: the main
+  // track's start and the ends of the main and both crossing tracks; a turntable its centre
+  // (1, 1). Texts measure 6 pixels per character and 13 high in the recording.
+  for (const auto& [datei, elemente] : {std::pair{"drehscheibenplan.m88", 1},
+                                        std::pair{"kreuzungsweichenplan.m88", 2 * 3 + 4 * 4}}) {
+    SCOPED_TRACE(datei);
+    auto a = AnlageAusZeilen(DateiLesen(std::string(TRM_TESTDATEN) + "/" + datei), std::string(TRM_QUELLDATEN) + "/",
+                             std::make_shared<MersenneZufall>(1));
+    TModul& m = *a->AktuellesModul();
+    a->HoehenZeigen = true;
+    Aufzeichnung c(20000, 20000);
+    const TAnsicht v(m);
+    ModulNeuzeichnen(*a, m, c, v);
+    std::size_t gleise = 0;
+    for (const auto& g : m.Gleise)
+      if (g->IstGewoehnlich() && !g->Boegen.empty()) gleise += 1 + g->Boegen.size();
+    std::vector<const Zeichenbefehl*> hoehen;
+    for (const auto* z : c.Alle(Art::Text))
+      if (z->hintergrund) hoehen.push_back(z);
+    EXPECT_EQ(hoehen.size(), gleise + elemente);
+
+
+    for (const auto& e : m.Elemente) {
+      const TGleis* st = e->Stammgleis();
+      if (!st) {  // the turntable
+        const auto* d = static_cast<const TDrehscheibe*>(e.get());
+        const PixelPunkt p = v.Pixel(d->XMitte, d->YMitte);
+        const std::string t = FestText(d->ZMitte, 3);
+        EXPECT_TRUE(std::any_of(hoehen.begin(), hoehen.end(), [&](const Zeichenbefehl* z) {
+          return z->text == t && z->punkte[0] == PixelPunkt{p.x - static_cast<std::int32_t>(t.size()) * 3, p.y - 6};
+        }));
+        continue;
+      }
+      const PixelPunkt p = v.Pixel(st->XEnde(), st->YEnde());
+      const std::string t = FestText(st->ZEnde(), 3);
+      EXPECT_TRUE(std::any_of(hoehen.begin(), hoehen.end(), [&](const Zeichenbefehl* z) {
+        return z->text == t && z->punkte[0] == PixelPunkt{p.x - static_cast<std::int32_t>(t.size()) * 6, p.y};
+      })) << e->Typname();
+    }
+  }
 }
 
 TEST(Zeichnen, VerbindungslinienZumAktuellenGleis) {

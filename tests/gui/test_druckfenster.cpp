@@ -20,7 +20,12 @@
 #include "gui/output/Druckausgabe.h"
 #include "gui/output/TDruckdaten.h"
 #include "gui/output/TfStckListe.h"
+#include "gui/render/QtCanvas.h"
 #include "gui/render/Vektorexport.h"
+#include "core/model/Anlage.h"
+#include "core/output/Druckblatt.h"
+#include <QImage>
+#include <QPainter>
 
 namespace {
 
@@ -145,6 +150,52 @@ TEST_F(Druckfenster, StuecklisteBehaeltPreiseUndExportiert) {
   l->GleisGrid()->item(5, 1)->setText(QStringLiteral("-"));
   EXPECT_FALSE(l->Berechnen());
   EXPECT_FALSE(dialoge.fehler.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(Druckblatt, TexteLiegenAufDemBlattBeiJederAufloesung) {
+  // A sheet of 120 x 60 mm drawn on an image with a margin of 300 pixels around it, at 300,
+  // 600 and 1200 dpi: the sheet number, the line naming the sheet and the joining marks leave
+  // no ink outside the sheet, and the number's top lies 50 pixels below the sheet's top.
+  trm::Anlage a(std::make_shared<trm::MersenneZufall>(1));
+  trm::TModul& m = *a.ModulAnhaengen();
+  a.ModulWaehlen(0);
+  m.Breite = 100;
+  m.Hoehe = 50;
+  trm::TDruckoptionen o;
+  o.raster = false;
+  for (const int dpi : {300, 600, 1200}) {
+    SCOPED_TRACE(dpi);
+    const int w = static_cast<int>(std::lround(120 / 25.4 * dpi)), h = static_cast<int>(std::lround(60 / 25.4 * dpi));
+    constexpr int rand = 300;
+    QImage bild(w + 2 * rand, h + 2 * rand, QImage::Format_RGB32);
+    bild.setDotsPerMeterX(static_cast<int>(std::lround(dpi / 0.0254)));
+    bild.setDotsPerMeterY(static_cast<int>(std::lround(dpi / 0.0254)));
+    bild.fill(Qt::white);
+    {
+      QPainter p(&bild);
+      p.translate(rand, rand);
+      trm::gui::QtCanvas c(p, w, h);
+      const trm::TDrucktransform t(dpi, dpi, 1, w, h, trm::BlattLage(1, 1));
+      trm::BlattZeichnen(a, m, o, t, 1, c);
+    }
+    int oben = bild.height(), innen = 0, aussen = 0;
+    for (int y = 0; y < bild.height(); ++y)
+      for (int x = 0; x < bild.width(); ++x) {
+        if (bild.pixel(x, y) == qRgb(255, 255, 255)) continue;
+        const bool drin = x >= rand && x < rand + w && y >= rand && y < rand + h;
+        (drin ? innen : aussen) += 1;
+        // The sheet number: right of the middle, away from the corner marks.
+        if (drin && x >= rand + w / 2 && x < rand + 3 * w / 4 && y < rand + h / 2) oben = std::min(oben, y - rand);
+      }
+    EXPECT_EQ(aussen, 0);
+    EXPECT_GT(innen, 0);
+    EXPECT_GE(oben, 50);
+    EXPECT_LT(oben, 50 + dpi / 4);
+  }
 }
 
 }  // namespace

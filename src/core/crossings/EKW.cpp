@@ -206,6 +206,5 @@ double TEKW::ZungenZeile() const {
   return Zungenabzug(AmKreuzungsgleis() ? Innenbogen::StA : Innenbogen::KrA);
 }
 
-std::string TEKW::Fehlerhaft() const { return KrFehlerhaft(false); }
 
 }  // namespace trm

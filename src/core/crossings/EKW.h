@@ -138,7 +138,6 @@ class TEKW : public TKreuzung {
   // ---- TKreuzung and TElement ----
   Elementart Art() const override { return Elementart::EKW; }
   std::vector<TGleis*> Zweiggleise() const override { return {zweig_}; }
-  std::string Fehlerhaft() const override;
   void Laden(const Zeilenquelle& z, std::size_t& i) override;
   void Aufbauen() override;
   bool Vollstaendig() const override;

@@ -51,7 +51,8 @@ struct Bein {
   double paarlaenge;    ///< BP1Laenge or BP2Laenge
   double endabst;       ///< BP1Endabst or BP2Endabst
   double* rest;         ///< RestStA, RestKrA, RestStB or RestKrB
-  bool zungen;          ///< the blades of a slip curve lie in this leg
+  bool zungen;          ///< the blades of a slip curve lie in this leg (outside blades)
+  bool beruehrt;        ///< a slip curve touches this leg
   int tOhneZungen;      ///< the value of t for which no slip curve touches this leg
   bool kreuzungsgleis;  ///< a half of the crossing track
 };
@@ -230,8 +231,13 @@ void TKreuzung::KrSchwellenplan(int seite) {
   double x = 0;
   for (std::size_t i = 0; i <= C; ++i) {
     x += H[i];
-    // A sleeper beyond the end of a part lies in the next one, as far past its start.
-    while (teil < teile.size() && x > teile[teil].laenge) x -= teile[teil++].laenge;
+    // A sleeper beyond the end of a part begins the next one at -rest + H[i], where rest is
+    // how far the spacing before it, H[i - 1], leaves the end of the part from x - H[i - 1]:
+    // with even spacing as far past the new start as it was past the end.
+    while (teil < teile.size() && x > teile[teil].laenge) {
+      const double vorher = i > 0 ? H[i - 1] : H[i];
+      x = -std::fabs(teile[teil++].laenge - (x - vorher)) + H[i];
+    }
     if (teil == teile.size()) break;
     const Teil& t = teile[teil];
     const TLinienpunkt pkt = Sehnenpunkt(t.x, t.y, t.h, t.rho, x);
@@ -242,18 +248,22 @@ void TKreuzung::KrSchwellenplan(int seite) {
 
   // ---- single sleepers from the outer ends, then the blade regions ----
   const double xWeg = p[C] / c;
-  auto zungen = [&](bool amStammA) {
-    // A single slip's blades lie in the legs its curve touches; a double slip's in all four.
-    if (z.zweige == 2) return true;
-    return z.zweige == 1 && (amStammA == (z.t == 0));
-  };
+  // The legs a slip curve touches: by t for a single slip, all four for a double slip. The
+  // single-sleeper walk stops at their outer segment only with blades outside; the
+  // blade-region sleepers are laid on them whatever the blades.
+  auto beruehrt = [&](bool amStammA) { return z.zweige == 2 || (z.zweige == 1 && amStammA == (z.t == 0)); };
+  auto zungen = [&](bool amStammA) { return !z.innen && beruehrt(amStammA); };
   std::array<Bein, 2> beine;
   if (seite == 1) {
-    beine = {Bein{StAussenA(), z.stMitteA, StInnenA(), true, BP1Laenge, BP1Endabst, &RestStA, zungen(true), 1, false},
-             Bein{KrAussenA(), z.krMitteA, KrInnenA(), false, BP1Laenge, BP1Endabst, &RestKrA, zungen(false), 0, true}};
+    beine = {Bein{StAussenA(), z.stMitteA, StInnenA(), true, BP1Laenge, BP1Endabst, &RestStA, zungen(true),
+                  beruehrt(true), 1, false},
+             Bein{KrAussenA(), z.krMitteA, KrInnenA(), false, BP1Laenge, BP1Endabst, &RestKrA, zungen(false),
+                  beruehrt(false), 0, true}};
   } else {
-    beine = {Bein{StAussenB(), z.stMitteB, StInnenB(), false, BP2Laenge, BP2Endabst, &RestStB, zungen(false), 0, false},
-             Bein{KrAussenB(), z.krMitteB, KrInnenB(), false, BP2Laenge, BP2Endabst, &RestKrB, zungen(true), 1, true}};
+    beine = {Bein{StAussenB(), z.stMitteB, StInnenB(), false, BP2Laenge, BP2Endabst, &RestStB, zungen(false),
+                  beruehrt(false), 0, false},
+             Bein{KrAussenB(), z.krMitteB, KrInnenB(), false, BP2Laenge, BP2Endabst, &RestKrB, zungen(true),
+                  beruehrt(true), 1, true}};
   }
   auto abstand = [&](std::int64_t k2) { return k2 >= 0 && static_cast<std::size_t>(k2) <= n ? H[static_cast<std::size_t>(k2)] : d; };
   for (const Bein& bein : beine) {
@@ -287,9 +297,11 @@ void TKreuzung::KrSchwellenplan(int seite) {
   }
   if (!weiche) return;
   for (const Bein& bein : beine) {
-    if (!bein.zungen || bein.mitte == nullptr) continue;
-    // The blade region continues the rhythm of the single sleepers up to the common ones.
-    const double o = Null(bein.aussen->Laenge()) ? bein.endabst : *bein.rest;
+    if (!bein.beruehrt || bein.mitte == nullptr) continue;
+    // The blade region continues the rhythm of the single sleepers up to the common ones; the
+    // remainder is the one the last walk with blades on this leg left (0 at first).
+    const bool ohneAussen = Null(bein.aussen->Laenge());
+    const double o = ohneAussen ? bein.endabst : d - *bein.rest;
     const double av = BogenLaenge(bein.innen) + BogenLaenge(bein.mitte) - xWeg - o;
     if (av < 0) continue;
     const std::int64_t N = Anzahl(av / d);
@@ -302,7 +314,7 @@ void TKreuzung::KrSchwellenplan(int seite) {
     if (IstGerade(rb)) rb = z.zwMitte->AnfRadius();
     double rhoB = MittlererRadius(Gegen(rb), rStrich);
     if (bein.kreuzungsgleis) rhoB = Gegen(rhoB);
-    double q = o;
+    double q = ohneAussen ? bein.endabst : sp - *bein.rest;
     for (std::int64_t j = 0; j < N; ++j, q += sp) {
       const double y = KrSwVersatz(q, rStrich, rhoB);
       const TLinienpunkt pkt = Sehnenpunkt(start.x, start.y, start.w, rhoB, q);

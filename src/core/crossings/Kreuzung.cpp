@@ -91,17 +91,13 @@ double TKreuzung::HerzEndAbst() const { return Laenge / 2.0 - HerzAbst(); }
 
 double TKreuzung::MinLaenge() const { return Spur() / std::tan(Winkel / 2.0); }
 
-std::string TKreuzung::Fehlerhaft() const { return KrFehlerhaft(true); }
-
-std::string TKreuzung::KrFehlerhaft(bool mindestlaenge) const {
+std::string TKreuzung::Fehlerhaft() const {
   if (!(Winkel > 0) || !(Winkel < Pi))
     return "Der Kreuzungswinkel muss größer als 0° und kleiner als 180° sein.";
   if (!(Spur() > 0)) return "Die Spurweite der Kreuzung muss größer als 0 sein.";
-  if (!mindestlaenge && !(Laenge > 0 && std::isfinite(Laenge)))
+  // No least length: below it the frogs are cut to half the base length.
+  if (!(Laenge > 0 && std::isfinite(Laenge)))
     return "Die Grundlänge der " + Kuerzel() + " muss größer als 0 sein.";
-  // A tolerance of a few units in the last place lets a minimum length that was written keep reading.
-  if (mindestlaenge && (!(Laenge >= MinLaenge() * (1.0 - 1e-12)) || !std::isfinite(Laenge)))
-    return "Die Grundlänge der Kreuzung ist kleiner als die kleinste mögliche Länge.";
   if (!Gerade() && !InnereWinkel(Winkel, std::fabs(radius_), HerzAbst(), HerzEndAbst(), Spur()).gueltig)
     return "Mit diesem Radius lassen sich die inneren Bögen der Kreuzung nicht bilden.";
   return {};
@@ -256,8 +252,9 @@ void TKreuzung::Platzieren() {
   ZweigePlatzieren();
   SwUmrisseB.clear();
   SwUmrisseA.clear();
+  // The remainders are written only by a walk on a leg with blades and otherwise keep their
+  // last value.
   if (MitSwPlan) {
-    RestStA = RestKrA = RestStB = RestKrB = 0;
     KrSchwellenplan(0);
     KrSchwellenplan(1);
   }

@@ -192,9 +192,6 @@ class TKreuzung : public TElement {
   /// Lengths of StInnenA, StInnenB, KrInnenA, KrInnenB as the segments take them from the
   /// values (a negative length as 1).
   std::array<double, 4> InnenLaengen() const;
-  /// Fehlerhaft; without `mindestlaenge` only a base length > 0 is asked for (a slip's frogs
-  /// may lie beyond its base form).
-  std::string KrFehlerhaft(bool mindestlaenge) const;
   /// Short name of the kind in messages: "Kreuzung", "EKW", "DKW".
   virtual std::string Kuerzel() const { return "Kreuzung"; }
   /// Sets the parameters of every segment from the values (no points computed). A slip adds

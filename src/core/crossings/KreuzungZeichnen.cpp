@@ -27,8 +27,8 @@ std::vector<std::pair<const TBogen*, int>> TKreuzung::Trassenkanten() const {
 
 void TKreuzung::KrSchwellenZeichnen(int seite, Canvas& c, const TAnsicht& v) const {
   const bool markiert = (stamm_ && stamm_->Markiert) || (krA_ && krA_->Markiert) || (krB_ && krB_->Markiert);
+  // The brush is left as it is.
   c.SetStift({markiert ? farbe::Rot : Farbe, false});
-  c.SetPinsel({farbe::Weiss, false});
   for (const auto& u : seite == 0 ? SwUmrisseB : SwUmrisseA) {
     double xmin = u[0].x, xmax = u[0].x, ymin = u[0].y, ymax = u[0].y;
     for (const TPaar& p : u) {
@@ -81,9 +81,11 @@ bool TKreuzung::ProfilZeichnen(const Profilstift& p) const {
   }
   if (const TGleis* a = KreuzungsgleisA(); a && !a->Boegen.empty()) p.Hoehe(x, y - 45, a->ZEnde());
   if (const TGleis* b = KreuzungsgleisB(); b && !b->Boegen.empty()) p.Hoehe(x + 165, y + 30, b->ZEnde());
-  const std::size_t zweige = Zweiggleise().size();
-  if (zweige >= 1) p.Strich({x + 40, y + 14}, {x + 137, y + 14});
-  if (zweige >= 2) p.Strich({x + 40, y - 14}, {x + 137, y - 14});
+  // A single slip's bar lies on its branch's side: below (main track A to crossing track B)
+  // for a branch at the main track, above for one at the crossing track; a double slip has both.
+  const TSchwellenZweig z = SchwellenZweig();
+  if (z.zweige == 2 || (z.zweige == 1 && z.t == 0)) p.Strich({x + 40, y + 14}, {x + 137, y + 14});
+  if (z.zweige == 2 || (z.zweige == 1 && z.t == 1)) p.Strich({x + 40, y - 14}, {x + 137, y - 14});
   return true;
 }
 

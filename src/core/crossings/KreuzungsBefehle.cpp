@@ -56,7 +56,6 @@ struct Hinweis {
 
 /// A change of element k as the step `name`: the change, the recompute and (with
 /// `weitergeben`) the attached tracks following; refused when the element became impossible.
-/// A crossing below its smallest length is brought to it with the warning.
 bool Aendern(Editor& ed, TKreuzung& k, const std::string& name, const std::function<std::optional<Hinweis>()>& f,
              bool weitergeben = true) {
   std::optional<Hinweis> hinweis;
@@ -64,11 +63,6 @@ bool Aendern(Editor& ed, TKreuzung& k, const std::string& name, const std::funct
   try {
     geaendert = ed.Ausfuehren(name, [&] {
       hinweis = f();
-      if (k.Art() == Elementart::Kreuzung && k.Winkel > 0 && k.Winkel < Pi && k.Spur() > 0 &&
-          k.Laenge < k.MinLaenge() && std::isfinite(k.MinLaenge())) {
-        k.Laenge = k.MinLaenge();
-        hinweis = Hinweis{MeldungMindestlaenge(k.Laenge)};
-      }
       if (weitergeben)
         KreuzungAktualisieren(k);
       else
@@ -295,7 +289,15 @@ bool KreuzungFeldSetzen(Editor& ed, Krfeld feld, const std::string& text, bool r
   switch (feld) {
     case Krfeld::Laenge:
       if (weiche) return false;
-      return Setzen(ed, *k, name, [&] { k->Laenge = v; });
+      // A length below the least one is brought to it with the warning; other entries leave a
+      // short crossing as it is (its frogs are cut to half its length).
+      return Aendern(ed, *k, name, [&]() -> std::optional<Hinweis> {
+        k->Laenge = v;
+        const double minimum = k->MinLaenge();
+        if (!(v < minimum) || !std::isfinite(minimum)) return std::nullopt;
+        k->Laenge = minimum;
+        return Hinweis{MeldungMindestlaenge(minimum)};
+      });
     case Krfeld::Winkel:
       if (weiche) break;
       return Setzen(ed, *k, name, [&] { k->Winkel = std::fabs(Rad(v)); });

@@ -53,7 +53,7 @@ void TGeo::DrehenZu(double mx, double my, const std::vector<TPunkt>& versatz, do
     }
 }
 
-void TGeo::RecordLesen(const Zeilenquelle& z, std::size_t& i) {
+void TGeo::RecordLesen(const Zeilenquelle& z, std::size_t& i, bool dezimalpunkt) {
   Zeilenleser l(z, i);
   Name = l.Text();
   const std::int32_t n = l.Anzahl();
@@ -61,10 +61,10 @@ void TGeo::RecordLesen(const Zeilenquelle& z, std::size_t& i) {
   if (static_cast<std::size_t>(n) > l.Uebrig() / 5 + 1)
     throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": " + std::to_string(n) +
                      " Elemente passen nicht in den Rest der Datei.");
-  Bezugspunkt = ListenZeile(l, [](const std::string& t) { return PunktAusText(t); });
-  Winkel = l.Real();
+  Bezugspunkt = ListenZeile(l, [dezimalpunkt](const std::string& t) { return PunktAusText(t, dezimalpunkt); });
+  Winkel = dezimalpunkt ? ListenZeile(l, [](const std::string& t) { return TextRealPunktOderKomma(t); }) : l.Real();
   Elemente.assign(static_cast<std::size_t>(n), TGeoElement{});
-  for (TGeoElement& e : Elemente) e.Lesen(l);
+  for (TGeoElement& e : Elemente) e.Lesen(l, dezimalpunkt);
 }
 
 void TGeo::RecordSchreiben(Zeilen& out) const {

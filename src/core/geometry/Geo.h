@@ -39,8 +39,9 @@ class TGeo : public TElement {
   /// Point k at `PunktDrehen`(p + offset k, direction from the reference point to m).
   void DrehenZu(double mx, double my, const std::vector<TPunkt>& versatz, double px, double py);
 
-  /// Reads a component record at line i (advanced past it). Throws LeseFehler naming the line.
-  void RecordLesen(const Zeilenquelle& z, std::size_t& i);
+  /// Reads a component record at line i (advanced past it); with `dezimalpunkt` (the library
+  /// file) reals may have a decimal point. Throws LeseFehler naming the line.
+  void RecordLesen(const Zeilenquelle& z, std::size_t& i, bool dezimalpunkt = false);
   void RecordSchreiben(Zeilen& out) const;
   /// Draws the elements (point markers when `marken`) and the reference marker.
   void Malen(Canvas& c, const std::function<PixelPunkt(double, double)>& pixel, double s, bool marken) const;

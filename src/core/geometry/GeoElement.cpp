@@ -4,6 +4,7 @@
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 
 #include "core/model/Fehler.h"
@@ -56,24 +57,28 @@ std::string FarbText(std::int32_t farbe) {
 std::int32_t FarbeAusText(std::string_view text) {
   for (const Farbname& f : kFarbnamen)
     if (text == f.name) return f.wert;
-  std::uint32_t wert = 0;
+  // Hexadecimal up to 8 digits; decimal with a sign, from the least 32-bit integer up to the
+  // largest unsigned one (system colours are negative).
+  std::int64_t wert = 0;
   const bool hex = !text.empty() && text[0] == '$';
   const char* anfang = text.data() + (hex ? 1 : 0);
   const char* ende = text.data() + text.size();
   const auto [p, ec] = std::from_chars(anfang, ende, wert, hex ? 16 : 10);
-  if (anfang == ende || ec != std::errc{} || p != ende)
+  if (anfang == ende || ec != std::errc{} || p != ende || wert < INT32_MIN || wert > UINT32_MAX ||
+      (hex && wert < 0))
     throw LeseFehler("'" + std::string(text) + "' ist keine gültige Farbe");
-  return static_cast<std::int32_t>(wert);
+  return static_cast<std::int32_t>(static_cast<std::uint32_t>(wert));
 }
 
 std::string PunktText(const TGeopunkt& p) {
   return RealText(p.x) + "#" + RealText(p.y) + "#" + RealText(p.c) + "#" + RealText(p.d) + "#";
 }
 
-TGeopunkt PunktAusText(std::string_view text) {
+TGeopunkt PunktAusText(std::string_view text, bool dezimalpunkt) {
   const std::vector<std::string> teile = ListeTeilen(text);
   if (teile.size() < 4) throw LeseFehler("'" + std::string(text) + "' ist kein Punkt (vier Zahlen mit #)");
-  return {TextReal(teile[0]), TextReal(teile[1]), TextReal(teile[2]), TextReal(teile[3])};
+  auto zahl = [dezimalpunkt](const std::string& t) { return dezimalpunkt ? TextRealPunktOderKomma(t) : TextReal(t); };
+  return {zahl(teile[0]), zahl(teile[1]), zahl(teile[2]), zahl(teile[3])};
 }
 
 double Richtungswinkel(double cx, double cy, double mx, double my) {
@@ -132,12 +137,13 @@ bool TGeoElement::Vollstaendig() const {
   return Punkte.size() >= MindestPunkte();
 }
 
-void TGeoElement::Lesen(Zeilenleser& l) {
+void TGeoElement::Lesen(Zeilenleser& l, bool dezimalpunkt) {
   const std::string art = l.Text();
   Art = art == "PG" ? GeoPolygon : art == "Bezier" ? GeoBezier : art == "Kreis" ? GeoKreis : GeoPolylinie;
   Stiftfarbe = ListenZeile(l, [](const std::string& t) { return FarbeAusText(t); });
   Fuellfarbe = ListenZeile(l, [](const std::string& t) { return FarbeAusText(t); });
-  Stiftbreite = l.Real();
+  Stiftbreite = dezimalpunkt ? ListenZeile(l, [](const std::string& t) { return TextRealPunktOderKomma(t); })
+                            : l.Real();
   Punkte.clear();
   for (;;) {
     if (l.Uebrig() == 0) throw LeseFehler("Zeile " + std::to_string(l.Index() + 1) + ": Das Element endet ohne \"end\".");
@@ -145,14 +151,13 @@ void TGeoElement::Lesen(Zeilenleser& l) {
     if (zeile == "end") break;
     const std::size_t nummer = l.Index();
     try {
-      Punkte.push_back(PunktAusText(zeile));
+      Punkte.push_back(PunktAusText(zeile, dezimalpunkt));
     } catch (const LeseFehler& e) {
       throw LeseFehler("Zeile " + std::to_string(nummer) + ": " + e.what());
     }
   }
-  if (Punkte.size() < MindestPunkte())
-    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Das Element hat " + std::to_string(Punkte.size()) +
-                     " Punkte; es braucht mindestens " + std::to_string(MindestPunkte()) + ".");
+  // An element with fewer points than its kind draws is kept as it is (the editor's tool
+  // appends empty ones); drawing leaves out what it cannot draw.
   Fertig = true;
 }
 

@@ -27,7 +27,8 @@ std::string FarbText(std::int32_t farbe);
 std::int32_t FarbeAusText(std::string_view text);
 /// A point line: four reals, each followed by "#".
 std::string PunktText(const TGeopunkt& p);
-TGeopunkt PunktAusText(std::string_view text);
+/// Reads a point line; with `dezimalpunkt` a decimal point is taken as well as a comma.
+TGeopunkt PunktAusText(std::string_view text, bool dezimalpunkt = false);
 /// Direction from c to m: atan(dy/dx), +π for dx < 0, ±π/2 (0) for dx = 0.
 double Richtungswinkel(double cx, double cy, double mx, double my);
 
@@ -57,9 +58,11 @@ struct TGeoElement {
   /// Complete by the rule of its kind.
   bool Vollstaendig() const;
 
-  /// Reads an element record (kind line up to "end"); unknown kinds are polylines. Throws
-  /// LeseFehler naming the line for bad values, a missing "end" or too few points.
-  void Lesen(Zeilenleser& l);
+  /// Reads an element record (kind line up to "end"); unknown kinds are polylines, and any
+  /// number of points is kept. With `dezimalpunkt` (the library file, written in the user's
+  /// locale) reals may have a decimal point. Throws LeseFehler naming the line for bad values
+  /// or a missing "end".
+  void Lesen(Zeilenleser& l, bool dezimalpunkt = false);
   void Schreiben(Zeilen& out) const;
   /// Draws with `pixel` converting mm to pixels at s mm per pixel; point markers when `marken`.
   void Zeichnen(Canvas& c, const std::function<PixelPunkt(double, double)>& pixel, double s, bool marken) const;

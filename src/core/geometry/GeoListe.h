@@ -8,6 +8,8 @@
 
 namespace trm {
 
+/// A file name with the extension ".g88" (letter case ignored).
+bool IstGeoListe(const std::string& pfad);
 /// Reads every component of the lines. Throws LeseFehler naming the line.
 std::vector<TGeo> GeoListeAusZeilen(const Zeilen& z);
 /// Appends the names of the components to `namen` in order. Throws LeseFehler at the first

@@ -90,7 +90,7 @@ std::unique_ptr<TEWeiche> Weiche(const Belegung& b, const XtpWeichenform& f) {
   // The side: how the first arc of the first pair turns, else where the branch ends.
   bool rechts = f.zweigEnde.y < 0;
   if (!b.z[0].Gerade() && b.z[0].laenge > 0) rechts = b.z[0].radius < 0;
-  else if (!b.s[0].Gerade() && b.s[0].laenge > 0) rechts = b.s[0].radius > 0;
+  else if (!b.s[0].Gerade() && b.s[0].laenge > 0) rechts = b.s[0].radius < 0;
   const double zweigSeite = rechts ? -1.0 : 1.0;  // the way the branch leaves (ErstesPaar)
   if (rechts) w->SetRechts();
   else w->SetLinks();

@@ -1,8 +1,9 @@
-// Track lists of special elements and their removal from a module.
+// Track lists and height values of special elements, and their removal from a module.
 #include "core/model/Element.h"
 
 #include <algorithm>
 
+#include "core/model/Bogen.h"
 #include "core/model/Modul.h"
 #include "core/model/Verbindungen.h"
 
@@ -30,6 +31,20 @@ std::vector<TGleis*> TElement::AlleGleise() const {
   for (TGleis* g : Zweiggleise())
     if (g) gleise.push_back(g);
   return gleise;
+}
+
+std::vector<THoehenwert> TElement::Hoehenwerte() const {
+  std::vector<THoehenwert> werte;
+  if (const TGleis* a = Anschlussgleis(); a && !a->Boegen.empty()) {
+    const TBogen& b = *a->Boegen.front();
+    werte.push_back({b.XAnf(), b.YAnf(), b.ZAnf(), 0, 2});
+  }
+  for (const TGleis* g : {Stammgleis(), Zweiggleis(), KreuzungsgleisA(), KreuzungsgleisB()})
+    if (g && !g->Boegen.empty()) {
+      const TBogen& b = *g->Boegen.back();
+      werte.push_back({b.XEnde, b.YEnde, b.ZEnde, 2, 0});
+    }
+  return werte;
 }
 
 std::vector<TGleis*> TElement::Abzweige() const {

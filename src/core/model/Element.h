@@ -33,6 +33,13 @@ struct TUmsetzung {
   TElement* Element(const TElement* e) const;
 };
 
+/// A height shown by "Höhen zeigen": the point, its height and the text's alignment (h, v) in
+/// 0..2 around the point.
+struct THoehenwert {
+  double x = 0, y = 0, z = 0;
+  int h = 0, v = 0;
+};
+
 /// A special element that generates ordinary tracks in its module and refers to them.
 class TElement {
  public:
@@ -118,6 +125,10 @@ class TElement {
     (void)p;
     return false;
   }
+  /// The heights "Höhen zeigen" writes at the element: the start of its attached track
+  /// (Anschlussgleis) aligned (0, 2) and the ends of its main, branch and crossing tracks
+  /// aligned (2, 0).
+  virtual std::vector<THoehenwert> Hoehenwerte() const;
   /// The element draws its tracks' sleepers itself (a sleeper plan); false: its tracks get the
   /// sleepers of a plain track where a plan is wanted (the printed sheet).
   virtual bool EigeneSchwellen() const { return true; }

@@ -87,20 +87,18 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
 }
 
 void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
-  // Twice, as after opening: a vertical rounding reads the slopes of the pass before. Ordinary
-  // tracks compute their end values only, by the same steps as their points: a value that does
-  // not stay finite carries on to the end, and a large layout is read without holding a point
-  // for every sleeper (the drawing computes those). Elements place their own tracks.
-  for (int durchgang = 0; durchgang < 2; ++durchgang) {
-    for (const auto& g : m.Gleise) {
-      if (g->Element) {
-        g->PunkteBerechnenWennNoetig();
-        continue;
-      }
-      for (const auto& b : g->Boegen) b->EndeBerechnen();
+  // One pass: ordinary tracks compute their end values only, by the same steps as their
+  // points, so a value that does not stay finite carries on to the end, and a large layout is
+  // read without holding a point for every sleeper (the drawing computes those). Elements
+  // place their own tracks. The geometry pass after opening computes everything again.
+  for (const auto& g : m.Gleise) {
+    if (g->Element) {
+      g->PunkteBerechnenWennNoetig();
+      continue;
     }
-    for (const auto& e : m.Elemente) e->Platzieren();
+    for (const auto& b : g->Boegen) b->EndeBerechnen();
   }
+  for (const auto& e : m.Elemente) e->Platzieren();
   const std::string grund =
       " lässt sich nicht berechnen: ein Radius, eine Länge, eine Steigung oder ein Anfangspunkt "
       "liegt außerhalb des Rechenbereichs.";

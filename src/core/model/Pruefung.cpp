@@ -93,23 +93,57 @@ struct Pruefer {
     Index(wo, "AktBogen", g.AktBogen, g.Boegen.size());
   }
 
+  /// A track's link group, sorted, and the number of the first track whose group has the
+  /// same members: equal numbers mean equal groups. Built once per track.
+  struct Gruppe {
+    std::vector<const TGleis*> glieder;
+    std::size_t art = 0;
+  };
+  std::unordered_map<const TGleis*, Gruppe> gruppen;
+  std::unordered_map<std::size_t, std::vector<const Gruppe*>> nachStreuwert;
+
+  const Gruppe& GruppeVon(const TGleis* g) {
+    const auto da = gruppen.find(g);
+    if (da != gruppen.end()) return da->second;
+    Gruppe neu{std::vector<const TGleis*>(g->Verbund.begin(), g->Verbund.end()), gruppen.size()};
+    std::sort(neu.glieder.begin(), neu.glieder.end(), std::less<>());
+    neu.glieder.erase(std::unique(neu.glieder.begin(), neu.glieder.end()), neu.glieder.end());
+    std::size_t h = neu.glieder.size();
+    for (const TGleis* t : neu.glieder) h = h * 1000003u ^ std::hash<const TGleis*>{}(t);
+    std::vector<const Gruppe*>& gleiche = nachStreuwert[h];
+    for (const Gruppe* x : gleiche)
+      if (x->glieder == neu.glieder) {
+        neu.art = x->art;
+        break;
+      }
+    Gruppe& eingetragen = gruppen.emplace(g, std::move(neu)).first->second;
+    if (eingetragen.art == gruppen.size() - 1) gleiche.push_back(&eingetragen);
+    return eingetragen;
+  }
+
+  static bool Enthaelt(const Gruppe& gr, const TGleis* t) {
+    return std::binary_search(gr.glieder.begin(), gr.glieder.end(), t, std::less<>());
+  }
+
+  /// The group's checks in time near-linear in its entries: each group sorted once, groups
+  /// with the same members told by one number, membership by binary search.
   void Verbund(const TGleis& g, const std::string& wo) {
     const bool gut = ListePruefen(wo, "Verbund", g.Verbund);
+    const Gruppe& eigene = GruppeVon(&g);
     // Twice is reported as a duplicate above.
-    if (std::find(g.Verbund.begin(), g.Verbund.end(), &g) == g.Verbund.end())
-      Fehler(wo, "Verbund enthält das Gleis selbst nicht");
+    if (!Enthaelt(eigene, &g)) Fehler(wo, "Verbund enthält das Gleis selbst nicht");
     if (!gut) return;
-    const std::unordered_set<const TGleis*> eigene(g.Verbund.begin(), g.Verbund.end());
     for (const TGleis* v : g.Verbund) {
       if (v == &g) continue;
-      if (std::find(v->Verbund.begin(), v->Verbund.end(), &g) == v->Verbund.end()) {
+      const Gruppe& andere = GruppeVon(v);
+      if (andere.art == eigene.art) continue;  // the same members, so g is among them too
+      if (!Enthaelt(andere, &g)) {
         Fehler(wo, "Verbund enthält " + Name(v) + ", dessen Verbund das Gleis nicht enthält");
         continue;
       }
       // Each pair once: the later track of the two compares.
       if (gleise.at(v).second > gleise.at(&g).second) continue;
-      const std::unordered_set<const TGleis*> andere(v->Verbund.begin(), v->Verbund.end());
-      if (andere != eigene) Fehler(wo, "Verbund hat andere Mitglieder als der von " + Name(v));
+      Fehler(wo, "Verbund hat andere Mitglieder als der von " + Name(v));
     }
   }
 

@@ -162,6 +162,15 @@ double TextReal(std::string_view text) {
   return wert;
 }
 
+double TextRealPunktOderKomma(std::string_view text) {
+  if (text.find('.') == std::string_view::npos) return TextReal(text);
+  if (text.find(',') != std::string_view::npos) KeinReal(text);
+  std::string t(text);
+  for (char& c : t)
+    if (c == '.') c = ',';
+  return TextReal(t);
+}
+
 std::int32_t TextInt(std::string_view text) {
   std::string_view t = OhneLeerzeichen(text);
   if (!t.empty() && t[0] == '+') t.remove_prefix(1);

@@ -30,6 +30,9 @@ std::string FestText(double x, int stellen = 3);
 /// the largest double up to its 15-digit text 1,79769313486232E308 reads as the largest double.
 double TextReal(std::string_view text);
 
+/// As TextReal, but a decimal point is taken like a comma (texts written in another locale).
+double TextRealPunktOderKomma(std::string_view text);
+
 /// Reads a 32-bit integer. Surrounding spaces are allowed; anything else throws LeseFehler.
 std::int32_t TextInt(std::string_view text);
 

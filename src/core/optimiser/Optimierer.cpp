@@ -175,9 +175,8 @@ OptiAusgang Optimierer::Lauf(TGleis& g, std::size_t erster, std::size_t letzter,
       ausgang = OptiAusgang::Erfolg;
     } else {
       const TAbweichung a = kette.Abweichung(ziel);
-      const double dw = (g.Boegen[letzter]->WEnde - OptiEP->OptiW) * 180.0 / Pi;
       const std::string text = "Die Optimierung war nicht erfolgreich:\n\rx-Abweichung: " + FestText(a.dx) +
-                               "\n\ry-Abweichung: " + FestText(a.dy) + "\n\rWinkel-Abweichung: " + FestText(dw) +
+                               "\n\ry-Abweichung: " + FestText(a.dy) + "\n\rWinkel-Abweichung: " + FestText(a.dw) +
                                "\n\r\n\rErgebnis trotzdem verwenden?";
       behalten = dialoge_.Frage(text, Knoepfe::JaNein) == Antwort::Ja;
       ausgang = behalten ? OptiAusgang::Behalten : OptiAusgang::Verworfen;

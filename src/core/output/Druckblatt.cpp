@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <tuple>
 #include <numbers>
 
 #include "core/model/Anlage.h"
@@ -247,6 +248,26 @@ struct Blattmaler {
 
 }  // namespace
 
+void Blattrand(const Anlage& a, const TDrucktransform& t, std::int64_t blatt, Canvas& c) {
+  // Joining marks: an angle of 5 mm (paper) along both edges at every corner, on the edge, so
+  // that neighbouring sheets are laid edge to edge.
+  const auto lang = static_cast<std::int32_t>(std::lround(5.0 * t.Kx()));
+  const std::int32_t r = t.W() - 1, u = t.H() - 1;
+  c.SetStift({farbe::Schwarz, false, 1});
+  for (const auto& [ecke, dx, dy] : {std::tuple{PixelPunkt{0, 0}, 1, 1}, std::tuple{PixelPunkt{r, 0}, -1, 1},
+                                     std::tuple{PixelPunkt{0, u}, 1, -1}, std::tuple{PixelPunkt{r, u}, -1, -1}}) {
+    c.Linie(ecke, {ecke.x + dx * lang, ecke.y});
+    c.Linie(ecke, {ecke.x, ecke.y + dy * lang});
+  }
+  // The plan, the scale and where the sheet lies, 50 pixels inside its lower left corner.
+  const std::int64_t spalte = t.W() > 0 ? t.OriginX() / t.W() + 1 : 1;
+  const std::int64_t reihe = t.H() > 0 ? -t.OriginY() / t.H() : 1;
+  const std::string text = a.Name + "  1:" + IntText(t.N()) + "  Blatt " + IntText(blatt) + "  Spalte " +
+                           IntText(spalte) + ", Reihe " + IntText(reihe);
+  const TextMass mass = c.TextGroesse(text);
+  c.Text({50, t.H() - 50 - mass.hoehe}, text, farbe::Schwarz, false, farbe::Weiss);
+}
+
 void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, const TDrucktransform& t,
                    std::int64_t blatt, Canvas& c) {
   Blattmaler b{a, m, o, t, c};
@@ -264,6 +285,7 @@ void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, co
   c.SetStift({farbe::Schwarz, false, 1});
   c.Text({t.W() / 2, 50}, IntText(blatt), farbe::Schwarz, false, farbe::Weiss);
   b.Drehscheiben();
+  Blattrand(a, t, blatt, c);
 }
 
 void BlattuebersichtZeichnen(const TModul& m, std::int64_t n, std::int64_t seiteBreiteMm, std::int64_t seiteHoeheMm,

@@ -29,6 +29,11 @@ struct TDruckoptionen {
 /// Height of printed texts in printer pixels.
 inline constexpr std::int32_t DruckTexthoehe = 50;
 
+/// The marks every sheet carries besides the drawing: an angle at each corner on the sheet's
+/// edges for joining the sheets, and a line naming the plan, the scale, the sheet and its
+/// column and row (counted from the lower left), inside the lower left corner.
+void Blattrand(const Anlage& a, const TDrucktransform& t, std::int64_t blatt, Canvas& c);
+
 /// Draws sheet `blatt` (1-based) of the module on c, whose surface is one sheet of t.W() x t.H()
 /// pixels; t must be the transform of that sheet. The module's points must be computed.
 void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, const TDrucktransform& t,

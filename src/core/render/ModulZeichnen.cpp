@@ -115,6 +115,8 @@ void Hoehenwerte(const TModul& m, Canvas& c, const TAnsicht& v) {
       Hoehe(c, v, b.XEnde, b.YEnde, b.ZEnde, letzter ? 2 : 1, letzter ? 0 : 1);
     }
   }
+  for (const auto& e : m.Elemente)
+    for (const THoehenwert& h : e->Hoehenwerte()) Hoehe(c, v, h.x, h.y, h.z, h.h, h.v);
 }
 
 }  // namespace

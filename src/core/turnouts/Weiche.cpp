@@ -82,30 +82,6 @@ int TEWeiche::Weichenform() const {
   return stammRadius1_ * zweigRadius1_ > 0 ? FormInnenbogen : FormAussenbogen;
 }
 
-void TEWeiche::RichtungWechseln() {
-  if (IstRechts())
-    SetLinks();
-  else
-    SetRechts();
-}
-
-void TEWeiche::Drehen() {
-  switch (Anschluss) {
-    case AnschlussStammAnfang:
-      Anschluss = AnschlussStammEnde;
-      SetOption(1, '1');
-      break;
-    case AnschlussStammEnde:
-      Anschluss = AnschlussZweig;
-      SetOption(1, '2');
-      break;
-    default:
-      Anschluss = AnschlussStammAnfang;
-      SetOption(1, '0');
-      break;
-  }
-}
-
 // ---- relations of the basic form ----
 
 bool TEWeiche::GrundradiusAendern(double r) {

@@ -49,6 +49,12 @@ inline constexpr int FormEinfach = 0;      ///< "Einfache Weiche"
 inline constexpr int FormInnenbogen = 1;   ///< "Innenbogenweiche"
 inline constexpr int FormAussenbogen = 2;  ///< "Aussenbogenweiche"
 
+/// The signed radii of the six segments: Stammbogen 1..3 and Zweigbogen 1..3.
+struct TWeichenradien {
+  std::array<double, 3> stamm{};
+  std::array<double, 3> zweig{};
+};
+
 /// Lines of a turnout record.
 inline constexpr std::size_t ZeilenWeiche = 44;
 
@@ -201,13 +207,23 @@ class TEWeiche : public TWeiche {
   /// tracks' points must be computed.
   void SchwellenpunkteBerechnen();
 
+  /// The radii GeometrieBerechnen gives the six segments with this connection and direction:
+  /// the first pair by the table of signs, the others from it; a radius the parameters leave
+  /// alone (unknown connection, a second pair without length) is the segment's present one.
+  TWeichenradien Radien(std::uint8_t anschluss, bool rechts) const;
+
   /// 0 simple, 1 inner-curve, 2 outer-curve (from StammRadius1 and ZweigRadius1).
   int Weichenform() const;
-  /// Exchanges left and right: the turnout becomes its mirror image about the switch point's
-  /// direction (the third pair's own signs stay unless "Radius anpassen" is set).
+  /// Exchanges left and right and changes the stored radii of the second and third pair so
+  /// that the turnout becomes the mirror image of its drawn shape about the switch point's
+  /// direction.
   void RichtungWechseln();
-  /// "Weiche drehen": connection 1 → 2 → 4 → 1 (an unknown connection becomes 1). Only the
-  /// attached end changes; the shape stays.
+  /// "Anschluss mit": attaches the turnout by another end (1, 2 or 4). The stored radii of the
+  /// second and third pair (and, where no radius can do it, the direction) change so that the
+  /// drawn shape stays as it is.
+  void AnschlussSetzen(std::uint8_t anschluss);
+  /// "Weiche drehen": connection 1 → 2 → 4 → 1 (an unknown connection becomes 1), by
+  /// AnschlussSetzen.
   void Drehen();
 
   // ---- tracks ----
@@ -286,6 +302,9 @@ class TEWeiche : public TWeiche {
 
  private:
   void Schreiben(Zeilen& out, bool typ) const;
+  /// Sets the stored radii of the second and third pair so that, with the present connection,
+  /// direction and first pair, they are drawn as `soll` says (radii seen from the switch point).
+  void GestaltHerstellen(const TWeichenradien& soll);
   /// Places the dependent track on the attached track `an` and takes the start back from it.
   void Anlegen(TGleis* an);
 

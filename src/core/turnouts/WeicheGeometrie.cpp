@@ -16,15 +16,21 @@ struct Vorzeichen {
   double zweig;
 };
 
-/// The first pair of a left-hand turnout seen from its switch point (the branch leaves to the
-/// left), by form. A simple turnout whose branch is the straight one has its main curving
-/// right. A straight's sign tells the side of the branch all the same; the third pair follows
-/// these signs with "Radius anpassen". A right-hand turnout is the mirror image: all negated.
-Vorzeichen ErstesPaar(int form, bool stammGerade, bool rechts) {
-  Vorzeichen v{1, 1};
-  if (form == FormAussenbogen || (form == FormEinfach && !stammGerade)) v.stamm = -1;
-  if (rechts) v = {-v.stamm, -v.zweig};
-  return v;
+/// The first pair's signs by connection, direction and form, as stored turnouts have always
+/// been drawn. A right-hand simple turnout whose branch is the straight one is the mirror of
+/// the left-hand one (the left-hand row itself would draw it again).
+Vorzeichen ErstesPaar(std::uint8_t anschluss, bool rechts, int form, bool zweigGerade) {
+  static constexpr Vorzeichen tabelle[3][2][3] = {
+      {{{1, 1}, {1, 1}, {-1, 1}}, {{1, -1}, {-1, -1}, {1, -1}}},
+      {{{1, 1}, {-1, 1}, {1, 1}}, {{1, -1}, {1, -1}, {-1, -1}}},
+      {{{1, -1}, {1, -1}, {-1, -1}}, {{1, 1}, {-1, 1}, {1, 1}}},
+  };
+  const int a = anschluss == AnschlussStammAnfang ? 0 : anschluss == AnschlussStammEnde ? 1 : 2;
+  if (rechts && form == FormEinfach && zweigGerade) {
+    const Vorzeichen links = tabelle[a][0][form];
+    return {-links.stamm, -links.zweig};
+  }
+  return tabelle[a][rechts ? 1 : 0][form];
 }
 
 /// +1 or -1 by the sign bit, so that a straight of -infinity counts as right.
@@ -114,19 +120,12 @@ void TEWeiche::GeometrieBerechnen() {
   z2.SetLaenge(zweigLaenge2_);
   z3.SetLaenge(zweigLaenge3_);
 
-  // The six radii are worked out as the turnout is seen from its switch point (connection 1).
-  // A track entered from its end runs through its segments backwards, which turns each of them
-  // the other way: its radii are negated, so that turning never changes the shape.
-  // An unknown connection has no order, start, gradient rule or first-pair signs: those stay as
-  // they are, and the other pairs follow the first pair's present signs.
+  // An unknown connection has no order, start or gradient rule: those stay as they are.
   const bool bekannt = Anschluss == AnschlussStammAnfang || Anschluss == AnschlussStammEnde ||
                        Anschluss == AnschlussZweig;
-  const bool stammRueckwaerts = Anschluss == AnschlussStammEnde;
-  const bool zweigRueckwaerts = Anschluss == AnschlussZweig;
-  const double umS = stammRueckwaerts ? -1.0 : 1.0;
-  const double umZ = zweigRueckwaerts ? -1.0 : 1.0;
-  Vorzeichen erstes{Signum(s1.AnfRadius()), Signum(z1.AnfRadius())};
   if (bekannt) {
+    const bool stammRueckwaerts = Anschluss == AnschlussStammEnde;
+    const bool zweigRueckwaerts = Anschluss == AnschlussZweig;
     Ordnen(*stamm_, stammRueckwaerts ? std::array<TBogen*, 3>{&s3, &s2, &s1} : stammBoegen_);
     Ordnen(*zweig_, zweigRueckwaerts ? std::array<TBogen*, 3>{&z3, &z2, &z1} : zweigBoegen_);
     TGleis& an = zweigRueckwaerts ? *zweig_ : *stamm_;
@@ -144,29 +143,47 @@ void TEWeiche::GeometrieBerechnen() {
       else
         s.SetSteigung(Negiert(z.Steigung()));
     }
-
-    erstes = ErstesPaar(Weichenform(), std::isinf(stammRadius1_), IstRechts());
-    RadiusSetzen(s1, erstes.stamm * umS * std::fabs(stammRadius1_));
-    RadiusSetzen(z1, erstes.zweig * umZ * std::fabs(zweigRadius1_));
   }
-
-  // Second pair: with a finite radius it turns the way the branch leaves; with an infinite one
-  // the branch takes ZweigRadius2 as given.
-  if (std::isinf(radius2_)) {
-    RadiusSetzen(s2, umS * radius2_);
-    RadiusSetzen(z2, umZ * zweigRadius2_);
-  } else if (stammLaenge2_ > 0 && bekannt) {
-    RadiusSetzen(s2, erstes.zweig * umS * radius2_);
-    RadiusSetzen(z2, erstes.zweig * umZ * radius2_);
+  const TWeichenradien r = Radien(Anschluss, IstRechts());
+  for (std::size_t k = 0; k < 3; ++k) {
+    RadiusSetzen(*stammBoegen_[k], r.stamm[k]);
+    RadiusSetzen(*zweigBoegen_[k], r.zweig[k]);
   }
-
   for (TBogen* b : {&s1, &s2, &s3, &z1, &z2, &z3}) b->Farbe = Farbe;
+}
 
-  // Third pair: as given, or with "Radius anpassen" the way the first pair turns.
-  const double as = RadiusAnpassen() ? erstes.stamm : 1.0;
-  const double bz = RadiusAnpassen() ? erstes.zweig : 1.0;
-  RadiusSetzen(s3, umS * (std::isinf(stammRadius3_) ? stammRadius3_ : stammRadius3_ * as));
-  RadiusSetzen(z3, umZ * (std::isinf(zweigRadius3_) ? zweigRadius3_ : zweigRadius3_ * bz));
+TWeichenradien TEWeiche::Radien(std::uint8_t anschluss, bool rechts) const {
+  TWeichenradien r;
+  for (std::size_t k = 0; k < 3; ++k) {
+    r.stamm[k] = stammBoegen_[k] ? stammBoegen_[k]->AnfRadius() : Unendlich;
+    r.zweig[k] = zweigBoegen_[k] ? zweigBoegen_[k]->AnfRadius() : Unendlich;
+  }
+  const bool bekannt = anschluss == AnschlussStammAnfang || anschluss == AnschlussStammEnde ||
+                       anschluss == AnschlussZweig;
+  // First pair: the table's signs on the stored radii' sizes; an infinite radius keeps its sign.
+  if (bekannt) {
+    const bool zweigGerade = std::isinf(zweigRadius1_) && !std::isinf(stammRadius1_);
+    const Vorzeichen v = ErstesPaar(anschluss, rechts, Weichenform(), zweigGerade);
+    r.stamm[0] = v.stamm * std::fabs(stammRadius1_);
+    r.zweig[0] = v.zweig * std::fabs(zweigRadius1_);
+  }
+  // Second pair: with a finite radius it turns the way the branch leaves (the main track the
+  // other way unless attached at its start); with an infinite one the branch takes ZweigRadius2.
+  // With no length it keeps its radii.
+  if (std::isinf(radius2_)) {
+    r.stamm[1] = radius2_;
+    r.zweig[1] = zweigRadius2_;
+  } else if (stammLaenge2_ > 0 && bekannt) {
+    const double s = Signum(r.zweig[0]);
+    r.zweig[1] = radius2_ * s;
+    r.stamm[1] = anschluss == AnschlussStammAnfang ? radius2_ * s : -radius2_ * s;
+  }
+  // Third pair: as stored, or with "Radius anpassen" the way the first pair turns.
+  const double a = RadiusAnpassen() ? Signum(r.stamm[0]) : 1.0;
+  const double b = RadiusAnpassen() ? Signum(r.zweig[0]) : 1.0;
+  r.stamm[2] = std::isinf(stammRadius3_) ? stammRadius3_ : stammRadius3_ * a;
+  r.zweig[2] = std::isinf(zweigRadius3_) ? zweigRadius3_ : zweigRadius3_ * b;
+  return r;
 }
 
 void TEWeiche::Platzieren() {

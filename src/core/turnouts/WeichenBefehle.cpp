@@ -289,22 +289,17 @@ bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text) {
     case Weichenfeld::Weichenrichtung:
       if ((text == "Linksweiche") == w->IstLinks()) return false;
       return Aendern(ed, *w, "Weichenrichtung", [&](TEWeiche& x) {
-        if (text == "Linksweiche")
-          x.SetLinks();
-        else
-          x.SetRechts();
+        x.RichtungWechseln();
         return true;
       });
     case Weichenfeld::Anschluss: {
       std::uint8_t anschluss = 0;
-      char option = '0';
-      if (text == "Stammgleisanfang") anschluss = AnschlussStammAnfang, option = '0';
-      if (text == "Stammgleisende") anschluss = AnschlussStammEnde, option = '1';
-      if (text == "Zweiggleis") anschluss = AnschlussZweig, option = '2';
+      if (text == "Stammgleisanfang") anschluss = AnschlussStammAnfang;
+      if (text == "Stammgleisende") anschluss = AnschlussStammEnde;
+      if (text == "Zweiggleis") anschluss = AnschlussZweig;
       if (anschluss == 0 || anschluss == w->Anschluss) return false;
       return Aendern(ed, *w, "Anschluss mit", [&](TEWeiche& x) {
-        x.Anschluss = anschluss;
-        x.SetOption(1, option);
+        x.AnschlussSetzen(anschluss);
         return true;
       });
     }

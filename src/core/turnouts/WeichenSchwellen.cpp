@@ -257,10 +257,13 @@ TSchwellenmitten Schwellenmitten(const TEWeiche& w, const TSchwellenpaare& p) {
 
 namespace {
 
-/// A sleeper of length u and width b centred on (x, y) whose width runs along direction t.
+/// A sleeper of length u and width b centred on (x, y) whose width runs along direction t. Its
+/// corners lie e = √((u/2)² + (b/2)²) from the centre along the long axis, as turnout sleepers
+/// have always been drawn.
 TSchwelle Legen(double x, double y, double t, double u, double b, std::size_t index,
                 Schwellenlage lage) {
-  const double ax = std::sin(t) * u / 2.0, ay = -std::cos(t) * u / 2.0;
+  const double e = std::sqrt(u * u / 4.0 + b * b / 4.0);
+  const double ax = std::sin(t) * e, ay = -std::cos(t) * e;
   const double bx = std::cos(t) * b / 2.0, by = std::sin(t) * b / 2.0;
   TSchwelle s;
   s.Ecken = {TPaar{x - ax + bx, y - ay + by}, TPaar{x - ax - bx, y - ay - by},
@@ -368,6 +371,8 @@ void TEWeiche::SchwellenplanBerechnen() {
 
 void TEWeiche::SchwellenpunkteBerechnen() {
   const TSchwellenmitten m = Schwellenmitten(*this, {SwAbst1, SwAbst2, SwAbst3});
+  // An empty list of user lengths gets one (0, 0) pair per sleeper index: no length fixed.
+  if (SwLaengen.empty()) SwLaengen.assign(std::min(m.Stamm.size(), m.Zweig.size()), TPaar{0, 0});
   SwPolygone.clear();
   for (const TSchwelle& s : SchwellenLegen(*this, m, SwLaengen)) SwPolygone.push_back(s.Ecken);
   SwPunkteStamm = m.Stamm;

@@ -66,7 +66,8 @@ void QtCanvas::Pixel(PixelPunkt p, std::int32_t farbe) {
 void QtCanvas::Text(PixelPunkt p, const std::string& text, std::int32_t farbe, bool mitHintergrund,
                     std::int32_t hintergrund) {
   const QString t = QString::fromStdString(text);
-  const QFontMetrics fm(schrift_);
+  // The metrics of the device drawn on: a printer's differ from the screen's.
+  const QFontMetrics fm(schrift_, p_.device());
   if (mitHintergrund) p_.fillRect(QRect(p.x, p.y, fm.horizontalAdvance(t), fm.height()), QFarbe(hintergrund));
   const QPen alt = p_.pen();
   p_.setPen(QFarbe(farbe));
@@ -89,7 +90,7 @@ void QtCanvas::TextGedreht(PixelPunkt p, const std::string& text, std::int32_t f
 }
 
 TextMass QtCanvas::TextGroesse(const std::string& text) {
-  const QFontMetrics fm(schrift_);
+  const QFontMetrics fm(schrift_, p_.device());
   return {fm.horizontalAdvance(QString::fromStdString(text)), fm.height()};
 }
 
