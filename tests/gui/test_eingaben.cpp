@@ -25,6 +25,7 @@
 #include "core/model/Datenordner.h"
 #include "core/model/Modul.h"
 #include "core/model/Pruefung.h"
+#include "gui/crossings/KrDatenfenster.h"
 #include "gui/editor/TGleisanlage.h"
 #include "gui/lists/TfListe.h"
 
@@ -40,6 +41,7 @@ class Boxschliesser : public QObject {
   bool perTaste = true;
   bool dialogeErlaubt = false;
   int fehler = 0;
+  QStringList texte;  ///< every message shown
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override {
@@ -49,7 +51,11 @@ class Boxschliesser : public QObject {
       QMetaObject::invokeMethod(
           d, [d] { d->reject(); }, Qt::QueuedConnection);
     if (auto* m = qobject_cast<QMessageBox*>(o)) {
-      if (m->icon() == QMessageBox::Critical) ++fehler;
+      // An error or warning refuses the value, unless it says what the value was set to instead.
+      if ((m->icon() == QMessageBox::Critical || m->icon() == QMessageBox::Warning) &&
+          !m->text().contains(QStringLiteral("gesetzt")))
+        ++fehler;
+      texte << m->text();
       const bool taste = perTaste;
       QMetaObject::invokeMethod(
           m,
@@ -148,6 +154,8 @@ class Eingabesweep : public ::testing::Test {
     const std::string vorher = Stand();
     const std::size_t schritte = w->dokument().verlauf().AnzahlRueckgaengig();
     const int fehler = boxen.fehler;
+    boxen.texte.clear();
+    if (qEnvironmentVariableIsSet("TRM_SWEEP_LOG")) qInfo("begin %s", qPrintable(wo));
     eingeben();
     Warten();
     ++faelle;
@@ -155,8 +163,13 @@ class Eingabesweep : public ::testing::Test {
     const auto fehlerliste = trm::VerbindungenPruefen(A());
     EXPECT_TRUE(fehlerliste.empty()) << wo.toStdString() << ": " << fehlerliste.front();
     const bool geaendert = w->dokument().verlauf().AnzahlRueckgaengig() != schritte;
+    if (!geaendert) {
+      EXPECT_TRUE(Stand() == vorher) << wo.toStdString() << ": changed without a step";
+    }
     if (boxen.fehler != fehler) {
-      EXPECT_FALSE(geaendert) << wo.toStdString() << ": refused, yet a step was recorded";
+      EXPECT_FALSE(geaendert) << wo.toStdString() << ": refused, yet a step was recorded ("
+                              << boxen.texte.join(" | ").toStdString() << ") " << fehler << " " << boxen.fehler << " "
+                              << w->dokument().verlauf().RueckgaengigName().value_or("-");
       const std::string nachher = Stand();
       const auto [a, b] =
           std::mismatch(vorher.begin(), vorher.end(), nachher.begin(), nachher.end());
@@ -295,14 +308,14 @@ class Eingabesweep : public ::testing::Test {
                   Bestaetigen(f[i], b);
                   Warten();
                 }
-                // An entry that did not close the dialog: its "OK" applies what stands.
-                if (QApplication::activeModalWidget() == d) {
-                  for (QPushButton* k : d->findChildren<QPushButton*>())
-                    if (k->isDefault() || k->autoDefault()) {
+                // An entry that did not close the dialog: "übernehmen" or "OK" applies what stands.
+                if (QApplication::activeModalWidget() == d)
+                  for (QAbstractButton* k : d->findChildren<QAbstractButton*>())
+                    if (k->text().remove('&').compare(QStringLiteral("übernehmen"), Qt::CaseInsensitive) == 0 ||
+                        k->text().remove('&') == QStringLiteral("OK")) {
                       k->click();
                       break;
                     }
-                }
                 if (QApplication::activeModalWidget() == d) d->reject();
               });
               oeffnen();
@@ -354,8 +367,10 @@ TEST_F(Eingabesweep, KreuzungenUndKreuzungsweichen) {
     ASSERT_NE(daten, nullptr) << knopf;
     Beidemal([&] { Durchlaufen(daten, [&] { Einsetzen(knopf); }); });
   }
-  QWidget* dkw = Fenster("TDKWDaten");
-  Modal("TDS_Daten", [&] { dkw->findChild<QPushButton*>("BT_Doppelschwellen")->click(); });
+  // Two double sleepers asked for in the grid open their dialog.
+  auto* dkw = dynamic_cast<trm::gui::KrDatenfenster*>(Fenster("TDKWDaten"));
+  ASSERT_NE(dkw, nullptr);
+  Modal("TDS_Daten", [&] { dkw->Eingeben(trm::Krfeld::DSwAnzahl, QStringLiteral("2")); });
   EXPECT_GT(faelle, 500);
 }
 

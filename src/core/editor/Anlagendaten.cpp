@@ -140,7 +140,7 @@ bool Anlagendaten::MinRadiusSetzen(Ebene e, const std::string& text) {
   } catch (const LeseFehler&) {
     return Fehleingabe();
   }
-  if (r == 0 || !std::isfinite(1.0 / r)) return Fehleingabe();
+  if (r == 0 || !std::isfinite(1.0 / r) || std::fabs(r) > MaxEingabe) return Fehleingabe();
   const double k = std::fabs(1.0 / r);
   return ed_.Ausfuehren("Mindestradius", [&] {
     Anlage& a = ed_.anlage();
@@ -174,6 +174,7 @@ bool Anlagendaten::MassstabSetzen(const std::string& text) {
   const auto n = ed_.Zahl(text);
   if (!n) return false;
   if (!(*n > 0)) return Fehleingabe();
+  if (*n == ed_.anlage().Massstab) return false;
   return ed_.Ausfuehren("Maßstab", [&] {
     ed_.anlage().Massstab = *n;
     return true;
@@ -184,6 +185,7 @@ bool Anlagendaten::VorbildSpurSetzen(const std::string& text) {
   const auto v = ed_.Zahl(text);
   if (!v) return false;
   if (!(*v > 0)) return Fehleingabe();
+  if (*v == ed_.anlage().VSpur) return false;
   return ed_.Ausfuehren("Vorbildspurweite", [&] {
     ed_.anlage().VSpur = *v;
     return true;
@@ -193,9 +195,12 @@ bool Anlagendaten::VorbildSpurSetzen(const std::string& text) {
 bool Anlagendaten::VorbildSchwelleSetzen(int welche, const std::string& text) {
   const auto v = ed_.Zahl(text);
   if (!v) return false;
+  // A prototype sleeper of no size gives model values that every level refuses.
+  if (*v == 0) return Fehleingabe();
+  Anlage& a = ed_.anlage();
+  double& ziel = welche == 0 ? a.VSwAbst : welche == 1 ? a.VSwLen : a.VSwBrt;
+  if (ziel == std::fabs(*v)) return false;
   return ed_.Ausfuehren("Vorbildmaße", [&] {
-    Anlage& a = ed_.anlage();
-    double& ziel = welche == 0 ? a.VSwAbst : welche == 1 ? a.VSwLen : a.VSwBrt;
     ziel = std::fabs(*v);
     return true;
   });

@@ -296,12 +296,18 @@ bool Editor::GleisLoeschenRueckgaengig() {
 }
 
 std::optional<double> Editor::Zahl(const std::string& text) {
+  double v = 0;
   try {
-    return TextReal(text);
+    v = TextReal(text);
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return std::nullopt;
   }
+  if (!(std::fabs(v) <= MaxEingabe)) {
+    dialoge_.Fehler(MeldungZuGross);
+    return std::nullopt;
+  }
+  return v;
 }
 
 void Editor::GruppeVerschieben(double dx, double dy) {
@@ -327,7 +333,8 @@ bool Editor::AnfangswinkelSetzen(const std::string& grad) {
   if (!g) return false;
   const auto a = Zahl(grad);
   if (!a) return false;
-  const double d = g->WAnf() - Rad(*a);
+  // The smallest turn that gives the direction (a typed 370° is 10°).
+  const double d = Winkeldifferenz(g->WAnf() - Rad(*a));
   return Ausfuehren("Anfangswinkel", [&] {
     GruppeDrehen(-d, g->XAnf, g->YAnf);
     return true;
@@ -340,7 +347,7 @@ bool Editor::EndwinkelSetzen(const std::string& grad) {
   const auto a = Zahl(grad);
   if (!a) return false;
   ModulBerechnen(*modul());
-  const double d = Rad(*a) - g->WEnde();
+  const double d = Winkeldifferenz(Rad(*a) - g->WEnde());
   return Ausfuehren("Endwinkel", [&] {
     GruppeDrehen(d, g->XEnde(), g->YEnde());
     return true;
@@ -378,7 +385,8 @@ bool Editor::GleisDrehen(bool umAnfang, double grad) {
   const double cx = umAnfang ? g->XAnf : g->XEnde();
   const double cy = umAnfang ? g->YAnf : g->YEnde();
   return Ausfuehren("Gleis drehen", [&] {
-    GruppeDrehen(Rad(grad), cx, cy);
+    // Whole turns are dropped first: the sine of a huge angle would be rounding noise.
+    GruppeDrehen(Rad(std::remainder(grad, 360.0)), cx, cy);
     return true;
   });
 }

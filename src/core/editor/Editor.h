@@ -20,6 +20,10 @@ class TEWeiche;
 class TKreuzung;
 struct TListenart;
 
+/// The largest amount a field takes: 1 000 000 (a length, radius or coordinate of 1 km).
+inline constexpr double MaxEingabe = 1'000'000;
+inline constexpr const char* MeldungZuGross = "Wert zu groß: höchstens 1 000 000 (bei Längen 1 km).";
+
 /// Mouse modes: what the next click in the drawing area does.
 enum class Mausmodus : int {
   Normal = 0,
@@ -132,7 +136,9 @@ class Editor {
   /// The value buffer of "kopieren" › value items and of the fields' "Wert kopieren".
   std::string& Wertpuffer() { return wertpuffer_; }
 
-  /// The text as a number (decimal comma); the conversion message is shown when it is none.
+  /// A typed number: none after a message when the text does not convert or its amount
+  /// exceeds MaxEingabe (a length, radius or coordinate beyond 1 km fits no layout and would
+  /// put the plan out of reach of the view).
   std::optional<double> Zahl(const std::string& text);
 
   /// The state of every command after the last one.

@@ -230,6 +230,10 @@ bool TSchwelleneditor::LaengeSetzen(const std::string& text, bool dm) {
     dialoge_.Warnung(MeldungSchwellenlaenge);
     return false;
   }
+  if (mm > MaxEingabe) {
+    dialoge_.Fehler(MeldungZuGross);
+    return false;
+  }
   const std::size_t i = schwellen_[static_cast<std::size_t>(nr - 1)].SwPaar;
   if (plan_.SwLaengen.size() <= i) plan_.SwLaengen.resize(i + 1);
   plan_.SwLaengen[i] = {-1, mm};

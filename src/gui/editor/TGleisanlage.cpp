@@ -482,12 +482,8 @@ void TGleisanlage::GleisDrehenFragen() {
   if (!editor_->gleis()) return;
   TGleisDrehen fenster(this);
   if (fenster.exec() != QDialog::Accepted) return;
-  try {
-    const double grad = TextReal(fenster.Winkeltext().toStdString());
-    Befehl([this, &fenster, grad] { return editor_->GleisDrehen(fenster.UmAnfang(), grad); });
-  } catch (const LeseFehler& e) {
-    dialoge_->Fehler(e.what());
-  }
+  const auto grad = editor_->Zahl(fenster.Winkeltext().toStdString());
+  if (grad) Befehl([this, &fenster, grad] { return editor_->GleisDrehen(fenster.UmAnfang(), *grad); });
 }
 
 void TGleisanlage::NachDateibefehl() {
