@@ -125,7 +125,8 @@ TEST_F(AnlagendatenTest, EinstellungsdateiKopfErsetztRestBleibt) {
   EXPECT_EQ(neu[27], "160");
   EXPECT_EQ(neu[35], alt[35]);  // the template module's name
   // The new layout of the next start is the N-scale one, its template module included (it
-  // held the old defaults as its own values).
+  // held the old defaults as its own values). The changed layout is given up.
+  dialoge.antworten.push_back(Antwort::Nein);
   ASSERT_TRUE(dok->Neu());
   EXPECT_EQ(ed->anlage().Massstab, 160);
   EXPECT_EQ(ed->anlage().Werte.Spur, 9);

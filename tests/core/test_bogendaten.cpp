@@ -108,5 +108,39 @@ TEST_F(BogendatenTest, FortfuehrenBisXOderY) {
   EXPECT_FALSE(BogenFortfuehren(B(1), true, 300).laenge);
 }
 
+TEST_F(BogendatenTest, RichtungenUeberNullGrad) {
+  // A track that starts at 350°: the end direction 10° is a turn of 20° to the left.
+  ed->gleis()->SetWAnf(350 * Pi / 180);
+  ModulBerechnen(*ed->modul());
+  fenster->behalten = Behalten::Laenge;
+  ASSERT_TRUE(fenster->RadiusUebertragen("0", false));
+  ASSERT_TRUE(fenster->EndwinkelSetzen("10"));
+  EXPECT_NEAR(B(1).AnfRadius(), 200 / (20 * Pi / 180), 1e-9);  // R 572,958
+  EXPECT_NEAR(B(1).Drehung(), 20 * Pi / 180, 1e-12);
+  EXPECT_EQ(fenster->Anzeige().endwinkel, "10,000");
+  EXPECT_EQ(fenster->Anzeige().anfangswinkel, "350,000");
+  ASSERT_TRUE(fenster->EndwinkelSetzen("340"));  // 10° to the right
+  EXPECT_NEAR(B(1).AnfRadius(), -200 / (10 * Pi / 180), 1e-9);
+
+  // With the radius kept a left arc goes on to the left until it faces the direction.
+  ASSERT_TRUE(fenster->AnfRadiusSetzen("500"));
+  ASSERT_TRUE(fenster->EndRadiusSetzen("500"));
+  fenster->behalten = Behalten::Endradius;
+  ASSERT_TRUE(fenster->EndwinkelSetzen("80"));
+  EXPECT_NEAR(B(1).Laenge(), 500 * 90 * Pi / 180, 1e-9);
+  ASSERT_TRUE(fenster->EndwinkelSetzen("260"));  // past 180°: still to the left
+  EXPECT_NEAR(B(1).Laenge(), 500 * 270 * Pi / 180, 1e-9);
+  EXPECT_EQ(fenster->Anzeige().kennwerte.substr(fenster->Anzeige().kennwerte.find("W =")), "W = 270,000°  Kreisbogen");
+
+  // A start stored as a whole turn shows as 0 and continues as one.
+  ed->gleis()->SetWAnf(2 * Pi);
+  ModulBerechnen(*ed->modul());
+  EXPECT_EQ(ed->Zustand().anfangswinkel, "0,000");
+  ASSERT_TRUE(fenster->EndRadiusSetzen("500"));
+  fenster->behalten = Behalten::Laenge;
+  ASSERT_TRUE(fenster->LaengeSetzen("200"));
+  EXPECT_NEAR(*BogenFortfuehren(B(1), true, 700).laenge, 500 * Pi / 2, 1e-9);
+}
+
 }  // namespace
 }  // namespace trm

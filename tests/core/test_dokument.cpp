@@ -134,6 +134,19 @@ TEST_F(DokumentTest, AenderungenSichernVorDemOeffnen) {
   EXPECT_EQ(dok->anlage().Name, "Bogenplan");
 }
 
+TEST_F(DokumentTest, OeffnenFragtVorDerDateiauswahl) {
+  dok->anlage().Geaendert = true;
+  dialoge.pfade.push_back(std::string(TRM_TESTDATEN) + "/bogenplan.m88");
+  dialoge.antworten.push_back(Antwort::Abbrechen);
+  EXPECT_FALSE(dok->Oeffnen());
+  EXPECT_EQ(dialoge.pfade.size(), 1u);  // the open dialog never showed
+  EXPECT_TRUE(dok->anlage().Geaendert);
+  dialoge.antworten.push_back(Antwort::Nein);
+  EXPECT_TRUE(dok->Oeffnen());
+  EXPECT_EQ(dok->anlage().Name, "Bogenplan");
+  EXPECT_EQ(dialoge.fragen.size(), 2u);
+}
+
 TEST_F(DokumentTest, SchliessenFragtNurBeiAenderungen) {
   EXPECT_TRUE(dok->SchliessenErlaubt());
   EXPECT_TRUE(dialoge.fragen.empty());

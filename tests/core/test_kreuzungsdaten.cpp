@@ -159,7 +159,7 @@ TEST_F(Kreuzungsdaten, KreuzungsweicheSeitenFolgenDenZungen) {
   const Zeilen vorher = AnlageZeilen(dok->anlage());
   EXPECT_FALSE(KreuzungFeldSetzen(*ed, Krfeld::AussenLaenge, "100"));
   EXPECT_EQ(dialoge.fehler.back(),
-            "Wert zu klein! Es kann sich keine EKW mit aussenliegenden Zungen ergeben.\n\rWert wird zurückgesetzt.");
+            "Wert zu klein! Es kann sich keine EKW mit außenliegenden Zungen ergeben.\n\rWert wird zurückgesetzt.");
   EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
   // A longer one gives outside blades: the blade page instead of the frogs, the "kurze" Länge.
   ASSERT_TRUE(KreuzungFeldSetzen(*ed, Krfeld::AussenLaenge, "200"));
@@ -192,14 +192,14 @@ TEST_F(Kreuzungsdaten, DoppelteKreuzungsweiche) {
   ASSERT_NE(k, nullptr);
   Kreuzungsanzeige a = KreuzungAnzeigen(*k);
   EXPECT_EQ(a.titel, "DKW 1:9 / 381,95");
-  EXPECT_EQ(a.seiten[1].listen[0].zeilen[2].schluessel, "Endwinkkel=");
+  EXPECT_EQ(a.seiten[1].listen[0].zeilen[2].schluessel, "Endwinkel");
   EXPECT_EQ(Text(Krfeld::Zweigradius), "2183,908");
   ASSERT_NE(Zeile(a, Krfeld::Zweigradius2), nullptr);
   // A frog's end inclination below the crossing's is set back to it with the warning.
   ASSERT_TRUE(KreuzungFeldSetzen(*ed, Krfeld::HSNeigungLi, "1:12"));
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_EQ(dialoge.fehler.back(),
-            "Die Neigung muß größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt");
+            "Die Neigung muss größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt");
   EXPECT_DOUBLE_EQ(static_cast<TEKW*>(Kreuzung(*ed))->HSWinkelLi, Kreuzung(*ed)->Winkel);
   // An end angle that is no number is ignored.
   EXPECT_FALSE(KreuzungFeldSetzen(*ed, Krfeld::HSWinkelLi, "steil"));

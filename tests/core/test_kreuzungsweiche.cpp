@@ -156,7 +156,7 @@ TEST(EKW, GrundformUndHerzstueck) {
   e->EKWGrundform(kAlpha, 800);
   EXPECT_EQ(
       e->HSWinkelSetzen(true, kAlpha / 2),
-      "Die Neigung muß größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt");
+      "Die Neigung muss größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt");
   EXPECT_EQ(e->HSWinkelLi, kAlpha);
   EXPECT_EQ(e->HSWinkelSetzen(false, kAlpha + 0.1), "");
   EXPECT_NEAR(e->StMitteBLen, 80, 1e-12);  // (b - alpha) a
@@ -321,7 +321,7 @@ TEST(Kreuzungsweiche, RueckfallAufDieGrundform) {
   TDKW* d = Laden<TDKW>(p, z);
   EXPECT_FALSE(d->Gerade());
   EXPECT_EQ(d->DKWZweigradiusSetzen(10),
-            "Fehler in der Berechnung.\n\rDies kann bei DKW mit aussenliegenden Zungen passieren, "
+            "Fehler in der Berechnung.\n\rDies kann bei DKW mit außenliegenden Zungen passieren, "
             "wenn die "
             "Tangentenlänge der Zungen = 0 ist.\n\rEKW wird auf die Grundform zurückgesetzt.");
   EXPECT_TRUE(d->Gerade());

@@ -103,6 +103,7 @@ TEST_F(VerlaufTest, GespeichertUndGeaendert) {
   ASSERT_TRUE(ed->Rueckgaengig());
   ASSERT_TRUE(ed->GleisAnfuegen());
   EXPECT_FALSE(ed->Wiederherstellen());
+  dialoge.antworten.push_back(Antwort::Nein);
   ASSERT_TRUE(dok->OeffnenDatei(std::string(TRM_TESTDATEN) + "/bogenplan.m88"));
   EXPECT_FALSE(ed->Rueckgaengig());
   EXPECT_FALSE(dok->anlage().Geaendert);

@@ -187,14 +187,18 @@ TEST_F(Weichendaten, SchwelleneditorAendertErstBeimSpeichern) {
   EXPECT_EQ(e.Plan().SwLaengen[9], (TPaar{-1, 33}));
   EXPECT_EQ(e.Versaetze(false)[1].anfang, "7,50");
 
-  // Nothing has reached the turnout; closing the automatic plan asks, and No keeps it so.
+  // Nothing has reached the turnout; closing the automatic plan asks: Abbrechen keeps the
+  // editor open, Nein closes it and the turnout keeps its automatic plan.
   EXPECT_TRUE(W()->SchwellenAutomatisch());
-  EXPECT_FALSE(SchwelleneditorSchliessen(*ed, e));
-  EXPECT_EQ(dialoge.fragen.back(), MeldungAenderungenSpeichern);
+  dialoge.antworten.push_back(Antwort::Abbrechen);
+  EXPECT_EQ(SchwelleneditorSchliessen(*ed, e), Schliessergebnis::Bleibt);
+  EXPECT_EQ(dialoge.fragen.back(), MeldungAenderungenUebernehmen);
+  dialoge.antworten.push_back(Antwort::Nein);
+  EXPECT_EQ(SchwelleneditorSchliessen(*ed, e), Schliessergebnis::Geschlossen);
   EXPECT_TRUE(W()->SchwellenAutomatisch());
-  // Yes: one step, the plan becomes the turnout's user-defined plan.
+  // Ja: one step, the plan becomes the turnout's user-defined plan.
   dialoge.antworten.push_back(Antwort::Ja);
-  ASSERT_TRUE(SchwelleneditorSchliessen(*ed, e));
+  ASSERT_EQ(SchwelleneditorSchliessen(*ed, e), Schliessergebnis::Gespeichert);
   EXPECT_FALSE(W()->SchwellenAutomatisch());
   EXPECT_EQ(Schwellenplan(*W()), e.Plan());
   EXPECT_EQ(ed->Zustand().rueckgaengig, "Rückgängig: Schwellenplan bearbeiten");

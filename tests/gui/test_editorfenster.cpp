@@ -46,9 +46,9 @@ TEST_F(Editorfenster, MenuesMitDeutschenTiteln) {
   EXPECT_EQ(A("MI_ModulLoeschen")->text(), "akt. Modul löschen");
   EXPECT_EQ(A("MI_GleisLoeschenRueckgaengig")->text(), "Rückgängig Gleis löschen");
   EXPECT_EQ(A("MI_Oeffnen")->shortcut(), QKeySequence("Ctrl+O"));
-  EXPECT_EQ(A("TB_Anpassen")->toolTip(), "Ansicht ans Fenser anpassen");
+  EXPECT_EQ(A("TB_Anpassen")->toolTip(), "Ansicht ans Fenster anpassen");
   EXPECT_EQ(A("TB_GleisAnfuegen")->toolTip(), "neues Gleis an aktuelles Gleis anfügen");
-  EXPECT_EQ(w->Feld("ED_GlsAbst")->toolTip(), "Parrallelgleisabstand");
+  EXPECT_EQ(w->Feld("ED_GlsAbst")->toolTip(), "Parallelgleisabstand");
   // Every part of the program is usable.
   EXPECT_TRUE(A("MI_Drucken")->isEnabled());
   EXPECT_TRUE(A("MI_ImportTrm")->isEnabled());
@@ -146,7 +146,7 @@ TEST_F(Editorfenster, KontextmenueUndWertpuffer) {
   for (QAction* a : menue->actions())
     if (!a->isSeparator()) texte << a->text();
   EXPECT_TRUE(texte.contains("neues Gleis"));
-  EXPECT_TRUE(texte.contains("Gleis lösen "));
+  EXPECT_TRUE(texte.contains("Gleis lösen"));
   EXPECT_TRUE(texte.contains("Gleis einfügen"));
   auto finde = [&](const char* name) { return menue->findChild<QAction*>(name); };
   EXPECT_FALSE(finde("PM_Einfuegen")->isEnabled());

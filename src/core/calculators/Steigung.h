@@ -48,7 +48,7 @@ class Steigungsdaten {
   /// Row 5: height difference over the segment (or over the segments up to it).
   bool DifferenzSetzen(const std::string& text);
   bool AusrundungSetzen(bool an);
-  /// "Höhe vom Vorgängergleis übernehmen" / "Höe auf Nachfolgergleis übertragen".
+  /// "Höhe vom Vorgängergleis übernehmen" / "Höhe auf Nachfolgergleis übertragen".
   bool HoeheVomVorgaenger();
   bool HoeheAufNachfolger();
   /// "Höhenkoordinate" of the selected turntable.

@@ -204,7 +204,7 @@ std::string TDKW::DKWZweigradiusSetzen(double x) {
   const std::string meldung = RadiusSuchen(
       x, links ? a + 1e-6 : 1e-6 - a, links ? 1.0 : -1.0,
       [this] { return AngezeigterDKWZweigradius(); },
-      "Fehler in der Berechnung.\n\rDies kann bei DKW mit aussenliegenden Zungen passieren, wenn "
+      "Fehler in der Berechnung.\n\rDies kann bei DKW mit außenliegenden Zungen passieren, wenn "
       "die "
       "Tangentenlänge der Zungen = 0 ist.\n\rEKW wird auf die Grundform zurückgesetzt.");
   MittellaengeNachfuehren();

@@ -33,7 +33,7 @@ std::string TEKW::AussenLaengeSetzen(double x) {
   const double k = Spur() / (2.0 * std::tan(Winkel / 2.0));
   if (std::min(Laenge / 2.0, k) > x / 2.0)
     return "Wert zu klein! Es kann sich keine " + Kuerzel() +
-           " mit aussenliegenden Zungen ergeben.\n\rWert wird zurückgesetzt.";
+           " mit außenliegenden Zungen ergeben.\n\rWert wird zurückgesetzt.";
   ZungenInnen = 0;
   SetRadius(0);
   Laenge = x;
@@ -84,7 +84,7 @@ std::string TEKW::ZweigradiusSetzen(double x) {
   const std::string meldung = RadiusSuchen(
       x, gleich ? a + 1e-6 : 1e-6 - a, gleich ? 1.0 : -1.0,
       [this] { return AngezeigterZweigradius(); },
-      "Fehler in der Berechnung.\n\rDies kann bei EKW mit aussenliegenden Zungen passieren, wenn "
+      "Fehler in der Berechnung.\n\rDies kann bei EKW mit außenliegenden Zungen passieren, wenn "
       "die "
       "Tangentenlänge der Zungen = 0 ist.\n\rEKW wird auf die Grundform zurückgesetzt.");
   MittellaengeNachfuehren();
@@ -116,7 +116,7 @@ std::string TEKW::HSWinkelSetzen(bool links, double b) {
   std::string warnung;
   if (!(b > 0) || b < Winkel) {
     warnung =
-        "Die Neigung muß größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt";
+        "Die Neigung muss größer sein als die Neigung der Grundform.\n\rWert wird zurückgesetzt";
     b = Winkel;
   }
   const double d = b - Winkel;

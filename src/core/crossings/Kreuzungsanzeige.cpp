@@ -117,12 +117,10 @@ TWertliste Schwellen(const TKreuzung& k) {
 TWertliste Herzstueck(const TEKW& e, bool links) {
   const TBogen* mitte = links ? e.KrMitteA() : e.KrMitteB();
   const double winkel = links ? e.HSWinkelLi : e.HSWinkelRe;
-  // The double slip's left list names its end angle so.
-  const char* endwinkel = links && e.Art() == Elementart::DKW ? "Endwinkkel=" : "Endwinkel";
   return {links ? "Herzstück links" : "Herzstück rechts",
           {Feld("Länge", Zahl(links ? e.HSLaengeLi : e.HSLaengeRe), links ? Krfeld::HSLaengeLi : Krfeld::HSLaengeRe),
            Feld("Endneigung", Neigungstext(winkel), links ? Krfeld::HSNeigungLi : Krfeld::HSNeigungRe),
-           Feld(endwinkel, FestText(Grad(winkel)), links ? Krfeld::HSWinkelLi : Krfeld::HSWinkelRe),
+           Feld("Endwinkel", FestText(Grad(winkel)), links ? Krfeld::HSWinkelLi : Krfeld::HSWinkelRe),
            Feld("Radius", Zahl(links ? e.HSRadiusLi : e.HSRadiusRe), links ? Krfeld::HSRadiusLi : Krfeld::HSRadiusRe),
            Anzeige("Radius 2", Zahl(mitte ? mitte->AnfRadius() : 0.0))}};
 }

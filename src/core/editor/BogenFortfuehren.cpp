@@ -10,7 +10,8 @@ namespace trm {
 
 TFortfuehrung BogenFortfuehren(const TBogen& b, bool inX, double v) {
   if (b.IstUebergangsbogen()) return {};
-  const double L = b.Laenge(), a0 = b.WAnf(), a1 = b.WEnde;
+  // The start direction in [0, 2π), as the formulas take it: a closed loop may start at 360°.
+  const double L = b.Laenge(), a0 = RichtungNorm(b.WAnf()), a1 = b.WEnde;
   const double x0 = b.XAnf(), y0 = b.YAnf(), xe = b.XEnde, ye = b.YEnde;
   const double R = b.AnfRadius();
   if (!std::isfinite(R) || R == 0) {

@@ -56,15 +56,17 @@ TBogenanzeige Bogendaten::Anzeige() const {
   z.anfRadius = RadiusText(b->AnfRadius());
   z.endRadius = RadiusText(b->EndRadius());
   z.laenge = FestText(b->Laenge());
-  z.endwinkel = FestText(Grad(a1));
-  z.anfangswinkel = FestText(Grad(a0));
+  z.endwinkel = FestText(RichtungGrad(a1));
+  z.anfangswinkel = FestText(RichtungGrad(a0));
   z.tangente = z.uebergang ? "--" : FestText(b->Tangentenlaenge());
   std::string art;
   if (z.uebergang) art = "Übergangsbogen  A = " + FestText(b->KlothoidenA());
   else if (std::fabs(1.0 / b->AnfRadius()) <= 1e-12) art = "Gerade";
   else art = "Kreisbogen";
-  z.kennwerte = (a0 == a1 ? std::string("N = 0") : "N = 1:" + FestText(1.0 / std::tan(std::fabs(a0 - a1)))) +
-                "  W = " + FestText(Grad(a1 - a0)) + "°  " + art;
+  // The segment's own turn: its directions may be reduced differently (a start of 360°).
+  const double drehung = b->Drehung();
+  z.kennwerte = (drehung == 0 ? std::string("N = 0") : "N = 1:" + FestText(1.0 / std::tan(std::fabs(drehung)))) +
+                "  W = " + FestText(Grad(drehung)) + "°  " + art;
   z.anfangspunkt = "Koordinaten Bogenanfangspunkt: x = " + FestText(b->XAnf()) + " y = " + FestText(b->YAnf());
   z.erzeugt = !g->IstGewoehnlich() || g->Element != nullptr;
   z.flex = !b->Starr;
@@ -132,7 +134,7 @@ bool Bogendaten::LaengeSetzen(const std::string& text) {
     return false;
   }
   return Aendern("Bogenlänge", false, [&](TBogen& b) {
-    const double d = b.WEnde - b.WAnf();
+    const double d = b.Drehung();
     if (behalten == Behalten::Endwinkel && d != 0) {
       if (b.IstUebergangsbogen()) {
         b.SetEndRadius(1.0 / (2.0 * d / *l - 1.0 / b.AnfRadius()));
@@ -152,12 +154,18 @@ bool Bogendaten::EndwinkelSetzen(const std::string& text) {
   if (!w) return false;
   TBogen* bogen = ed_.bogen();
   if (!bogen) return false;
-  const double d = Bogenmass(*w) - bogen->WAnf();
+  // Directions are compared by the turn between them, never by their stored values: a start
+  // of 350° and an end of 10° are a turn of 20°.
+  const double unterschied = Bogenmass(*w) - bogen->WAnf();
   if (behalten == Behalten::Endradius) {
     const bool uebergang = bogen->IstUebergangsbogen();
     if (!Endlich(bogen->AnfRadius()) && !Endlich(bogen->EndRadius())) return false;
+    // With the radius kept the curve goes on in its own sense until it faces the direction.
+    const double voll = 2.0 * Pi;
+    double d = std::fmod(unterschied, voll);
+    if (bogen->MittlereKruemmung() > 0 && d < 0) d += voll;
+    if (bogen->MittlereKruemmung() < 0 && d > 0) d -= voll;
     const double l = uebergang ? 2.0 * d / (1.0 / bogen->AnfRadius() + 1.0 / bogen->EndRadius()) : bogen->AnfRadius() * d;
-    // A turn against the radius' own sense has no length.
     if (!(l > 0)) {
       ed_.dialoge().Fehler("Wert nicht sinnvoll");
       return false;
@@ -167,6 +175,8 @@ bool Bogendaten::EndwinkelSetzen(const std::string& text) {
       return true;
     });
   }
+  // With the length kept the radius follows the smallest turn, left or right.
+  const double d = KleinsteDrehung(unterschied);
   return Aendern("Endwinkel", false, [&](TBogen& b) {
     const double l = b.Laenge();
     if (!b.IstUebergangsbogen()) {

@@ -11,6 +11,9 @@ enum class Antwort { Ja, Nein, Abbrechen };
 /// The buttons of a question.
 enum class Knoepfe { JaNein, JaNeinAbbrechen, JaAbbrechen, Ja, OkAbbrechen };
 
+/// The question before a window closes with work that would be lost (Ja / Nein / Abbrechen).
+inline constexpr const char* MeldungAenderungenUebernehmen = "Änderungen übernehmen?";
+
 /// What a command may ask the user.
 class Dialoge {
  public:

@@ -36,7 +36,8 @@ void Dokument::Uebernehmen(std::unique_ptr<Anlage> neu) {
 bool Dokument::AenderungenSichern() {
   if (!anlage_->Geaendert) return true;
   const Antwort a = dialoge_.Frage(
-      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNein);
+      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNeinAbbrechen);
+  if (a == Antwort::Abbrechen) return false;
   if (a == Antwort::Nein) return true;
   // Yes: the changes must really be saved before they are discarded.
   return SpeichernUnter();
@@ -61,13 +62,19 @@ bool Dokument::Neu() {
 }
 
 bool Dokument::Oeffnen() {
+  // Asked before the file is chosen: the answer must not depend on which file it is.
+  if (!AenderungenSichern()) return false;
   const auto pfad = dialoge_.OeffnenDialog(FilterAnlagen);
   if (!pfad) return false;
-  return OeffnenDatei(*pfad);
+  return Laden(*pfad);
 }
 
 bool Dokument::OeffnenDatei(const std::string& pfad) {
   if (!AenderungenSichern()) return false;
+  return Laden(pfad);
+}
+
+bool Dokument::Laden(const std::string& pfad) {
   try {
     Uebernehmen(AnlageLaden(pfad, datenpfad_, zufall_));
   } catch (const std::runtime_error& e) {
@@ -84,7 +91,7 @@ bool Dokument::OeffnenDatei(const std::string& pfad) {
 
 bool Dokument::Importieren() {
   if (anlage_->Geaendert &&
-      dialoge_.Frage("Alle ungespeicherten Änderungen an der geöffneten Datei gehen verloren. Möchten fortfahren?",
+      dialoge_.Frage("Alle ungespeicherten Änderungen an der geöffneten Datei gehen verloren. Möchten Sie fortfahren?",
                      Knoepfe::JaNein) != Antwort::Ja)
     return false;
   const auto pfad = dialoge_.OeffnenDialog(FilterTrmImport);

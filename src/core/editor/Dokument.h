@@ -37,7 +37,8 @@ class Dokument {
   /// When the settings file cannot be read the error is shown and false returned; the open
   /// layout stays (at program start, a minimal built-in layout takes its place).
   bool Neu();
-  /// "öffnen": the open dialog, then OeffnenDatei.
+  /// "öffnen": the save-changes question (Ja / Nein / Abbrechen), then the open dialog, then
+  /// the file is read.
   bool Oeffnen();
   /// Opens the given file: asks about unsaved changes, reads, replaces the layout.
   bool OeffnenDatei(const std::string& pfad);
@@ -57,8 +58,11 @@ class Dokument {
   void Neuberechnen();
 
  private:
-  /// The save-changes question before new and open; false when the command must stop.
+  /// The save-changes question before new and open (Ja / Nein / Abbrechen); false when the
+  /// command must stop.
   bool AenderungenSichern();
+  /// Reads the file and replaces the layout; the error is shown when it cannot be read.
+  bool Laden(const std::string& pfad);
   bool Schreiben(const std::string& pfad);
   void Uebernehmen(std::unique_ptr<Anlage> neu);
 

@@ -23,7 +23,6 @@
 namespace trm {
 
 namespace {
-double Grad(double rad) { return rad * 180.0 / Pi; }
 double Rad(double grad) { return grad * Pi / 180.0; }
 std::int32_t Pfeil(double v) { return static_cast<std::int32_t>(std::clamp<double>(std::round(v), -32000, 32000)); }
 }  // namespace
@@ -128,11 +127,11 @@ Befehlszustand Editor::Zustand() {
   z.gleisAnfuegen = !g->DSGleis && !g->Boegen.empty();
   z.bogenFortfuehren = g->IstGewoehnlich();
   z.parallelabstand = FestText(g->GlsAbst());
-  z.anfangswinkel = FestText(Grad(g->WAnf()));
+  z.anfangswinkel = FestText(RichtungGrad(g->WAnf()));
   if (!g->Boegen.empty()) {
     const TBogen& erster = *g->Boegen.front();
     const TBogen& letzter = *g->Boegen.back();
-    z.endwinkel = FestText(Grad(letzter.WEnde));
+    z.endwinkel = FestText(RichtungGrad(letzter.WEnde));
     z.anfangX = FestText(erster.XAnf());
     z.anfangY = FestText(erster.YAnf());
     z.endeX = FestText(letzter.XEnde);
@@ -443,10 +442,10 @@ std::string Editor::WertKopieren(Wert w) {
   switch (w) {
     case Wert::AnfangX: v = b->XAnf(); break;
     case Wert::AnfangY: v = b->YAnf(); break;
-    case Wert::Anfangswinkel: v = Grad(b->WAnf()); break;
+    case Wert::Anfangswinkel: v = RichtungGrad(b->WAnf()); break;
     case Wert::EndeX: v = b->XEnde; break;
     case Wert::EndeY: v = b->YEnde; break;
-    case Wert::Endwinkel: v = Grad(b->WEnde); break;
+    case Wert::Endwinkel: v = RichtungGrad(b->WEnde); break;
   }
   wertpuffer_ = FestText(v);
   return wertpuffer_;

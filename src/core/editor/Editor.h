@@ -196,7 +196,7 @@ class Editor {
   static std::string Fuenferschritt(double wert, bool runter);
   /// "Gleis drehen": turns the current group by grad about the current start or end.
   bool GleisDrehen(bool umAnfang, double grad);
-  /// "Parrallelgleisabstand": the current track's own spacing.
+  /// "Parallelgleisabstand": the current track's own spacing.
   bool ParallelabstandSetzen(const std::string& text);
 
   // Clipboard.

@@ -19,7 +19,30 @@ void TGeoEditor::Oeffnen() {
   Arbeitsliste.clear();
   Listentext.clear();
   Namensliste.clear();
+  gesicherteListe_.clear();
+  gezeichnet_.clear();
   zeichnend_ = ziehend_ = false;
+}
+
+Zeilen TGeoEditor::Zeichnung() const {
+  Zeilen z;
+  for (const TGeoElement& e : Arbeitsliste)
+    if (e.Fertig) e.Schreiben(z);
+  if (z.empty()) return z;
+  z.push_back(Name);
+  z.push_back(PunktText(Bezugspunkt));
+  return z;
+}
+
+void TGeoEditor::ZeichnungUebernehmen(std::optional<std::size_t> auswahl) {
+  const Zeilen z = Zeichnung();
+  if (!z.empty() && z != gezeichnet_) Hinzufuegen(auswahl);
+}
+
+bool TGeoEditor::Ungesichert() const {
+  if (Listentext != gesicherteListe_) return true;
+  const Zeilen z = Zeichnung();
+  return !z.empty() && z != gezeichnet_;
 }
 
 int TGeoEditor::BildBreite() const { return static_cast<int>(std::lround(Breite / MmProPixel)); }
@@ -190,12 +213,15 @@ void TGeoEditor::NeueListe() {
   Arbeitsliste.clear();
   Namensliste.clear();
   Listentext.clear();
+  gesicherteListe_.clear();
+  gezeichnet_.clear();
 }
 
 void TGeoEditor::ListeLaden(const Zeilen& z) {
   Namensliste.clear();
   GeoNamenLesen(z, Namensliste);
   Listentext = z;
+  gesicherteListe_ = z;
 }
 
 std::vector<TGeo> TGeoEditor::Komponenten() const {
@@ -224,6 +250,7 @@ void TGeoEditor::Hinzufuegen(std::optional<std::size_t> auswahl) {
     Namensliste.push_back(Name);
   }
   ListeSchreiben(liste);
+  gezeichnet_ = Zeichnung();
 }
 
 void TGeoEditor::Entfernen(std::size_t auswahl) {
@@ -243,6 +270,7 @@ void TGeoEditor::Laden(std::size_t auswahl) {
   for (TGeoElement& e : Arbeitsliste)
     for (TGeopunkt& p : e.Punkte) p.x += Bezugspunkt.x, p.y += Bezugspunkt.y;
   Name = g.Name;
+  gezeichnet_ = Zeichnung();
 }
 
 void TGeoEditor::Zeichnen(Canvas& c) const {

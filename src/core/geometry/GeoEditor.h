@@ -77,7 +77,20 @@ class TGeoEditor {
 
   void Zeichnen(Canvas& c) const;
 
+  /// Work that closing would lose: a drawing not taken into the list as it stands, or a list
+  /// changed since it was opened or saved.
+  bool Ungesichert() const;
+  /// The list was written to a file.
+  void Gesichert() { gesicherteListe_ = Listentext; }
+  /// Before the list is saved on closing: a drawing not in the list as it stands is added (or
+  /// replaces component `auswahl`).
+  void ZeichnungUebernehmen(std::optional<std::size_t> auswahl);
+
  private:
+  /// The finished elements of the drawing as records, with the reference point and name.
+  Zeilen Zeichnung() const;
+  Zeilen gesicherteListe_;  ///< the list as last opened or saved
+  Zeilen gezeichnet_;       ///< the drawing as last taken into the list or loaded from it
   std::vector<TGeo> Komponenten() const;
   void ListeSchreiben(const std::vector<TGeo>& liste);
   bool zeichnend_ = false, ziehend_ = false;

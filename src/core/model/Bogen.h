@@ -114,6 +114,9 @@ class TBogen : public EinstellungenLesen<TBogen> {
   double AnfKruemmung() const { return 1.0 / AnfRadius(); }
   double EndKruemmung() const { return 1.0 / EndRadius(); }
   double MittlereKruemmung() const { return (AnfKruemmung() + EndKruemmung()) / 2.0; }
+  /// The turn from the start to the end direction in radians (positive left): length times
+  /// mean curvature, so a loop of 340° is 340° however its directions are reduced.
+  double Drehung() const { return laenge_ * MittlereKruemmung(); }
   /// 0 for a (near) straight, else 1 / mean curvature.
   double MittlererRadius() const;
   /// atan of (end height - start height) / length, 0 for length 0.

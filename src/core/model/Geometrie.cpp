@@ -7,6 +7,22 @@ namespace trm {
 
 double Winkeldifferenz(double a) { return std::remainder(a, 2.0 * Pi); }
 
+double KleinsteDrehung(double a) {
+  const double d = std::remainder(a, 2.0 * Pi);
+  return d <= -Pi ? d + 2.0 * Pi : d;
+}
+
+double RichtungNorm(double a) {
+  const double r = std::fmod(a, 2.0 * Pi);
+  return r < 0 ? r + 2.0 * Pi : r;
+}
+
+double RichtungGrad(double a) {
+  double g = std::fmod(a * 180.0 / Pi, 360.0);
+  if (g < 0) g += 360.0;
+  return 360.0 - g < 0.0005 ? 0.0 : g;
+}
+
 double WinkelNorm(double a) {
   if (a == 0.0 || !std::isfinite(a)) return a;
   const double voll = 2.0 * Pi;

@@ -23,6 +23,16 @@ double WinkelNorm(double a);
 /// The difference of two directions a folded into [-π, π] by whole turns (std::remainder).
 double Winkeldifferenz(double a);
 
+/// The smallest signed turn that a direction difference a stands for, in (-π, π].
+double KleinsteDrehung(double a);
+
+/// A direction reduced by whole turns into [0, 2π) (std::fmod, exact).
+double RichtungNorm(double a);
+
+/// A direction in degrees as the windows show it, in [0, 360): whole turns dropped, and a value
+/// that would show as "360,000" shows as 0.
+double RichtungGrad(double a);
+
 /// Turns (x, y) by w radians counter-clockwise about (cx, cy).
 TPunkt PunktDrehen(double x, double y, double w, double cx, double cy);
 

@@ -86,7 +86,7 @@ void Optimierer::ReihenfolgePruefen(TGleis& g) {
   }
   if (!anf || !ende || *ende >= *anf) return;
   const Antwort a = dialoge_.Frage(
-      "Der Optimierungsendpunkt muß in Planungsrichtung hinter dem Optimierungsanfangspunkt liegen.\n\r"
+      "Der Optimierungsendpunkt muss in Planungsrichtung hinter dem Optimierungsanfangspunkt liegen.\n\r"
       "Diese Punkte tauschen?",
       Knoepfe::OkAbbrechen);
   for (auto& x : g.Boegen) {

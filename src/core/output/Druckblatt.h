@@ -21,7 +21,7 @@ struct TDruckoptionen {
   bool bogenradius = false;  ///< "Bogenradius"
   bool schienen = true;      ///< "Schienen drucken"
   bool raster = true;        ///< "100mm-Raster"
-  bool hoehen = false;       ///< "Z-Kordinate"
+  bool hoehen = false;       ///< "Z-Koordinate"
   bool geoRahmen = false;    ///< "nur Rahmen"
   bool geoVollstaendig = false;  ///< "vollständig"
 };

@@ -337,12 +337,14 @@ bool SchwelleneditorSpeichern(Editor& ed, TSchwelleneditor& e) {
   return true;
 }
 
-bool SchwelleneditorSchliessen(Editor& ed, TSchwelleneditor& e) {
-  if (!e.Geaendert()) return false;
-  if (e.Automatisch() &&
-      ed.dialoge().Frage(MeldungAenderungenSpeichern, Knoepfe::JaNein) != Antwort::Ja)
-    return false;
-  return SchwelleneditorSpeichern(ed, e);
+Schliessergebnis SchwelleneditorSchliessen(Editor& ed, TSchwelleneditor& e) {
+  if (!e.Geaendert()) return Schliessergebnis::Geschlossen;
+  if (e.Automatisch()) {
+    const Antwort a = ed.dialoge().Frage(MeldungAenderungenUebernehmen, Knoepfe::JaNeinAbbrechen);
+    if (a == Antwort::Abbrechen) return Schliessergebnis::Bleibt;
+    if (a == Antwort::Nein) return Schliessergebnis::Geschlossen;
+  }
+  return SchwelleneditorSpeichern(ed, e) ? Schliessergebnis::Gespeichert : Schliessergebnis::Geschlossen;
 }
 
 }  // namespace trm

@@ -36,7 +36,6 @@ inline constexpr const char* MeldungBereichEins =
     "Wert außerhalb des möglichen Bereiches.\n\rWert wird auf Eins gesetzt.";
 inline constexpr const char* MeldungBereichNull =
     "Wert außerhalb des möglichen Bereiches.\n\rWert wird auf Null gesetzt.";
-inline constexpr const char* MeldungAenderungenSpeichern = "Möchten Sie die Änderungen speichern?";
 inline constexpr const char* MeldungSchwellenlaenge =
     "Die Schwellenlänge muss größer als Null sein.";
 
@@ -135,10 +134,12 @@ struct TEditoransicht {
 /// length (white on grey) at its centre.
 void SchwelleneditorZeichnen(const TSchwelleneditor& e, Canvas& c, const TEditoransicht& v);
 
-/// Closing the editor: unsaved changes of a user-defined plan are saved; those of an automatic
-/// plan only after "Möchten Sie die Änderungen speichern?" is answered Yes (the plan then
-/// becomes user-defined). True when a step was recorded.
-bool SchwelleneditorSchliessen(Editor& ed, TSchwelleneditor& e);
+/// What closing the editor did.
+enum class Schliessergebnis { Bleibt, Geschlossen, Gespeichert };
+/// Closing the editor: unsaved changes of a user-defined plan are saved; for an automatic plan
+/// "Änderungen übernehmen?" is asked: Ja saves them (the plan becomes user-defined, one step),
+/// Nein drops them, Abbrechen keeps the editor open.
+Schliessergebnis SchwelleneditorSchliessen(Editor& ed, TSchwelleneditor& e);
 /// "Speichern": the plan becomes the turnout's user-defined plan.
 bool SchwelleneditorSpeichern(Editor& ed, TSchwelleneditor& e);
 

@@ -71,7 +71,7 @@ inline constexpr const char* MeldungAbstandssumme =
     "Die Summe aus Anfangs- und Endabstand darf die Länge nicht überschreiten.\n\rWert wird auf "
     "Null gesetzt.";
 inline constexpr const char* MeldungMaxSchwellenlaenge =
-    "Die maximale Schwellenläge darf die Schwellenlänge nicht unterschreiten.\n\rWert wird "
+    "Die maximale Schwellenlänge darf die Schwellenlänge nicht unterschreiten.\n\rWert wird "
     "zurückgesetzt";
 inline constexpr const char* MeldungNurZahlen = "Nur Zahlen erlaubt.Wert wird zurückgesetzt";
 /// A value the turnout cannot take (its geometry would not be numbers, a negative distance).

@@ -50,7 +50,7 @@ const TListenart ListeWeichen{
     .datei = &Anlage::WListeDatei,
     .titel = "Einfache Weichen",
     .fenster = "TfWListe",
-    .auswaehlen = "Weiche auswälen",
+    .auswaehlen = "Weiche auswählen",
     .entfernen = "Weiche aus der Liste entfernen",
     .spalten = {{"Nummer", 50}, {"Name", 300}, {"Radius", 100}, {"Winkel", 100}, {"Neigung", 100}},
     .zeile = WeichenZeile,

@@ -68,7 +68,7 @@ TSteigung::TSteigung(Editor& editor, QWidget* eltern)
   connect(nachfolgende_, &QCheckBox::toggled, this, [this](bool an) { daten_.nachfolgendeUebernehmen = an; });
   connect(vorhergehende_, &QCheckBox::toggled, this, [this](bool an) { daten_.vorhergehendeEinbeziehen = an; });
   vomVorgaenger_ = new QPushButton(QStringLiteral("Höhe vom Vorgängergleis übernehmen"), this);
-  aufNachfolger_ = new QPushButton(QStringLiteral("Höe auf Nachfolgergleis übertragen"), this);
+  aufNachfolger_ = new QPushButton(QStringLiteral("Höhe auf Nachfolgergleis übertragen"), this);
   connect(vomVorgaenger_, &QPushButton::clicked, this, [this, tun] { tun([this] { return daten_.HoeheVomVorgaenger(); }); });
   connect(aufNachfolger_, &QPushButton::clicked, this, [this, tun] { tun([this] { return daten_.HoeheAufNachfolger(); }); });
   auto* anzeigen = new QPushButton(QStringLiteral("Anzeige aktualisieren"), this);

@@ -185,8 +185,8 @@ void KrDatenfenster::Aufbauen(const Kreuzungsanzeige& a) {
     if (n == 0 && a.aussen) {
       // A new base length for outside blades.
       l->addWidget(new QLabel(art_ == Elementart::DKW
-                                  ? QStringLiteral("für DKW mit aussenliegenden Zungen neue Länge hier eingeben:")
-                                  : QStringLiteral("für EKW mit aussenliegenden Zungen neue Länge hier eingeben:"),
+                                  ? QStringLiteral("für DKW mit außenliegenden Zungen neue Länge hier eingeben:")
+                                  : QStringLiteral("für EKW mit außenliegenden Zungen neue Länge hier eingeben:"),
                               blatt));
       auto* zeile = new QHBoxLayout;
       grundlaenge_ = new Zahlenfeld(true, blatt);

@@ -56,7 +56,7 @@ TBogendaten::TBogendaten(Editor& editor, QWidget* eltern)
   endPfeile_ = Pfeile(endRadius_, 50, -32000, 32000, endRadius_->Uebernehmen);
   winkelPfeile_ = Pfeile(endwinkel_, 5, -32000, 32000, endwinkel_->Uebernehmen);
   tangentePfeile_ = Pfeile(tangente_, 50, -16000, 16000, tangente_->Uebernehmen);
-  reihe("Anfangradius", anfRadius_, anfPfeile_);
+  reihe("Anfangsradius", anfRadius_, anfPfeile_);
   reihe("Länge", laenge_, laengePfeile_);
   reihe("Endradius", endRadius_, endPfeile_);
   reihe("Endwinkel", endwinkel_, winkelPfeile_);

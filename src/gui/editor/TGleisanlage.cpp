@@ -253,7 +253,7 @@ void TGleisanlage::Werkzeugleiste1() {
   });
   lupe->setCheckable(true);
   l->addAction(lupe);
-  l->addAction(NeueAktion("TB_Anpassen", "Anpassen", "Ansicht ans Fenser anpassen", [this] { flaeche_->AnsFensterAnpassen(); }));
+  l->addAction(NeueAktion("TB_Anpassen", "Anpassen", "Ansicht ans Fenster anpassen", [this] { flaeche_->AnsFensterAnpassen(); }));
   l->addSeparator();
   l->addAction(Schalter(NeueAktion("TB_VorigesGleis", "◀", "zum vorigen Gleis gehen",
                           [this] {
@@ -333,7 +333,7 @@ void TGleisanlage::Werkzeugleiste2() {
   l->addSeparator();
   l->addAction(NeueAktion("TB_GlsAbst", "Abstand", "Parallelgleisabstand übernehmen",
                           [this] { Feld("ED_GlsAbst")->Anwenden(); }));
-  felder_.push_back({PunktFeld(l, "ED_GlsAbst", "Parrallelgleisabstand", "", &Editor::ParallelabstandSetzen), &Befehlszustand::parallelabstand});
+  felder_.push_back({PunktFeld(l, "ED_GlsAbst", "Parallelgleisabstand", "", &Editor::ParallelabstandSetzen), &Befehlszustand::parallelabstand});
 }
 
 void TGleisanlage::ModulmenueAufbauen() {
@@ -396,11 +396,11 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
     editor_->NeuesGleisBeginnen();
     MausmodusSetzen(Mausmodus::NeuesGleis);
   });
-  eintrag(m, "PM_Lupe", "vegrößern / verkleinern", modus(Mausmodus::Lupe));
+  eintrag(m, "PM_Lupe", "vergrößern / verkleinern", modus(Mausmodus::Lupe));
   m->addSeparator();
   eintrag(m, "PM_Verbinden", "Gleis verbinden", modus(Mausmodus::GruppeVerbinden));
   eintrag(m, "PM_AlsNachfolger", "Gleis als Nachfolger verbinden", modus(Mausmodus::AlsNachfolger));
-  eintrag(m, "PM_Loesen", "Gleis lösen ", modus(Mausmodus::Loesen));
+  eintrag(m, "PM_Loesen", "Gleis lösen", modus(Mausmodus::Loesen));
   eintrag(m, "PM_VerbindungenZeigen", "Verbindungen zeigen", [this] {
     dokument_->anlage().VerbindungenZeigen = true;
     Neuzeichnen();

@@ -210,15 +210,7 @@ TGeoDaten::TGeoDaten(Editor& editor, QWidget* eltern) : QDialog(eltern, Qt::Tool
     if (liste_->currentRow() >= 0) geo_.Entfernen(static_cast<std::size_t>(liste_->currentRow()));
     Auffrischen();
   });
-  listenknopf("TB_GeoSave", "Elementenliste speichern", [this] {
-    const auto pfad = ed_.dialoge().SpeichernDialog("Bauteile-Listen (*.g88)|*.g88", "", "g88");
-    if (!pfad) return;
-    try {
-      DateiSchreiben(*pfad, geo_.Listentext);
-    } catch (const std::runtime_error&) {
-      ed_.dialoge().Fehler("Datei konnte nicht gespeichert werden");
-    }
-  });
+  listenknopf("TB_GeoSave", "Elementenliste speichern", [this] { ListeSpeichern(); });
 
   auto* felder = new QFormLayout;
   auto paar = [&](Zahlenfeld* a, Zahlenfeld* b) {
@@ -276,6 +268,35 @@ QToolButton* TGeoDaten::Werkzeugknopf(const char* name, const QString& text, con
     Auffrischen();
   });
   return k;
+}
+
+bool TGeoDaten::ListeSpeichern() {
+  const auto pfad = ed_.dialoge().SpeichernDialog("Bauteile-Listen (*.g88)|*.g88", "", "g88");
+  if (!pfad) return false;
+  try {
+    DateiSchreiben(*pfad, geo_.Listentext);
+  } catch (const std::runtime_error&) {
+    ed_.dialoge().Fehler("Datei konnte nicht gespeichert werden");
+    return false;
+  }
+  geo_.Gesichert();
+  return true;
+}
+
+void TGeoDaten::reject() {
+  // Esc and the window's close: work that would be lost is asked about first.
+  if (geo_.Ungesichert()) {
+    const Antwort a = ed_.dialoge().Frage(MeldungAenderungenUebernehmen, Knoepfe::JaNeinAbbrechen);
+    if (a == Antwort::Abbrechen) return;
+    if (a == Antwort::Ja) {
+      const auto zeilen = liste_->selectedItems();
+      geo_.ZeichnungUebernehmen(zeilen.isEmpty() ? std::nullopt
+                                                 : std::optional<std::size_t>(static_cast<std::size_t>(liste_->currentRow())));
+      Auffrischen();
+      if (!ListeSpeichern()) return;
+    }
+  }
+  QDialog::reject();
 }
 
 void TGeoDaten::showEvent(QShowEvent* e) {

@@ -31,11 +31,18 @@ class TGeoDaten : public QDialog {
   /// Fields and list from the editor's state, then a redraw.
   void Auffrischen();
 
+ public slots:
+  /// Esc or closing: "Änderungen übernehmen?" when work would be lost; Ja takes the drawing into
+  /// the list and saves it, Abbrechen keeps the window open.
+  void reject() override;
+
  protected:
   void showEvent(QShowEvent* e) override;
 
  private:
   friend class GeoZeichenflaeche;
+  /// "Elementenliste speichern": false when cancelled or not written.
+  bool ListeSpeichern();
   QToolButton* Werkzeugknopf(const char* name, const QString& text, const QString& hinweis, int modus);
 
   Editor& ed_;

@@ -116,9 +116,9 @@ void TOptiDaten::Auffrischen() {
     const TBogen* anf = g->Boegen.front().get();
     for (const auto& b : g->Boegen)
       if (b->OptiAnf) anf = b.get();
-    anfW_->setText(Q("Anfangswinkel: " + FestText(anf->WAnf() * 180.0 / Pi) + "°"));
+    anfW_->setText(Q("Anfangswinkel: " + FestText(RichtungGrad(anf->WAnf())) + "°"));
   }
-  const double grad = z.OptiW * 180.0 / Pi;
+  const double grad = RichtungGrad(z.OptiW);
   x_->Zeigen(Q(FestText(z.OptiX)));
   y_->Zeigen(Q(FestText(z.OptiY)));
   w_->Zeigen(Q(FestText(grad)));

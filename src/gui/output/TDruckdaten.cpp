@@ -141,7 +141,7 @@ TDruckdaten::TDruckdaten(Editor& e, Dialoge& d, TZeichenflaeche* flaeche, QWidge
   bogenradius_ = box("Bogenradius", 2, 1, false);
   schienen_ = box("Schienen drucken", 3, 0, true);
   raster_ = box("100mm-Raster", 3, 1, true);
-  hoehen_ = box("Z-Kordinate", 4, 0, false);
+  hoehen_ = box("Z-Koordinate", 4, 0, false);
   ol->addWidget(new QLabel(QStringLiteral("Geo-Elemente drucken"), this), 5, 0, 1, 2);
   geoRahmen_ = box("nur Rahmen", 6, 0, false);
   geoVoll_ = box("vollständig", 6, 1, false);

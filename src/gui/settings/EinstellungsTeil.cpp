@@ -36,7 +36,7 @@ void EinstellungsTeil::Anlegen(const Fensterteile& t) {
     if (t_.editor->ListeImportieren(ListeDrehscheiben)) t_.aktualisieren();
   };
   const std::pair<const char*, const TListenart*> kreuzungslisten[] = {
-      {"Kreuzungsdliste importieren", &ListeKreuzungen}, {"EKW-Liste importieren", &ListeEKW},
+      {"Kreuzungsliste importieren", &ListeKreuzungen}, {"EKW-Liste importieren", &ListeEKW},
       {"DKW-Liste importieren", &ListeDKW}};
   for (const auto& [hinweis, liste] : kreuzungslisten)
     fenster_->importieren[QString::fromUtf8(hinweis)] = [this, liste = liste] {

@@ -361,7 +361,7 @@ QWidget* TAnlagendaten2::Darstellungsseite() {
 QWidget* TAnlagendaten2::Bibliotheksseite() {
   auto* seite = new QWidget(this);
   auto* g = new QGridLayout(seite);
-  const char* zeilen[6][2] = {{"Weichenliste importieren", "Weichenliste"},   {"Kreuzungsdliste importieren", "Kreuzungsliste"},
+  const char* zeilen[6][2] = {{"Weichenliste importieren", "Weichenliste"},   {"Kreuzungsliste importieren", "Kreuzungsliste"},
                               {"EKW-Liste importieren", "EKW-Liste"},         {"DKW-Liste importieren", "DKW-Liste"},
                               {"Drehscheibenliste importieren", "Drehscheibenliste"}, {"Elementen-Liste", "Elementen-Liste"}};
   for (int i = 0; i < 6; ++i) {
@@ -484,7 +484,7 @@ void TAnlagendaten2::Auffrischen() {
   }
   const std::string* dateien[6] = {&a.WListeDatei, &a.KrListeDatei, &a.EKWListeDatei, &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
   int i = 0;
-  for (const char* hinweis : {"Weichenliste importieren", "Kreuzungsdliste importieren", "EKW-Liste importieren", "DKW-Liste importieren",
+  for (const char* hinweis : {"Weichenliste importieren", "Kreuzungsliste importieren", "EKW-Liste importieren", "DKW-Liste importieren",
                               "Drehscheibenliste importieren", "Elementen-Liste"}) {
     const QString h = QString::fromUtf8(hinweis);
     listen_[h]->setText(Q(*dateien[i++]));

@@ -300,8 +300,9 @@ void TEW_Schwellendaten::keyPressEvent(QKeyEvent* e) {
 
 void TEW_Schwellendaten::done(int r) {
   if (!geschlossen_) {
+    // Unsaved changes are asked about; "Abbrechen" keeps the editor open.
+    if (SchwelleneditorSchliessen(ed_, *kern_) == Schliessergebnis::Bleibt) return;
     geschlossen_ = true;
-    SchwelleneditorSchliessen(ed_, *kern_);
   }
   QDialog::done(r);
 }
