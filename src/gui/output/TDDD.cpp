@@ -4,6 +4,7 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QOpenGLContext>
 #include <QSignalBlocker>
@@ -143,7 +144,8 @@ TDDD::TDDD(const TModul& modul, QWidget* eltern)
   status_->setMinimumWidth(200);
   statusleiste->addWidget(status_);
   connect(flaeche_, &Ansicht3DFlaeche::Gezeichnet, this, [this] {
-    status_->setText(QStringLiteral("OpenGL-Initialisierung war erfolgreich.  Abstand: %1").arg(ansicht_.Abstand));
+    status_->setText(QStringLiteral("OpenGL-Initialisierung war erfolgreich.  Abstand: %1")
+                         .arg(QLocale().toString(ansicht_.Abstand, 'g', 6)));
   });
   connect(flaeche_, &Ansicht3DFlaeche::Gedreht, this, &TDDD::ReglerNachfuehren);
   connect(flaeche_, &Ansicht3DFlaeche::Fehlgeschlagen, this,
