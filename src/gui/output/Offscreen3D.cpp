@@ -23,21 +23,26 @@ F Funktion(const char* name) {
   return f;
 }
 
+/// The EGL display, initialised once for the process and never terminated: terminating it
+/// unloads the driver while its render threads may still be ending. Mesa's platform without
+/// a surface needs no display; other drivers offer their default one.
+EGLDisplay Anzeige() {
+  static const EGLDisplay anzeige = [] {
+    auto plattform = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
+    EGLDisplay d = plattform ? plattform(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr) : EGL_NO_DISPLAY;
+    if (d != EGL_NO_DISPLAY && eglInitialize(d, nullptr, nullptr)) return d;
+    d = eglGetDisplay(EGL_DEFAULT_DISPLAY);
+    if (d != EGL_NO_DISPLAY && eglInitialize(d, nullptr, nullptr)) return d;
+    return EGL_NO_DISPLAY;
+  }();
+  return anzeige;
+}
+
 /// A current desktop OpenGL context without a surface, released at the end of its scope.
 class Kontext {
  public:
-  Kontext() {
-    // Mesa's platform without a surface needs no display; other drivers offer their default one.
-    auto plattform = reinterpret_cast<PFNEGLGETPLATFORMDISPLAYEXTPROC>(eglGetProcAddress("eglGetPlatformDisplayEXT"));
-    if (plattform != nullptr) anzeige_ = plattform(EGL_PLATFORM_SURFACELESS_MESA, EGL_DEFAULT_DISPLAY, nullptr);
-    if (anzeige_ == EGL_NO_DISPLAY || !eglInitialize(anzeige_, nullptr, nullptr)) {
-      anzeige_ = eglGetDisplay(EGL_DEFAULT_DISPLAY);
-      if (anzeige_ == EGL_NO_DISPLAY || !eglInitialize(anzeige_, nullptr, nullptr)) throw std::runtime_error(kKeinKontext);
-    }
-    if (!eglBindAPI(EGL_OPENGL_API)) {
-      eglTerminate(anzeige_);
-      throw std::runtime_error(kKeinKontext);
-    }
+  Kontext() : anzeige_(Anzeige()) {
+    if (anzeige_ == EGL_NO_DISPLAY || !eglBindAPI(EGL_OPENGL_API)) throw std::runtime_error(kKeinKontext);
     // The picture is drawn into a framebuffer object, so any configuration or none serves.
     const EGLint wunsch[] = {EGL_RENDERABLE_TYPE, EGL_OPENGL_BIT, EGL_NONE};
     EGLConfig konfiguration = nullptr;
@@ -46,14 +51,12 @@ class Kontext {
     kontext_ = eglCreateContext(anzeige_, konfiguration, EGL_NO_CONTEXT, nullptr);
     if (kontext_ == EGL_NO_CONTEXT || !eglMakeCurrent(anzeige_, EGL_NO_SURFACE, EGL_NO_SURFACE, kontext_)) {
       if (kontext_ != EGL_NO_CONTEXT) eglDestroyContext(anzeige_, kontext_);
-      eglTerminate(anzeige_);
       throw std::runtime_error(kKeinKontext);
     }
   }
   ~Kontext() {
     eglMakeCurrent(anzeige_, EGL_NO_SURFACE, EGL_NO_SURFACE, EGL_NO_CONTEXT);
     eglDestroyContext(anzeige_, kontext_);
-    eglTerminate(anzeige_);
   }
   Kontext(const Kontext&) = delete;
   Kontext& operator=(const Kontext&) = delete;
