@@ -26,6 +26,7 @@
 #include "XtpWeichen.h"
 
 #ifdef TRM_MIT_BILD
+#include "Bild3D.h"
 #include "Render.h"
 #endif
 
@@ -65,6 +66,10 @@ constexpr const char* kHilfe =
     "                         Ecke, links nach rechts, dann eine Reihe höher) in eine PDF-Datei,\n"
     "                         eine Seite je Blatt; LISTE z.B. 1,5,7-10 (sonst alle Blätter);\n"
     "                         Rand 5 mm, Schienen und 100mm-Raster\n"
+    "  view3d DATEI BILD [--module M] [--band]\n"
+    "                         das erste Bild der 3D-Ansicht eines Moduls (M ab 0; sonst das\n"
+    "                         aktuelle), 1024 x 768 Pixel, als BILD (.png oder .bmp); mit --band\n"
+    "                         die Gleise als Band in Trassenbreite, nach Höhe eingefärbt\n"
     "  xtp-turnouts EIN.xtp AUS.w88 [--scale HO]\n"
     "                         schreibt die Weichen einer XTrackCAD-Parameterdatei, die sich als\n"
     "                         Weichentyp darstellen lassen, als Weichenliste; nennt übernommene\n"
@@ -256,7 +261,7 @@ int main(int argc, char** argv) {
       }
       return trm::cli::XtpWeichen(rest);
     }
-    if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts") continue;
+    if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts" && args[i] != "view3d") continue;
     std::string ordner;
     std::vector<std::string> rest;
     for (std::size_t k = 0; k < args.size(); ++k) {
@@ -272,6 +277,14 @@ int main(int argc, char** argv) {
       trm::DatenordnerEinrichten(ordner, Auslieferung());
     }
     if (args[i] == "parts") return trm::cli::Teile(rest, trm::MitTrenner(ordner));
+    if (args[i] == "view3d") {
+#ifdef TRM_MIT_BILD
+      return trm::cli::Bild3D(rest, trm::MitTrenner(ordner));
+#else
+      std::cerr << "Dieses Programm wurde ohne Qt gebaut und kann nicht zeichnen.\n";
+      return 2;
+#endif
+    }
     if (args[i] == "print") {
 #ifdef TRM_MIT_BILD
       return trm::cli::Drucken(rest, trm::MitTrenner(ordner));

@@ -1,3 +1,4 @@
+// The 3-D view's camera: its first fitted values, clipping planes and controls; the scene of a module.
 #include "core/output/Ansicht3D.h"
 
 #include <algorithm>
@@ -9,13 +10,56 @@
 
 namespace trm {
 
-TAnsicht3D TAnsicht3D::Start(int breite, int hoehe) {
+namespace {
+
+bool Endlich(const TPunkt3D& p) { return std::isfinite(p.x) && std::isfinite(p.y) && std::isfinite(p.z); }
+
+}  // namespace
+
+TAnsicht3D TAnsicht3D::Start(const TSzene3D& s, double seitenverhaeltnis) {
+  // The points to fit: every track point and band corner, or the outline of a module
+  // without tracks.
+  std::vector<TPunkt3D> punkte;
+  for (const auto& linie : s.linien)
+    for (const TPunkt3D& p : linie)
+      if (Endlich(p)) punkte.push_back(p);
+  for (const TBandstueck& q : s.baender)
+    for (const TPunkt3D& p : q.ecken)
+      if (Endlich(p)) punkte.push_back(p);
+  if (punkte.empty()) punkte.assign(s.umriss.begin(), s.umriss.end());
+
   TAnsicht3D a;
-  // Integer halving toward zero, as the module size is whole millimetres.
-  a.VerschX = -(breite / 2);
-  a.VerschY = -(hoehe / 2);
+  TPunkt3D lo = punkte.front(), hi = punkte.front();
+  for (const TPunkt3D& p : punkte) {
+    lo = {std::min(lo.x, p.x), std::min(lo.y, p.y), std::min(lo.z, p.z)};
+    hi = {std::max(hi.x, p.x), std::max(hi.y, p.y), std::max(hi.z, p.z)};
+  }
+  a.Mitte = {(lo.x + hi.x) / 2, (lo.y + hi.y) / 2, (lo.z + hi.z) / 2};
+
+  // Seen straight down, a point dx, dy off the axis and dz above the centre lies at depth
+  // d − dz; it is inside the filled share of the view when |dx| <= (d − dz)·tan(fov/2)·aspect·f
+  // and |dy| <= (d − dz)·tan(fov/2)·f.
+  const double t = std::tan(Blickwinkel / 2 * std::acos(-1.0) / 180) * Fuellung;
+  const double seite = seitenverhaeltnis > 0 && std::isfinite(seitenverhaeltnis) ? seitenverhaeltnis : 1;
+  double d = 0;
+  for (const TPunkt3D& p : punkte) {
+    const double dx = std::abs(p.x - a.Mitte.x), dy = std::abs(p.y - a.Mitte.y);
+    d = std::max(d, std::max(dx / (t * seite), dy / t) + (p.z - a.Mitte.z));
+  }
+  // A scene of one point still gets a view that shows it.
+  a.Abstand = -std::max(d, 100.0);
+
+  auto weite = [&](const TPunkt3D& p) {
+    return std::hypot(p.x - a.Mitte.x, p.y - a.Mitte.y, p.z - a.Mitte.z);
+  };
+  for (const TPunkt3D& p : punkte) a.Radius = std::max(a.Radius, weite(p));
+  for (const TPunkt3D& p : s.umriss) a.Radius = std::max(a.Radius, weite(p));
   return a;
 }
+
+double TAnsicht3D::Nah() const { return std::clamp(0.9 * (-Abstand - Radius), 1.0, 500.0); }
+
+double TAnsicht3D::Fern() const { return std::max(10000.0, 1.1 * (-Abstand + Radius)); }
 
 void TAnsicht3D::Knopf(int nummer) {
   switch (nummer) {

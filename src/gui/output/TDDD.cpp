@@ -1,14 +1,13 @@
-// The 3-D view.
+// The 3-D view's window: events turned into camera calls, the drawing shared with the
+// command line's picture.
 #include "gui/output/TDDD.h"
 
-#include <GL/gl.h>
-#include <GL/glu.h>
-
 #include <QCheckBox>
-#include <QHBoxLayout>
 #include <QLabel>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QOpenGLContext>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QStatusBar>
 #include <QSurfaceFormat>
@@ -17,8 +16,10 @@
 #include <QToolButton>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <cmath>
 
 #include "core/model/Modul.h"
+#include "gui/output/Szene3DZeichnen.h"
 
 namespace trm::gui {
 
@@ -39,62 +40,31 @@ Ansicht3DFlaeche::Ansicht3DFlaeche(const TModul& modul, TAnsicht3D& ansicht, QWi
   setMinimumSize(400, 300);
 }
 
+void Ansicht3DFlaeche::Zuruecksetzen() {
+  const double seite = height() > 0 ? static_cast<double>(width()) / height() : 1;
+  ansicht_ = TAnsicht3D::Start(Szene3D(modul_, true), seite);
+  eingepasst_ = true;
+  update();
+}
+
 void Ansicht3DFlaeche::initializeGL() {
   bereit_ = context() && context()->isValid();
   if (!bereit_) {
     emit Fehlgeschlagen();
     return;
   }
-  glClearColor(0.98f, 0.98f, 0.98f, 0.0f);
-  glEnable(GL_DEPTH_TEST);
-  glEnable(GL_CULL_FACE);
+  Szene3DEinrichten();
+}
+
+void Ansicht3DFlaeche::resizeGL(int, int) {
+  if (eingepasst_) Zuruecksetzen();
 }
 
 void Ansicht3DFlaeche::paintGL() {
   if (!bereit_) return;
   // The client size of the window, in device pixels.
   const qreal r = devicePixelRatioF();
-  const int w = static_cast<int>(width() * r), h = std::max(1, static_cast<int>(height() * r));
-  glViewport(0, 0, w, h);
-  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-  glMatrixMode(GL_PROJECTION);
-  glLoadIdentity();
-  gluPerspective(45, static_cast<double>(w) / h, 500, 10000);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  glTranslatef(static_cast<float>(ansicht_.VerschX), static_cast<float>(ansicht_.VerschY),
-               static_cast<float>(ansicht_.Abstand));
-  glRotatef(static_cast<float>(ansicht_.DrehX), 1, 0, 0);
-  glRotatef(static_cast<float>(ansicht_.DrehY), 0, 1, 0);
-  glRotatef(static_cast<float>(ansicht_.DrehZ), 0, 0, 1);
-
-  const TSzene3D s = Szene3D(modul_, baender);
-  glBegin(GL_LINE_LOOP);
-  glColor3f(0.8f, 0.8f, 0.8f);
-  for (const TPunkt3D& p : s.umriss)
-    glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
-  glEnd();
-  if (baender) {
-    // Both faces of a band are seen from above and below.
-    glDisable(GL_CULL_FACE);
-    glBegin(GL_QUADS);
-    for (const TBandstueck& q : s.baender) {
-      // Low is blue, high is red.
-      glColor3f(static_cast<float>(0.2 + 0.8 * q.anteil), 0.35f, static_cast<float>(1.0 - 0.8 * q.anteil));
-      for (const TPunkt3D& p : q.ecken)
-        glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
-    }
-    glEnd();
-    glEnable(GL_CULL_FACE);
-  }
-  for (const auto& linie : s.linien) {
-    glBegin(GL_LINE_STRIP);
-    for (const TPunkt3D& p : linie) {
-      glColor3f(0, 0, 0);
-      glVertex3f(static_cast<float>(p.x), static_cast<float>(p.y), static_cast<float>(p.z));
-    }
-    glEnd();
-  }
+  Szene3DZeichnen(Szene3D(modul_, baender), ansicht_, static_cast<int>(width() * r), static_cast<int>(height() * r));
   emit Gezeichnet();
 }
 
@@ -105,19 +75,23 @@ void Ansicht3DFlaeche::mouseMoveEvent(QMouseEvent* e) {
   const QPoint p = e->position().toPoint();
   ansicht_.Ziehen(p.x() - letzte_.x(), p.y() - letzte_.y());
   letzte_ = p;
+  Bewegt();
+  emit Gedreht();
   update();
 }
 
 void Ansicht3DFlaeche::wheelEvent(QWheelEvent* e) {
   ansicht_.Rad(e->angleDelta().y());
+  Bewegt();
   update();
 }
 
 TDDD::TDDD(const TModul& modul, QWidget* eltern)
-    : QDialog(eltern, Qt::Window | Qt::WindowStaysOnTopHint), ansicht_(TAnsicht3D::Start(modul.Breite, modul.Hoehe)) {
+    : QDialog(eltern, Qt::Window | Qt::WindowStaysOnTopHint) {
   setObjectName(QStringLiteral("TDDD"));
   setWindowTitle(QStringLiteral("3D-Ansicht"));
   flaeche_ = new Ansicht3DFlaeche(modul, ansicht_, this);
+  flaeche_->Zuruecksetzen();
   auto* leiste = new QToolBar(this);
   const char* knoepfe[6][2] = {{"+", "näher"}, {"−", "weiter weg"}, {"◀", "nach links"},
                                {"▶", "nach rechts"}, {"▲", "nach oben"}, {"▼", "nach unten"}};
@@ -129,6 +103,7 @@ TDDD::TDDD(const TModul& modul, QWidget* eltern)
     k->setAutoRepeat(true);
     connect(k, &QToolButton::clicked, this, [this, i] {
       ansicht_.Knopf(i + 1);
+      flaeche_->Bewegt();
       flaeche_->update();
     });
     leiste->addWidget(k);
@@ -137,15 +112,25 @@ TDDD::TDDD(const TModul& modul, QWidget* eltern)
     auto* r = new QSlider(Qt::Horizontal, leiste);
     r->setObjectName(QStringLiteral("TrackBar%1").arg(i + 1));
     r->setRange(-180, 180);
-    r->setValue(1);  // the angles start at 0: the first move sets them
     r->setMinimumWidth(120);
     r->setToolTip(QStringLiteral("Drehung um %1").arg(QChar(u"xyz"[i])));
     connect(r, &QSlider::valueChanged, this, [this, i](int v) {
       ansicht_.Regler(i + 1, v);
+      flaeche_->Bewegt();
       flaeche_->update();
     });
+    regler_[static_cast<std::size_t>(i)] = r;
     leiste->addWidget(r);
   }
+  auto* zurueck = new QToolButton(leiste);
+  zurueck->setObjectName(QStringLiteral("TB_3DZurueck"));
+  zurueck->setText(QStringLiteral("Ansicht zurücksetzen"));
+  zurueck->setToolTip(QStringLiteral("Alle Gleise von oben, in die Mitte eingepasst"));
+  connect(zurueck, &QToolButton::clicked, this, [this] {
+    flaeche_->Zuruecksetzen();
+    ReglerNachfuehren();
+  });
+  leiste->addWidget(zurueck);
   auto* band = new QCheckBox(QStringLiteral("Trasse als Band"), leiste);
   band->setObjectName(QStringLiteral("CB_Band"));
   band->setToolTip(QStringLiteral("Gleise als Band in Trassenbreite, nach Höhe eingefärbt"));
@@ -159,8 +144,10 @@ TDDD::TDDD(const TModul& modul, QWidget* eltern)
   status_->setMinimumWidth(200);
   statusleiste->addWidget(status_);
   connect(flaeche_, &Ansicht3DFlaeche::Gezeichnet, this, [this] {
-    status_->setText(QStringLiteral("OpenGL-Initialisierung war erfolgreich.  Abstand: %1").arg(ansicht_.Abstand));
+    status_->setText(QStringLiteral("OpenGL-Initialisierung war erfolgreich.  Abstand: %1")
+                         .arg(QLocale().toString(ansicht_.Abstand, 'g', 6)));
   });
+  connect(flaeche_, &Ansicht3DFlaeche::Gedreht, this, &TDDD::ReglerNachfuehren);
   connect(flaeche_, &Ansicht3DFlaeche::Fehlgeschlagen, this,
           [this] { QTimer::singleShot(0, this, &QDialog::reject); }, Qt::QueuedConnection);
   auto* l = new QVBoxLayout(this);
@@ -170,6 +157,14 @@ TDDD::TDDD(const TModul& modul, QWidget* eltern)
   l->addWidget(statusleiste);
   setWindowState(Qt::WindowMaximized);
   resize(1000, 700);
+}
+
+void TDDD::ReglerNachfuehren() {
+  const double winkel[3] = {ansicht_.DrehX, ansicht_.DrehY, ansicht_.DrehZ};
+  for (std::size_t i = 0; i < 3; ++i) {
+    const QSignalBlocker still(regler_[i]);
+    regler_[i]->setValue(static_cast<int>(std::lround(winkel[i])));
+  }
 }
 
 }  // namespace trm::gui

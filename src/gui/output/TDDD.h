@@ -1,15 +1,17 @@
-// The 3-D view "3D-Ansicht": the current module in perspective through OpenGL and GLU, moved by
-// six buttons, three sliders, the mouse and the wheel; optionally every track as a band of its
-// bed width shaded by height. It only reads the layout.
+// The 3-D view "3D-Ansicht": the current module in perspective through OpenGL and GLU, turned
+// about the centre of its tracks by the mouse and three sliders, moved by six buttons and the
+// wheel; "Ansicht zurücksetzen" brings back the first, fitted picture. Optionally every track
+// as a band of its bed width shaded by height. It only reads the layout.
 #pragma once
 
 #include <QDialog>
 #include <QOpenGLWidget>
+#include <array>
 
 #include "core/output/Ansicht3D.h"
 
 class QLabel;
-class QCheckBox;
+class QSlider;
 
 namespace trm {
 class TModul;
@@ -25,13 +27,21 @@ class Ansicht3DFlaeche : public QOpenGLWidget {
   bool baender = false;
   /// False when no OpenGL context could be made.
   bool Bereit() const { return bereit_; }
+  /// The first view, fitted to the area's current size; it is fitted again on every resize
+  /// until the user moves it.
+  void Zuruecksetzen();
+  /// The user moved the view: it stays as it is when the area is resized.
+  void Bewegt() { eingepasst_ = false; }
 
  signals:
   void Gezeichnet();
   void Fehlgeschlagen();
+  /// The mouse turned or moved the view.
+  void Gedreht();
 
  protected:
   void initializeGL() override;
+  void resizeGL(int w, int h) override;
   void paintGL() override;
   void mousePressEvent(QMouseEvent* e) override;
   void mouseMoveEvent(QMouseEvent* e) override;
@@ -42,6 +52,7 @@ class Ansicht3DFlaeche : public QOpenGLWidget {
   TAnsicht3D& ansicht_;
   QPoint letzte_;
   bool bereit_ = false;
+  bool eingepasst_ = true;
 };
 
 class TDDD : public QDialog {
@@ -51,8 +62,12 @@ class TDDD : public QDialog {
   const TAnsicht3D& ansicht() const { return ansicht_; }
 
  private:
+  /// The sliders show the angles without setting them again.
+  void ReglerNachfuehren();
+
   TAnsicht3D ansicht_;
   Ansicht3DFlaeche* flaeche_;
+  std::array<QSlider*, 3> regler_{};
   QLabel* status_;
 };
 

@@ -1,0 +1,40 @@
+# view3d: a PNG of 1024 × 768 pixels that shows the tracks, fitted into the middle of the
+# picture; with --band it differs from the picture without.
+foreach(art linien band)
+  set(zusatz)
+  if(art STREQUAL band)
+    set(zusatz --band)
+  endif()
+  execute_process(COMMAND ${CLI} --data ${DATEN} view3d ${PLAN} ${AUS}/${art}.png ${zusatz}
+    RESULT_VARIABLE rc ERROR_VARIABLE err)
+  if(NOT rc EQUAL 0)
+    message(FATAL_ERROR "view3d ${zusatz}: exit code ${rc}: ${err}")
+  endif()
+  file(READ ${AUS}/${art}.png kopf LIMIT 8 HEX)
+  if(NOT kopf STREQUAL "89504e470d0a1a0a")
+    message(FATAL_ERROR "${art}.png is no PNG: ${kopf}")
+  endif()
+endforeach()
+execute_process(COMMAND ${PRUEFUNG} ${AUS}/linien.png ${AUS}/band.png OUTPUT_VARIABLE werte RESULT_VARIABLE rc)
+message(STATUS "${werte}")
+if(NOT rc EQUAL 0 OR NOT werte MATCHES "Größe 1024 768\nVordergrund ([0-9]+)\nSchwarz ([0-9]+) ([0-9]+) ([0-9]+) ([0-9]+)\nVerschieden ([0-9]+)")
+  message(FATAL_ERROR "unexpected picture: ${werte}")
+endif()
+set(vordergrund ${CMAKE_MATCH_1})
+set(x0 ${CMAKE_MATCH_2})
+set(y0 ${CMAKE_MATCH_3})
+set(x1 ${CMAKE_MATCH_4})
+set(y1 ${CMAKE_MATCH_5})
+set(verschieden ${CMAKE_MATCH_6})
+if(vordergrund LESS 500 OR verschieden LESS 500)
+  message(FATAL_ERROR "blank picture or bands not drawn: ${werte}")
+endif()
+# The layout is wider than the picture's 4:3, so its tracks with their bands fill 90 % of the
+# width (from pixel 51 to 972) and lie in the middle of the height; the centre lines end a
+# few pixels inside the bands' ends.
+math(EXPR mitteX "(${x0} + ${x1}) / 2 - 512")
+math(EXPR mitteY "(${y0} + ${y1}) / 2 - 384")
+if(x0 LESS 45 OR x0 GREATER 60 OR x1 LESS 960 OR x1 GREATER 978 OR mitteX LESS -8 OR mitteX GREATER 8
+   OR mitteY LESS -8 OR mitteY GREATER 8)
+  message(FATAL_ERROR "tracks not fitted into the middle: ${werte}")
+endif()
