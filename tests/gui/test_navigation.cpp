@@ -4,6 +4,10 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLabel>
+#include <QSpinBox>
+#include <algorithm>
+#include <cmath>
 #include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -14,7 +18,9 @@
 
 #include "core/SkriptDialoge.h"
 #include "core/model/Datenordner.h"
+#include "core/model/Gleis.h"
 #include "core/model/Modul.h"
+#include "core/model/Umrechnung.h"
 #include "gui/help/ErsteSchritte.h"
 #include "gui/editor/TGleisanlage.h"
 #include "gui/editor/TZeichenflaeche.h"
@@ -52,6 +58,73 @@ TEST_F(Navigation, RadZoomtUmDenMauszeiger) {
   // The point under the cursor stays put (within a pixel).
   EXPECT_NEAR(f->ZeichnungsPunkt(maus).x() * Mm(), xVorher, 2 * alt);
   EXPECT_NEAR(f->ZeichnungsPunkt(maus).y() * Mm(), yVorher, 2 * alt);
+}
+
+// The world point under a view position, in mm.
+QPointF Welt(trm::gui::TZeichenflaeche* f, const trm::TModul& m, QPoint p) {
+  const QPoint z = f->ZeichnungsPunkt(p);
+  const trm::TUmrechnung u(m);
+  return {u.PixelZuWeltX(z.x()), u.PixelZuWeltY(z.y())};
+}
+
+TEST_F(Navigation, RadHaeltDenPunktAusDerUebersicht) {
+  // From the overview (fitted), twelve steps in and twelve out: the point under the cursor
+  // stays within a pixel at every step, and the status bar follows it.
+  f->AnsFensterAnpassen();
+  const trm::TModul& m = *w->editor().modul();
+  const QPoint maus(620, 310);
+  const QPointF ziel = Welt(f, m, maus);
+  const double uebersicht = Mm();
+  QPointF vorher = ziel;
+  for (int schritt = 0; schritt < 24; ++schritt) {
+    const double alt = Mm();
+    QWheelEvent rad(QPointF(maus), QPointF(f->viewport()->mapToGlobal(maus)), QPoint(),
+                    QPoint(0, schritt < 12 ? 120 : -120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(f->viewport(), &rad);
+    // Within a pixel of the coarser scale at each step, and never drifting from where it began
+    // (the overview's pixel that was pointed at).
+    const QPointF jetzt = Welt(f, *w->editor().modul(), maus);
+    EXPECT_LE(std::hypot(jetzt.x() - vorher.x(), jetzt.y() - vorher.y()), std::max(alt, Mm())) << "step " << schritt;
+    EXPECT_LE(std::hypot(jetzt.x() - ziel.x(), jetzt.y() - ziel.y()), uebersicht) << "step " << schritt;
+    vorher = jetzt;
+  }
+  const QString status = w->findChild<QLabel*>(QStringLiteral("L_Mausposition"))->text();
+  const QPointF zuletzt = Welt(f, *w->editor().modul(), maus);
+  EXPECT_EQ(status, QString::fromStdString(trm::Mausbedienung::Statustext(zuletzt.x(), zuletzt.y())));
+}
+
+TEST_F(Navigation, AnpassenZeigtBreiteHoheModuleUndFerneGleise) {
+  trm::TModul& m = *w->editor().modul();
+  for (const auto& [breite, hoehe] : {std::pair{2500, 1500}, std::pair{600, 2400}, std::pair{6000, 400}}) {
+    m.Breite = breite;
+    m.Hoehe = hoehe;
+    w->Neuzeichnen();
+    f->AnsFensterAnpassen();
+    // The whole module in view, with no scroll bar left.
+    const QRect modul(f->Ursprung(), f->Zeichnungsgroesse());
+    EXPECT_TRUE(f->viewport()->rect().contains(modul)) << breite << " x " << hoehe;
+    EXPECT_EQ(f->horizontalScrollBar()->maximum(), f->horizontalScrollBar()->minimum());
+    EXPECT_EQ(f->verticalScrollBar()->maximum(), f->verticalScrollBar()->minimum());
+  }
+  // A track far beside the module is found too.
+  ASSERT_TRUE(w->editor().AnfangXSetzen("20000"));
+  w->Neuzeichnen();
+  f->AnsFensterAnpassen();
+  const trm::TGleis& g = *w->editor().gleis();
+  const QPointF ende(g.XEnde(), g.YEnde());
+  const trm::TUmrechnung u(*w->editor().modul());
+  const QPoint p = QPoint(static_cast<int>(u.WeltZuPixelX(ende.x())), static_cast<int>(u.WeltZuPixelY(ende.y()))) +
+                   f->Ursprung();
+  EXPECT_TRUE(f->viewport()->rect().contains(p));
+}
+
+TEST_F(Navigation, ZoomfeldBehaeltDieMitte) {
+  const QPoint mitte = f->viewport()->rect().center();
+  const QPointF vorher = Welt(f, *w->editor().modul(), mitte);
+  w->zoomfeld().setValue(8);
+  EXPECT_DOUBLE_EQ(Mm(), 0.8);
+  const QPointF nachher = Welt(f, *w->editor().modul(), mitte);
+  EXPECT_LE(std::hypot(nachher.x() - vorher.x(), nachher.y() - vorher.y()), Mm());
 }
 
 TEST_F(Navigation, MittlereTasteVerschiebtDieAnsicht) {

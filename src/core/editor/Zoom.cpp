@@ -1,6 +1,11 @@
 // Zoom and placement arithmetic.
 #include "core/editor/Zoom.h"
 
+#include <algorithm>
+#include <cmath>
+
+#include "core/model/Gleis.h"
+#include "core/model/Modul.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
@@ -21,11 +26,24 @@ double Verkleinern(double mmProPixel) { return mmProPixel + 0.1; }
 
 double AnsFensterAnpassen(double mmProPixel, std::int64_t bildBreite, std::int64_t bildHoehe,
                           std::int64_t sichtBreite, std::int64_t sichtHoehe) {
-  const bool breiter = bildHoehe < bildBreite;
-  const std::int64_t seite = breiter ? bildBreite : bildHoehe;
-  const std::int64_t sicht = breiter ? sichtBreite : sichtHoehe;
-  if (sicht <= 0) return mmProPixel;
-  return mmProPixel * static_cast<double>(seite + 20) / static_cast<double>(sicht);
+  if (sichtBreite <= 0 || sichtHoehe <= 0) return mmProPixel;
+  const double x = static_cast<double>(bildBreite + 20) / static_cast<double>(sichtBreite);
+  const double y = static_cast<double>(bildHoehe + 20) / static_cast<double>(sichtHoehe);
+  return mmProPixel * std::max(x, y);
+}
+
+TRechteck ModulAusdehnung(const TModul& m) {
+  TRechteck r{0, 0, static_cast<double>(m.Breite), static_cast<double>(m.Hoehe)};
+  for (const auto& g : m.Gleise)
+    for (const auto& b : g->Boegen) {
+      const TRechteck& h = b->Huelle;
+      if (!b->Berechnet || !std::isfinite(h.xmin + h.xmax + h.ymin + h.ymax)) continue;
+      r.xmin = std::min(r.xmin, h.xmin);
+      r.ymin = std::min(r.ymin, h.ymin);
+      r.xmax = std::max(r.xmax, h.xmax);
+      r.ymax = std::max(r.ymax, h.ymax);
+    }
+  return r;
 }
 
 double LupenMassstab(double mmProPixel, Maustaste taste) {

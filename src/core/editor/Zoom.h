@@ -5,7 +5,11 @@
 #include <cstdint>
 #include <optional>
 
+#include "core/model/Bogen.h"
+
 namespace trm {
+
+class TModul;
 
 /// Message when a scale cannot be shown.
 inline constexpr const char* MeldungMassstab = "Maßstab nicht darstellbar";
@@ -19,9 +23,14 @@ std::optional<double> MassstabAusZoomfeld(std::int64_t wert);
 bool MassstabDarstellbar(double breite, double hoehe, double mmProPixel);
 /// Zoom out: 0.1 mm per pixel more.
 double Verkleinern(double mmProPixel);
-/// Fit to window: the drawing's longer side (plus margin) fills the visible extent of that axis.
+/// Fit to window: the drawing (plus a margin of 10 pixels each side) fills the visible area in
+/// the direction where it is tighter, so that it fits in both.
 double AnsFensterAnpassen(double mmProPixel, std::int64_t bildBreite, std::int64_t bildHoehe,
                           std::int64_t sichtBreite, std::int64_t sichtHoehe);
+
+/// The module's rectangle together with the boxes of its computed tracks, in mm: what the view
+/// must show to show every track.
+TRechteck ModulAusdehnung(const TModul& m);
 
 /// Mouse buttons of the magnifier.
 enum class Maustaste { Links, Rechts, Mitte };

@@ -66,6 +66,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   addToolBarBreak();
   Werkzeugleiste2();
   mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
+  mausposition_->setObjectName(QStringLiteral("L_Mausposition"));
   statusBar()->addWidget(mausposition_);
   untermaus_ = new QLabel(this);
   untermaus_->setObjectName(QStringLiteral("L_UnterMaus"));
@@ -143,9 +144,13 @@ void TGleisanlage::MenuesAnlegen() {
       editor_->NeuesModul();
       return true;
     });
+    flaeche_->Ausgangslage();
   }));
   datei->addAction(Schalter(NeueAktion("MI_ModulLoeschen", "akt. Modul löschen", "",
-                              [this] { Befehl([this] { return editor_->ModulLoeschen(); }); }), &Befehlszustand::modulLoeschen));
+                              [this] {
+                                Befehl([this] { return editor_->ModulLoeschen(); });
+                                flaeche_->Ausgangslage();
+                              }), &Befehlszustand::modulLoeschen));
   datei->addSeparator();
   importieren_ = datei->addMenu(QStringLiteral("importieren"));
   exportieren_ = datei->addMenu(QStringLiteral("exportieren"));
@@ -348,6 +353,7 @@ void TGleisanlage::ModulmenueAufbauen() {
         editor_->ModulWechseln(static_cast<int>(i));
         return true;
       });
+      flaeche_->Ausgangslage();
     });
   }
 }
@@ -490,6 +496,7 @@ void TGleisanlage::NachDateibefehl() {
   TitelAktualisieren();
   MausmodusSetzen(Mausmodus::Normal);
   Neuzeichnen();
+  flaeche_->Ausgangslage();
 }
 
 void TGleisanlage::FormCreate() {

@@ -7,6 +7,8 @@
 #include <QWheelEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <algorithm>
+#include <cmath>
 
 #include "core/editor/Zoom.h"
 #include "core/model/Neuberechnung.h"
@@ -34,21 +36,51 @@ QSize TZeichenflaeche::Zeichnungsgroesse() const {
 }
 
 QPoint TZeichenflaeche::Ursprung() const {
+  return {-static_cast<int>(std::lround(ox_)), -static_cast<int>(std::lround(oy_))};
+}
+
+QRect TZeichenflaeche::Ausdehnung() const {
+  const TModul* m = dokument_.anlage().AktuellesModul();
+  if (!m || !(m->MmProPixel > 0)) return {};
+  const TRechteck w = ModulAusdehnung(*m);
+  const double s = m->MmProPixel;
+  // Drawing pixels: x to the right from the module's left edge, y down from its top edge.
+  auto px = [](double v) { return static_cast<int>(std::clamp(std::floor(v), -1e9, 1e9)); };
+  return QRect(QPoint(px(w.xmin / s), px((m->Hoehe - w.ymax) / s)),
+               QPoint(px(w.xmax / s), px((m->Hoehe - w.ymin) / s)));
+}
+
+void TZeichenflaeche::Ausgangslage() {
+  // Where the scroll box of the module's drawing puts it with its bars at the start.
   const QSize z = Zeichnungsgroesse();
-  return {static_cast<int>(Platzierung(viewport()->width(), z.width(), horizontalScrollBar()->value())),
-          static_cast<int>(Platzierung(viewport()->height(), z.height(), verticalScrollBar()->value()))};
+  ox_ = -static_cast<double>(Platzierung(viewport()->width(), z.width(), 0));
+  oy_ = -static_cast<double>(Platzierung(viewport()->height(), z.height(), 0));
+  BalkenAnpassen();
+  viewport()->update();
 }
 
 void TZeichenflaeche::BalkenAnpassen() {
-  const QSize z = Zeichnungsgroesse();
+  // The bars reach over the drawing and the tracks beside it, and always over the part in
+  // view, so that zooming about any point never has to move it.
+  const QRect e = Ausdehnung();
   const QSize v = viewport()->size();
-  auto setzen = [](QScrollBar* balken, std::int64_t bereich, int sichtbar) {
+  auto setzen = [](QScrollBar* balken, int von, int bis, int wert, int sichtbar) {
+    const QSignalBlocker sperre(balken);
     balken->setPageStep(sichtbar);
     balken->setSingleStep(20);
-    balken->setRange(0, static_cast<int>(std::max<std::int64_t>(0, bereich - sichtbar)));
+    balken->setRange(std::min(von, wert), std::max(bis, wert));
+    balken->setValue(wert);
   };
-  setzen(horizontalScrollBar(), Scrollbereich(z.width()), v.width());
-  setzen(verticalScrollBar(), Scrollbereich(z.height()), v.height());
+  const QPoint o = -Ursprung();
+  setzen(horizontalScrollBar(), e.left(), e.right() + 1 - v.width(), o.x(), v.width());
+  setzen(verticalScrollBar(), e.top(), e.bottom() + 1 - v.height(), o.y(), v.height());
+}
+
+void TZeichenflaeche::UrsprungSetzen(double ox, double oy) {
+  ox_ = ox;
+  oy_ = oy;
+  BalkenAnpassen();
+  viewport()->update();
 }
 
 void TZeichenflaeche::Neuzeichnen() {
@@ -64,14 +96,11 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
   TModul* m = a.AktuellesModul();
   const QSize z = Zeichnungsgroesse();
   if (!m || z.isEmpty()) return;
-  const QPoint o = Ursprung();
-  // The visible part of the drawing, in drawing pixels.
-  const QRect sichtbar = QRect(QPoint(0, 0), z).intersected(viewport()->rect().translated(-o));
-  if (sichtbar.isEmpty()) return;
-  painter.translate(o + sichtbar.topLeft());
-  painter.setClipRect(QRect(QPoint(0, 0), sichtbar.size()));
-  QtCanvas c(painter, sichtbar.width(), sichtbar.height());
-  const TAnsicht ansicht(m->MmProPixel, m->Hoehe, sichtbar.x(), sichtbar.y(), sichtbar.width(), sichtbar.height());
+  // The whole view is drawn: tracks beside the module show on the desk around it.
+  const QRect sicht = viewport()->rect();
+  QtCanvas c(painter, sicht.width(), sicht.height());
+  c.fuellbereich = QRect(Ursprung(), z);
+  const TAnsicht ansicht(m->MmProPixel, m->Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
   Elementhaken haken;
   haken.EndPfeile = KrEndpfeileZeichnen;
   haken.Blattuebersicht = Blattuebersicht;
@@ -93,10 +122,20 @@ void TZeichenflaeche::leaveEvent(QEvent* e) {
 
 void TZeichenflaeche::resizeEvent(QResizeEvent* e) {
   QAbstractScrollArea::resizeEvent(e);
+  if (!platziert_ && !viewport()->size().isEmpty()) {
+    platziert_ = true;
+    Ausgangslage();
+    return;
+  }
   BalkenAnpassen();
 }
 
-void TZeichenflaeche::scrollContentsBy(int, int) { viewport()->update(); }
+void TZeichenflaeche::scrollContentsBy(int, int) {
+  // A bar moved by the user: whole pixels (a bar set from the view changes nothing here).
+  if (horizontalScrollBar()->value() != -Ursprung().x()) ox_ = horizontalScrollBar()->value();
+  if (verticalScrollBar()->value() != -Ursprung().y()) oy_ = verticalScrollBar()->value();
+  viewport()->update();
+}
 
 bool TZeichenflaeche::Massstab(bool ok) {
   // Refused or not, the zoom field shows the scale the module has now.
@@ -114,34 +153,29 @@ bool TZeichenflaeche::Vergroessern() { return Massstab(editor_.Vergroessern()); 
 void TZeichenflaeche::Verkleinern() { Massstab(editor_.Verkleinern()); }
 
 void TZeichenflaeche::AnsFensterAnpassen() {
-  const QSize z = Zeichnungsgroesse();
-  Massstab(editor_.AnsFensterAnpassen(z.width(), z.height(), viewport()->width(), viewport()->height()));
+  // The module and every track, centred.
+  QRect e = Ausdehnung();
+  if (!Massstab(editor_.AnsFensterAnpassen(e.width(), e.height(), viewport()->width(), viewport()->height())))
+    return;
+  e = Ausdehnung();
+  UrsprungSetzen(e.center().x() - viewport()->width() / 2, e.center().y() - viewport()->height() / 2);
 }
 
 void TZeichenflaeche::LupenKlick(QPoint position, Maustaste taste) {
   const TModul* m = dokument_.anlage().AktuellesModul();
-  if (!m) return;
-  const double alt = m->MmProPixel;
-  const QPoint p = position - Ursprung();  // clicked pixel in the drawing
-  if (!Massstab(editor_.Lupe(taste))) return;
-  const double neu = dokument_.anlage().AktuellesModul()->MmProPixel;
-  QScrollBar* h = horizontalScrollBar();
-  QScrollBar* v = verticalScrollBar();
-  if (h->maximum() > 0) h->setValue(h->value() + static_cast<int>(LupenVerschiebung(p.x(), alt, neu)));
-  if (v->maximum() > 0) v->setValue(v->value() + static_cast<int>(LupenVerschiebung(p.y(), alt, neu)));
+  if (m) ZoomUm(position, LupenMassstab(m->MmProPixel, taste));
 }
 
 bool TZeichenflaeche::ZoomUm(QPoint position, double mmProPixel) {
   const TModul* m = dokument_.anlage().AktuellesModul();
   if (!m) return false;
   const double alt = m->MmProPixel;
-  const QPoint p = position - Ursprung();
+  // The drawing point under the position stays under it; the origin keeps its fraction of a
+  // pixel, so that steps about one point never add up their rounding.
+  const double x = ox_ + position.x(), y = oy_ + position.y();
   if (!Massstab(editor_.MassstabSetzen(mmProPixel))) return false;
-  const double neu = dokument_.anlage().AktuellesModul()->MmProPixel;
-  QScrollBar* h = horizontalScrollBar();
-  QScrollBar* v = verticalScrollBar();
-  if (h->maximum() > 0) h->setValue(h->value() + static_cast<int>(LupenVerschiebung(p.x(), alt, neu)));
-  if (v->maximum() > 0) v->setValue(v->value() + static_cast<int>(LupenVerschiebung(p.y(), alt, neu)));
+  const double f = alt / dokument_.anlage().AktuellesModul()->MmProPixel;
+  UrsprungSetzen(x * f - position.x(), y * f - position.y());
   return true;
 }
 
@@ -155,8 +189,7 @@ void TZeichenflaeche::Zeigen(const QRect& zeichnung) {
   const QRect sicht = viewport()->rect().translated(-Ursprung());
   if (sicht.contains(zeichnung)) return;
   const QPoint mitte = zeichnung.center() - sicht.center();
-  horizontalScrollBar()->setValue(horizontalScrollBar()->value() + mitte.x());
-  verticalScrollBar()->setValue(verticalScrollBar()->value() + mitte.y());
+  UrsprungSetzen(ox_ + mitte.x(), oy_ + mitte.y());
 }
 
 void TZeichenflaeche::wheelEvent(QWheelEvent* e) {
@@ -167,8 +200,11 @@ void TZeichenflaeche::wheelEvent(QWheelEvent* e) {
     horizontalScrollBar()->setValue(horizontalScrollBar()->value() - d);
     return;
   }
-  // The wheel zooms about the cursor: the point under it stays put.
-  ZoomSchritt(e->position().toPoint(), d > 0);
+  // The wheel zooms about the cursor: the point under it stays put, and the status bar
+  // shows its position at once.
+  const QPoint p = e->position().toPoint();
+  ZoomSchritt(p, d > 0);
+  Melden(p, Mausart::Bewegen, Qt::LeftButton, e->modifiers());
   e->accept();
 }
 
@@ -192,16 +228,19 @@ void TZeichenflaeche::SetMausbedienung(Mausbedienung* maus) {
 }
 
 bool TZeichenflaeche::AnMaus(QMouseEvent* e, Mausart art) {
+  return Melden(e->position().toPoint(), art, art == Mausart::Bewegen ? Qt::LeftButton : e->button(), e->modifiers());
+}
+
+bool TZeichenflaeche::Melden(QPoint p, Mausart art, Qt::MouseButton taste, Qt::KeyboardModifiers tasten) {
   if (!maus_) return false;
-  const QPoint p = e->position().toPoint();
   const QPoint z = p - Ursprung();
   Mausereignis ereignis;
   ereignis.art = art;
-  ereignis.taste = Taste(art == Mausart::Bewegen ? Qt::LeftButton : e->button());
+  ereignis.taste = Taste(taste);
   ereignis.x = z.x();
   ereignis.y = z.y();
-  ereignis.strg = e->modifiers() & Qt::ControlModifier;
-  ereignis.umschalt = e->modifiers() & Qt::ShiftModifier;
+  ereignis.strg = tasten & Qt::ControlModifier;
+  ereignis.umschalt = tasten & Qt::ShiftModifier;
   const Mausantwort a = maus_->Ereignis(ereignis);
   if (BeiMaus) BeiMaus(a, p);
   return true;
@@ -243,8 +282,7 @@ void TZeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
     const QPoint p = e->position().toPoint();
     const QPoint d = p - schiebePunkt_;
     schiebePunkt_ = p;
-    horizontalScrollBar()->setValue(horizontalScrollBar()->value() - d.x());
-    verticalScrollBar()->setValue(verticalScrollBar()->value() - d.y());
+    UrsprungSetzen(ox_ - d.x(), oy_ - d.y());
     return;
   }
   if (!AnMaus(e, Mausart::Bewegen)) QAbstractScrollArea::mouseMoveEvent(e);

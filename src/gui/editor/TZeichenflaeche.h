@@ -30,8 +30,11 @@ class TZeichenflaeche : public QAbstractScrollArea {
   bool Vergroessern();
   /// Zoom out: 0.1 mm per pixel more.
   void Verkleinern();
-  /// Scale so that the drawing fits the visible area.
+  /// Scale so that the module and every track fit the visible area, centred.
   void AnsFensterAnpassen();
+  /// The module as the scroll box first shows it: centred when it is smaller than the view,
+  /// else from its top left corner. After new, open and a module change.
+  void Ausgangslage();
   /// A magnifier click at a viewport position.
   void LupenKlick(QPoint position, Maustaste taste);
   /// Zooms to `mmProPixel` keeping the drawing point under `position` (viewport pixels) in place.
@@ -75,9 +78,15 @@ class TZeichenflaeche : public QAbstractScrollArea {
 
  private:
   bool MassstabSetzen(double mmProPixel);
+  /// The scroll bars over the extent of the drawing (and the part in view).
   void BalkenAnpassen();
+  /// The drawing pixel at the view's top left corner.
+  void UrsprungSetzen(double ox, double oy);
+  /// The module and its tracks in drawing pixels.
+  QRect Ausdehnung() const;
   /// Passes a mouse event to the machine; false when there is none.
   bool AnMaus(QMouseEvent* e, Mausart art);
+  bool Melden(QPoint p, Mausart art, Qt::MouseButton taste, Qt::KeyboardModifiers tasten);
 
   /// After a scale command: redraw when it was taken; the field follows either way.
   bool Massstab(bool ok);
@@ -85,6 +94,8 @@ class TZeichenflaeche : public QAbstractScrollArea {
   Dokument& dokument_;
   Dialoge& dialoge_;
   Mausbedienung* maus_ = nullptr;
+  double ox_ = 0, oy_ = 0;  ///< the drawing point at the view's top left corner (in pixels)
+  bool platziert_ = false;  ///< the view had its first size and placement
   bool schiebt_ = false;  ///< panning with the middle button (or Space and the left button)
   QPoint schiebePunkt_;
 };

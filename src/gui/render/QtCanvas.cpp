@@ -44,7 +44,9 @@ void QtCanvas::SetPinsel(const Pinsel& p) {
   p_.setBrush(p.leer ? QBrush(Qt::NoBrush) : QBrush(QFarbe(p.farbe)));
 }
 
-void QtCanvas::Fuellen(std::int32_t farbe) { p_.fillRect(QRect(0, 0, breite_, hoehe_), QFarbe(farbe)); }
+void QtCanvas::Fuellen(std::int32_t farbe) {
+  p_.fillRect(fuellbereich.value_or(QRect(0, 0, breite_, hoehe_)), QFarbe(farbe));
+}
 
 void QtCanvas::Linie(PixelPunkt a, PixelPunkt b) { p_.drawLine(a.x, a.y, b.x, b.y); }
 

@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QPainter>
+#include <optional>
 
 #include "core/render/Canvas.h"
 
@@ -32,6 +33,8 @@ class QtCanvas : public Canvas {
   void TextGedreht(PixelPunkt p, const std::string& text, std::int32_t farbe, double winkelGrad,
                    std::int32_t hoehePx) override;
   std::int32_t Breite() const override { return breite_; }
+  /// Where Fuellen fills: the module's part of a larger surface (the whole surface when unset).
+  std::optional<QRect> fuellbereich;
   std::int32_t Hoehe() const override { return hoehe_; }
 
  private:
