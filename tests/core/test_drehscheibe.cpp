@@ -275,7 +275,6 @@ TEST_F(Drehscheiben, ZiehenNimmtGleiseMitUndRastetAmGleisendeEin) {
   ASSERT_TRUE(DrehscheibenGleisAnfuegen(*ed));
   TGleis* g = d->Anschluesse().at(0);
   const double cx = d->XMitte, gx = g->XAnf;
-  M().ElementWaehlen(-1);
   ModulBerechnen(M());
   const TUmrechnung u(M());
   const std::int64_t px = u.WeltZuPixelX(cx), py = u.WeltZuPixelY(300);
@@ -296,6 +295,42 @@ TEST_F(Drehscheiben, ZiehenNimmtGleiseMitUndRastetAmGleisendeEin) {
   // A press outside every turntable deselects it.
   maus.Ereignis({Mausart::Druecken, Maustaste::Links, 5, 5, false, false});
   EXPECT_EQ(Drehscheibe(*ed), nullptr);
+}
+
+TEST_F(Drehscheiben, GruppeZiehenNimmtDieDrehscheibeMit) {
+  // The template track and the turntable's connected track joined in one group: dragging the
+  // track drags the turntable and its other connected track along.
+  Mausbedienung maus(*ed);
+  TDrehscheibe* d = Einsetzen(2);
+  ASSERT_TRUE(DrehscheibenGleisAnfuegen(*ed));
+  ASSERT_TRUE(Feld(Drehscheibenfeld::AktAnschluss, "7"));
+  ASSERT_TRUE(DrehscheibenGleisAnfuegen(*ed));
+  TGleis* vorlage = M().Gleise.front().get();
+  TGleis* g = d->Anschluesse().at(0);
+  ASSERT_TRUE(ed->Ausfuehren("verbinden", [&] {
+    GleisVerbinden(vorlage, g);
+    return true;
+  }));
+  M().GleisWaehlen(0);
+  ModulBerechnen(M());
+  const double cx = d->XMitte, cy = d->YMitte;
+  const TUmrechnung u(M());
+  const std::int64_t px = u.WeltZuPixelX(200), py = u.WeltZuPixelY(300);
+  maus.Ereignis({Mausart::Druecken, Maustaste::Links, px, py, false, false});
+  maus.Ereignis({Mausart::Bewegen, Maustaste::Links, px + 10, py - 5, false, false});
+  maus.Ereignis({Mausart::Loslassen, Maustaste::Links, px + 10, py - 5, false, false});
+  EXPECT_NEAR(d->XMitte, cx + 20, 1e-9);
+  EXPECT_NEAR(d->YMitte, cy + 10, 1e-9);
+  for (std::size_t i = 0; i < 2; ++i) {
+    const TAnschlusspunkt p = d->Anschlusspunkt(i == 0 ? 0 : 6);
+    EXPECT_NEAR(d->Anschluesse()[i]->XAnf, p.x, 1e-9);
+    EXPECT_NEAR(d->Anschluesse()[i]->YAnf, p.y, 1e-9);
+  }
+  ERWARTE_GESUND(ed->anlage());
+  // Turning the group by value turns the turntable with it.
+  ASSERT_TRUE(ed->AnfangswinkelSetzen("90"));
+  EXPECT_NEAR(d->Startwinkel(), Pi / 2, 1e-12);
+  EXPECT_NEAR(d->Anschluesse()[0]->XAnf, d->Anschlusspunkt(0).x, 1e-9);
 }
 
 }  // namespace

@@ -451,3 +451,38 @@ TEST_F(Editorfenster, WeichenAusXtrackcadImListenfenster) {
 }
 
 }  // namespace
+
+#include <QDockWidget>
+
+#include "gui/editor/Werkzeugfenster.h"
+
+namespace {
+
+TEST_F(Editorfenster, DatenfensterSindPanelsDesHauptfensters) {
+  // Docked at the right, tabbed together, floatable; each shows when it is asked for.
+  A("MI_FensterBogendaten")->trigger();
+  A("MI_FensterOptimierung")->trigger();
+  auto* bogen = w->findChild<trm::gui::Werkzeugfenster*>("TBogendaten");
+  auto* opti = w->findChild<trm::gui::Werkzeugfenster*>("TOptiDaten");
+  ASSERT_TRUE(bogen && opti && bogen->Panel() && opti->Panel());
+  EXPECT_EQ(w->dockWidgetArea(bogen->Panel()), Qt::RightDockWidgetArea);
+  EXPECT_TRUE(w->tabifiedDockWidgets(bogen->Panel()).contains(opti->Panel()));
+  EXPECT_TRUE(opti->isVisible());  // the one asked for last is in front
+  EXPECT_TRUE(bogen->Panel()->features() & QDockWidget::DockWidgetFloatable);
+  EXPECT_EQ(bogen->Panel()->windowTitle(), bogen->windowTitle());
+  opti->hide();
+  EXPECT_FALSE(opti->Panel()->isVisible());
+
+  // The places are kept: a floating panel floats again at the next start, hidden until used.
+  bogen->Panel()->setFloating(true);
+  dialoge.antworten.push_back(trm::Antwort::Nein);
+  ASSERT_TRUE(w->close());
+  auto zweites = std::make_unique<trm::gui::TGleisanlage>(ordner.path(), std::make_shared<trm::MersenneZufall>(2), &dialoge);
+  zweites->show();
+  auto* wieder = zweites->findChild<trm::gui::Werkzeugfenster*>("TBogendaten");
+  ASSERT_TRUE(wieder && wieder->Panel());
+  EXPECT_FALSE(wieder->Panel()->isVisible());
+  EXPECT_TRUE(wieder->Panel()->isFloating());
+}
+
+}  // namespace

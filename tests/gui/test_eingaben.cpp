@@ -27,6 +27,7 @@
 #include "core/model/Pruefung.h"
 #include "gui/crossings/KrDatenfenster.h"
 #include "gui/editor/TGleisanlage.h"
+#include "gui/editor/Werkzeugfenster.h"
 #include "gui/lists/TfListe.h"
 
 namespace {
@@ -113,6 +114,13 @@ void Bestaetigen(QWidget* f, Bestaetigung b) {
 
 /// A field the user can type into now.
 bool Bereit(const QWidget* w) { return w && w->isVisible() && w->isEnabled(); }
+
+/// The window or panel a widget belongs to: its nearest window or element panel.
+const QWidget* Fensterteil(const QWidget* w) {
+  for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
+    if (p->isWindow() || qobject_cast<const trm::gui::Werkzeugfenster*>(p)) return p;
+  return nullptr;
+}
 
 class Eingabesweep : public ::testing::Test {
  protected:
@@ -206,7 +214,7 @@ class Eingabesweep : public ::testing::Test {
     for (QLineEdit* f : fenster->findChildren<QLineEdit*>()) felder << f;
     for (const QPointer<QLineEdit>& f : felder) {
       // Cell editors are reached through their cells.
-      if (!f || f->isReadOnly() || f->window() != fenster ||
+      if (!f || f->isReadOnly() || Fensterteil(f) != fenster ||
           qobject_cast<QAbstractItemView*>(f->parentWidget() ? f->parentWidget()->parentWidget()
                                                              : nullptr))
         continue;
@@ -237,7 +245,7 @@ class Eingabesweep : public ::testing::Test {
           for (const char* wert : kWerte)
             for (Bestaetigung b : kBestaetigungen) {
               if (offen && !fenster->isVisible()) offen();
-              if (!t || t->window() != fenster || !Bereit(t) || r >= t->rowCount() ||
+              if (!t || Fensterteil(t) != fenster || !Bereit(t) || r >= t->rowCount() ||
                   c >= t->columnCount())
                 continue;
               QTableWidgetItem* item = t->item(r, c);
@@ -274,7 +282,9 @@ class Eingabesweep : public ::testing::Test {
   }
   QWidget* Fenster(const char* name) {
     for (QWidget* f : QApplication::allWidgets())
-      if (f->objectName() == QString::fromUtf8(name) && f->isWindow()) return f;
+      if (f->objectName() == QString::fromUtf8(name) &&
+          (f->isWindow() || qobject_cast<trm::gui::Werkzeugfenster*>(f)))
+        return f;
     return nullptr;
   }
 
@@ -378,7 +388,7 @@ TEST_F(Eingabesweep, DrehscheibeUndBauteile) {
   Einsetzen("TB_DS");
   QWidget* ds = Fenster("TDrehSch_Daten");
   ASSERT_NE(ds, nullptr);
-  if (!ds->isVisible()) ds->show();
+  EXPECT_TRUE(ds->isVisible());  // shown for the new turntable
   Beidemal([&] { Durchlaufen(ds, [&] { Einsetzen("TB_DS"); }); });
   // A background component from the library, and its dialog.
   ASSERT_TRUE(trm::GeoEinsetzen(w->editor(), 0));

@@ -27,6 +27,7 @@ TEST(Optimiererfenster, RadiusSetzenZielVerschiebenOptimieren) {
   ASSERT_TRUE(trm::DatenordnerEinrichten(ordner.path().toStdString(), TRM_QUELLDATEN));
   trm::test::SkriptDialoge dialoge;
   trm::gui::TGleisanlage fenster(ordner.path(), std::make_shared<trm::MersenneZufall>(1), &dialoge);
+  fenster.show();  // the data windows are panels of the main window
   fenster.findChild<QAction*>(QStringLiteral("MI_FensterBogendaten"))->trigger();
   auto* bogendaten = fenster.findChild<trm::gui::TBogendaten*>(QStringLiteral("TBogendaten"));
   ASSERT_TRUE(bogendaten && bogendaten->isVisible());

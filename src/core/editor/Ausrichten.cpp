@@ -4,6 +4,8 @@
 #include <cmath>
 
 #include "core/model/Geometrie.h"
+#include "core/model/Gleis.h"
+#include "core/model/Gruppenbewegung.h"
 #include "core/model/Modul.h"
 
 namespace trm {
@@ -90,13 +92,8 @@ std::optional<TAusrichtung> AusrichtungSuchen(const TModul& m, const TGleis& g,
 }
 
 void AusrichtungAnwenden(const TAusrichtung& a, const std::vector<TGleis*>& gruppe) {
-  const double qx = a.eigen.x + a.dx, qy = a.eigen.y + a.dy;
-  for (TGleis* t : gruppe) {
-    const TPunkt p = PunktDrehen(t->XAnf + a.dx, t->YAnf + a.dy, -a.delta, qx, qy);
-    t->XAnf = p.x;
-    t->YAnf = p.y;
-    t->SetWAnf(t->WAnf() - a.delta);
-  }
+  if (gruppe.empty() || !gruppe.front()->Modul) return;
+  GruppeBewegen(*gruppe.front()->Modul, gruppe, {a.dx, a.dy, -a.delta, a.eigen.x + a.dx, a.eigen.y + a.dy});
 }
 
 }  // namespace trm

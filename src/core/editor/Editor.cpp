@@ -9,6 +9,7 @@
 #include "core/editor/Bibliothek.h"
 #include "core/import/XtpImport.h"
 #include "core/model/Fehler.h"
+#include "core/model/Gruppenbewegung.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
@@ -310,21 +311,13 @@ std::optional<double> Editor::Zahl(const std::string& text) {
 }
 
 void Editor::GruppeVerschieben(double dx, double dy) {
-  for (TGleis* t : gleis()->Verbund) {
-    t->XAnf += dx;
-    t->YAnf += dy;
-  }
+  GruppeBewegen(*modul(), gleis()->Verbund, {dx, dy});
 }
 
 void Editor::GruppeDrehen(double winkel, double cx, double cy) {
   // The list is copied first: the pivot may be a track of the group itself.
   const std::vector<TGleis*> gruppe = gleis()->Verbund;
-  for (TGleis* t : gruppe) {
-    const TPunkt p = PunktDrehen(t->XAnf, t->YAnf, winkel, cx, cy);
-    t->XAnf = p.x;
-    t->YAnf = p.y;
-    t->SetWAnf(t->WAnf() + winkel);
-  }
+  GruppeBewegen(*modul(), gruppe, {0, 0, winkel, cx, cy});
 }
 
 bool Editor::AnfangswinkelSetzen(const std::string& grad) {

@@ -7,6 +7,7 @@
 #include "core/editor/Treffer.h"
 #include "core/model/Elementart.h"
 #include "core/model/Anlage.h"
+#include "core/model/Gruppenbewegung.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Umrechnung.h"
 #include "core/model/Verbindungen.h"
@@ -253,12 +254,16 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   bool bewegt = false;
   if (ziehtGleis_ && d > Gleisschwelle) {
     Vormerken();
+    // The grabbed tracks move as one (those that joined the group after the press stay).
+    std::vector<TGleis*> gegriffen;
+    TGruppenbewegung b;
     for (TGleis* t : g->Verbund) {
       const auto it = versatz_.find(t);
-      if (it == versatz_.end()) continue;  // joined the group after the press
-      t->XAnf = wx - it->second.x;
-      t->YAnf = wy - it->second.y;
+      if (it == versatz_.end()) continue;
+      b = {wx - it->second.x - t->XAnf, wy - it->second.y - t->YAnf};
+      gegriffen.push_back(t);
     }
+    GruppeBewegen(*m, gegriffen, b);
     // The search below must see the geometry that the redraw will show.
     ModulBerechnen(*m);
     bewegt = true;

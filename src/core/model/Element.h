@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "core/model/Elementart.h"
@@ -22,6 +23,7 @@ struct Profilstift;
 class TBogen;
 class TGleis;
 class TModul;
+struct TGruppenbewegung;
 
 /// Old → new addresses of tracks, segments and elements when a layout is copied (the undo history).
 struct TUmsetzung {
@@ -86,6 +88,13 @@ class TElement {
   /// Ordinary tracks the element moves with itself without owning them (a turntable's
   /// connected tracks); they are written as track records and belong to no element.
   virtual std::vector<TGleis*> AngeschlosseneGleise() const { return {}; }
+  /// The starts of the tracks `gruppe` were moved by b (a link group dragged, moved or turned
+  /// by values): an element whose own position hangs on tracks of the group follows, with its
+  /// other tracks. Elements placed from their tracks need nothing.
+  virtual void GruppeBewegt(const std::unordered_set<const TGleis*>& gruppe, const TGruppenbewegung& b) {
+    (void)gruppe;
+    (void)b;
+  }
   /// Track g of the module is about to be destroyed: the element forgets every reference
   /// to it.
   virtual void GleisEntfernt(const TGleis* g) { (void)g; }

@@ -7,6 +7,7 @@
 
 #include "core/model/Geometrie.h"
 #include "core/model/Gleis.h"
+#include "core/model/Gruppenbewegung.h"
 #include "core/model/Modul.h"
 
 namespace trm {
@@ -84,6 +85,23 @@ void TDrehscheibe::Bewegen(double dx, double dy, double w, double px, double py)
     if (w != 0) g->SetWAnf(g->WAnf() + w);
   }
   if (w != 0) startwinkel_ = Kreiswinkel(startwinkel_ + w);
+}
+
+void TDrehscheibe::GruppeBewegt(const std::unordered_set<const TGleis*>& gruppe, const TGruppenbewegung& b) {
+  bool haengt = false;
+  for (const TGleis* g : anschluesse_) haengt = haengt || gruppe.count(g) > 0;
+  if (!haengt) return;
+  const TPunkt m = b.Punkt(XMitte, YMitte);
+  XMitte = m.x;
+  YMitte = m.y;
+  if (b.w != 0) startwinkel_ = Kreiswinkel(startwinkel_ + b.w);
+  for (TGleis* g : anschluesse_) {
+    if (gruppe.count(g)) continue;
+    const TPunkt p = b.Punkt(g->XAnf, g->YAnf);
+    g->XAnf = p.x;
+    g->YAnf = p.y;
+    if (b.w != 0) g->SetWAnf(g->WAnf() + b.w);
+  }
 }
 
 void TDrehscheibe::MitteSetzen(double x, double y) { Bewegen(x - XMitte, y - YMitte, 0, 0, 0); }

@@ -76,6 +76,9 @@ class TDrehscheibe : public TElement {
   /// Turns the turntable with its connected tracks by w about (px, py), then moves it by
   /// (dx, dy).
   void Bewegen(double dx, double dy, double w, double px, double py);
+  /// A link group that holds some of the connected tracks moved: the centre and the start
+  /// direction follow, and so do the connected tracks outside the group.
+  void GruppeBewegt(const std::unordered_set<const TGleis*>& gruppe, const TGruppenbewegung& b) override;
   /// n brought into 1..N: 0 is N, N + 1 is 1, -1 is N - 1.
   void AktAnschlussSetzen(std::int64_t n);
   /// A point in the ring between pit and rim makes the connection nearest to its direction

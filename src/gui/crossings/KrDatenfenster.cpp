@@ -53,7 +53,7 @@ constexpr int FeldRolle = Qt::UserRole;
 }  // namespace
 
 KrDatenfenster::KrDatenfenster(Elementart art, const Fensterteile& t, QWidget* eltern)
-    : QDialog(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), art_(art), t_(t) {
+    : Werkzeugfenster(eltern), art_(art), t_(t) {
   auto* leiste = new QHBoxLayout;
   Werkzeugleiste(leiste);
   seiten_ = new QTabWidget(this);
@@ -101,12 +101,7 @@ void KrDatenfenster::Werkzeugleiste(QHBoxLayout* leiste) {
 }
 
 void KrDatenfenster::Zeigen() {
-  if (!isVisible()) {
-    const QScreen* s = parentWidget() ? parentWidget()->screen() : screen();
-    const QRect frei = s ? s->availableGeometry() : QRect(0, 0, 1280, 800);
-    move(frei.right() - frameGeometry().width() - 5, 25);
-    show();
-  }
+  show();
   Auffrischen();
 }
 
@@ -299,7 +294,7 @@ void KrDatenfenster::Geaendert(QTableWidget* tabelle, int zeile, const QString& 
 }
 
 void KrDatenfenster::hideEvent(QHideEvent* e) {
-  QDialog::hideEvent(e);
+  Werkzeugfenster::hideEvent(e);
   if (!endmarke_ || getrennt_) return;
   endmarke_ = false;
   if (EndMarkeZeigen(*t_.editor, -1) && t_.neuZeichnen) t_.neuZeichnen();
@@ -308,12 +303,12 @@ void KrDatenfenster::hideEvent(QHideEvent* e) {
 void KrDatenfenster::keyPressEvent(QKeyEvent* e) {
   // Ctrl held here counts as held in the drawing area.
   if (e->key() == Qt::Key_Control) t_.editor->StrgSetzen(true);
-  QDialog::keyPressEvent(e);
+  Werkzeugfenster::keyPressEvent(e);
 }
 
 void KrDatenfenster::keyReleaseEvent(QKeyEvent* e) {
   if (e->key() == Qt::Key_Control) t_.editor->StrgSetzen(false);
-  QDialog::keyReleaseEvent(e);
+  Werkzeugfenster::keyReleaseEvent(e);
 }
 
 void KrDatenfenster::Doppelschwellen(std::size_t anzahl) {

@@ -5,7 +5,7 @@
 // and TDKWDaten are its three kinds.
 #pragma once
 
-#include <QDialog>
+#include "gui/editor/Werkzeugfenster.h"
 #include <vector>
 
 #include "core/crossings/Kreuzungsanzeige.h"
@@ -23,7 +23,7 @@ namespace trm::gui {
 class Zahlenfeld;
 class Zungenschema;
 
-class KrDatenfenster : public QDialog {
+class KrDatenfenster : public Werkzeugfenster {
   Q_OBJECT
  public:
   KrDatenfenster(Elementart art, const Fensterteile& t, QWidget* eltern);

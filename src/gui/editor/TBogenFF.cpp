@@ -17,7 +17,7 @@
 
 namespace trm::gui {
 
-TBogenFF::TBogenFF(Editor& editor, QWidget* eltern) : QDialog(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), ed_(editor) {
+TBogenFF::TBogenFF(Editor& editor, QWidget* eltern) : Werkzeugfenster(eltern), ed_(editor) {
   setObjectName(QStringLiteral("TBogenFF"));
   setWindowTitle(QStringLiteral("Bogen fortführen"));
   auto* gruppe = new QGroupBox(QStringLiteral("fortführen bis..."), this);
@@ -63,7 +63,7 @@ TBogenFF::TBogenFF(Editor& editor, QWidget* eltern) : QDialog(eltern, Qt::Tool |
 
 void TBogenFF::showEvent(QShowEvent* e) {
   Zuruecksetzen();
-  QDialog::showEvent(e);
+  Werkzeugfenster::showEvent(e);
 }
 
 void TBogenFF::Zuruecksetzen() {

@@ -2,7 +2,7 @@
 // transfer to the current segment.
 #pragma once
 
-#include <QDialog>
+#include "gui/editor/Werkzeugfenster.h"
 #include <functional>
 #include <optional>
 
@@ -18,7 +18,7 @@ namespace trm::gui {
 
 class Zahlenfeld;
 
-class TBogenFF : public QDialog {
+class TBogenFF : public Werkzeugfenster {
   Q_OBJECT
  public:
   TBogenFF(Editor& editor, QWidget* eltern);

@@ -24,7 +24,7 @@ std::string S(const QString& s) { return s.toStdString(); }
 }  // namespace
 
 TBogendaten::TBogendaten(Editor& editor, QWidget* eltern)
-    : QWidget(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), ed_(editor), daten_(editor) {
+    : Werkzeugfenster(eltern), ed_(editor), daten_(editor) {
   setObjectName(QStringLiteral("TBogendaten"));
   setWindowTitle(QStringLiteral("Bogendaten"));
   auto tun = [this](std::function<bool()> f) { return [this, f] { if (befehl) befehl(f); }; };
@@ -189,7 +189,7 @@ QPushButton* TBogendaten::Knopf(const QString& name, const QString& text, std::f
 }
 
 void TBogendaten::mouseReleaseEvent(QMouseEvent* e) {
-  QWidget::mouseReleaseEvent(e);
+  Werkzeugfenster::mouseReleaseEvent(e);
   Auffrischen();
 }
 

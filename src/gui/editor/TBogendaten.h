@@ -3,7 +3,7 @@
 // drawing and the optimiser. A tool window over the main window; every change is a command.
 #pragma once
 
-#include <QWidget>
+#include "gui/editor/Werkzeugfenster.h"
 #include <functional>
 #include <memory>
 
@@ -23,7 +23,7 @@ namespace trm::gui {
 
 class Zahlenfeld;
 
-class TBogendaten : public QWidget {
+class TBogendaten : public Werkzeugfenster {
   Q_OBJECT
  public:
   TBogendaten(Editor& editor, QWidget* eltern);

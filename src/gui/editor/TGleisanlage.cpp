@@ -7,6 +7,8 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDir>
+#include <QSettings>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -33,6 +35,7 @@
 #include "gui/editor/Symbole.h"
 #include "gui/editor/TGleisDrehen.h"
 #include "gui/editor/TZeichenflaeche.h"
+#include "gui/editor/Werkzeugfenster.h"
 #include "gui/editor/Zahlenfeld.h"
 #include "gui/render/Bildexport.h"
 
@@ -75,6 +78,9 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   modushinweis_->setObjectName(QStringLiteral("L_Modushinweis"));
   statusBar()->addWidget(modushinweis_, 1);
   connect(flaeche_, &TZeichenflaeche::MassstabGeaendert, this, &TGleisanlage::Aktualisieren);
+  // The places of the element panels are kept in the data folder, beside the settings file.
+  ablage_ = std::make_unique<QSettings>(QDir(datenordner).filePath(QStringLiteral("fenster.ini")), QSettings::IniFormat);
+  WerkzeugfensterAndocken(*this, *ablage_);
   qApp->installEventFilter(this);
   SymboleSetzen(this);
   resize(1200, 800);
@@ -589,10 +595,12 @@ bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
 }
 
 void TGleisanlage::closeEvent(QCloseEvent* e) {
-  if (dokument_->SchliessenErlaubt())
-    e->accept();
-  else
+  if (!dokument_->SchliessenErlaubt()) {
     e->ignore();
+    return;
+  }
+  WerkzeugfensterMerken(*this, *ablage_);
+  e->accept();
 }
 
 }  // namespace trm::gui

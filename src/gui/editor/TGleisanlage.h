@@ -20,6 +20,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QSettings;
 class QSpinBox;
 
 namespace trm::gui {
@@ -96,6 +97,7 @@ class TGleisanlage : public QMainWindow {
   QAction* Schalter(QAction* a, bool Befehlszustand::*an);
 
   std::unique_ptr<QtDialoge> qtDialoge_;
+  std::unique_ptr<QSettings> ablage_;  ///< the places of the panels (fenster.ini)
   Dialoge* dialoge_ = nullptr;
   std::unique_ptr<Dokument> dokument_;
   std::unique_ptr<Editor> editor_;

@@ -44,10 +44,12 @@ QRect TZeichenflaeche::Ausdehnung() const {
   if (!m || !(m->MmProPixel > 0)) return {};
   const TRechteck w = ModulAusdehnung(*m);
   const double s = m->MmProPixel;
-  // Drawing pixels: x to the right from the module's left edge, y down from its top edge.
-  auto px = [](double v) { return static_cast<int>(std::clamp(std::floor(v), -1e9, 1e9)); };
-  return QRect(QPoint(px(w.xmin / s), px((m->Hoehe - w.ymax) / s)),
-               QPoint(px(w.xmax / s), px((m->Hoehe - w.ymin) / s)));
+  // Drawing pixels: x to the right from the module's left edge, y down from its top edge; the
+  // right and bottom edges are exclusive (a module of 750 pixels spans 0 to 749).
+  auto px = [](double v) { return static_cast<int>(std::clamp(v, -1e9, 1e9)); };
+  const int links = px(std::floor(w.xmin / s)), oben = px(std::floor((m->Hoehe - w.ymax) / s));
+  const int rechts = px(std::ceil(w.xmax / s)), unten = px(std::ceil((m->Hoehe - w.ymin) / s));
+  return QRect(links, oben, std::max(1, rechts - links), std::max(1, unten - oben));
 }
 
 void TZeichenflaeche::Ausgangslage() {

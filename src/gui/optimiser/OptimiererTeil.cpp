@@ -67,7 +67,6 @@ void OptimiererTeil::Anlegen(const Fensterteile& t) {
   if (QAction* a = aktion("MI_FensterBogendaten")) {
     a->setEnabled(true);
     QObject::connect(a, &QAction::triggered, bogendaten_, [this] {
-      bogendaten_->move(t_.fenster->geometry().topLeft() + QPoint(5, 100));
       bogendaten_->show();
       bogendaten_->raise();
       bogendaten_->Auffrischen();
@@ -149,7 +148,6 @@ void OptimiererTeil::OptiFensterZeigen(bool zeigen) {
     if (optiFensterAktion_) optiFensterAktion_->setEnabled(true);
     return;
   }
-  optidaten_->move(t_.fenster->geometry().topLeft() + QPoint(5, 50));
   optidaten_->show();
   optidaten_->raise();
   optidaten_->Auffrischen();

@@ -28,7 +28,7 @@ enum { FeldX, FeldY, FeldW, FeldDrehen };
 }  // namespace
 
 TOptiDaten::TOptiDaten(Editor& editor, Optimierer& optimierer, QWidget* eltern)
-    : QWidget(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), ed_(editor), opt_(optimierer) {
+    : Werkzeugfenster(eltern), ed_(editor), opt_(optimierer) {
   setObjectName(QStringLiteral("TOptiDaten"));
   setWindowTitle(QStringLiteral("Optimierungsendpunkt"));
   anfW_ = new QLabel(QStringLiteral("Anfangswinkel: "), this);
@@ -131,12 +131,12 @@ void TOptiDaten::Auffrischen() {
 void TOptiDaten::showEvent(QShowEvent* e) {
   ed_.OptiAbbruchSetzen(false);
   Auffrischen();
-  QWidget::showEvent(e);
+  Werkzeugfenster::showEvent(e);
 }
 
 bool TOptiDaten::event(QEvent* e) {
   if (e->type() == QEvent::WindowActivate) ed_.OptiAbbruchSetzen(false);
-  return QWidget::event(e);
+  return Werkzeugfenster::event(e);
 }
 
 }  // namespace trm::gui

@@ -2,7 +2,7 @@
 // by an angle, and the run button.
 #pragma once
 
-#include <QWidget>
+#include "gui/editor/Werkzeugfenster.h"
 #include <functional>
 
 class QLabel;
@@ -17,7 +17,7 @@ namespace trm::gui {
 
 class Zahlenfeld;
 
-class TOptiDaten : public QWidget {
+class TOptiDaten : public Werkzeugfenster {
   Q_OBJECT
  public:
   TOptiDaten(Editor& editor, Optimierer& optimierer, QWidget* eltern);

@@ -19,7 +19,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TDrehSch_Daten::TDrehSch_Daten(const Fensterteile& t, QWidget* eltern)
-    : QDialog(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), t_(t) {
+    : Werkzeugfenster(eltern), t_(t) {
   setObjectName(QStringLiteral("TDrehSch_Daten"));
   setWindowTitle(QStringLiteral("Drehscheibe"));
   auto* raster = new QGridLayout;
@@ -111,12 +111,7 @@ Zahlenfeld* TDrehSch_Daten::Zahl(const char* name, Drehscheibenfeld feld, bool g
 Zahlenfeld* TDrehSch_Daten::Feld(const QString& name) const { return findChild<Zahlenfeld*>(name); }
 
 void TDrehSch_Daten::Zeigen() {
-  if (!isVisible()) {
-    adjustSize();
-    const QRect haupt = parentWidget() ? parentWidget()->geometry() : QRect();
-    move(haupt.right() - width() - 5, haupt.top() + 100);
-    show();
-  }
+  show();
   Auffrischen();
 }
 

@@ -3,7 +3,7 @@
 // command (DrehscheibenBefehle); the main window then redraws and the window refreshes.
 #pragma once
 
-#include <QDialog>
+#include "gui/editor/Werkzeugfenster.h"
 #include <map>
 
 #include "core/turnouts/DrehscheibenBefehle.h"
@@ -17,7 +17,7 @@ namespace trm::gui {
 
 class Zahlenfeld;
 
-class TDrehSch_Daten : public QDialog {
+class TDrehSch_Daten : public Werkzeugfenster {
   Q_OBJECT
  public:
   TDrehSch_Daten(const Fensterteile& t, QWidget* eltern);

@@ -31,7 +31,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TWeichendaten::TWeichendaten(const Fensterteile& t, QWidget* eltern)
-    : QDialog(eltern, Qt::Tool | Qt::WindowStaysOnTopHint), t_(t) {
+    : Werkzeugfenster(eltern), t_(t) {
   setObjectName(QStringLiteral("TWeichendaten"));
   setWindowTitle(QStringLiteral("Weichendaten"));
   seiten_ = new QTabWidget(this);
@@ -249,12 +249,7 @@ void TWeichendaten::Geaendert(QTableWidget* t, int zeile, const QString& wert) {
 }
 
 void TWeichendaten::Zeigen() {
-  if (!isVisible()) {
-    adjustSize();
-    const QRect schirm = screen() ? screen()->availableGeometry() : QRect(0, 0, 1200, 800);
-    move(schirm.right() - 5 - frameGeometry().width(), schirm.top() + 25);
-    show();
-  }
+  show();
   Auffrischen();
 }
 
@@ -279,7 +274,7 @@ void TWeichendaten::Auffrischen() {
 bool TWeichendaten::eventFilter(QObject* o, QEvent* e) {
   // Enter in a grid moves to the next row, from the last back to the first.
   if (auto* t = qobject_cast<QTableWidget*>(o); t && EnterZurNaechstenZeile(t, e, 1)) return true;
-  return QDialog::eventFilter(o, e);
+  return Werkzeugfenster::eventFilter(o, e);
 }
 
 void TWeichendaten::Kontextmenue(QTableWidget* t, const QPoint& p) {

@@ -4,7 +4,7 @@
 // window then redraws and the window refreshes from the turnout.
 #pragma once
 
-#include <QDialog>
+#include "gui/editor/Werkzeugfenster.h"
 #include <functional>
 #include <map>
 
@@ -20,7 +20,7 @@ class QToolButton;
 
 namespace trm::gui {
 
-class TWeichendaten : public QDialog {
+class TWeichendaten : public Werkzeugfenster {
   Q_OBJECT
  public:
   TWeichendaten(const Fensterteile& t, QWidget* eltern);
