@@ -10,6 +10,7 @@
 #include "core/model/Geometrie.h"
 #include "core/model/Listen.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -62,7 +63,7 @@ std::int32_t FarbeAusText(std::string_view text) {
   const char* ende = text.data() + text.size();
   const auto [p, ec] = std::from_chars(anfang, ende, wert, hex ? 16 : 10);
   if (anfang == ende || ec != std::errc{} || p != ende)
-    throw LeseFehler("'" + std::string(text) + "' ist keine gültige Farbe");
+    throw LeseFehler("'" + Zitat(text) + "' ist keine gültige Farbe");
   return static_cast<std::int32_t>(wert);
 }
 
@@ -72,7 +73,7 @@ std::string PunktText(const TGeopunkt& p) {
 
 TGeopunkt PunktAusText(std::string_view text) {
   const std::vector<std::string> teile = ListeTeilen(text);
-  if (teile.size() < 4) throw LeseFehler("'" + std::string(text) + "' ist kein Punkt (vier Zahlen mit #)");
+  if (teile.size() < 4) throw LeseFehler("'" + Zitat(text) + "' ist kein Punkt (vier Zahlen mit #)");
   return {TextReal(teile[0]), TextReal(teile[1]), TextReal(teile[2]), TextReal(teile[3])};
 }
 

@@ -5,6 +5,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Textdatei.h"
 
 namespace trm {
@@ -32,6 +33,9 @@ std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& 
 }
 
 Zeilen AnlageZeilen(Anlage& a) {
+  // What the reader refuses is not written: counted before the points are computed.
+  if (const std::string t = SchwellenUeberschritten(a); !t.empty())
+    throw SchreibFehler("Die Anlage kann nicht gespeichert werden: " + t);
   for (auto& m : a.Module) {
     ModulBerechnen(*m);
     // The reader refuses a layout whose positions are not finite: such a file is not written.

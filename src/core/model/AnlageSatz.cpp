@@ -8,15 +8,13 @@
 #include "core/model/Fehler.h"
 #include "core/model/Listen.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Typliste.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
 
 namespace {
-
-/// A layout with more sleepers than this is refused: its points would not fit in memory.
-constexpr double kMaxSchwellenAnlage = 1.0e7;
 
 /// An element number drawn while reading is free of everything read before it; a track read
 /// later may still carry it. Such an element draws again, by its kind's rule. Every element
@@ -37,15 +35,6 @@ void ElementnummernFreimachen(Anlage& a) {
       a.IDListe.insert(std::to_string(n));
     }
 }
-
-}  // namespace
-
-void SchwellenzahlPruefen(double schwellen) {
-  if (schwellen > kMaxSchwellenAnlage)
-    throw LeseFehler("Die Anlage hätte mehr als 10 000 000 Schwellen; sie ist zu groß für dieses Programm.");
-}
-
-namespace {
 
 }  // namespace
 
@@ -141,16 +130,13 @@ void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
   const std::int32_t module = l.Anzahl();
   if (module == 0) throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Die Datei enthält kein Modul.");
 
-  double schwellen = 0;
+  Schwellenbudget budget;
   for (std::int32_t k = 0; k < module; ++k) {
     TModul* m = a.ModulAnhaengen();
     a.ModulWaehlen(static_cast<int>(a.Module.size()) - 1);
     Satzanfaenge anfaenge;
-    ModulLesen(*m, z, i, &anfaenge);
+    ModulLesen(*m, z, i, &anfaenge, &budget);
     m->GleisWaehlen(0);  // one marked track in every module
-    for (const auto& g : m->Gleise)
-      for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
-    SchwellenzahlPruefen(schwellen);
     LagePruefen(*m, anfaenge);
   }
 

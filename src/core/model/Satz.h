@@ -15,6 +15,7 @@ class TModul;
 class TGleis;
 class TBogen;
 class TElement;
+class Schwellenbudget;
 
 /// Lines per record.
 inline constexpr std::size_t ZeilenKopf = 34;
@@ -41,14 +42,14 @@ struct Satzanfaenge {
 /// Appends the 29-line module record followed by its content.
 void ModulSchreiben(const TModul& m, Zeilen& out);
 /// Reads a module record with its content into m (which is the current module); notes where
-/// the records of its tracks and elements begin when `anfaenge` is given.
-void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr);
+/// the records of its tracks and elements begin when `anfaenge` is given, and counts their
+/// sleepers into `budget` when given, refusing the record at which it is exceeded.
+void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr,
+                Schwellenbudget* budget = nullptr);
 /// Computes the module read and throws LeseFehler naming the first line of the first record
 /// whose values compute to a point, height or direction that is not finite (a file holds only
 /// finite numbers, and such a layout could not be saved again).
 void LagePruefen(TModul& m, const Satzanfaenge& anfaenge);
-/// Refuses a layout of more sleepers (length over spacing, summed) than the program holds.
-void SchwellenzahlPruefen(double schwellen);
 
 /// Appends the whole layout: header and every module.
 void AnlageSchreiben(const Anlage& a, Zeilen& out);
