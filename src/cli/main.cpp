@@ -113,6 +113,7 @@ int Check(trm::Anlage& a) {
   }
   std::printf("Anlage: %s\nModule: %zu\nGleise: %zu\nBögen: %zu\n", a.Name.c_str(), a.Module.size(),
               gleise, boegen);
+  for (const std::string& h : a.Lesehinweise) std::printf("Hinweis: %s\n", h.c_str());
   // The links' structure: a stored start away from its predecessor's end is what the file holds
   // and closes at the next propagation, not a fault of the file.
   const std::vector<std::string> fehler = trm::VerbindungenPruefen(a, false);

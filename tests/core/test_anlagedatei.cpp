@@ -2,6 +2,7 @@
 // and the refusal of bad files without touching the open layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -10,8 +11,10 @@
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Pruefung.h"
 #include "core/model/Satz.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
@@ -105,6 +108,40 @@ TEST(Anlagedatei, VerbindungenAusNummern) {
     }
   EXPECT_EQ(verbund, (std::vector<std::string>{"11#12#", "12#11#", "21#"}));
   EXPECT_EQ(vorgaenger, (std::vector<std::string>{"-1", "11", "-1"}));
+}
+
+TEST(Anlagedatei, EinseitigeVerbuendeWerdenBeimLesenErgaenzt) {
+  // The station module of einseitig.m88 with a third track, 13, that lists 11 (which does not
+  // list it); 11 lists 12, which does not list 11.
+  Zeilen z = DateiLesen(Fixture("einseitig.m88"));
+  const auto ausfahrt = std::find(z.begin(), z.end(), "Ausfahrt") - z.begin() - 1;
+  const auto boegen = static_cast<std::ptrdiff_t>(TextInt(z[static_cast<std::size_t>(ausfahrt) + ZeilenGleis - 1]));
+  Zeilen dritte(z.begin() + ausfahrt, z.begin() + ausfahrt + static_cast<std::ptrdiff_t>(ZeilenGleis) +
+                                          boegen * static_cast<std::ptrdiff_t>(ZeilenBogen));
+  dritte[17] = "13";
+  dritte[18] = "-1";
+  dritte[19] = "13#11#";
+  z.insert(z.begin() + ausfahrt, dritte.begin(), dritte.end());
+  z[ZeilenKopf + ZeilenModul - 1] = "3";
+  auto a = Laden(z);
+  TModul& m = *a->Module[0];
+  TGleis *t11 = m.Gleise[0].get(), *t13 = m.Gleise[1].get(), *t12 = m.Gleise[2].get();
+  ASSERT_EQ(t13->Nummer, 13);
+  EXPECT_EQ(t11->Verbund, (std::vector<TGleis*>{t11, t12, t13}));
+  EXPECT_EQ(t12->Verbund, (std::vector<TGleis*>{t12, t11}));
+  EXPECT_EQ(t13->Verbund, (std::vector<TGleis*>{t13, t11}));
+  EXPECT_EQ(a->Lesehinweise, (std::vector<std::string>{"Beim Lesen wurden 2 fehlende Einträge in Verbünden "
+                                                       "ergänzt (ein Gleis nannte ein anderes, das es nicht nannte)."}));
+  // Joining 12 and 13 closes the group: the validator finds no fault left, and what is saved
+  // reads back to the same text with nothing to complete.
+  const std::size_t vorher = VerbindungenPruefen(*a, false).size();
+  GleisVerbinden(t12, t13);
+  EXPECT_LE(VerbindungenPruefen(*a, false).size(), vorher);
+  EXPECT_TRUE(VerbindungenPruefen(*a, false).empty());
+  const Zeilen einmal = AnlageZeilen(*a);
+  auto b = Laden(einmal);
+  EXPECT_TRUE(b->Lesehinweise.empty());
+  EXPECT_EQ(AnlageZeilen(*b), einmal);
 }
 
 TEST(Anlagedatei, UnbekannteNummernFallenWeg) {

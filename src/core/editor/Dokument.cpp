@@ -80,6 +80,7 @@ bool Dokument::OeffnenDatei(const std::string& pfad) {
   Neuberechnen();
   Neuberechnen();
   verlauf_.Leeren(*anlage_);
+  for (const std::string& hinweis : anlage_->Lesehinweise) dialoge_.Information(hinweis);
   return true;
 }
 

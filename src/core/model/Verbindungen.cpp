@@ -279,6 +279,31 @@ void VerbundVereinen(TGleis* a, TGleis* b) {
   b->Verbund.insert(b->Verbund.end(), neu.begin(), neu.end());
 }
 
+std::size_t VerbuendeSymmetrisch(Anlage& a) {
+  // Who lists each track, gathered once; then each track's own list is marked and the tracks
+  // that list it without being listed are appended: linear in the entries of all lists.
+  std::unordered_map<const TGleis*, std::vector<TGleis*>> nennen;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise)
+      for (TGleis* v : g->Verbund)
+        if (v != g.get()) nennen[v].push_back(g.get());
+  std::size_t ergaenzt = 0;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise) {
+      const auto it = nennen.find(g.get());
+      if (it == nennen.end()) continue;
+      const std::uint64_t marke = NeueMarke();
+      for (TGleis* t : g->Verbund) t->Marke = marke;
+      for (TGleis* t : it->second) {
+        if (t->Marke == marke) continue;
+        t->Marke = marke;
+        g->Verbund.push_back(t);
+        ++ergaenzt;
+      }
+    }
+  return ergaenzt;
+}
+
 void ZweigNachfolgerEntfernen(TModul& m) {
   for (auto& t : m.Gleise) {
     for (std::size_t i = t->Nachfolger.size(); i-- > 0;) {
