@@ -435,7 +435,8 @@ TEST(Anlagedatei, SpeichernErsetztAtomar) {
     DateiSchreiben(ziel, {"neu"});
     FAIL();
   } catch (const DateiFehler& e) {
-    EXPECT_EQ(std::string(e.what()), "Die Datei \"" + ziel + "\" konnte nicht gespeichert werden.");
+    EXPECT_EQ(std::string(e.what()),
+              "Die Datei \"" + ziel + "\" konnte nicht gespeichert werden.\nGrund: keine Schreibrechte");
   }
   EXPECT_EQ(DateiLesen(ziel).size(), 103u);
   fs::permissions(ziel, fs::perms::owner_all);

@@ -26,8 +26,8 @@ Zeilen DateiLesen(const std::string& pfad);
 /// The same lines as one buffer with the starts of its lines: a large layout is read so,
 /// without a string object per line. Throws DateiFehler as DateiLesen.
 Zeilentext DateiLesenText(const std::string& pfad);
-/// Writes lines to a file atomically: the previous file stays intact when writing fails.
-/// Throws DateiFehler naming the file.
+/// Writes lines to a file atomically (DateiErsetzen): the previous file stays intact when
+/// writing fails, a link is saved through. Throws DateiFehler naming the file and why.
 void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen);
 
 }  // namespace trm
