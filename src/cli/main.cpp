@@ -333,7 +333,7 @@ int main(int argc, char** argv) {
         return trm::cli::ListePruefen(rest[1], *art);
     if (befehl == "import") {
       auto plan = trm::PlanImportieren(rest[1], datenpfad, nullptr, nullptr);
-      trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*plan));
+      trm::DateiSchreiben(rest[2], trm::AnlageText(*plan));
       return 0;
     }
     auto anlage = trm::AnlageLaden(rest[1], datenpfad, nullptr);
@@ -352,7 +352,7 @@ int main(int argc, char** argv) {
 #endif
     }
     AllesBerechnen(*anlage);
-    trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*anlage));
+    trm::DateiSchreiben(rest[2], trm::AnlageText(*anlage));
     return 0;
   } catch (const std::runtime_error& e) {
     std::cerr << e.what() << '\n';

@@ -80,9 +80,11 @@ TEST(Anlagedatei, EinfacheAnlageHat103Zeilen) {
 }
 
 TEST(Anlagedatei, GelesenUndGeschriebenGleicheBytes) {
-  for (const std::string& datei : {Fixture("bogenplan.m88"), std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
+  for (const std::string& datei : {Fixture("bogenplan.m88"), Fixture("kreuzungsweichenplan.m88"),
+                                   std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
     auto a = AnlageLaden(datei, kDaten, nullptr);
     const std::string einmal = ZeilenInText(AnlageZeilen(*a));
+    EXPECT_EQ(AnlageText(*a).Text(), einmal) << datei;  // what saving writes, record by record
     auto b = Laden(TextInZeilen(einmal));
     const std::string zweimal = ZeilenInText(AnlageZeilen(*b));
     EXPECT_EQ(einmal, zweimal) << datei;

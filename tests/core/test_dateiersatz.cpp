@@ -103,6 +103,16 @@ TEST(Dateiersatz, FremdeZwischendateiBleibtUnberuehrt) {
   EXPECT_EQ(fs::path(z1).parent_path(), o.pfad);
 }
 
+TEST(Dateiersatz, BloeckeInIhrerFolge) {
+  Ordner o("bloecke");
+  Textbloecke t;
+  const std::string lang(1500000, 'x');  // longer than a block: a block of its own
+  for (const std::string& z : {std::string("Größe"), lang, std::string("Ende")}) t.Zeile(z);
+  EXPECT_EQ(t.Bloecke().size(), 3u);
+  DateiSchreiben(o / "plan.m88", t);
+  EXPECT_EQ(Inhalt(o / "plan.m88"), "Gr\xF6\xDF" "e\r\n" + lang + "\r\nEnde\r\n");
+}
+
 TEST(Dateiersatz, GruendeDesScheiterns) {
   Ordner o("gruende");
   const std::string fehlt = o / "fehlt/plan.m88";

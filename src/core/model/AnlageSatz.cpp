@@ -39,7 +39,7 @@ void ElementnummernFreimachen(Anlage& a) {
 
 }  // namespace
 
-void AnlageSchreiben(const Anlage& a, Zeilen& out) {
+void AnlageSchreiben(const Anlage& a, Zeilen& out, const Satzabgabe& abgabe) {
   out.push_back("trmAnlage");
   out.push_back(a.Name);
   out.push_back(RealText(a.StdMmProPixel));
@@ -74,7 +74,7 @@ void AnlageSchreiben(const Anlage& a, Zeilen& out) {
   out.push_back(RealText(a.VSwLen));
   out.push_back(RealText(a.VSwAbst));
   out.push_back(IntText(static_cast<std::int64_t>(a.Module.size())));
-  for (const auto& m : a.Module) ModulSchreiben(*m, out);
+  for (const auto& m : a.Module) ModulSchreiben(*m, out, abgabe);
 }
 
 void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {

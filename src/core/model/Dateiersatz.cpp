@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <string_view>
+#include <vector>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -110,19 +112,29 @@ int Anlegen(const std::string& ziel, bool vorhanden, Deskriptor& fd, std::string
   return EEXIST;
 }
 
-/// Writes all bytes from the offset on; 0 or the error.
-int AllesSchreiben(int fd, std::string_view bytes, off_t ab) {
-  std::size_t geschrieben = 0;
-  while (geschrieben < bytes.size()) {
-    const ssize_t n = ::pwrite(fd, bytes.data() + geschrieben, bytes.size() - geschrieben,
-                               ab + static_cast<off_t>(geschrieben));
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return errno;
+/// Writes the blocks one after the other from the start of the file; 0 or the error.
+int AllesSchreiben(int fd, const std::vector<std::string_view>& bloecke) {
+  off_t ab = 0;
+  for (const std::string_view bytes : bloecke) {
+    std::size_t geschrieben = 0;
+    while (geschrieben < bytes.size()) {
+      const ssize_t n = ::pwrite(fd, bytes.data() + geschrieben, bytes.size() - geschrieben,
+                                 ab + static_cast<off_t>(geschrieben));
+      if (n < 0) {
+        if (errno == EINTR) continue;
+        return errno;
+      }
+      geschrieben += static_cast<std::size_t>(n);
     }
-    geschrieben += static_cast<std::size_t>(n);
+    ab += static_cast<off_t>(bytes.size());
   }
   return 0;
+}
+
+std::size_t Laenge(const std::vector<std::string_view>& bloecke) {
+  std::size_t n = 0;
+  for (const std::string_view b : bloecke) n += b.size();
+  return n;
 }
 
 /// The old file's permissions and, where allowed, its owner for the file that replaces it.
@@ -152,17 +164,17 @@ void Umbenennen(const std::string& zwischen, const std::string& ziel, const std:
 
 /// A folder that takes no new file, with a file in it that may be written: the file is
 /// overwritten from the start once room for all bytes is reserved, then cut to their length.
-void AnOrtSchreiben(const std::string& ziel, const struct stat& alt, std::string_view bytes,
+void AnOrtSchreiben(const std::string& ziel, const struct stat& alt, const std::vector<std::string_view>& bytes,
                     const std::string& meldung) {
   Deskriptor fd(::open(ziel.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
   if (fd.fd < 0) Scheitern(meldung, errno);
-  const auto laenge = static_cast<off_t>(bytes.size());
+  const auto laenge = static_cast<off_t>(Laenge(bytes));
   if (laenge > alt.st_size) {
     // Fails before a byte is written when the disk has no room (the old text stays whole).
     const int r = ::posix_fallocate(fd.fd, alt.st_size, laenge - alt.st_size);
     if (r != 0 && r != EOPNOTSUPP) Scheitern(meldung, r);
   }
-  if (const int r = AllesSchreiben(fd.fd, bytes, 0); r != 0) Scheitern(meldung, r);
+  if (const int r = AllesSchreiben(fd.fd, bytes); r != 0) Scheitern(meldung, r);
   if (::ftruncate(fd.fd, laenge) != 0 || ::fsync(fd.fd) != 0) Scheitern(meldung, errno);
   if (const int r = fd.Schliessen(); r != 0) Scheitern(meldung, r);
 }
@@ -202,7 +214,9 @@ void Uebernehmen(const std::string& zwischen, const std::string& ziel, const std
   Umbenennen(zwischen, ziel, meldung);
 }
 
-void DateiErsetzen(const std::string& pfad, std::string_view bytes) {
+namespace {
+
+void Ersetzen(const std::string& pfad, const std::vector<std::string_view>& bytes) {
   const std::string meldung = Meldung(pfad);
   const std::string ziel = Speicherziel(pfad);
   const auto alt = VorhandenPruefen(ziel, meldung);
@@ -212,7 +226,7 @@ void DateiErsetzen(const std::string& pfad, std::string_view bytes) {
     if (alt && (r == EACCES || r == EPERM)) return AnOrtSchreiben(ziel, *alt, bytes, meldung);
     Scheitern(meldung, r);
   }
-  int fehler = AllesSchreiben(fd.fd, bytes, 0);
+  int fehler = AllesSchreiben(fd.fd, bytes);
   if (fehler == 0 && ::fsync(fd.fd) != 0) fehler = errno;
   if (fehler == 0) {
     RechteUebertragen(fd.fd, alt);
@@ -223,6 +237,14 @@ void DateiErsetzen(const std::string& pfad, std::string_view bytes) {
     Scheitern(meldung, fehler);
   }
   Umbenennen(zwischen, ziel, meldung);
+}
+
+}  // namespace
+
+void DateiErsetzen(const std::string& pfad, std::string_view bytes) { Ersetzen(pfad, {bytes}); }
+
+void DateiErsetzen(const std::string& pfad, const std::vector<std::string>& bloecke) {
+  Ersetzen(pfad, std::vector<std::string_view>(bloecke.begin(), bloecke.end()));
 }
 
 }  // namespace trm

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace trm {
 
@@ -30,5 +31,7 @@ void Uebernehmen(const std::string& zwischen, const std::string& ziel, const std
 /// is not replaced. Throws DateiFehler: "Die Datei "pfad" konnte nicht gespeichert werden." and
 /// on the next line why ("kein Speicherplatz", "keine Schreibrechte", "Ordner nicht gefunden").
 void DateiErsetzen(const std::string& pfad, std::string_view bytes);
+/// The same for bytes given as consecutive blocks.
+void DateiErsetzen(const std::string& pfad, const std::vector<std::string>& bloecke);
 
 }  // namespace trm

@@ -14,7 +14,7 @@
 
 namespace trm {
 
-void ModulSchreiben(const TModul& m, Zeilen& out) {
+void ModulSchreiben(const TModul& m, Zeilen& out, const Satzabgabe& abgabe) {
   std::int64_t gewoehnlich = 0;
   for (const auto& g : m.Gleise)
     if (g->IstGewoehnlich()) ++gewoehnlich;
@@ -38,9 +38,15 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
   for (int k = 0; k < AnzahlElementarten; ++k) out.push_back(IntText(m.Anzahl(static_cast<Elementart>(k))));
   out.push_back(IntText(gewoehnlich));
   for (const auto& g : m.Gleise)
-    if (g->IstGewoehnlich()) GleisSchreiben(*g, out);
+    if (g->IstGewoehnlich()) {
+      GleisSchreiben(*g, out);
+      if (abgabe) abgabe(out);
+    }
   for (const TElementart& art : Elementarten())
-    for (const TElement* e : m.ElementeDerArt(art.art)) e->DatenSchreiben(out);
+    for (const TElement* e : m.ElementeDerArt(art.art)) {
+      e->DatenSchreiben(out);
+      if (abgabe) abgabe(out);
+    }
 }
 
 void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge, Schwellenbudget* budget) {

@@ -57,6 +57,28 @@ std::string ZeilenInText(const Zeilen& zeilen) {
   return text;
 }
 
+void Textbloecke::Zeile(std::string_view utf8) {
+  constexpr std::size_t kBlock = 1 << 20;
+  if (bloecke_.empty() || bloecke_.back().size() + utf8.size() + 2 > kBlock) {
+    bloecke_.emplace_back();
+    bloecke_.back().reserve(std::max(kBlock, utf8.size() + 2));
+  }
+  std::string& b = bloecke_.back();
+  b += Utf8ZuCp1252(utf8);
+  b += "\r\n";
+}
+
+void Textbloecke::Uebernehmen(Zeilen& zeilen) {
+  for (const std::string& z : zeilen) Zeile(z);
+  zeilen.clear();
+}
+
+std::string Textbloecke::Text() const {
+  std::string t;
+  for (const std::string& b : bloecke_) t += b;
+  return t;
+}
+
 std::string Dateibytes(const std::string& pfad) {
   const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht geöffnet werden.";
   std::error_code ec;
@@ -95,5 +117,7 @@ Zeilentext DateiLesenText(const std::string& pfad) {
 }
 
 void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) { DateiErsetzen(pfad, ZeilenInText(zeilen)); }
+
+void DateiSchreiben(const std::string& pfad, const Textbloecke& text) { DateiErsetzen(pfad, text.Bloecke()); }
 
 }  // namespace trm
