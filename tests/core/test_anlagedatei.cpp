@@ -256,6 +256,10 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   EXPECT_NE(Lesefehler(z).find("Schwellenabstand"), std::string::npos);
 
   z = gut;
+  z[34 + 29 + 21 + 4] = std::string(10'000'000, '1') + "x";  // a garbled number of 10 MB is quoted in part
+  EXPECT_EQ(Lesefehler(z), "Zeile 89: '" + std::string(80, '1') + "…' ist kein gültiger Gleitkommawert");
+
+  z = gut;
   z[34 + 29 + 21 + 4] = "1E15";  // a length that would need more sleepers than memory holds
   EXPECT_NE(Lesefehler(z).find("Zeile 92: Der Bogen \"Bogen\" hätte mehr als 100 000 Schwellen"), std::string::npos);
 
@@ -279,6 +283,44 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   z = gut;
   z[34 + 29 + 19] = "4711#x#";
   EXPECT_EQ(Lesefehler(z).rfind("Zeile 83: ", 0), 0u);
+}
+
+/// The lines of Einfach() with its track holding `boegen` straights of `laenge` mm at a spacing
+/// of 1 mm.
+Zeilen MitBoegen(int boegen, const std::string& laenge) {
+  const Zeilen gut = AnlageZeilen(*Einfach());
+  Zeilen bogen(gut.end() - ZeilenBogen, gut.end());
+  bogen[4] = laenge;
+  bogen[7] = "1";
+  Zeilen z(gut.begin(), gut.end() - ZeilenBogen);
+  z.back() = std::to_string(boegen);
+  for (int k = 0; k < boegen; ++k) z.insert(z.end(), bogen.begin(), bogen.end());
+  return z;
+}
+
+TEST(Anlagedatei, SchwellenUeberDasMassEinerAnlageWerdenAbgewiesen) {
+  // A segment holds up to 100 000 sleepers; one more millimetre is refused at its spacing line.
+  auto a = Laden(MitBoegen(1, "100000"));
+  ModulBerechnen(*a->Module[0]);
+  EXPECT_EQ(a->Module[0]->Gleise[0]->Boegen[0]->Spurpunkte.size(), 100002u);
+  EXPECT_EQ(Lesefehler(MitBoegen(1, "100001")),
+            "Zeile 92: Der Bogen \"Bogen\" hätte mehr als 100 000 Schwellen (Länge 100001 mm, Schwellenabstand 1 mm).");
+  // A layout holds 1 000 000 sleepers and 50 more per segment: ten segments of 99 999 read,
+  // eleven are refused at the track record that brings them.
+  EXPECT_EQ(Lesefehler(MitBoegen(10, "99999")), "");
+  EXPECT_EQ(Lesefehler(MitBoegen(11, "99999")),
+            "Zeile 64: Die Anlage hätte bis hier 1 099 989 Schwellen in 11 Bögen. Mehr als 1 000 000 Schwellen und 50 "
+            "je Bogen (zusammen höchstens 10 000 000) hat keine Anlage.");
+  // What the reader refuses is not saved either.
+  TGleis& g = *a->Module[0]->Gleise[0];
+  for (int k = 0; k < 10; ++k) g.BogenAnhaengen(std::make_unique<TBogen>(*g.Boegen[0]));
+  try {
+    AnlageZeilen(*a);
+    FAIL();
+  } catch (const SchreibFehler& e) {
+    EXPECT_NE(std::string(e.what()).find("Die Anlage kann nicht gespeichert werden: Gleis \"Gleis\" (Modul "),
+              std::string::npos);
+  }
 }
 
 TEST(Anlagedatei, WerteOhneEndlicheLageWerdenAbgelehnt) {
