@@ -180,15 +180,14 @@ void VerbindungenAufbauen(Anlage& a) {
         if (v && v != g.get() && drin.insert(v).second) g->Verbund.push_back(v);
       }
     }
-  // Every operation on groups relies on lists that hold each other: a track that another lists
-  // without being listed by it (a file written by hand or by an older program) completes it, so
-  // the layout saves as it reads.
+  // Every operation on groups relies on lists that hold each other: one-sided lists (a file
+  // written by hand or by an older program) are completed, so the layout saves as it reads.
   if (const std::size_t n = VerbuendeSymmetrisch(a))
     a.Lesehinweise.push_back(
-        n == 1 ? "Beim Lesen wurde 1 fehlender Eintrag in einem Verbund ergänzt (ein Gleis nannte ein anderes, "
-                 "das es nicht nannte)."
-               : "Beim Lesen wurden " + std::to_string(n) +
-                     " fehlende Einträge in Verbünden ergänzt (ein Gleis nannte ein anderes, das es nicht nannte).");
+        (n == 1 ? std::string("Beim Lesen wurde 1 fehlender Eintrag in einem Verbund ergänzt")
+                : "Beim Lesen wurden " + std::to_string(n) + " fehlende Einträge in Verbünden ergänzt") +
+        ": Ein Gleis, das ein anderes nennt, wird nun auch von diesem genannt, und die Gleise eines Elements "
+        "nennen dieselben Gleise.");
   for (const auto& m : a.Module)
     for (const auto& g : m->Gleise) {
       g->Vorgaenger = g->VorgaengerNr == -1 ? nullptr : finden(g->VorgaengerNr);

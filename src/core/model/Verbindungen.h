@@ -17,7 +17,9 @@ class TGleis;
 void VerbundVereinen(TGleis* a, TGleis* b);
 /// Makes the group lists of all tracks of the layout symmetric, as a file may hold them one-sided:
 /// a track listed by another that it does not list gets that one appended to its list, in the
-/// layout's track order. Returns the number of entries added.
+/// layout's track order; and the tracks of an element, whose record holds one group line for
+/// all of them, list the same tracks (each other among them). Repeated until nothing changes,
+/// so that the layout saved reads back the same. Returns the number of entries added.
 std::size_t VerbuendeSymmetrisch(Anlage& a);
 /// Takes the branch tracks of turnouts out of the successor lists (only the main stays); a
 /// branch track taken out of its predecessor's list loses that predecessor.
