@@ -261,7 +261,7 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
 
   z = gut;
   z[34 + 29 + 21 + 4] = "1E15";  // a length that would need more sleepers than memory holds
-  EXPECT_NE(Lesefehler(z).find("Zeile 92: Der Bogen \"Bogen\" hätte mehr als 100 000 Schwellen"), std::string::npos);
+  EXPECT_NE(Lesefehler(z).find("Zeile 92: Der Bogen \"Bogen\" hätte mehr als 20 000 Schwellen"), std::string::npos);
 
   z = gut;
   z[27] = "0";  // scale 1:0
@@ -299,17 +299,17 @@ Zeilen MitBoegen(int boegen, const std::string& laenge) {
 }
 
 TEST(Anlagedatei, SchwellenUeberDasMassEinerAnlageWerdenAbgewiesen) {
-  // A segment holds up to 100 000 sleepers; one more millimetre is refused at its spacing line.
-  auto a = Laden(MitBoegen(1, "100000"));
+  // A segment holds up to 20 000 sleepers; one more millimetre is refused at its spacing line.
+  auto a = Laden(MitBoegen(1, "20000"));
   ModulBerechnen(*a->Module[0]);
-  EXPECT_EQ(a->Module[0]->Gleise[0]->Boegen[0]->Spurpunkte.size(), 100002u);
-  EXPECT_EQ(Lesefehler(MitBoegen(1, "100001")),
-            "Zeile 92: Der Bogen \"Bogen\" hätte mehr als 100 000 Schwellen (Länge 100001 mm, Schwellenabstand 1 mm).");
-  // A layout holds 1 000 000 sleepers and 50 more per segment: ten segments of 99 999 read,
+  EXPECT_EQ(a->Module[0]->Gleise[0]->Boegen[0]->Spurpunkte.size(), 20002u);
+  EXPECT_EQ(Lesefehler(MitBoegen(1, "20001")),
+            "Zeile 92: Der Bogen \"Bogen\" hätte mehr als 20 000 Schwellen (Länge 20001 mm, Schwellenabstand 1 mm).");
+  // A layout holds 200 000 sleepers and 100 more per segment: ten segments of 19 999 read,
   // eleven are refused at the track record that brings them.
-  EXPECT_EQ(Lesefehler(MitBoegen(10, "99999")), "");
-  EXPECT_EQ(Lesefehler(MitBoegen(11, "99999")),
-            "Zeile 64: Die Anlage hätte bis hier 1 099 989 Schwellen in 11 Bögen. Mehr als 1 000 000 Schwellen und 50 "
+  EXPECT_EQ(Lesefehler(MitBoegen(10, "19999")), "");
+  EXPECT_EQ(Lesefehler(MitBoegen(11, "19999")),
+            "Zeile 64: Die Anlage hätte bis hier 219 989 Schwellen in 11 Bögen. Mehr als 200 000 Schwellen und 100 "
             "je Bogen (zusammen höchstens 10 000 000) hat keine Anlage.");
   // What the reader refuses is not saved either.
   TGleis& g = *a->Module[0]->Gleise[0];
