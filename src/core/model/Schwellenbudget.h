@@ -25,14 +25,14 @@ std::string ZuVieleSchwellenImBogen(const TBogen& b);
 /// by module. The points of all segments may reach Grundmenge and JeBogen more per segment
 /// counted so far; the sleeper plans of elements, which cost more per sleeper, PlanGrundmenge
 /// and JePlan more per element; each at most Hoechstens. So a layout of 20 000 segments (some
-/// 15 km of H0 track) may hold 2 200 000 sleepers, one of 1 000 turnouts 250 000 in their plans
-/// (a turnout's plan holds some 30 to 60).
+/// 15 km of H0 track) may hold 2 200 000 sleepers, one of 1 000 turnouts 150 000 in their plans
+/// (the plans of the shipped types hold 16 to 54).
 class Schwellenbudget {
  public:
   static constexpr double Grundmenge = 200'000;
   static constexpr double JeBogen = 100;
   static constexpr double PlanGrundmenge = 50'000;
-  static constexpr double JePlan = 200;
+  static constexpr double JePlan = 100;
   static constexpr double Hoechstens = 10'000'000;
 
   /// Counts the segments of an ordinary track.
