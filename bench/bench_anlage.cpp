@@ -43,6 +43,24 @@ void BM_Schreiben(benchmark::State& state) {
 }
 BENCHMARK(BM_Schreiben)->Unit(benchmark::kMillisecond);
 
+/// The same lines as saving writes them: record by record into blocks of bytes.
+void BM_SchreibenInBloecke(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  ModulBerechnen(*a->Module[0]);
+  std::size_t bytes = 0;
+  for (auto _ : state) {
+    Textbloecke text;
+    Zeilen z;
+    AnlageSchreiben(*a, z, [&text](Zeilen& satz) { text.Uebernehmen(satz); });
+    text.Uebernehmen(z);
+    bytes = 0;
+    for (const std::string& b : text.Bloecke()) bytes += b.size();
+    benchmark::DoNotOptimize(text.Bloecke().data());
+  }
+  state.counters["Bytes"] = static_cast<double>(bytes);
+}
+BENCHMARK(BM_SchreibenInBloecke)->Unit(benchmark::kMillisecond);
+
 void BM_Lesen(benchmark::State& state) {
   auto a = bench::Testanlage();
   const std::string text = ZeilenInText(AnlageZeilen(*a));

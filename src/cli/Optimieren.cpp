@@ -116,7 +116,7 @@ int Optimieren(const std::vector<std::string>& args, const std::string& datenpfa
   LageWeitergeben(m, &g);
   ModulBerechnen(m);
   try {
-    DateiSchreiben(dateien[1], AnlageZeilen(*a));
+    DateiSchreiben(dateien[1], AnlageText(*a));
   } catch (const std::runtime_error& e2) {
     std::cerr << e2.what() << '\n';
     return 1;

@@ -120,6 +120,7 @@ int Check(trm::Anlage& a) {
   }
   std::printf("Anlage: %s\nModule: %zu\nGleise: %zu\nBögen: %zu\n", a.Name.c_str(), a.Module.size(),
               gleise, boegen);
+  for (const std::string& h : a.Lesehinweise) std::printf("Hinweis: %s\n", h.c_str());
   // The links' structure: a stored start away from its predecessor's end is what the file holds
   // and closes at the next propagation, not a fault of the file.
   const std::vector<std::string> fehler = trm::VerbindungenPruefen(a, false);
@@ -348,7 +349,7 @@ int main(int argc, char** argv) {
     }
     if (befehl == "import") {
       auto plan = trm::PlanImportieren(rest[1], datenpfad, nullptr, nullptr);
-      trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*plan));
+      trm::DateiSchreiben(rest[2], trm::AnlageText(*plan));
       return 0;
     }
     auto anlage = trm::AnlageLaden(rest[1], datenpfad, nullptr);
@@ -367,7 +368,7 @@ int main(int argc, char** argv) {
 #endif
     }
     AllesBerechnen(*anlage);
-    trm::DateiSchreiben(rest[2], trm::AnlageZeilen(*anlage));
+    trm::DateiSchreiben(rest[2], trm::AnlageText(*anlage));
     return 0;
   } catch (const std::runtime_error& e) {
     std::cerr << e.what() << '\n';

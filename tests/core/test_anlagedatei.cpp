@@ -2,6 +2,7 @@
 // and the refusal of bad files without touching the open layout.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <limits>
@@ -10,8 +11,10 @@
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Pruefung.h"
 #include "core/model/Satz.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
@@ -77,9 +80,11 @@ TEST(Anlagedatei, EinfacheAnlageHat103Zeilen) {
 }
 
 TEST(Anlagedatei, GelesenUndGeschriebenGleicheBytes) {
-  for (const std::string& datei : {Fixture("bogenplan.m88"), std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
+  for (const std::string& datei : {Fixture("bogenplan.m88"), Fixture("kreuzungsweichenplan.m88"),
+                                   std::string(TRM_QUELLDATEN) + "/trassomatic.std"}) {
     auto a = AnlageLaden(datei, kDaten, nullptr);
     const std::string einmal = ZeilenInText(AnlageZeilen(*a));
+    EXPECT_EQ(AnlageText(*a).Text(), einmal) << datei;  // what saving writes, record by record
     auto b = Laden(TextInZeilen(einmal));
     const std::string zweimal = ZeilenInText(AnlageZeilen(*b));
     EXPECT_EQ(einmal, zweimal) << datei;
@@ -105,6 +110,40 @@ TEST(Anlagedatei, VerbindungenAusNummern) {
     }
   EXPECT_EQ(verbund, (std::vector<std::string>{"11#12#", "12#11#", "21#"}));
   EXPECT_EQ(vorgaenger, (std::vector<std::string>{"-1", "11", "-1"}));
+}
+
+TEST(Anlagedatei, EinseitigeVerbuendeWerdenBeimLesenErgaenzt) {
+  // The station module of einseitig.m88 with a third track, 13, that lists 11 (which does not
+  // list it); 11 lists 12, which does not list 11.
+  Zeilen z = DateiLesen(Fixture("einseitig.m88"));
+  const auto ausfahrt = std::find(z.begin(), z.end(), "Ausfahrt") - z.begin() - 1;
+  const auto boegen = static_cast<std::ptrdiff_t>(TextInt(z[static_cast<std::size_t>(ausfahrt) + ZeilenGleis - 1]));
+  Zeilen dritte(z.begin() + ausfahrt, z.begin() + ausfahrt + static_cast<std::ptrdiff_t>(ZeilenGleis) +
+                                          boegen * static_cast<std::ptrdiff_t>(ZeilenBogen));
+  dritte[17] = "13";
+  dritte[18] = "-1";
+  dritte[19] = "13#11#";
+  z.insert(z.begin() + ausfahrt, dritte.begin(), dritte.end());
+  z[ZeilenKopf + ZeilenModul - 1] = "3";
+  auto a = Laden(z);
+  TModul& m = *a->Module[0];
+  TGleis *t11 = m.Gleise[0].get(), *t13 = m.Gleise[1].get(), *t12 = m.Gleise[2].get();
+  ASSERT_EQ(t13->Nummer, 13);
+  EXPECT_EQ(t11->Verbund, (std::vector<TGleis*>{t11, t12, t13}));
+  EXPECT_EQ(t12->Verbund, (std::vector<TGleis*>{t12, t11}));
+  EXPECT_EQ(t13->Verbund, (std::vector<TGleis*>{t13, t11}));
+  ASSERT_EQ(a->Lesehinweise.size(), 1u);
+  EXPECT_EQ(a->Lesehinweise[0].rfind("Beim Lesen wurden 2 fehlende Einträge in Verbünden ergänzt: ", 0), 0u);
+  // Joining 12 and 13 closes the group: the validator finds no fault left, and what is saved
+  // reads back to the same text with nothing to complete.
+  const std::size_t vorher = VerbindungenPruefen(*a, false).size();
+  GleisVerbinden(t12, t13);
+  EXPECT_LE(VerbindungenPruefen(*a, false).size(), vorher);
+  EXPECT_TRUE(VerbindungenPruefen(*a, false).empty());
+  const Zeilen einmal = AnlageZeilen(*a);
+  auto b = Laden(einmal);
+  EXPECT_TRUE(b->Lesehinweise.empty());
+  EXPECT_EQ(AnlageZeilen(*b), einmal);
 }
 
 TEST(Anlagedatei, UnbekannteNummernFallenWeg) {
@@ -217,8 +256,12 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   EXPECT_NE(Lesefehler(z).find("Schwellenabstand"), std::string::npos);
 
   z = gut;
+  z[34 + 29 + 21 + 4] = std::string(10'000'000, '1') + "x";  // a garbled number of 10 MB is quoted in part
+  EXPECT_EQ(Lesefehler(z), "Zeile 89: '" + std::string(80, '1') + "…' ist kein gültiger Gleitkommawert");
+
+  z = gut;
   z[34 + 29 + 21 + 4] = "1E15";  // a length that would need more sleepers than memory holds
-  EXPECT_NE(Lesefehler(z).find("zu groß"), std::string::npos);
+  EXPECT_NE(Lesefehler(z).find("Zeile 92: Der Bogen \"Bogen\" hätte mehr als 20 000 Schwellen"), std::string::npos);
 
   z = gut;
   z[27] = "0";  // scale 1:0
@@ -240,6 +283,44 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   z = gut;
   z[34 + 29 + 19] = "4711#x#";
   EXPECT_EQ(Lesefehler(z).rfind("Zeile 83: ", 0), 0u);
+}
+
+/// The lines of Einfach() with its track holding `boegen` straights of `laenge` mm at a spacing
+/// of 1 mm.
+Zeilen MitBoegen(int boegen, const std::string& laenge) {
+  const Zeilen gut = AnlageZeilen(*Einfach());
+  Zeilen bogen(gut.end() - ZeilenBogen, gut.end());
+  bogen[4] = laenge;
+  bogen[7] = "1";
+  Zeilen z(gut.begin(), gut.end() - ZeilenBogen);
+  z.back() = std::to_string(boegen);
+  for (int k = 0; k < boegen; ++k) z.insert(z.end(), bogen.begin(), bogen.end());
+  return z;
+}
+
+TEST(Anlagedatei, SchwellenUeberDasMassEinerAnlageWerdenAbgewiesen) {
+  // A segment holds up to 20 000 sleepers; one more millimetre is refused at its spacing line.
+  auto a = Laden(MitBoegen(1, "20000"));
+  ModulBerechnen(*a->Module[0]);
+  EXPECT_EQ(a->Module[0]->Gleise[0]->Boegen[0]->Spurpunkte.size(), 20002u);
+  EXPECT_EQ(Lesefehler(MitBoegen(1, "20001")),
+            "Zeile 92: Der Bogen \"Bogen\" hätte mehr als 20 000 Schwellen (Länge 20001 mm, Schwellenabstand 1 mm).");
+  // A layout holds 200 000 sleepers and 100 more per segment: ten segments of 19 999 read,
+  // eleven are refused at the track record that brings them.
+  EXPECT_EQ(Lesefehler(MitBoegen(10, "19999")), "");
+  EXPECT_EQ(Lesefehler(MitBoegen(11, "19999")),
+            "Zeile 64: Die Anlage hätte bis hier 219 989 Schwellen in 11 Bögen. Mehr als 200 000 Schwellen und 100 "
+            "je Bogen (zusammen höchstens 10 000 000) hat keine Anlage.");
+  // What the reader refuses is not saved either.
+  TGleis& g = *a->Module[0]->Gleise[0];
+  for (int k = 0; k < 10; ++k) g.BogenAnhaengen(std::make_unique<TBogen>(*g.Boegen[0]));
+  try {
+    AnlageZeilen(*a);
+    FAIL();
+  } catch (const SchreibFehler& e) {
+    EXPECT_NE(std::string(e.what()).find("Die Anlage kann nicht gespeichert werden: Gleis \"Gleis\" (Modul "),
+              std::string::npos);
+  }
 }
 
 TEST(Anlagedatei, WerteOhneEndlicheLageWerdenAbgelehnt) {
@@ -398,7 +479,8 @@ TEST(Anlagedatei, SpeichernErsetztAtomar) {
     DateiSchreiben(ziel, {"neu"});
     FAIL();
   } catch (const DateiFehler& e) {
-    EXPECT_EQ(std::string(e.what()), "Die Datei \"" + ziel + "\" konnte nicht gespeichert werden.");
+    EXPECT_EQ(std::string(e.what()),
+              "Die Datei \"" + ziel + "\" konnte nicht gespeichert werden.\nGrund: keine Schreibrechte");
   }
   EXPECT_EQ(DateiLesen(ziel).size(), 103u);
   fs::permissions(ziel, fs::perms::owner_all);

@@ -43,7 +43,9 @@ const TListenart Dreier{
 };
 
 struct Ordner {
-  fs::path pfad = fs::temp_directory_path() / "trm_bibliothek_test";
+  // One folder per test: ctest runs the tests of this file side by side.
+  fs::path pfad = fs::temp_directory_path() /
+                  ("trm_bibliothek_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
   Anlage a;
   test::SkriptDialoge d;
   Ordner() {

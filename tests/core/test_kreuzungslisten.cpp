@@ -106,6 +106,21 @@ TEST_F(Kreuzungslisten, FehlendeListeWirdImportiertInDenWortenDerKreuzungsliste)
   EXPECT_FALSE(std::filesystem::exists(ordner / "x.e88"));
 }
 
+TEST(KreuzungslisteRiesig, SegmenteMitZuVielenSchwellenHabenNurAnfangUndEnde) {
+  // The first single slip of the shipped list with a length of 125 679 208 mm: its segments
+  // would hold millions of sleepers each; they keep start and end only.
+  Zeilen z = DateiLesen(std::string(TRM_QUELLDATEN) + "/stdEKWListe.e88");
+  z[4] = "125679208,708026";
+  const Zeilen satz(z.begin() + 2, z.begin() + 2 + ZeilenEKW);
+  Anlage a(std::make_shared<MersenneZufall>(1));
+  std::size_t i = 0;
+  const TElement* e = KrElementLesen(*a.ModulAnhaengen(), std::make_unique<TEKW>(), satz, i, 0);
+  std::size_t punkte = 0;
+  for (const TGleis* g : e->AlleGleise())
+    for (const auto& b : g->Boegen) punkte += b->Spurpunkte.size();
+  EXPECT_LT(punkte, 1000u);
+}
+
 TEST_F(Kreuzungslisten, BeschaedigteListenMeldenUndVerlierenKeinenTyp) {
   const Zeilen gut = DateiLesen(A().KrListeDatei);
   const std::string pfad = (ordner / "kaputt.k88").string();

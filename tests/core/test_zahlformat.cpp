@@ -7,6 +7,7 @@
 
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 namespace {
@@ -126,6 +127,22 @@ TEST(Zahlformat, RundenAufGeradeBeiHalben) {
   EXPECT_EQ(RundenGerade(2.4999), 2);
   EXPECT_EQ(RundenGerade(1e300), 4000000000000000000);  // clamped, no undefined conversion
   EXPECT_EQ(RundenGerade(std::nan("")), 0);
+}
+
+TEST(Zitat, HoechstensAchtzigZeichenGanzeUmlaute) {
+  std::string umlaute;
+  for (int k = 0; k < 100; ++k) umlaute += "ä";
+  std::string achtzig;
+  for (int k = 0; k < 80; ++k) achtzig += "ä";
+  EXPECT_EQ(Zitat(umlaute), achtzig + "…");  // 80 characters, not 80 bytes
+  EXPECT_EQ(Zitat(achtzig), achtzig);
+  EXPECT_EQ(Zitat(""), "");
+  try {
+    TextInt(std::string(2'000'000, '7') + "x");
+    FAIL();
+  } catch (const LeseFehler& e) {
+    EXPECT_EQ(std::string(e.what()), "'" + std::string(80, '7') + "…' ist kein gültiger Integerwert");
+  }
 }
 
 }  // namespace

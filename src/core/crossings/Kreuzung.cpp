@@ -11,6 +11,7 @@
 #include "core/model/Neuberechnung.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -307,7 +308,7 @@ bool TKreuzung::Berechenbar() const {
 
 void TKreuzung::BerechenbarPruefen(std::size_t anfang) {
   if (Berechenbar()) return;
-  const std::string text = "Zeile " + std::to_string(anfang + 1) + ": " + Kuerzel() + " \"" + Name +
+  const std::string text = "Zeile " + std::to_string(anfang + 1) + ": " + Kuerzel() + " \"" + Zitat(Name) +
                            "\" lässt sich mit diesen Werten nicht berechnen.";
   if (Modul) ElementEntfernen(*Modul, this);  // frees this
   throw LeseFehler(text);

@@ -141,6 +141,7 @@ class TKreuzung : public TElement {
     VomAnfangBerechnen();
   }
   void VomAnfangBerechnen() override;
+  std::size_t Planschwellen() const override { return SwUmrisseA.size() + SwUmrisseB.size(); }
   /// Places the crossing tracks and the kind's branches, then computes the sleeper plan when
   /// MitSwPlan is set (else the outlines are emptied).
   void Platzieren() final;

@@ -6,6 +6,7 @@
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -134,7 +135,7 @@ std::string EntfernenFrage(const Anlage& a, const TListenart& art, std::size_t k
   try {
     const std::vector<TListenzeile> zeilen = ListenZeilen(ListeLaden(a, art), art);
     for (std::size_t s = 0; s < art.spalten.size() && k >= 1 && k <= zeilen.size(); ++s)
-      if (std::string(art.spalten[s].titel) == "Name" && s < zeilen[k - 1].size()) typ = "\"" + zeilen[k - 1][s] + "\"";
+      if (std::string(art.spalten[s].titel) == "Name" && s < zeilen[k - 1].size()) typ = "\"" + Zitat(zeilen[k - 1][s]) + "\"";
   } catch (const std::runtime_error&) {
     // The removal itself reports the unreadable list.
   }

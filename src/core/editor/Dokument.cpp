@@ -11,6 +11,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -36,7 +37,7 @@ void Dokument::Uebernehmen(std::unique_ptr<Anlage> neu) {
 bool Dokument::AenderungenSichern() {
   if (!anlage_->Geaendert) return true;
   const Antwort a = dialoge_.Frage(
-      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNeinAbbrechen);
+      "Möchten Sie die Änderungen in der Datei \"" + Zitat(anlage_->Name) + "\" sichern?", Knoepfe::JaNeinAbbrechen);
   if (a == Antwort::Abbrechen) return false;
   if (a == Antwort::Nein) return true;
   // Yes: the changes must really be saved before they are discarded.
@@ -86,6 +87,7 @@ bool Dokument::Laden(const std::string& pfad) {
   Neuberechnen();
   Neuberechnen();
   verlauf_.Leeren(*anlage_);
+  for (const std::string& hinweis : anlage_->Lesehinweise) dialoge_.Information(hinweis);
   return true;
 }
 
@@ -150,7 +152,7 @@ bool Dokument::SpeichernUnter() {
 bool Dokument::SchliessenErlaubt() {
   if (!anlage_->Geaendert) return true;
   const Antwort a = dialoge_.Frage(
-      "Möchten Sie die Änderungen in der Datei \"" + anlage_->Name + "\" sichern?", Knoepfe::JaNeinAbbrechen);
+      "Möchten Sie die Änderungen in der Datei \"" + Zitat(anlage_->Name) + "\" sichern?", Knoepfe::JaNeinAbbrechen);
   if (a == Antwort::Abbrechen) return false;
   if (a == Antwort::Nein) {
     verlauf_.Gespeichert(*anlage_);  // the changes are given up

@@ -11,6 +11,7 @@
 #include "core/model/Geometrie.h"
 #include "core/model/Listen.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -66,7 +67,7 @@ std::int32_t FarbeAusText(std::string_view text) {
   const auto [p, ec] = std::from_chars(anfang, ende, wert, hex ? 16 : 10);
   if (anfang == ende || ec != std::errc{} || p != ende || wert < INT32_MIN || wert > UINT32_MAX ||
       (hex && wert < 0))
-    throw LeseFehler("'" + std::string(text) + "' ist keine gültige Farbe");
+    throw LeseFehler("'" + Zitat(text) + "' ist keine gültige Farbe");
   return static_cast<std::int32_t>(static_cast<std::uint32_t>(wert));
 }
 
@@ -76,7 +77,7 @@ std::string PunktText(const TGeopunkt& p) {
 
 TGeopunkt PunktAusText(std::string_view text, bool dezimalpunkt) {
   const std::vector<std::string> teile = ListeTeilen(text);
-  if (teile.size() < 4) throw LeseFehler("'" + std::string(text) + "' ist kein Punkt (vier Zahlen mit #)");
+  if (teile.size() < 4) throw LeseFehler("'" + Zitat(text) + "' ist kein Punkt (vier Zahlen mit #)");
   auto zahl = [dezimalpunkt](const std::string& t) { return dezimalpunkt ? TextRealPunktOderKomma(t) : TextReal(t); };
   return {zahl(teile[0]), zahl(teile[1]), zahl(teile[2]), zahl(teile[3])};
 }

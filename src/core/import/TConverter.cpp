@@ -12,10 +12,12 @@
 #include "core/model/Listen.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Textdatei.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Weiche.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -110,7 +112,7 @@ void TConverter::ModulLesen(const Zeilen& z, std::size_t& i) {
   const std::size_t zeileMassstab = l.Index() + 1;
   m.MmProPixel = l.Real();
   if (!(m.MmProPixel > 0))
-    throw LeseFehler("Zeile " + std::to_string(zeileMassstab) + ": Der Darstellungsmaßstab des Moduls \"" + m.Name +
+    throw LeseFehler("Zeile " + std::to_string(zeileMassstab) + ": Der Darstellungsmaßstab des Moduls \"" + Zitat(m.Name) +
                      "\" muss größer als 0 sein.");
   m.Breite = l.Int();
   m.Hoehe = l.Int();
@@ -155,7 +157,7 @@ void TConverter::GleisLesen(TModul& m, int modulIndex, const Zeilen& z, std::siz
   const std::size_t zeileAnzahl = l.Index() + 1;
   const std::int32_t boegen = l.Anzahl();
   if (boegen == 0)
-    throw LeseFehler("Zeile " + std::to_string(zeileAnzahl) + ": Das Gleis \"" + g->Name + "\" hat keinen Bogen.");
+    throw LeseFehler("Zeile " + std::to_string(zeileAnzahl) + ": Das Gleis \"" + Zitat(g->Name) + "\" hat keinen Bogen.");
   for (std::int32_t k = 0; k < boegen; ++k) {
     auto b = std::make_unique<TBogen>();
     l.Ueberspringen();
@@ -214,7 +216,7 @@ void TConverter::WeichenLesen(const Zeilen& z) {
     const auto& v = r.werte;
     // A placed turnout lays its sleepers by its spacing: named at its line of this file.
     if (!(v[2] > 0))
-      throw LeseFehler("Zeile " + std::to_string(r.zeileSwAbst) + ": Der Schwellenabstand der Weiche \"" + r.name +
+      throw LeseFehler("Zeile " + std::to_string(r.zeileSwAbst) + ": Der Schwellenabstand der Weiche \"" + Zitat(r.name) +
                        "\" muss größer als 0 sein.");
     // v: 0 R, 1 W, 2 spacing, 3 length, 4 width, 5 max length, 6 AnfAbst1, 7 EndAbst1,
     // 8 StammRadius1, 9 ZweigRadius1, 10 AnfAbst2, 11 EndAbst2, 12 length 2, 13 Radius2,
@@ -313,19 +315,15 @@ void TConverter::Abschliessen() {
   if (a_.Module.empty()) throw LeseFehler("Der Plan enthält kein Modul.");
   a_.ModulWaehlen(0);
   TModul& m = *a_.Module.front();
-  if (m.Gleise.empty()) throw LeseFehler("Das erste Modul des Plans (\"" + m.Name + "\") enthält kein Gleis.");
+  if (m.Gleise.empty()) throw LeseFehler("Das erste Modul des Plans (\"" + Zitat(m.Name) + "\") enthält kein Gleis.");
   m.GleisWaehlen(0);
   TGleis& g = *m.Gleise.front();
   if (!g.Boegen.empty()) g.BogenWaehlen(0);
-  double schwellen = 0;
-  for (const auto& mod : a_.Module)
-    for (const auto& g : mod->Gleise)
-      for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
-  SchwellenzahlPruefen(schwellen);
+  if (const std::string t = SchwellenUeberschritten(a_); !t.empty()) throw LeseFehler(t);
   for (const auto& mod : a_.Module) {
     ModulBerechnen(*mod);
     if (const TBogen* b = NichtEndlicheLage(*mod))
-      throw LeseFehler("Die Lage von Bogen \"" + b->Name + "\" im Modul \"" + mod->Name +
+      throw LeseFehler("Die Lage von Bogen \"" + Zitat(b->Name) + "\" im Modul \"" + Zitat(mod->Name) +
                        "\" lässt sich nicht berechnen.");
   }
   // What is imported must open again once saved: the layout file's own rules decide (without

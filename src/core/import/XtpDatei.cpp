@@ -10,6 +10,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -95,10 +96,8 @@ class Zerleger {
   }
 
  private:
-  /// The token in quotes, at most 40 characters of it.
-  static std::string Gekuerzt(std::string_view w) {
-    return "\"" + std::string(w.substr(0, 40)) + (w.size() > 40 ? "…" : "") + "\"";
-  }
+  /// The token in quotes, as messages quote a file's text.
+  static std::string Gekuerzt(std::string_view w) { return "\"" + Zitat(w) + "\""; }
   std::string_view text_;
   std::string_view datei_;
   std::size_t zeile_;
@@ -158,7 +157,7 @@ void WegePruefen(const XtpTyp& t, std::string_view datei) {
       const unsigned long betrag = n < 0 ? 0UL - static_cast<unsigned long>(n) : static_cast<unsigned long>(n);
       if (betrag > t.abschnitte.size())
         Zerleger("", datei, p.zeile)
-            .Fehler("Der Weg \"" + p.name + "\" nennt den Abschnitt " + std::to_string(n) + ", der Block hat " +
+            .Fehler("Der Weg \"" + Zitat(p.name) + "\" nennt den Abschnitt " + std::to_string(n) + ", der Block hat " +
                     std::to_string(t.abschnitte.size()) + ".");
     }
 }

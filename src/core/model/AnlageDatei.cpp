@@ -5,7 +5,9 @@
 #include "core/model/Fehler.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Textdatei.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -31,21 +33,43 @@ std::unique_ptr<Anlage> AnlageLaden(const std::string& pfad, const std::string& 
   }
 }
 
-Zeilen AnlageZeilen(Anlage& a) {
+namespace {
+
+/// What saving does before the first line: refuses what would not read again, computes every
+/// module as a redraw would and refuses positions that are not finite.
+void SpeichernVorbereiten(Anlage& a) {
+  // What the reader refuses is not written: counted before the points are computed.
+  if (const std::string t = SchwellenUeberschritten(a); !t.empty())
+    throw SchreibFehler("Die Anlage kann nicht gespeichert werden: " + t);
   for (auto& m : a.Module) {
     ModulBerechnen(*m);
     // The reader refuses a layout whose positions are not finite: such a file is not written.
     if (const TBogen* b = NichtEndlicheLage(*m))
       throw SchreibFehler("Die Anlage kann nicht gespeichert werden: Die Lage von Bogen \"" +
-                          b->Name + "\" im Gleis \"" + (b->Gleis ? b->Gleis->Name : std::string()) +
-                          "\" des Moduls \"" + m->Name + "\" ist keine endliche Zahl.");
+                          Zitat(b->Name) + "\" im Gleis \"" + (b->Gleis ? Zitat(b->Gleis->Name) : std::string()) +
+                          "\" des Moduls \"" + Zitat(m->Name) + "\" ist keine endliche Zahl.");
   }
+}
+
+}  // namespace
+
+Zeilen AnlageZeilen(Anlage& a) {
+  SpeichernVorbereiten(a);
   Zeilen zeilen;
   AnlageSchreiben(a, zeilen);
   return zeilen;
 }
 
-void AnlageSpeichern(Anlage& a, const std::string& pfad) { DateiSchreiben(pfad, AnlageZeilen(a)); }
+Textbloecke AnlageText(Anlage& a) {
+  SpeichernVorbereiten(a);
+  Textbloecke text;
+  Zeilen zeilen;
+  AnlageSchreiben(a, zeilen, [&text](Zeilen& z) { text.Uebernehmen(z); });
+  text.Uebernehmen(zeilen);
+  return text;
+}
+
+void AnlageSpeichern(Anlage& a, const std::string& pfad) { DateiSchreiben(pfad, AnlageText(a)); }
 
 std::unique_ptr<Anlage> ErsatzAnlage(const std::string& datenPfad, std::shared_ptr<Zufall> zufall) {
   auto a = std::make_unique<Anlage>(std::move(zufall));

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/model/Anlage.h"
+#include "core/model/Textdatei.h"
 #include "core/model/Zeilen.h"
 
 namespace trm {
@@ -24,8 +25,13 @@ std::unique_ptr<Anlage> AnlageAusZeilen(const Zeilenquelle& zeilen, const std::s
 void AnlageSpeichern(Anlage& a, const std::string& pfad);
 
 /// Computes every module as a redraw would, then returns the file lines of the layout. A
-/// layout whose positions or values are not all finite would not read back: SchreibFehler.
+/// layout whose positions or values are not all finite, or that holds more sleepers than the
+/// reader takes (Schwellenbudget), would not read back: SchreibFehler.
 Zeilen AnlageZeilen(Anlage& a);
+
+/// The same as the bytes of the file (Windows-1252, "\r\n"), built record by record: what
+/// saving writes, without a list of all lines.
+Textbloecke AnlageText(Anlage& a);
 
 /// The layout a program without a readable settings file starts with: the fixed values of
 /// the settings writer and one module of 1500 x 600 mm with one straight track.

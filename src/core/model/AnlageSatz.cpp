@@ -8,15 +8,14 @@
 #include "core/model/Fehler.h"
 #include "core/model/Listen.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Typliste.h"
+#include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
 
 namespace {
-
-/// A layout with more sleepers than this is refused: its points would not fit in memory.
-constexpr double kMaxSchwellenAnlage = 1.0e7;
 
 /// An element number drawn while reading is free of everything read before it; a track read
 /// later may still carry it. Such an element draws again, by its kind's rule. Every element
@@ -40,16 +39,7 @@ void ElementnummernFreimachen(Anlage& a) {
 
 }  // namespace
 
-void SchwellenzahlPruefen(double schwellen) {
-  if (schwellen > kMaxSchwellenAnlage)
-    throw LeseFehler("Die Anlage hätte mehr als 10 000 000 Schwellen; sie ist zu groß für dieses Programm.");
-}
-
-namespace {
-
-}  // namespace
-
-void AnlageSchreiben(const Anlage& a, Zeilen& out) {
+void AnlageSchreiben(const Anlage& a, Zeilen& out, const Satzabgabe& abgabe) {
   out.push_back("trmAnlage");
   out.push_back(a.Name);
   out.push_back(RealText(a.StdMmProPixel));
@@ -84,7 +74,7 @@ void AnlageSchreiben(const Anlage& a, Zeilen& out) {
   out.push_back(RealText(a.VSwLen));
   out.push_back(RealText(a.VSwAbst));
   out.push_back(IntText(static_cast<std::int64_t>(a.Module.size())));
-  for (const auto& m : a.Module) ModulSchreiben(*m, out);
+  for (const auto& m : a.Module) ModulSchreiben(*m, out, abgabe);
 }
 
 void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
@@ -141,16 +131,13 @@ void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
   const std::int32_t module = l.Anzahl();
   if (module == 0) throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Die Datei enthält kein Modul.");
 
-  double schwellen = 0;
+  Schwellenbudget budget;
   for (std::int32_t k = 0; k < module; ++k) {
     TModul* m = a.ModulAnhaengen();
     a.ModulWaehlen(static_cast<int>(a.Module.size()) - 1);
     Satzanfaenge anfaenge;
-    ModulLesen(*m, z, i, &anfaenge);
+    ModulLesen(*m, z, i, &anfaenge, &budget);
     m->GleisWaehlen(0);  // one marked track in every module
-    for (const auto& g : m->Gleise)
-      for (const auto& b : g->Boegen) schwellen += b->Laenge() / b->SwAbst();
-    SchwellenzahlPruefen(schwellen);
     LagePruefen(*m, anfaenge);
   }
 
@@ -193,6 +180,14 @@ void VerbindungenAufbauen(Anlage& a) {
         if (v && v != g.get() && drin.insert(v).second) g->Verbund.push_back(v);
       }
     }
+  // Every operation on groups relies on lists that hold each other: one-sided lists (a file
+  // written by hand or by an older program) are completed, so the layout saves as it reads.
+  if (const std::size_t n = VerbuendeSymmetrisch(a))
+    a.Lesehinweise.push_back(
+        (n == 1 ? std::string("Beim Lesen wurde 1 fehlender Eintrag in einem Verbund ergänzt")
+                : "Beim Lesen wurden " + std::to_string(n) + " fehlende Einträge in Verbünden ergänzt") +
+        ": Ein Gleis, das ein anderes nennt, wird nun auch von diesem genannt, und die Gleise eines Elements "
+        "nennen dieselben Gleise.");
   for (const auto& m : a.Module)
     for (const auto& g : m->Gleise) {
       g->Vorgaenger = g->VorgaengerNr == -1 ? nullptr : finden(g->VorgaengerNr);

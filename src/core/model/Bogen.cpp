@@ -10,10 +10,6 @@
 namespace trm {
 
 namespace {
-/// More sleepers than this in one segment are not placed: the segment gets only its start
-/// and end point. Keeps a wild length or spacing from allocating without bound.
-constexpr double kMaxSchwellen = 1.0e7;
-
 /// The radius along which the points of a segment that is no transition curve run: its start
 /// radius, or, when the radii are more than 0.001 apart but their curvatures agree, the radius
 /// of the mean curvature (infinite when that is 0).
@@ -152,11 +148,11 @@ void TBogen::Rechnen(bool mitPunkten) {
   // first sleeper then lies at the start, not back on the previous segment.
   if (p < 0) p = 0;
   double a;
-  if (s > 0 && std::isfinite(s) && std::isfinite(L) && (L - p) / s <= kMaxSchwellen) {
+  if (s > 0 && std::isfinite(s) && std::isfinite(L) && (L - p) / s <= MaxSchwellenJeBogen) {
     a = std::floor((L - p) / s);
     Rest = L - (a * s + p);
   } else {
-    a = -1;  // no usable spacing: start and end point only
+    a = -1;  // no usable spacing, or more sleepers than a segment holds: start and end only
     Rest = 0;
   }
   if (!(L > 0)) {

@@ -31,6 +31,11 @@ struct TSpurpunkt {
 };
 using TSpurpunkte = std::vector<TSpurpunkt>;
 
+/// Sleepers one segment may hold (length over spacing). A segment with more gets its start and
+/// end point only; a track record with such a segment does not read. That is 20 m of track at
+/// a spacing of 1 mm, 144 m in H0, a helix of 20 turns of 600 mm radius in Z.
+inline constexpr double MaxSchwellenJeBogen = 20000;
+
 /// A segment of a track. Radii: positive turns left, negative right, infinity is straight.
 class TBogen : public EinstellungenLesen<TBogen> {
  public:

@@ -4,7 +4,9 @@
 #include "core/model/Bogen.h"
 #include "core/model/Fehler.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -59,7 +61,10 @@ void BogenLesen(TBogen& b, const Zeilenquelle& z, std::size_t& i) {
   // Sleepers are placed by dividing by the spacing: it must be positive.
   if (!(b.SwAbst() > 0))
     throw LeseFehler("Zeile " + std::to_string(zeileSwAbst) + ": Der Schwellenabstand des Bogens \"" +
-                     b.Name + "\" muss größer als 0 sein.");
+                     Zitat(b.Name) + "\" muss größer als 0 sein.");
+  // Every sleeper is a point in memory: no track has so many in one segment.
+  if (const std::string t = ZuVieleSchwellenImBogen(b); !t.empty())
+    throw LeseFehler("Zeile " + std::to_string(zeileSwAbst) + ": " + t);
 }
 
 }  // namespace trm

@@ -4,6 +4,7 @@
 // need of an element goes through this interface; no caller casts to a kind.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -141,6 +142,9 @@ class TElement {
   /// The element draws its tracks' sleepers itself (a sleeper plan); false: its tracks get the
   /// sleepers of a plain track where a plan is wanted (the printed sheet).
   virtual bool EigeneSchwellen() const { return true; }
+  /// Sleeper outlines of the element's own plan as last computed (what the plan costs); 0 for
+  /// kinds without one.
+  virtual std::size_t Planschwellen() const { return 0; }
 
   // ---- copies for the undo history ----
   /// A copy of every value; references still point into the original layout.

@@ -4,6 +4,7 @@
 #include "core/model/Listen.h"
 #include "core/model/Satz.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -69,7 +70,7 @@ void GleisLesen(TGleis& g, const Zeilenquelle& z, std::size_t& i) {
   }
   const std::int32_t anzahl = l.Anzahl();
   if (anzahl == 0)
-    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Das Gleis \"" + g.Name +
+    throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Das Gleis \"" + Zitat(g.Name) +
                      "\" hat keinen Bogen.");
   for (std::int32_t k = 0; k < anzahl; ++k) {
     TBogen* b = g.BogenAnhaengen(std::make_unique<TBogen>());

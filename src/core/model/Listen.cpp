@@ -5,6 +5,7 @@
 
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -121,7 +122,7 @@ std::string FormText(int form) { return form == 1 ? "kr" : "st"; }
 std::array<std::int32_t, 16> FarbslotsLesen(std::string_view text) {
   const std::vector<std::string> items = ListeTeilen(text);
   if (items.size() < 16)
-    throw LeseFehler("Die Farbliste '" + std::string(text) + "' enthält " +
+    throw LeseFehler("Die Farbliste '" + Zitat(text) + "' enthält " +
                      std::to_string(items.size()) + " statt 16 Werte");
   std::array<std::int32_t, 16> slots{};
   for (std::size_t i = 0; i < slots.size(); ++i) slots[i] = TextInt(items[i]);
@@ -164,7 +165,7 @@ std::int32_t NtesItemLesen(std::string_view text, int n) {
   const std::vector<std::string> items = ListeTeilen(text);
   if (items.size() == 1 && items[0] == "-1") return -1;
   if (n < 0 || static_cast<std::size_t>(n) >= items.size())
-    throw LeseFehler("Die Liste '" + std::string(text) + "' hat keinen Eintrag mit Index " +
+    throw LeseFehler("Die Liste '" + Zitat(text) + "' hat keinen Eintrag mit Index " +
                      std::to_string(n));
   return TextInt(items[static_cast<std::size_t>(n)]);
 }

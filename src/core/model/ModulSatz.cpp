@@ -5,14 +5,16 @@
 #include "core/model/Anlage.h"
 #include "core/model/Modul.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Zahlformat.h"
 #include "core/model/Element.h"
 #include "core/model/Elementart.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
-void ModulSchreiben(const TModul& m, Zeilen& out) {
+void ModulSchreiben(const TModul& m, Zeilen& out, const Satzabgabe& abgabe) {
   std::int64_t gewoehnlich = 0;
   for (const auto& g : m.Gleise)
     if (g->IstGewoehnlich()) ++gewoehnlich;
@@ -36,12 +38,25 @@ void ModulSchreiben(const TModul& m, Zeilen& out) {
   for (int k = 0; k < AnzahlElementarten; ++k) out.push_back(IntText(m.Anzahl(static_cast<Elementart>(k))));
   out.push_back(IntText(gewoehnlich));
   for (const auto& g : m.Gleise)
-    if (g->IstGewoehnlich()) GleisSchreiben(*g, out);
+    if (g->IstGewoehnlich()) {
+      GleisSchreiben(*g, out);
+      if (abgabe) abgabe(out);
+    }
   for (const TElementart& art : Elementarten())
-    for (const TElement* e : m.ElementeDerArt(art.art)) e->DatenSchreiben(out);
+    for (const TElement* e : m.ElementeDerArt(art.art)) {
+      e->DatenSchreiben(out);
+      if (abgabe) abgabe(out);
+    }
 }
 
-void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge) {
+void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge, Schwellenbudget* budget) {
+  // The sleepers counted up to a record: beyond the bounds the record is refused, before the
+  // next one adds to what it costs.
+  auto zaehlen = [budget](std::size_t anfang) {
+    if (budget == nullptr) return;
+    if (const std::string t = budget->Ueberschritten(); !t.empty())
+      throw LeseFehler("Zeile " + std::to_string(anfang + 1) + ": " + t);
+  };
   Zeilenleser l(z, i);
   l.Ueberspringen();  // tag
   m.Name = l.Text();
@@ -49,7 +64,7 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
   m.MmProPixel = l.Real();
   if (!(m.MmProPixel > 0))
     throw LeseFehler("Zeile " + std::to_string(zeileMassstab) + ": Der Darstellungsmaßstab des Moduls \"" +
-                     m.Name + "\" muss größer als 0 sein.");
+                     Zitat(m.Name) + "\" muss größer als 0 sein.");
   m.Breite = l.IntAusReal();
   m.Hoehe = l.IntAusReal();
   l.Ueberspringen(6);
@@ -69,20 +84,25 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
   for (int k = 0; k < AnzahlElementarten; ++k)
     unbekannt |= anzahl[k] > 0 && ElementartInfo(static_cast<Elementart>(k)) == nullptr;
   if (unbekannt)
-    throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + m.Name +
+    throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + Zitat(m.Name) +
                      "\" enthält "
                      "Hintergrundelemente. Diese Elemente kann diese Programmversion noch nicht lesen.");
   const std::int32_t gleise = l.Anzahl();
   for (std::int32_t k = 0; k < gleise; ++k) {
     TGleis* g = m.GleisAnhaengen();
-    if (anfaenge) anfaenge->gleise[g] = i;
+    const std::size_t anfang = i;
+    if (anfaenge) anfaenge->gleise[g] = anfang;
     GleisLesen(*g, z, i);
+    if (budget) budget->Gleis(*g);
+    zaehlen(anfang);
   }
   for (const TElementart& art : Elementarten())
     for (std::int32_t k = 0; k < anzahl[static_cast<int>(art.art)]; ++k) {
       const std::size_t anfang = i;
       const TElement* e = art.Lesen(m, z, i, k);
       if (anfaenge && e) anfaenge->elemente[e] = anfang;
+      if (budget && e) budget->Element(*e);
+      zaehlen(anfang);
     }
 }
 
@@ -110,7 +130,7 @@ void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
       if (endlich || it == anfaenge.elemente.end()) continue;
       const TElementart* art = ElementartInfo(g->Element->Art());
       throw LeseFehler("Zeile " + std::to_string(it->second + 1) + ": Die Lage von " +
-                       (art ? art->name : "Element") + " \"" + g->Element->Typname() + "\"" +
+                       (art ? art->name : "Element") + " \"" + Zitat(g->Element->Typname()) + "\"" +
                        grund);
     }
     const auto it = anfaenge.gleise.find(g.get());
@@ -119,8 +139,8 @@ void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
       const TBogen& b = *g->Boegen[k];
       if (LageEndlich(b)) continue;
       const std::size_t zeile = it->second + ZeilenGleis + k * ZeilenBogen + 1;
-      throw LeseFehler("Zeile " + std::to_string(zeile) + ": Die Lage von Bogen \"" + b.Name +
-                       "\" im Gleis \"" + g->Name + "\"" + grund);
+      throw LeseFehler("Zeile " + std::to_string(zeile) + ": Die Lage von Bogen \"" + Zitat(b.Name) +
+                       "\" im Gleis \"" + Zitat(g->Name) + "\"" + grund);
     }
   }
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <unordered_map>
 
@@ -15,6 +16,7 @@ class TModul;
 class TGleis;
 class TBogen;
 class TElement;
+class Schwellenbudget;
 
 /// Lines per record.
 inline constexpr std::size_t ZeilenKopf = 34;
@@ -38,20 +40,25 @@ struct Satzanfaenge {
   std::unordered_map<const TElement*, std::size_t> elemente;
 };
 
-/// Appends the 29-line module record followed by its content.
-void ModulSchreiben(const TModul& m, Zeilen& out);
+/// Takes the lines written so far after each record of a module's content (a large layout is
+/// written without holding all its lines).
+using Satzabgabe = std::function<void(Zeilen&)>;
+
+/// Appends the 29-line module record followed by its content; hands `out` to `abgabe` after
+/// each track and element record when given.
+void ModulSchreiben(const TModul& m, Zeilen& out, const Satzabgabe& abgabe = {});
 /// Reads a module record with its content into m (which is the current module); notes where
-/// the records of its tracks and elements begin when `anfaenge` is given.
-void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr);
+/// the records of its tracks and elements begin when `anfaenge` is given, and counts their
+/// sleepers into `budget` when given, refusing the record at which it is exceeded.
+void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* anfaenge = nullptr,
+                Schwellenbudget* budget = nullptr);
 /// Computes the module read and throws LeseFehler naming the first line of the first record
 /// whose values compute to a point, height or direction that is not finite (a file holds only
 /// finite numbers, and such a layout could not be saved again).
 void LagePruefen(TModul& m, const Satzanfaenge& anfaenge);
-/// Refuses a layout of more sleepers (length over spacing, summed) than the program holds.
-void SchwellenzahlPruefen(double schwellen);
 
-/// Appends the whole layout: header and every module.
-void AnlageSchreiben(const Anlage& a, Zeilen& out);
+/// Appends the whole layout: header and every module (handing `out` on as ModulSchreiben).
+void AnlageSchreiben(const Anlage& a, Zeilen& out, const Satzabgabe& abgabe = {});
 /// Reads a whole layout into a (which must be empty) starting at the header line.
 /// Afterwards the last module is current with its first track and segment.
 void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i);

@@ -6,10 +6,8 @@
 #include <fstream>
 #include <system_error>
 
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include "core/model/Codepage.h"
+#include "core/model/Dateiersatz.h"
 #include "core/model/Fehler.h"
 
 namespace trm {
@@ -59,6 +57,28 @@ std::string ZeilenInText(const Zeilen& zeilen) {
   return text;
 }
 
+void Textbloecke::Zeile(std::string_view utf8) {
+  constexpr std::size_t kBlock = 1 << 20;
+  if (bloecke_.empty() || bloecke_.back().size() + utf8.size() + 2 > kBlock) {
+    bloecke_.emplace_back();
+    bloecke_.back().reserve(std::max(kBlock, utf8.size() + 2));
+  }
+  std::string& b = bloecke_.back();
+  b += Utf8ZuCp1252(utf8);
+  b += "\r\n";
+}
+
+void Textbloecke::Uebernehmen(Zeilen& zeilen) {
+  for (const std::string& z : zeilen) Zeile(z);
+  zeilen.clear();
+}
+
+std::string Textbloecke::Text() const {
+  std::string t;
+  for (const std::string& b : bloecke_) t += b;
+  return t;
+}
+
 std::string Dateibytes(const std::string& pfad) {
   const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht geöffnet werden.";
   std::error_code ec;
@@ -96,43 +116,8 @@ Zeilentext DateiLesenText(const std::string& pfad) {
   return t;
 }
 
-void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) {
-  const std::string fehler = "Die Datei \"" + pfad + "\" konnte nicht gespeichert werden.";
-  const fs::path ziel(pfad);
-  fs::path temp = ziel;
-  temp += ".tmp~";
-  // A file that is there must be one we may write: the rename below would replace even a
-  // write-protected file.
-  struct stat alt {};
-  const bool vorhanden = ::stat(pfad.c_str(), &alt) == 0;
-  if (vorhanden && (!S_ISREG(alt.st_mode) || (alt.st_mode & S_IWUSR) == 0 || ::access(pfad.c_str(), W_OK) != 0))
-    throw DateiFehler(fehler);
-  const std::string text = ZeilenInText(zeilen);
-  {
-    std::ofstream out(temp, std::ios::binary | std::ios::trunc);
-    if (!out) throw DateiFehler(fehler);
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.flush();
-    if (!out) {
-      out.close();
-      std::error_code ec;
-      fs::remove(temp, ec);
-      throw DateiFehler(fehler);
-    }
-  }
-  std::error_code ec;
-  if (vorhanden) {
-    // The replacement keeps the permissions and, where allowed, the owner of the file.
-    ::chmod(temp.c_str(), alt.st_mode & 07777);
-    if (::chown(temp.c_str(), alt.st_uid, alt.st_gid) != 0) {
-      // Not allowed for another user's file: it becomes the writer's, as a new file would.
-    }
-  }
-  fs::rename(temp, ziel, ec);
-  if (ec) {
-    fs::remove(temp, ec);
-    throw DateiFehler(fehler);
-  }
-}
+void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) { DateiErsetzen(pfad, ZeilenInText(zeilen)); }
+
+void DateiSchreiben(const std::string& pfad, const Textbloecke& text) { DateiErsetzen(pfad, text.Bloecke()); }
 
 }  // namespace trm

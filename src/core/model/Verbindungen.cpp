@@ -279,6 +279,68 @@ void VerbundVereinen(TGleis* a, TGleis* b) {
   b->Verbund.insert(b->Verbund.end(), neu.begin(), neu.end());
 }
 
+namespace {
+
+/// Appends to g's list the tracks of `neu` that it lacks, in their order; returns how many.
+std::size_t Ergaenzen(TGleis* g, const std::vector<TGleis*>& neu) {
+  const std::uint64_t marke = NeueMarke();
+  for (TGleis* t : g->Verbund) t->Marke = marke;
+  std::size_t n = 0;
+  for (TGleis* t : neu)
+    if (t->Marke != marke) {
+      t->Marke = marke;
+      g->Verbund.push_back(t);
+      ++n;
+    }
+  return n;
+}
+
+/// The tracks of one element share one list: a file holds one group line for all of them.
+/// Every one gets what any of them lists, and the element's tracks themselves.
+std::size_t ElementgleiseGleich(Anlage& a) {
+  std::size_t ergaenzt = 0;
+  for (const auto& m : a.Module)
+    for (const auto& e : m->Elemente) {
+      std::vector<TGleis*> gleise = e->AlleGleise();
+      std::erase(gleise, nullptr);
+      if (gleise.size() < 2) continue;
+      std::vector<TGleis*> alle = gleise.front()->Verbund;
+      for (TGleis* g : gleise) alle.insert(alle.end(), g->Verbund.begin(), g->Verbund.end());
+      alle.insert(alle.end(), gleise.begin(), gleise.end());
+      for (TGleis* g : gleise) ergaenzt += Ergaenzen(g, alle);
+    }
+  return ergaenzt;
+}
+
+/// A track listed by another that it does not list gets that one appended, in track order.
+std::size_t Gegenseitig(Anlage& a) {
+  // Who lists each track, gathered once: linear in the entries of all lists.
+  std::unordered_map<const TGleis*, std::vector<TGleis*>> nennen;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise)
+      for (TGleis* v : g->Verbund)
+        if (v != g.get()) nennen[v].push_back(g.get());
+  std::size_t ergaenzt = 0;
+  for (const auto& m : a.Module)
+    for (const auto& g : m->Gleise)
+      if (const auto it = nennen.find(g.get()); it != nennen.end()) ergaenzt += Ergaenzen(g.get(), it->second);
+  return ergaenzt;
+}
+
+}  // namespace
+
+std::size_t VerbuendeSymmetrisch(Anlage& a) {
+  // Until nothing changes: what one rule adds may call for the other. The result is what a
+  // file holds again: every written list symmetric, an element's tracks one group.
+  std::size_t ergaenzt = 0;
+  for (bool weiter = true; weiter;) {
+    const std::size_t n = ElementgleiseGleich(a) + Gegenseitig(a);
+    ergaenzt += n;
+    weiter = n > 0;
+  }
+  return ergaenzt;
+}
+
 void ZweigNachfolgerEntfernen(TModul& m) {
   for (auto& t : m.Gleise) {
     for (std::size_t i = t->Nachfolger.size(); i-- > 0;) {

@@ -2,6 +2,7 @@
 // end, and tracks of one link group (`Verbund`) move together. All work on one module.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 namespace trm {
@@ -14,6 +15,12 @@ class TGleis;
 /// Relies on the lists holding each other symmetrically (T lists U exactly when U lists T),
 /// as every operation keeps them and the validator checks.
 void VerbundVereinen(TGleis* a, TGleis* b);
+/// Makes the group lists of all tracks of the layout symmetric, as a file may hold them one-sided:
+/// a track listed by another that it does not list gets that one appended to its list, in the
+/// layout's track order; and the tracks of an element, whose record holds one group line for
+/// all of them, list the same tracks (each other among them). Repeated until nothing changes,
+/// so that the layout saved reads back the same. Returns the number of entries added.
+std::size_t VerbuendeSymmetrisch(Anlage& a);
 /// Takes the branch tracks of turnouts out of the successor lists (only the main stays); a
 /// branch track taken out of its predecessor's list loses that predecessor.
 void ZweigNachfolgerEntfernen(TModul& m);

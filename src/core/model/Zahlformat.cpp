@@ -9,13 +9,14 @@
 
 #include "core/model/Fehler.h"
 #include "core/model/Kleinschreibung.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
 namespace {
 
 [[noreturn]] void KeinReal(std::string_view text) {
-  throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Gleitkommawert");
+  throw LeseFehler("'" + Zitat(text) + "' ist kein gültiger Gleitkommawert");
 }
 
 // The largest double, 1,7976931348623157E308, has 1,79769313486232E308 as its text of 15
@@ -47,7 +48,7 @@ std::optional<double> GroessterDouble(const std::string& zahl) {
 }
 
 [[noreturn]] void KeinInt(std::string_view text) {
-  throw LeseFehler("'" + std::string(text) + "' ist kein gültiger Integerwert");
+  throw LeseFehler("'" + Zitat(text) + "' ist kein gültiger Integerwert");
 }
 
 }  // namespace
@@ -197,7 +198,7 @@ bool TextBool(std::string_view text) {
   try {
     return TextReal(t) != 0.0;
   } catch (const LeseFehler&) {
-    throw LeseFehler("'" + std::string(text) + "' ist kein gültiger boolescher Wert");
+    throw LeseFehler("'" + Zitat(text) + "' ist kein gültiger boolescher Wert");
   }
 }
 

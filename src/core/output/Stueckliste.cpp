@@ -9,6 +9,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Weiche.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -27,7 +28,7 @@ double Zahl(const std::string& zelle, const std::string& was) {
   try {
     return TextReal(t);
   } catch (const LeseFehler&) {
-    throw EingabeFehler("\"" + zelle + "\" ist keine gültige Zahl (" + was + ").");
+    throw EingabeFehler("\"" + Zitat(zelle) + "\" ist keine gültige Zahl (" + was + ").");
   }
 }
 

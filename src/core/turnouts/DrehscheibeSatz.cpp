@@ -10,6 +10,7 @@
 #include "core/model/Modul.h"
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Drehscheibe.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -60,7 +61,7 @@ void TDrehscheibe::DSLaden(const Zeilenquelle& z, std::size_t& i) {
     std::size_t k = 9;
     if (fehler.find("Innendurchmesser") != std::string::npos) k = 6;
     else if (fehler.find("Außendurchmesser") != std::string::npos) k = 7;
-    throw LeseFehler("Zeile " + std::to_string(anfang + k) + ": " + fehler + " (\"" + Name + "\")");
+    throw LeseFehler("Zeile " + std::to_string(anfang + k) + ": " + fehler + " (\"" + Zitat(Name) + "\")");
   }
 }
 

@@ -174,6 +174,7 @@ class TEWeiche : public TWeiche {
   bool ProfilZeichnen(const Profilstift& p) const override;
   /// True once the sleeper plan is computed.
   bool EigeneSchwellen() const override { return !SwPolygone.empty(); }
+  std::size_t Planschwellen() const override { return SwPolygone.size(); }
   std::vector<TGleis*> Mitnachfolger(const TGleis* g) const override;
   /// The track that starts at the turnout's start point (AngeschlossenesGleis).
   TGleis* Anschlussgleis() const override { return AngeschlossenesGleis(); }

@@ -8,6 +8,7 @@
 #include "core/model/Zahlformat.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/WeichenSchwellen.h"
+#include "core/model/Zitat.h"
 
 namespace trm {
 
@@ -121,7 +122,7 @@ void TEWeiche::DatenLesen(const Zeilenquelle& z, std::size_t& i) {
   // Sleepers are laid by dividing by the spacing: it must be positive (-1 in a type that is
   // not in a module yet stands for the module's value).
   if (!(SwAbst() > 0) && !(Modul == nullptr && SwAbst() == -1))
-    throw LeseFehler("Zeile " + std::to_string(zeileSwAbst) + ": Der Schwellenabstand der Weiche \"" + Name +
+    throw LeseFehler("Zeile " + std::to_string(zeileSwAbst) + ": Der Schwellenabstand der Weiche \"" + Zitat(Name) +
                      "\" muss größer als 0 sein.");
 }
 

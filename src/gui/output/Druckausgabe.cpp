@@ -6,10 +6,10 @@
 #include <QFileInfo>
 #include <QPainter>
 #include <QPrinter>
-#include <QTemporaryFile>
 #include <cmath>
 
 #include "core/model/Anlage.h"
+#include "core/model/Dateiersatz.h"
 #include "core/model/Fehler.h"
 #include "gui/render/QtCanvas.h"
 
@@ -56,33 +56,20 @@ bool BlaetterDrucken(const Anlage& a, const TModul& m, const TDruckoptionen& o, 
 }
 
 void Ersetzen(const QString& tmp, const QString& ziel) {
-  // A temporary file is private to its owner; the result gets the rights of the file it
-  // replaces, or those of a new file.
-  const QFileDevice::Permissions rechte =
-      QFileInfo::exists(ziel) ? QFile::permissions(ziel)
-                              : QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadUser |
-                                    QFileDevice::WriteUser | QFileDevice::ReadGroup | QFileDevice::ReadOther;
-  if (QFileInfo::exists(ziel) && !QFile::remove(ziel)) {
-    QFile::remove(tmp);
-    throw DateiFehler("Die Datei \"" + ziel.toStdString() + "\" konnte nicht geschrieben werden.");
-  }
-  if (!QFile::rename(tmp, ziel)) {
-    QFile::remove(tmp);
-    throw DateiFehler("Die Datei \"" + ziel.toStdString() + "\" konnte nicht geschrieben werden.");
-  }
-  QFile::setPermissions(ziel, rechte);
+  const std::string meldung = "Die Datei \"" + ziel.toStdString() + "\" konnte nicht geschrieben werden.";
+  Uebernehmen(tmp.toStdString(), Speicherziel(ziel.toStdString()), meldung);
+}
+
+/// A temporary file of its own beside the file the path names (links followed).
+QString Zwischendatei(const QString& ziel, const std::string& meldung) {
+  return QString::fromStdString(trm::Zwischendatei(Speicherziel(ziel.toStdString()), meldung));
 }
 
 void PdfDrucken(const Anlage& a, const TModul& m, const TDruckoptionen& o, std::int64_t n,
                 const std::vector<std::int64_t>& blaetter, QPageSize::PageSizeId papier,
                 QPageLayout::Orientation lage, const QString& ziel) {
-  const QFileInfo info(ziel);
   const QString fehler = "Die Datei \"" + ziel + "\" konnte nicht geschrieben werden.";
-  QTemporaryFile tmp(info.absoluteDir().filePath(info.fileName() + ".XXXXXX.tmp~"));
-  if (!tmp.open()) throw DateiFehler(fehler.toStdString());
-  const QString tmpPfad = tmp.fileName();
-  tmp.close();
-  tmp.setAutoRemove(false);
+  const QString tmpPfad = Zwischendatei(ziel, fehler.toStdString());
   {
     QPrinter p(QPrinter::HighResolution);
     PdfEinrichten(p, tmpPfad, papier, lage);

@@ -47,7 +47,12 @@ void PdfDrucken(const Anlage& a, const TModul& m, const TDruckoptionen& o, std::
                 const std::vector<std::int64_t>& blaetter, QPageSize::PageSizeId papier,
                 QPageLayout::Orientation lage, const QString& ziel);
 
-/// Replaces ziel by the finished temporary file tmp (removed on failure). Throws DateiFehler.
+/// Replaces the file ziel names (links followed) by the finished temporary file tmp, made by
+/// Zwischendatei: flushed, given the old file's rights and renamed (removed on failure). Throws
+/// DateiFehler.
 void Ersetzen(const QString& tmp, const QString& ziel);
+/// An empty temporary file of its own beside the file ziel names (links followed). Throws
+/// DateiFehler: meldung, and why.
+QString Zwischendatei(const QString& ziel, const std::string& meldung);
 
 }  // namespace trm::gui

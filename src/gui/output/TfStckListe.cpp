@@ -15,12 +15,12 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QTableWidget>
-#include <QTemporaryFile>
 #include <QVBoxLayout>
 
 #include "core/editor/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
+#include "core/model/Dateiersatz.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Fehler.h"
 #include "core/model/Textdatei.h"
@@ -185,15 +185,8 @@ bool TfStckListe::Berechnen() {
 
 bool TfStckListe::Exportieren(const QString& pfad) {
   if (!Berechnen()) return false;
-  const QByteArray csv = QByteArray::fromStdString(StuecklisteCSV(s_));
-  const QFileInfo info(pfad);
-  QTemporaryFile tmp(info.absoluteDir().filePath(info.fileName() + QStringLiteral(".XXXXXX.tmp~")));
   try {
-    if (!tmp.open() || tmp.write(csv) != csv.size() || !tmp.flush())
-      throw DateiFehler("Die Datei \"" + pfad.toStdString() + "\" konnte nicht geschrieben werden.");
-    tmp.close();
-    tmp.setAutoRemove(false);
-    Ersetzen(tmp.fileName(), pfad);
+    DateiErsetzen(pfad.toStdString(), StuecklisteCSV(s_));
   } catch (const DateiFehler& f) {
     d_.Fehler(f.what());
     return false;

@@ -1,9 +1,12 @@
 // Bitmap export of a module drawing.
 #include "gui/render/Bildexport.h"
 
+#include <QBuffer>
 #include <QFileInfo>
 
 #include "core/model/Anlage.h"
+#include "core/model/Dateiersatz.h"
+#include "core/model/Fehler.h"
 #include "core/render/Ansicht.h"
 #include "core/render/ModulZeichnen.h"
 #include "gui/render/QtCanvas.h"
@@ -29,7 +32,16 @@ QString BildPfad(const QString& pfad) {
 
 bool BildSpeichern(const QImage& bild, const QString& pfad) {
   const bool png = pfad.endsWith(QStringLiteral(".png"), Qt::CaseInsensitive);
-  return bild.save(pfad, png ? "PNG" : "BMP");
+  // Encoded in memory, then replacing the file as a layout is saved.
+  QByteArray bytes;
+  QBuffer puffer(&bytes);
+  if (!puffer.open(QIODevice::WriteOnly) || !bild.save(&puffer, png ? "PNG" : "BMP")) return false;
+  try {
+    DateiErsetzen(pfad.toStdString(), std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+  } catch (const DateiFehler&) {
+    return false;
+  }
+  return true;
 }
 
 }  // namespace trm::gui

@@ -19,7 +19,8 @@ inline constexpr qint64 MaxBildpunkte = 400'000'000;
 QImage ModulBild(Anlage& a, TModul& m);
 /// The path with ".bmp" added when it has no extension.
 QString BildPfad(const QString& pfad);
-/// Writes the image: PNG when the path ends in ".png", else a Windows bitmap. False on failure.
+/// Writes the image: PNG when the path ends in ".png", else a Windows bitmap; the file is
+/// replaced as a saved layout is (DateiErsetzen). False on failure.
 bool BildSpeichern(const QImage& bild, const QString& pfad);
 
 }  // namespace trm::gui

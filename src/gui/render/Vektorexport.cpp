@@ -7,7 +7,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QSvgGenerator>
-#include <QTemporaryFile>
 
 #include "core/editor/Zoom.h"
 #include "core/model/Anlage.h"
@@ -32,12 +31,7 @@ void ModulPdf(Anlage& a, TModul& m, const QString& pfad, const QRect& teil) {
   const qint64 b = teil.width(), h = teil.height();
   // PDF pages end at 200 inches a side (14400 points).
   if (b <= 0 || h <= 0 || b > 14400 || h > 14400) throw DateiFehler(MeldungMassstab);
-  const QFileInfo info(pfad);
-  QTemporaryFile tmp(info.absoluteDir().filePath(info.fileName() + QStringLiteral(".XXXXXX.tmp~")));
-  if (!tmp.open()) throw DateiFehler(fehler);
-  const QString tmpPfad = tmp.fileName();
-  tmp.close();
-  tmp.setAutoRemove(false);
+  const QString tmpPfad = Zwischendatei(pfad, fehler);
   bool gut = false;
   auto malen = [&](QPaintDevice& geraet) {
     QPainter painter;
