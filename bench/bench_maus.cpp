@@ -5,7 +5,7 @@
 
 #include "../tests/core/SkriptDialoge.h"
 #include "Testanlage.h"
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 #include "core/editor/Maus.h"
 #include "core/editor/Treffer.h"
 #include "core/model/Neuberechnung.h"

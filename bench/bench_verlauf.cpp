@@ -39,7 +39,7 @@ struct Arbeitsplatz {
       for (int k = 0; k < 20; ++k) {
         ed.modul()->GleisWaehlen(10 * k + 5);
         ed.gleis()->BogenWaehlen(0);
-        ed.WeicheEinsetzen(liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
+        ed.ElementEinsetzen(Elementart::Weiche, liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
       }
     } else {
       auto t = bench::Testanlage();

@@ -28,7 +28,7 @@ struct Weichenplan {
     for (int k = 0; k < 100; ++k) {
       ed.modul()->GleisWaehlen(5 * k + 2);
       ed.gleis()->BogenWaehlen(0);
-      ed.WeicheEinsetzen(liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
+      ed.ElementEinsetzen(Elementart::Weiche, liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
     }
     for (TElement* e : ed.modul()->ElementeDerArt(Elementart::Weiche))
       weichen.push_back(static_cast<TEWeiche*>(e));

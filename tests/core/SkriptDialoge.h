@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 
 namespace trm::test {
 

@@ -29,7 +29,7 @@ class Import : public test::Editorumgebung {
 };
 
 TEST_F(Import, PlanMitModulenGleisenUndWeichen) {
-  ASSERT_TRUE(dok->ImportierenDatei(kPlan));
+  ASSERT_TRUE(dok->ImportierenDatei(TrmImport(), kPlan));
   Anlage& a = dok->anlage();
   ERWARTE_GESUND(a);
   EXPECT_EQ(a.Name, "Altplan");
@@ -80,7 +80,7 @@ TEST_F(Import, PlanMitModulenGleisenUndWeichen) {
 }
 
 TEST_F(Import, GespeichertUndWiederGeoeffnetUnveraendert) {
-  ASSERT_TRUE(dok->ImportierenDatei(kPlan));
+  ASSERT_TRUE(dok->ImportierenDatei(TrmImport(), kPlan));
   const Zeilen einmal = AnlageZeilen(dok->anlage());
   auto wieder = AnlageAusZeilen(einmal, ordner.string() + "/", std::make_shared<MersenneZufall>(1));
   EXPECT_EQ(AnlageZeilen(*wieder), einmal);
@@ -94,7 +94,7 @@ TEST_F(Import, FehlendeWeichendateiUndAbgeschnittenerPlanAendernNichts) {
   const Zeilen vorher = AnlageZeilen(dok->anlage());
   const fs::path plan = ordner / "alt.trm";
   fs::copy_file(kPlan, plan);
-  EXPECT_FALSE(dok->ImportierenDatei(plan.string()));
+  EXPECT_FALSE(dok->ImportierenDatei(TrmImport(), plan.string()));
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("alt.WLi"), std::string::npos) << dialoge.fehler[0];
   EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
@@ -105,7 +105,7 @@ TEST_F(Import, FehlendeWeichendateiUndAbgeschnittenerPlanAendernNichts) {
   Zeilen z = DateiLesen(kPlan);
   z.resize(200);
   DateiSchreiben(plan.string(), z);
-  EXPECT_FALSE(dok->ImportierenDatei(plan.string()));
+  EXPECT_FALSE(dok->ImportierenDatei(TrmImport(), plan.string()));
   ASSERT_EQ(dialoge.fehler.size(), 2u);
   EXPECT_NE(dialoge.fehler[1].find("alt.trm"), std::string::npos);
   EXPECT_NE(dialoge.fehler[1].find("Zeile 201"), std::string::npos) << dialoge.fehler[1];
@@ -116,7 +116,7 @@ TEST_F(Import, FehlendeWeichendateiUndAbgeschnittenerPlanAendernNichts) {
   Zeilen wli = DateiLesen(std::string(TRM_TESTDATEN) + "/altplan.WLi");
   wli[9] = "0";
   DateiSchreiben((ordner / "ALT.wli").string(), wli);
-  EXPECT_FALSE(dok->ImportierenDatei(plan.string()));
+  EXPECT_FALSE(dok->ImportierenDatei(TrmImport(), plan.string()));
   ASSERT_EQ(dialoge.fehler.size(), 3u);
   EXPECT_NE(dialoge.fehler[2].find("Zeile 10: Der Schwellenabstand der Weiche \"EW 500 links\" muss größer als 0"),
             std::string::npos)
@@ -135,7 +135,7 @@ TEST_F(Import, WeicheAmEndeMitGebogenemDrittenPaar) {
   wli[71] = "20";    // length of the third pair
   wli[72] = "2000";  // StammRadius3
   DateiSchreiben((ordner / "alt.WLi").string(), wli);
-  ASSERT_TRUE(dok->ImportierenDatei(plan.string()));
+  ASSERT_TRUE(dok->ImportierenDatei(TrmImport(), plan.string()));
   auto* w9 = dynamic_cast<const TEWeiche*>(Modul(1).Elemente.at(0).get());
   ASSERT_NE(w9, nullptr);
   EXPECT_EQ(w9->StammRadius3(), -2000);

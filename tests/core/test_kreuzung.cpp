@@ -9,6 +9,7 @@
 #include "Editorumgebung.h"
 #include "Pruefhilfe.h"
 #include "Testplan.h"
+#include "core/crossings/KreuzungsBefehle.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
@@ -372,11 +373,11 @@ class KreuzungImPlan : public test::Editorumgebung {
 TEST_F(KreuzungImPlan, EinsetzenUndRueckgaengig) {
   const Zeilen vorher = Text();
   const std::size_t gleise = ed->modul()->Gleise.size();
-  ASSERT_TRUE(ed->KreuzungEinsetzen(StandardKreuzung(*ed->modul())));
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::Kreuzung, StandardKreuzung(*ed->modul())));
   ERWARTE_GESUND(dok->anlage());
   TModul& m = *ed->modul();
   EXPECT_EQ(m.Gleise.size(), gleise + 3);
-  TKreuzung* k = ed->kreuzung();
+  TKreuzung* k = Kreuzung(*ed);
   ASSERT_NE(k, nullptr);
   EXPECT_EQ(k->Stammgleis()->Vorgaenger->Nachfolger.front(), k->Stammgleis());
   EXPECT_TRUE(dok->anlage().Geaendert);
@@ -388,17 +389,17 @@ TEST_F(KreuzungImPlan, EinsetzenUndRueckgaengig) {
 TEST_F(KreuzungImPlan, KurzerTypWirdEingesetzt) {
   Zeilen typ = StandardKreuzung(*ed->modul());
   typ[2] = "100";
-  ASSERT_TRUE(ed->KreuzungEinsetzen(typ));
-  ASSERT_NE(ed->kreuzung(), nullptr);
-  EXPECT_EQ(ed->kreuzung()->Laenge, 100);
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::Kreuzung, typ));
+  ASSERT_NE(Kreuzung(*ed), nullptr);
+  EXPECT_EQ(Kreuzung(*ed)->Laenge, 100);
   const Zeilen eins = Text();
   auto wieder = AnlageAusZeilen(eins, ordner.string() + "/", std::make_shared<MersenneZufall>(9));
   EXPECT_EQ(AnlageZeilen(*wieder), eins);
 }
 
 TEST_F(KreuzungImPlan, GespeichertUndWiederGeoeffnet) {
-  ASSERT_TRUE(ed->KreuzungEinsetzen(StandardKreuzung(*ed->modul())));
-  ASSERT_TRUE(ed->KreuzungDrehen());
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::Kreuzung, StandardKreuzung(*ed->modul())));
+  ASSERT_TRUE(ed->ElementDrehen());
   const Zeilen eins = Text();
   auto wieder = AnlageAusZeilen(eins, ordner.string() + "/", std::make_shared<MersenneZufall>(9));
   EXPECT_EQ(AnlageZeilen(*wieder), eins);
@@ -414,16 +415,16 @@ TEST_F(KreuzungImPlan, GespeichertUndWiederGeoeffnet) {
 }
 
 TEST_F(KreuzungImPlan, ViermalDrehenUndKopieren) {
-  ASSERT_TRUE(ed->KreuzungEinsetzen(StandardKreuzung(*ed->modul())));
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::Kreuzung, StandardKreuzung(*ed->modul())));
   const Zeilen start = Text();
-  ASSERT_TRUE(ed->KreuzungDrehen());
+  ASSERT_TRUE(ed->ElementDrehen());
   EXPECT_NE(Text(), start);
-  for (int n = 0; n < 3; ++n) ASSERT_TRUE(ed->KreuzungDrehen());
+  for (int n = 0; n < 3; ++n) ASSERT_TRUE(ed->ElementDrehen());
   EXPECT_EQ(Text(), start);
   // Copied and pasted at a point through the table of kinds.
   ASSERT_TRUE(ed->GleisKopieren());
   const std::size_t elemente = ed->modul()->Elemente.size();
-  ASSERT_TRUE(ed->ElementEinfuegenBei(Mausmodus::KreuzungEinfuegen, 300, 300, 4242));
+  ASSERT_TRUE(ed->ElementEinfuegenBei(300, 300, 4242));
   EXPECT_EQ(ed->modul()->Elemente.size(), elemente + 1);
   EXPECT_EQ(ed->modul()->Elemente.back()->Nummer(), 4242);
   EXPECT_NEAR(ed->modul()->Elemente.back()->Stammgleis()->XAnf, 300, 1e-12);
@@ -432,7 +433,7 @@ TEST_F(KreuzungImPlan, ViermalDrehenUndKopieren) {
   const Zeilen mit = Text();
   const std::size_t gleise = ed->modul()->Gleise.size();
   ed->modul()->GleisWaehlen(ed->modul()->GleisIndex(ed->modul()->Elemente.back()->Stammgleis()));
-  ASSERT_TRUE(ed->KreuzungAusPlanEntfernen());
+  ASSERT_TRUE(ed->ElementAusPlanEntfernen());
   EXPECT_EQ(ed->modul()->Gleise.size(), gleise - 3);
   ERWARTE_GESUND(dok->anlage());
   ASSERT_TRUE(ed->Rueckgaengig());

@@ -11,6 +11,7 @@
 #include "Editorumgebung.h"
 #include "Pruefhilfe.h"
 #include "Testplan.h"
+#include "core/crossings/KreuzungsBefehle.h"
 #include "core/crossings/DKW.h"
 #include "core/crossings/EKW.h"
 #include "core/model/AnlageDatei.h"
@@ -432,12 +433,12 @@ class KreuzungsweicheImPlan : public test::Editorumgebung {
 TEST_F(KreuzungsweicheImPlan, EinsetzenZeichnenUndRueckgaengig) {
   const Zeilen vorher = Text();
   const std::size_t gleise = ed->modul()->Gleise.size();
-  ASSERT_TRUE(ed->EKWEinsetzen(StandardEKW(*ed->modul())));
-  ASSERT_TRUE(ed->DKWEinsetzen(StandardDKW(*ed->modul())));
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::EKW, StandardEKW(*ed->modul())));
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::DKW, StandardDKW(*ed->modul())));
   ERWARTE_GESUND(dok->anlage());
   TModul& m = *ed->modul();
   EXPECT_EQ(m.Gleise.size(), gleise + 9);
-  TKreuzung* d = ed->kreuzung();
+  TKreuzung* d = Kreuzung(*ed);
   ASSERT_NE(d, nullptr);
   EXPECT_EQ(d->Art(), Elementart::DKW);
   // The double slip hangs on the single slip's main track; one group holds all nine tracks.
@@ -446,8 +447,8 @@ TEST_F(KreuzungsweicheImPlan, EinsetzenZeichnenUndRueckgaengig) {
   for (TGleis* g : e->AlleGleise())
     EXPECT_NE(std::find(d->Stammgleis()->Verbund.begin(), d->Stammgleis()->Verbund.end(), g),
               d->Stammgleis()->Verbund.end());
-  EXPECT_TRUE(ed->Kontext().dkwInListe);
-  EXPECT_TRUE(ed->Kontext().kreuzungEntfernen);
+  EXPECT_TRUE(ed->Kontext().element == Elementart::DKW);
+  EXPECT_TRUE(ed->Kontext().elementEntfernen);
   // Each slip draws its four markers and a branch outline per branch in its colour.
   Aufzeichnung c;
   ModulMalen(dok->anlage(), m, c, TAnsicht(m));
@@ -462,10 +463,10 @@ TEST_F(KreuzungsweicheImPlan, EinsetzenZeichnenUndRueckgaengig) {
 }
 
 TEST_F(KreuzungsweicheImPlan, GespeichertUndWiederGeoeffnetGleicheGeometrie) {
-  ASSERT_TRUE(ed->EKWEinsetzen(StandardEKW(*ed->modul())));
-  ASSERT_TRUE(ed->KreuzungDrehen());
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::EKW, StandardEKW(*ed->modul())));
+  ASSERT_TRUE(ed->ElementDrehen());
   ed->modul()->GleisWaehlen(0);
-  ASSERT_TRUE(ed->DKWEinsetzen(StandardDKW(*ed->modul())));
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::DKW, StandardDKW(*ed->modul())));
   const Zeilen eins = Text();
   auto wieder = AnlageAusZeilen(eins, ordner.string() + "/", std::make_shared<MersenneZufall>(9));
   EXPECT_EQ(AnlageZeilen(*wieder), eins);
@@ -491,18 +492,17 @@ TEST_F(KreuzungsweicheImPlan, GespeichertUndWiederGeoeffnetGleicheGeometrie) {
 }
 
 TEST_F(KreuzungsweicheImPlan, DrehenKopierenEinfuegenEntfernen) {
-  ASSERT_TRUE(ed->EKWEinsetzen(StandardEKW(*ed->modul())));
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::EKW, StandardEKW(*ed->modul())));
   const Zeilen start = Text();
-  ASSERT_TRUE(ed->KreuzungDrehen());
+  ASSERT_TRUE(ed->ElementDrehen());
   EXPECT_EQ(dok->verlauf().RueckgaengigName(), std::optional<std::string>("EKW drehen"));
   EXPECT_NE(Text(), start);
-  ASSERT_TRUE(ed->KreuzungDrehen());
+  ASSERT_TRUE(ed->ElementDrehen());
   EXPECT_EQ(Text(), start);
   // Copied as its type and pasted at a point through the table of kinds.
   ASSERT_TRUE(ed->GleisKopieren());
   EXPECT_EQ(ed->Kontext().einfuegen, "EKW einfügen");
-  EXPECT_FALSE(ed->ElementEinfuegenBei(Mausmodus::DKWEinfuegen, 300, 300, 4242));
-  ASSERT_TRUE(ed->ElementEinfuegenBei(Mausmodus::EKWEinfuegen, 300, 300, 4242));
+  ASSERT_TRUE(ed->ElementEinfuegenBei(300, 300, 4242));
   TElement* kopie = ed->modul()->Elemente.back().get();
   EXPECT_EQ(kopie->Nummer(), 4242);
   EXPECT_NEAR(kopie->Stammgleis()->XAnf, 300, 1e-12);
@@ -511,7 +511,7 @@ TEST_F(KreuzungsweicheImPlan, DrehenKopierenEinfuegenEntfernen) {
   const Zeilen mit = Text();
   const std::size_t gleise = ed->modul()->Gleise.size();
   ed->modul()->GleisWaehlen(ed->modul()->GleisIndex(kopie->Zweiggleise().front()));
-  ASSERT_TRUE(ed->KreuzungAusPlanEntfernen());
+  ASSERT_TRUE(ed->ElementAusPlanEntfernen());
   EXPECT_EQ(ed->modul()->Gleise.size(), gleise - 4);
   ERWARTE_GESUND(dok->anlage());
   ASSERT_TRUE(ed->Rueckgaengig());

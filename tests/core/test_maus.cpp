@@ -8,7 +8,7 @@
 #include <cmath>
 
 #include "SkriptDialoge.h"
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 #include "core/editor/Maus.h"
 #include "core/editor/Treffer.h"
 #include "core/model/Neuberechnung.h"

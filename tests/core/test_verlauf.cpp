@@ -79,14 +79,14 @@ TEST_F(VerlaufTest, JederBefehlIstEinSchritt) {
   // so nothing is held across them.
   for (std::size_t i = 0; i < ed->modul()->Gleise.size(); ++i)
     if (ed->modul()->Gleise[i]->Element) ed->modul()->GleisWaehlen(static_cast<int>(i));
-  Pruefen("Weiche drehen", [&] { return ed->WeicheDrehen(); });
-  Pruefen("Weiche links/rechts", [&] { return ed->WeicheRichtungWechseln(); });
+  Pruefen("Weiche drehen", [&] { return ed->ElementDrehen(); });
+  Pruefen("Weiche links/rechts", [&] { return ed->ElementSpiegeln(); });
   ASSERT_TRUE(ed->GleisKopieren());
   ASSERT_EQ(ed->KopierArt(), Kopierart::Element);
-  Pruefen("Weiche einfügen", [&] { return ed->ElementEinfuegenBei(Mausmodus::WeicheEinfuegen, 300, 300, 4242); });
+  Pruefen("Weiche einfügen", [&] { return ed->ElementEinfuegenBei(300, 300, 4242); });
   for (std::size_t i = 0; i < ed->modul()->Gleise.size(); ++i)
     if (ed->modul()->Gleise[i]->Element) ed->modul()->GleisWaehlen(static_cast<int>(i));
-  Pruefen("Weiche entfernen", [&] { return ed->WeicheAusPlanEntfernen(); });
+  Pruefen("Weiche entfernen", [&] { return ed->ElementAusPlanEntfernen(); });
 }
 
 TEST_F(VerlaufTest, GespeichertUndGeaendert) {

@@ -20,10 +20,10 @@ class Weichendaten : public test::Editorumgebung {
   void SetUp() override {
     Editorumgebung::SetUp();
     ASSERT_TRUE(dok->Neu());
-    ASSERT_TRUE(ed->WeicheEinsetzen(test::WeichensatzR500()));
+    ASSERT_TRUE(ed->ElementEinsetzen(Elementart::Weiche, test::WeichensatzR500()));
     ASSERT_NE(W(), nullptr);
   }
-  TEWeiche* W() { return ed->weiche(); }
+  TEWeiche* W() { return Weiche(*ed); }
   bool Feld(Weichenfeld f, const std::string& text) { return WeicheFeldSetzen(*ed, f, text); }
   std::string Zeige(Weichenfeld f) { return WeicheAnzeigen(ed->anlage(), *W()).werte.at(f); }
 };
@@ -135,7 +135,7 @@ TEST_F(Weichendaten, SchwellenWerdenVonDerSpitzeGelegtWieDieWeicheAuchHaengt) {
   const std::vector<TPaar> links = mitten();
   ASSERT_EQ(links.size(), W()->SwPolygone.size());
   for (int k = 0; k < 2; ++k) {
-    ASSERT_TRUE(ed->WeicheDrehen());
+    ASSERT_TRUE(ed->ElementDrehen());
     const std::vector<TPaar> gedreht = mitten();
     ASSERT_EQ(gedreht.size(), links.size());
     for (std::size_t i = 0; i < links.size(); ++i) {
@@ -143,7 +143,7 @@ TEST_F(Weichendaten, SchwellenWerdenVonDerSpitzeGelegtWieDieWeicheAuchHaengt) {
       EXPECT_NEAR(gedreht[i].y, links[i].y, 1e-9) << W()->Anschluss << " " << i;
     }
   }
-  ASSERT_TRUE(ed->WeicheRichtungWechseln());
+  ASSERT_TRUE(ed->ElementSpiegeln());
   const std::vector<TPaar> rechts = mitten();
   ASSERT_EQ(rechts.size(), links.size());
   for (std::size_t i = 0; i < links.size(); ++i) {

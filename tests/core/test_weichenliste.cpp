@@ -235,8 +235,8 @@ TEST(Weichenliste, WeicheKopierenUndBeiKlickEinfuegen) {
   EXPECT_EQ(ed.KopierArt(), Kopierart::Element);
   EXPECT_EQ(ed.Kontext().einfuegen, "Weiche einfügen");
   ASSERT_TRUE(ed.Einfuegen());
-  EXPECT_EQ(ed.Modus(), Mausmodus::WeicheEinfuegen);
-  ASSERT_TRUE(ed.ElementEinfuegenBei(Mausmodus::WeicheEinfuegen, 800, 100, 4242));
+  EXPECT_EQ(ed.Modus(), Mausmodus::ElementEinfuegen);
+  ASSERT_TRUE(ed.ElementEinfuegenBei(800, 100, 4242));
   TModul& m = *ed.modul();
   ASSERT_EQ(m.Anzahl(Elementart::Weiche), 2);
   auto& kopie = static_cast<TEWeiche&>(*m.Elemente[1]);
@@ -301,16 +301,16 @@ TEST(Weichenliste, WeicheDrehenSpiegelnEntfernenAlsBefehl) {
   Dokument dok(d, ordner.string(), std::make_shared<MersenneZufall>(6));
   ASSERT_TRUE(dok.Neu());
   Editor ed(dok, d);
-  EXPECT_FALSE(ed.WeicheDrehen());  // an ordinary track
+  EXPECT_FALSE(ed.ElementDrehen());  // an ordinary track
   TEWeiche* w = WeicheEinsetzen(dok.anlage(), TTypliste::Laden(kListe, ZeilenWeiche).Satz(1));
   ASSERT_NE(w, nullptr);
-  ASSERT_TRUE(ed.WeicheRichtungWechseln());
+  ASSERT_TRUE(ed.ElementSpiegeln());
   EXPECT_TRUE(w->IstRechts());
   EXPECT_LT(w->Zweiggleis()->Boegen[0]->WEnde, 0);  // the branch now leaves to the right
-  ASSERT_TRUE(ed.WeicheDrehen());
+  ASSERT_TRUE(ed.ElementDrehen());
   EXPECT_EQ(w->Anschluss, AnschlussStammEnde);
-  EXPECT_TRUE(ed.Kontext().weicheEntfernen);  // three tracks: the template's and the turnout's
-  ASSERT_TRUE(ed.WeicheAusPlanEntfernen());
+  EXPECT_TRUE(ed.Kontext().elementEntfernen);  // three tracks: the template's and the turnout's
+  ASSERT_TRUE(ed.ElementAusPlanEntfernen());
   EXPECT_EQ(ed.modul()->Anzahl(Elementart::Weiche), 0);
   ASSERT_EQ(ed.modul()->Gleise.size(), 1u);
   EXPECT_TRUE(ed.modul()->Gleise[0]->Nachfolger.empty());

@@ -9,6 +9,7 @@
 #include "Editorumgebung.h"
 #include "Testplan.h"
 #include "core/import/XtpDatei.h"
+#include "core/import/XtpImport.h"
 #include "core/import/XtpWeichen.h"
 #include "core/editor/Bibliothek.h"
 #include "core/model/Fehler.h"
@@ -145,7 +146,7 @@ TEST_F(XtpImport, NeueListeWirdAktivBeiFehlernBleibtAllesWieEsWar) {
   const std::string kaputt = (ordner / "kaputt.xtp").string();
   DateiSchreiben(kaputt, {"TURNOUT HO \"X\"", "\tC 0 0 0 0 30 165 15", "END"});
   dialoge.pfade = {kaputt};
-  EXPECT_FALSE(ed->XtpWeichenImportieren());
+  EXPECT_FALSE(XtpWeichenImportieren(*ed));
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_EQ(dialoge.fehler[0], "Datei kaputt.xtp, Zeile 2: Der Bogen hat den Radius 0.");
   EXPECT_EQ(ed->anlage().WListeDatei, vorher);
@@ -153,7 +154,7 @@ TEST_F(XtpImport, NeueListeWirdAktivBeiFehlernBleibtAllesWieEsWar) {
 
   const std::string ziel = (ordner / "testwerk.w88").string();
   dialoge.pfade = {kTestwerk, ziel};
-  ASSERT_TRUE(ed->XtpWeichenImportieren());
+  ASSERT_TRUE(XtpWeichenImportieren(*ed));
   EXPECT_EQ(ed->anlage().WListeDatei, ziel);
   EXPECT_TRUE(ed->anlage().Geaendert);
   ASSERT_EQ(dialoge.infos.size(), 1u);

@@ -256,39 +256,39 @@ class Folge {
       case Art::WeicheEinsetzen: {
         const std::size_t k = 1 + Zahl(static_cast<std::uint32_t>(liste_.Saetze()));
         return tun("Weiche einsetzen, Typ " + std::to_string(k) + " an " + AlsText(Jetzt()),
-                   [&] { return ed_.WeicheEinsetzen(liste_.Satz(k)); });
+                   [&] { return ed_.ElementEinsetzen(Elementart::Weiche, liste_.Satz(k)); });
       }
       case Art::WeicheDrehen:
         WeicheWaehlen();
         auswahl = Jetzt();
-        return tun("Weiche drehen an " + AlsText(Jetzt()), [&] { return ed_.WeicheDrehen(); });
+        return tun("Weiche drehen an " + AlsText(Jetzt()), [&] { return ed_.ElementDrehen(); });
       case Art::WeicheSpiegeln:
         WeicheWaehlen();
         auswahl = Jetzt();
         return tun("Linksweiche / Rechtsweiche an " + AlsText(Jetzt()),
-                   [&] { return ed_.WeicheRichtungWechseln(); });
+                   [&] { return ed_.ElementSpiegeln(); });
       case Art::WeicheEntfernen:
         WeicheWaehlen();
         auswahl = Jetzt();
         return tun("Weiche entfernen an " + AlsText(Jetzt()),
-                   [&] { return ed_.WeicheAusPlanEntfernen(); });
+                   [&] { return ed_.ElementAusPlanEntfernen(); });
       case Art::KrEinsetzen:
         switch (Zahl(3)) {
           case 0:
-            return tun("Kreuzung einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.KreuzungEinsetzen(StandardKreuzung(*ed_.modul())); });
+            return tun("Kreuzung einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.ElementEinsetzen(Elementart::Kreuzung, StandardKreuzung(*ed_.modul())); });
           case 1:
-            return tun("EKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.EKWEinsetzen(StandardEKW(*ed_.modul())); });
+            return tun("EKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.ElementEinsetzen(Elementart::EKW, StandardEKW(*ed_.modul())); });
           default:
-            return tun("DKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.DKWEinsetzen(StandardDKW(*ed_.modul())); });
+            return tun("DKW einsetzen an " + AlsText(Jetzt()), [&] { return ed_.modul() && ed_.ElementEinsetzen(Elementart::DKW, StandardDKW(*ed_.modul())); });
         }
       case Art::KrDrehen:
         KreuzungWaehlen();
         auswahl = Jetzt();
-        return tun("Kreuzung drehen an " + AlsText(Jetzt()), [&] { return ed_.KreuzungDrehen(); });
+        return tun("Kreuzung drehen an " + AlsText(Jetzt()), [&] { return ed_.ElementDrehen(); });
       case Art::KrEntfernen:
         KreuzungWaehlen();
         auswahl = Jetzt();
-        return tun("Kreuzung entfernen an " + AlsText(Jetzt()), [&] { return ed_.KreuzungAusPlanEntfernen(); });
+        return tun("Kreuzung entfernen an " + AlsText(Jetzt()), [&] { return ed_.ElementAusPlanEntfernen(); });
       case Art::AlleLoesen:
         return tun("alle Verbindungen lösen an " + AlsText(Jetzt()),
                    [&] { return ed_.AlleVerbindungenLoesen(); });

@@ -39,7 +39,7 @@ class Weichendatenfenster : public ::testing::Test {
     daten = w->findChild<trm::gui::TWeichendaten*>();
     ASSERT_NE(daten, nullptr);
   }
-  trm::TEWeiche* W() { return w->editor().weiche(); }
+  trm::TEWeiche* W() { return trm::Weiche(w->editor()); }
 
   QTemporaryDir ordner;
   trm::test::SkriptDialoge dialoge;

@@ -279,6 +279,12 @@ void TKreuzung::VomAnfangBerechnen() {
 
 void TKreuzung::Drehen() { Richtung = Richtung == 0 ? 1 : 0; }
 
+bool TKreuzung::ImPlanDrehen() {
+  Drehen();
+  KreuzungAktualisieren(*this);
+  return true;
+}
+
 // ---- copies ----
 
 std::unique_ptr<TElement> TKreuzung::Klonen() const { return std::unique_ptr<TElement>(new TKreuzung(*this)); }

@@ -113,6 +113,7 @@ class TKreuzung : public TElement {
   void BerechenbarPruefen(std::size_t anfang);
   /// "Kreuzung drehen": the crossing track comes from the other side.
   void Drehen();
+  bool ImPlanDrehen() override;
   /// Every track of the element is complete and computed to finite points and directions.
   bool Berechenbar() const;
 

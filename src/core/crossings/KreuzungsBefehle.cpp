@@ -242,16 +242,22 @@ std::string MeldungMindestlaenge(double minimum) {
          FestText(minimum) + " gesetzt.";
 }
 
-TKreuzung* Kreuzung(Editor& ed) { return ed.modul() ? ed.kreuzung() : nullptr; }
+TKreuzung* Kreuzung(Editor& ed) {
+  TElement* e = ed.element();
+  if (!e) return nullptr;
+  const Elementart art = e->Art();
+  return art == Elementart::Kreuzung || art == Elementart::EKW || art == Elementart::DKW ? static_cast<TKreuzung*>(e)
+                                                                                          : nullptr;
+}
 
 bool KreuzungEinsetzen(Editor& ed, Elementart art, const Zeilen& satz) {
   switch (art) {
     case Elementart::Kreuzung:
-      return ed.KreuzungEinsetzen(satz);
+      return ed.ElementEinsetzen(Elementart::Kreuzung, satz);
     case Elementart::EKW:
-      return ed.EKWEinsetzen(satz);
+      return ed.ElementEinsetzen(Elementart::EKW, satz);
     case Elementart::DKW:
-      return ed.DKWEinsetzen(satz);
+      return ed.ElementEinsetzen(Elementart::DKW, satz);
     default:
       return false;
   }

@@ -54,7 +54,7 @@ inline constexpr const char* MeldungSchwellenabstand = "Der Schwellenabstand mus
 /// The warning when the crossing's base length is below its smallest possible length.
 std::string MeldungMindestlaenge(double minimum);
 
-/// The crossing or slip of the current track (selected as the current element), or none.
+/// The crossing or slip the current track belongs to, or none.
 TKreuzung* Kreuzung(Editor& ed);
 
 /// "Kreuzung auswählen", "EKW auswählen", "DKW auswählen": places type record `satz` of the

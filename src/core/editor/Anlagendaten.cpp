@@ -5,7 +5,7 @@
 #include <cmath>
 #include <functional>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
 #include "core/model/AnlageDatei.h"

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/model/Listenart.h"
 #include "core/model/Typliste.h"
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <functional>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Bogen.h"
 #include "core/model/Geometrie.h"

@@ -1,7 +1,6 @@
 // File commands on the open layout.
 #include "core/editor/Dokument.h"
 
-#include "core/import/TConverter.h"
 
 #include <filesystem>
 #include <random>
@@ -91,19 +90,19 @@ bool Dokument::Laden(const std::string& pfad) {
   return true;
 }
 
-bool Dokument::Importieren() {
+bool Dokument::Importieren(const Importart& art) {
   if (anlage_->Geaendert &&
       dialoge_.Frage("Alle ungespeicherten Änderungen an der geöffneten Datei gehen verloren. Möchten Sie fortfahren?",
                      Knoepfe::JaNein) != Antwort::Ja)
     return false;
-  const auto pfad = dialoge_.OeffnenDialog(FilterTrmImport);
+  const auto pfad = dialoge_.OeffnenDialog(art.filter);
   if (!pfad) return false;
-  return ImportierenDatei(*pfad);
+  return ImportierenDatei(art, *pfad);
 }
 
-bool Dokument::ImportierenDatei(const std::string& pfad) {
+bool Dokument::ImportierenDatei(const Importart& art, const std::string& pfad) {
   try {
-    auto neu = PlanImportieren(pfad, datenpfad_, zufall_, &dialoge_);
+    auto neu = art.lesen(pfad, datenpfad_, zufall_, &dialoge_);
     neu->DateiPfad.clear();
     Uebernehmen(std::move(neu));
   } catch (const std::runtime_error& e) {

@@ -2,10 +2,11 @@
 // save as and the close query. Questions go through Dialoge; the GUI shows Titel().
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Verlauf.h"
 #include "core/model/Anlage.h"
 
@@ -15,6 +16,16 @@ namespace trm {
 inline constexpr const char* FilterAnlagen = "Gleisanlagen (*.m88)|*.m88";
 /// Start of the main window title; the layout name follows.
 inline constexpr const char* TitelAnfang = "T88 TRASSOMATIC - Datei: ";
+
+/// A foreign plan format ("importieren"): the open dialog's filter and the reader that builds a
+/// new layout from a file (throwing a runtime_error with a German message). The readers live
+/// with the import code above the editor and hand themselves in here.
+struct Importart {
+  const char* filter;
+  std::function<std::unique_ptr<Anlage>(const std::string& pfad, const std::string& datenpfad,
+                                        std::shared_ptr<Zufall> zufall, Dialoge* dialoge)>
+      lesen;
+};
 
 /// Holds the open layout. A failed read leaves it exactly as it was.
 class Dokument {
@@ -42,11 +53,11 @@ class Dokument {
   bool Oeffnen();
   /// Opens the given file: asks about unsaved changes, reads, replaces the layout.
   bool OeffnenDatei(const std::string& pfad);
-  /// "importieren" › "Plan aus .trm-Datei importieren": asks before unsaved changes are lost,
-  /// then the open dialog. The import replaces the layout only when it succeeded; the result
-  /// has no file name yet and counts as not saved.
-  bool Importieren();
-  bool ImportierenDatei(const std::string& pfad);
+  /// "importieren" › a plan of another format: asks before unsaved changes are lost, then the
+  /// open dialog. The import replaces the layout only when it succeeded; the result has no
+  /// file name yet and counts as not saved.
+  bool Importieren(const Importart& art);
+  bool ImportierenDatei(const Importart& art, const std::string& pfad);
   /// "speichern": save-as for an unnamed layout, else writes to the file path.
   bool Speichern();
   /// "speichern unter...": the save dialog, then writes.

@@ -7,19 +7,13 @@
 #include "core/editor/Zoom.h"
 #include "core/model/Elementart.h"
 #include "core/editor/Bibliothek.h"
-#include "core/import/XtpImport.h"
+#include "core/model/Element.h"
 #include "core/model/Fehler.h"
 #include "core/model/Gruppenbewegung.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
-#include "core/crossings/DKW.h"
-#include "core/crossings/EKW.h"
-#include "core/crossings/Kreuzung.h"
-#include "core/turnouts/Drehscheibe.h"
-#include "core/turnouts/Weiche.h"
-#include "core/turnouts/Weichenliste.h"
 
 namespace trm {
 
@@ -152,17 +146,16 @@ Kontextzustand Editor::Kontext() {
   if (g && b) {
     k.bogenTauschen = g->AktBogen > 0 && g->IstGewoehnlich();
     k.bogenVerbinden = b->Naechster() != nullptr && g->IstGewoehnlich();
-    k.weicheInListe = g->Element && g->Element->Art() == Elementart::Weiche;
-    k.weicheEntfernen = k.weicheInListe && modul()->Gleise.size() >= 3;
-    k.kreuzungInListe = g->Element && g->Element->Art() == Elementart::Kreuzung;
-    k.ekwInListe = g->Element && g->Element->Art() == Elementart::EKW;
-    k.dkwInListe = g->Element && g->Element->Art() == Elementart::DKW;
-    k.kreuzungEntfernen = (k.kreuzungInListe || k.ekwInListe || k.dkwInListe) &&
-                          modul()->Gleise.size() > g->Element->AlleGleise().size();
-    if (g->Element)
-      if (const TElementart* art = ElementartInfo(g->Element->Art())) k.kopierenErstes = art->name;
+    if (const TElement* e = g->Element) {
+      k.element = e->Art();
+      const std::size_t eigene = e->AlleGleise().size();
+      k.elementEntfernen = eigene > 0 && modul()->Gleise.size() > eigene;
+      if (const TElementart* art = ElementartInfo(e->Art())) k.kopierenErstes = art->name;
+    }
   }
-  if (const TModul* m = modul()) k.drehscheibeInListe = GewaehlteDrehscheibe(*m) != nullptr;
+  if (const TModul* m = modul())
+    for (const auto& e : m->Elemente)
+      if (e->Markiert) k.markiert.push_back(e->Art());
   if (kopierart_ != Kopierart::Keine) k.einfuegen = KopierName() + " einfügen";
   k.einfuegenAktiv = kopierart_ != Kopierart::Keine &&
                      !(kopierart_ == Kopierart::Bogen && (!g || !g->IstGewoehnlich()));
@@ -453,7 +446,7 @@ bool Editor::Einfuegen() {
   if (kopierart_ == Kopierart::Element) {
     const TElementart* art = ElementartInfo(kopierElement_);
     if (!art || !art->EinfuegenBei) return false;
-    ModusSetzen(static_cast<Mausmodus>(art->einfuegemodus));
+    ModusSetzen(Mausmodus::ElementEinfuegen);
     return true;
   }
   TGleis* g = gleis();
@@ -476,96 +469,47 @@ bool Editor::Einfuegen() {
   });
 }
 
-TEWeiche* Editor::weiche() {
+TElement* Editor::element() {
   TGleis* g = gleis();
-  return g && g->IstWeichengleis() ? WeicheZuGleis(*modul(), *g) : nullptr;
+  return g ? g->Element : nullptr;
 }
 
-bool Editor::WeicheDrehen() {
-  TEWeiche* w = weiche();
-  if (!w) return false;
-  return Ausfuehren("Weiche drehen", [&] {
-    w->Drehen();
-    WeicheAktualisieren(*w);
-    return true;
-  });
+bool Editor::ElementDrehen() {
+  TElement* e = element();
+  const TElementart* art = e ? ElementartInfo(e->Art()) : nullptr;
+  if (!art) return false;
+  return Ausfuehren(art->name + std::string(" drehen"), [&] { return e->ImPlanDrehen(); });
 }
 
-bool Editor::WeicheRichtungWechseln() {
-  TEWeiche* w = weiche();
-  if (!w) return false;
-  return Ausfuehren("Linksweiche / Rechtsweiche", [&] {
-    w->RichtungWechseln();
-    WeicheAktualisieren(*w);
-    return true;
-  });
+bool Editor::ElementSpiegeln() {
+  TElement* e = element();
+  const TElementart* art = e ? ElementartInfo(e->Art()) : nullptr;
+  if (!art || !art->spiegeln) return false;
+  return Ausfuehren(art->spiegeln, [&] { return e->ImPlanSpiegeln(); });
 }
 
-bool Editor::WeicheAusPlanEntfernen() {
-  if (!Kontext().weicheEntfernen) return false;
-  TEWeiche* w = weiche();
-  if (!w) return false;
-  return Ausfuehren("Weiche entfernen", [&] { return ElementEntfernen(*modul(), w); });
+bool Editor::ElementAusPlanEntfernen() {
+  if (!Kontext().elementEntfernen) return false;
+  TElement* e = element();
+  return Ausfuehren(ElementartInfo(e->Art())->name + std::string(" entfernen"),
+                    [&] { return ElementEntfernen(*modul(), e); });
 }
 
-TKreuzung* Editor::kreuzung() {
-  TGleis* g = gleis();
-  TKreuzung* k = g ? KreuzungZuGleis(*modul(), *g) : nullptr;
-  if (k) modul()->ElementWaehlen(modul()->ElementIndex(k));
-  return k;
-}
-
-bool Editor::KreuzungDrehen() {
-  TKreuzung* k = kreuzung();
-  if (!k) return false;
-  return Ausfuehren(ElementartInfo(k->Art())->name + std::string(" drehen"), [&] {
-    k->Drehen();
-    KreuzungAktualisieren(*k);
-    return true;
-  });
-}
-
-bool Editor::KreuzungAusPlanEntfernen() {
-  if (!Kontext().kreuzungEntfernen) return false;
-  TKreuzung* k = kreuzung();
-  if (!k) return false;
-  return Ausfuehren(ElementartInfo(k->Art())->name + std::string(" entfernen"),
-                    [&] { return ElementEntfernen(*modul(), k); });
-}
-
-bool Editor::KrElementEinsetzen(const std::string& name, const Zeilen& typ,
-                                TKreuzung* (*einsetzen)(Anlage&, const Zeilen&)) {
+bool Editor::ElementEinsetzen(Elementart art, const Zeilen& satz) {
+  const TElementart* info = ElementartInfo(art);
+  if (!info || !info->Einsetzen) return false;
   try {
-    return Ausfuehren(name, [&] { return einsetzen(anlage(), typ) != nullptr; });
+    return Ausfuehren(info->name + std::string(" einsetzen"),
+                      [&] { return info->Einsetzen(anlage(), satz) != nullptr; });
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return false;
   }
 }
 
-bool Editor::KreuzungEinsetzen(const Zeilen& satz) {
-  if (!modul() || !bogen()) return false;
-  return KrElementEinsetzen("Kreuzung einsetzen", satz, &trm::KreuzungEinsetzen);
-}
-
-bool Editor::EKWEinsetzen(const Zeilen& satz) {
-  if (!modul() || !bogen()) return false;
-  return KrElementEinsetzen("EKW einsetzen", satz, &trm::EKWEinsetzen);
-}
-
-bool Editor::DKWEinsetzen(const Zeilen& satz) {
-  if (!modul() || !bogen()) return false;
-  return KrElementEinsetzen("DKW einsetzen", satz, &trm::DKWEinsetzen);
-}
-
 bool Editor::ListeImportieren(const TListenart& art) {
   return Ausfuehren(std::string(art.name) + " importieren",
                     [&] { return ListeImportierenDialog(anlage(), art, dialoge_); });
-}
-
-bool Editor::XtpWeichenImportieren() {
-  return Ausfuehren("Weichen aus XTrackCAD-Parameterdatei importieren",
-                    [&] { return trm::XtpWeichenImportieren(anlage(), dialoge_); });
 }
 
 bool Editor::ListeAufrufen(const TListenart& art) {
@@ -578,10 +522,10 @@ bool Editor::ListeAufrufen(const TListenart& art) {
   return zeigen;
 }
 
-bool Editor::ElementEinfuegenBei(Mausmodus m, double x, double y, std::int32_t nummer) {
+bool Editor::ElementEinfuegenBei(double x, double y, std::int32_t nummer) {
   if (kopierart_ != Kopierart::Element) return false;
   const TElementart* art = ElementartInfo(kopierElement_);
-  if (!art || !art->EinfuegenBei || static_cast<int>(m) != art->einfuegemodus) return false;
+  if (!art || !art->EinfuegenBei) return false;
   try {
     return Ausfuehren(std::string(art->name) + " einfügen",
                       [&] { return art->EinfuegenBei(anlage(), kopierpuffer_, x, y, nummer) != nullptr; });
@@ -651,14 +595,6 @@ bool Editor::BogenVerbinden() {
   return Ausfuehren("Bogen mit Nachfolger verbinden", [&] { return BogenMitNachfolgerVerbinden(*g); });
 }
 
-bool Editor::WeicheEinsetzen(const Zeilen& satz) {
-  try {
-    return Ausfuehren("Weiche einsetzen", [&] { return trm::WeicheEinsetzen(anlage(), satz) != nullptr; });
-  } catch (const LeseFehler& e) {
-    dialoge_.Fehler(e.what());
-    return false;
-  }
-}
 
 
 bool Editor::MassstabSetzen(double mmProPixel) {

@@ -16,8 +16,7 @@
 
 namespace trm {
 
-class TEWeiche;
-class TKreuzung;
+class TElement;
 struct TListenart;
 
 /// The largest amount a field takes: 1 000 000 (a length, radius or coordinate of 1 km).
@@ -32,10 +31,7 @@ enum class Mausmodus : int {
   AlsNachfolger = 4,
   GleisEinfuegen = 5,
   Lupe = 7,
-  WeicheEinfuegen = 9,
-  KreuzungEinfuegen = 10,
-  EKWEinfuegen = 11,
-  DKWEinfuegen = 12,
+  ElementEinfuegen = 9,
   GeoEntfernen = 13,
   GeoVerformen = 14,
   GeoDrehen = 15,
@@ -73,14 +69,15 @@ struct Befehlszustand {
 struct Kontextzustand {
   bool bogenTauschen = false;
   bool bogenVerbinden = false;
-  bool weicheInListe = false, kreuzungInListe = false, ekwInListe = false, dkwInListe = false;
-  bool drehscheibeInListe = false;
+  /// The kind of the current track's element ("… -> …-Liste"); none for an ordinary track.
+  std::optional<Elementart> element;
+  /// Kinds of the module's marked elements (a turntable is marked by a click on it).
+  std::vector<Elementart> markiert;
   std::string kopierenErstes = "Gleis";  ///< caption of the first copy item
   std::string einfuegen = "Gleis einfügen";
   bool einfuegenAktiv = false;
-  bool weicheEntfernen = false;  ///< the current track is a turnout's and the module has 3+ tracks
-  /// The current track is a crossing's or slip's and a track outside the element remains.
-  bool kreuzungEntfernen = false;
+  /// The current track belongs to an element and a track outside the element remains.
+  bool elementEntfernen = false;
 };
 
 /// The editor over a document.
@@ -95,10 +92,8 @@ class Editor {
   TModul* modul() { return anlage().AktuellesModul(); }
   TGleis* gleis();
   TBogen* bogen();
-  /// The turnout of the current track (selected as the current turnout), or none.
-  TEWeiche* weiche();
-  /// The crossing or slip of the current track (selected as the current element), or none.
-  TKreuzung* kreuzung();
+  /// The element the current track belongs to, or none. Selects nothing.
+  TElement* element();
 
   // ---- the command layer ----
   /// Runs a command that changes the layout as one undo step named `name`: a copy of the
@@ -211,13 +206,15 @@ class Editor {
   bool Einfuegen();
   /// Places the clipboard track with its start at (x, y) (mouse mode 5).
   TGleis* GleisEinfuegenBei(double x, double y);
-  // The current turnout (the one of the current track); the data window's tool bar.
-  /// "Weiche drehen": the next connection mode; false when the current track is no turnout's.
-  bool WeicheDrehen();
-  /// Left-hand and right-hand exchanged.
-  bool WeicheRichtungWechseln();
-  /// "Weiche aus dem Plan entfernen": only while the module has 3 or more tracks.
-  bool WeicheAusPlanEntfernen();
+  // The current track's element; the data windows' tool bars. Each kind says in the kind
+  // table and through TElement what turning and flipping mean for it.
+  /// "… drehen": the element attached from its next side; false when it cannot turn.
+  bool ElementDrehen();
+  /// Left-hand and right-hand exchanged ("Linksweiche / Rechtsweiche"); false when the kind
+  /// has no sides.
+  bool ElementSpiegeln();
+  /// "… aus dem Plan entfernen": only while a track outside the element remains.
+  bool ElementAusPlanEntfernen();
 
   // Element libraries (Bibliothek): the commands that change a kind's active list path.
   /// "importieren" › a list: the open dialog and the import; false when cancelled.
@@ -225,13 +222,10 @@ class Editor {
   /// Before a list window opens: true when the active list reads and the window may show;
   /// otherwise a list was imported in its place (Bibliothek's ListeAufrufen).
   bool ListeAufrufen(const TListenart& art);
-  /// "Weichen aus XTrackCAD-Parameterdatei…": a new turnout list from a parameter file becomes
-  /// the active one (XtpWeichenImportieren); false when cancelled or nothing was written.
-  bool XtpWeichenImportieren();
 
-  /// Places the clipboard element with its start at (x, y) (mouse modes 9 to 12) under the
-  /// element number `nummer`; false when the clipboard holds no such element.
-  bool ElementEinfuegenBei(Mausmodus modus, double x, double y, std::int32_t nummer);
+  /// Places the clipboard element with its start at (x, y) (mouse mode "Element einfügen")
+  /// under the element number `nummer`; false when the clipboard holds no element.
+  bool ElementEinfuegenBei(double x, double y, std::int32_t nummer);
   // Links.
   /// "alle Verbindungen des markierten Gleises lösen".
   bool AlleVerbindungenLoesen();
@@ -239,24 +233,12 @@ class Editor {
   bool BogenTauschen();
   bool BogenVerbinden();
   // Libraries.
-  /// Places type record `satz` of the turnout list at the end of the current segment.
-  bool WeicheEinsetzen(const Zeilen& satz);
-  /// Places type record `satz` of the crossing, single-slip or double-slip list at the end of
-  /// the current segment (or of the current element track); a record that does not read or
-  /// compute is reported and nothing changes.
-  bool KreuzungEinsetzen(const Zeilen& satz);
-  bool EKWEinsetzen(const Zeilen& satz);
-  bool DKWEinsetzen(const Zeilen& satz);
-  /// "Kreuzung drehen" ("EKW drehen", "DKW drehen"): the crossing track of the current
-  /// track's crossing or slip comes from the other side.
-  bool KreuzungDrehen();
-  /// "Kreuzung aus dem Plan entfernen" (and for the slips): only while another track remains.
-  bool KreuzungAusPlanEntfernen();
+  /// Places type record `satz` of kind `art`'s list at the end of the current segment (or of
+  /// the current element track); a record that does not read or compute is reported and
+  /// nothing changes.
+  bool ElementEinsetzen(Elementart art, const Zeilen& satz);
 
  private:
-  /// Places type record `typ` of the module through `einsetzen` as the step `name`.
-  bool KrElementEinsetzen(const std::string& name, const Zeilen& typ,
-                          TKreuzung* (*einsetzen)(Anlage&, const Zeilen&));
   bool GleisAnfuegenBei(TModul* m, TGleis* c);
   bool GleisLoeschenJetzt();
   /// Fills the copy buffer through `schreiben`; a value that cannot be written is reported and
@@ -275,7 +257,7 @@ class Editor {
   bool neuesGleisModus_ = false;
   Zeilen kopierpuffer_;
   Kopierart kopierart_ = Kopierart::Keine;
-  Elementart kopierElement_ = Elementart::Weiche;
+  Elementart kopierElement_{};
   std::string wertpuffer_;
   Zeilen loeschpuffer_;
   bool strg_ = false;

@@ -160,6 +160,8 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
     ziehtGleis_ = true;
     m->GleisWaehlen(m->GleisIndex(t->gleis));
     t->gleis->BogenWaehlen(t->bogen);
+    // A track of an element selects its element too.
+    if (t->gleis->Element) m->ElementWaehlen(m->ElementIndex(t->gleis->Element));
     for (const TGleis* v : t->gleis->Verbund) versatz_[v] = {wx - v->XAnf, wy - v->YAnf};
   }
 
@@ -204,11 +206,8 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
         geaendert();
       }
       break;
-    case Mausmodus::WeicheEinfuegen:
-    case Mausmodus::KreuzungEinfuegen:
-    case Mausmodus::EKWEinfuegen:
-    case Mausmodus::DKWEinfuegen:
-      if (ed_.ElementEinfuegenBei(ed_.Modus(), wx, wy, a.NeueElementnummer(BereichNeuesGleis))) geaendert();
+    case Mausmodus::ElementEinfuegen:
+      if (ed_.ElementEinfuegenBei(wx, wy, a.NeueElementnummer(BereichNeuesGleis))) geaendert();
       break;
     default:
       break;
@@ -354,10 +353,7 @@ std::string Mausbedienung::Modushinweis(Mausmodus m) {
     case Mausmodus::AlsNachfolger: return "Gleis anklicken, das Nachfolger des markierten Gleises werden soll";
     case Mausmodus::GleisEinfuegen: return "In die Zeichnung klicken: dort beginnt das eingefügte Gleis";
     case Mausmodus::Lupe: return "Links klicken: vergrößern, rechts klicken: verkleinern";
-    case Mausmodus::WeicheEinfuegen:
-    case Mausmodus::KreuzungEinfuegen:
-    case Mausmodus::EKWEinfuegen:
-    case Mausmodus::DKWEinfuegen: return "In die Zeichnung klicken: dort wird das Element eingefügt";
+    case Mausmodus::ElementEinfuegen: return "In die Zeichnung klicken: dort wird das Element eingefügt";
     case Mausmodus::GeoEntfernen: return "Bezugspunkt eines Bauteils anklicken, um es zu entfernen";
     case Mausmodus::GeoVerformen: return "Punkt eines Bauteils ziehen, um es zu verformen";
     case Mausmodus::GeoDrehen: return "Bezugspunkt eines Bauteils ziehen, um es zu drehen";

@@ -11,7 +11,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Treffer.h"
 #include "core/editor/Zoom.h"

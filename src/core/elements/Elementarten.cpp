@@ -12,6 +12,7 @@
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
 #include "core/model/Listenart.h"
+#include "core/model/Modul.h"
 #include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/DrehscheibeMaus.h"
 #include "core/turnouts/Drehscheibenliste.h"
@@ -20,33 +21,47 @@
 
 namespace trm {
 
+namespace {
+
+/// A crossing or slip needs a segment to start from; without one nothing is placed.
+template <TKreuzung* (*einsetzen)(Anlage&, const Zeilen&)>
+TElement* KrEinsetzen(Anlage& a, const Zeilen& satz) {
+  const TModul* m = a.AktuellesModul();
+  const TGleis* g = m ? m->AktuellesGleis() : nullptr;
+  if (!g || !g->AktuellerBogen()) return nullptr;
+  return einsetzen(a, satz);
+}
+
+}  // namespace
+
 const std::vector<TElementart>& Elementarten() {
   static const std::vector<TElementart> arten = {
-      {Elementart::Weiche, "weiche", "Weiche", 9, &TEWeiche::Lesen, BereichWeiche,
+      {Elementart::Weiche, "weiche", "Weiche", "Linksweiche / Rechtsweiche", &TEWeiche::Lesen, BereichWeiche,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return WeicheEinfuegenBei(a, satz, x, y, nummer);
        },
-       &ListeWeichen, nullptr},
-      {Elementart::Kreuzung, "kreuzung", "Kreuzung", 10, &TKreuzung::Lesen, BereichKreuzung,
+       [](Anlage& a, const Zeilen& satz) -> TElement* { return WeicheEinsetzen(a, satz); }, &ListeWeichen, nullptr},
+      {Elementart::Kreuzung, "kreuzung", "Kreuzung", nullptr, &TKreuzung::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return KreuzungEinfuegenBei(a, satz, x, y, nummer);
        },
-       &ListeKreuzungen, nullptr},
-      {Elementart::EKW, "ekw", "EKW", 11, &TEKW::Lesen, BereichKreuzung,
+       &KrEinsetzen<&KreuzungEinsetzen>, &ListeKreuzungen, nullptr},
+      {Elementart::EKW, "ekw", "EKW", nullptr, &TEKW::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return EKWEinfuegenBei(a, satz, x, y, nummer);
        },
-       &ListeEKW, nullptr},
-      {Elementart::DKW, "dkw", "DKW", 12, &TDKW::Lesen, BereichKreuzung,
+       &KrEinsetzen<&EKWEinsetzen>, &ListeEKW, nullptr},
+      {Elementart::DKW, "dkw", "DKW", nullptr, &TDKW::Lesen, BereichKreuzung,
        [](Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer) -> TElement* {
          return DKWEinfuegenBei(a, satz, x, y, nummer);
        },
-       &ListeDKW, nullptr},
+       &KrEinsetzen<&DKWEinsetzen>, &ListeDKW, nullptr},
       // Turntables are placed from their list only; their tracks are ordinary tracks.
-      {Elementart::Drehscheibe, "drehscheibe", "Drehscheibe", 0, &TDrehscheibe::Lesen, BereichDrehscheibe, nullptr,
-       &ListeDrehscheiben, &DrehscheibenMaus},
+      {Elementart::Drehscheibe, "drehscheibe", "Drehscheibe", nullptr, &TDrehscheibe::Lesen, BereichDrehscheibe,
+       nullptr, nullptr, &ListeDrehscheiben, &DrehscheibenMaus},
       // Background components are placed from the geometry menu; they have no tracks.
-      {Elementart::Geo, "geo", "Bauteil", 0, &TGeo::Lesen, BereichGeo, nullptr, nullptr, &GeoMausAnschliessen},
+      {Elementart::Geo, "geo", "Bauteil", nullptr, &TGeo::Lesen, BereichGeo, nullptr, nullptr, nullptr,
+       &GeoMausAnschliessen},
   };
   return arten;
 }

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
 #include "core/geometry/Geo.h"

@@ -372,4 +372,9 @@ std::unique_ptr<Anlage> PlanImportieren(const std::string& trmPfad, const std::s
   return a;
 }
 
+const Importart& TrmImport() {
+  static const Importart art{FilterTrmImport, &PlanImportieren};
+  return art;
+}
+
 }  // namespace trm

@@ -10,7 +10,8 @@
 #include <utility>
 #include <vector>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
+#include "core/editor/Dokument.h"
 #include "core/model/Anlage.h"
 #include "core/model/Zeilen.h"
 
@@ -50,5 +51,8 @@ std::string WeichendateiZu(const std::string& trmPfad);
 /// a German message naming the file (and the line).
 std::unique_ptr<Anlage> PlanImportieren(const std::string& trmPfad, const std::string& datenPfad,
                                         std::shared_ptr<Zufall> zufall, Dialoge* dialoge);
+
+/// "Plan aus .trm-Datei importieren" for `Dokument::Importieren`.
+const Importart& TrmImport();
 
 }  // namespace trm

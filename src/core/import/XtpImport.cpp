@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "core/editor/Bibliothek.h"
+#include "core/editor/Editor.h"
 #include "core/import/XtpWeichen.h"
 #include "core/model/Anlage.h"
 #include "core/model/Kleinschreibung.h"
@@ -49,6 +50,11 @@ bool XtpWeichenImportieren(Anlage& a, Dialoge& d) {
   ListeImportieren(a, ListeWeichen, *ziel);
   d.Information(XtpBericht(e) + "\nDie Weichenliste \"" + *ziel + "\" ist jetzt die aktive Weichenliste.");
   return true;
+}
+
+bool XtpWeichenImportieren(Editor& ed) {
+  return ed.Ausfuehren("Weichen aus XTrackCAD-Parameterdatei importieren",
+                       [&] { return XtpWeichenImportieren(ed.anlage(), ed.dialoge()); });
 }
 
 }  // namespace trm

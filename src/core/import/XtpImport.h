@@ -2,11 +2,12 @@
 // written as a new turnout list that becomes the active one.
 #pragma once
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 
 namespace trm {
 
 class Anlage;
+class Editor;
 
 inline constexpr const char* FilterXtp = "XTrackCAD-Parameterdateien (*.xtp)|*.xtp";
 
@@ -16,5 +17,7 @@ inline constexpr const char* FilterXtp = "XTrackCAD-Parameterdateien (*.xtp)|*.x
 /// that has no type to take, is reported and nothing is written. True when the active list
 /// changed (the caller runs this as a command).
 bool XtpWeichenImportieren(Anlage& a, Dialoge& d);
+/// The menu command: the import above as one step of the editor's history.
+bool XtpWeichenImportieren(Editor& ed);
 
 }  // namespace trm

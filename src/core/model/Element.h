@@ -106,6 +106,13 @@ class TElement {
     return a == nullptr || a == g;
   }
 
+  // ---- commands of the data window ----
+  /// "… drehen": the element attached from its next side, rebuilt in place with the tracks
+  /// behind it following; false for a kind that does not turn (nothing changed).
+  virtual bool ImPlanDrehen() { return false; }
+  /// Left-hand and right-hand exchanged, rebuilt in place; false for a kind without sides.
+  virtual bool ImPlanSpiegeln() { return false; }
+
   // ---- geometry ----
   /// Recomputes the element's geometry from its start and places its tracks.
   virtual void VomAnfangBerechnen() = 0;

@@ -30,7 +30,9 @@ struct TElementart {
   Elementart art;
   const char* kennung;  ///< name in the command-line listings ("weiche")
   const char* name;     ///< German name in captions ("Weiche")
-  int einfuegemodus;    ///< mouse mode that places a copied type at a click (0: not copied)
+  /// Name of the step that exchanges left-hand and right-hand ("Linksweiche /
+  /// Rechtsweiche"); none for a kind without sides.
+  const char* spiegeln;
   /// Reads the element's record at line i (advanced past it) into module m as its k-th
   /// element of this kind, adds it to m and places its tracks. Throws LeseFehler; then m
   /// holds nothing of it.
@@ -40,6 +42,10 @@ struct TElementart {
   /// Places a copied type record with its start at (x, y) in the current module under
   /// number `nummer`; none for a kind that is not copied. Throws LeseFehler.
   TElement* (*EinfuegenBei)(Anlage& a, const Zeilen& satz, double x, double y, std::int32_t nummer);
+  /// Places type record `satz` of the kind's list at the end of the current segment of the
+  /// current module (or of the current element track) and returns it; none when there is no
+  /// place for it (nothing changed). Throws LeseFehler. None for a kind placed otherwise.
+  TElement* (*Einsetzen)(Anlage& a, const Zeilen& satz);
   /// The kind's library file.
   const TListenart* liste;
   /// Hands the kind's part of the mouse work (Maushaken) to the drawing area's mouse; none

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Bogen.h"
 #include "core/model/Geometrie.h"

@@ -6,7 +6,7 @@
 #include <optional>
 #include <stdexcept>
 
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 #include "core/model/Anlage.h"
 #include "core/model/Geometrie.h"
 #include "core/model/Neuberechnung.h"

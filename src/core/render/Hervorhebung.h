@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 
 namespace trm {
 

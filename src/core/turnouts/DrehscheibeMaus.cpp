@@ -4,7 +4,7 @@
 #include <unordered_set>
 #include <vector>
 
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 #include "core/editor/Maus.h"
 #include "core/model/Modul.h"
 #include "core/turnouts/Drehscheibe.h"

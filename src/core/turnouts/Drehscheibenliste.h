@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/model/Listenart.h"
 #include "core/model/Zeilen.h"
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
 #include "core/model/Bogen.h"
@@ -333,7 +333,7 @@ std::array<TSchwelleneditor::Versatz, 3> TSchwelleneditor::Versaetze(bool dm) co
 
 bool SchwelleneditorSpeichern(Editor& ed, TSchwelleneditor& e) {
   if (!SchwellenplanUebernehmen(ed, e.Plan(), true)) return false;
-  if (const TEWeiche* w = ed.weiche()) e.Gespeichert(*w);
+  if (const TEWeiche* w = Weiche(ed)) e.Gespeichert(*w);
   return true;
 }
 

@@ -226,6 +226,8 @@ class TEWeiche : public TWeiche {
   /// "Weiche drehen": connection 1 → 2 → 4 → 1 (an unknown connection becomes 1), by
   /// AnschlussSetzen.
   void Drehen();
+  bool ImPlanDrehen() override;
+  bool ImPlanSpiegeln() override;
 
   // ---- tracks ----
 

@@ -93,4 +93,16 @@ void TEWeiche::RichtungWechseln() {
   GestaltHerstellen(soll);
 }
 
+bool TEWeiche::ImPlanDrehen() {
+  Drehen();
+  WeicheAktualisieren(*this);
+  return true;
+}
+
+bool TEWeiche::ImPlanSpiegeln() {
+  RichtungWechseln();
+  WeicheAktualisieren(*this);
+  return true;
+}
+
 }  // namespace trm

@@ -46,7 +46,7 @@ bool Aendern(Editor& ed, TEWeiche& w, const std::string& name,
   });
   if (ok && passteVorher) {
     // The objects stay the same within a step that was kept.
-    if (const TEWeiche* jetzt = ed.weiche(); jetzt && !PlanPasst(*jetzt))
+    if (const TEWeiche* jetzt = Weiche(ed); jetzt && !PlanPasst(*jetzt))
       ed.dialoge().Warnung(MeldungPlanPasstNicht);
   }
   return ok;
@@ -263,7 +263,7 @@ Weichenanzeige WeicheAnzeigen(const Anlage& a, const TEWeiche& w) {
 }
 
 bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text) {
-  TEWeiche* w = ed.weiche();
+  TEWeiche* w = Weiche(ed);
   if (!w) return false;
   switch (feld) {
     case Weichenfeld::Name:
@@ -338,7 +338,7 @@ bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text) {
 }
 
 bool WeicheOptionSetzen(Editor& ed, int option, bool an) {
-  TEWeiche* w = ed.weiche();
+  TEWeiche* w = Weiche(ed);
   if (!w || (option != 3 && option != 4) || (w->Option(option) == '1') == an) return false;
   return Aendern(ed, *w, option == 3 ? "Radius anpassen" : "Längen anpassen", [&](TEWeiche& x) {
     x.SetOption(option, an ? '1' : '0');
@@ -347,7 +347,7 @@ bool WeicheOptionSetzen(Editor& ed, int option, bool an) {
 }
 
 bool DoppelschwellenSetzen(Editor& ed, const std::vector<std::int32_t>& nummern) {
-  TEWeiche* w = ed.weiche();
+  TEWeiche* w = Weiche(ed);
   if (!w || nummern.size() > 2) return false;
   return Aendern(ed, *w, "Doppelschwellen", [&](TEWeiche& x) {
     x.AnzDoppelSw = static_cast<std::int32_t>(nummern.size());
@@ -357,7 +357,7 @@ bool DoppelschwellenSetzen(Editor& ed, const std::vector<std::int32_t>& nummern)
 }
 
 bool SchwellenplanUebernehmen(Editor& ed, const TSchwellenplan& plan, bool benutzerdefiniert) {
-  TEWeiche* w = ed.weiche();
+  TEWeiche* w = Weiche(ed);
   if (!w) return false;
   return Aendern(ed, *w, "Schwellenplan bearbeiten", [&](TEWeiche& x) {
     if (benutzerdefiniert) x.SetOption(5, '1');
@@ -368,6 +368,11 @@ bool SchwellenplanUebernehmen(Editor& ed, const TSchwellenplan& plan, bool benut
     x.SenkrechtBis = plan.SenkrechtBis;
     return true;
   });
+}
+
+TEWeiche* Weiche(Editor& ed) {
+  TElement* e = ed.element();
+  return e && e->Art() == Elementart::Weiche ? static_cast<TEWeiche*>(e) : nullptr;
 }
 
 }  // namespace trm

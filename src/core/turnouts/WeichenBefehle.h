@@ -87,6 +87,8 @@ Weichenanzeige WeicheAnzeigen(const Anlage& a, const TEWeiche& w);
 /// A cell left with `text`: the value is taken by the cell's rule, or refused with its message.
 /// False when nothing changed.
 bool WeicheFeldSetzen(Editor& ed, Weichenfeld feld, const std::string& text);
+/// The turnout the current track belongs to, or none.
+TEWeiche* Weiche(Editor& ed);
 /// "Längen anpassen" (option 4) and "Radius anpassen" (option 3).
 bool WeicheOptionSetzen(Editor& ed, int option, bool an);
 /// "Doppelschwellen" › "übernehmen": the numbers of the double sleepers (0 to 2 of them).

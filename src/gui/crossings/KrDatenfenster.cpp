@@ -85,12 +85,12 @@ void KrDatenfenster::Werkzeugleiste(QHBoxLayout* leiste) {
                      art_ == Elementart::Kreuzung ? QStringLiteral("Krümmungsrichtung umkehren")
                                                   : QStringLiteral("Krümmungsrichtung ändern"),
                      befehl([ed] { return KruemmungUmkehren(*ed); }));
-  knopf("TB_Drehen", QStringLiteral("drehen"), kind + QStringLiteral(" drehen"), befehl([ed] { return ed->KreuzungDrehen(); }));
+  knopf("TB_Drehen", QStringLiteral("drehen"), kind + QStringLiteral(" drehen"), befehl([ed] { return ed->ElementDrehen(); }));
   if (art_ == Elementart::EKW)
     zweig_ = knopf("TB_Zweiggleis", QStringLiteral("Stammgleis"), QStringLiteral("Zweiggleis am Stamm- /Kreuzungsgleis"),
                    befehl([ed] { return ZweiggleisWechseln(*ed); }));
   knopf("TB_Entfernen", QStringLiteral("entfernen"), kind + QStringLiteral(" aus dem Plan entfernen"),
-        befehl([ed] { return ed->KreuzungAusPlanEntfernen(); }));
+        befehl([ed] { return ed->ElementAusPlanEntfernen(); }));
   knopf("TB_Farbe", QStringLiteral("Farbe"), QStringLiteral("Farbe"), [this] { Farbe(); });
   anpassen_ = new QCheckBox(QStringLiteral("Radius anpassen"), this);
   anpassen_->setObjectName(QStringLiteral("CB_RadiusAnpassen"));

@@ -68,7 +68,9 @@ void KreuzungsTeil::Anlegen(const Fensterteile& t) {
 
 void KreuzungsTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
   Editor* ed = t_.editor;
-  const char* art = k.kreuzungInListe ? "Kreuzung" : k.ekwInListe ? "EKW" : k.dkwInListe ? "DKW" : nullptr;
+  const bool kreuzung = k.element == Elementart::Kreuzung, ekw = k.element == Elementart::EKW,
+             dkw = k.element == Elementart::DKW;
+  const char* art = kreuzung ? "Kreuzung" : ekw ? "EKW" : dkw ? "DKW" : nullptr;
   if (art != nullptr) {
     const QString name = QString::fromUtf8(art);
     QMenu* untermenue = menue.addMenu(name);
@@ -77,13 +79,13 @@ void KreuzungsTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
       a->setEnabled(an);
       untermenue->addAction(a);
     };
-    eintrag("PM_KreuzungDrehen", name + " drehen", [ed] { return ed->KreuzungDrehen(); }, true);
-    eintrag("PM_KreuzungEntfernen", name + " aus dem Plan entfernen", [ed] { return ed->KreuzungAusPlanEntfernen(); },
-            k.kreuzungEntfernen);
+    eintrag("PM_KreuzungDrehen", name + " drehen", [ed] { return ed->ElementDrehen(); }, true);
+    eintrag("PM_KreuzungEntfernen", name + " aus dem Plan entfernen", [ed] { return ed->ElementAusPlanEntfernen(); },
+            k.elementEntfernen);
   }
-  const std::array<std::pair<const char*, bool>, 3> speichern = {{{"Kreuzung -> Kreuzungsliste", k.kreuzungInListe},
-                                                                   {"EKW -> EKW-Liste", k.ekwInListe},
-                                                                   {"DKW -> DKW-Liste", k.dkwInListe}}};
+  const std::array<std::pair<const char*, bool>, 3> speichern = {{{"Kreuzung -> Kreuzungsliste", kreuzung},
+                                                                   {"EKW -> EKW-Liste", ekw},
+                                                                   {"DKW -> DKW-Liste", dkw}}};
   for (const auto& [text, an] : speichern) {
     const QString t = QString::fromUtf8(text);
     QAction* a = NeueAktion(&menue, QStringLiteral("PM_") + t.section(' ', 0, 0), t, "",

@@ -3,7 +3,7 @@
 
 #include <QWidget>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 
 namespace trm::gui {
 

@@ -20,6 +20,7 @@
 #include <QToolBar>
 
 #include "core/editor/Zoom.h"
+#include "core/import/TConverter.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
 #include "gui/editor/Aktion.h"
@@ -486,7 +487,7 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   t.neuZeichnen = [this] { Neuzeichnen(); };
   for (const auto& teil : teile_) teil->Anlegen(t);
   importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
-    if (dokument_->Importieren()) NachDateibefehl();
+    if (dokument_->Importieren(TrmImport())) NachDateibefehl();
   }));
 }
 

@@ -7,7 +7,7 @@
 #include <QAbstractScrollArea>
 #include <functional>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Dokument.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"

@@ -4,7 +4,7 @@
 #include <QAction>
 #include <QMenu>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
 #include "core/model/Neuberechnung.h"

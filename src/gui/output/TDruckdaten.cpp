@@ -21,7 +21,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"

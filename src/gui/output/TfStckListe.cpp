@@ -17,7 +17,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/editor/Dialoge.h"
+#include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Anlage.h"
 #include "core/model/Dateiersatz.h"

@@ -1,4 +1,6 @@
 // The turntables in the main window.
+#include <algorithm>
+
 #include "gui/turnouts/DrehscheibenTeil.h"
 
 #include <QAction>
@@ -33,7 +35,7 @@ void DrehscheibenTeil::Anlegen(const Fensterteile& t) {
 void DrehscheibenTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
   QAction* liste = NeueAktion(&menue, "PM_Drehscheibe", "Drehscheibe -> Drehscheibenliste", "",
                               [this] { DrehscheibeSpeichern(*t_.editor); });
-  liste->setEnabled(k.drehscheibeInListe);
+  liste->setEnabled(std::ranges::find(k.markiert, Elementart::Drehscheibe) != k.markiert.end());
   menue.addAction(liste);
 }
 

@@ -16,6 +16,7 @@
 #include <QVBoxLayout>
 #include <cmath>
 
+#include "core/turnouts/WeichenBefehle.h"
 #include "core/editor/Editor.h"
 #include "core/turnouts/Weiche.h"
 #include "gui/editor/Aktion.h"
@@ -63,7 +64,7 @@ class Schwellenbild : public QWidget {
 
 TEW_Schwellendaten::TEW_Schwellendaten(Editor& ed, QWidget* eltern) : QDialog(eltern), ed_(ed) {
   setObjectName(QStringLiteral("TEW_Schwellendaten"));
-  kern_ = std::make_unique<TSchwelleneditor>(*ed.weiche(), ed.dialoge());
+  kern_ = std::make_unique<TSchwelleneditor>(*Weiche(ed), ed.dialoge());
   setWindowTitle(Q(kern_->Titel()));
   setWindowState(Qt::WindowMaximized);
   bild_ = new Schwellenbild(*this);

@@ -125,12 +125,12 @@ TWeichendaten::TWeichendaten(const Fensterteile& t, QWidget* eltern)
     return k;
   };
   knopf("TB_Richtung", QStringLiteral("R/L"), QStringLiteral("Rechts-/Linksweiche"),
-        [this, ed] { t_.befehl([ed] { return ed->WeicheRichtungWechseln(); }); });
+        [this, ed] { t_.befehl([ed] { return ed->ElementSpiegeln(); }); });
   knopf("TB_Drehen", QStringLiteral("Drehen"), QStringLiteral("Weiche drehen"),
-        [this, ed] { t_.befehl([ed] { return ed->WeicheDrehen(); }); });
+        [this, ed] { t_.befehl([ed] { return ed->ElementDrehen(); }); });
   entfernen_ = knopf("TB_Entfernen", QStringLiteral("Entfernen"),
                      QStringLiteral("Weiche aus dem Plan entfernen"), [this, ed] {
-                       t_.befehl([ed] { return ed->WeicheAusPlanEntfernen(); });
+                       t_.befehl([ed] { return ed->ElementAusPlanEntfernen(); });
                        hide();
                      });
   laengen_ = new QCheckBox(QStringLiteral("Längen anpassen"), leiste);
@@ -213,8 +213,8 @@ void TWeichendaten::Auswahl(QTableWidget* t, const QString& name, Weichenfeld f,
     const std::string text = liste->currentText().toStdString();
     Editor* ed = t_.editor;
     t_.befehl([ed, f, text] { return WeicheFeldSetzen(*ed, f, text); });
-    if (f == Weichenfeld::Schwellenplan && text == "benutzerdefiniert" && ed->weiche() &&
-        !ed->weiche()->SchwellenAutomatisch() && schwelleneditor)
+    if (f == Weichenfeld::Schwellenplan && text == "benutzerdefiniert" && Weiche(*ed) &&
+        !Weiche(*ed)->SchwellenAutomatisch() && schwelleneditor)
       schwelleneditor();
   });
   t->setCellWidget(z, 1, liste);
@@ -254,7 +254,7 @@ void TWeichendaten::Zeigen() {
 }
 
 void TWeichendaten::Auffrischen() {
-  const TEWeiche* w = t_.editor->weiche();
+  const TEWeiche* w = Weiche(*t_.editor);
   if (!w) return;
   const Weichenanzeige z = WeicheAnzeigen(t_.editor->anlage(), *w);
   fuellen_ = true;
@@ -294,7 +294,7 @@ void TWeichendaten::Kontextmenue(QTableWidget* t, const QPoint& p) {
 }
 
 void TWeichendaten::Doppelschwellen() {
-  const TEWeiche* w = t_.editor->weiche();
+  const TEWeiche* w = Weiche(*t_.editor);
   if (!w) return;
   TDoppelSw d(w->IndexDoppelSw, w->AnzDoppelSw, this);
   if (d.exec() != QDialog::Accepted) return;
@@ -304,7 +304,7 @@ void TWeichendaten::Doppelschwellen() {
 }
 
 void TWeichendaten::Senkrecht() {
-  const TEWeiche* w = t_.editor->weiche();
+  const TEWeiche* w = Weiche(*t_.editor);
   if (!w) return;
   TSwSenkrecht d(w->SenkrechtBis, this);
   if (d.exec() != QDialog::Accepted) return;

@@ -6,6 +6,7 @@
 #include <QToolBar>
 
 #include "core/editor/Bibliothek.h"
+#include "core/import/XtpImport.h"
 #include "core/model/Anlage.h"
 #include "core/turnouts/Weiche.h"
 #include "core/turnouts/Weichenliste.h"
@@ -29,7 +30,7 @@ void WeichenTeil::Anlegen(const Fensterteile& t) {
         if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
       }));
   t.importieren->addAction(NeueAktion(t.fenster, "MI_ImportXtp", XtpText, "", [this] {
-    if (t_.editor->XtpWeichenImportieren()) t_.aktualisieren();
+    if (XtpWeichenImportieren(*t_.editor)) t_.aktualisieren();
   }));
   t.exportieren->addAction(NeueAktion(
       t.fenster, "MI_ExportWeichenliste", "Weichenliste", "",
@@ -37,10 +38,10 @@ void WeichenTeil::Anlegen(const Fensterteile& t) {
   t.elemente->addAction(
       NeueAktion(t.fenster, "TB_Weichenliste", "Wei", "Weichenliste aufrufen", [this] {
         if (ListeZeigen(
-                t_, ListeWeichen, [this](const Zeilen& satz) { return t_.editor->WeicheEinsetzen(satz); },
+                t_, ListeWeichen, [this](const Zeilen& satz) { return t_.editor->ElementEinsetzen(Elementart::Weiche, satz); },
                 [this](TfListe& fenster) {
                   fenster.ImportAnbieten("MI_ImportXtp", XtpText, [this] {
-                    const bool neu = t_.editor->XtpWeichenImportieren();
+                    const bool neu = XtpWeichenImportieren(*t_.editor);
                     if (neu) t_.aktualisieren();
                     return neu;
                   });
@@ -51,9 +52,9 @@ void WeichenTeil::Anlegen(const Fensterteile& t) {
 
 void WeichenTeil::Kontextmenue(QMenu& menue, const Kontextzustand& k) {
   QAction* liste = NeueAktion(&menue, "PM_Weiche", "Weiche -> Weichenliste", "", [this] {
-    if (TEWeiche* w = t_.editor->weiche()) WeicheInListe(t_.editor->anlage(), *w, *t_.dialoge);
+    if (TEWeiche* w = Weiche(*t_.editor)) WeicheInListe(t_.editor->anlage(), *w, *t_.dialoge);
   });
-  liste->setEnabled(k.weicheInListe);
+  liste->setEnabled(k.element == Elementart::Weiche);
   menue.addAction(liste);
 }
 
@@ -61,7 +62,7 @@ void WeichenTeil::Aktualisieren(const Befehlszustand&) {
   // The window belongs to the current turnout: without one (undone, removed, another track
   // chosen) it goes.
   if (!daten_->isVisible()) return;
-  if (t_.editor->weiche())
+  if (Weiche(*t_.editor))
     daten_->Auffrischen();
   else
     daten_->hide();
@@ -75,7 +76,7 @@ void WeichenTeil::Elementfenster(Fensteranlass anlass) {
 }
 
 void WeichenTeil::Zeigen() {
-  if (!t_.editor->weiche()) {
+  if (!Weiche(*t_.editor)) {
     daten_->hide();
     return;
   }
@@ -83,7 +84,7 @@ void WeichenTeil::Zeigen() {
 }
 
 void WeichenTeil::Schwelleneditor() {
-  if (!t_.editor->weiche()) return;
+  if (!Weiche(*t_.editor)) return;
   {
     TEW_Schwellendaten editor(*t_.editor, t_.fenster);
     editor.exec();

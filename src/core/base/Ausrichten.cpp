@@ -1,5 +1,5 @@
 // The alignment search and the snap of a dragged link group.
-#include "core/editor/Ausrichten.h"
+#include "core/base/Ausrichten.h"
 
 #include <cmath>
 
