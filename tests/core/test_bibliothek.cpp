@@ -64,7 +64,6 @@ TEST(Bibliothek, AndereSatzlaengeUndAndererKopfeintrag) {
   ASSERT_TRUE(ListeImportieren(o.a, Dreier, liste));
   EXPECT_EQ(o.a.KrListeDatei, liste);
   EXPECT_TRUE(o.a.WListeDatei.empty());
-  EXPECT_FALSE(o.a.Geaendert);  // marking is the caller's
 
   ASSERT_TRUE(TypenTauschen(o.a, Dreier, 1, 3));
   EXPECT_FALSE(TypenTauschen(o.a, Dreier, 1, 4));

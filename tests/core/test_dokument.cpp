@@ -15,6 +15,12 @@ namespace {
 
 namespace fs = std::filesystem;
 
+/// A step in the history: the layout now differs from what was saved.
+void Aendern(Dokument& d) {
+  d.verlauf().Vormerken(d.anlage());
+  d.verlauf().Abschliessen("Änderung");
+}
+
 class DokumentTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -39,7 +45,7 @@ TEST_F(DokumentTest, NeuLiestDieEinstellungsdatei) {
   EXPECT_EQ(a.Werte.Spur, 16.5);
   EXPECT_EQ(a.Massstab, 87);
   EXPECT_TRUE(a.DateiPfad.empty());
-  EXPECT_FALSE(a.Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
   EXPECT_EQ(a.WListeDatei, ordner.string() + "/stdWListe.w88");
   ASSERT_EQ(a.Module.size(), 1u);
   EXPECT_NEAR(a.Module[0]->Gleise[0]->Boegen[0]->XEnde, 300, 1e-9);  // computed: 100 + 200
@@ -59,10 +65,10 @@ TEST_F(DokumentTest, OhneNamenFragtSpeichernImmerNachDemNamen) {
   EXPECT_EQ(dok->Titel(), "T88 TRASSOMATIC - Datei: Plan");
   EXPECT_TRUE(fs::exists(Pfad("Plan.M88")));
   // Named now: saving again writes without a dialog.
-  dok->anlage().Geaendert = true;
+  Aendern(*dok);
   EXPECT_TRUE(dok->Speichern());
   EXPECT_TRUE(dialoge.pfade.empty());
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST_F(DokumentTest, NameOhneOrdnerUndErstesM88) {
@@ -72,12 +78,12 @@ TEST_F(DokumentTest, NameOhneOrdnerUndErstesM88) {
 }
 
 TEST_F(DokumentTest, SchreibfehlerMeldetUndLaesstAenderungenStehen) {
-  dok->anlage().Geaendert = true;
+  Aendern(*dok);
   dialoge.pfade.push_back(Pfad("fehlt/Plan.m88"));  // folder does not exist
   EXPECT_FALSE(dok->SpeichernUnter());
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("konnte nicht gespeichert werden"), std::string::npos);
-  EXPECT_TRUE(dok->anlage().Geaendert);
+  EXPECT_TRUE(dok->Geaendert());
   EXPECT_EQ(dok->anlage().Name, "Ohne Namen");  // the failed name is not taken
 }
 
@@ -88,16 +94,16 @@ TEST_F(DokumentTest, OeffnenErsetztDieAnlageUndBerechnetSie) {
   EXPECT_EQ(dok->Titel(), "T88 TRASSOMATIC - Datei: Bogenplan");
   EXPECT_EQ(a.AktModul, 1);
   EXPECT_TRUE(a.AktuellesModul()->Gleise[0]->Boegen[0]->Berechnet);
-  EXPECT_FALSE(a.Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST_F(DokumentTest, FehlgeschlagenesOeffnenLaesstDieAnlageUnveraendert) {
   const Anlage* vorher = &dok->anlage();
-  dok->anlage().Geaendert = true;
+  Aendern(*dok);
   dialoge.antworten.push_back(Antwort::Nein);  // do not save first
   EXPECT_FALSE(dok->OeffnenDatei(std::string(TRM_TESTDATEN) + "/dezimalpunkt.m88"));
   EXPECT_EQ(&dok->anlage(), vorher);
-  EXPECT_TRUE(dok->anlage().Geaendert);  // the changes still count as unsaved
+  EXPECT_TRUE(dok->Geaendert());  // the changes still count as unsaved
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_NE(dialoge.fehler[0].find("dezimalpunkt.m88"), std::string::npos);
   EXPECT_NE(dialoge.fehler[0].find("'300.5' ist kein gültiger Gleitkommawert"), std::string::npos);
@@ -119,7 +125,7 @@ TEST_F(DokumentTest, FehlgeschlagenesOeffnenLaesstDieAnlageUnveraendert) {
 }
 
 TEST_F(DokumentTest, AenderungenSichernVorDemOeffnen) {
-  dok->anlage().Geaendert = true;
+  Aendern(*dok);
   // Yes, but the save dialog is cancelled: the open stops so nothing is lost.
   dialoge.antworten.push_back(Antwort::Ja);
   dialoge.pfade.push_back(std::nullopt);
@@ -135,12 +141,12 @@ TEST_F(DokumentTest, AenderungenSichernVorDemOeffnen) {
 }
 
 TEST_F(DokumentTest, OeffnenFragtVorDerDateiauswahl) {
-  dok->anlage().Geaendert = true;
+  Aendern(*dok);
   dialoge.pfade.push_back(std::string(TRM_TESTDATEN) + "/bogenplan.m88");
   dialoge.antworten.push_back(Antwort::Abbrechen);
   EXPECT_FALSE(dok->Oeffnen());
   EXPECT_EQ(dialoge.pfade.size(), 1u);  // the open dialog never showed
-  EXPECT_TRUE(dok->anlage().Geaendert);
+  EXPECT_TRUE(dok->Geaendert());
   dialoge.antworten.push_back(Antwort::Nein);
   EXPECT_TRUE(dok->Oeffnen());
   EXPECT_EQ(dok->anlage().Name, "Bogenplan");
@@ -150,12 +156,12 @@ TEST_F(DokumentTest, OeffnenFragtVorDerDateiauswahl) {
 TEST_F(DokumentTest, SchliessenFragtNurBeiAenderungen) {
   EXPECT_TRUE(dok->SchliessenErlaubt());
   EXPECT_TRUE(dialoge.fragen.empty());
-  dok->anlage().Geaendert = true;
+  Aendern(*dok);
   dialoge.antworten.push_back(Antwort::Abbrechen);
   EXPECT_FALSE(dok->SchliessenErlaubt());
   dialoge.antworten.push_back(Antwort::Nein);
   EXPECT_TRUE(dok->SchliessenErlaubt());
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST_F(DokumentTest, NeuOhneEinstellungsdateiBehaeltDieAnlage) {

@@ -41,7 +41,7 @@ TEST_F(EditorTest, ModuleAnlegenWechselnLoeschen) {
   EXPECT_EQ(G().Nummer, std::stoi(*a.IDListe.begin()));  // the first track takes the module's number
   EXPECT_EQ(G().YAnf, 300);
   EXPECT_DOUBLE_EQ(G().XEnde(), 200);
-  EXPECT_TRUE(a.Geaendert);
+  EXPECT_TRUE(dok->Geaendert());
   const Befehlszustand z = ed->Zustand();
   EXPECT_TRUE(z.modulLoeschen);
   EXPECT_EQ(z.module, (std::vector<std::string>{"Modul 1", "Modul 2"}));

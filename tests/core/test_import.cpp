@@ -35,7 +35,7 @@ TEST_F(Import, PlanMitModulenGleisenUndWeichen) {
   EXPECT_EQ(a.Name, "Altplan");
   EXPECT_EQ(a.Optionen, "3012101000");
   EXPECT_TRUE(a.DateiPfad.empty());
-  EXPECT_TRUE(a.Geaendert);
+  EXPECT_TRUE(dok->Geaendert());
   ASSERT_EQ(a.Module.size(), 2u);
   EXPECT_EQ(a.AktModul, 0);
   // Module 1: three ordinary tracks (the two tracks of turnout 7 are not taken over) and the
@@ -122,7 +122,7 @@ TEST_F(Import, FehlendeWeichendateiUndAbgeschnittenerPlanAendernNichts) {
             std::string::npos)
       << dialoge.fehler[2];
   EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST_F(Import, WeicheAmEndeMitGebogenemDrittenPaar) {

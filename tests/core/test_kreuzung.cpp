@@ -380,10 +380,10 @@ TEST_F(KreuzungImPlan, EinsetzenUndRueckgaengig) {
   TKreuzung* k = Kreuzung(*ed);
   ASSERT_NE(k, nullptr);
   EXPECT_EQ(k->Stammgleis()->Vorgaenger->Nachfolger.front(), k->Stammgleis());
-  EXPECT_TRUE(dok->anlage().Geaendert);
+  EXPECT_TRUE(dok->Geaendert());
   ASSERT_TRUE(ed->Rueckgaengig());
   EXPECT_EQ(Text(), vorher);
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST_F(KreuzungImPlan, KurzerTypWirdEingesetzt) {

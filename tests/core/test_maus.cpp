@@ -146,12 +146,12 @@ TEST(Maus, ZiehenAbFuenfPixelnMitDerGanzenGruppe) {
   TGleis* fremd = s.Gleis({100}, 600, 100);
   VerbundVereinen(g, partner);
   s.Zeichnen();
-  s.a.Geaendert = false;
+  s.ed.dokument().verlauf().Gespeichert();
   const TPunkt p0 = s.Welt(44, 120);  // (110, 300): on g's start marker
 
   auto r = s.Ziehen(44, 120, 2, 2);  // |dx| + |dy| = 4
   EXPECT_EQ(g->XAnf, 100);
-  EXPECT_FALSE(r.geaendert || s.a.Geaendert);
+  EXPECT_FALSE(r.geaendert || s.ed.dokument().Geaendert());
   r = s.Maus(Mausart::Bewegen, 47, 122);
   const TPunkt p1 = s.Welt(47, 122);
   EXPECT_TRUE(r.geaendert && r.neuZeichnen);
@@ -350,9 +350,9 @@ TEST(Maus, AlsNachfolgerAnhaengenUndAblehnen) {
   s.Zeichnen();
   s.m->GleisWaehlen(1);  // u current, then click on t: u goes behind t
   s.ed.ModusSetzen(Mausmodus::AlsNachfolger);
-  s.a.Geaendert = false;
+  s.ed.dokument().verlauf().Gespeichert();
   s.Klick(54, 150);
-  EXPECT_TRUE(s.a.Geaendert);
+  EXPECT_TRUE(s.ed.dokument().Geaendert());
   EXPECT_EQ(u->Vorgaenger, t);
   EXPECT_DOUBLE_EQ(u->XAnf, 200);
   EXPECT_DOUBLE_EQ(u->YAnf, 300);

@@ -85,7 +85,7 @@ TEST_F(OptimiererTest, EinBogenMitLaengeUndRadiusTrifftDasZiel) {
   // The rest of the track follows the new end.
   EXPECT_NE(B(2).XEnde, xVorher);
   EXPECT_DOUBLE_EQ(B(2).XAnf(), B(1).XEnde);
-  EXPECT_TRUE(ed->anlage().Geaendert);
+  EXPECT_TRUE(ed->dokument().Geaendert());
   EXPECT_EQ(ed->Zustand().rueckgaengig, "Rückgängig: Optimierung");
 }
 

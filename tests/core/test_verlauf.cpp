@@ -37,17 +37,17 @@ class VerlaufTest : public test::Editorumgebung {
     SCOPED_TRACE(was);
     const Zeilen vorher = Text();
     const auto stelleVorher = Stelle();
-    const bool geaendertVorher = dok->anlage().Geaendert;
+    const bool geaendertVorher = dok->Geaendert();
     ASSERT_TRUE(befehl());
     ERWARTE_GESUND(dok->anlage());
     const Zeilen nachher = Text();
     EXPECT_NE(vorher, nachher);
-    EXPECT_TRUE(dok->anlage().Geaendert);
+    EXPECT_TRUE(dok->Geaendert());
     ASSERT_TRUE(ed->Rueckgaengig());
     ERWARTE_GESUND(dok->anlage());
     EXPECT_EQ(Text(), vorher);
     EXPECT_EQ(Stelle(), stelleVorher);
-    EXPECT_EQ(dok->anlage().Geaendert, geaendertVorher);
+    EXPECT_EQ(dok->Geaendert(), geaendertVorher);
     ASSERT_TRUE(ed->Wiederherstellen());
     ERWARTE_GESUND(dok->anlage());
     EXPECT_EQ(Text(), nachher);
@@ -90,15 +90,15 @@ TEST_F(VerlaufTest, JederBefehlIstEinSchritt) {
 }
 
 TEST_F(VerlaufTest, GespeichertUndGeaendert) {
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
   ASSERT_TRUE(ed->GleisAnfuegen());
   dialoge.pfade.push_back((ordner / "plan.m88").string());
   ASSERT_TRUE(dok->SpeichernUnter());
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
   ASSERT_TRUE(ed->Rueckgaengig());
-  EXPECT_TRUE(dok->anlage().Geaendert);  // differs from what was saved
+  EXPECT_TRUE(dok->Geaendert());  // differs from what was saved
   ASSERT_TRUE(ed->Wiederherstellen());
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
   // A new step drops what could be redone; opening starts an empty history.
   ASSERT_TRUE(ed->Rueckgaengig());
   ASSERT_TRUE(ed->GleisAnfuegen());
@@ -106,7 +106,7 @@ TEST_F(VerlaufTest, GespeichertUndGeaendert) {
   dialoge.antworten.push_back(Antwort::Nein);
   ASSERT_TRUE(dok->OeffnenDatei(std::string(TRM_TESTDATEN) + "/bogenplan.m88"));
   EXPECT_FALSE(ed->Rueckgaengig());
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST_F(VerlaufTest, FehlschlagUndAusnahme) {
@@ -122,7 +122,7 @@ TEST_F(VerlaufTest, FehlschlagUndAusnahme) {
                std::runtime_error);
   EXPECT_EQ(Text(), vorher);  // the layout as it was
   ERWARTE_GESUND(dok->anlage());
-  EXPECT_FALSE(dok->anlage().Geaendert);
+  EXPECT_FALSE(dok->Geaendert());
 }
 
 TEST(Verlauf, BegrenztAufDieJuengstenSchritte) {
@@ -133,7 +133,7 @@ TEST(Verlauf, BegrenztAufDieJuengstenSchritte) {
     v.Vormerken(a);
     a.Name = "x";  // any change
     a.Module[0]->Name = std::to_string(k);
-    v.Abschliessen(a, "Schritt " + std::to_string(k));
+    v.Abschliessen("Schritt " + std::to_string(k));
   }
   EXPECT_EQ(v.AnzahlRueckgaengig(), 3u);
   while (v.Rueckgaengig(a)) {

@@ -150,13 +150,13 @@ TEST_F(XtpImport, NeueListeWirdAktivBeiFehlernBleibtAllesWieEsWar) {
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_EQ(dialoge.fehler[0], "Datei kaputt.xtp, Zeile 2: Der Bogen hat den Radius 0.");
   EXPECT_EQ(ed->anlage().WListeDatei, vorher);
-  EXPECT_FALSE(ed->anlage().Geaendert);
+  EXPECT_FALSE(ed->dokument().Geaendert());
 
   const std::string ziel = (ordner / "testwerk.w88").string();
   dialoge.pfade = {kTestwerk, ziel};
   ASSERT_TRUE(XtpWeichenImportieren(*ed));
   EXPECT_EQ(ed->anlage().WListeDatei, ziel);
-  EXPECT_TRUE(ed->anlage().Geaendert);
+  EXPECT_TRUE(ed->dokument().Geaendert());
   ASSERT_EQ(dialoge.infos.size(), 1u);
   EXPECT_EQ(dialoge.infos[0].rfind("3 Weichentypen übernommen, 1 übersprungen:\n1 × Dreiwegweiche", 0), 0u);
   EXPECT_EQ(ListeLaden(ed->anlage(), ListeWeichen).Anzahl(), 3);

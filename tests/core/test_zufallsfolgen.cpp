@@ -371,7 +371,7 @@ class Folge {
     std::vector<Stand>& nach = rueckgaengig ? vor_ : rueck_;
     const std::string name = rueckgaengig ? "rückgängig" : "wiederherstellen";
     const Auswahl vorher = Jetzt();
-    const bool geaendert = A().Geaendert;
+    const bool geaendert = dok_.Geaendert();
     const auto schritt =
         rueckgaengig ? dok_.verlauf().RueckgaengigName() : dok_.verlauf().WiederherstellenName();
     const bool ok = rueckgaengig ? ed_.Rueckgaengig() : ed_.Wiederherstellen();
@@ -387,8 +387,8 @@ class Folge {
     Zeichnen();
     const Zeilen text = AnlageZeilen(A());
     Pruefen(text == s.text, name + " gibt einen anderen Dateitext: " + Unterschied(s.text, text));
-    Pruefen(A().Geaendert == (s.nummer != gespeichert_),
-            name + ": Geaendert ist " + std::to_string(A().Geaendert));
+    Pruefen(dok_.Geaendert() == (s.nummer != gespeichert_),
+            name + ": Geaendert ist " + std::to_string(dok_.Geaendert()));
     if (s.auswahl)
       Pruefen(Jetzt() == *s.auswahl,
               name + " wählt " + AlsText(Jetzt()) + " statt " + AlsText(*s.auswahl));
@@ -404,7 +404,7 @@ class Folge {
     Zeichnen();
     const Zeilen text = AnlageZeilen(A());
     Pruefen(text == text_, "Änderung ohne Schritt: " + Unterschied(text_, text));
-    Pruefen(A().Geaendert == geaendertVorher, "Geaendert wechselt ohne Schritt");
+    Pruefen(dok_.Geaendert() == geaendertVorher, "Geaendert wechselt ohne Schritt");
   }
 
   /// The layout name is the second line of the file text.
@@ -432,7 +432,7 @@ class Folge {
       Zurueck(art == Art::Rueckgaengig, "");
       return;
     }
-    const bool geaendert = A().Geaendert;
+    const bool geaendert = dok_.Geaendert();
     if (art == Art::Speichern) {
       // An unnamed layout is saved under a name; the name follows the file, not the steps.
       if (A().DateiPfad.empty()) dialoge_.pfade.push_back((ordner_ / "Zufall.m88").string());
@@ -456,7 +456,7 @@ class Folge {
       return;
     }
     Pruefen(jetzt == schritte + 1, "mehr als ein Schritt aufgezeichnet");
-    Pruefen(A().Geaendert, "nach einem Schritt gilt die Anlage als unverändert");
+    Pruefen(dok_.Geaendert(), "nach einem Schritt gilt die Anlage als unverändert");
     Pruefen(!dok_.verlauf().WiederherstellenName(), "nach einem Schritt bleibt Wiederherstellen");
     Gesund();
     Zeichnen();

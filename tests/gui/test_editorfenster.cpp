@@ -108,7 +108,7 @@ TEST_F(Editorfenster, FeldVerlassenVerschiebtDasGleis) {
   QTest::keyClick(x, Qt::Key_Return);  // applies and moves on
   EXPECT_DOUBLE_EQ(M().Gleise[0]->XAnf, 150);
   EXPECT_EQ(x->text(), "150,000");
-  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->dokument().Geaendert());
   EXPECT_TRUE(A("TB_Speichern")->isEnabled());
   // The arrow steps to the next multiple of 5.
   A("UD_XAnf_hoch")->trigger();
@@ -168,7 +168,7 @@ TEST_F(Editorfenster, GleisDrehenFenster) {
   });
   A("MI_GleisDrehen")->trigger();
   EXPECT_NEAR(M().Gleise[0]->WAnf(), -trm::Pi / 2, 1e-12);
-  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->dokument().Geaendert());
 }
 
 TEST_F(Editorfenster, SchliessenMitAbbrechenBleibtOffen) {
@@ -196,7 +196,7 @@ TEST_F(Editorfenster, ZiehenMitDerMausVerschiebtDasGleis) {
   QTest::mouseRelease(f.viewport(), Qt::LeftButton, {}, griff + QPoint(50, -10));
   EXPECT_DOUBLE_EQ(M().Gleise[0]->XAnf, 200);  // 100 mm to the right
   EXPECT_DOUBLE_EQ(M().Gleise[0]->YAnf, 320);  // 10 pixels up = 20 mm
-  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->dokument().Geaendert());
   EXPECT_EQ(w->Feld("ED_XAnf")->text(), "200,000");
 }
 
@@ -252,7 +252,7 @@ TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
   });
   A("TB_Weichenliste")->trigger();
   ASSERT_EQ(M().Anzahl(trm::Elementart::Weiche), 1);
-  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->dokument().Geaendert());
   EXPECT_TRUE(w->editor().gleis()->IstWeichengleis());
   auto menue = w->Kontextmenue();
   EXPECT_TRUE(menue->findChild<QAction*>("PM_Weiche")->isEnabled());
@@ -267,7 +267,7 @@ TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
   EXPECT_EQ(dialoge.fragen.back(), "Die Weichenliste \"/nicht/da.w88\" konnte nicht gefunden werden. Bitte "
                                    "importieren Sie zunächst eine Weichenliste.");
   EXPECT_EQ(w->dokument().anlage().WListeDatei, w->dokument().Datenpfad() + "stdWListe.w88");
-  EXPECT_TRUE(w->dokument().anlage().Geaendert);  // the header names another list now
+  EXPECT_TRUE(w->dokument().Geaendert());  // the header names another list now
 }
 
 /// Closes the next list window that shows with "auswählen" on its first row.
@@ -328,7 +328,7 @@ TEST_F(Editorfenster, DrehscheibeAusDerListeEinsetzenUndImFensterAendern) {
   EXPECT_EQ(A("TB_DS")->toolTip(), "Drehscheibenliste aufrufen");
   A("TB_DS")->trigger();
   ASSERT_EQ(M().Anzahl(trm::Elementart::Drehscheibe), 1);
-  EXPECT_TRUE(w->dokument().anlage().Geaendert);
+  EXPECT_TRUE(w->dokument().Geaendert());
   EXPECT_TRUE(w->Kontextmenue()->findChild<QAction*>("PM_Drehscheibe")->isEnabled());
 
   // The data window shows the new turntable; a field left after a change turns it into 12.

@@ -135,7 +135,7 @@ class Eingabesweep : public ::testing::Test {
   void TearDown() override {
     qApp->removeEventFilter(&boxen);
     // Leaving must not ask: the test's changes are thrown away.
-    w->dokument().verlauf().Gespeichert(w->dokument().anlage());
+    w->dokument().verlauf().Gespeichert();
   }
 
   trm::Anlage& A() { return w->dokument().anlage(); }

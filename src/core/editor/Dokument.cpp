@@ -34,7 +34,7 @@ void Dokument::Uebernehmen(std::unique_ptr<Anlage> neu) {
 }
 
 bool Dokument::AenderungenSichern() {
-  if (!anlage_->Geaendert) return true;
+  if (!verlauf_.Geaendert()) return true;
   const Antwort a = dialoge_.Frage(
       "Möchten Sie die Änderungen in der Datei \"" + Zitat(anlage_->Name) + "\" sichern?", Knoepfe::JaNeinAbbrechen);
   if (a == Antwort::Abbrechen) return false;
@@ -57,7 +57,7 @@ bool Dokument::Neu() {
     return false;
   }
   Neuberechnen();
-  verlauf_.Leeren(*anlage_);
+  verlauf_.Leeren();
   return true;
 }
 
@@ -85,13 +85,13 @@ bool Dokument::Laden(const std::string& pfad) {
   // vertical roundings see the fresh slopes of the segments after them.
   Neuberechnen();
   Neuberechnen();
-  verlauf_.Leeren(*anlage_);
+  verlauf_.Leeren();
   for (const std::string& hinweis : anlage_->Lesehinweise) dialoge_.Information(hinweis);
   return true;
 }
 
 bool Dokument::Importieren(const Importart& art) {
-  if (anlage_->Geaendert &&
+  if (verlauf_.Geaendert() &&
       dialoge_.Frage("Alle ungespeicherten Änderungen an der geöffneten Datei gehen verloren. Möchten Sie fortfahren?",
                      Knoepfe::JaNein) != Antwort::Ja)
     return false;
@@ -112,7 +112,7 @@ bool Dokument::ImportierenDatei(const Importart& art, const std::string& pfad) {
   // "speichern" asks for a name: the old plan is never overwritten in the new format.
   letzterSpeicherpfad_.clear();
   Neuberechnen();
-  verlauf_.Leeren(*anlage_, true);
+  verlauf_.Leeren(true);
   return true;
 }
 
@@ -123,7 +123,7 @@ bool Dokument::Schreiben(const std::string& pfad) {
     dialoge_.Fehler(e.what());
     return false;
   }
-  verlauf_.Gespeichert(*anlage_);
+  verlauf_.Gespeichert();
   return true;
 }
 
@@ -149,12 +149,12 @@ bool Dokument::SpeichernUnter() {
 }
 
 bool Dokument::SchliessenErlaubt() {
-  if (!anlage_->Geaendert) return true;
+  if (!verlauf_.Geaendert()) return true;
   const Antwort a = dialoge_.Frage(
       "Möchten Sie die Änderungen in der Datei \"" + Zitat(anlage_->Name) + "\" sichern?", Knoepfe::JaNeinAbbrechen);
   if (a == Antwort::Abbrechen) return false;
   if (a == Antwort::Nein) {
-    verlauf_.Gespeichert(*anlage_);  // the changes are given up
+    verlauf_.Gespeichert();  // the changes are given up
     return true;
   }
   return SpeichernUnter();

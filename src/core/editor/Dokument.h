@@ -38,6 +38,8 @@ class Dokument {
   /// The undo history of the open layout.
   Verlauf& verlauf() { return verlauf_; }
   const Verlauf& verlauf() const { return verlauf_; }
+  /// The layout differs from what was last saved or opened (the history's answer).
+  bool Geaendert() const { return verlauf_.Geaendert(); }
   /// The data folder with a trailing separator.
   const std::string& Datenpfad() const { return datenpfad_; }
 

@@ -7,7 +7,7 @@ void Verlauf::Vormerken(const Anlage& a) {
   if (!offen_) offen_ = StandAufnehmen(a);
 }
 
-void Verlauf::Abschliessen(Anlage& a, const std::string& name) {
+void Verlauf::Abschliessen(const std::string& name) {
   if (!offen_) return;
   const std::size_t groesse = offen_->Groesse();
   rueck_.push_back({name, std::move(*offen_), stand_, groesse});
@@ -16,7 +16,6 @@ void Verlauf::Abschliessen(Anlage& a, const std::string& name) {
   for (const Schritt& s : vor_) bytes_ -= s.groesse;
   vor_.clear();
   stand_ = ++zaehler_;
-  GeaendertSetzen(a);
   Begrenzen();
 }
 
@@ -38,7 +37,6 @@ bool Verlauf::Tauschen(Anlage& a, std::deque<Schritt>& von, std::deque<Schritt>&
   s.nummer = stand_;
   nach.push_back(std::move(s));
   stand_ = nummer;
-  GeaendertSetzen(a);
   return true;
 }
 
@@ -56,19 +54,17 @@ std::optional<std::string> Verlauf::WiederherstellenName() const {
   return vor_.back().name;
 }
 
-void Verlauf::Leeren(Anlage& a, bool ungespeichert) {
+void Verlauf::Leeren(bool ungespeichert) {
   rueck_.clear();
   vor_.clear();
   offen_.reset();
   bytes_ = 0;
   stand_ = ++zaehler_;
   gespeichert_ = ungespeichert ? 0 : stand_;
-  GeaendertSetzen(a);
 }
 
-void Verlauf::Gespeichert(Anlage& a) {
+void Verlauf::Gespeichert() {
   gespeichert_ = stand_;
-  GeaendertSetzen(a);
 }
 
 void Verlauf::Begrenzen() {

@@ -1,7 +1,7 @@
 // The undo history: a copy of the layout before every step, undo and redo by exchanging the
 // layout with a stored copy, and whether the layout counts as changed since it was saved.
-// `Editor::Ausfuehren` and the mouse machine are its only users, and it is the only code
-// that sets `Anlage::Geaendert`.
+// `Editor::Ausfuehren` and the mouse machine are its only users; whether the layout counts as
+// changed is a question to it (`Geaendert`), not a flag anyone sets.
 #pragma once
 
 #include <cstddef>
@@ -26,7 +26,7 @@ class Verlauf {
   bool Offen() const { return offen_.has_value(); }
   /// Ends the open step as an undo step named `name`: the redo steps go and the layout counts
   /// as changed. Without an open step nothing happens.
-  void Abschliessen(Anlage& a, const std::string& name);
+  void Abschliessen(const std::string& name);
   /// Ends the open step without recording it (nothing was changed).
   void Verwerfen() { offen_.reset(); }
   /// Puts the layout back to the copy of the open step (a command failed half-way).
@@ -43,9 +43,11 @@ class Verlauf {
 
   /// A new, opened or imported layout: no steps; it counts as unchanged, or as not saved yet
   /// (an import).
-  void Leeren(Anlage& a, bool ungespeichert = false);
+  void Leeren(bool ungespeichert = false);
   /// The layout was saved: its present state counts as unchanged.
-  void Gespeichert(Anlage& a);
+  void Gespeichert();
+  /// The layout differs from the state last saved or opened.
+  bool Geaendert() const { return stand_ != gespeichert_; }
 
  private:
   struct Schritt {
@@ -57,7 +59,6 @@ class Verlauf {
   void Begrenzen();
   /// Undo (from the undo steps to the redo steps) or redo (the other way).
   bool Tauschen(Anlage& a, std::deque<Schritt>& von, std::deque<Schritt>& nach);
-  void GeaendertSetzen(Anlage& a) const { a.Geaendert = stand_ != gespeichert_; }
 
   std::deque<Schritt> rueck_, vor_;
   std::optional<TAnlagestand> offen_;

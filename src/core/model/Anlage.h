@@ -51,7 +51,6 @@ class Anlage : public AnlageKopf {
 
   std::string DateiPfad;  ///< file last opened or saved; empty for a new layout
   std::string DatenPfad;  ///< data folder, ending in a separator
-  bool Geaendert = false;
   /// What reading the file put right (one-sided link groups), for the user after opening.
   std::vector<std::string> Lesehinweise;
   std::unordered_set<std::string> IDListe;  ///< numbers handed out since open or new

@@ -366,7 +366,7 @@ void TGleisanlage::ModulmenueAufbauen() {
 }
 
 void TGleisanlage::Aktualisieren() {
-  setWindowModified(dokument_->anlage().Geaendert);
+  setWindowModified(dokument_->Geaendert());
   if (modushinweis_) modushinweis_->setText(Q(Mausbedienung::Modushinweis(editor_->Modus())));
   const Befehlszustand z = editor_->Zustand();
   for (const auto& [aktion, an] : schalter_) aktion->setEnabled(z.*an);
@@ -570,7 +570,7 @@ void TGleisanlage::ErsteSchritte() {
 void TGleisanlage::TitelAktualisieren() {
   // "[*]" shows the unsaved-changes mark of the platform.
   setWindowTitle(Q(dokument_->Titel()) + QStringLiteral("[*]"));
-  setWindowModified(dokument_->anlage().Geaendert);
+  setWindowModified(dokument_->Geaendert());
 }
 
 bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
