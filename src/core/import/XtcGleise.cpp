@@ -115,9 +115,40 @@ std::optional<std::string> BezierGleis(const XtcObjekt& o, std::size_t index, co
   return std::nullopt;
 }
 
+/// The end of o nearest to place p (pointing out when `hinaus`), none beyond 0.05 in.
+std::optional<XtcLage> NaechstesEnde(const XtcObjekt& o, const XtcLage& p, bool hinaus) {
+  std::optional<XtcLage> best;
+  double abstand = 0.05 * XtcZoll;
+  for (const XtcEnde& e : o.enden) {
+    const XtcLage l = XtcEndlage(e.x, e.y, e.a, !hinaus);
+    if (LageAbstand(l, p) <= abstand && RichtungsAbstand(l, p) < 0.01) {
+      abstand = LageAbstand(l, p);
+      best = l;
+    }
+  }
+  return best;
+}
+
+/// A path's track starts on its object's end line and its last segment is fitted to end on
+/// the end line there: the segments of a turnout are rounded more coarsely than its ends.
+void AnEndenAusrichten(const XtcObjekt& o, XtcGleisplan& g) {
+  if (g.boegen.empty()) return;
+  if (auto a = NaechstesEnde(o, g.anfang, false)) g.anfang = *a;
+  XtcLage vorLetztem = g.anfang;
+  for (std::size_t k = 0; k + 1 < g.boegen.size(); ++k) vorLetztem = BogenEnde(vorLetztem, g.boegen[k]);
+  XtcBogen& letzter = g.boegen.back();
+  const XtcLage ende = BogenEnde(vorLetztem, letzter);
+  const auto ziel = NaechstesEnde(o, ende, true);
+  if (!ziel || (LageAbstand(ende, *ziel) < 1e-4 && RichtungsAbstand(ende, *ziel) < 1e-7)) return;
+  const double k = std::isinf(letzter.r0) ? 0.0 : 1.0 / letzter.r0;
+  if (auto b = UebergangAnpassen(vorLetztem, *ziel, k, k, letzter.laenge)) letzter = *b;
+}
+
 std::optional<std::string> Weiche(const XtcObjekt& o, std::size_t index, const std::string& datei, double maxSw,
                                   XtcGleisergebnis& out) {
-  const double ox = o.Zahl(7, datei), oy = o.Zahl(8, datei), winkel = o.Zahl(10, datei);
+  // Older files have no height word before the angle.
+  const bool mitHoehe = o.werte.size() >= 12;
+  const double ox = o.Zahl(7, datei), oy = o.Zahl(8, datei), winkel = o.Zahl(mitHoehe ? 10 : 9, datei);
   const double a = winkel * Grad;
   // The object's frame turned clockwise by its angle about its origin.
   XtpTyp t = o.teile;
@@ -128,7 +159,7 @@ std::optional<std::string> Weiche(const XtcObjekt& o, std::size_t index, const s
   }
   const auto form = XtpWeichenformBestimmen(t);
   if (const auto* f = std::get_if<XtpWeichenform>(&form)) {
-    std::string name = XtpName(o.werte.size() > 11 ? o.werte[11] : std::string());
+    std::string name = XtpName(o.werte.size() > (mitHoehe ? 11u : 10u) ? o.werte[mitHoehe ? 11 : 10] : std::string());
     if (name.empty()) name = "Weiche";
     if (auto satz = XtpWeichentyp(*f, name, maxSw)) {
       out.weichen.push_back({index, std::move(*satz), Hinein(o.enden[f->weiche]), f->weiche});
@@ -141,6 +172,7 @@ std::optional<std::string> Weiche(const XtcObjekt& o, std::size_t index, const s
     XtcGleisplan g{index, {(ox + r.x * std::cos(a) + r.y * std::sin(a)) * XtcZoll,
                            (oy - r.x * std::sin(a) + r.y * std::cos(a)) * XtcZoll, r.w - a}, {}};
     for (const XtpStueck& s : r.stuecke) g.boegen.push_back({s.laenge, s.radius, s.radius});
+    AnEndenAusrichten(o, g);
     out.gleise.push_back(std::move(g));
   }
   if (routen.empty()) return gruende.empty() ? std::string("Weiche ohne Gleisweg") : gruende.front();

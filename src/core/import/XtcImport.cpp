@@ -148,8 +148,8 @@ class Aufbau {
     SeitenZuordnen();
     VerbindungenFinden();
     Ausrichten();
-    GleiseMachen(m);
     WeichenMachen(m);
+    GleiseMachen(m);
     Verbinden(m);
     if (!m.Gleise.empty()) {
       m.GleisWaehlen(0);
@@ -242,7 +242,11 @@ class Aufbau {
         const std::pair<long, long> a{static_cast<long>(k), static_cast<long>(i)}, b{static_cast<long>(q), best};
         if (b < a) continue;  // each joint once
         if (XtcGleisart(p.art)) ++e_.verbindungen;
-        if (genommen[k] && genommen[q]) verbindungen_.emplace_back(a, b);
+        if (genommen[k] && genommen[q]) {
+          verbindungen_.emplace_back(a, b);
+          partner_[a] = b;
+          partner_[b] = a;
+        }
       }
     }
   }
@@ -299,32 +303,112 @@ class Aufbau {
       }
   }
 
+  using Schluessel = std::pair<long, long>;
+
+  /// The tracks in an order in which each one that follows another comes after it: it starts
+  /// on that one's end as made, and its last segment is fitted to end on its own end line, so
+  /// that the propagation along successors moves nothing.
   void GleiseMachen(TModul& m) {
-    for (std::size_t p = 0; p < plaene_.gleise.size(); ++p) {
-      const XtcGleisplan plan =
-          umgekehrt_[p] ? Umgekehrt(plaene_.gleise[p], planEnden_[p]) : plaene_.gleise[p];
-      TGleis* g = m.GleisAnhaengen();
-      g->Nummer = a_.NeueNummer(BereichNeuesGleis);
-      g->Name = Artname(plan_.objekte[plan.objekt].art);
-      g->XAnf = plan.anfang.x;
-      g->YAnf = plan.anfang.y;
-      g->SetWAnf(plan.anfang.w);
-      double laenge = 0;
-      for (const XtcBogen& b : plan.boegen) {
-        auto bogen = std::make_unique<TBogen>();
-        bogen->SetLaenge(b.laenge);
-        bogen->SetAnfRadius(b.r0);
-        bogen->SetEndRadius(b.r1);
-        bogen->Starr = plan_.objekte[plan.objekt].art == "TURNOUT";
-        laenge += b.laenge;
-        g->BogenAnhaengen(std::move(bogen));
+    const std::size_t n = plaene_.gleise.size();
+    std::vector<Schluessel> anfang(n, {-1, -1}), ende(n, {-1, -1});
+    for (const auto& [schl, seite] : seiten_)
+      if (seite.plan >= 0) {
+        const auto p = static_cast<std::size_t>(seite.plan);
+        (seite.anfang != umgekehrt_[p] ? anfang[p] : ende[p]) = schl;
       }
-      Gemacht gm{g};
-      for (const auto& [schl, seite] : seiten_)
-        if (seite.plan == static_cast<long>(p)) (seite.anfang != umgekehrt_[p] ? gm.anfang : gm.ende) = schl;
-      Hoehen(*g, gm, laenge);
-      gemacht_.push_back(gm);
+    std::map<Schluessel, std::size_t> planAmEnde;
+    for (std::size_t p = 0; p < n; ++p)
+      if (ende[p].first >= 0) planAmEnde.emplace(ende[p], p);
+    // Each plan waits for the plan whose end its start is joined to.
+    std::vector<std::vector<std::size_t>> folger(n);
+    std::vector<char> wartet(n, 0), fertig(n, 0);
+    for (std::size_t p = 0; p < n; ++p) {
+      const auto pa = partner_.find(anfang[p]);
+      if (anfang[p].first < 0 || pa == partner_.end()) continue;
+      const auto q = planAmEnde.find(pa->second);
+      if (q != planAmEnde.end() && q->second != p) {
+        folger[q->second].push_back(p);
+        wartet[p] = 1;
+      }
     }
+    std::vector<std::size_t> schlange;
+    auto machen = [&](std::size_t p) {
+      fertig[p] = 1;
+      GleisMachen(m, p, anfang[p], ende[p]);
+      for (std::size_t f : folger[p])
+        if (!fertig[f]) schlange.push_back(f);
+    };
+    auto abarbeiten = [&] {
+      while (!schlange.empty()) {
+        const std::size_t p = schlange.back();
+        schlange.pop_back();
+        if (!fertig[p]) machen(p);
+      }
+    };
+    for (int runde = 0; runde < 2; ++runde)
+      for (std::size_t p = 0; p < n; ++p)
+        if (!fertig[p] && (runde == 1 || !wartet[p])) {
+          machen(p);
+          abarbeiten();
+        }
+  }
+
+  void GleisMachen(TModul& m, std::size_t p, const Schluessel& anfang, const Schluessel& ende) {
+    XtcGleisplan plan = umgekehrt_[p] ? Umgekehrt(plaene_.gleise[p], planEnden_[p]) : plaene_.gleise[p];
+    // Where it may start: on its predecessor's end as made, else on its own end line.
+    std::vector<XtcLage> anfaenge;
+    if (anfang.first >= 0) anfaenge.push_back(Endlage(anfang, true));
+    if (const auto pa = partner_.find(anfang); anfang.first >= 0 && pa != partner_.end() && istEnde_.count(pa->second))
+      anfaenge.push_back(istEnde_.at(pa->second));
+    anfaenge.push_back(plan.anfang);
+    const std::vector<XtcBogen> boegen = plan.boegen;
+    for (const XtcLage& a : anfaenge) {
+      plan.anfang = a;
+      plan.boegen = boegen;
+      if (ende.first < 0 || plan.boegen.empty() || EndeTreffen(plan, Endlage(ende, false))) break;
+    }
+    TGleis* g = m.GleisAnhaengen();
+    g->Nummer = a_.NeueNummer(BereichNeuesGleis);
+    g->Name = Artname(plan_.objekte[plan.objekt].art);
+    g->XAnf = plan.anfang.x;
+    g->YAnf = plan.anfang.y;
+    g->SetWAnf(plan.anfang.w);
+    double laenge = 0;
+    XtcLage lage = plan.anfang;
+    for (const XtcBogen& b : plan.boegen) {
+      auto bogen = std::make_unique<TBogen>();
+      bogen->SetLaenge(b.laenge);
+      bogen->SetAnfRadius(b.r0);
+      bogen->SetEndRadius(b.r1);
+      bogen->Starr = plan_.objekte[plan.objekt].art == "TURNOUT";
+      laenge += b.laenge;
+      lage = BogenEnde(lage, b);
+      g->BogenAnhaengen(std::move(bogen));
+    }
+    if (ende.first >= 0) istEnde_[ende] = lage;
+    Gemacht gm{g, anfang, ende};
+    Hoehen(*g, gm, laenge);
+    gemacht_.push_back(gm);
+  }
+
+  /// Fits the last segment so that the track ends at `ziel`; false when it cannot.
+  static bool EndeTreffen(XtcGleisplan& plan, const XtcLage& ziel) {
+    XtcLage vorLetztem = plan.anfang;
+    for (std::size_t k = 0; k + 1 < plan.boegen.size(); ++k) vorLetztem = BogenEnde(vorLetztem, plan.boegen[k]);
+    XtcBogen& letzter = plan.boegen.back();
+    const XtcLage ist = BogenEnde(vorLetztem, letzter);
+    if (LageAbstand(ist, ziel) <= 1e-5 && RichtungsAbstand(ist, ziel) <= 1e-8) return true;
+    const double k0 = std::isinf(letzter.r0) ? 0.0 : 1.0 / letzter.r0;
+    const double k1 = std::isinf(letzter.r1) ? 0.0 : 1.0 / letzter.r1;
+    auto b = UebergangAnpassen(vorLetztem, ziel, k0, k1, letzter.laenge);
+    if (!b) return false;
+    letzter = *b;
+    return true;
+  }
+
+  XtcLage Endlage(const Schluessel& s, bool hinein) const {
+    const XtcEnde& e = plan_.objekte[static_cast<std::size_t>(s.first)].enden[static_cast<std::size_t>(s.second)];
+    return XtcEndlage(e.x, e.y, e.a, hinein);
   }
 
   /// The defined heights of the file's ends at the track's start and end: start height and
@@ -366,6 +450,7 @@ class Aufbau {
         for (std::size_t k = 0; k < enden.size(); ++k)
           if (k != wp.weichenende && Trifft(ende, XtcEndlage(enden[k].x, enden[k].y, enden[k].a, false)))
             gm.ende = {static_cast<long>(wp.objekt), static_cast<long>(k)};
+        if (gm.ende.first >= 0) istEnde_[gm.ende] = ende;
         gemacht_.push_back(gm);
       }
     }
@@ -430,6 +515,8 @@ class Aufbau {
   std::vector<std::pair<std::pair<long, long>, std::pair<long, long>>> verbindungen_;
   std::vector<bool> umgekehrt_;
   std::vector<Gemacht> gemacht_;
+  std::map<Schluessel, Schluessel> partner_;  ///< joined file ends, both ways
+  std::map<Schluessel, XtcLage> istEnde_;     ///< where the made tracks end at file ends
 };
 
 }  // namespace
