@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include "Editorumgebung.h"
+#include "core/editor/Dokument.h"
 #include "core/import/XtcGeometrie.h"
 #include "core/import/XtcImport.h"
 #include "core/model/AnlageDatei.h"
@@ -168,6 +170,29 @@ TEST(XtcImport, KaputteDateienGebenDeutscheMeldungen) {
   ASSERT_EQ(e.uebersprungen.size(), 2u);
   EXPECT_EQ(e.uebersprungen[0].first, "Objekt GADGET: nicht übernommen");
   EXPECT_EQ(e.uebersprungen[1].first, "Bogen: Bogen ohne Radius");
+}
+
+}  // namespace
+}  // namespace trm
+
+namespace trm {
+namespace {
+
+class XtcDokument : public test::Editorumgebung {};
+
+TEST_F(XtcDokument, ImportErsetztDieAnlageNurBeiErfolg) {
+  ASSERT_TRUE(dok->Neu());
+  const Zeilen vorher = AnlageZeilen(dok->anlage());
+  EXPECT_FALSE(dok->XtcImportierenDatei(std::string(TRM_TESTDATEN) + "/../fuzz/korpus/xtc/abgeschnitten.xtc"));
+  ASSERT_EQ(dialoge.fehler.size(), 1u);
+  EXPECT_NE(dialoge.fehler[0].find("kann nicht importiert werden"), std::string::npos) << dialoge.fehler[0];
+  EXPECT_EQ(AnlageZeilen(dok->anlage()), vorher);
+
+  ASSERT_TRUE(dok->XtcImportierenDatei(std::string(TRM_TESTDATEN) + "/xtc/testanlage.xtc"));
+  EXPECT_EQ(dok->anlage().Name, "Testanlage");
+  EXPECT_TRUE(dok->anlage().DateiPfad.empty());
+  ASSERT_EQ(dialoge.infos.size(), 1u);
+  EXPECT_NE(dialoge.infos[0].find("13 von 13 Gleisenden am Ort"), std::string::npos);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "core/editor/Dokument.h"
 
 #include "core/import/TConverter.h"
+#include "core/import/XtcImport.h"
 
 #include <filesystem>
 #include <random>
@@ -114,6 +115,33 @@ bool Dokument::ImportierenDatei(const std::string& pfad) {
   letzterSpeicherpfad_.clear();
   Neuberechnen();
   verlauf_.Leeren(*anlage_, true);
+  return true;
+}
+
+bool Dokument::XtcImportieren() {
+  if (anlage_->Geaendert &&
+      dialoge_.Frage("Alle ungespeicherten Änderungen an der geöffneten Datei gehen verloren. Möchten Sie fortfahren?",
+                     Knoepfe::JaNein) != Antwort::Ja)
+    return false;
+  const auto pfad = dialoge_.OeffnenDialog(FilterXtcImport);
+  if (!pfad) return false;
+  return XtcImportierenDatei(*pfad);
+}
+
+bool Dokument::XtcImportierenDatei(const std::string& pfad) {
+  XtcErgebnis ergebnis;
+  try {
+    auto neu = XtcDateiImportieren(pfad, datenpfad_, zufall_, ergebnis);
+    neu->DateiPfad.clear();
+    Uebernehmen(std::move(neu));
+  } catch (const std::runtime_error& e) {
+    dialoge_.Fehler(e.what());
+    return false;
+  }
+  letzterSpeicherpfad_.clear();
+  Neuberechnen();
+  verlauf_.Leeren(*anlage_, true);
+  dialoge_.Information(XtcBericht(ergebnis));
   return true;
 }
 

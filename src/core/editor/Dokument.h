@@ -47,6 +47,10 @@ class Dokument {
   /// has no file name yet and counts as not saved.
   bool Importieren();
   bool ImportierenDatei(const std::string& pfad);
+  /// "importieren" › "XTrackCAD-Anlage (*.xtc)…": the same question and dialog; the layout
+  /// is replaced only when the import succeeded, and what was taken and skipped is shown.
+  bool XtcImportieren();
+  bool XtcImportierenDatei(const std::string& pfad);
   /// "speichern": save-as for an unnamed layout, else writes to the file path.
   bool Speichern();
   /// "speichern unter...": the save dialog, then writes.

@@ -488,6 +488,9 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
     if (dokument_->Importieren()) NachDateibefehl();
   }));
+  importieren_->addAction(NeueAktion("MI_ImportXtc", "XTrackCAD-Anlage (*.xtc)…", "", [this] {
+    if (dokument_->XtcImportieren()) NachDateibefehl();
+  }));
 }
 
 void TGleisanlage::GleisDrehenFragen() {
