@@ -1,6 +1,6 @@
 // Layouts from XTrackCAD files: the hand-written tests/data/xtc/testanlage.xtc (a straight with
 // heights, a turnout that fits, an easement, a curve, a crossing that becomes two tracks,
-// drawings), small texts for helices and Bezier tracks, the fitted transition curve, and
+// a drawing and a table edge), small texts for helices and Bezier tracks, the fitted transition curve, and
 // damaged files.
 #include <gtest/gtest.h>
 

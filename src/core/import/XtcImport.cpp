@@ -11,6 +11,7 @@
 #include <unordered_map>
 
 #include "core/import/XtcGleise.h"
+#include "core/geometry/Geo.h"
 #include "core/import/XtcZeichnung.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
@@ -133,15 +134,25 @@ class Aufbau {
         ++e_.gleisobjekteUebersprungen;
         Zaehlen(e_, "Drehscheibe: nicht übernommen");
       } else if (o.art == "DRAW" || o.art == "TABLEEDGE") {
-        if (auto geo = XtcZeichnungUmwandeln(o, datei_, m)) {
-          geo->GeoNr = a_.NeueElementnummer(BereichGeo);
-          m.ElementHinzufuegen(std::move(geo));
-          ++e_.bauteile;
+        // One component for the table edges, one for the drawings of each layer.
+        const std::string name = o.art == "TABLEEDGE" ? std::string("Tischkanten")
+                                                      : "Zeichnungen Ebene " + (o.werte.size() > 1 ? o.werte[1] : "0");
+        auto& geo = zeichnungen_[name];
+        if (!geo) {
+          geo = std::make_unique<TGeo>(&m);
+          geo->Name = name;
         }
+        XtcZeichnungHinzufuegen(o, datei_, *geo);
       } else {
         Zaehlen(e_, Artname(o.art) + ": nicht übernommen");
       }
     }
+    for (auto& [name, geo] : zeichnungen_)
+      if (!geo->Elemente.empty()) {
+        geo->GeoNr = a_.NeueElementnummer(BereichGeo);
+        m.ElementHinzufuegen(std::move(geo));
+        ++e_.bauteile;
+      }
     e_.uebernommen = genommen_.size();
     e_.weichenAlsGleise = plaene_.weichenAlsGleise;
     e_.weichen = plaene_.weichen.size();
@@ -509,6 +520,7 @@ class Aufbau {
   XtcErgebnis& e_;
   std::unordered_map<long, std::size_t> objektZu_;  ///< object index → position in the plan
   std::vector<std::size_t> genommen_;               ///< the objects taken
+  std::map<std::string, std::unique_ptr<TGeo>> zeichnungen_;  ///< background components by name
   XtcGleisergebnis plaene_;
   std::vector<XtcLage> planEnden_;
   std::multimap<std::pair<long, long>, Seite> seiten_;

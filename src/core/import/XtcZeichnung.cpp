@@ -18,18 +18,17 @@ std::int32_t Farbe(std::int32_t rgb) {
 
 }  // namespace
 
-std::unique_ptr<TGeo> XtcZeichnungUmwandeln(const XtcObjekt& o, const std::string& datei, TModul& m) {
-  auto geo = std::make_unique<TGeo>(&m);
+void XtcZeichnungHinzufuegen(const XtcObjekt& o, const std::string& datei, TGeo& geo) {
+  const bool erstes = geo.Elemente.empty();
   if (o.art == "TABLEEDGE") {
-    geo->Name = "Tischkante";
     TGeoElement e;
     e.PunktHinzu(o.Zahl(5, datei) * XtcZoll, o.Zahl(6, datei) * XtcZoll);
     e.PunktHinzu(o.Zahl(7, datei) * XtcZoll, o.Zahl(8, datei) * XtcZoll);
     e.Stiftbreite = 1;
     e.Fertig = true;
-    geo->Bezugspunkt = e.Punkte.front();
-    geo->Elemente.push_back(std::move(e));
-    return geo;
+    if (erstes) geo.Bezugspunkt = e.Punkte.front();
+    geo.Elemente.push_back(std::move(e));
+    return;
   }
   // A drawing: its segments in its own frame, turned clockwise by its angle about its origin.
   const double ox = o.Zahl(5, datei, false), oy = o.Zahl(6, datei, false);
@@ -37,9 +36,10 @@ std::unique_ptr<TGeo> XtcZeichnungUmwandeln(const XtcObjekt& o, const std::strin
   auto welt = [&](double x, double y) {
     return TPunkt{(ox + x * std::cos(a) + y * std::sin(a)) * XtcZoll, (oy - x * std::sin(a) + y * std::cos(a)) * XtcZoll};
   };
-  geo->Name = "Zeichnung " + (o.werte.empty() ? std::string() : o.werte[0]);
-  const TPunkt bezug = welt(0, 0);
-  geo->Bezugspunkt = {bezug.x, bezug.y, 0, 0};
+  if (erstes) {
+    const TPunkt bezug = welt(0, 0);
+    geo.Bezugspunkt = {bezug.x, bezug.y, 0, 0};
+  }
   for (const XtcLinie& l : o.linien) {
     TGeoElement e;
     e.Stiftfarbe = Farbe(l.farbe);
@@ -71,10 +71,8 @@ std::unique_ptr<TGeo> XtcZeichnungUmwandeln(const XtcObjekt& o, const std::strin
           e.PunktHinzu(p.x, p.y);
         }
     }
-    if (e.Punkte.size() >= e.MindestPunkte() && e.Punkte.size() >= 2) geo->Elemente.push_back(std::move(e));
+    if (e.Punkte.size() >= e.MindestPunkte() && e.Punkte.size() >= 2) geo.Elemente.push_back(std::move(e));
   }
-  if (geo->Elemente.empty()) return nullptr;
-  return geo;
 }
 
 }  // namespace trm

@@ -1,7 +1,6 @@
 // Drawings and table edges of an XTrackCAD layout as background components.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "core/geometry/Geo.h"
@@ -9,8 +8,9 @@
 
 namespace trm {
 
-/// The component of a DRAW or TABLEEDGE object in module m (millimetres), none when it draws
-/// nothing this program can show. Throws LeseFehler for values that do not read.
-std::unique_ptr<TGeo> XtcZeichnungUmwandeln(const XtcObjekt& o, const std::string& datei, TModul& m);
+/// Appends the drawing elements of a DRAW or TABLEEDGE object (millimetres) to the component
+/// geo; the first point of a component becomes its reference point. Throws LeseFehler for
+/// values that do not read.
+void XtcZeichnungHinzufuegen(const XtcObjekt& o, const std::string& datei, TGeo& geo);
 
 }  // namespace trm
