@@ -23,6 +23,7 @@
 #include "Drucken.h"
 #include "Optimieren.h"
 #include "Typlisten.h"
+#include "XtcImport.h"
 #include "XtpWeichen.h"
 
 #ifdef TRM_MIT_BILD
@@ -74,6 +75,9 @@ constexpr const char* kHilfe =
     "                         schreibt die Weichen einer XTrackCAD-Parameterdatei, die sich als\n"
     "                         Weichentyp darstellen lassen, als Weichenliste; nennt übernommene\n"
     "                         und übersprungene Typen (nach Grund)\n"
+    "  xtc-import EIN.xtc AUS.m88\n"
+    "                         importiert eine XTrackCAD-Anlage; nennt übernommene und\n"
+    "                         übersprungene Objekte (Rückgabe 3, wenn Gleisobjekte fehlen)\n"
     "  parts DATEI [--csv]    die Stückliste: Gleislänge je Spurweite mit Flexgleisen, Weichen,\n"
     "                         Kreuzungen, Kreuzungsweichen und Drehscheiben; Längen, Verschnitt\n"
     "                         und Preise aus der Preisdatei des Datenordners\n"
@@ -262,7 +266,9 @@ int main(int argc, char** argv) {
       }
       return trm::cli::XtpWeichen(rest);
     }
-    if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts" && args[i] != "view3d") continue;
+    if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts" && args[i] != "view3d" &&
+        args[i] != "xtc-import")
+      continue;
     std::string ordner;
     std::vector<std::string> rest;
     for (std::size_t k = 0; k < args.size(); ++k) {
@@ -278,6 +284,7 @@ int main(int argc, char** argv) {
       trm::DatenordnerEinrichten(ordner, Auslieferung());
     }
     if (args[i] == "parts") return trm::cli::Teile(rest, trm::MitTrenner(ordner));
+    if (args[i] == "xtc-import") return trm::cli::XtcImport(rest, trm::MitTrenner(ordner));
     if (args[i] == "view3d") {
 #ifdef TRM_MIT_BILD
       return trm::cli::Bild3D(rest, trm::MitTrenner(ordner));

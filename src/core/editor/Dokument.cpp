@@ -113,6 +113,7 @@ bool Dokument::ImportierenDatei(const Importart& art, const std::string& pfad) {
   letzterSpeicherpfad_.clear();
   Neuberechnen();
   verlauf_.Leeren(true);
+  for (const std::string& hinweis : anlage_->Lesehinweise) dialoge_.Information(hinweis);
   return true;
 }
 

@@ -164,6 +164,13 @@ void WegePruefen(const XtpTyp& t, std::string_view datei) {
 
 }  // namespace
 
+bool XtpBlockzeile(XtpTyp& t, std::string_view zeile, const std::string& datei, std::size_t nr) {
+  Zerleger z(zeile, datei, nr);
+  return BlockzeileLesen(t, z, nr);
+}
+
+void XtpWegePruefen(const XtpTyp& t, const std::string& datei) { WegePruefen(t, datei); }
+
 std::vector<XtpTyp> XtpLesen(const Zeilen& zeilen, const std::string& datei, const std::string& massstab) {
   std::vector<XtpTyp> typen;
   XtpTyp t;

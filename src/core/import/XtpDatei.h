@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "core/model/Zeilen.h"
@@ -55,6 +56,13 @@ struct XtpTyp {
 /// radius 0 or a path that names a segment the block does not have.
 std::vector<XtpTyp> XtpLesen(const Zeilen& zeilen, const std::string& datei,
                              const std::string& massstab);
+
+/// Reads one line (number `nr`, 1-based) of a TURNOUT block into t: a path, an end point, a
+/// straight, a curve or a place holder for another segment. False at its END. Throws LeseFehler
+/// as XtpLesen.
+bool XtpBlockzeile(XtpTyp& t, std::string_view zeile, const std::string& datei, std::size_t nr);
+/// Throws LeseFehler when a path of t names a segment the block does not have.
+void XtpWegePruefen(const XtpTyp& t, const std::string& datei);
 
 /// The bytes of a parameter file (UTF-8, or Windows-1252 where they are no valid UTF-8; lines
 /// end with "\n" or "\r\n") read as XtpLesen.

@@ -187,13 +187,8 @@ void Angleichen(std::vector<XtpStueck>& stuecke, const XtpEndlage& e) {
 /// Outward direction of an E line, counter-clockwise from east.
 double Richtung(const XtpEnde& e) { return (90.0 - e.a) * Grad; }
 
-}  // namespace
-
-bool XtpStueck::Gerade() const { return std::isinf(radius); }
-
-std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& t) {
-  // The routes of all paths, each set of segments once; more than four routes are never needed
-  // to tell the kind.
+/// The segment lists of the routes of all paths, each set of segments once, at most `hoechstens`.
+std::vector<std::vector<long>> Routenlisten(const XtpTyp& t, std::size_t hoechstens) {
   std::vector<std::vector<long>> listen;
   std::set<std::vector<long>> schluessel;
   for (const XtpWeg& w : t.wege) {
@@ -203,7 +198,7 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
       std::vector<long> s;
       for (long n : akt) s.push_back(n < 0 ? -n : n);
       std::sort(s.begin(), s.end());
-      if (listen.size() < 4 && schluessel.insert(std::move(s)).second) listen.push_back(akt);
+      if (listen.size() < hoechstens && schluessel.insert(std::move(s)).second) listen.push_back(akt);
       akt.clear();
     };
     for (long n : w.abschnitte)
@@ -211,6 +206,38 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
       else akt.push_back(n);
     abschliessen();
   }
+  return listen;
+}
+
+}  // namespace
+
+std::vector<XtpRoute> XtpRouten(const XtpTyp& t, std::vector<std::string>& gruende) {
+  std::vector<XtpRoute> routen;
+  std::set<long> einzeln;  // segments already taken on their own
+  auto nehmen = [&](const Route& route) {
+    routen.push_back({route.anfang.x, route.anfang.y, route.wAnf, route.stuecke});
+  };
+  for (const auto& l : Routenlisten(t, t.abschnitte.size() + t.wege.size() + 1)) {
+    auto r = RouteBilden(t, l);
+    if (const auto* route = std::get_if<Route>(&r)) {
+      nehmen(*route);
+      continue;
+    }
+    // A route with a kink or a gap: each of its segments on its own.
+    gruende.push_back(std::get<std::string>(r));
+    for (long n : l) {
+      if (!einzeln.insert(n < 0 ? -n : n).second) continue;
+      if (const auto* stueck = std::get_if<Route>(&(r = RouteBilden(t, {n})))) nehmen(*stueck);
+    }
+  }
+  return routen;
+}
+
+bool XtpStueck::Gerade() const { return std::isinf(radius); }
+
+std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& t) {
+  // More than four routes are never needed to tell the kind.
+  const std::vector<std::vector<long>> listen = Routenlisten(t, 4);
   if (listen.empty()) return std::string("ohne Gleisweg");
   if (listen.size() == 1 || t.enden.size() < 3) return std::string("Gleisstück (keine Weiche)");
   if (t.enden.size() == 4) return VierEnden(t, listen);
@@ -263,6 +290,7 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
     return XtpEndlage{dx * std::cos(w0) + dy * std::sin(w0), -dx * std::sin(w0) + dy * std::cos(w0),
                       Winkeldifferenz(Richtung(e) - w0)};
   };
+  f.weiche = static_cast<std::size_t>(weiche - t.enden.data());
   f.stamm = stamm->stuecke;
   f.zweig = zweig->stuecke;
   f.stammEnde = imRahmen(*es);

@@ -31,7 +31,19 @@ struct XtpWeichenform {
   XtpEndlage stammEnde;          ///< the file's end of the main route, in the turnout frame
   XtpEndlage zweigEnde;          ///< the file's end of the branch route
   bool gebogen = false;          ///< both routes curve the same way
+  std::size_t weiche = 0;        ///< the E line of the switch point (index into the block's ends)
 };
+
+/// A route of a block in the block's own frame: its start in inches, the direction it leaves
+/// the start (radians, counter-clockwise from east), and its pieces in millimetres.
+struct XtpRoute {
+  double x = 0, y = 0, w = 0;
+  std::vector<XtpStueck> stuecke;
+};
+
+/// Every route of the block (each set of segments once) whose segments chain into one run of
+/// straights and arcs; the reasons of the others, one each, in `gruende`.
+std::vector<XtpRoute> XtpRouten(const XtpTyp& t, std::vector<std::string>& gruende);
 
 /// The block's routes as a turnout, or the German reason why it is none that a turnout type
 /// can take ("Gleisstück (keine Weiche)", "Dreiwegweiche", "Y-Weiche", …).

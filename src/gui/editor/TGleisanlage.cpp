@@ -21,6 +21,7 @@
 
 #include "core/editor/Zoom.h"
 #include "core/import/TConverter.h"
+#include "core/import/XtcImport.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
 #include "gui/editor/Aktion.h"
@@ -488,6 +489,9 @@ void TGleisanlage::TeileAnlegen(QToolBar* elemente) {
   for (const auto& teil : teile_) teil->Anlegen(t);
   importieren_->addAction(NeueAktion("MI_ImportTrm", "Plan aus .trm-Datei importieren", "", [this] {
     if (dokument_->Importieren(TrmImport())) NachDateibefehl();
+  }));
+  importieren_->addAction(NeueAktion("MI_ImportXtc", "XTrackCAD-Anlage (*.xtc)…", "", [this] {
+    if (dokument_->Importieren(XtcImport())) NachDateibefehl();
   }));
 }
 

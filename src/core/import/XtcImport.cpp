@@ -1,0 +1,603 @@
+// Building a layout from an XTrackCAD file: tracks and turnouts, their directions chosen so that
+// joined ends follow each other, links, link groups, heights, components and the report.
+#include "core/import/XtcImport.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <numeric>
+#include <unordered_map>
+
+#include "core/import/XtcGleise.h"
+#include "core/geometry/Geo.h"
+#include "core/import/XtcZeichnung.h"
+#include "core/model/AnlageDatei.h"
+#include "core/model/Fehler.h"
+#include "core/model/Kleinschreibung.h"
+#include "core/model/Neuberechnung.h"
+#include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
+#include "core/model/Textdatei.h"
+#include "core/model/Verbindungen.h"
+#include "core/model/Zitat.h"
+#include "core/turnouts/Weiche.h"
+
+namespace trm {
+
+namespace {
+
+/// How close a track end must lie to the file's end to stand for it: mm and radians (0.01°).
+constexpr double EndToleranz = 0.01;
+constexpr double RichtungToleranz = 0.01 * Pi / 180.0;
+
+struct Massstab {
+  const char* name;
+  double verhaeltnis;
+  double spur;  ///< mm
+};
+/// The scales of XTrackCAD layouts: ratio and gauge.
+constexpr std::array<Massstab, 24> Massstaebe{{
+    {"HO", 87.1, 16.5},   {"HOn3", 87.1, 10.5},  {"HOn30", 87.1, 9},    {"HOn3.5", 87.1, 12},  {"HOm", 87.1, 12},
+    {"HOe", 87.1, 9},     {"N", 160, 9},         {"Nn3", 160, 6.5},     {"N(UK)", 148, 9},     {"N(JP)", 150, 9},
+    {"OO", 76.2, 16.5},   {"EM", 76.2, 18.2},    {"P4", 76.2, 18.83},   {"OO9", 76.2, 9},      {"TT", 120, 12},
+    {"Z", 220, 6.5},      {"S", 64, 22.2},       {"Sn3", 64, 14.3},     {"O", 48, 31.75},      {"On3", 48, 19.05},
+    {"On30", 48, 16.5},   {"G", 22.5, 45},       {"1", 32, 45},         {"T", 450, 3}}};
+
+/// Sets scale, gauge and the sleeper and spacing defaults of the layout (H0 values scaled).
+void MassstabSetzen(Anlage& a, const std::string& name) {
+  const Massstab* m = &Massstaebe[0];
+  for (const Massstab& k : Massstaebe)
+    if (AsciiKlein(name) == AsciiKlein(k.name)) m = &k;
+  const double f = 87.0 / m->verhaeltnis;
+  a.Massstab = m->verhaeltnis;
+  a.Werte.SwAbst *= f;
+  a.Werte.SwBrt *= f;
+  a.Werte.SwLen *= m->spur / 16.5;
+  a.Werte.TrBrt *= m->spur / 16.5;
+  a.Werte.GlsAbst *= f;
+  a.Werte.SpurAussen = m->spur + (a.Werte.SpurAussen - 16.5) * f;
+  a.Werte.Spur = m->spur;
+  a.Werte.MaxKruemmung /= f;
+}
+
+void Zaehlen(XtcErgebnis& e, const std::string& grund) {
+  for (auto& [g, n] : e.uebersprungen)
+    if (g == grund) {
+      ++n;
+      return;
+    }
+  e.uebersprungen.emplace_back(grund, 1);
+}
+
+/// What the file's kinds are called in the report.
+std::string Artname(const std::string& art) {
+  static const std::map<std::string, std::string> namen{
+      {"STRAIGHT", "Gerade"},   {"CURVE", "Bogen"},         {"JOINT", "Übergangsbogen"}, {"CORNU", "Cornu-Kurve"},
+      {"BEZIER", "Bezier-Gleis"}, {"BZRTRK", "Bezier-Gleis"}, {"TURNOUT", "Weiche"},       {"TURNTABLE", "Drehscheibe"},
+      {"STRUCTURE", "Gebäude"}, {"CAR", "Fahrzeug"},        {"NOTE", "Notiz"},           {"TEXT", "Text"},
+      {"DRAW", "Zeichnung"},    {"BZRLIN", "Bezier-Linie"}};
+  const auto it = namen.find(art);
+  return it != namen.end() ? it->second : "Objekt " + Zitat(art);
+}
+
+/// A side of a track plan: its start (A) or its end (B) as planned.
+struct Seite {
+  long plan = -1;  ///< index into the track plans, or -(turnout + 2) for a turnout
+  bool anfang = true;
+};
+
+/// A track as made: the model track and the file ends at its start and end (object, end index).
+struct Gemacht {
+  TGleis* gleis = nullptr;
+  std::pair<long, long> anfang{-1, -1}, ende{-1, -1};
+};
+
+/// Union-find over the made tracks.
+struct Gruppen {
+  std::vector<std::size_t> vater;
+  std::size_t Wurzel(std::size_t i) {
+    while (vater[i] != i) i = vater[i] = vater[vater[i]];
+    return i;
+  }
+  void Vereinen(std::size_t a, std::size_t b) { vater[Wurzel(a)] = Wurzel(b); }
+};
+
+class Aufbau {
+ public:
+  Aufbau(const XtcPlan& p, const std::string& datei, Anlage& a, XtcErgebnis& e)
+      : plan_(p), datei_(datei), a_(a), e_(e) {}
+
+  void Ausfuehren() {
+    TModul& m = *a_.ModulAnhaengen();
+    a_.ModulWaehlen(0);
+    m.Name = a_.Name;
+    m.MmProPixel = a_.StdMmProPixel;
+    m.Breite = std::max(100, static_cast<std::int32_t>(std::ceil(plan_.raumX * XtcZoll)));
+    m.Hoehe = std::max(100, static_cast<std::int32_t>(std::ceil(plan_.raumY * XtcZoll)));
+    const double maxSw = 60.0 * 87.0 / a_.Massstab;
+    for (std::size_t k = 0; k < plan_.objekte.size(); ++k) {
+      const XtcObjekt& o = plan_.objekte[k];
+      const long index = o.Index();
+      if (index >= 0) objektZu_[index] = k;
+      if (XtcGleisart(o.art)) {
+        ++e_.gleisobjekte;
+        if (auto grund = XtcObjektUmwandeln(o, k, datei_, maxSw, plaene_)) {
+          Zaehlen(e_, Artname(o.art) + ": " + *grund);
+          ++e_.gleisobjekteUebersprungen;
+        } else {
+          genommen_.push_back(k);
+        }
+      } else if (o.art == "TURNTABLE") {
+        ++e_.gleisobjekte;
+        ++e_.gleisobjekteUebersprungen;
+        Zaehlen(e_, "Drehscheibe: nicht übernommen");
+      } else if (o.art == "DRAW" || o.art == "TABLEEDGE") {
+        // One component for the table edges, one for the drawings of each layer.
+        const std::string name = o.art == "TABLEEDGE" ? std::string("Tischkanten")
+                                                      : "Zeichnungen Ebene " + (o.werte.size() > 1 ? o.werte[1] : "0");
+        auto& geo = zeichnungen_[name];
+        if (!geo) {
+          geo = std::make_unique<TGeo>(&m);
+          geo->Name = name;
+        }
+        XtcZeichnungHinzufuegen(o, datei_, *geo);
+      } else {
+        Zaehlen(e_, Artname(o.art) + ": nicht übernommen");
+      }
+    }
+    for (auto& [name, geo] : zeichnungen_)
+      if (!geo->Elemente.empty()) {
+        geo->GeoNr = a_.NeueElementnummer(BereichGeo);
+        m.ElementHinzufuegen(std::move(geo));
+        ++e_.bauteile;
+      }
+    e_.uebernommen = genommen_.size();
+    e_.weichenAlsGleise = plaene_.weichenAlsGleise;
+    e_.weichen = plaene_.weichen.size();
+    SeitenZuordnen();
+    VerbindungenFinden();
+    Ausrichten();
+    WeichenMachen(m);
+    GleiseMachen(m);
+    Verbinden(m);
+    if (!m.Gleise.empty()) {
+      m.GleisWaehlen(0);
+      if (!m.Gleise.front()->Boegen.empty()) m.Gleise.front()->BogenWaehlen(0);
+    }
+  }
+
+  /// Counts the ends of the taken objects that some track start or end meets, after the
+  /// geometry pass.
+  void EndenZaehlen(const TModul& m) {
+    std::unordered_multimap<long long, XtcLage> raster;  // 1 mm cells
+    auto schluessel = [](double x, double y) {
+      return static_cast<long long>(std::floor(x)) * 4'000'003LL + static_cast<long long>(std::floor(y));
+    };
+    for (const auto& g : m.Gleise) {
+      if (g->Boegen.empty()) continue;
+      const XtcLage an{g->XAnf, g->YAnf, g->WAnf()}, en{g->XEnde(), g->YEnde(), g->WEnde()};
+      raster.emplace(schluessel(an.x, an.y), XtcLage{an.x, an.y, an.w + Pi});  // pointing out
+      raster.emplace(schluessel(en.x, en.y), en);
+    }
+    for (std::size_t k : genommen_)
+      for (const XtcEnde& ende : plan_.objekte[k].enden) {
+        ++e_.enden;
+        const XtcLage z = XtcEndlage(ende.x, ende.y, ende.a, false);
+        bool gefunden = false;
+        for (int dx = -1; dx <= 1 && !gefunden; ++dx)
+          for (int dy = -1; dy <= 1 && !gefunden; ++dy) {
+            const auto [von, bis] = raster.equal_range(schluessel(z.x + dx, z.y + dy));
+            for (auto it = von; it != bis && !gefunden; ++it)
+              gefunden = LageAbstand(it->second, z) <= EndToleranz && RichtungsAbstand(it->second, z) <= RichtungToleranz;
+          }
+        e_.endenAmOrt += gefunden;
+      }
+  }
+
+ private:
+  /// Which file ends the sides of each plan stand for.
+  void SeitenZuordnen() {
+    for (std::size_t p = 0; p < plaene_.gleise.size(); ++p) {
+      const XtcGleisplan& g = plaene_.gleise[p];
+      XtcLage ende = g.anfang;
+      for (const XtcBogen& b : g.boegen) ende = BogenEnde(ende, b);
+      planEnden_.push_back(ende);
+      const auto& enden = plan_.objekte[g.objekt].enden;
+      for (std::size_t i = 0; i < enden.size(); ++i) {
+        const XtcEnde& e = enden[i];
+        const auto schl = std::make_pair(static_cast<long>(g.objekt), static_cast<long>(i));
+        if (Trifft(g.anfang, XtcEndlage(e.x, e.y, e.a, true))) seiten_.emplace(schl, Seite{static_cast<long>(p), true});
+        else if (Trifft(ende, XtcEndlage(e.x, e.y, e.a, false)))
+          seiten_.emplace(schl, Seite{static_cast<long>(p), false});
+      }
+    }
+    for (std::size_t w = 0; w < plaene_.weichen.size(); ++w) {
+      const XtcWeichenplan& wp = plaene_.weichen[w];
+      const auto& enden = plan_.objekte[wp.objekt].enden;
+      for (std::size_t i = 0; i < enden.size(); ++i)
+        seiten_.emplace(std::make_pair(static_cast<long>(wp.objekt), static_cast<long>(i)),
+                        Seite{-static_cast<long>(w) - 2, i == wp.weichenende});
+    }
+  }
+
+  static bool Trifft(const XtcLage& a, const XtcLage& b) {
+    return LageAbstand(a, b) <= EndToleranz && RichtungsAbstand(a, b) <= RichtungToleranz;
+  }
+
+  /// The joints: an end naming an object whose end names it back at the same place.
+  void VerbindungenFinden() {
+    std::vector<bool> genommen(plan_.objekte.size(), false);
+    for (std::size_t k : genommen_) genommen[k] = true;
+    for (std::size_t k = 0; k < plan_.objekte.size(); ++k) {
+      const XtcObjekt& o = plan_.objekte[k];
+      if (!XtcGleisart(o.art)) continue;
+      for (std::size_t i = 0; i < o.enden.size(); ++i) {
+        const XtcEnde& e = o.enden[i];
+        const auto it = objektZu_.find(e.partner);
+        if (e.partner < 0 || it == objektZu_.end()) continue;
+        const std::size_t q = it->second;
+        const XtcObjekt& p = plan_.objekte[q];
+        long best = -1;
+        double abstand = 0.01;  // inches
+        for (std::size_t j = 0; j < p.enden.size(); ++j)
+          if (p.enden[j].partner == o.Index() && (q != k || j != i)) {
+            const double d = std::hypot(p.enden[j].x - e.x, p.enden[j].y - e.y);
+            if (d <= abstand) {
+              abstand = d;
+              best = static_cast<long>(j);
+            }
+          }
+        if (best < 0) continue;
+        const std::pair<long, long> a{static_cast<long>(k), static_cast<long>(i)}, b{static_cast<long>(q), best};
+        if (b < a) continue;  // each joint once
+        if (XtcGleisart(p.art)) ++e_.verbindungen;
+        if (genommen[k] && genommen[q]) {
+          verbindungen_.emplace_back(a, b);
+          partner_[a] = b;
+          partner_[b] = a;
+        }
+      }
+    }
+  }
+
+  /// Whether side s starts a track: turnouts at their switch point only; plans by their flip.
+  bool Beginnt(const Seite& s) const {
+    if (s.plan < 0) return s.anfang;
+    return s.anfang != umgekehrt_[static_cast<std::size_t>(s.plan)];
+  }
+
+  /// Chooses the direction of each reversible plan so that joined ends follow each other:
+  /// breadth first from the turnouts, then from every plan not reached.
+  void Ausrichten() {
+    const std::size_t n = plaene_.gleise.size();
+    umgekehrt_.assign(n, false);
+    std::vector<char> fest(n, 0);
+    std::vector<std::vector<std::pair<Seite, Seite>>> nachbarn(n);  // (own side, other side)
+    std::vector<std::size_t> schlange;
+    for (const auto& [a, b] : verbindungen_) {
+      const auto sa = seiten_.find(a), sb = seiten_.find(b);
+      if (sa == seiten_.end() || sb == seiten_.end()) continue;
+      if (sa->second.plan >= 0) nachbarn[static_cast<std::size_t>(sa->second.plan)].emplace_back(sa->second, sb->second);
+      if (sb->second.plan >= 0) nachbarn[static_cast<std::size_t>(sb->second.plan)].emplace_back(sb->second, sa->second);
+    }
+    auto setzen = [&](std::size_t p, bool um) {
+      umgekehrt_[p] = um;
+      fest[p] = 1;
+      schlange.push_back(p);
+    };
+    // Plans joined to a turnout first.
+    for (std::size_t p = 0; p < n; ++p)
+      for (const auto& [eigen, andere] : nachbarn[p])
+        if (!fest[p] && andere.plan < 0 && plaene_.gleise[p].umkehrbar)
+          setzen(p, (eigen.anfang == Beginnt(andere)) ? true : false);
+    auto ausbreiten = [&] {
+      for (std::size_t i = 0; i < schlange.size(); ++i) {
+        const std::size_t p = schlange[i];
+        for (const auto& [eigen, andere] : nachbarn[p]) {
+          if (andere.plan < 0) continue;
+          const auto q = static_cast<std::size_t>(andere.plan);
+          if (fest[q] || !plaene_.gleise[q].umkehrbar) continue;
+          // The other side must start exactly when this one does not.
+          const bool sollBeginnen = !Beginnt(eigen);
+          setzen(q, andere.anfang != sollBeginnen);
+        }
+      }
+      schlange.clear();
+    };
+    ausbreiten();
+    for (std::size_t p = 0; p < n; ++p)
+      if (!fest[p]) {
+        setzen(p, false);
+        ausbreiten();
+      }
+  }
+
+  using Schluessel = std::pair<long, long>;
+
+  /// The tracks in an order in which each one that follows another comes after it: it starts
+  /// on that one's end as made, and its last segment is fitted to end on its own end line, so
+  /// that the propagation along successors moves nothing.
+  void GleiseMachen(TModul& m) {
+    const std::size_t n = plaene_.gleise.size();
+    std::vector<Schluessel> anfang(n, {-1, -1}), ende(n, {-1, -1});
+    for (const auto& [schl, seite] : seiten_)
+      if (seite.plan >= 0) {
+        const auto p = static_cast<std::size_t>(seite.plan);
+        (seite.anfang != umgekehrt_[p] ? anfang[p] : ende[p]) = schl;
+      }
+    std::map<Schluessel, std::size_t> planAmEnde;
+    for (std::size_t p = 0; p < n; ++p)
+      if (ende[p].first >= 0) planAmEnde.emplace(ende[p], p);
+    // Each plan waits for the plan whose end its start is joined to.
+    std::vector<std::vector<std::size_t>> folger(n);
+    std::vector<char> wartet(n, 0), fertig(n, 0);
+    for (std::size_t p = 0; p < n; ++p) {
+      const auto pa = partner_.find(anfang[p]);
+      if (anfang[p].first < 0 || pa == partner_.end()) continue;
+      const auto q = planAmEnde.find(pa->second);
+      if (q != planAmEnde.end() && q->second != p) {
+        folger[q->second].push_back(p);
+        wartet[p] = 1;
+      }
+    }
+    std::vector<std::size_t> schlange;
+    auto machen = [&](std::size_t p) {
+      fertig[p] = 1;
+      GleisMachen(m, p, anfang[p], ende[p]);
+      for (std::size_t f : folger[p])
+        if (!fertig[f]) schlange.push_back(f);
+    };
+    auto abarbeiten = [&] {
+      while (!schlange.empty()) {
+        const std::size_t p = schlange.back();
+        schlange.pop_back();
+        if (!fertig[p]) machen(p);
+      }
+    };
+    for (int runde = 0; runde < 2; ++runde)
+      for (std::size_t p = 0; p < n; ++p)
+        if (!fertig[p] && (runde == 1 || !wartet[p])) {
+          machen(p);
+          abarbeiten();
+        }
+  }
+
+  void GleisMachen(TModul& m, std::size_t p, const Schluessel& anfang, const Schluessel& ende) {
+    XtcGleisplan plan = umgekehrt_[p] ? Umgekehrt(plaene_.gleise[p], planEnden_[p]) : plaene_.gleise[p];
+    // Where it may start: on its predecessor's end as made, else on its own end line.
+    std::vector<XtcLage> anfaenge;
+    if (anfang.first >= 0) anfaenge.push_back(Endlage(anfang, true));
+    if (const auto pa = partner_.find(anfang); anfang.first >= 0 && pa != partner_.end() && istEnde_.count(pa->second))
+      anfaenge.push_back(istEnde_.at(pa->second));
+    anfaenge.push_back(plan.anfang);
+    const std::vector<XtcBogen> boegen = plan.boegen;
+    for (const XtcLage& a : anfaenge) {
+      plan.anfang = a;
+      plan.boegen = boegen;
+      if (ende.first < 0 || plan.boegen.empty() || EndeTreffen(plan, Endlage(ende, false))) break;
+    }
+    TGleis* g = m.GleisAnhaengen();
+    g->Nummer = a_.NeueNummer(BereichNeuesGleis);
+    g->Name = Artname(plan_.objekte[plan.objekt].art);
+    g->XAnf = plan.anfang.x;
+    g->YAnf = plan.anfang.y;
+    g->SetWAnf(plan.anfang.w);
+    double laenge = 0;
+    XtcLage lage = plan.anfang;
+    for (const XtcBogen& b : plan.boegen) {
+      auto bogen = std::make_unique<TBogen>();
+      bogen->SetLaenge(b.laenge);
+      bogen->SetAnfRadius(b.r0);
+      bogen->SetEndRadius(b.r1);
+      bogen->Starr = plan_.objekte[plan.objekt].art == "TURNOUT";
+      laenge += b.laenge;
+      lage = BogenEnde(lage, b);
+      g->BogenAnhaengen(std::move(bogen));
+    }
+    if (ende.first >= 0) istEnde_[ende] = lage;
+    Gemacht gm{g, anfang, ende};
+    Hoehen(*g, gm, laenge);
+    gemacht_.push_back(gm);
+  }
+
+  /// Fits the last segment so that the track ends at `ziel`; false when it cannot.
+  static bool EndeTreffen(XtcGleisplan& plan, const XtcLage& ziel) {
+    XtcLage vorLetztem = plan.anfang;
+    for (std::size_t k = 0; k + 1 < plan.boegen.size(); ++k) vorLetztem = BogenEnde(vorLetztem, plan.boegen[k]);
+    XtcBogen& letzter = plan.boegen.back();
+    const XtcLage ist = BogenEnde(vorLetztem, letzter);
+    if (LageAbstand(ist, ziel) <= 1e-5 && RichtungsAbstand(ist, ziel) <= 1e-8) return true;
+    const double k0 = std::isinf(letzter.r0) ? 0.0 : 1.0 / letzter.r0;
+    const double k1 = std::isinf(letzter.r1) ? 0.0 : 1.0 / letzter.r1;
+    auto b = UebergangAnpassen(vorLetztem, ziel, k0, k1, letzter.laenge);
+    if (!b) return false;
+    letzter = *b;
+    return true;
+  }
+
+  XtcLage Endlage(const Schluessel& s, bool hinein) const {
+    const XtcEnde& e = plan_.objekte[static_cast<std::size_t>(s.first)].enden[static_cast<std::size_t>(s.second)];
+    return XtcEndlage(e.x, e.y, e.a, hinein);
+  }
+
+  /// The defined heights of the file's ends at the track's start and end: start height and
+  /// the gradient between them.
+  void Hoehen(TGleis& g, const Gemacht& gm, double laenge) {
+    auto hoehe = [&](const std::pair<long, long>& s) -> const XtcEnde* {
+      if (s.first < 0) return nullptr;
+      const XtcEnde& e = plan_.objekte[static_cast<std::size_t>(s.first)].enden[static_cast<std::size_t>(s.second)];
+      return e.hoehe ? &e : nullptr;
+    };
+    const XtcEnde* za = hoehe(gm.anfang);
+    const XtcEnde* ze = hoehe(gm.ende);
+    if (za) g.ZAnfWert = za->z * XtcZoll;
+    else if (ze) g.ZAnfWert = ze->z * XtcZoll;
+    if (za && ze && laenge > 0) {
+      const double steigung = (ze->z - za->z) * XtcZoll / laenge * 100.0;
+      for (const auto& b : g.Boegen) b->SetSteigung(steigung);
+    }
+  }
+
+  void WeichenMachen(TModul& m) {
+    for (std::size_t w = 0; w < plaene_.weichen.size(); ++w) {
+      const XtcWeichenplan& wp = plaene_.weichen[w];
+      std::size_t i = 0;
+      auto weiche = TEWeiche::AusSatz(m, wp.satz, i, a_.NeueNummer(BereichNeuesGleis));
+      weiche->XAnf = wp.anfang.x;
+      weiche->YAnf = wp.anfang.y;
+      weiche->WAnf = WinkelNorm(wp.anfang.w);
+      const XtcEnde& sp = plan_.objekte[wp.objekt].enden[wp.weichenende];
+      weiche->ZAnf = sp.hoehe ? sp.z * XtcZoll : 0;
+      TEWeiche* t = WeicheHinzufuegen(m, std::move(weiche));
+      VerbundVereinen(t->Stammgleis(), t->Zweiggleis());
+      // The ends of both tracks stand for the object's other ends.
+      const auto& enden = plan_.objekte[wp.objekt].enden;
+      for (TGleis* g : {t->Stammgleis(), t->Zweiggleis()}) {
+        Gemacht gm{g};
+        if (g == t->Stammgleis()) gm.anfang = {static_cast<long>(wp.objekt), static_cast<long>(wp.weichenende)};
+        const XtcLage ende{g->XEnde(), g->YEnde(), g->WEnde()};
+        for (std::size_t k = 0; k < enden.size(); ++k)
+          if (k != wp.weichenende && Trifft(ende, XtcEndlage(enden[k].x, enden[k].y, enden[k].a, false)))
+            gm.ende = {static_cast<long>(wp.objekt), static_cast<long>(k)};
+        if (gm.ende.first >= 0) istEnde_[gm.ende] = ende;
+        gemacht_.push_back(gm);
+      }
+    }
+  }
+
+  /// Joined ends as predecessor and successor; every joint and element in one link group.
+  void Verbinden(TModul& m) {
+    std::map<std::pair<long, long>, std::pair<std::size_t, bool>> anEnde;  // file end → (made, is start)
+    for (std::size_t k = 0; k < gemacht_.size(); ++k) {
+      if (gemacht_[k].anfang.first >= 0) anEnde.emplace(gemacht_[k].anfang, std::make_pair(k, true));
+      if (gemacht_[k].ende.first >= 0) anEnde.emplace(gemacht_[k].ende, std::make_pair(k, false));
+    }
+    std::unordered_map<const TGleis*, std::size_t> nummer;
+    for (std::size_t k = 0; k < gemacht_.size(); ++k) nummer[gemacht_[k].gleis] = k;
+    Gruppen gruppen{std::vector<std::size_t>(gemacht_.size())};
+    std::iota(gruppen.vater.begin(), gruppen.vater.end(), 0);
+    for (const auto& e : m.Elemente) {
+      const auto gleise = e->AlleGleise();
+      for (std::size_t k = 1; k < gleise.size(); ++k) gruppen.Vereinen(nummer.at(gleise[0]), nummer.at(gleise[k]));
+    }
+    for (const auto& [a, b] : verbindungen_) {
+      const auto ia = anEnde.find(a), ib = anEnde.find(b);
+      if (ia == anEnde.end() || ib == anEnde.end()) continue;
+      gruppen.Vereinen(ia->second.first, ib->second.first);
+      if (ia->second.second == ib->second.second) continue;  // two starts or two ends meet
+      TGleis* vor = gemacht_[ia->second.second ? ib->second.first : ia->second.first].gleis;
+      TGleis* nach = gemacht_[ia->second.second ? ia->second.first : ib->second.first].gleis;
+      if (nach->Vorgaenger || !vor->Nachfolger.empty() || vor == nach) continue;
+      std::vector<TGleis*> folgen{nach};
+      if (nach->Element) {
+        for (TGleis* z : nach->Element->Mitnachfolger(nach)) folgen.push_back(z);
+        if (TGleis* an = nach->Element->Anschlussgleis()) folgen.push_back(an);
+      }
+      for (TGleis* f : folgen)
+        if (std::find(vor->Nachfolger.begin(), vor->Nachfolger.end(), f) == vor->Nachfolger.end()) {
+          vor->Nachfolger.push_back(f);
+          f->Vorgaenger = vor;
+        }
+      ++e_.verbindungenGehalten;
+    }
+    // One link group per connected part: every member lists every other.
+    std::unordered_map<std::size_t, std::vector<TGleis*>> teile;
+    for (std::size_t k = 0; k < gemacht_.size(); ++k) teile[gruppen.Wurzel(k)].push_back(gemacht_[k].gleis);
+    for (auto& [wurzel, glieder] : teile)
+      for (TGleis* g : glieder) {
+        g->Verbund.clear();
+        g->Verbund.push_back(g);
+        for (TGleis* h : glieder)
+          if (h != g) g->Verbund.push_back(h);
+      }
+  }
+
+  const XtcPlan& plan_;
+  const std::string& datei_;
+  Anlage& a_;
+  XtcErgebnis& e_;
+  std::unordered_map<long, std::size_t> objektZu_;  ///< object index → position in the plan
+  std::vector<std::size_t> genommen_;               ///< the objects taken
+  std::map<std::string, std::unique_ptr<TGeo>> zeichnungen_;  ///< background components by name
+  XtcGleisergebnis plaene_;
+  std::vector<XtcLage> planEnden_;
+  std::multimap<std::pair<long, long>, Seite> seiten_;
+  std::vector<std::pair<std::pair<long, long>, std::pair<long, long>>> verbindungen_;
+  std::vector<bool> umgekehrt_;
+  std::vector<Gemacht> gemacht_;
+  std::map<Schluessel, Schluessel> partner_;  ///< joined file ends, both ways
+  std::map<Schluessel, XtcLage> istEnde_;     ///< where the made tracks end at file ends
+};
+
+}  // namespace
+
+std::unique_ptr<Anlage> XtcImportieren(const std::string& bytes, const std::string& datei,
+                                       const std::string& datenPfad, std::shared_ptr<Zufall> zufall,
+                                       XtcErgebnis& ergebnis) {
+  ergebnis = XtcErgebnis{};
+  const XtcPlan plan = XtcBytesLesen(bytes, datei);
+  auto a = std::make_unique<Anlage>(std::move(zufall));
+  a->DatenPfad = datenPfad;
+  a->Kennung = "ATST";
+  std::string* listen[6] = {&a->WListeDatei,   &a->KrListeDatei, &a->EKWListeDatei,
+                            &a->DKWListeDatei, &a->DSListeDatei, &a->GeoListeDatei};
+  for (int k = 0; k < 6; ++k) *listen[k] = datenPfad + StandardListen[k];
+  std::string name = plan.titel1.empty() ? std::filesystem::path(datei).stem().string() : plan.titel1;
+  for (char& c : name)
+    if (static_cast<unsigned char>(c) < 0x20) c = ' ';
+  a->Name = name.empty() ? "XTrackCAD-Anlage" : name;
+  MassstabSetzen(*a, plan.massstab);
+  Aufbau aufbau(plan, datei, *a, ergebnis);
+  aufbau.Ausfuehren();
+  if (const std::string t = SchwellenUeberschritten(*a); !t.empty()) throw LeseFehler(t);
+  TModul& m = *a->Module.front();
+  ModulBerechnen(m);
+  if (const TBogen* b = NichtEndlicheLage(m))
+    throw LeseFehler("Die Lage eines Gleises (\"" + Zitat(b->Gleis ? b->Gleis->Name : b->Name) +
+                     "\") lässt sich nicht berechnen.");
+  aufbau.EndenZaehlen(m);
+  return a;
+}
+
+std::unique_ptr<Anlage> XtcDateiImportieren(const std::string& pfad, const std::string& datenPfad,
+                                            std::shared_ptr<Zufall> zufall, XtcErgebnis& ergebnis) {
+  const std::string bytes = Dateibytes(pfad);
+  try {
+    return XtcImportieren(bytes, std::filesystem::path(pfad).filename().string(), datenPfad, std::move(zufall),
+                          ergebnis);
+  } catch (const LeseFehler& e) {
+    throw LeseFehler("Die Datei \"" + pfad + "\" kann nicht importiert werden.\n" + e.what());
+  }
+}
+
+std::string XtcBericht(const XtcErgebnis& e) {
+  std::string text = std::to_string(e.uebernommen) + " von " + std::to_string(e.gleisobjekte) +
+                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " +
+                     std::to_string(e.weichenAlsGleise) + " Weichen als Gleise je Weg), " + std::to_string(e.bauteile) +
+                     " Bauteile.\n" + std::to_string(e.endenAmOrt) + " von " + std::to_string(e.enden) +
+                     " Gleisenden am Ort, " + std::to_string(e.verbindungenGehalten) + " von " +
+                     std::to_string(e.verbindungen) + " Verbindungen als Vorgänger und Nachfolger.";
+  std::size_t n = 0;
+  for (const auto& [g, k] : e.uebersprungen) n += k;
+  if (n == 0) return text;
+  text += "\n" + std::to_string(n) + " Objekte übersprungen:";
+  auto gruende = e.uebersprungen;
+  std::stable_sort(gruende.begin(), gruende.end(), [](const auto& a, const auto& b) { return a.second > b.second; });
+  for (const auto& [g, k] : gruende) text += "\n" + std::to_string(k) + " × " + g;
+  return text;
+}
+
+const Importart& XtcImport() {
+  static const Importart art{FilterXtcImport, [](const std::string& pfad, const std::string& datenpfad,
+                                                 std::shared_ptr<Zufall> zufall, Dialoge*) {
+                               XtcErgebnis ergebnis;
+                               auto a = XtcDateiImportieren(pfad, datenpfad, std::move(zufall), ergebnis);
+                               a->Lesehinweise.insert(a->Lesehinweise.begin(), XtcBericht(ergebnis));
+                               return a;
+                             }};
+  return art;
+}
+
+}  // namespace trm
