@@ -1,3 +1,4 @@
+// The "optimise" command of the command-line tool.
 #include "Optimieren.h"
 
 #include <charconv>

@@ -246,10 +246,10 @@ TEST_F(OptimiererTest, LueckeZumNaechstenGleisanfangSchliessen) {
 TEST_F(OptimiererTest, ZieldreieckUndDistanzpunkte) {
   B(2).OptiEnde = true;
   B(2).OptiEP = std::make_shared<TOptiEP>(TOptiEP{100, 50, 0});
-  Aufzeichnung c;
-  const TAnsicht v(*ed->modul());
-  OptiEndeZeichnen(B(2), 40, c, v);
-  const auto& d = B(2).OptiEP->OptiDreieck;
+  // The mark's size is the largest of bed width, sleeper length and gauge: 40.
+  B(2).Eigen.TrBrt = 40;
+  B(2).Eigen.SwLen = 26;
+  const auto d = OptiDreieck(B(2));
   EXPECT_NEAR(d[0].x, 100 - 34.641016, 1e-6);
   EXPECT_NEAR(d[0].y, 30, 1e-12);
   EXPECT_NEAR(d[1].y, 70, 1e-12);
@@ -258,9 +258,8 @@ TEST_F(OptimiererTest, ZieldreieckUndDistanzpunkte) {
   B(2).DistEnde = true;
   B(2).Eigen.GlsAbst = 50;
   B(2).OptiEP->OptiW = Pi / 2;
-  OptiEndeZeichnen(B(2), 40, c, v);
-  EXPECT_NEAR(B(2).OptiEP->OptiDistPunkte[0].x, 50, 1e-12);
-  EXPECT_NEAR(B(2).OptiEP->OptiDistPunkte[1].x, 150, 1e-12);
+  EXPECT_NEAR(OptiDistPunkte(B(2)).at(0).x, 50, 1e-12);
+  EXPECT_NEAR(OptiDistPunkte(B(2)).at(1).x, 150, 1e-12);
 }
 
 TEST_F(OptimiererTest, EndeAlleinWieDieVolleRechnung) {

@@ -1,3 +1,4 @@
+// The helix calculator.
 #include "core/calculators/Gleiswendel.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The gradient window's rows and its edits of gradients and heights.
 #include "core/calculators/Steigung.h"
 
 #include <algorithm>

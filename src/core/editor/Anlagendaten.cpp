@@ -1,3 +1,4 @@
+// The settings window's commands on the layout's dimensions, names, sizes, colours and options.
 #include "core/editor/Anlagendaten.h"
 
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// "Bogen fortführen": the length that brings a segment's end to a given coordinate.
 #include "core/editor/BogenFortfuehren.h"
 
 #include <algorithm>

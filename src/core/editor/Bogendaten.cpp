@@ -1,3 +1,4 @@
+// The curve window's commands on the current segment.
 #include "core/editor/Bogendaten.h"
 
 #include <algorithm>

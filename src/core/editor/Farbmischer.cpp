@@ -1,3 +1,4 @@
+// The colour mixer's palette and the rules for user colours.
 #include "core/editor/Farbmischer.h"
 
 #include <algorithm>

@@ -65,8 +65,8 @@ struct Mausantwort {
   std::optional<std::string> unterMaus;
 };
 
-/// The places where optimiser targets, turntables, background geometry and special elements
-/// take part in the mouse work. Empty until those parts exist; an empty hook does nothing.
+/// The places where optimiser targets, turntables and background components take part in the
+/// mouse work; an empty hook does nothing.
 struct Maushaken {
   /// Background geometry sees a press first (modes 13 to 15 among others); true: it took it.
   std::function<bool(Mausmodus, double x, double y)> geoDruecken;

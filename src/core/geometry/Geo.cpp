@@ -1,3 +1,4 @@
+// A background component: its record, placement and drawing.
 #include "core/geometry/Geo.h"
 
 #include "core/model/Anlage.h"

@@ -1,3 +1,4 @@
+// The component commands of the main window and the mouse work on placed components.
 #include "core/geometry/GeoBefehle.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// The geometry editor's tools, mouse, fields, zoom and drawing.
 #include "core/geometry/GeoEditor.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// A drawing element of a background component: its record, colours and drawing.
 #include "core/geometry/GeoElement.h"
 
 #include <algorithm>

@@ -1,4 +1,4 @@
-// TModul: one drawing sheet of the layout with its own tracks and, later, its elements.
+// TModul: one drawing sheet of the layout with its own tracks and elements.
 #pragma once
 
 #include <array>

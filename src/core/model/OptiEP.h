@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <vector>
 
 #include "core/model/Geometrie.h"
 
@@ -11,9 +12,17 @@ namespace trm {
 struct TOptiEP {
   double OptiX = 0, OptiY = 0;  ///< target point in mm
   double OptiW = 0;             ///< target direction in radians
-  std::array<TPunkt, 3> OptiDreieck{};    ///< corners of the marker as last drawn (mm)
-  std::array<TPunkt, 2> OptiDistPunkte{};  ///< distance points left, right as last drawn (mm)
-  bool DistGezeichnet = false;             ///< the distance points were drawn
 };
+
+class TBogen;
+
+/// The target a segment's end mark shows: its own target, or its end when it has none.
+TOptiEP OptiZiel(const TBogen& b);
+/// Corners of the end mark's triangle in mm: the tip on the target, the base behind it across
+/// the direction, its sides a = max(bed width, sleeper length, gauge).
+std::array<TPunkt, 3> OptiDreieck(const TBogen& b);
+/// The distance points left and right of the target at the track spacing; none unless the
+/// segment shows the distance at its end.
+std::vector<TPunkt> OptiDistPunkte(const TBogen& b);
 
 }  // namespace trm

@@ -1,3 +1,4 @@
+// The chain of segments the optimiser bends and its miss against the target.
 #include "core/optimiser/OptiKette.h"
 
 #include <cmath>

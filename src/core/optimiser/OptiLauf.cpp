@@ -1,3 +1,4 @@
+// The optimiser's driver: scattered simplex starts, then least-squares steps.
 #include "core/optimiser/OptiLauf.h"
 
 #include "core/model/Bogen.h"

@@ -1,3 +1,4 @@
+// The optimiser's commands over the editor's command layer.
 #include "core/optimiser/Optimierer.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// The downhill-simplex search (Nelder–Mead).
 #include "core/optimiser/Simplex.h"
 
 #include <cstddef>

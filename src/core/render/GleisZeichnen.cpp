@@ -1,6 +1,8 @@
 // Tracks and segments on the canvas, in the order and colours of the screen drawing.
 #include "core/render/GleisZeichnen.h"
 
+#include "core/model/OptiEP.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -182,27 +184,16 @@ void OptiAnfangZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   c.SetPinsel({farbe::Weiss, true});
 }
 
-void OptiEndeZeichnen(const TBogen& b, double a, Canvas& c, const TAnsicht& v) {
+void OptiEndeZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   // The target of the end mark; a segment without one shows the marker at its own end.
-  TOptiEP eigen{b.XEnde, b.YEnde, b.WEnde};
-  TOptiEP& z = b.OptiEP ? *b.OptiEP : eigen;
-  const double s = std::sqrt(a * a - (a / 2) * (a / 2));
-  const double xe = z.OptiX, ye = z.OptiY, t = z.OptiW;
-  const TPunkt M{xe - s * std::cos(t), ye - s * std::sin(t)};
-  const TPunkt q{a / 2 * std::sin(t), -a / 2 * std::cos(t)};
-  z.OptiDreieck = {TPunkt{M.x + q.x, M.y + q.y}, TPunkt{M.x - q.x, M.y - q.y}, TPunkt{xe, ye}};
+  const TOptiEP z = OptiZiel(b);
+  const std::array<TPunkt, 3> d = OptiDreieck(b);
   c.SetStift({farbe::Schwarz, false});
   c.SetPinsel({farbe::Cyan, false});
-  c.Polygon({v.Pixel(z.OptiDreieck[0]), v.Pixel(z.OptiDreieck[1]), v.Pixel(z.OptiDreieck[2])});
-  c.Linie(v.Pixel(xe, ye), v.Pixel(M));
-  if (b.DistEnde) {
-    const double g = b.GlsAbst();
-    z.OptiDistPunkte = {TPunkt{xe - g * std::sin(t), ye + g * std::cos(t)}, TPunkt{xe + g * std::sin(t), ye - g * std::cos(t)}};
-    z.DistGezeichnet = true;
-    for (const TPunkt& p : z.OptiDistPunkte) Kreis(c, v.Pixel(p), 2);
-  } else {
-    z.DistGezeichnet = false;
-  }
+  c.Polygon({v.Pixel(d[0]), v.Pixel(d[1]), v.Pixel(d[2])});
+  // The line from the tip to the middle of the base.
+  c.Linie(v.Pixel(z.OptiX, z.OptiY), v.Pixel(TPunkt{(d[0].x + d[1].x) / 2, (d[0].y + d[1].y) / 2}));
+  for (const TPunkt& p : OptiDistPunkte(b)) Kreis(c, v.Pixel(p), 2);
   c.SetStift({Segmentfarbe(b), false});
   c.SetPinsel({farbe::Weiss, true});
 }

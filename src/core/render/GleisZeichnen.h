@@ -39,7 +39,7 @@ void GleisZeichnen(const Anlage& a, const TGleis& g, Canvas& c, const TAnsicht& 
 void StossMarkeZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v);
 /// Marker at the start of an optimiser chain.
 void OptiAnfangZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v);
-/// Marker at the end of an optimiser chain: size a, at the segment's end.
-void OptiEndeZeichnen(const TBogen& b, double a, Canvas& c, const TAnsicht& v);
+/// Marker at the end of an optimiser chain: its triangle on the target (OptiDreieck).
+void OptiEndeZeichnen(const TBogen& b, Canvas& c, const TAnsicht& v);
 
 }  // namespace trm

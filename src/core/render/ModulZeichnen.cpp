@@ -74,7 +74,7 @@ void Markierungen(const TModul& m, Canvas& c, const TAnsicht& v) {
   for (auto& g : m.Gleise)
     for (auto& b : g->Boegen) {
       if (!b->OptiEnde && g->IstGewoehnlich()) StossMarkeZeichnen(*b, c, v);
-      if (b->OptiEnde) OptiEndeZeichnen(*b, std::max({b->TrBrt(), b->SwLen(), b->Spur()}), c, v);
+      if (b->OptiEnde) OptiEndeZeichnen(*b, c, v);
       if (b->OptiAnf) OptiAnfangZeichnen(*b, c, v);
     }
 }

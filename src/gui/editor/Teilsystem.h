@@ -1,6 +1,7 @@
-// A subsystem of the main window (turnouts, crossings and turntables now; slips and the other
-// windows later): it adds its own menu entries, tool buttons and context-menu entries and
-// refreshes them after every command. The main window only lists its subsystems.
+// A subsystem of the main window (turnouts, crossings and slips, turntables, the optimiser,
+// settings, components, output, calculators): it adds its own menu entries, tool buttons and
+// context-menu entries and refreshes them after every command. The main window only lists its
+// subsystems.
 #pragma once
 
 #include <QString>

@@ -17,6 +17,7 @@
 #include "core/model/OptiEP.h"
 #include "core/model/Zahlformat.h"
 #include "core/optimiser/Optimierer.h"
+#include "core/optimiser/OptiZiel.h"
 #include "gui/editor/Aktion.h"
 #include "gui/editor/TBogenFF.h"
 #include "gui/editor/TBogendaten.h"
@@ -24,17 +25,6 @@
 #include "gui/optimiser/TOptiStatus.h"
 
 namespace trm::gui {
-
-namespace {
-
-/// Whether (x, y) lies inside the triangle (sign test of the three edges).
-bool ImDreieck(const std::array<TPunkt, 3>& d, double x, double y) {
-  auto seite = [&](const TPunkt& a, const TPunkt& b) { return (b.x - a.x) * (y - a.y) - (b.y - a.y) * (x - a.x); };
-  const double s1 = seite(d[0], d[1]), s2 = seite(d[1], d[2]), s3 = seite(d[2], d[0]);
-  return (s1 >= 0 && s2 >= 0 && s3 >= 0) || (s1 <= 0 && s2 <= 0 && s3 <= 0);
-}
-
-}  // namespace
 
 OptimiererTeil::OptimiererTeil() = default;
 OptimiererTeil::~OptimiererTeil() = default;
@@ -104,41 +94,21 @@ void OptimiererTeil::MausHakenSetzen() {
   Editor& ed = *t_.editor;
   h.zielDruecken = [this, &ed](double x, double y) {
     TModul* m = ed.modul();
-    if (!m) return false;
-    for (int gi = 0; gi < static_cast<int>(m->Gleise.size()); ++gi) {
-      TGleis& g = *m->Gleise[static_cast<std::size_t>(gi)];
-      for (int bi = 0; bi < static_cast<int>(g.Boegen.size()); ++bi) {
-        TBogen& b = *g.Boegen[static_cast<std::size_t>(bi)];
-        if (!b.OptiEnde || !b.OptiEP || !ImDreieck(b.OptiEP->OptiDreieck, x, y)) continue;
-        m->GleisWaehlen(gi);
-        g.BogenWaehlen(bi);
-        opt_->OptiEP = b.OptiEP;
-        zielVersatz_ = QPointF(x - b.OptiEP->OptiX, y - b.OptiEP->OptiY);
-        optidaten_->Auffrischen();
-        return true;
-      }
-    }
-    return false;
+    TBogen* b = m ? ZielTreffen(*m, x, y) : nullptr;
+    if (!b) return false;
+    opt_->OptiEP = b->OptiEP;
+    zielVersatz_ = QPointF(x - b->OptiEP->OptiX, y - b->OptiEP->OptiY);
+    optidaten_->Auffrischen();
+    return true;
   };
   h.zielBewegen = [this](double x, double y) {
     if (!opt_->OptiEP) return;
     opt_->OptiEP->OptiX = x - zielVersatz_.x();
     opt_->OptiEP->OptiY = y - zielVersatz_.y();
   };
-  h.zielPunkte = [](const TBogen& b) {
-    std::vector<TRichtpunkt> p;
-    if (!b.OptiEP) return p;
-    const TOptiEP& z = *b.OptiEP;
-    p.push_back({z.OptiX, z.OptiY, z.OptiW});
-    if (z.DistGezeichnet)
-      for (const TPunkt& d : z.OptiDistPunkte) p.push_back({d.x, d.y, z.OptiW});
-    return p;
-  };
+  h.zielPunkte = [](const TBogen& b) { return ZielPunkte(b); };
   h.zielAusrichten = [this](const TAusrichtung& a) {
-    if (!opt_->OptiEP) return;
-    opt_->OptiEP->OptiX += a.dx;
-    opt_->OptiEP->OptiY += a.dy;
-    opt_->OptiEP->OptiW = WinkelNorm(opt_->OptiEP->OptiW - a.delta);
+    if (opt_->OptiEP) ZielAusrichten(*opt_->OptiEP, a);
   };
 }
 
