@@ -134,6 +134,28 @@ TEST(XtcImport, WendelUndBezierGleis) {
     }
 }
 
+TEST(XtcImport, GerundeteEndenWerdenGetroffen) {
+  // Three decimals: the straight's chord misses its end directions by 0.02°, the curve's header
+  // radius puts its end 0.014 mm off. Both are fitted onto the file's ends, and stay joined.
+  const std::string text =
+      "SCALE N\n"
+      "STRAIGHT 8 0 0 0 0 N 2\n\tE 40.793000 29.223000 76.286000\n\tT 10 38.261000 28.606000 256.286000\n\tEND\n"
+      "CURVE 10 0 0 0 0 N 2 34.470000 44.142000 0 15.992000 0 0.000000 0.000000\n"
+      "\tT 8 38.261000 28.606000 76.286000\n\tE 34.797000 28.154000 268.828000\n\tEND\n";
+  XtcErgebnis e;
+  auto a = Import(text, e);
+  EXPECT_EQ(e.enden, 4u);
+  EXPECT_EQ(e.endenAmOrt, 4u);
+  EXPECT_EQ(e.verbindungenGehalten, 1u);
+  const TGleis* kurve = EndeBei(*a, 34.797, 28.154);
+  ASSERT_NE(kurve, nullptr);
+  RichtungPruefen(*kurve, 268.828);
+  ASSERT_NE(kurve->Vorgaenger, nullptr);
+  // The fitted straight stays all but straight: its radii are beyond 10 m.
+  for (const double r : {kurve->Vorgaenger->Boegen.front()->AnfRadius(), kurve->Vorgaenger->Boegen.front()->EndRadius()})
+    EXPECT_GT(std::fabs(r), 1e4);
+}
+
 TEST(XtcImport, UebergangsbogenTrifftSeinZiel) {
   // A transition curve from straight to R 500 over 100 mm turns by 0.1 rad: fitted from a
   // rough guess, it comes back.

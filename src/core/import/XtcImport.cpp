@@ -204,14 +204,12 @@ class Aufbau {
       XtcLage ende = g.anfang;
       for (const XtcBogen& b : g.boegen) ende = BogenEnde(ende, b);
       planEnden_.push_back(ende);
-      const auto& enden = plan_.objekte[g.objekt].enden;
-      for (std::size_t i = 0; i < enden.size(); ++i) {
-        const XtcEnde& e = enden[i];
-        const auto schl = std::make_pair(static_cast<long>(g.objekt), static_cast<long>(i));
-        if (Trifft(g.anfang, XtcEndlage(e.x, e.y, e.a, true))) seiten_.emplace(schl, Seite{static_cast<long>(p), true});
-        else if (Trifft(ende, XtcEndlage(e.x, e.y, e.a, false)))
-          seiten_.emplace(schl, Seite{static_cast<long>(p), false});
-      }
+      // The file's ends are the truth: a plan computed from rounded values may miss them a
+      // little, and the track is fitted onto them when it is made.
+      const long a = NaechstesEnde(g.objekt, g.anfang, true, -1);
+      const long b = NaechstesEnde(g.objekt, ende, false, a);
+      if (a >= 0) seiten_.emplace(std::make_pair(static_cast<long>(g.objekt), a), Seite{static_cast<long>(p), true});
+      if (b >= 0) seiten_.emplace(std::make_pair(static_cast<long>(g.objekt), b), Seite{static_cast<long>(p), false});
     }
     for (std::size_t w = 0; w < plaene_.weichen.size(); ++w) {
       const XtcWeichenplan& wp = plaene_.weichen[w];
@@ -220,6 +218,24 @@ class Aufbau {
         seiten_.emplace(std::make_pair(static_cast<long>(wp.objekt), static_cast<long>(i)),
                         Seite{-static_cast<long>(w) - 2, i == wp.weichenende});
     }
+  }
+
+  /// The end of object k nearest to place l (leaving it when `hinein`, else arriving), other
+  /// than end `ausser`; -1 when none lies within 0,05 in and 0,1 rad.
+  long NaechstesEnde(std::size_t k, const XtcLage& l, bool hinein, long ausser) const {
+    const auto& enden = plan_.objekte[k].enden;
+    long best = -1;
+    double abstand = Unendlich;
+    for (std::size_t i = 0; i < enden.size(); ++i) {
+      const XtcLage e = XtcEndlage(enden[i].x, enden[i].y, enden[i].a, hinein);
+      const double d = LageAbstand(e, l), w = RichtungsAbstand(e, l);
+      if (static_cast<long>(i) == ausser || d > 0.05 * XtcZoll || w > 0.1) continue;
+      if (d + w * XtcZoll < abstand) {
+        abstand = d + w * XtcZoll;
+        best = static_cast<long>(i);
+      }
+    }
+    return best;
   }
 
   static bool Trifft(const XtcLage& a, const XtcLage& b) {
@@ -381,10 +397,35 @@ class Aufbau {
     TGleis* g = m.GleisAnhaengen();
     g->Nummer = a_.NeueNummer(BereichNeuesGleis);
     g->Name = Artname(plan_.objekte[plan.objekt].art);
-    g->XAnf = plan.anfang.x;
-    g->YAnf = plan.anfang.y;
-    g->SetWAnf(plan.anfang.w);
-    double laenge = 0;
+    XtcLage lage = BoegenSetzen(*g, plan);
+    // A fitted transition curve of almost no change in curvature is one the track's points
+    // cannot follow closely; the track then keeps its segments as computed.
+    if (plan.boegen != boegen && !plan.boegen.empty()) {
+      g->PunkteBerechnen();
+      const XtcLage ist{g->XEnde(), g->YEnde(), g->WEnde()};
+      if (LageAbstand(ist, lage) > 1e-4 || RichtungsAbstand(ist, lage) > 1e-6) {
+        plan.boegen = boegen;
+        lage = BoegenSetzen(*g, plan);
+      }
+    }
+    if (ende.first >= 0) istEnde_[ende] = lage;
+    Gemacht gm{g, anfang, ende};
+    Hoehen(*g, gm, Laenge(plan));
+    gemacht_.push_back(gm);
+  }
+
+  static double Laenge(const XtcGleisplan& plan) {
+    double l = 0;
+    for (const XtcBogen& b : plan.boegen) l += b.laenge;
+    return l;
+  }
+
+  /// Gives g the plan's start and segments; returns where it ends.
+  XtcLage BoegenSetzen(TGleis& g, const XtcGleisplan& plan) const {
+    g.Boegen.clear();
+    g.XAnf = plan.anfang.x;
+    g.YAnf = plan.anfang.y;
+    g.SetWAnf(plan.anfang.w);
     XtcLage lage = plan.anfang;
     for (const XtcBogen& b : plan.boegen) {
       auto bogen = std::make_unique<TBogen>();
@@ -392,14 +433,10 @@ class Aufbau {
       bogen->SetAnfRadius(b.r0);
       bogen->SetEndRadius(b.r1);
       bogen->Starr = plan_.objekte[plan.objekt].art == "TURNOUT";
-      laenge += b.laenge;
       lage = BogenEnde(lage, b);
-      g->BogenAnhaengen(std::move(bogen));
+      g.BogenAnhaengen(std::move(bogen));
     }
-    if (ende.first >= 0) istEnde_[ende] = lage;
-    Gemacht gm{g, anfang, ende};
-    Hoehen(*g, gm, laenge);
-    gemacht_.push_back(gm);
+    return lage;
   }
 
   /// Fits the last segment so that the track ends at `ziel`; false when it cannot.
