@@ -1,5 +1,5 @@
 // Layouts from XTrackCAD files: the hand-written tests/data/xtc/testanlage.xtc (a straight with
-// heights, a turnout that fits, an easement, a curve, a crossing that becomes two tracks,
+// heights, a turnout that fits, an easement, a curve, a crossing,
 // a drawing and a table edge), small texts for helices and Bezier tracks, the fitted transition curve, and
 // damaged files.
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "core/import/XtcGeometrie.h"
 #include "core/import/XtcImport.h"
 #include "core/model/AnlageDatei.h"
+#include "core/crossings/Kreuzung.h"
 #include "core/model/Fehler.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
@@ -50,13 +51,14 @@ TEST(XtcImport, TestanlageLiegtWieInDerDatei) {
   EXPECT_EQ(e.gleisobjekte, 5u);
   EXPECT_EQ(e.uebernommen, 5u);
   EXPECT_EQ(e.weichen, 1u);
-  EXPECT_EQ(e.weichenAlsGleise, 1u);  // the crossing: one track per path
+  EXPECT_EQ(e.weichenAlsGleise, 0u);
+  EXPECT_EQ(e.kreuzungen, 1u);
   EXPECT_EQ(e.bauteile, 2u);
   EXPECT_EQ(e.enden, 13u);
   EXPECT_EQ(e.endenAmOrt, 13u);
   EXPECT_EQ(e.verbindungen, 3u);
   EXPECT_EQ(e.verbindungenGehalten, 3u);
-  ASSERT_EQ(m.Gleise.size(), 7u);
+  ASSERT_EQ(m.Gleise.size(), 8u);
   EXPECT_TRUE(VerbindungenPruefen(*a, true).empty());
 
   // The straight runs into the switch point, rises 0.2 in over 4 in, and feeds both turnout tracks.
@@ -88,6 +90,20 @@ TEST(XtcImport, TestanlageLiegtWieInDerDatei) {
   RichtungPruefen(*kurve, 90 - th / kGrad - 30);
   // One link group for the joined tracks, the crossing's tracks alone.
   EXPECT_EQ(gerade->Verbund.size(), 5u);
+  // The crossing: 90°, its main track from (29, 10) to (31, 10), crossing track B ending at
+  // (30, 11) to the left.
+  const TGleis* krB = EndeBei(*a, 30, 11);
+  ASSERT_NE(krB, nullptr);
+  ASSERT_NE(krB->Element, nullptr);
+  const auto* kreuzung = dynamic_cast<const TKreuzung*>(krB->Element);
+  ASSERT_NE(kreuzung, nullptr);
+  EXPECT_EQ(kreuzung->Name, "Testwerk Kreuzung 90 1005");
+  EXPECT_NEAR(kreuzung->Winkel, Pi / 2, 1e-12);
+  EXPECT_EQ(kreuzung->Richtung, 1);
+  EXPECT_EQ(kreuzung->KreuzungsgleisB(), krB);
+  EXPECT_NEAR(kreuzung->Stammgleis()->XAnf, 29 * 25.4, 1e-9);
+  EXPECT_NEAR(kreuzung->Stammgleis()->XEnde(), 31 * 25.4, 1e-9);
+  EXPECT_EQ(krB->Verbund.size(), 3u);
 
   // What is imported opens again once saved.
   EXPECT_NO_THROW(AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1)));

@@ -23,6 +23,8 @@
 #include "core/model/Verbindungen.h"
 #include "core/model/Zitat.h"
 #include "core/turnouts/Weiche.h"
+#include "core/crossings/Kreuzung.h"
+#include "core/import/XtpWeichen.h"
 
 namespace trm {
 
@@ -156,10 +158,12 @@ class Aufbau {
     e_.uebernommen = genommen_.size();
     e_.weichenAlsGleise = plaene_.weichenAlsGleise;
     e_.weichen = plaene_.weichen.size();
+    e_.kreuzungen = plaene_.kreuzungen.size();
     SeitenZuordnen();
     VerbindungenFinden();
     Ausrichten();
     WeichenMachen(m);
+    KreuzungenMachen(m);
     GleiseMachen(m);
     Verbinden(m);
     if (!m.Gleise.empty()) {
@@ -217,6 +221,13 @@ class Aufbau {
       for (std::size_t i = 0; i < enden.size(); ++i)
         seiten_.emplace(std::make_pair(static_cast<long>(wp.objekt), static_cast<long>(i)),
                         Seite{-static_cast<long>(w) - 2, i == wp.weichenende});
+    }
+    // A crossing's tracks start at the main track's start only.
+    for (std::size_t k = 0; k < plaene_.kreuzungen.size(); ++k) {
+      const XtcKreuzungsplan& kp = plaene_.kreuzungen[k];
+      for (std::size_t i = 0; i < 4; ++i)
+        seiten_.emplace(std::make_pair(static_cast<long>(kp.objekt), static_cast<long>(kp.enden[i])),
+                        Seite{-static_cast<long>(plaene_.weichen.size() + k) - 2, i == 0});
     }
   }
 
@@ -504,6 +515,49 @@ class Aufbau {
     }
   }
 
+  void KreuzungenMachen(TModul& m) {
+    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen) {
+      auto k = std::make_unique<TKreuzung>(&m);
+      k->Name = "Kreuzung";
+      if (const auto& w = plan_.objekte[kp.objekt].werte; w.size() > 10) {
+        const std::string name = XtpName(w.size() >= 12 ? w[11] : w[10]);
+        if (!name.empty()) k->Name = name;
+      }
+      k->Winkel = kp.winkel;
+      k->Laenge = kp.laenge;
+      k->Richtung = kp.richtung;
+      k->StALaenge = kp.stA;
+      k->StBLaenge = kp.stB;
+      k->KrALaenge = kp.krA;
+      k->KrBLaenge = kp.krB;
+      k->SetRadius(0);
+      k->KrSpur = m.Spur();
+      k->KrSpurAussen = m.SpurAussen();
+      k->KrSwBrt = m.SwBrt();
+      k->KrSwLen = m.SwLen();
+      k->KrSwAbst = m.SwAbst();
+      const XtcEnde& an = plan_.objekte[kp.objekt].enden[kp.enden[0]];
+      k->KrNr = a_.NeueElementnummer(BereichKreuzung);
+      k->XAnf = kp.anfang.x;
+      k->YAnf = kp.anfang.y;
+      k->ZAnf = an.hoehe ? an.z * XtcZoll : 0;
+      k->WAnf = WinkelNorm(kp.anfang.w);
+      k->Aufbauen();
+      TKreuzung* t = k.get();
+      m.ElementHinzufuegen(std::move(k));
+      t->KrAktualisieren();
+      const auto schl = [&](std::size_t i) { return Schluessel{static_cast<long>(kp.objekt), static_cast<long>(kp.enden[i])}; };
+      const std::array<TGleis*, 3> gleise{t->Stammgleis(), t->KreuzungsgleisA(), t->KreuzungsgleisB()};
+      for (std::size_t i = 0; i < 3; ++i) {
+        Gemacht gm{gleise[i]};
+        if (i == 0) gm.anfang = schl(0);
+        gm.ende = schl(i + 1);
+        istEnde_[gm.ende] = {gleise[i]->XEnde(), gleise[i]->YEnde(), gleise[i]->WEnde()};
+        gemacht_.push_back(gm);
+      }
+    }
+  }
+
   /// Joined ends as predecessor and successor; every joint and element in one link group.
   void Verbinden(TModul& m) {
     std::map<std::pair<long, long>, std::pair<std::size_t, bool>> anEnde;  // file end → (made, is start)
@@ -611,7 +665,7 @@ std::unique_ptr<Anlage> XtcDateiImportieren(const std::string& pfad, const std::
 
 std::string XtcBericht(const XtcErgebnis& e) {
   std::string text = std::to_string(e.uebernommen) + " von " + std::to_string(e.gleisobjekte) +
-                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " +
+                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " + std::to_string(e.kreuzungen) + " als Kreuzung, " +
                      std::to_string(e.weichenAlsGleise) + " Weichen als Gleise je Weg), " + std::to_string(e.bauteile) +
                      " Bauteile.\n" + std::to_string(e.endenAmOrt) + " von " + std::to_string(e.enden) +
                      " Gleisenden am Ort, " + std::to_string(e.verbindungenGehalten) + " von " +
