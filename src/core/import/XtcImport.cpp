@@ -339,6 +339,51 @@ class Aufbau {
         setzen(p, false);
         ausbreiten();
       }
+    Nachbessern();
+  }
+
+  /// Reverses single plans while that keeps more joints as an end meeting a start: the
+  /// breadth-first pass decides each plan by the first joint it reaches it through.
+  void Nachbessern() {
+    struct Gelenk {
+      std::vector<Seite> a, b;  ///< every plan side at either file end
+    };
+    std::vector<Gelenk> gelenke;
+    std::vector<std::vector<std::size_t>> gelenkeVon(plaene_.gleise.size());
+    for (const auto& [a, b] : verbindungen_) {
+      Gelenk g;
+      for (auto [it, bis] = seiten_.equal_range(a); it != bis; ++it) g.a.push_back(it->second);
+      for (auto [it, bis] = seiten_.equal_range(b); it != bis; ++it) g.b.push_back(it->second);
+      if (g.a.empty() || g.b.empty()) continue;
+      for (const auto* seiten : {&g.a, &g.b})
+        for (const Seite& s : *seiten)
+          if (s.plan >= 0) {
+            auto& liste = gelenkeVon[static_cast<std::size_t>(s.plan)];
+            if (liste.empty() || liste.back() != gelenke.size()) liste.push_back(gelenke.size());
+          }
+      gelenke.push_back(std::move(g));
+    }
+    auto gehalten = [&](std::size_t p) {
+      std::size_t n = 0;
+      for (std::size_t k : gelenkeVon[p]) {
+        bool ja = false;
+        for (const Seite& sa : gelenke[k].a)
+          for (const Seite& sb : gelenke[k].b) ja = ja || Beginnt(sa) != Beginnt(sb);
+        n += ja;
+      }
+      return n;
+    };
+    for (int runde = 0; runde < 20; ++runde) {
+      bool besser = false;
+      for (std::size_t p = 0; p < plaene_.gleise.size(); ++p) {
+        if (!plaene_.gleise[p].umkehrbar || gelenkeVon[p].empty()) continue;
+        const std::size_t vorher = gehalten(p);
+        umgekehrt_[p] = !umgekehrt_[p];
+        if (gehalten(p) > vorher) besser = true;
+        else umgekehrt_[p] = !umgekehrt_[p];
+      }
+      if (!besser) break;
+    }
   }
 
   using Schluessel = std::pair<long, long>;
@@ -560,7 +605,8 @@ class Aufbau {
 
   /// Joined ends as predecessor and successor; every joint and element in one link group.
   void Verbinden(TModul& m) {
-    std::map<std::pair<long, long>, std::pair<std::size_t, bool>> anEnde;  // file end → (made, is start)
+    // File end → (made, is start); the paths of a turnout taken as tracks share an end.
+    std::multimap<std::pair<long, long>, std::pair<std::size_t, bool>> anEnde;
     for (std::size_t k = 0; k < gemacht_.size(); ++k) {
       if (gemacht_[k].anfang.first >= 0) anEnde.emplace(gemacht_[k].anfang, std::make_pair(k, true));
       if (gemacht_[k].ende.first >= 0) anEnde.emplace(gemacht_[k].ende, std::make_pair(k, false));
@@ -574,13 +620,22 @@ class Aufbau {
       for (std::size_t k = 1; k < gleise.size(); ++k) gruppen.Vereinen(nummer.at(gleise[0]), nummer.at(gleise[k]));
     }
     for (const auto& [a, b] : verbindungen_) {
-      const auto ia = anEnde.find(a), ib = anEnde.find(b);
-      if (ia == anEnde.end() || ib == anEnde.end()) continue;
-      gruppen.Vereinen(ia->second.first, ib->second.first);
-      if (ia->second.second == ib->second.second) continue;  // two starts or two ends meet
-      TGleis* vor = gemacht_[ia->second.second ? ib->second.first : ia->second.first].gleis;
-      TGleis* nach = gemacht_[ia->second.second ? ia->second.first : ib->second.first].gleis;
-      if (nach->Vorgaenger || !vor->Nachfolger.empty() || vor == nach) continue;
+      const auto [va, ba] = anEnde.equal_range(a);
+      const auto [vb, bb] = anEnde.equal_range(b);
+      if (va == ba || vb == bb) continue;
+      gruppen.Vereinen(va->second.first, vb->second.first);
+      // The first pair of an end and a start that are still free.
+      TGleis *vor = nullptr, *nach = nullptr;
+      for (auto ia = va; ia != ba && !vor; ++ia)
+        for (auto ib = vb; ib != bb && !vor; ++ib) {
+          if (ia->second.second == ib->second.second) continue;  // two starts or two ends meet
+          TGleis* v = gemacht_[ia->second.second ? ib->second.first : ia->second.first].gleis;
+          TGleis* n = gemacht_[ia->second.second ? ia->second.first : ib->second.first].gleis;
+          if (n->Vorgaenger || !v->Nachfolger.empty() || v == n) continue;
+          vor = v;
+          nach = n;
+        }
+      if (!vor) continue;
       std::vector<TGleis*> folgen{nach};
       if (nach->Element) {
         for (TGleis* z : nach->Element->Mitnachfolger(nach)) folgen.push_back(z);
