@@ -172,6 +172,31 @@ TEST(XtcImport, GerundeteEndenWerdenGetroffen) {
     EXPECT_GT(std::fabs(r), 1e4);
 }
 
+TEST(XtcImport, WeichenwegMitUebergangsabschnitt) {
+  // A sectional piece: 1 in straight, then a spiral from its origin at (0, 0) heading east to
+  // tangent position 5.689 with R·L = 9.75·7, turning right: one transition curve after the
+  // straight, both ends where the file has them.
+  const std::string text =
+      "SCALE HO\n"
+      "TURNOUT 1 0 0 0 0 HO 2 0.000000 0.000000 0 0.000000 \"Testwerk\tSpirale\t1\"\n"
+      "\tE -1.000000 0.000000 270.000000\n\tE 5.689000 -0.449629 103.715690\n"
+      "\tP \"A\" 1 2\n\tS 0 0 -1.000000 0.000000 0.000000 0.000000\n"
+      "\tJ 0 0 0.000000 0.000000 90.000000 0.000000 5.689000 9.750000 7.000000 0\n\tEND\n";
+  XtcErgebnis e;
+  auto a = Import(text, e);
+  EXPECT_EQ(e.weichenAlsGleise, 1u);
+  EXPECT_EQ(e.endenAmOrt, 2u);
+  const TGleis* g = EndeBei(*a, 5.689, -0.449629);
+  ASSERT_NE(g, nullptr);
+  RichtungPruefen(*g, 103.71569);
+  ASSERT_EQ(g->Boegen.size(), 2u);
+  EXPECT_NEAR(g->Boegen[0]->Laenge(), 25.4, 1e-6);
+  // The file's spiral is a cubic parabola, ours a clothoid between its ends: straight at the
+  // start, near R·L/l = 304,7 mm at the end, turning right.
+  EXPECT_GT(std::fabs(g->Boegen[1]->AnfRadius()), 20 * 304.7);
+  EXPECT_NEAR(g->Boegen[1]->EndRadius(), -304.7, 0.05 * 304.7);
+}
+
 TEST(XtcImport, UebergangsbogenTrifftSeinZiel) {
   // A transition curve from straight to R 500 over 100 mm turns by 0.1 rad: fitted from a
   // rough guess, it comes back.

@@ -172,7 +172,7 @@ std::optional<std::string> Weiche(const XtcObjekt& o, std::size_t index, const s
   for (const XtpRoute& r : routen) {
     XtcGleisplan g{index, {(ox + r.x * std::cos(a) + r.y * std::sin(a)) * XtcZoll,
                            (oy - r.x * std::sin(a) + r.y * std::cos(a)) * XtcZoll, r.w - a}, {}};
-    for (const XtpStueck& s : r.stuecke) g.boegen.push_back({s.laenge, s.radius, s.radius});
+    for (const XtpStueck& s : r.stuecke) g.boegen.push_back({s.laenge, s.radius, s.Ende()});
     wege.push_back(std::move(g));
   }
   if (routen.empty()) return gruende.empty() ? std::string("Weiche ohne Gleisweg") : gruende.front();
