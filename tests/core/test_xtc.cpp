@@ -1,5 +1,5 @@
 // Layouts from XTrackCAD files: the hand-written tests/data/xtc/testanlage.xtc (a straight with
-// heights, a turnout that fits, an easement, a curve, a crossing that becomes two tracks,
+// heights, a turnout that fits, an easement, a curve, a crossing,
 // a drawing and a table edge), small texts for helices and Bezier tracks, the fitted transition curve, and
 // damaged files.
 #include <gtest/gtest.h>
@@ -11,6 +11,7 @@
 #include "core/import/XtcGeometrie.h"
 #include "core/import/XtcImport.h"
 #include "core/model/AnlageDatei.h"
+#include "core/crossings/Kreuzung.h"
 #include "core/model/Fehler.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
@@ -50,13 +51,14 @@ TEST(XtcImport, TestanlageLiegtWieInDerDatei) {
   EXPECT_EQ(e.gleisobjekte, 5u);
   EXPECT_EQ(e.uebernommen, 5u);
   EXPECT_EQ(e.weichen, 1u);
-  EXPECT_EQ(e.weichenAlsGleise, 1u);  // the crossing: one track per path
+  EXPECT_EQ(e.weichenAlsGleise, 0u);
+  EXPECT_EQ(e.kreuzungen, 1u);
   EXPECT_EQ(e.bauteile, 2u);
   EXPECT_EQ(e.enden, 13u);
   EXPECT_EQ(e.endenAmOrt, 13u);
   EXPECT_EQ(e.verbindungen, 3u);
   EXPECT_EQ(e.verbindungenGehalten, 3u);
-  ASSERT_EQ(m.Gleise.size(), 7u);
+  ASSERT_EQ(m.Gleise.size(), 8u);
   EXPECT_TRUE(VerbindungenPruefen(*a, true).empty());
 
   // The straight runs into the switch point, rises 0.2 in over 4 in, and feeds both turnout tracks.
@@ -88,6 +90,20 @@ TEST(XtcImport, TestanlageLiegtWieInDerDatei) {
   RichtungPruefen(*kurve, 90 - th / kGrad - 30);
   // One link group for the joined tracks, the crossing's tracks alone.
   EXPECT_EQ(gerade->Verbund.size(), 5u);
+  // The crossing: 90°, its main track from (29, 10) to (31, 10), crossing track B ending at
+  // (30, 11) to the left.
+  const TGleis* krB = EndeBei(*a, 30, 11);
+  ASSERT_NE(krB, nullptr);
+  ASSERT_NE(krB->Element, nullptr);
+  const auto* kreuzung = dynamic_cast<const TKreuzung*>(krB->Element);
+  ASSERT_NE(kreuzung, nullptr);
+  EXPECT_EQ(kreuzung->Name, "Testwerk Kreuzung 90 1005");
+  EXPECT_NEAR(kreuzung->Winkel, Pi / 2, 1e-12);
+  EXPECT_EQ(kreuzung->Richtung, 1);
+  EXPECT_EQ(kreuzung->KreuzungsgleisB(), krB);
+  EXPECT_NEAR(kreuzung->Stammgleis()->XAnf, 29 * 25.4, 1e-9);
+  EXPECT_NEAR(kreuzung->Stammgleis()->XEnde(), 31 * 25.4, 1e-9);
+  EXPECT_EQ(krB->Verbund.size(), 3u);
 
   // What is imported opens again once saved.
   EXPECT_NO_THROW(AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1)));
@@ -132,6 +148,53 @@ TEST(XtcImport, WendelUndBezierGleis) {
       }
       EXPECT_LT(best, 0.06);
     }
+}
+
+TEST(XtcImport, GerundeteEndenWerdenGetroffen) {
+  // Three decimals: the straight's chord misses its end directions by 0.02°, the curve's header
+  // radius puts its end 0.014 mm off. Both are fitted onto the file's ends, and stay joined.
+  const std::string text =
+      "SCALE N\n"
+      "STRAIGHT 8 0 0 0 0 N 2\n\tE 40.793000 29.223000 76.286000\n\tT 10 38.261000 28.606000 256.286000\n\tEND\n"
+      "CURVE 10 0 0 0 0 N 2 34.470000 44.142000 0 15.992000 0 0.000000 0.000000\n"
+      "\tT 8 38.261000 28.606000 76.286000\n\tE 34.797000 28.154000 268.828000\n\tEND\n";
+  XtcErgebnis e;
+  auto a = Import(text, e);
+  EXPECT_EQ(e.enden, 4u);
+  EXPECT_EQ(e.endenAmOrt, 4u);
+  EXPECT_EQ(e.verbindungenGehalten, 1u);
+  const TGleis* kurve = EndeBei(*a, 34.797, 28.154);
+  ASSERT_NE(kurve, nullptr);
+  RichtungPruefen(*kurve, 268.828);
+  ASSERT_NE(kurve->Vorgaenger, nullptr);
+  // The fitted straight stays all but straight: its radii are beyond 10 m.
+  for (const double r : {kurve->Vorgaenger->Boegen.front()->AnfRadius(), kurve->Vorgaenger->Boegen.front()->EndRadius()})
+    EXPECT_GT(std::fabs(r), 1e4);
+}
+
+TEST(XtcImport, WeichenwegMitUebergangsabschnitt) {
+  // A sectional piece: 1 in straight, then a spiral from its origin at (0, 0) heading east to
+  // tangent position 5.689 with R·L = 9.75·7, turning right: one transition curve after the
+  // straight, both ends where the file has them.
+  const std::string text =
+      "SCALE HO\n"
+      "TURNOUT 1 0 0 0 0 HO 2 0.000000 0.000000 0 0.000000 \"Testwerk\tSpirale\t1\"\n"
+      "\tE -1.000000 0.000000 270.000000\n\tE 5.689000 -0.449629 103.715690\n"
+      "\tP \"A\" 1 2\n\tS 0 0 -1.000000 0.000000 0.000000 0.000000\n"
+      "\tJ 0 0 0.000000 0.000000 90.000000 0.000000 5.689000 9.750000 7.000000 0\n\tEND\n";
+  XtcErgebnis e;
+  auto a = Import(text, e);
+  EXPECT_EQ(e.weichenAlsGleise, 1u);
+  EXPECT_EQ(e.endenAmOrt, 2u);
+  const TGleis* g = EndeBei(*a, 5.689, -0.449629);
+  ASSERT_NE(g, nullptr);
+  RichtungPruefen(*g, 103.71569);
+  ASSERT_EQ(g->Boegen.size(), 2u);
+  EXPECT_NEAR(g->Boegen[0]->Laenge(), 25.4, 1e-6);
+  // The file's spiral is a cubic parabola, ours a clothoid between its ends: straight at the
+  // start, near R·L/l = 304,7 mm at the end, turning right.
+  EXPECT_GT(std::fabs(g->Boegen[1]->AnfRadius()), 20 * 304.7);
+  EXPECT_NEAR(g->Boegen[1]->EndRadius(), -304.7, 0.05 * 304.7);
 }
 
 TEST(XtcImport, UebergangsbogenTrifftSeinZiel) {

@@ -22,6 +22,7 @@ struct XtcLage {
 struct XtcBogen {
   double laenge = 0;
   double r0 = Unendlich, r1 = Unendlich;
+  bool operator==(const XtcBogen&) const = default;
 };
 
 /// The place at the end of a segment that starts at a, computed as the track's points are.

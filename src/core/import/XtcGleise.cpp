@@ -168,14 +168,22 @@ std::optional<std::string> Weiche(const XtcObjekt& o, std::size_t index, const s
   }
   std::vector<std::string> gruende;
   const auto routen = XtpRouten(t, gruende);
+  std::vector<XtcGleisplan> wege;
   for (const XtpRoute& r : routen) {
     XtcGleisplan g{index, {(ox + r.x * std::cos(a) + r.y * std::sin(a)) * XtcZoll,
                            (oy - r.x * std::sin(a) + r.y * std::cos(a)) * XtcZoll, r.w - a}, {}};
-    for (const XtpStueck& s : r.stuecke) g.boegen.push_back({s.laenge, s.radius, s.radius});
+    for (const XtpStueck& s : r.stuecke) g.boegen.push_back({s.laenge, s.radius, s.Ende()});
+    wege.push_back(std::move(g));
+  }
+  if (routen.empty()) return gruende.empty() ? std::string("Weiche ohne Gleisweg") : gruende.front();
+  if (auto k = XtcKreuzungBestimmen(o, index, wege)) {
+    out.kreuzungen.push_back(*k);
+    return std::nullopt;
+  }
+  for (XtcGleisplan& g : wege) {
     AnEndenAusrichten(o, g);
     out.gleise.push_back(std::move(g));
   }
-  if (routen.empty()) return gruende.empty() ? std::string("Weiche ohne Gleisweg") : gruende.front();
   ++out.weichenAlsGleise;
   return std::nullopt;
 }

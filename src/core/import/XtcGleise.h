@@ -1,6 +1,7 @@
 // Track objects of an XTrackCAD layout as tracks of this program: straights, curves and
 // helices, easements, Cornu spirals and Bezier tracks as segment chains between their ends;
-// turnouts as turnout records where their paths fit, else one track per path.
+// turnouts as turnout records where their paths fit, straight crossings as crossings, else one
+// track per path.
 #pragma once
 
 #include <cstddef>
@@ -10,6 +11,7 @@
 
 #include "core/import/XtcDatei.h"
 #include "core/import/XtcGeometrie.h"
+#include "core/import/XtcKreuzung.h"
 #include "core/model/Zeilen.h"
 
 namespace trm {
@@ -34,6 +36,7 @@ struct XtcWeichenplan {
 struct XtcGleisergebnis {
   std::vector<XtcGleisplan> gleise;
   std::vector<XtcWeichenplan> weichen;
+  std::vector<XtcKreuzungsplan> kreuzungen;
   std::size_t weichenAlsGleise = 0;  ///< turnouts taken as one track per path
 };
 

@@ -23,6 +23,8 @@
 #include "core/model/Verbindungen.h"
 #include "core/model/Zitat.h"
 #include "core/turnouts/Weiche.h"
+#include "core/crossings/Kreuzung.h"
+#include "core/import/XtpWeichen.h"
 
 namespace trm {
 
@@ -156,10 +158,12 @@ class Aufbau {
     e_.uebernommen = genommen_.size();
     e_.weichenAlsGleise = plaene_.weichenAlsGleise;
     e_.weichen = plaene_.weichen.size();
+    e_.kreuzungen = plaene_.kreuzungen.size();
     SeitenZuordnen();
     VerbindungenFinden();
     Ausrichten();
     WeichenMachen(m);
+    KreuzungenMachen(m);
     GleiseMachen(m);
     Verbinden(m);
     if (!m.Gleise.empty()) {
@@ -204,14 +208,12 @@ class Aufbau {
       XtcLage ende = g.anfang;
       for (const XtcBogen& b : g.boegen) ende = BogenEnde(ende, b);
       planEnden_.push_back(ende);
-      const auto& enden = plan_.objekte[g.objekt].enden;
-      for (std::size_t i = 0; i < enden.size(); ++i) {
-        const XtcEnde& e = enden[i];
-        const auto schl = std::make_pair(static_cast<long>(g.objekt), static_cast<long>(i));
-        if (Trifft(g.anfang, XtcEndlage(e.x, e.y, e.a, true))) seiten_.emplace(schl, Seite{static_cast<long>(p), true});
-        else if (Trifft(ende, XtcEndlage(e.x, e.y, e.a, false)))
-          seiten_.emplace(schl, Seite{static_cast<long>(p), false});
-      }
+      // The file's ends are the truth: a plan computed from rounded values may miss them a
+      // little, and the track is fitted onto them when it is made.
+      const long a = NaechstesEnde(g.objekt, g.anfang, true, -1);
+      const long b = NaechstesEnde(g.objekt, ende, false, a);
+      if (a >= 0) seiten_.emplace(std::make_pair(static_cast<long>(g.objekt), a), Seite{static_cast<long>(p), true});
+      if (b >= 0) seiten_.emplace(std::make_pair(static_cast<long>(g.objekt), b), Seite{static_cast<long>(p), false});
     }
     for (std::size_t w = 0; w < plaene_.weichen.size(); ++w) {
       const XtcWeichenplan& wp = plaene_.weichen[w];
@@ -220,6 +222,31 @@ class Aufbau {
         seiten_.emplace(std::make_pair(static_cast<long>(wp.objekt), static_cast<long>(i)),
                         Seite{-static_cast<long>(w) - 2, i == wp.weichenende});
     }
+    // A crossing's tracks start at the main track's start only.
+    for (std::size_t k = 0; k < plaene_.kreuzungen.size(); ++k) {
+      const XtcKreuzungsplan& kp = plaene_.kreuzungen[k];
+      for (std::size_t i = 0; i < 4; ++i)
+        seiten_.emplace(std::make_pair(static_cast<long>(kp.objekt), static_cast<long>(kp.enden[i])),
+                        Seite{-static_cast<long>(plaene_.weichen.size() + k) - 2, i == 0});
+    }
+  }
+
+  /// The end of object k nearest to place l (leaving it when `hinein`, else arriving), other
+  /// than end `ausser`; -1 when none lies within 0,05 in and 0,1 rad.
+  long NaechstesEnde(std::size_t k, const XtcLage& l, bool hinein, long ausser) const {
+    const auto& enden = plan_.objekte[k].enden;
+    long best = -1;
+    double abstand = Unendlich;
+    for (std::size_t i = 0; i < enden.size(); ++i) {
+      const XtcLage e = XtcEndlage(enden[i].x, enden[i].y, enden[i].a, hinein);
+      const double d = LageAbstand(e, l), w = RichtungsAbstand(e, l);
+      if (static_cast<long>(i) == ausser || d > 0.05 * XtcZoll || w > 0.1) continue;
+      if (d + w * XtcZoll < abstand) {
+        abstand = d + w * XtcZoll;
+        best = static_cast<long>(i);
+      }
+    }
+    return best;
   }
 
   static bool Trifft(const XtcLage& a, const XtcLage& b) {
@@ -312,6 +339,51 @@ class Aufbau {
         setzen(p, false);
         ausbreiten();
       }
+    Nachbessern();
+  }
+
+  /// Reverses single plans while that keeps more joints as an end meeting a start: the
+  /// breadth-first pass decides each plan by the first joint it reaches it through.
+  void Nachbessern() {
+    struct Gelenk {
+      std::vector<Seite> a, b;  ///< every plan side at either file end
+    };
+    std::vector<Gelenk> gelenke;
+    std::vector<std::vector<std::size_t>> gelenkeVon(plaene_.gleise.size());
+    for (const auto& [a, b] : verbindungen_) {
+      Gelenk g;
+      for (auto [it, bis] = seiten_.equal_range(a); it != bis; ++it) g.a.push_back(it->second);
+      for (auto [it, bis] = seiten_.equal_range(b); it != bis; ++it) g.b.push_back(it->second);
+      if (g.a.empty() || g.b.empty()) continue;
+      for (const auto* seiten : {&g.a, &g.b})
+        for (const Seite& s : *seiten)
+          if (s.plan >= 0) {
+            auto& liste = gelenkeVon[static_cast<std::size_t>(s.plan)];
+            if (liste.empty() || liste.back() != gelenke.size()) liste.push_back(gelenke.size());
+          }
+      gelenke.push_back(std::move(g));
+    }
+    auto gehalten = [&](std::size_t p) {
+      std::size_t n = 0;
+      for (std::size_t k : gelenkeVon[p]) {
+        bool ja = false;
+        for (const Seite& sa : gelenke[k].a)
+          for (const Seite& sb : gelenke[k].b) ja = ja || Beginnt(sa) != Beginnt(sb);
+        n += ja;
+      }
+      return n;
+    };
+    for (int runde = 0; runde < 20; ++runde) {
+      bool besser = false;
+      for (std::size_t p = 0; p < plaene_.gleise.size(); ++p) {
+        if (!plaene_.gleise[p].umkehrbar || gelenkeVon[p].empty()) continue;
+        const std::size_t vorher = gehalten(p);
+        umgekehrt_[p] = !umgekehrt_[p];
+        if (gehalten(p) > vorher) besser = true;
+        else umgekehrt_[p] = !umgekehrt_[p];
+      }
+      if (!besser) break;
+    }
   }
 
   using Schluessel = std::pair<long, long>;
@@ -381,10 +453,35 @@ class Aufbau {
     TGleis* g = m.GleisAnhaengen();
     g->Nummer = a_.NeueNummer(BereichNeuesGleis);
     g->Name = Artname(plan_.objekte[plan.objekt].art);
-    g->XAnf = plan.anfang.x;
-    g->YAnf = plan.anfang.y;
-    g->SetWAnf(plan.anfang.w);
-    double laenge = 0;
+    XtcLage lage = BoegenSetzen(*g, plan);
+    // A fitted transition curve of almost no change in curvature is one the track's points
+    // cannot follow closely; the track then keeps its segments as computed.
+    if (plan.boegen != boegen && !plan.boegen.empty()) {
+      g->PunkteBerechnen();
+      const XtcLage ist{g->XEnde(), g->YEnde(), g->WEnde()};
+      if (LageAbstand(ist, lage) > 1e-4 || RichtungsAbstand(ist, lage) > 1e-6) {
+        plan.boegen = boegen;
+        lage = BoegenSetzen(*g, plan);
+      }
+    }
+    if (ende.first >= 0) istEnde_[ende] = lage;
+    Gemacht gm{g, anfang, ende};
+    Hoehen(*g, gm, Laenge(plan));
+    gemacht_.push_back(gm);
+  }
+
+  static double Laenge(const XtcGleisplan& plan) {
+    double l = 0;
+    for (const XtcBogen& b : plan.boegen) l += b.laenge;
+    return l;
+  }
+
+  /// Gives g the plan's start and segments; returns where it ends.
+  XtcLage BoegenSetzen(TGleis& g, const XtcGleisplan& plan) const {
+    g.Boegen.clear();
+    g.XAnf = plan.anfang.x;
+    g.YAnf = plan.anfang.y;
+    g.SetWAnf(plan.anfang.w);
     XtcLage lage = plan.anfang;
     for (const XtcBogen& b : plan.boegen) {
       auto bogen = std::make_unique<TBogen>();
@@ -392,14 +489,10 @@ class Aufbau {
       bogen->SetAnfRadius(b.r0);
       bogen->SetEndRadius(b.r1);
       bogen->Starr = plan_.objekte[plan.objekt].art == "TURNOUT";
-      laenge += b.laenge;
       lage = BogenEnde(lage, b);
-      g->BogenAnhaengen(std::move(bogen));
+      g.BogenAnhaengen(std::move(bogen));
     }
-    if (ende.first >= 0) istEnde_[ende] = lage;
-    Gemacht gm{g, anfang, ende};
-    Hoehen(*g, gm, laenge);
-    gemacht_.push_back(gm);
+    return lage;
   }
 
   /// Fits the last segment so that the track ends at `ziel`; false when it cannot.
@@ -467,9 +560,53 @@ class Aufbau {
     }
   }
 
+  void KreuzungenMachen(TModul& m) {
+    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen) {
+      auto k = std::make_unique<TKreuzung>(&m);
+      k->Name = "Kreuzung";
+      if (const auto& w = plan_.objekte[kp.objekt].werte; w.size() > 10) {
+        const std::string name = XtpName(w.size() >= 12 ? w[11] : w[10]);
+        if (!name.empty()) k->Name = name;
+      }
+      k->Winkel = kp.winkel;
+      k->Laenge = kp.laenge;
+      k->Richtung = kp.richtung;
+      k->StALaenge = kp.stA;
+      k->StBLaenge = kp.stB;
+      k->KrALaenge = kp.krA;
+      k->KrBLaenge = kp.krB;
+      k->SetRadius(0);
+      k->KrSpur = m.Spur();
+      k->KrSpurAussen = m.SpurAussen();
+      k->KrSwBrt = m.SwBrt();
+      k->KrSwLen = m.SwLen();
+      k->KrSwAbst = m.SwAbst();
+      const XtcEnde& an = plan_.objekte[kp.objekt].enden[kp.enden[0]];
+      k->KrNr = a_.NeueElementnummer(BereichKreuzung);
+      k->XAnf = kp.anfang.x;
+      k->YAnf = kp.anfang.y;
+      k->ZAnf = an.hoehe ? an.z * XtcZoll : 0;
+      k->WAnf = WinkelNorm(kp.anfang.w);
+      k->Aufbauen();
+      TKreuzung* t = k.get();
+      m.ElementHinzufuegen(std::move(k));
+      t->KrAktualisieren();
+      const auto schl = [&](std::size_t i) { return Schluessel{static_cast<long>(kp.objekt), static_cast<long>(kp.enden[i])}; };
+      const std::array<TGleis*, 3> gleise{t->Stammgleis(), t->KreuzungsgleisA(), t->KreuzungsgleisB()};
+      for (std::size_t i = 0; i < 3; ++i) {
+        Gemacht gm{gleise[i]};
+        if (i == 0) gm.anfang = schl(0);
+        gm.ende = schl(i + 1);
+        istEnde_[gm.ende] = {gleise[i]->XEnde(), gleise[i]->YEnde(), gleise[i]->WEnde()};
+        gemacht_.push_back(gm);
+      }
+    }
+  }
+
   /// Joined ends as predecessor and successor; every joint and element in one link group.
   void Verbinden(TModul& m) {
-    std::map<std::pair<long, long>, std::pair<std::size_t, bool>> anEnde;  // file end → (made, is start)
+    // File end → (made, is start); the paths of a turnout taken as tracks share an end.
+    std::multimap<std::pair<long, long>, std::pair<std::size_t, bool>> anEnde;
     for (std::size_t k = 0; k < gemacht_.size(); ++k) {
       if (gemacht_[k].anfang.first >= 0) anEnde.emplace(gemacht_[k].anfang, std::make_pair(k, true));
       if (gemacht_[k].ende.first >= 0) anEnde.emplace(gemacht_[k].ende, std::make_pair(k, false));
@@ -483,13 +620,22 @@ class Aufbau {
       for (std::size_t k = 1; k < gleise.size(); ++k) gruppen.Vereinen(nummer.at(gleise[0]), nummer.at(gleise[k]));
     }
     for (const auto& [a, b] : verbindungen_) {
-      const auto ia = anEnde.find(a), ib = anEnde.find(b);
-      if (ia == anEnde.end() || ib == anEnde.end()) continue;
-      gruppen.Vereinen(ia->second.first, ib->second.first);
-      if (ia->second.second == ib->second.second) continue;  // two starts or two ends meet
-      TGleis* vor = gemacht_[ia->second.second ? ib->second.first : ia->second.first].gleis;
-      TGleis* nach = gemacht_[ia->second.second ? ia->second.first : ib->second.first].gleis;
-      if (nach->Vorgaenger || !vor->Nachfolger.empty() || vor == nach) continue;
+      const auto [va, ba] = anEnde.equal_range(a);
+      const auto [vb, bb] = anEnde.equal_range(b);
+      if (va == ba || vb == bb) continue;
+      gruppen.Vereinen(va->second.first, vb->second.first);
+      // The first pair of an end and a start that are still free.
+      TGleis *vor = nullptr, *nach = nullptr;
+      for (auto ia = va; ia != ba && !vor; ++ia)
+        for (auto ib = vb; ib != bb && !vor; ++ib) {
+          if (ia->second.second == ib->second.second) continue;  // two starts or two ends meet
+          TGleis* v = gemacht_[ia->second.second ? ib->second.first : ia->second.first].gleis;
+          TGleis* n = gemacht_[ia->second.second ? ia->second.first : ib->second.first].gleis;
+          if (n->Vorgaenger || !v->Nachfolger.empty() || v == n) continue;
+          vor = v;
+          nach = n;
+        }
+      if (!vor) continue;
       std::vector<TGleis*> folgen{nach};
       if (nach->Element) {
         for (TGleis* z : nach->Element->Mitnachfolger(nach)) folgen.push_back(z);
@@ -574,7 +720,7 @@ std::unique_ptr<Anlage> XtcDateiImportieren(const std::string& pfad, const std::
 
 std::string XtcBericht(const XtcErgebnis& e) {
   std::string text = std::to_string(e.uebernommen) + " von " + std::to_string(e.gleisobjekte) +
-                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " +
+                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " + std::to_string(e.kreuzungen) + " als Kreuzung, " +
                      std::to_string(e.weichenAlsGleise) + " Weichen als Gleise je Weg), " + std::to_string(e.bauteile) +
                      " Bauteile.\n" + std::to_string(e.endenAmOrt) + " von " + std::to_string(e.enden) +
                      " Gleisenden am Ort, " + std::to_string(e.verbindungenGehalten) + " von " +

@@ -142,6 +142,20 @@ bool BlockzeileLesen(XtpTyp& t, Zerleger& z, std::size_t zeile) {
     c.a1 = z.Zahl("C");
     if (c.r == 0) z.Fehler("Der Bogen hat den Radius 0.");
     t.abschnitte.push_back(c);
+  } else if (w == "J") {
+    XtpAbschnitt j{.art = XtpAbschnitt::Art::Uebergang, .zeile = zeile};
+    z.Zahl("J");
+    z.Zahl("J");
+    j.x1 = z.Zahl("J");
+    j.y1 = z.Zahl("J");
+    j.a0 = z.Zahl("J");
+    j.l0 = z.Zahl("J");
+    j.l1 = z.Zahl("J");
+    j.rr = z.Zahl("J");
+    j.ll = z.Zahl("J");
+    const double o = z.Zahl("J");
+    j.optionen = o >= 0 && o < 8 ? static_cast<int>(o) : 0;
+    t.abschnitte.push_back(j);
   } else if (w == "U" || w == "X" || w == "D" || (w[0] >= '0' && w[0] <= '9') || w[0] == '-' || w[0] == '.') {
     // Descriptions, special lines and the point lines of polygons: no segment.
   } else {

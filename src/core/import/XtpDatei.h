@@ -1,5 +1,5 @@
 // The reader of XTrackCAD parameter files (".xtp"): the TURNOUT blocks with their paths (P),
-// end points (E), straights (S) and curves (C) up to END. Every other line outside a TURNOUT
+// end points (E), straights (S), curves (C) and transition segments (J) up to END. Every other line outside a TURNOUT
 // block is skipped; inside one, lines of other segment kinds are kept only as place holders so
 // that a path's segment numbers count them too.
 #pragma once
@@ -15,12 +15,17 @@ namespace trm {
 
 /// One segment of a TURNOUT block, in the file's units (inches, degrees).
 struct XtpAbschnitt {
-  enum class Art { Gerade, Bogen, Sonstiges };
+  enum class Art { Gerade, Bogen, Uebergang, Sonstiges };
   Art art = Art::Sonstiges;
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  ///< a straight's end points
   /// A curve: radius (negative: drawn the other way round), centre, start angle and swept
   /// angle, both measured clockwise from north in degrees.
   double r = 0, cx = 0, cy = 0, a0 = 0, a1 = 0;
+  /// A transition segment: the spiral's origin (x1, y1) and base direction (a0, clockwise from
+  /// north), the tangent positions l0 and l1 of its ends, R and L (radius R·L/l at tangent
+  /// position l), and its options: 1 turns left, 2 ends swapped, 4 S-curve.
+  double l0 = 0, l1 = 0, rr = 0, ll = 0;
+  int optionen = 0;
   std::size_t zeile = 0;  ///< 1-based line in the file
 };
 

@@ -4,10 +4,12 @@
 #include "core/import/XtpWege.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <optional>
 #include <set>
 
+#include "core/import/XtcGeometrie.h"
 #include "core/model/Geometrie.h"
 
 namespace trm {
@@ -28,8 +30,51 @@ struct Lauf {
   XtpStueck stueck;  // already in millimetres
 };
 
-/// Both directions of a straight or a curve; none for a segment of another kind or of no length.
+/// An end of a transition segment (0 or 1): its place (inches) and the direction pointing out
+/// (degrees clockwise from north). The spiral runs from its origin along its base direction,
+/// turning right (left with option 1) by asin(l²/(2RL)) at tangent position l, where it lies
+/// l³/(6RL) to the side; an S-curve's second half is the first turned by 180°.
+std::array<double, 3> SpiralenEnde(const XtpAbschnitt& s, int ende) {
+  const bool links = s.optionen & 1, getauscht = s.optionen & 2, sKurve = s.optionen & 4;
+  if (getauscht) ende = 1 - ende;
+  const double l = ende == 0 ? s.l0 : s.l1;
+  const double a = (s.a0 + (sKurve && ende == 1 ? 180.0 : 0.0)) * Grad;
+  const double quer = (links ? -1 : 1) * l * l * l / (6 * s.rr * s.ll);
+  const double dreh = std::asin(l * l / (2 * s.rr * s.ll)) / Grad;
+  double w = s.a0 + (sKurve && ende == 1 ? 180.0 : 0.0) + (links ? -dreh : dreh);
+  if (!sKurve && ende == 0) w += 180;
+  return {s.x1 + quer * std::cos(a) + l * std::sin(a), s.y1 - quer * std::sin(a) + l * std::cos(a), w};
+}
+
+/// A transition segment run from its end 0 to its end 1 and back, each as one transition curve
+/// fitted between the ends; none when the values make no spiral or the fit fails.
+std::optional<std::pair<Lauf, Lauf>> Spiralenlaeufe(const XtpAbschnitt& s) {
+  const double rl = s.rr * s.ll;
+  if (!(rl > 0) || std::max(s.l0 * s.l0, s.l1 * s.l1) > 2 * rl) return std::nullopt;
+  const auto e0 = SpiralenEnde(s, 0), e1 = SpiralenEnde(s, 1);
+  if (!std::isfinite(e0[0] + e0[1] + e0[2] + e1[0] + e1[1] + e1[2])) return std::nullopt;
+  const XtcLage a = XtcEndlage(e0[0], e0[1], e0[2], true), b = XtcEndlage(e1[0], e1[1], e1[2], false);
+  // Curvature l/(RL) at tangent position l, in 1/mm; the sign is the turn's.
+  const double k0 = std::fabs(s.l0) / (rl * Zoll), k1 = std::fabs(s.l1) / (rl * Zoll);
+  const double dw = Winkeldifferenz(b.w - a.w), vz = dw >= 0 ? 1 : -1;
+  const bool sKurve = s.optionen & 4, getauscht = s.optionen & 2;
+  const double ka = getauscht ? k1 : k0, kb = getauscht ? k0 : k1;
+  const double laenge = std::max((sKurve ? std::fabs(s.l0) + std::fabs(s.l1) : std::fabs(s.l1 - s.l0)) * Zoll, 1e-3);
+  const std::pair<double, double> versuche[] = {{vz * ka, vz * kb}, {-vz * ka, vz * kb}, {vz * ka, -vz * kb}, {0, 0}};
+  for (const auto& [v0, v1] : versuche)
+    if (auto bogen = UebergangAnpassen(a, b, v0, v1, laenge)) {
+      const XtpStueck hin{bogen->laenge, bogen->r0, true, bogen->r1};
+      const XtpStueck zurueck{bogen->laenge, -bogen->r1, true, -bogen->r0};
+      const TPunkt p{e0[0], e0[1]}, q{e1[0], e1[1]};
+      return std::pair{Lauf{p, q, a.w, b.w, hin}, Lauf{q, p, b.w + Pi, a.w + Pi, zurueck}};
+    }
+  return std::nullopt;
+}
+
+/// Both directions of a straight, a curve or a transition segment; none for a segment of
+/// another kind or of no length.
 std::optional<std::pair<Lauf, Lauf>> Laeufe(const XtpAbschnitt& s) {
+  if (s.art == XtpAbschnitt::Art::Uebergang) return Spiralenlaeufe(s);
   if (s.art == XtpAbschnitt::Art::Gerade) {
     const double l = Abstand(s.x1, s.y1, s.x2, s.y2);
     if (!(l > 0) || !std::isfinite(l)) return std::nullopt;
@@ -62,7 +107,11 @@ struct Route {
 
   void Umkehren() {
     std::reverse(stuecke.begin(), stuecke.end());
-    for (XtpStueck& s : stuecke) s.radius = -s.radius;
+    for (XtpStueck& s : stuecke) {
+      if (s.uebergang) std::swap(s.radius, s.endRadius);
+      s.radius = -s.radius;
+      s.endRadius = -s.endRadius;
+    }
     std::swap(anfang, ende);
     const double w = wAnf;
     wAnf = wEnde + Pi;
@@ -72,7 +121,8 @@ struct Route {
   double Drehung() const {
     double d = 0;
     for (const XtpStueck& s : stuecke)
-      if (!s.Gerade()) d += s.laenge / s.radius;
+      if (s.uebergang) d += s.laenge * (1 / s.radius + 1 / s.endRadius) / 2;
+      else if (!s.Gerade()) d += s.laenge / s.radius;
     return d;
   }
   bool Gerade() const {
@@ -84,7 +134,7 @@ double Abst(TPunkt a, TPunkt b) { return Abstand(a.x, a.y, b.x, b.y); }
 
 /// Appends a piece, merging it with the last one of the same kind.
 void Anfuegen(std::vector<XtpStueck>& v, const XtpStueck& s) {
-  if (!v.empty()) {
+  if (!v.empty() && !s.uebergang && !v.back().uebergang) {
     XtpStueck& l = v.back();
     if ((l.Gerade() && s.Gerade()) ||
         (!l.Gerade() && !s.Gerade() && std::fabs(l.radius - s.radius) <= 1e-4)) {
@@ -103,6 +153,7 @@ std::variant<Route, std::string> RouteBilden(const XtpTyp& t, const std::vector<
     auto l = Laeufe(t.abschnitte[k]);
     if (!l) {
       if (t.abschnitte[k].art == XtpAbschnitt::Art::Sonstiges) return std::string("Weg über einen Abschnitt anderer Art");
+      if (t.abschnitte[k].art == XtpAbschnitt::Art::Uebergang) return std::string("Übergangsbogen nicht abbildbar");
       continue;  // a segment of no length
     }
     laeufe.push_back(*l);
@@ -233,7 +284,7 @@ std::vector<XtpRoute> XtpRouten(const XtpTyp& t, std::vector<std::string>& gruen
   return routen;
 }
 
-bool XtpStueck::Gerade() const { return std::isinf(radius); }
+bool XtpStueck::Gerade() const { return std::isinf(radius) && !uebergang; }
 
 std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& t) {
   // More than four routes are never needed to tell the kind.
@@ -248,6 +299,8 @@ std::variant<XtpWeichenform, std::string> XtpWeichenformBestimmen(const XtpTyp& 
     auto r = RouteBilden(t, l);
     if (auto* grund = std::get_if<std::string>(&r)) return *grund;
     routen.push_back(std::get<Route>(r));
+    for (const XtpStueck& s : routen.back().stuecke)
+      if (s.uebergang) return std::string("Weg mit Übergangsbogen");
   }
   // Both routes start at the switch point.
   Route& a = routen[0];

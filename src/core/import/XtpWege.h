@@ -11,11 +11,15 @@
 namespace trm {
 
 /// A piece of a route in millimetres: a straight (radius infinite) or an arc whose radius is
-/// positive when it turns left.
+/// positive when it turns left; or a transition curve from `radius` to `endRadius`.
 struct XtpStueck {
   double laenge = 0;
   double radius = 0;
+  bool uebergang = false;
+  double endRadius = 0;  ///< only for a transition curve
   bool Gerade() const;
+  /// The radius at the piece's end.
+  double Ende() const { return uebergang ? endRadius : radius; }
 };
 
 /// An end of the turnout in its own frame: the switch point at the origin, the track entering
