@@ -97,9 +97,7 @@ void TConverter::PlanLesen(const Zeilen& z) {
   }
   a_.Optionen = "3012101000";
   // The old plans name no element libraries: the standard lists of the data folder.
-  std::string* listen[6] = {&a_.WListeDatei,   &a_.KrListeDatei, &a_.EKWListeDatei,
-                            &a_.DKWListeDatei, &a_.DSListeDatei, &a_.GeoListeDatei};
-  for (int k = 0; k < 6; ++k) *listen[k] = a_.DatenPfad + StandardListen[k];
+  StandardlistenSetzen(a_);
   for (std::int32_t k = 0; k < module; ++k) ModulLesen(z, i);
 }
 

@@ -687,9 +687,7 @@ std::unique_ptr<Anlage> XtcImportieren(const std::string& bytes, const std::stri
   auto a = std::make_unique<Anlage>(std::move(zufall));
   a->DatenPfad = datenPfad;
   a->Kennung = "ATST";
-  std::string* listen[6] = {&a->WListeDatei,   &a->KrListeDatei, &a->EKWListeDatei,
-                            &a->DKWListeDatei, &a->DSListeDatei, &a->GeoListeDatei};
-  for (int k = 0; k < 6; ++k) *listen[k] = datenPfad + StandardListen[k];
+  StandardlistenSetzen(*a);
   std::string name = plan.titel1.empty() ? std::filesystem::path(datei).stem().string() : plan.titel1;
   for (char& c : name)
     if (static_cast<unsigned char>(c) < 0x20) c = ' ';

@@ -75,9 +75,7 @@ std::unique_ptr<Anlage> ErsatzAnlage(const std::string& datenPfad, std::shared_p
   auto a = std::make_unique<Anlage>(std::move(zufall));
   a->DatenPfad = datenPfad;
   a->Kennung = "ATST";
-  std::string* listen[6] = {&a->WListeDatei,   &a->KrListeDatei, &a->EKWListeDatei,
-                            &a->DKWListeDatei, &a->DSListeDatei, &a->GeoListeDatei};
-  for (int k = 0; k < 6; ++k) *listen[k] = datenPfad + StandardListen[k];
+  StandardlistenSetzen(*a);
   a->Optionen = "0000000000";
   ModulBerechnen(*a->NeuesModulAnlegen());
   return a;

@@ -100,9 +100,8 @@ void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
     }
   }
   a.Kennung = l.Text();
-  std::string* listen[6] = {&a.WListeDatei,   &a.KrListeDatei, &a.EKWListeDatei,
-                            &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
-  for (int k = 0; k < 6; ++k) {
+  const std::array<std::string*, 6> listen = Listendateien(a);
+  for (std::size_t k = 0; k < listen.size(); ++k) {
     const std::string& pfad = l.Text();
     *listen[k] = ListenPfad(pfad, a.DatenPfad, StandardListen[k]);
   }
@@ -198,6 +197,15 @@ void VerbindungenAufbauen(Anlage& a) {
   for (const auto& m : a.Module)
     for (const auto& g : m->Gleise)
       if (finden(g->Nummer) != g.get()) g->Nummer = a.NeueNummer(BereichNeuesGleis);
+}
+
+std::array<std::string*, 6> Listendateien(Anlage& a) {
+  return {&a.WListeDatei, &a.KrListeDatei, &a.EKWListeDatei, &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
+}
+
+void StandardlistenSetzen(Anlage& a) {
+  const std::array<std::string*, 6> listen = Listendateien(a);
+  for (std::size_t k = 0; k < listen.size(); ++k) *listen[k] = a.DatenPfad + StandardListen[k];
 }
 
 }  // namespace trm

@@ -2,6 +2,7 @@
 // append lines; readers take the lines and an index that they advance past the record.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <functional>
 #include <string>
@@ -70,5 +71,10 @@ void VerbindungenAufbauen(Anlage& a);
 inline constexpr const char* StandardListen[6] = {"stdWListe.w88",   "stdKrListe.k88",
                                                   "stdEKWListe.e88", "stdDKWListe.d88",
                                                   "stdDSListe.ds",   "stdGeoListe.g88"};
+/// The layout's six list paths in header order (turnouts, crossings, single slips, double
+/// slips, turntables, components).
+std::array<std::string*, 6> Listendateien(Anlage& a);
+/// Every list path set to the data folder's standard list (a new or imported layout).
+void StandardlistenSetzen(Anlage& a);
 
 }  // namespace trm
