@@ -517,7 +517,10 @@ void TGleisanlage::FormCreate() {
 }
 
 bool TGleisanlage::DateiOeffnen(const QString& pfad) {
-  const bool ok = dokument_->OeffnenDatei(pfad.toStdString());
+  // An XTrackCAD layout given at start (or dropped on the program) is imported, not opened.
+  const bool ok = pfad.endsWith(QStringLiteral(".xtc"), Qt::CaseInsensitive)
+                      ? dokument_->ImportierenDatei(XtcImport(), pfad.toStdString())
+                      : dokument_->OeffnenDatei(pfad.toStdString());
   NachDateibefehl();
   if (ok) Einpassen();
   return ok;

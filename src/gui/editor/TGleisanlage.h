@@ -52,7 +52,8 @@ class TGleisanlage : public QMainWindow {
 
   /// Runs "neu"; when the settings file cannot be read the built-in layout stays.
   void FormCreate();
-  /// Opens a file given at start; false (with the error shown) when it cannot be read.
+  /// Opens a file given at start (an XTrackCAD layout ".xtc" is imported); false (with the
+  /// error shown) when it cannot be read.
   bool DateiOeffnen(const QString& pfad);
   /// Puts the layout's title into the window.
   void TitelAktualisieren();
