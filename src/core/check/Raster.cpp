@@ -1,0 +1,95 @@
+// The chords of the tracks and the grid that finds them near a place.
+#include "core/check/Raster.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "core/model/Gleis.h"
+
+namespace trm {
+
+namespace {
+constexpr double kAbweichung = 0.1;   // mm a point between may lie off its chord
+constexpr double kLaengsteSehne = 40;  // mm
+
+/// Distance of (px, py) from the line through a and b.
+double Abstand(const TSpurpunkt& a, const TSpurpunkt& b, const TSpurpunkt& p) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l = std::hypot(dx, dy);
+  if (l == 0) return std::hypot(p.x - a.x, p.y - a.y);
+  return std::abs(dx * (p.y - a.y) - dy * (p.x - a.x)) / l;
+}
+}  // namespace
+
+TRechteck TSehne::Box() const {
+  return {std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
+}
+
+std::vector<TSehne> SehnenDesGleises(const TGleis& g) {
+  std::vector<TSehne> sehnen;
+  double s = 0;
+  for (const auto& b : g.Boegen) {
+    const TSpurpunkte& p = b->Spurpunkte;
+    if (p.size() < 2) continue;
+    const double sa = b->SpurAussen(), tr = b->TrBrt(), ga = b->GlsAbst();
+    std::size_t i = 0;
+    while (i + 1 < p.size()) {
+      std::size_t k = i + 1;
+      // Take the next point too while every point between stays near the longer chord.
+      while (k + 1 < p.size() && std::hypot(p[k + 1].x - p[i].x, p[k + 1].y - p[i].y) <= kLaengsteSehne) {
+        bool nah = true;
+        for (std::size_t j = i + 1; j <= k && nah; ++j) nah = Abstand(p[i], p[k + 1], p[j]) <= kAbweichung;
+        if (!nah) break;
+        ++k;
+      }
+      const TSpurpunkt &a = p[i], &e = p[k];
+      i = k;
+      if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(a.z) || !std::isfinite(e.x) ||
+          !std::isfinite(e.y) || !std::isfinite(e.z))
+        continue;
+      // Points far apart (a large sleeper spacing) give chords of at most 40 mm each.
+      const double l = std::hypot(e.x - a.x, e.y - a.y);
+      const double n = std::min(std::ceil(l / kLaengsteSehne), 1e6);
+      const int teile = n > 1 ? static_cast<int>(n) : 1;
+      for (int t = 0; t < teile; ++t) {
+        const double u0 = static_cast<double>(t) / teile, u1 = static_cast<double>(t + 1) / teile;
+        TSehne c{a.x + (e.x - a.x) * u0, a.y + (e.y - a.y) * u0, a.z + (e.z - a.z) * u0,
+                 a.x + (e.x - a.x) * u1, a.y + (e.y - a.y) * u1, a.z + (e.z - a.z) * u1,
+                 s + l * u0, s + l * u1, sa, tr, ga};
+        sehnen.push_back(c);
+      }
+      s += l;
+    }
+  }
+  return sehnen;
+}
+
+std::pair<std::int64_t, std::int64_t> TRaster::Zellindex(double x, double y) const {
+  auto index = [this](double v) {
+    const double c = std::floor(v / zelle_);
+    return static_cast<std::int64_t>(std::clamp(c, -2.0e9, 2.0e9));
+  };
+  return {index(x), index(y)};
+}
+
+void TRaster::Einfuegen(int slot, int index, const TRechteck& box) {
+  const auto [x0, y0] = Zellindex(box.xmin, box.ymin);
+  const auto [x1, y1] = Zellindex(box.xmax, box.ymax);
+  for (std::int64_t cx = x0; cx <= x1; ++cx)
+    for (std::int64_t cy = y0; cy <= y1; ++cy) zellen_[Schluessel(cx, cy)].emplace_back(slot, index);
+}
+
+void TRaster::Entfernen(int slot, int index, const TRechteck& box) {
+  const auto [x0, y0] = Zellindex(box.xmin, box.ymin);
+  const auto [x1, y1] = Zellindex(box.xmax, box.ymax);
+  for (std::int64_t cx = x0; cx <= x1; ++cx)
+    for (std::int64_t cy = y0; cy <= y1; ++cy) {
+      const auto it = zellen_.find(Schluessel(cx, cy));
+      if (it == zellen_.end()) continue;
+      auto& v = it->second;
+      v.erase(std::remove(v.begin(), v.end(), std::pair<int, int>(slot, index)), v.end());
+      if (v.empty()) zellen_.erase(it);
+    }
+}
+
+}  // namespace trm
