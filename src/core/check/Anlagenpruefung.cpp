@@ -101,6 +101,7 @@ void ModulPruefen(TPruefstand& st, const Anlage& an, int mi, const TPruefregeln&
     if (st.slots[s].gleis && !gesehen[s]) weg.push_back(static_cast<int>(s));
   if (geaendert.empty() && weg.empty()) return;
   geprueft += geaendert.size();
+  st.geaendert = true;
 
   // The grid and the findings of the tracks alone.
   auto entfernen = [&](int s) {
@@ -171,29 +172,39 @@ TAnlagenpruefung::~TAnlagenpruefung() = default;
 
 void TAnlagenpruefung::Vergessen() { module_.clear(); }
 
-std::vector<TBefund> TAnlagenpruefung::Pruefen(const Anlage& a, const TPruefregeln& r, int nurModul) {
+const std::vector<TBefund>& TAnlagenpruefung::Pruefen(const Anlage& a, const TPruefregeln& r, int nurModul) {
   zuletzt_ = 0;
   // The states follow the modules by address; a module that is gone is forgotten.
   std::vector<std::unique_ptr<TPruefstand>> neu;
-  std::vector<TBefund> befunde;
+  bool anders = nurModul != nurModul_ || a.Module.size() != module_.size();
   for (std::size_t mi = 0; mi < a.Module.size(); ++mi) {
     const TModul* m = a.Module[mi].get();
     std::unique_ptr<TPruefstand> st;
     for (auto& alt : module_)
       if (alt && alt->modul == m) st = std::move(alt);
     if (!st) st = std::make_unique<TPruefstand>();
-    if (nurModul < 0 || nurModul == static_cast<int>(mi)) {
-      ModulPruefen(*st, a, static_cast<int>(mi), r, zuletzt_);
-      befunde.insert(befunde.end(), st->enden.befunde.begin(), st->enden.befunde.end());
-      for (const TGleiseintrag& e : st->slots)
-        if (e.gleis) befunde.insert(befunde.end(), e.eigene.begin(), e.eigene.end());
-      for (const auto& [schluessel, liste] : st->paare) befunde.insert(befunde.end(), liste.begin(), liste.end());
-    }
+    const std::size_t vorher = zuletzt_;
+    const std::uint64_t abdruck = st->modulAbdruck;
+    const bool neuerStand = st->modul != m;
+    if (nurModul < 0 || nurModul == static_cast<int>(mi)) ModulPruefen(*st, a, static_cast<int>(mi), r, zuletzt_);
+    anders = anders || neuerStand || zuletzt_ != vorher || abdruck != st->modulAbdruck || st->geaendert;
+    st->geaendert = false;
     neu.push_back(std::move(st));
   }
   module_ = std::move(neu);
-  BefundeOrdnen(befunde);
-  return befunde;
+  nurModul_ = nurModul;
+  if (!anders) return befunde_;
+  befunde_.clear();
+  for (std::size_t mi = 0; mi < module_.size(); ++mi) {
+    if (nurModul >= 0 && nurModul != static_cast<int>(mi)) continue;
+    const TPruefstand& st = *module_[mi];
+    befunde_.insert(befunde_.end(), st.enden.befunde.begin(), st.enden.befunde.end());
+    for (const TGleiseintrag& e : st.slots)
+      if (e.gleis) befunde_.insert(befunde_.end(), e.eigene.begin(), e.eigene.end());
+    for (const auto& [schluessel, liste] : st.paare) befunde_.insert(befunde_.end(), liste.begin(), liste.end());
+  }
+  BefundeOrdnen(befunde_);
+  return befunde_;
 }
 
 std::vector<TBefund> AnlagePruefen(const Anlage& a, const TPruefregeln& r, int nurModul) {

@@ -21,9 +21,9 @@ class TAnlagenpruefung {
   TAnlagenpruefung(const TAnlagenpruefung&) = delete;
   TAnlagenpruefung& operator=(const TAnlagenpruefung&) = delete;
 
-  /// The findings of every module (or only of module `nurModul`), ordered. The modules must
-  /// have been computed. Reads the layout and changes nothing.
-  std::vector<TBefund> Pruefen(const Anlage& a, const TPruefregeln& r, int nurModul = -1);
+  /// The findings of every module (or only of module `nurModul`), ordered; valid until the
+  /// next check. The modules must have been computed. Reads the layout and changes nothing.
+  const std::vector<TBefund>& Pruefen(const Anlage& a, const TPruefregeln& r, int nurModul = -1);
   /// Forgets what it knew: the next check is a whole one.
   void Vergessen();
   /// Tracks checked again by the last check (all of a module at its first check).
@@ -32,6 +32,8 @@ class TAnlagenpruefung {
  private:
   std::vector<std::unique_ptr<TPruefstand>> module_;
   std::size_t zuletzt_ = 0;
+  std::vector<TBefund> befunde_;
+  int nurModul_ = -2;
 };
 
 /// One check without memory.

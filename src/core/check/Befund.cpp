@@ -29,8 +29,8 @@ std::array<Regel, RegelAnzahl> AlleRegeln() {
 
 void BefundeOrdnen(std::vector<TBefund>& befunde) {
   std::stable_sort(befunde.begin(), befunde.end(), [](const TBefund& a, const TBefund& b) {
-    return std::make_tuple(!a.Fehler(), a.modul, static_cast<int>(a.regel), a.gleise, a.x, a.y) <
-           std::make_tuple(!b.Fehler(), b.modul, static_cast<int>(b.regel), b.gleise, b.x, b.y);
+    const bool fa = !a.Fehler(), fb = !b.Fehler();
+    return std::tie(fa, a.modul, a.regel, a.gleise, a.x, a.y) < std::tie(fb, b.modul, b.regel, b.gleise, b.x, b.y);
   });
 }
 

@@ -122,16 +122,12 @@ TEnden EndenPruefen(const TPruefstand& st) {
 
   // Ends that are not joined: meeting ones are fine, almost meeting ones are a gap. Found
   // through a grid of 10 mm cells over the ends.
-  TRaster raster(10);
+  TRaster raster(10, 0);
   for (std::size_t i = 0; i < enden.size(); ++i)
     raster.Einfuegen(static_cast<int>(i), 0, {enden[i].x, enden[i].y, enden[i].x, enden[i].y});
-  auto boxVon = [&](int i, int) {
-    const TEnde& e = enden[static_cast<std::size_t>(i)];
-    return TRechteck{e.x, e.y, e.x, e.y};
-  };
   for (std::size_t i = 0; i < enden.size(); ++i) {
     TEnde& p = enden[i];
-    raster.Abfragen({p.x - kFastMm, p.y - kFastMm, p.x + kFastMm, p.y + kFastMm}, boxVon, [&](int j, int) {
+    raster.Abfragen({p.x - kFastMm, p.y - kFastMm, p.x + kFastMm, p.y + kFastMm}, [&](int j, int) {
       if (j <= static_cast<int>(i)) return;
       TEnde& q = enden[static_cast<std::size_t>(j)];
       if (q.slot == p.slot && q.anfang == p.anfang) return;
@@ -145,9 +141,12 @@ TEnden EndenPruefen(const TPruefstand& st) {
       const TElement* ep = st.slots[static_cast<std::size_t>(p.slot)].element;
       if (d <= kTreffenMm && k <= kTreffenGrad) return;
       if (ep && ep == st.slots[static_cast<std::size_t>(q.slot)].element) return;  // the element's own ends
-      befund(Regel::Luecke, (p.x + q.x) / 2, (p.y + q.y) / 2, {nummer(a), nummer(b)}, d, kTreffenMm,
-             "Die Enden von Gleis " + std::to_string(nummer(p.slot)) + " und Gleis " + std::to_string(nummer(q.slot)) +
-                 " liegen " + FestText(d, 3) + " mm und " + FestText(k, 3) + "° auseinander und sind nicht verbunden.");
+      const std::string wer = a == b ? "Anfang und Ende von Gleis " + std::to_string(nummer(a))
+                                     : "Die Enden von Gleis " + std::to_string(nummer(p.slot)) + " und Gleis " +
+                                           std::to_string(nummer(q.slot));
+      befund(Regel::Luecke, (p.x + q.x) / 2, (p.y + q.y) / 2,
+             a == b ? std::vector<std::int32_t>{nummer(a)} : std::vector<std::int32_t>{nummer(a), nummer(b)}, d, kTreffenMm,
+             wer + " liegen " + FestText(d, 3) + " mm und " + FestText(k, 3) + "° auseinander und sind nicht verbunden.");
     });
   }
 
@@ -170,7 +169,7 @@ TEnden EndenPruefen(const TPruefstand& st) {
     if (p.anfang && amRand.count(eintrag.gleis)) continue;
     bool doppelt = false;
     if (eintrag.element)
-      raster.Abfragen({p.x - kTreffenMm, p.y - kTreffenMm, p.x + kTreffenMm, p.y + kTreffenMm}, boxVon, [&](int j, int) {
+      raster.Abfragen({p.x - kTreffenMm, p.y - kTreffenMm, p.x + kTreffenMm, p.y + kTreffenMm}, [&](int j, int) {
         const TEnde& q = enden[static_cast<std::size_t>(j)];
         if (j < static_cast<int>(i) && st.slots[static_cast<std::size_t>(q.slot)].element == eintrag.element &&
             std::hypot(p.x - q.x, p.y - q.y) <= kTreffenMm && Knick(p.w, q.w + Pi) <= kTreffenGrad)

@@ -52,11 +52,12 @@ TNaechste Naechste(const TSehne& a, const TSehne& b) {
     }
   }
   const double px = a.x0 + d1x * s, py = a.y0 + d1y * s, qx = b.x0 + d2x * t, qy = b.y0 + d2y * t;
-  return {std::hypot(px - qx, py - qy), s, t};
+  return {std::sqrt((px - qx) * (px - qx) + (py - qy) * (py - qy)), s, t};
 }
 
 /// What one chord of the first track of a pair has nearest on the second.
 struct TNah {
+  std::uint64_t paar = 0;  ///< key of the pair of slots
   int a = 0;  ///< chord index on the first track
   double d = 0, dz = 0, x = 0, y = 0;
   bool parallel = false;
@@ -77,11 +78,8 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
     return std::make_tuple(st.slots[static_cast<std::size_t>(a)].nummer, a) <
            std::make_tuple(st.slots[static_cast<std::size_t>(b)].nummer, b);
   };
-  auto boxVon = [&](int slot, int i) {
-    return st.slots[static_cast<std::size_t>(slot)].sehnen[static_cast<std::size_t>(i)].Box();
-  };
   const double q = st.reichweite;
-  std::unordered_map<std::uint64_t, std::vector<TNah>> nah;
+  std::vector<TNah> nah;
 
   for (int x : schmutzig) {
     const TGleiseintrag& ex = st.slots[static_cast<std::size_t>(x)];
@@ -93,7 +91,7 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
       box.ymin -= q;
       box.xmax += q;
       box.ymax += q;
-      st.raster.Abfragen(box, boxVon, [&](int y, int k) {
+      st.raster.Abfragen(box, [&](int y, int k) {
         if (y == x ? k <= static_cast<int>(c) : (inD[static_cast<std::size_t>(y)] && y < x)) return;
         const TGleiseintrag& ey = st.slots[static_cast<std::size_t>(y)];
         if (ex.element && ex.element == ey.element) return;
@@ -116,6 +114,12 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
             if (sx.element == sy.element && std::hypot(pax - sx.x, pay - sx.y) <= sx.laenge &&
                 std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge)
               return;
+        // A track's end at an element lies in the element's throat: the element's own tracks
+        // come near it there.
+        for (const TElementstoss& sx : st.enden.elementstoesse[static_cast<std::size_t>(x)])
+          if (sx.element == ey.element && std::hypot(pax - sx.x, pay - sx.y) <= sx.laenge) return;
+        for (const TElementstoss& sy : st.enden.elementstoesse[static_cast<std::size_t>(y)])
+          if (sy.element == ex.element && std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge) return;
         const double za = a.z0 + (a.z1 - a.z0) * p.s, zb = b.z0 + (b.z1 - b.z0) * p.t;
         const double ux = a.x1 - a.x0, uy = a.y1 - a.y0, vx = b.x1 - b.x0, vy = b.y1 - b.y0;
         const bool parallel = std::abs(ux * vy - uy * vx) <= kParallel * std::hypot(ux, uy) * std::hypot(vx, vy);
@@ -133,7 +137,7 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
           u0 = std::clamp(u0, 0.0, 1.0);
           u1 = std::clamp(u1, 0.0, 1.0);
         }
-        nah[PaarSchluessel(x, y)].push_back({xZuerst ? static_cast<int>(c) : k, p.d, std::abs(za - zb),
+        nah.push_back({PaarSchluessel(x, y), xZuerst ? static_cast<int>(c) : k, p.d, std::abs(za - zb),
                                              (pax + pbx) / 2, (pay + pby) / 2, parallel, spur, trasse, abstand,
                                              f.s0 + (f.s1 - f.s0) * u0, f.s0 + (f.s1 - f.s0) * u1});
       });
@@ -141,13 +145,19 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
   }
 
   const double durchfahrt = st.durchfahrt;
-  for (auto& [schluessel, liste] : nah) {
+  std::sort(nah.begin(), nah.end(),
+            [](const TNah& l, const TNah& r) { return std::tie(l.paar, l.a, l.d) < std::tie(r.paar, r.a, r.d); });
+  for (std::size_t anfang = 0; anfang < nah.size();) {
+    std::size_t ende = anfang;
+    while (ende < nah.size() && nah[ende].paar == nah[anfang].paar) ++ende;
+    const std::uint64_t schluessel = nah[anfang].paar;
+    std::vector<TNah> liste(nah.begin() + static_cast<std::ptrdiff_t>(anfang), nah.begin() + static_cast<std::ptrdiff_t>(ende));
+    anfang = ende;
     int x = static_cast<int>(schluessel >> 32), y = static_cast<int>(schluessel & 0xffffffffu);
     if (x != y && !vorher(x, y)) std::swap(x, y);
     const TGleiseintrag& ex = st.slots[static_cast<std::size_t>(x)];
     const TGleiseintrag& ey = st.slots[static_cast<std::size_t>(y)];
     // The nearest of every chord of the first track.
-    std::sort(liste.begin(), liste.end(), [](const TNah& l, const TNah& r) { return std::tie(l.a, l.d) < std::tie(r.a, r.d); });
     std::size_t frei = 0;
     for (std::size_t i = 0; i < liste.size();) {
       std::size_t j = i;

@@ -61,10 +61,11 @@ struct TPruefstand {
   TPruefregeln regeln;
   double durchfahrt = 0;  ///< vertical clearance at the layout's scale
   std::uint64_t modulAbdruck = 0;
+  bool geaendert = false;  ///< the last check found changes
   std::vector<TGleiseintrag> slots;
   std::vector<int> frei;
   std::unordered_map<const TGleis*, int> slotVon;
-  TRaster raster{50};
+  TRaster raster{100, 41};
   double reichweite = 50;  ///< the largest distance a rule of nearness looks at
   TEnden enden;
   /// Findings of the rules of nearness by pair of slots.

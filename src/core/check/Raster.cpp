@@ -9,14 +9,14 @@
 namespace trm {
 
 namespace {
-constexpr double kAbweichung = 0.1;   // mm a point between may lie off its chord
+constexpr double kAbweichung = 0.25;  // mm a point between may lie off its chord (half the spacing's slack)
 constexpr double kLaengsteSehne = 40;  // mm
 
 /// Distance of (px, py) from the line through a and b.
 double Abstand(const TSpurpunkt& a, const TSpurpunkt& b, const TSpurpunkt& p) {
   const double dx = b.x - a.x, dy = b.y - a.y;
-  const double l = std::hypot(dx, dy);
-  if (l == 0) return std::hypot(p.x - a.x, p.y - a.y);
+  const double l = std::sqrt(dx * dx + dy * dy);
+  if (l == 0) return std::sqrt((p.x - a.x) * (p.x - a.x) + (p.y - a.y) * (p.y - a.y));
   return std::abs(dx * (p.y - a.y) - dy * (p.x - a.x)) / l;
 }
 }  // namespace
@@ -36,7 +36,8 @@ std::vector<TSehne> SehnenDesGleises(const TGleis& g) {
     while (i + 1 < p.size()) {
       std::size_t k = i + 1;
       // Take the next point too while every point between stays near the longer chord.
-      while (k + 1 < p.size() && std::hypot(p[k + 1].x - p[i].x, p[k + 1].y - p[i].y) <= kLaengsteSehne) {
+      while (k + 1 < p.size() && (p[k + 1].x - p[i].x) * (p[k + 1].x - p[i].x) + (p[k + 1].y - p[i].y) * (p[k + 1].y - p[i].y) <=
+                                       kLaengsteSehne * kLaengsteSehne) {
         bool nah = true;
         for (std::size_t j = i + 1; j <= k && nah; ++j) nah = Abstand(p[i], p[k + 1], p[j]) <= kAbweichung;
         if (!nah) break;
@@ -64,32 +65,33 @@ std::vector<TSehne> SehnenDesGleises(const TGleis& g) {
   return sehnen;
 }
 
-std::pair<std::int64_t, std::int64_t> TRaster::Zellindex(double x, double y) const {
-  auto index = [this](double v) {
-    const double c = std::floor(v / zelle_);
-    return static_cast<std::int64_t>(std::clamp(c, -2.0e9, 2.0e9));
-  };
-  return {index(x), index(y)};
+std::int64_t TRaster::Zellindex(double v) const {
+  return static_cast<std::int64_t>(std::clamp(std::floor(v / zelle_), -2.0e9, 2.0e9));
+}
+
+const std::vector<TRaster::Eintrag>* TRaster::Zelle(std::int64_t cx, std::int64_t cy) const {
+  const std::uint64_t k = Schluessel(cx, cy);
+  for (const auto& [schluessel, zelle] : zuletzt_)
+    if (zelle && schluessel == k) return zelle;
+  const auto it = zellen_.find(k);
+  if (it == zellen_.end()) return nullptr;
+  zuletzt_[naechster_++ % zuletzt_.size()] = {k, &it->second};
+  return &it->second;
 }
 
 void TRaster::Einfuegen(int slot, int index, const TRechteck& box) {
-  const auto [x0, y0] = Zellindex(box.xmin, box.ymin);
-  const auto [x1, y1] = Zellindex(box.xmax, box.ymax);
-  for (std::int64_t cx = x0; cx <= x1; ++cx)
-    for (std::int64_t cy = y0; cy <= y1; ++cy) zellen_[Schluessel(cx, cy)].emplace_back(slot, index);
+  zuletzt_.fill({});
+  zellen_[Schluessel(Zellindex(box.xmin), Zellindex(box.ymin))].push_back({box, slot, index});
 }
 
 void TRaster::Entfernen(int slot, int index, const TRechteck& box) {
-  const auto [x0, y0] = Zellindex(box.xmin, box.ymin);
-  const auto [x1, y1] = Zellindex(box.xmax, box.ymax);
-  for (std::int64_t cx = x0; cx <= x1; ++cx)
-    for (std::int64_t cy = y0; cy <= y1; ++cy) {
-      const auto it = zellen_.find(Schluessel(cx, cy));
-      if (it == zellen_.end()) continue;
-      auto& v = it->second;
-      v.erase(std::remove(v.begin(), v.end(), std::pair<int, int>(slot, index)), v.end());
-      if (v.empty()) zellen_.erase(it);
-    }
+  zuletzt_.fill({});
+  const auto it = zellen_.find(Schluessel(Zellindex(box.xmin), Zellindex(box.ymin)));
+  if (it == zellen_.end()) return;
+  auto& v = it->second;
+  v.erase(std::remove_if(v.begin(), v.end(), [&](const Eintrag& e) { return e.slot == slot && e.index == index; }),
+          v.end());
+  if (v.empty()) zellen_.erase(it);
 }
 
 }  // namespace trm

@@ -4,6 +4,7 @@
 // must not make the index large, and tracks can be added and removed after every command.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <utility>
@@ -29,41 +30,45 @@ struct TSehne {
 /// chord (straights into chords of up to 40 mm); one chord never spans two segments.
 std::vector<TSehne> SehnenDesGleises(const TGleis& g);
 
-/// The grid: entries are (track slot, chord index), kept in every cell a chord's box touches.
+/// The grid: an entry (track slot, chord index) with the chord's box is kept in the cell of
+/// its box's lower left corner; the boxes are at most `Ausdehnung` wide, so a query looks that
+/// far below and left of its box.
 class TRaster {
  public:
-  explicit TRaster(double zelle = 50) : zelle_(zelle) {}
-  double Zelle() const { return zelle_; }
+  struct Eintrag {
+    TRechteck box;
+    int slot = 0, index = 0;
+  };
+  explicit TRaster(double zelle = 100, double ausdehnung = 40) : zelle_(zelle), ausdehnung_(ausdehnung) {}
   void Einfuegen(int slot, int index, const TRechteck& box);
   void Entfernen(int slot, int index, const TRechteck& box);
-  void Leeren() { zellen_.clear(); }
-  /// Calls f(slot, index) once for every entry whose box meets `box`; `boxVon(slot, index)`
-  /// gives an entry's box.
-  template <class BoxVon, class F>
-  void Abfragen(const TRechteck& box, const BoxVon& boxVon, const F& f) const {
-    const auto [x0, y0] = Zellindex(box.xmin, box.ymin);
-    const auto [x1, y1] = Zellindex(box.xmax, box.ymax);
+  /// Calls f(slot, index) once for every entry whose box meets `box`.
+  template <class F>
+  void Abfragen(const TRechteck& box, const F& f) const {
+    const std::int64_t x0 = Zellindex(box.xmin - ausdehnung_), y0 = Zellindex(box.ymin - ausdehnung_);
+    const std::int64_t x1 = Zellindex(box.xmax), y1 = Zellindex(box.ymax);
     for (std::int64_t cx = x0; cx <= x1; ++cx)
       for (std::int64_t cy = y0; cy <= y1; ++cy) {
-        const auto it = zellen_.find(Schluessel(cx, cy));
-        if (it == zellen_.end()) continue;
-        for (const auto& [slot, index] : it->second) {
-          const TRechteck b = boxVon(slot, index);
-          if (b.xmax < box.xmin || b.xmin > box.xmax || b.ymax < box.ymin || b.ymin > box.ymax) continue;
-          // Reported in the first cell of the common part only, so once.
-          const auto [ex, ey] = Zellindex(b.xmin > box.xmin ? b.xmin : box.xmin, b.ymin > box.ymin ? b.ymin : box.ymin);
-          if (ex == cx && ey == cy) f(slot, index);
-        }
+        const std::vector<Eintrag>* zelle = Zelle(cx, cy);
+        if (!zelle) continue;
+        for (const Eintrag& e : *zelle)
+          if (!(e.box.xmax < box.xmin || e.box.xmin > box.xmax || e.box.ymax < box.ymin || e.box.ymin > box.ymax))
+            f(e.slot, e.index);
       }
   }
 
  private:
-  std::pair<std::int64_t, std::int64_t> Zellindex(double x, double y) const;
+  std::int64_t Zellindex(double v) const;
   static std::uint64_t Schluessel(std::int64_t cx, std::int64_t cy) {
     return (static_cast<std::uint64_t>(cx) << 32) ^ (static_cast<std::uint64_t>(cy) & 0xffffffffu);
   }
-  double zelle_;
-  std::unordered_map<std::uint64_t, std::vector<std::pair<int, int>>> zellen_;
+  /// The cell's entries, or none; the last cells asked for are remembered, since the chords
+  /// of a track are asked for in order and their neighbourhoods overlap.
+  const std::vector<Eintrag>* Zelle(std::int64_t cx, std::int64_t cy) const;
+  double zelle_, ausdehnung_;
+  std::unordered_map<std::uint64_t, std::vector<Eintrag>> zellen_;
+  mutable std::array<std::pair<std::uint64_t, const std::vector<Eintrag>*>, 16> zuletzt_{};
+  mutable std::size_t naechster_ = 0;
 };
 
 }  // namespace trm
