@@ -194,6 +194,7 @@ const std::vector<TBefund>& TAnlagenpruefung::Pruefen(const Anlage& a, const TPr
   module_ = std::move(neu);
   nurModul_ = nurModul;
   if (!anders) return befunde_;
+  ++stand_;
   befunde_.clear();
   for (std::size_t mi = 0; mi < module_.size(); ++mi) {
     if (nurModul >= 0 && nurModul != static_cast<int>(mi)) continue;

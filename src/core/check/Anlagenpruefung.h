@@ -3,6 +3,7 @@
 // near them, are checked again.
 #pragma once
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -28,12 +29,15 @@ class TAnlagenpruefung {
   void Vergessen();
   /// Tracks checked again by the last check (all of a module at its first check).
   std::size_t ZuletztGeprueft() const { return zuletzt_; }
+  /// Counts the checks whose findings differ from the check before.
+  std::uint64_t Stand() const { return stand_; }
 
  private:
   std::vector<std::unique_ptr<TPruefstand>> module_;
   std::size_t zuletzt_ = 0;
   std::vector<TBefund> befunde_;
   int nurModul_ = -2;
+  std::uint64_t stand_ = 0;
 };
 
 /// One check without memory.
