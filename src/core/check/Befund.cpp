@@ -28,10 +28,32 @@ std::array<Regel, RegelAnzahl> AlleRegeln() {
 }
 
 void BefundeOrdnen(std::vector<TBefund>& befunde) {
-  std::stable_sort(befunde.begin(), befunde.end(), [](const TBefund& a, const TBefund& b) {
-    const bool fa = !a.Fehler(), fb = !b.Fehler();
-    return std::tie(fa, a.modul, a.regel, a.gleise, a.x, a.y) < std::tie(fb, b.modul, b.regel, b.gleise, b.x, b.y);
+  // Sorted by a key of plain numbers through indices; the findings are moved once.
+  struct Schluessel {
+    bool hinweis;
+    int modul, regel;
+    std::int32_t g0, g1;
+    std::size_t gleise;
+    double x, y;
+    std::size_t i;
+  };
+  std::vector<Schluessel> k(befunde.size());
+  for (std::size_t i = 0; i < befunde.size(); ++i) {
+    const TBefund& b = befunde[i];
+    k[i] = {!b.Fehler(), b.modul, static_cast<int>(b.regel), b.gleise.empty() ? 0 : b.gleise[0],
+            b.gleise.size() > 1 ? b.gleise[1] : 0, b.gleise.size(), b.x, b.y, i};
+  }
+  std::sort(k.begin(), k.end(), [&](const Schluessel& a, const Schluessel& b) {
+    const auto ta = std::tie(a.hinweis, a.modul, a.regel, a.g0, a.g1, a.gleise, a.x, a.y);
+    const auto tb = std::tie(b.hinweis, b.modul, b.regel, b.g0, b.g1, b.gleise, b.x, b.y);
+    if (ta != tb) return ta < tb;
+    if (befunde[a.i].gleise != befunde[b.i].gleise) return befunde[a.i].gleise < befunde[b.i].gleise;
+    return a.i < b.i;
   });
+  std::vector<TBefund> geordnet;
+  geordnet.reserve(befunde.size());
+  for (const Schluessel& s : k) geordnet.push_back(std::move(befunde[s.i]));
+  befunde = std::move(geordnet);
 }
 
 std::size_t Fehlerzahl(const std::vector<TBefund>& befunde) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <set>
+#include <unordered_set>
 
 #include "core/check/Pruefstand.h"
 #include "core/model/Geometrie.h"
@@ -88,7 +89,10 @@ TEnden EndenPruefen(const TPruefstand& st) {
 
   // Joined ends: every successor's start on its track's end. The successors of one track
   // that belong to one element (a turnout's main and branch track) give one finding.
-  std::set<std::pair<int, int>> verbunden;
+  std::unordered_set<std::uint64_t> verbunden;  // (end's slot, start's slot)
+  auto paar = [](int a, int b) {
+    return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(a)) << 32) | static_cast<std::uint32_t>(b);
+  };
   std::set<std::pair<int, const void*>> gemeldet;
   std::vector<std::vector<const TGleis*>> vorgaengerVon(n);  // tracks that name slot s as predecessor
   for (std::size_t t = 0; t < n; ++t)
@@ -101,7 +105,7 @@ TEnden EndenPruefen(const TPruefstand& st) {
     folgen.insert(folgen.end(), vorgaengerVon[s].begin(), vorgaengerVon[s].end());
     for (const TGleis* f : folgen) {
       const int t = slotVon(f);
-      if (t < 0 || f->Boegen.empty() || !verbunden.insert({static_cast<int>(s), t}).second) continue;
+      if (t < 0 || f->Boegen.empty() || !verbunden.insert(paar(static_cast<int>(s), t)).second) continue;
       TEnde& e = enden[static_cast<std::size_t>(endeVon[2 * s + 1])];
       TEnde& a = enden[static_cast<std::size_t>(endeVon[2 * static_cast<std::size_t>(t)])];
       e.verbunden = a.verbunden = true;
@@ -132,7 +136,7 @@ TEnden EndenPruefen(const TPruefstand& st) {
       TEnde& q = enden[static_cast<std::size_t>(j)];
       if (q.slot == p.slot && q.anfang == p.anfang) return;
       const int a = std::min(p.slot, q.slot), b = std::max(p.slot, q.slot);
-      if (verbunden.count({p.anfang ? q.slot : p.slot, p.anfang ? p.slot : q.slot}) && p.anfang != q.anfang) return;
+      if (p.anfang != q.anfang && verbunden.count(paar(p.anfang ? q.slot : p.slot, p.anfang ? p.slot : q.slot))) return;
       const double d = std::hypot(p.x - q.x, p.y - q.y), k = Knick(p.w, q.w);
       if (d > kFastMm || k > kFastGrad) return;
       p.verbunden = q.verbunden = true;
