@@ -19,6 +19,18 @@ std::unique_ptr<Anlage> H0Anlage() {
   return a;
 }
 
+/// For comparison in the same run: the geometry pass of the whole module, which every
+/// command runs before the check.
+void BM_GeometrieGanz(benchmark::State& state) {
+  auto a = H0Anlage();
+  double dx = 1e-3;
+  for (auto _ : state) {
+    for (auto& g : a->Module[0]->Gleise) g->XAnf += (dx = -dx);
+    ModulBerechnen(*a->Module[0]);
+  }
+}
+BENCHMARK(BM_GeometrieGanz)->Unit(benchmark::kMillisecond);
+
 void BM_PruefungGanz(benchmark::State& state) {
   auto a = H0Anlage();
   const TPruefregeln r;

@@ -43,11 +43,6 @@ std::uint64_t GleisAbdruck(const TGleis& g) {
                      b->Steigung(), b->SpurAussen(), b->TrBrt(), b->GlsAbst(), b->SwAbst()})
       a(v);
     a(static_cast<std::uint64_t>(b->Ausrunden()));
-    if (!b->Spurpunkte.empty()) {
-      a(b->Spurpunkte.front().x);
-      a(b->Spurpunkte.front().y);
-      a(b->Spurpunkte.front().z);
-    }
   }
   return a.h;
 }
@@ -154,11 +149,11 @@ void ModulPruefen(TPruefstand& st, const Anlage& an, int mi, const TPruefregeln&
     if (static_cast<std::size_t>(s) < vorher.size())
       for (int t : vorher[static_cast<std::size_t>(s)]) dazu(t);
   }
-  for (auto it = st.paare.begin(); it != st.paare.end();) {
-    const int a = static_cast<int>(it->first >> 32), b = static_cast<int>(it->first & 0xffffffffu);
-    if (inD[static_cast<std::size_t>(a)] || inD[static_cast<std::size_t>(b)]) it = st.paare.erase(it);
-    else ++it;
-  }
+  for (int s : d)
+    if (static_cast<std::size_t>(s) < st.paareVon.size()) {
+      for (std::uint64_t k : st.paareVon[static_cast<std::size_t>(s)]) st.paare.erase(k);
+      st.paareVon[static_cast<std::size_t>(s)].clear();
+    }
   std::vector<int> pruefen;
   for (int s : d)
     if (st.slots[static_cast<std::size_t>(s)].gleis) pruefen.push_back(s);

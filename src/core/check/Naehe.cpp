@@ -226,7 +226,21 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
                  paar + " laufen auf " + FestText(laenge, 0) + " mm Länge im Abstand " + FestText(r.d, 3) +
                      " mm nebeneinander (Gleisabstand " + FestText(r.abstand + 0.5, 3) + " mm).");
         });
-    if (befunde.empty()) st.paare.erase(schluessel);
+    if (befunde.empty()) {
+      st.paare.erase(schluessel);
+      continue;
+    }
+    if (st.paareVon.size() < n) st.paareVon.resize(n);
+    for (const int s : {x, y}) {
+      auto& v = st.paareVon[static_cast<std::size_t>(s)];
+      v.push_back(schluessel);
+      // Keys of pairs gone since are dropped whenever the list reaches a power of two.
+      if (v.size() >= 64 && (v.size() & (v.size() - 1)) == 0) {
+        std::sort(v.begin(), v.end());
+        v.erase(std::unique(v.begin(), v.end()), v.end());
+        v.erase(std::remove_if(v.begin(), v.end(), [&](std::uint64_t k) { return !st.paare.count(k); }), v.end());
+      }
+    }
   }
 }
 

@@ -70,6 +70,8 @@ struct TPruefstand {
   TEnden enden;
   /// Findings of the rules of nearness by pair of slots.
   std::unordered_map<std::uint64_t, std::vector<TBefund>> paare;
+  /// For every slot the keys of `paare` that name it (some may be gone already).
+  std::vector<std::vector<std::uint64_t>> paareVon;
 };
 
 /// The rules of the track ends over every track of the module: gap and open end.
