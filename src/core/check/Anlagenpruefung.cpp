@@ -117,13 +117,28 @@ void ModulPruefen(TPruefstand& st, const Anlage& an, int mi, const TPruefregeln&
     e.element = e.gleis->Element;
     e.nummer = e.gleis->Nummer;
     e.sehnen = SehnenDesGleises(*e.gleis);
+    e.weite = 0;
     for (std::size_t i = 0; i < e.sehnen.size(); ++i) {
       const TSehne& c = e.sehnen[i];
       st.raster.Einfuegen(s, static_cast<int>(i), c.Box());
       const double w = std::max({c.spurAussen, c.trasse, c.glsAbst});
-      if (std::isfinite(w)) st.reichweite = std::max(st.reichweite, std::min(w, 1000.0));
+      if (std::isfinite(w)) e.weite = std::max(e.weite, std::min(w, 1000.0));
     }
     e.eigene = GleisregelnPruefen(st, *e.gleis);
+  }
+  // A query looks as far as the largest limit of the rules (at most 1 m); the cells follow it,
+  // so that a query stays a few cells wide (large scales, or a value typed far too large and
+  // taken back).
+  st.reichweite = 1;
+  for (const TGleiseintrag& e : st.slots)
+    if (e.gleis) st.reichweite = std::max(st.reichweite, e.weite);
+  const double zelle = std::max(100.0, st.reichweite);
+  if (st.raster.Zellgroesse() < zelle || st.raster.Zellgroesse() > 2 * zelle) {
+    st.raster = TRaster(zelle, 41);
+    for (std::size_t s = 0; s < st.slots.size(); ++s)
+      if (st.slots[s].gleis)
+        for (std::size_t i = 0; i < st.slots[s].sehnen.size(); ++i)
+          st.raster.Einfuegen(static_cast<int>(s), static_cast<int>(i), st.slots[s].sehnen[i].Box());
   }
 
   // The ends over all tracks; the tracks to check for nearness: the changed ones and those

@@ -17,6 +17,11 @@ namespace {
 
 constexpr double kGleicheHoehe = 1;      // mm: below this the tracks lie at one height
 constexpr double kMindestLauf = 100;     // mm side by side before the spacing counts
+/// Chords a chord is compared with at most: more lie on one spot only in a plan that piles
+/// tracks onto each other (or a track coiled up by values typed far too large), where the
+/// findings are plain already; the bound keeps such a plan from costing the square of its
+/// chords.
+constexpr int kHoechstensNachbarn = 512;
 const double kParallel = std::sin(Pi / 180);  // directions within 1°
 
 /// The nearest points of two chords in plan: the distance and the parameters on both.
@@ -81,6 +86,59 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
   const double q = st.reichweite;
   std::vector<TNah> nah;
 
+  // One chord pair: chord c of track x against chord k of track y.
+  auto pruefenPaar = [&](int x, std::size_t c, const TSehne& a, int y, int k) {
+    const TGleiseintrag& ex = st.slots[static_cast<std::size_t>(x)];
+    if (y == x ? k <= static_cast<int>(c) : (inD[static_cast<std::size_t>(y)] && y < x)) return;
+    const TGleiseintrag& ey = st.slots[static_cast<std::size_t>(y)];
+    if (ex.element && ex.element == ey.element) return;
+    const TSehne& b = ey.sehnen[static_cast<std::size_t>(k)];
+    const double spur = (a.spurAussen + b.spurAussen) / 2, trasse = (a.trasse + b.trasse) / 2;
+    const double abstand = std::min(a.glsAbst, b.glsAbst) - 0.5;
+    const double weite = std::min(std::max({spur, trasse, abstand}), q);
+    const TNaechste p = Naechste(a, b);
+    if (!(p.d < weite)) return;
+    if (y == x && std::max(a.s0, b.s0) - std::min(a.s1, b.s1) < 4 * weite) return;  // the track's own run
+    const double pax = a.x0 + (a.x1 - a.x0) * p.s, pay = a.y0 + (a.y1 - a.y0) * p.s;
+    const double pbx = b.x0 + (b.x1 - b.x0) * p.t, pby = b.y0 + (b.y1 - b.y0) * p.t;
+    if (const auto it = st.enden.stoesse.find(PaarSchluessel(x, y)); it != st.enden.stoesse.end()) {
+      const double rs = 1.5 * weite + 1;
+      for (const TStoss& s : it->second)
+        if (std::hypot(pax - s.x, pay - s.y) <= rs && std::hypot(pbx - s.x, pby - s.y) <= rs) return;
+    }
+    for (const TElementstoss& sx : st.enden.elementstoesse[static_cast<std::size_t>(x)])
+      for (const TElementstoss& sy : st.enden.elementstoesse[static_cast<std::size_t>(y)])
+        if (sx.element == sy.element && std::hypot(pax - sx.x, pay - sx.y) <= sx.laenge &&
+            std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge)
+          return;
+    // A track's end at an element lies in the element's throat: the element's own tracks
+    // come near it there.
+    for (const TElementstoss& sx : st.enden.elementstoesse[static_cast<std::size_t>(x)])
+      if (sx.element == ey.element && std::hypot(pax - sx.x, pay - sx.y) <= sx.laenge) return;
+    for (const TElementstoss& sy : st.enden.elementstoesse[static_cast<std::size_t>(y)])
+      if (sy.element == ex.element && std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge) return;
+    const double za = a.z0 + (a.z1 - a.z0) * p.s, zb = b.z0 + (b.z1 - b.z0) * p.t;
+    const double ux = a.x1 - a.x0, uy = a.y1 - a.y0, vx = b.x1 - b.x0, vy = b.y1 - b.y0;
+    const bool parallel = std::abs(ux * vy - uy * vx) <= kParallel * std::hypot(ux, uy) * std::hypot(vx, vy);
+    const bool xZuerst = y == x || vorher(x, y);
+    // The stretch of the first track's chord that lies beside the other chord: the other
+    // chord's ends projected onto it.
+    const TSehne& f = xZuerst ? a : b;
+    const TSehne& o = xZuerst ? b : a;
+    const double fx = f.x1 - f.x0, fy = f.y1 - f.y0, fl2 = fx * fx + fy * fy;
+    double u0 = 0, u1 = 1;
+    if (fl2 > 1e-18) {
+      u0 = ((o.x0 - f.x0) * fx + (o.y0 - f.y0) * fy) / fl2;
+      u1 = ((o.x1 - f.x0) * fx + (o.y1 - f.y0) * fy) / fl2;
+      if (u0 > u1) std::swap(u0, u1);
+      u0 = std::clamp(u0, 0.0, 1.0);
+      u1 = std::clamp(u1, 0.0, 1.0);
+    }
+    nah.push_back({PaarSchluessel(x, y), xZuerst ? static_cast<int>(c) : k, p.d, std::abs(za - zb), (pax + pbx) / 2,
+                   (pay + pby) / 2, parallel, spur, trasse, abstand, f.s0 + (f.s1 - f.s0) * u0,
+                   f.s0 + (f.s1 - f.s0) * u1});
+  };
+
   for (int x : schmutzig) {
     const TGleiseintrag& ex = st.slots[static_cast<std::size_t>(x)];
     if (!ex.gleis) continue;
@@ -91,55 +149,11 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
       box.ymin -= q;
       box.xmax += q;
       box.ymax += q;
+      int nachbarn = 0;
       st.raster.Abfragen(box, [&](int y, int k) {
-        if (y == x ? k <= static_cast<int>(c) : (inD[static_cast<std::size_t>(y)] && y < x)) return;
-        const TGleiseintrag& ey = st.slots[static_cast<std::size_t>(y)];
-        if (ex.element && ex.element == ey.element) return;
-        const TSehne& b = ey.sehnen[static_cast<std::size_t>(k)];
-        const double spur = (a.spurAussen + b.spurAussen) / 2, trasse = (a.trasse + b.trasse) / 2;
-        const double abstand = std::min(a.glsAbst, b.glsAbst) - 0.5;
-        const double weite = std::min(std::max({spur, trasse, abstand}), q);
-        const TNaechste p = Naechste(a, b);
-        if (!(p.d < weite)) return;
-        if (y == x && std::max(a.s0, b.s0) - std::min(a.s1, b.s1) < 4 * weite) return;  // the track's own run
-        const double pax = a.x0 + (a.x1 - a.x0) * p.s, pay = a.y0 + (a.y1 - a.y0) * p.s;
-        const double pbx = b.x0 + (b.x1 - b.x0) * p.t, pby = b.y0 + (b.y1 - b.y0) * p.t;
-        if (const auto it = st.enden.stoesse.find(PaarSchluessel(x, y)); it != st.enden.stoesse.end()) {
-          const double rs = 1.5 * weite + 1;
-          for (const TStoss& s : it->second)
-            if (std::hypot(pax - s.x, pay - s.y) <= rs && std::hypot(pbx - s.x, pby - s.y) <= rs) return;
-        }
-        for (const TElementstoss& sx : st.enden.elementstoesse[static_cast<std::size_t>(x)])
-          for (const TElementstoss& sy : st.enden.elementstoesse[static_cast<std::size_t>(y)])
-            if (sx.element == sy.element && std::hypot(pax - sx.x, pay - sx.y) <= sx.laenge &&
-                std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge)
-              return;
-        // A track's end at an element lies in the element's throat: the element's own tracks
-        // come near it there.
-        for (const TElementstoss& sx : st.enden.elementstoesse[static_cast<std::size_t>(x)])
-          if (sx.element == ey.element && std::hypot(pax - sx.x, pay - sx.y) <= sx.laenge) return;
-        for (const TElementstoss& sy : st.enden.elementstoesse[static_cast<std::size_t>(y)])
-          if (sy.element == ex.element && std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge) return;
-        const double za = a.z0 + (a.z1 - a.z0) * p.s, zb = b.z0 + (b.z1 - b.z0) * p.t;
-        const double ux = a.x1 - a.x0, uy = a.y1 - a.y0, vx = b.x1 - b.x0, vy = b.y1 - b.y0;
-        const bool parallel = std::abs(ux * vy - uy * vx) <= kParallel * std::hypot(ux, uy) * std::hypot(vx, vy);
-        const bool xZuerst = y == x || vorher(x, y);
-        // The stretch of the first track's chord that lies beside the other chord: the other
-        // chord's ends projected onto it.
-        const TSehne& f = xZuerst ? a : b;
-        const TSehne& o = xZuerst ? b : a;
-        const double fx = f.x1 - f.x0, fy = f.y1 - f.y0, fl2 = fx * fx + fy * fy;
-        double u0 = 0, u1 = 1;
-        if (fl2 > 1e-18) {
-          u0 = ((o.x0 - f.x0) * fx + (o.y0 - f.y0) * fy) / fl2;
-          u1 = ((o.x1 - f.x0) * fx + (o.y1 - f.y0) * fy) / fl2;
-          if (u0 > u1) std::swap(u0, u1);
-          u0 = std::clamp(u0, 0.0, 1.0);
-          u1 = std::clamp(u1, 0.0, 1.0);
-        }
-        nah.push_back({PaarSchluessel(x, y), xZuerst ? static_cast<int>(c) : k, p.d, std::abs(za - zb),
-                                             (pax + pbx) / 2, (pay + pby) / 2, parallel, spur, trasse, abstand,
-                                             f.s0 + (f.s1 - f.s0) * u0, f.s0 + (f.s1 - f.s0) * u1});
+        if (++nachbarn > kHoechstensNachbarn) return false;
+        pruefenPaar(x, c, a, y, k);
+        return true;
       });
     }
   }

@@ -25,6 +25,7 @@ struct TGleiseintrag {
   std::uint64_t abdruck = 0;  ///< fingerprint of everything the rules read of the track
   std::vector<TSehne> sehnen;
   std::vector<TBefund> eigene;  ///< findings of the track alone
+  double weite = 0;  ///< the largest limit of its chords (outer rail width, bed, spacing)
 };
 
 /// A place where ends of two tracks meet or are joined.
@@ -66,7 +67,7 @@ struct TPruefstand {
   std::vector<int> frei;
   std::unordered_map<const TGleis*, int> slotVon;
   TRaster raster{100, 41};
-  double reichweite = 50;  ///< the largest distance a rule of nearness looks at
+  double reichweite = 0;  ///< the largest distance a rule of nearness looks at
   TEnden enden;
   /// Findings of the rules of nearness by pair of slots.
   std::unordered_map<std::uint64_t, std::vector<TBefund>> paare;

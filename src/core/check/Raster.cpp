@@ -11,6 +11,8 @@ namespace trm {
 namespace {
 constexpr double kAbweichung = 0.25;  // mm a point between may lie off its chord (half the spacing's slack)
 constexpr double kLaengsteSehne = 40;  // mm
+constexpr double kWeitesteKoordinate = 1e8;  // mm
+constexpr double kWeitesterAbstand = 2e6;    // mm between two points of a segment
 
 /// Distance of (px, py) from the line through a and b.
 double Abstand(const TSpurpunkt& a, const TSpurpunkt& b, const TSpurpunkt& p) {
@@ -48,9 +50,13 @@ std::vector<TSehne> SehnenDesGleises(const TGleis& g) {
       if (!std::isfinite(a.x) || !std::isfinite(a.y) || !std::isfinite(a.z) || !std::isfinite(e.x) ||
           !std::isfinite(e.y) || !std::isfinite(e.z))
         continue;
-      // Points far apart (a large sleeper spacing) give chords of at most 40 mm each.
+      // Points farther than 100 km from the origin, or 2 km apart, are no plan's: they are
+      // left out (the board rule names their track), so the grid stays small.
+      if (std::max({std::abs(a.x), std::abs(a.y), std::abs(e.x), std::abs(e.y)}) > kWeitesteKoordinate) continue;
       const double l = std::hypot(e.x - a.x, e.y - a.y);
-      const double n = std::min(std::ceil(l / kLaengsteSehne), 1e6);
+      if (!(l <= kWeitesterAbstand)) continue;
+      // Points far apart (a large sleeper spacing) give chords of at most 40 mm each.
+      const double n = std::ceil(l / kLaengsteSehne);
       const int teile = n > 1 ? static_cast<int>(n) : 1;
       for (int t = 0; t < teile; ++t) {
         const double u0 = static_cast<double>(t) / teile, u1 = static_cast<double>(t + 1) / teile;

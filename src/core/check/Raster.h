@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstdint>
+#include <type_traits>
 #include <unordered_map>
 #include <utility>
 #include <vector>
@@ -26,8 +27,9 @@ struct TSehne {
   double Laenge() const { return s1 - s0; }
 };
 
-/// The chords of a track: its points joined while the points between stay within 0.1 mm of the
-/// chord (straights into chords of up to 40 mm); one chord never spans two segments.
+/// The chords of a track: its points joined while the points between stay within 0,25 mm of
+/// the chord, each at most 40 mm long; one chord never spans two segments. Points farther than
+/// 100 km from the origin or 2 km apart give no chord.
 std::vector<TSehne> SehnenDesGleises(const TGleis& g);
 
 /// The grid: an entry (track slot, chord index) with the chord's box is kept in the cell of
@@ -40,9 +42,11 @@ class TRaster {
     int slot = 0, index = 0;
   };
   explicit TRaster(double zelle = 100, double ausdehnung = 40) : zelle_(zelle), ausdehnung_(ausdehnung) {}
+  double Zellgroesse() const { return zelle_; }
   void Einfuegen(int slot, int index, const TRechteck& box);
   void Entfernen(int slot, int index, const TRechteck& box);
-  /// Calls f(slot, index) once for every entry whose box meets `box`.
+  /// Calls f(slot, index) once for every entry whose box meets `box`; an f that returns bool
+  /// ends the query by returning false.
   template <class F>
   void Abfragen(const TRechteck& box, const F& f) const {
     const std::int64_t x0 = Zellindex(box.xmin - ausdehnung_), y0 = Zellindex(box.ymin - ausdehnung_);
@@ -52,8 +56,13 @@ class TRaster {
         const std::vector<Eintrag>* zelle = Zelle(cx, cy);
         if (!zelle) continue;
         for (const Eintrag& e : *zelle)
-          if (!(e.box.xmax < box.xmin || e.box.xmin > box.xmax || e.box.ymax < box.ymin || e.box.ymin > box.ymax))
-            f(e.slot, e.index);
+          if (!(e.box.xmax < box.xmin || e.box.xmin > box.xmax || e.box.ymax < box.ymin || e.box.ymin > box.ymax)) {
+            if constexpr (std::is_same_v<decltype(f(e.slot, e.index)), bool>) {
+              if (!f(e.slot, e.index)) return;
+            } else {
+              f(e.slot, e.index);
+            }
+          }
       }
   }
 

@@ -41,7 +41,7 @@ void PruefTeil::Anlegen(const Fensterteile& t) {
     haupt->statusBar()->addPermanentWidget(zahl_);
     flaeche_ = &haupt->zeichenflaeche();
     flaeche_->Zusatz = [this](Canvas& c, const TAnsicht& v) {
-      if (befunde_.empty() || !t_.editor) return;
+      if (befunde_.empty() || !t_.editor || !fenster_->isVisible()) return;
       BefundmarkenZeichnen(befunde_, t_.editor->anlage().AktModul, c, v, gewaehlt_);
     };
   }

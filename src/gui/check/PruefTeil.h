@@ -1,7 +1,7 @@
 // The layout check in the main window: "Extras" › "Anlage prüfen" and the tool button "Prüfen"
 // open its window; after every command the layout is checked again (while "nach jeder Änderung
-// prüfen" is ticked), the list and the count in the status bar follow, and the drawing shows a
-// marker at every finding of the current module.
+// prüfen" is ticked), the list and the count in the status bar follow, and while the window
+// shows, the drawing shows a marker at every finding of the current module.
 #pragma once
 
 #include <QString>
