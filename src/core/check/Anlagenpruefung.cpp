@@ -111,6 +111,11 @@ void ModulPruefen(TPruefstand& st, const Anlage& an, int mi, const TPruefregeln&
     st.slots[static_cast<std::size_t>(s)].gleis = nullptr;
     st.frei.push_back(s);
   }
+  {
+    std::size_t boegen = 0;
+    for (int s : geaendert) boegen += st.slots[static_cast<std::size_t>(s)].gleis->Boegen.size();
+    st.raster.Vorsehen(boegen * 8);
+  }
   for (int s : geaendert) {
     entfernen(s);
     TGleiseintrag& e = st.slots[static_cast<std::size_t>(s)];

@@ -85,6 +85,9 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
   };
   const double q = st.reichweite;
   std::vector<TNah> nah;
+  std::size_t sehnen = 0;
+  for (int x : schmutzig) sehnen += st.slots[static_cast<std::size_t>(x)].sehnen.size();
+  nah.reserve(sehnen);
 
   // One chord pair: chord c of track x against chord k of track y.
   auto pruefenPaar = [&](int x, std::size_t c, const TSehne& a, int y, int k) {
@@ -119,7 +122,8 @@ void NaehePruefen(TPruefstand& st, const std::vector<int>& schmutzig) {
       if (sy.element == ex.element && std::hypot(pbx - sy.x, pby - sy.y) <= sy.laenge) return;
     const double za = a.z0 + (a.z1 - a.z0) * p.s, zb = b.z0 + (b.z1 - b.z0) * p.t;
     const double ux = a.x1 - a.x0, uy = a.y1 - a.y0, vx = b.x1 - b.x0, vy = b.y1 - b.y0;
-    const bool parallel = std::abs(ux * vy - uy * vx) <= kParallel * std::hypot(ux, uy) * std::hypot(vx, vy);
+    const double kreuz = ux * vy - uy * vx;
+    const bool parallel = kreuz * kreuz <= kParallel * kParallel * (ux * ux + uy * uy) * (vx * vx + vy * vy);
     const bool xZuerst = y == x || vorher(x, y);
     // The stretch of the first track's chord that lies beside the other chord: the other
     // chord's ends projected onto it.

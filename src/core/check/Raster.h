@@ -43,6 +43,8 @@ class TRaster {
   };
   explicit TRaster(double zelle = 100, double ausdehnung = 40) : zelle_(zelle), ausdehnung_(ausdehnung) {}
   double Zellgroesse() const { return zelle_; }
+  /// Room for about n entries.
+  void Vorsehen(std::size_t n) { zellen_.reserve(n / 4 + 16); }
   void Einfuegen(int slot, int index, const TRechteck& box);
   void Entfernen(int slot, int index, const TRechteck& box);
   /// Calls f(slot, index) once for every entry whose box meets `box`; an f that returns bool
