@@ -22,6 +22,7 @@
 
 #include "Drucken.h"
 #include "Optimieren.h"
+#include "Pruefen.h"
 #include "Typlisten.h"
 #include "XtcImport.h"
 #include "XtpWeichen.h"
@@ -81,9 +82,14 @@ constexpr const char* kHilfe =
     "  parts DATEI [--csv]    die Stückliste: Gleislänge je Spurweite mit Flexgleisen, Weichen,\n"
     "                         Kreuzungen, Kreuzungsweichen und Drehscheiben; Längen, Verschnitt\n"
     "                         und Preise aus der Preisdatei des Datenordners\n"
+    "  verify DATEI [--json] [--module M]\n"
+    "                         prüft die Anlage (oder Modul M, ab 0) mit den Prüfregeln des\n"
+    "                         Datenordners: eine Zeile je Befund (Schwere, Regel, Modul, x, y,\n"
+    "                         Text) oder mit --json ein Objekt {\"findings\": [...]}; Fehler vor\n"
+    "                         Hinweisen\n"
     "Jedes Modul wird wie nach dem Öffnen berechnet (als aktuelles Modul, zweimal).\n"
     "Rückgabe: 0 Erfolg, 1 Datei nicht lesbar oder schreibbar oder Verbindungen fehlerhaft,\n"
-    "2 falscher Aufruf, 3 Ziel der Optimierung verfehlt.\n";
+    "2 falscher Aufruf, 3 Ziel der Optimierung verfehlt, 4 Fehler in der Prüfung (verify).\n";
 
 std::string StandardDatenordner() {
   if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg)
@@ -267,7 +273,7 @@ int main(int argc, char** argv) {
       return trm::cli::XtpWeichen(rest);
     }
     if (args[i] != "optimise" && args[i] != "print" && args[i] != "parts" && args[i] != "view3d" &&
-        args[i] != "xtc-import")
+        args[i] != "xtc-import" && args[i] != "verify")
       continue;
     std::string ordner;
     std::vector<std::string> rest;
@@ -285,6 +291,7 @@ int main(int argc, char** argv) {
     }
     if (args[i] == "parts") return trm::cli::Teile(rest, trm::MitTrenner(ordner));
     if (args[i] == "xtc-import") return trm::cli::XtcImport(rest, trm::MitTrenner(ordner));
+    if (args[i] == "verify") return trm::cli::Pruefen(rest, trm::MitTrenner(ordner));
     if (args[i] == "view3d") {
 #ifdef TRM_MIT_BILD
       return trm::cli::Bild3D(rest, trm::MitTrenner(ordner));

@@ -210,6 +210,20 @@ void Editor::ModulWechseln(int index) {
   a.ModulWaehlen(index);
 }
 
+bool Editor::GleisWaehlen(int modul, std::int32_t nummer) {
+  Anlage& a = anlage();
+  if (modul < 0 || modul >= static_cast<int>(a.Module.size())) return false;
+  TModul& m = *a.Module[static_cast<std::size_t>(modul)];
+  for (std::size_t i = m.Gleise.size(); i-- > 0;)
+    if (m.Gleise[i]->Nummer == nummer && !m.Gleise[i]->Boegen.empty()) {
+      if (a.AktModul != modul) ModulWechseln(modul);
+      m.GleisWaehlen(static_cast<int>(i));
+      m.Gleise[i]->BogenWaehlen(0);
+      return true;
+    }
+  return false;
+}
+
 bool Editor::VorigesGleis() {
   TModul* m = modul();
   if (!m || m->AktGleis <= 0) return false;

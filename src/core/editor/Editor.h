@@ -166,6 +166,9 @@ class Editor {
   void ModulWechseln(int index);
 
   // Tracks.
+  /// Makes module `modul` current and in it the track numbered `nummer` with its first segment
+  /// (a selection, no change of the layout); false when there is no such track.
+  bool GleisWaehlen(int modul, std::int32_t nummer);
   bool VorigesGleis();
   bool NaechstesGleis();
   /// A new track of one straight of 17.4 m in the prototype's scale from (x, y) in direction

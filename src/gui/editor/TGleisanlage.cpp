@@ -27,6 +27,7 @@
 #include "gui/editor/Aktion.h"
 #include "gui/editor/Cursor.h"
 #include "gui/calculators/RechnerTeil.h"
+#include "gui/check/PruefTeil.h"
 #include "gui/output/DruckTeil.h"
 #include "gui/crossings/KreuzungsTeil.h"
 #include "gui/geometry/GeoTeil.h"
@@ -66,6 +67,7 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   teile_.push_back(std::make_unique<GeoTeil>());
   teile_.push_back(std::make_unique<RechnerTeil>());
   teile_.push_back(std::make_unique<DruckTeil>());
+  teile_.push_back(std::make_unique<PruefTeil>());
   MenuesAnlegen();
   Werkzeugleiste1();
   addToolBarBreak();
@@ -215,7 +217,8 @@ void TGleisanlage::MenuesAnlegen() {
                                       "Kreuzungsweichen und Drehscheiben; Optimierer, Steigung, Gleiswendel, "
                                       "3D-Ansicht und Hintergrundelemente."));
   }));
-  for (const char* e : {"Steigung berechnen", "Gleiswendel berechnen", "Bogen bis x/y-Wert fortführen", "Stückliste"})
+  for (const char* e : {"Steigung berechnen", "Gleiswendel berechnen", "Bogen bis x/y-Wert fortführen", "Stückliste",
+                        "Anlage prüfen"})
     extras->addAction(NeueAktion(QStringLiteral("MI_") + QString::fromUtf8(e).remove(' '), QString::fromUtf8(e), "", nullptr));
 }
 

@@ -107,6 +107,7 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
   haken.EndPfeile = KrEndpfeileZeichnen;
   haken.Blattuebersicht = Blattuebersicht;
   ModulMalen(a, *m, c, ansicht, haken);
+  if (Zusatz) Zusatz(c, ansicht);
   if (!maus_) return;
   if (const auto& k = maus_->Kandidat(); k && maus_->ZiehtGleis())
     FangMarkeZeichnen(*k, c, ansicht);
@@ -191,6 +192,12 @@ void TZeichenflaeche::Zeigen(const QRect& zeichnung) {
   const QRect sicht = viewport()->rect().translated(-Ursprung());
   if (sicht.contains(zeichnung)) return;
   const QPoint mitte = zeichnung.center() - sicht.center();
+  UrsprungSetzen(ox_ + mitte.x(), oy_ + mitte.y());
+}
+
+void TZeichenflaeche::Zentrieren(QPoint zeichnung) {
+  const QRect sicht = viewport()->rect().translated(-Ursprung());
+  const QPoint mitte = zeichnung - sicht.center();
   UrsprungSetzen(ox_ + mitte.x(), oy_ + mitte.y());
 }
 

@@ -43,6 +43,10 @@ class TZeichenflaeche : public QAbstractScrollArea {
   bool ZoomSchritt(QPoint position, bool naeher);
   /// Scrolls so that the box (drawing pixels) is in view; a box already visible stays.
   void Zeigen(const QRect& zeichnung);
+  /// Scrolls so that the drawing pixel `zeichnung` lies in the middle of the view.
+  void Zentrieren(QPoint zeichnung);
+  /// Drawn over the module after it (the markers of the layout check).
+  std::function<void(Canvas&, const TAnsicht&)> Zusatz;
   /// The drawing point (pixels) under a viewport position.
   QPoint ZeichnungsPunkt(QPoint viewportPunkt) const { return viewportPunkt - Ursprung(); }
 

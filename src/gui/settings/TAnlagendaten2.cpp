@@ -1,6 +1,8 @@
 // The settings window.
 #include "gui/settings/TAnlagendaten2.h"
 
+#include "gui/check/Pruefregelseite.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFormLayout>
@@ -49,6 +51,7 @@ TAnlagendaten2::TAnlagendaten2(Editor& editor, Mausbedienung* maus, QWidget* elt
   seiten_->addTab(Bogenseite(), QStringLiteral("Bogen"));
   seiten_->addTab(Darstellungsseite(), QStringLiteral("Darstellung"));
   seiten_->addTab(Bibliotheksseite(), QStringLiteral("Bibliotheken"));
+  seiten_->addTab(new Pruefregelseite(ed_.dokument().Datenpfad(), ed_.dialoge(), this), QStringLiteral("Prüfregeln"));
   connect(seiten_, &QTabWidget::currentChanged, this, [this] { Auffrischen(); });
 
   auto* leiste = new QHBoxLayout;
