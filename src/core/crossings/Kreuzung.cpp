@@ -320,15 +320,6 @@ void TKreuzung::BerechenbarPruefen(std::size_t anfang) {
   throw LeseFehler(text);
 }
 
-TKreuzung* KreuzungZuGleis(TModul& m, const TGleis& g) {
-  if (!g.KrGleis) return nullptr;
-  TKreuzung* gefunden = nullptr;
-  for (Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
-    for (TElement* e : m.ElementeDerArt(art))
-      if (e->Nummer() == g.KrNr) gefunden = static_cast<TKreuzung*>(e);
-  return gefunden;
-}
-
 void KreuzungAktualisieren(TKreuzung& k) {
   k.KrAktualisieren();
   if (k.Modul == nullptr) return;

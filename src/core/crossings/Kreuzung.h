@@ -223,9 +223,6 @@ class TKreuzung : public TElement {
   std::array<TBogen*, 8> boegen_{};
 };
 
-/// The crossing or slip a track belongs to (compared by KrNr: crossings, then single slips,
-/// then double slips; the last match), or none.
-TKreuzung* KreuzungZuGleis(TModul& m, const TGleis& g);
 /// After a change of values: KrAktualisieren, the crossing tracks pass their ends on, the
 /// module is recomputed.
 void KreuzungAktualisieren(TKreuzung& k);
