@@ -184,9 +184,9 @@ TEST(Anlagedatei, FehlendeListenpfadeWerdenZuStandardnamen) {
   z[11] = vorhanden;
   z[12] = "C:\\Programme\\alt\\stdKrListe.k88";
   auto a = Laden(z);
-  EXPECT_EQ(a->WListeDatei, vorhanden);
-  EXPECT_EQ(a->KrListeDatei, kDaten + "stdKrListe.k88");
-  EXPECT_EQ(a->GeoListeDatei, kDaten + "stdGeoListe.g88");
+  EXPECT_EQ(a->Listendatei(Elementart::Weiche), vorhanden);
+  EXPECT_EQ(a->Listendatei(Elementart::Kreuzung), kDaten + "stdKrListe.k88");
+  EXPECT_EQ(a->Listendatei(Elementart::Geo), kDaten + "stdGeoListe.g88");
   fs::remove_all(ordner);
 }
 

@@ -32,7 +32,7 @@ const TListenart Dreier{
     .filterSpeichern = "Dreierlisten (*.d3)|*.d3",
     .name = "Dreierliste",
     .exportLeer = "Keine Dreierliste zum Exportieren vorhanden",
-    .datei = &Anlage::KrListeDatei,
+    .art = Elementart::Kreuzung,
     .titel = "Dreier",
     .fenster = "TfDreier",
     .auswaehlen = "Dreier auswählen",
@@ -62,8 +62,8 @@ TEST(Bibliothek, AndereSatzlaengeUndAndererKopfeintrag) {
   const std::string liste = o.Datei("meine.d3");
   DateiSchreiben(liste, Liste(3));
   ASSERT_TRUE(ListeImportieren(o.a, Dreier, liste));
-  EXPECT_EQ(o.a.KrListeDatei, liste);
-  EXPECT_TRUE(o.a.WListeDatei.empty());
+  EXPECT_EQ(o.a.Listendatei(Elementart::Kreuzung), liste);
+  EXPECT_TRUE(o.a.Listendatei(Elementart::Weiche).empty());
 
   ASSERT_TRUE(TypenTauschen(o.a, Dreier, 1, 3));
   EXPECT_FALSE(TypenTauschen(o.a, Dreier, 1, 4));
@@ -82,20 +82,20 @@ TEST(Bibliothek, AndereSatzlaengeUndAndererKopfeintrag) {
 
   // Without a readable list every operation reports in the kind's words and writes nothing.
   EXPECT_FALSE(ListeImportieren(o.a, Dreier, o.Datei("fehlt.d3")));
-  EXPECT_EQ(o.a.KrListeDatei, o.a.DatenPfad + "stdDrei.d3");
+  EXPECT_EQ(o.a.Listendatei(Elementart::Kreuzung), o.a.DatenPfad + "stdDrei.d3");
   EXPECT_FALSE(ListeExportieren(o.a, Dreier, o.Datei("x.d3"), o.d));
   EXPECT_EQ(o.d.fehler.back(), "Keine Dreierliste zum Exportieren vorhanden");
   EXPECT_FALSE(TypAnhaengen(o.a, Dreier, {"e1", "e2", "e3"}, o.d));
-  EXPECT_EQ(o.d.fehler.back(), "Die Datei" + o.a.KrListeDatei + " konnte nicht geöffnet werden.");
+  EXPECT_EQ(o.d.fehler.back(), "Die Datei" + o.a.Listendatei(Elementart::Kreuzung) + " konnte nicht geöffnet werden.");
   EXPECT_EQ(TypLesen(o.a, Dreier, 1, o.d), std::nullopt);
   EXPECT_EQ(o.d.fehler.size(), 3u);
   EXPECT_FALSE(fs::exists(o.Datei("x.d3")));
-  EXPECT_FALSE(fs::exists(o.a.KrListeDatei));
+  EXPECT_FALSE(fs::exists(o.a.Listendatei(Elementart::Kreuzung)));
 }
 
 TEST(Bibliothek, AufrufenImportiertEineFehlendeListeUndAuswahlWirkt) {
   Ordner o;
-  o.a.KrListeDatei = o.Datei("fehlt.d3");
+  o.a.Listendatei(Elementart::Kreuzung) = o.Datei("fehlt.d3");
   const std::string liste = o.Datei("da.d3");
   DateiSchreiben(liste, Liste(2));
   o.d.pfade.push_back(liste);
@@ -104,7 +104,7 @@ TEST(Bibliothek, AufrufenImportiertEineFehlendeListeUndAuswahlWirkt) {
   EXPECT_EQ(o.d.fragen[0], "Die Dreierliste \"" + o.Datei("fehlt.d3") +
                                "\" konnte nicht gefunden werden. Bitte importieren Sie zunächst eine "
                                "Dreierliste.");
-  EXPECT_EQ(o.a.KrListeDatei, liste);
+  EXPECT_EQ(o.a.Listendatei(Elementart::Kreuzung), liste);
   EXPECT_EQ(ListeAufrufen(o.a, Dreier, o.d), Listenaufruf::Zeigen);
   EXPECT_EQ(o.d.fragen.size(), 1u);
 
@@ -119,9 +119,9 @@ TEST(Bibliothek, AufrufenImportiertEineFehlendeListeUndAuswahlWirkt) {
   EXPECT_EQ(DateiLesen(liste), (Zeilen{"Kopf", "1", "b1", "b2", "b3"}));
 
   // A cancelled dialog leaves the standard list of the data folder active.
-  o.a.KrListeDatei = o.Datei("fehlt.d3");
+  o.a.Listendatei(Elementart::Kreuzung) = o.Datei("fehlt.d3");
   EXPECT_EQ(ListeAufrufen(o.a, Dreier, o.d), Listenaufruf::Importiert);
-  EXPECT_EQ(o.a.KrListeDatei, o.a.DatenPfad + "stdDrei.d3");
+  EXPECT_EQ(o.a.Listendatei(Elementart::Kreuzung), o.a.DatenPfad + "stdDrei.d3");
 }
 
 

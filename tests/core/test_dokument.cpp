@@ -46,7 +46,7 @@ TEST_F(DokumentTest, NeuLiestDieEinstellungsdatei) {
   EXPECT_EQ(a.Massstab, 87);
   EXPECT_TRUE(a.DateiPfad.empty());
   EXPECT_FALSE(dok->Geaendert());
-  EXPECT_EQ(a.WListeDatei, ordner.string() + "/stdWListe.w88");
+  EXPECT_EQ(a.Listendatei(Elementart::Weiche), ordner.string() + "/stdWListe.w88");
   ASSERT_EQ(a.Module.size(), 1u);
   EXPECT_NEAR(a.Module[0]->Gleise[0]->Boegen[0]->XEnde, 300, 1e-9);  // computed: 100 + 200
 }

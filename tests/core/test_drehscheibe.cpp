@@ -218,18 +218,18 @@ TEST_F(Drehscheiben, SatzUndListeHinUndZurueck) {
   // The last record of a list stays.
   const std::string eine = (ordner / "eine.ds").string();
   DateiSchreiben(eine, Zeilen{"1", typ[0], "0", "0", "0", "0", "1", "2", "-1", "1", "00", "00", "00"});
-  ed->anlage().DSListeDatei = eine;
+  ed->anlage().Listendatei(Elementart::Drehscheibe) = eine;
   EXPECT_FALSE(TypEntfernen(ed->anlage(), ListeDrehscheiben, 1, dialoge));
   EXPECT_EQ(dialoge.fehler.back(), "Es muss mindestens eine Drehscheibe in der Liste vorhanden sein.");
   EXPECT_EQ(DateiLesen(eine).size(), 13u);
 
   // A list that is not there: the turntables' own message, then the import (cancelled here),
   // which leaves the standard list of the data folder active.
-  ed->anlage().DSListeDatei = (ordner / "fehlt.ds").string();
+  ed->anlage().Listendatei(Elementart::Drehscheibe) = (ordner / "fehlt.ds").string();
   EXPECT_FALSE(ed->ListeAufrufen(ListeDrehscheiben));
   EXPECT_EQ(dialoge.fehler.back(),
             "Keine Drehscheibenliste gefunden.\n\rBitte importieren Sie zunächst eine Drehscheibenliste.");
-  EXPECT_EQ(ed->anlage().DSListeDatei, dok->Datenpfad() + "stdDSListe.ds");
+  EXPECT_EQ(ed->anlage().Listendatei(Elementart::Drehscheibe), dok->Datenpfad() + "stdDSListe.ds");
 }
 
 TEST_F(Drehscheiben, KaputteSaetzeNennenIhreZeile) {

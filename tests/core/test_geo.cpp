@@ -129,7 +129,7 @@ class GeoImPlan : public test::Editorumgebung {
     ASSERT_TRUE(dok->Neu());
     const std::string pfad = (ordner / "tor.g88").string();
     DateiSchreiben(pfad, Tor());
-    ed->anlage().GeoListeDatei = pfad;
+    ed->anlage().Listendatei(Elementart::Geo) = pfad;
   }
 };
 
@@ -162,7 +162,7 @@ TEST_F(GeoImPlan, EinsetzenLinksVomBogenanfang) {
 
 TEST_F(GeoImPlan, UnfertigesBauteilImPlan) {
   // A component with unfinished elements is placed, saved and read again unchanged.
-  DateiSchreiben(ed->anlage().GeoListeDatei, Unfertig());
+  DateiSchreiben(ed->anlage().Listendatei(Elementart::Geo), Unfertig());
   ASSERT_TRUE(GeoEinsetzen(*ed, 0));
   const Zeilen text = AnlageZeilen(ed->anlage());
   auto wieder = AnlageAusZeilen(text, ed->anlage().DatenPfad, nullptr);

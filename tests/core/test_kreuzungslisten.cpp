@@ -35,7 +35,7 @@ TEST_F(Kreuzungslisten, MitgelieferteListenLesenSichUndZeigenIhreZeilen) {
   const std::pair<const TListenart*, std::size_t> arten[] = {{&ListeKreuzungen, 4}, {&ListeEKW, 3}, {&ListeDKW, 3}};
   for (const auto& [art, anzahl] : arten) {
     SCOPED_TRACE(art->name);
-    const TTypliste liste = TTypliste::Laden(A().*art->datei, art->satzlaenge, art->lesen);
+    const TTypliste liste = TTypliste::Laden(A().Listendatei(art->art), art->satzlaenge, art->lesen);
     EXPECT_EQ(liste.Saetze(), anzahl);
     EXPECT_EQ(liste.Text()[0].rfind("Trassomatic ", 0), 0u);
   }
@@ -76,18 +76,18 @@ TEST_F(Kreuzungslisten, TypEinsetzenAlsTypSpeichernEntfernenTauschen) {
   EXPECT_EQ(ListeLaden(A(), ListeDKW).Satz(1), liste.Satz(2));
   EXPECT_EQ(ListeLaden(A(), ListeDKW).Satz(3), liste.Satz(3));
   for (int n = 0; n < 3; ++n) ASSERT_TRUE(TypEntfernen(A(), ListeDKW, 1, dialoge));
-  const Zeilen letzte = DateiLesen(A().DKWListeDatei);
+  const Zeilen letzte = DateiLesen(A().Listendatei(Elementart::DKW));
   EXPECT_FALSE(TypEntfernen(A(), ListeDKW, 1, dialoge));
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_EQ(dialoge.fehler[0], "Es muss mindestens eine Kreuzung in der Liste bleiben.");
-  EXPECT_EQ(DateiLesen(A().DKWListeDatei), letzte);
+  EXPECT_EQ(DateiLesen(A().Listendatei(Elementart::DKW)), letzte);
 
   ASSERT_TRUE(ed->Rueckgaengig());
   EXPECT_EQ(Text(), vorher);
 }
 
 TEST_F(Kreuzungslisten, FehlendeListeWirdImportiertInDenWortenDerKreuzungsliste) {
-  A().DKWListeDatei = (ordner / "weg.d88").string();
+  A().Listendatei(Elementart::DKW) = (ordner / "weg.d88").string();
   dialoge.pfade.push_back((ordner / "auch_weg.d88").string());
   EXPECT_FALSE(ed->ListeAufrufen(ListeDKW));
   ASSERT_EQ(dialoge.fragen.size(), 1u);
@@ -95,11 +95,11 @@ TEST_F(Kreuzungslisten, FehlendeListeWirdImportiertInDenWortenDerKreuzungsliste)
                                    "\" konnte nicht gefunden werden. Bitte importieren Sie zunächst eine "
                                    "Kreuzungsliste.");
   // A file that does not exist gives the standard list; the header names it: one step.
-  EXPECT_EQ(A().DKWListeDatei, A().DatenPfad + "stdDKWListe.d88");
+  EXPECT_EQ(A().Listendatei(Elementart::DKW), A().DatenPfad + "stdDKWListe.d88");
   EXPECT_EQ(dok->verlauf().RueckgaengigName(), std::optional<std::string>("DKW-Liste importieren"));
   EXPECT_TRUE(ed->ListeAufrufen(ListeDKW));
 
-  std::filesystem::remove(A().EKWListeDatei);
+  std::filesystem::remove(A().Listendatei(Elementart::EKW));
   dialoge.pfade.push_back((ordner / "x.e88").string());
   EXPECT_FALSE(ListeExportierenDialog(A(), ListeEKW, dialoge));
   EXPECT_EQ(dialoge.fehler.back(), "Keine EKW-Liste zum Exportieren vorhanden");
@@ -122,7 +122,7 @@ TEST(KreuzungslisteRiesig, SegmenteMitZuVielenSchwellenHabenNurAnfangUndEnde) {
 }
 
 TEST_F(Kreuzungslisten, BeschaedigteListenMeldenUndVerlierenKeinenTyp) {
-  const Zeilen gut = DateiLesen(A().KrListeDatei);
+  const Zeilen gut = DateiLesen(A().Listendatei(Elementart::Kreuzung));
   const std::string pfad = (ordner / "kaputt.k88").string();
   auto pruefen = [&](const Zeilen& zeilen) -> std::string {
     DateiSchreiben(pfad, zeilen);

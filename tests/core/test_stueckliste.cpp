@@ -2,14 +2,13 @@
 // counts merged by type, kept prices and the CSV form.
 #include <gtest/gtest.h>
 
-#include <map>
-
 #include "Testplan.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
 #include "core/output/Stueckliste.h"
 #include "core/turnouts/Weiche.h"
+#include "core/turnouts/Weichenliste.h"
 
 namespace trm {
 namespace {
@@ -79,32 +78,32 @@ TEST(Stueckliste, FalscheEingabenAendernNichts) {
 
 TEST(Stueckliste, WeichenZusammengefasst) {
   auto a = AnlageLaden(std::string(TRM_TESTDATEN) + "/weichenplan.m88", "/nirgends/", nullptr);
+  // Two more of the left-hand type, placed from its own type record: three of one row.
+  const TElement* links = a->AktuellesModul()->ElementeDerArt(Elementart::Weiche).front();
+  Zeilen satz;
+  links->TypSchreiben(satz);
+  ASSERT_NE(WeicheEinsetzen(*a, satz), nullptr);
+  ASSERT_NE(WeicheEinsetzen(*a, satz), nullptr);
   TStueckliste s = StuecklisteAufbauen(*a);
-  std::int64_t anzahl = 0;
-  std::map<std::string, std::int64_t> erwartet;
-  for (const auto& m : a->Module)
-    for (const TElement* e : m->ElementeDerArt(Elementart::Weiche)) {
-      ++anzahl;
-      ++erwartet[e->Typname() + (static_cast<const TWeiche*>(e)->IstLinks() ? "#links" : "#rechts")];
-    }
-  ASSERT_GT(anzahl, 0);
+  ASSERT_EQ(s.tabellen.size(), 5u);
   const TElementtabelle& w = s.tabellen[0];
-  ASSERT_EQ(w.zeilen.size(), erwartet.size());
-  std::int64_t summe = 0;
-  for (const TElementzeile& z : w.zeilen) {
-    EXPECT_EQ(erwartet[z.name + "#" + z.richtung], z.anzahl);
-    summe += z.anzahl;
-  }
-  EXPECT_EQ(summe, anzahl);
+  ASSERT_EQ(w.zeilen.size(), 2u);
+  EXPECT_EQ(w.zeilen[0].name, "Weiche R 500 / 15° links");
+  EXPECT_EQ(w.zeilen[0].richtung, "links");
+  EXPECT_EQ(w.zeilen[0].anzahl, 3);
+  EXPECT_EQ(w.zeilen[1].name, "Weiche R 900 / 12° rechts");
+  EXPECT_EQ(w.zeilen[1].richtung, "rechts");
+  EXPECT_EQ(w.zeilen[1].anzahl, 1);
   for (TElementzeile& z : s.tabellen[0].zeilen) z.preis = "20";
   StuecklisteBerechnen(s);
-  EXPECT_DOUBLE_EQ(*s.tabellen[0].summe, 20.0 * static_cast<double>(anzahl));
+  EXPECT_DOUBLE_EQ(*s.tabellen[0].summe, 80.0);
   const TZellen zellen = ElementZellen(s.tabellen[0]);
   EXPECT_EQ(zellen.front(), (std::vector<std::string>{"Weiche", "Richtung", "Anzahl", "Stückpreis"}));
   EXPECT_EQ(zellen.back().front(), "Gesamtsumme");
-  EXPECT_EQ(zellen.back().back(), FestText(20.0 * static_cast<double>(anzahl), 2));
-  // No turntables: only the header row.
-  EXPECT_EQ(ElementZellen(s.tabellen[4]).size(), 1u);
+  EXPECT_EQ(zellen.back().back(), "80,00");
+  // The other tables by their kinds' captions; no turntables: only the header row.
+  EXPECT_STREQ(TabellenTitel(s.tabellen[3].art), "Doppelte Kreuzungsweichen");
+  EXPECT_EQ(ElementZellen(s.tabellen[4]), (TZellen{{"Drehscheibe", "Anzahl", "Stückpreis"}}));
 }
 
 TEST(Stueckliste, PreiseBleiben) {

@@ -184,7 +184,7 @@ TEST(Weichenliste, WeicheAlsTypSpeichernUndEntfernen) {
   Plan p;
   test::SkriptDialoge d;
   EXPECT_TRUE(ListeImportieren(p.a, ListeWeichen, pfad));
-  EXPECT_EQ(p.a.WListeDatei, pfad);
+  EXPECT_EQ(p.a.Listendatei(Elementart::Weiche), pfad);
   TEWeiche* w = WeicheEinsetzen(p.a, *TypLesen(p.a, ListeWeichen, 3, d));
   w->Name = "Meine Weiche";
   ASSERT_TRUE(WeicheInListe(p.a, *w, d));
@@ -199,16 +199,16 @@ TEST(Weichenliste, WeicheAlsTypSpeichernUndEntfernen) {
   // Export copies the list unchanged; without a list it warns.
   ASSERT_TRUE(ListeExportieren(p.a, ListeWeichen, (ordner / "kopie.w88").string(), d));
   EXPECT_EQ(DateiLesen((ordner / "kopie.w88").string()), DateiLesen(pfad));
-  p.a.WListeDatei = (ordner / "fehlt.w88").string();
+  p.a.Listendatei(Elementart::Weiche) = (ordner / "fehlt.w88").string();
   EXPECT_FALSE(ListeExportieren(p.a, ListeWeichen, (ordner / "x.w88").string(), d));
   EXPECT_EQ(d.fehler.back(), "Keine Weichenliste zum exportieren vorhanden");
   EXPECT_FALSE(WeicheInListe(p.a, *w, d));
-  EXPECT_EQ(d.fehler.back(), "Die Datei" + p.a.WListeDatei + " konnte nicht geöffnet werden.");
+  EXPECT_EQ(d.fehler.back(), "Die Datei" + p.a.Listendatei(Elementart::Weiche) + " konnte nicht geöffnet werden.");
   EXPECT_EQ(MeldungListeFehlt(ListeWeichen, "/x.w88"),
             "Die Weichenliste \"/x.w88\" konnte nicht gefunden werden. Bitte importieren Sie zunächst "
             "eine Weichenliste.");
   EXPECT_FALSE(ListeImportieren(p.a, ListeWeichen, (ordner / "fehlt.w88").string()));
-  EXPECT_EQ(p.a.WListeDatei, "/tmp/stdWListe.w88");
+  EXPECT_EQ(p.a.Listendatei(Elementart::Weiche), "/tmp/stdWListe.w88");
   fs::remove_all(ordner);
 }
 

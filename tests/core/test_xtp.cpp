@@ -142,20 +142,20 @@ TEST(XtpDatei, BeschaedigteDateienGebenDeutscheMeldungenMitDateiUndZeile) {
 using XtpImport = test::Editorumgebung;
 
 TEST_F(XtpImport, NeueListeWirdAktivBeiFehlernBleibtAllesWieEsWar) {
-  const std::string vorher = ed->anlage().WListeDatei;
+  const std::string vorher = ed->anlage().Listendatei(Elementart::Weiche);
   const std::string kaputt = (ordner / "kaputt.xtp").string();
   DateiSchreiben(kaputt, {"TURNOUT HO \"X\"", "\tC 0 0 0 0 30 165 15", "END"});
   dialoge.pfade = {kaputt};
   EXPECT_FALSE(XtpWeichenImportieren(*ed));
   ASSERT_EQ(dialoge.fehler.size(), 1u);
   EXPECT_EQ(dialoge.fehler[0], "Datei kaputt.xtp, Zeile 2: Der Bogen hat den Radius 0.");
-  EXPECT_EQ(ed->anlage().WListeDatei, vorher);
+  EXPECT_EQ(ed->anlage().Listendatei(Elementart::Weiche), vorher);
   EXPECT_FALSE(ed->dokument().Geaendert());
 
   const std::string ziel = (ordner / "testwerk.w88").string();
   dialoge.pfade = {kTestwerk, ziel};
   ASSERT_TRUE(XtpWeichenImportieren(*ed));
-  EXPECT_EQ(ed->anlage().WListeDatei, ziel);
+  EXPECT_EQ(ed->anlage().Listendatei(Elementart::Weiche), ziel);
   EXPECT_TRUE(ed->dokument().Geaendert());
   ASSERT_EQ(dialoge.infos.size(), 1u);
   EXPECT_EQ(dialoge.infos[0].rfind("3 Weichentypen übernommen, 1 übersprungen:\n1 × Dreiwegweiche", 0), 0u);

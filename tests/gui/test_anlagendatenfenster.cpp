@@ -48,8 +48,8 @@ TEST(Anlagendatenfenster, ModulgroesseUndMassstab) {
   // The field carries 3 decimals of the prototype spacing at 1:160.
   EXPECT_NEAR(fenster.editor().anlage().Werte.SwAbst, fenster.editor().anlage().VSwAbst / 160, 0.00051);
   // Every list can be imported from the libraries page.
-  for (int i = 0; i < 5; ++i) EXPECT_TRUE(w->findChild<QToolButton*>(QStringLiteral("SB_Import%1").arg(i))->isEnabled()) << i;
-  EXPECT_TRUE(w->findChild<QToolButton*>(QStringLiteral("SB_Geo"))->isEnabled());
+  for (const char* k : {"weiche", "kreuzung", "ekw", "dkw", "drehscheibe", "geo"})
+    EXPECT_TRUE(w->findChild<QToolButton*>(QStringLiteral("SB_Liste_") + QString::fromUtf8(k))->isEnabled()) << k;
   w->findChild<QToolButton*>(QStringLiteral("ToolButton4"))->click();
   EXPECT_TRUE(oeffnen->isEnabled());
 }

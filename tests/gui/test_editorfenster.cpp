@@ -260,13 +260,13 @@ TEST_F(Editorfenster, WeichenlisteZeigenUndTypEinsetzen) {
 }
 
 TEST_F(Editorfenster, FehlendeWeichenlisteFuehrtZumImport) {
-  w->dokument().anlage().WListeDatei = "/nicht/da.w88";
+  w->dokument().anlage().Listendatei(trm::Elementart::Weiche) = "/nicht/da.w88";
   dialoge.pfade.push_back(std::nullopt);  // the import dialog is cancelled
   A("TB_Weichenliste")->trigger();
   ASSERT_FALSE(dialoge.fragen.empty());
   EXPECT_EQ(dialoge.fragen.back(), "Die Weichenliste \"/nicht/da.w88\" konnte nicht gefunden werden. Bitte "
                                    "importieren Sie zunächst eine Weichenliste.");
-  EXPECT_EQ(w->dokument().anlage().WListeDatei, w->dokument().Datenpfad() + "stdWListe.w88");
+  EXPECT_EQ(w->dokument().anlage().Listendatei(trm::Elementart::Weiche), w->dokument().Datenpfad() + "stdWListe.w88");
   EXPECT_TRUE(w->dokument().Geaendert());  // the header names another list now
 }
 
@@ -445,7 +445,7 @@ TEST_F(Editorfenster, WeichenAusXtrackcadImListenfenster) {
   });
   A("TB_Weichenliste")->trigger();
   EXPECT_EQ(namen, (QStringList{"Testwerk WL 15, R762 1001", "Testwerk WR 15, R762 1002", "Testwerk BWL R1016/R762 1003"}));
-  EXPECT_EQ(w->dokument().anlage().WListeDatei, ziel);
+  EXPECT_EQ(w->dokument().anlage().Listendatei(trm::Elementart::Weiche), ziel);
   EXPECT_EQ(A("TB_Rueckgaengig")->toolTip(), "Rückgängig: Weichen aus XTrackCAD-Parameterdatei importieren");
   ASSERT_EQ(dialoge.infos.size(), 1u);
 }

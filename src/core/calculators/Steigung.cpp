@@ -7,6 +7,7 @@
 
 #include "core/editor/Editor.h"
 #include "core/model/Bogen.h"
+#include "core/model/Element.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
 #include "core/model/Verbindungen.h"
@@ -14,8 +15,6 @@
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/render/Profilstift.h"
-#include "core/turnouts/Drehscheibe.h"
-#include "core/turnouts/DrehscheibenBefehle.h"
 
 namespace trm {
 
@@ -23,6 +22,15 @@ namespace {
 
 constexpr int kRand = 10;
 constexpr int kJeBogen = 100;
+
+/// The selected element of the current module that has a height of its own (a turntable).
+TElement* HoehenElement(Editor& ed) {
+  const TModul* m = ed.modul();
+  if (!m) return nullptr;
+  for (const auto& e : m->Elemente)
+    if (e->Markiert && e->EigeneHoehe()) return e.get();
+  return nullptr;
+}
 
 /// A track's start height, through its element when it has one.
 void StarthoeheSetzen(TGleis& g, double z) {
@@ -67,9 +75,9 @@ void Steigungsdaten::Vor() {
 TSteigungsanzeige Steigungsdaten::Anzeige() const {
   TSteigungsanzeige z;
   const TGleis* g = Profilgleis(ed_);
-  if (TDrehscheibe* d = Drehscheibe(ed_)) {
+  if (const TElement* e = HoehenElement(ed_)) {
     z.drehscheibe = true;
-    z.drehscheibenhoehe = FestText(d->ZMitte);
+    z.drehscheibenhoehe = FestText(*e->EigeneHoehe());
   }
   if (!g || bogen < 0 || bogen >= static_cast<int>(g->Boegen.size())) return z;
   const TBogen& b = *g->Boegen[static_cast<std::size_t>(bogen)];
@@ -167,10 +175,10 @@ bool Steigungsdaten::HoeheAufNachfolger() {
 
 bool Steigungsdaten::DrehscheibenhoeheSetzen(const std::string& text) {
   const auto z = ed_.Zahl(text);
-  TDrehscheibe* d = Drehscheibe(ed_);
-  if (!z || !d) return false;
+  TElement* e = HoehenElement(ed_);
+  if (!z || !e) return false;
   return ed_.Ausfuehren("Höhe der Drehscheibe", [&] {
-    d->ZMitte = *z;
+    e->EigeneHoeheSetzen(*z);
     return true;
   });
 }

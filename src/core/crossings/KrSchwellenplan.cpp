@@ -110,72 +110,101 @@ double MittlererRadius(double x, double y) {
   return mittel == 0 || !std::isfinite(mittel) ? 0.0 : 1.0 / mittel;
 }
 
-void TKreuzung::KrSchwellenplan(int seite) {
-  TSchwellenARR& aus = seite == 0 ? SwUmrisseB : SwUmrisseA;
-  aus.clear();
-  const double d = KrSwAbst;
-  if (!Vollstaendig() || !(d > 0) || !std::isfinite(d)) return;
-  const TSchwellenZweig z = SchwellenZweig();
-  const bool weiche = z.zweige > 0;
-  const double alpha = Winkel, L = Laenge, R = Radius(), l = KrSwLen, w = SwBrt(), a = EKWRadius;
-  const double c = std::cos(alpha / 2.0), tanHalb = std::tan(alpha / 2.0);
-  const int s = Richtung == 1 ? 1 : 0;
+namespace {
 
-  // ---- the reference line: inner part, middle part (slips with inside blades), outer part ----
-  double I = Laenge / 2.0;
+/// Stage 1: the reference line of the common sleepers, along the bisector from the centre.
+struct Bezugslinie {
+  std::vector<Teil> teile;  ///< inner part, middle part (slips with inside blades), outer part
+  double innen = 0;         ///< length of the inner part
+  double mitte = 0;         ///< length of the middle part (0 without one)
+  double aussen = 0;        ///< length of the outer part (the outer curve pair)
+  double endabstand = 0;    ///< space kept free before the outer end
+  double kernabstand = 0;   ///< the first sleeper's distance from the centre
+};
+
+Bezugslinie LinieBestimmen(const TKreuzung& k, const TSchwellenZweig& z, int seite) {
+  Bezugslinie linie;
+  const bool weiche = z.zweige > 0;
+  const double winkel = k.Winkel, radius = k.Radius();
+  const double cosHalb = std::cos(winkel / 2.0);
+  double innenLaenge = k.Laenge / 2.0;
   if (weiche) {
-    I = (z.t == 1 ? StInnenA() : KrInnenA())->Laenge();
-    if (z.innen) I = (seite == 0 ? StInnenB() : StInnenA())->Laenge();
-    if (z.zweige == 2) I = StInnenA()->Laenge() + 2.0 * z.T;
+    innenLaenge = (z.t == 1 ? k.StInnenA() : k.KrInnenA())->Laenge();
+    if (z.innen) innenLaenge = (seite == 0 ? k.StInnenB() : k.StInnenA())->Laenge();
+    if (z.zweige == 2) innenLaenge = k.StInnenA()->Laenge() + 2.0 * z.T;
   }
-  double M = c * I;
-  if (!Gerade()) M = 2.0 * std::fabs(R) * std::atan(M / (2.0 * std::fabs(R)));
-  const double eps = s == 1 ? alpha / 2.0 : -alpha / 2.0;
-  const TBogen& innen = seite == 0 ? *StInnenB() : *KrInnenA();
+  linie.innen = cosHalb * innenLaenge;
+  if (!k.Gerade()) linie.innen = 2.0 * std::fabs(radius) * std::atan(linie.innen / (2.0 * std::fabs(radius)));
+  const double neigung = k.Richtung == 1 ? winkel / 2.0 : -winkel / 2.0;
+  const TBogen& innen = seite == 0 ? *k.StInnenB() : *k.KrInnenA();
   // Side A runs from the centre backwards along the curve; its outer part keeps that turning.
-  const double rhoLinie = seite == 0 ? R : Gegen(R);
-  std::vector<Teil> teile;
-  teile.push_back({innen.XAnf(), innen.YAnf(), seite == 0 ? innen.WAnf() + eps : innen.WAnf() - eps, rhoLinie, M});
+  const double rhoLinie = seite == 0 ? radius : Gegen(radius);
+  linie.teile.push_back({innen.XAnf(), innen.YAnf(), seite == 0 ? innen.WAnf() + neigung : innen.WAnf() - neigung,
+                         rhoLinie, linie.innen});
   auto weiter = [&](double rho, double laenge) {
-    const Teil& t = teile.back();
+    const Teil& t = linie.teile.back();
     const TLinienpunkt e = Sehnenpunkt(t.x, t.y, t.h, t.rho, t.laenge);
-    teile.push_back({e.x, e.y, e.w, rho, laenge});
+    linie.teile.push_back({e.x, e.y, e.w, rho, laenge});
   };
-  double Q = 0;
   if (weiche && z.innen) {
-    Q = c * BogenLaenge(seite == 0 ? z.stMitteB : z.stMitteA);
+    linie.mitte = cosHalb * BogenLaenge(seite == 0 ? z.stMitteB : z.stMitteA);
     const double rhoMitte = seite == 0 ? MittlererRadius(z.stMitteB->AnfRadius(), z.krMitteB->AnfRadius())
                                        : MittlererRadius(z.krMitteA->AnfRadius(), Gegen(z.stMitteA->AnfRadius()));
-    if (!Null(Q)) weiter(rhoMitte, Q);
+    if (!Null(linie.mitte)) weiter(rhoMitte, linie.mitte);
   }
-  const double V = c * (seite == 0 ? BP2Laenge : BP1Laenge);
-  weiter(rhoLinie, V);
-  const double Z = c * (seite == 0 ? BP2Endabst : BP1Endabst);
-  const double b = c * AbstKMP;
+  linie.aussen = cosHalb * (seite == 0 ? k.BP2Laenge : k.BP1Laenge);
+  weiter(rhoLinie, linie.aussen);
+  linie.endabstand = cosHalb * (seite == 0 ? k.BP2Endabst : k.BP1Endabst);
+  linie.kernabstand = cosHalb * k.AbstKMP;
+  return linie;
+}
 
-  // ---- spacing, base lengths, extensions, cut ----
-  const double W = M + Q + V - Z - b;
-  const std::size_t n = static_cast<std::size_t>(Anzahl(W / d));
-  std::vector<double> H(n + 1, n > 0 ? W / static_cast<double>(n) : 0.0);
-  for (const std::int32_t i : DSwIndizes)
-    if (i >= 0 && static_cast<std::size_t>(i) <= n) H[static_cast<std::size_t>(i)] = w;
-  H[0] = b;
-  std::vector<double> p(n + 1), B(n + 1), E1(n + 1, 0.0), E2(n + 1, 0.0);
+/// Stage 2: the row of common sleepers: spacing, places, base lengths, extensions and where the
+/// row ends.
+struct Schwellenreihe {
+  std::size_t anzahl = 0;        ///< spaces of the even spacing along the line
+  std::vector<double> abstand;   ///< space before each sleeper (double sleepers: the width)
+  std::vector<double> lage;      ///< each sleeper's distance from the centre along the line
+  std::vector<double> grundlaenge;            ///< across both tracks in the acute angle
+  std::vector<double> verlaengerung;          ///< towards a slip curve (e1)
+  std::vector<double> zungenverlaengerung;    ///< under outside blades (e2)
+  std::size_t letzte = 0;        ///< the last sleeper laid: the first longer than the largest length
+};
+
+Schwellenreihe ReiheBestimmen(const TKreuzung& k, const TSchwellenZweig& z, const Bezugslinie& linie) {
+  Schwellenreihe r;
+  const double swAbstand = k.KrSwAbst, swLaenge = k.KrSwLen, swBreite = k.SwBrt();
+  const double winkel = k.Winkel, zweigradius = k.EKWRadius;
+  const double cosHalb = std::cos(winkel / 2.0), tanHalb = std::tan(winkel / 2.0);
+  const double weg = linie.innen + linie.mitte + linie.aussen - linie.endabstand - linie.kernabstand;
+  const std::size_t n = static_cast<std::size_t>(Anzahl(weg / swAbstand));
+  r.anzahl = n;
+  r.abstand.assign(n + 1, n > 0 ? weg / static_cast<double>(n) : 0.0);
+  for (const std::int32_t i : k.DSwIndizes)
+    if (i >= 0 && static_cast<std::size_t>(i) <= n) r.abstand[static_cast<std::size_t>(i)] = swBreite;
+  r.abstand[0] = linie.kernabstand;
+  r.lage.assign(n + 1, 0.0);
+  r.grundlaenge.assign(n + 1, 0.0);
+  r.verlaengerung.assign(n + 1, 0.0);
+  r.zungenverlaengerung.assign(n + 1, 0.0);
+  const std::vector<double>& p = r.lage;
   for (std::size_t i = 0; i <= n; ++i) {
-    p[i] = (i == 0 ? 0.0 : p[i - 1]) + H[i];
-    B[i] = 2.0 * tanHalb * p[i] + l;
+    r.lage[i] = (i == 0 ? 0.0 : p[i - 1]) + r.abstand[i];
+    r.grundlaenge[i] = 2.0 * tanHalb * p[i] + swLaenge;
   }
   auto zahl = [](double x) { return std::isfinite(x) ? x : 0.0; };
+  const bool weiche = z.zweige > 0;
   if (weiche && z.innen) {
     // The slip curve of radius a round the obtuse angle widens the sleepers towards it.
+    const double a = zweigradius;
     for (std::size_t i = 0; i <= n; ++i) {
       const double g = std::asin(p[i] / a);
-      if (!(g <= alpha / 2.0)) break;
-      E1[i] = zahl(a / c - a - (B[i] - l) / 2.0 + p[i] * std::tan(g / 2.0));
+      if (!(g <= winkel / 2.0)) break;
+      r.verlaengerung[i] = zahl(a / cosHalb - a - (r.grundlaenge[i] - swLaenge) / 2.0 + p[i] * std::tan(g / 2.0));
     }
   } else if (weiche) {
     // Outside blades: the branch of the straight base form, its middle arc rho and the blades.
-    const double T = z.T, beta = z.beta;
+    const double alpha = winkel, L = k.Laenge, a = zweigradius, T = z.T, beta = z.beta;
     const double mu = 2.0 * std::atan(T / a), e = alpha - 2.0 * mu, psi = alpha / 2.0 - mu;
     const double tau = (std::sin(alpha) * L / 2.0 - T * (std::sin(alpha) + std::sin(mu + e) + std::sin(mu))) /
                        (2.0 * std::sin(mu + e / 2.0) * std::cos(e / 2.0));
@@ -183,7 +212,7 @@ void TKreuzung::KrSchwellenplan(int seite) {
     const double D0 = std::sin(alpha / 2.0) * L / 2.0 - rho * std::sin(psi) * std::tan(psi / 2.0) -
                       T * std::sin(psi) - T * std::sin(alpha / 2.0);
     const double J = rho * std::sin(psi);
-    for (std::size_t i = 0; i <= n && p[i] <= c * L / 2.0; ++i) {
+    for (std::size_t i = 0; i <= n && p[i] <= cosHalb * L / 2.0; ++i) {
       double x;
       if (p[i] <= J) {
         const double g = std::asin(p[i] / rho);
@@ -194,42 +223,51 @@ void TKreuzung::KrSchwellenplan(int seite) {
             (p[i] - J) * (std::sin(delta / 2.0) + std::cos(gJ + delta) * std::tan(delta / 2.0) - std::tan(delta / 2.0)) -
             p[i] * tanHalb;
       }
-      E1[i] = x > 0 ? x : 0.0;  // also for no number
+      r.verlaengerung[i] = x > 0 ? x : 0.0;  // also for no number
     }
     const double kappa = alpha / 2.0 - beta, Y0 = rho * std::tan(kappa);
     for (std::size_t i = 0; i <= n; ++i) {
       if (!(p[i] > Y0)) continue;
-      const double g1 = (p[i] - Y0) / c, g2 = (p[i] - Y0) / std::cos(kappa);
+      const double g1 = (p[i] - Y0) / cosHalb, g2 = (p[i] - Y0) / std::cos(kappa);
       const double x = std::sqrt((T - g2) * (T - g2) + (T - g1) * (T - g1) - 2.0 * std::cos(beta) * (T - g2) * (T - g1));
-      E2[i] = zahl(g2 >= T ? -x : x);
+      r.zungenverlaengerung[i] = zahl(g2 >= T ? -x : x);
     }
   }
-  const double lmax = SwLenMaxWert();
-  std::size_t C = n;
+  const double lmax = k.SwLenMaxWert();
+  r.letzte = n;
   for (std::size_t i = 0; i <= n; ++i)
-    if (B[i] + z.zweige * E1[i] > lmax) {
-      C = i;
+    if (r.grundlaenge[i] + z.zweige * r.verlaengerung[i] > lmax) {
+      r.letzte = i;
       break;
     }
+  return r;
+}
 
-  // ---- the common sleepers, part by part ----
-  int k = 0, v = 0;
-  if (weiche) {
-    const bool gleich = z.t == s;
-    k = seite == 0 ? (gleich ? 2 : 1) : (gleich ? 1 : 2);
-    v = (seite == 0 ? z.tauschRe : z.tauschLi) ? k : 0;
+/// Stage 3: the common sleepers, part by part along the reference line.
+void GemeinsameLegen(const TKreuzung& k, const TSchwellenZweig& z, int seite, const Bezugslinie& linie,
+                     const Schwellenreihe& r, TSchwellenARR& aus) {
+  const int richtung = k.Richtung == 1 ? 1 : 0;
+  const double swBreite = k.SwBrt();
+  // Which sides get the extension (1 left, 2 right, 3 both) and which take the blades' one.
+  int seiten = 0, tausch = 0;
+  if (z.zweige > 0) {
+    const bool gleich = z.t == richtung;
+    seiten = seite == 0 ? (gleich ? 2 : 1) : (gleich ? 1 : 2);
+    tausch = (seite == 0 ? z.tauschRe : z.tauschLi) ? seiten : 0;
     if (z.zweige == 2) {
-      k = 3;
+      seiten = 3;
       const bool erste = seite == 0 ? z.tausch1Re : z.tausch2Li;
       const bool zweite = seite == 0 ? z.tausch2Re : z.tausch1Li;
-      if (erste && zweite) v = 3;
-      else if (erste) v = s == 0 ? 1 : 2;
-      else if (zweite) v = s == 0 ? 2 : 1;
+      if (erste && zweite) tausch = 3;
+      else if (erste) tausch = richtung == 0 ? 1 : 2;
+      else if (zweite) tausch = richtung == 0 ? 2 : 1;
     }
   }
+  const std::vector<Teil>& teile = linie.teile;
+  const std::vector<double>& H = r.abstand;
   std::size_t teil = 0;
   double x = 0;
-  for (std::size_t i = 0; i <= C; ++i) {
+  for (std::size_t i = 0; i <= r.letzte; ++i) {
     x += H[i];
     // A sleeper beyond the end of a part begins the next one at -rest + H[i], where rest is
     // how far the spacing before it, H[i - 1], leaves the end of the part from x - H[i - 1]:
@@ -242,12 +280,20 @@ void TKreuzung::KrSchwellenplan(int seite) {
     const Teil& t = teile[teil];
     const TLinienpunkt pkt = Sehnenpunkt(t.x, t.y, t.h, t.rho, x);
     // A first sleeper that touches the centre lies square to the bisector there.
-    const double h = i == 0 && std::fabs(H[0] - w / 2.0) <= 0.01 ? teile[0].h : pkt.w;
-    Anhaengen(aus, KrSwUmriss(pkt.x, pkt.y, h, B[i], w, E1[i], E2[i], k, v));
+    const double h = i == 0 && std::fabs(H[0] - swBreite / 2.0) <= 0.01 ? teile[0].h : pkt.w;
+    Anhaengen(aus, KrSwUmriss(pkt.x, pkt.y, h, r.grundlaenge[i], swBreite, r.verlaengerung[i],
+                              r.zungenverlaengerung[i], seiten, tausch));
   }
+}
 
-  // ---- single sleepers from the outer ends, then the blade regions ----
-  const double xWeg = p[C] / c;
+/// Stage 4: single sleepers under each track from its outer end inwards, then for slips the
+/// blade-region sleepers.
+void EinzelneLegen(TKreuzung& k, const TSchwellenZweig& z, int seite, const Schwellenreihe& r, TSchwellenARR& aus) {
+  const bool weiche = z.zweige > 0;
+  const double swAbstand = k.KrSwAbst, swLaenge = k.KrSwLen, swBreite = k.SwBrt();
+  const double cosHalb = std::cos(k.Winkel / 2.0);
+  const std::size_t n = r.anzahl;
+  const double xWeg = r.lage[r.letzte] / cosHalb;
   // The legs a slip curve touches: by t for a single slip, all four for a double slip. The
   // single-sleeper walk stops at their outer segment only with blades outside; the
   // blade-region sleepers are laid on them whatever the blades.
@@ -255,31 +301,33 @@ void TKreuzung::KrSchwellenplan(int seite) {
   auto zungen = [&](bool amStammA) { return !z.innen && beruehrt(amStammA); };
   std::array<Bein, 2> beine;
   if (seite == 1) {
-    beine = {Bein{StAussenA(), z.stMitteA, StInnenA(), true, BP1Laenge, BP1Endabst, &RestStA, zungen(true),
+    beine = {Bein{k.StAussenA(), z.stMitteA, k.StInnenA(), true, k.BP1Laenge, k.BP1Endabst, &k.RestStA, zungen(true),
                   beruehrt(true), 1, false},
-             Bein{KrAussenA(), z.krMitteA, KrInnenA(), false, BP1Laenge, BP1Endabst, &RestKrA, zungen(false),
+             Bein{k.KrAussenA(), z.krMitteA, k.KrInnenA(), false, k.BP1Laenge, k.BP1Endabst, &k.RestKrA, zungen(false),
                   beruehrt(false), 0, true}};
   } else {
-    beine = {Bein{StAussenB(), z.stMitteB, StInnenB(), false, BP2Laenge, BP2Endabst, &RestStB, zungen(false),
-                  beruehrt(false), 0, false},
-             Bein{KrAussenB(), z.krMitteB, KrInnenB(), false, BP2Laenge, BP2Endabst, &RestKrB, zungen(true),
+    beine = {Bein{k.StAussenB(), z.stMitteB, k.StInnenB(), false, k.BP2Laenge, k.BP2Endabst, &k.RestStB,
+                  zungen(false), beruehrt(false), 0, false},
+             Bein{k.KrAussenB(), z.krMitteB, k.KrInnenB(), false, k.BP2Laenge, k.BP2Endabst, &k.RestKrB, zungen(true),
                   beruehrt(true), 1, true}};
   }
-  auto abstand = [&](std::int64_t k2) { return k2 >= 0 && static_cast<std::size_t>(k2) <= n ? H[static_cast<std::size_t>(k2)] : d; };
+  auto abstand = [&](std::int64_t k2) {
+    return k2 >= 0 && static_cast<std::size_t>(k2) <= n ? r.abstand[static_cast<std::size_t>(k2)] : swAbstand;
+  };
   for (const Bein& bein : beine) {
     std::vector<const TBogen*> kette = {bein.aussen};
     if (BogenLaenge(bein.mitte) > 0) kette.push_back(bein.mitte);
     kette.push_back(bein.innen);
     const double innenLaenge = BogenLaenge(bein.innen) + BogenLaenge(bein.mitte);
-    const std::int64_t N = Anzahl((innenLaenge + bein.paarlaenge - xWeg - bein.endabst) / d);
+    const std::int64_t anzahl = Anzahl((innenLaenge + bein.paarlaenge - xWeg - bein.endabst) / swAbstand);
     std::vector<TLinienpunkt> punkte;
     std::size_t glied = 0;
     double q = bein.endabst;
-    for (std::int64_t j = 0; j < N; ++j) {
+    for (std::int64_t j = 0; j < anzahl; ++j) {
       double rho = 0;
       const TLinienpunkt start = Einstieg(*kette[glied], bein.vorwaerts, rho);
       punkte.push_back(Sehnenpunkt(start.x, start.y, start.w, rho, q));
-      q += abstand(static_cast<std::int64_t>(n) - j) / c;
+      q += abstand(static_cast<std::int64_t>(n) - j) / cosHalb;
       if (glied == 0 && q > bein.aussen->Laenge() && bein.zungen) {
         *bein.rest = q - bein.aussen->Laenge();
         if (bein.paarlaenge == 0) punkte.clear();
@@ -287,12 +335,13 @@ void TKreuzung::KrSchwellenplan(int seite) {
       }
       while (glied + 1 < kette.size() && q > kette[glied]->Laenge()) q -= kette[glied++]->Laenge();
     }
-    const bool kuerzen = !weiche || xWeg + d >= innenLaenge || (Null(BogenLaenge(bein.mitte)) && z.t == bein.tOhneZungen);
+    const bool kuerzen =
+        !weiche || xWeg + swAbstand >= innenLaenge || (Null(BogenLaenge(bein.mitte)) && z.t == bein.tOhneZungen);
     for (std::size_t j = 0; j < punkte.size(); ++j) {
-      double laenge = l;
-      if (kuerzen && j + 1 == punkte.size()) laenge = 0.85 * l;
-      else if (kuerzen && j + 2 == punkte.size()) laenge = 0.88 * l;
-      Anhaengen(aus, KrSwUmriss(punkte[j].x, punkte[j].y, punkte[j].w, laenge, w, 0, 0, 0, 0));
+      double laenge = swLaenge;
+      if (kuerzen && j + 1 == punkte.size()) laenge = 0.85 * swLaenge;
+      else if (kuerzen && j + 2 == punkte.size()) laenge = 0.88 * swLaenge;
+      Anhaengen(aus, KrSwUmriss(punkte[j].x, punkte[j].y, punkte[j].w, laenge, swBreite, 0, 0, 0, 0));
     }
   }
   if (!weiche) return;
@@ -301,27 +350,41 @@ void TKreuzung::KrSchwellenplan(int seite) {
     // The blade region continues the rhythm of the single sleepers up to the common ones; the
     // remainder is the one the last walk with blades on this leg left (0 at first).
     const bool ohneAussen = Null(bein.aussen->Laenge());
-    const double o = ohneAussen ? bein.endabst : d - *bein.rest;
-    const double av = BogenLaenge(bein.innen) + BogenLaenge(bein.mitte) - xWeg - o;
-    if (av < 0) continue;
-    const std::int64_t N = Anzahl(av / d);
-    const double sp = N > 0 ? av / static_cast<double>(N) : 0.0;
+    const double vorlauf = ohneAussen ? bein.endabst : swAbstand - *bein.rest;
+    const double bereich = BogenLaenge(bein.innen) + BogenLaenge(bein.mitte) - xWeg - vorlauf;
+    if (bereich < 0) continue;
+    const std::int64_t anzahl = Anzahl(bereich / swAbstand);
+    const double teilung = anzahl > 0 ? bereich / static_cast<double>(anzahl) : 0.0;
     const TBogen& m = *bein.mitte;
     const TLinienpunkt start = bein.vorwaerts ? TLinienpunkt{m.XAnf(), m.YAnf(), m.WAnf()}
                                               : TLinienpunkt{m.XEnde, m.YEnde, m.WEnde + Pi};
-    const double rStrich = Gegen(R);
+    const double rStrich = Gegen(k.Radius());
     double rb = (seite == 1 ? z.zwLinks : z.zwRechts)->AnfRadius();
     if (IstGerade(rb)) rb = z.zwMitte->AnfRadius();
     double rhoB = MittlererRadius(Gegen(rb), rStrich);
     if (bein.kreuzungsgleis) rhoB = Gegen(rhoB);
-    double q = ohneAussen ? bein.endabst : sp - *bein.rest;
-    for (std::int64_t j = 0; j < N; ++j, q += sp) {
+    double q = ohneAussen ? bein.endabst : teilung - *bein.rest;
+    for (std::int64_t j = 0; j < anzahl; ++j, q += teilung) {
       const double y = KrSwVersatz(q, rStrich, rhoB);
       const TLinienpunkt pkt = Sehnenpunkt(start.x, start.y, start.w, rhoB, q);
-      const double laenge = (2.0 * y + l) * (j + 2 >= N ? 0.9 : 1.0);
-      Anhaengen(aus, KrSwUmriss(pkt.x, pkt.y, pkt.w, laenge, w, 0, 0, 3, 0));
+      const double laenge = (2.0 * y + swLaenge) * (j + 2 >= anzahl ? 0.9 : 1.0);
+      Anhaengen(aus, KrSwUmriss(pkt.x, pkt.y, pkt.w, laenge, swBreite, 0, 0, 3, 0));
     }
   }
+}
+
+}  // namespace
+
+void TKreuzung::KrSchwellenplan(int seite) {
+  TSchwellenARR& aus = seite == 0 ? SwUmrisseB : SwUmrisseA;
+  aus.clear();
+  const double d = KrSwAbst;
+  if (!Vollstaendig() || !(d > 0) || !std::isfinite(d)) return;
+  const TSchwellenZweig z = SchwellenZweig();
+  const Bezugslinie linie = LinieBestimmen(*this, z, seite);
+  const Schwellenreihe reihe = ReiheBestimmen(*this, z, linie);
+  GemeinsameLegen(*this, z, seite, linie, reihe, aus);
+  EinzelneLegen(*this, z, seite, reihe, aus);
 }
 
 }  // namespace trm

@@ -152,6 +152,7 @@ class TKreuzung : public TElement {
   /// The profile sign: two crossing strokes with the heights of the four ends, and a bar by
   /// each side that has a slip branch.
   bool ProfilZeichnen(const Profilstift& p) const override;
+  void Drucken(Druckstufe s, Blattstift& p) const override;
   std::unique_ptr<TElement> Klonen() const override;
   void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) override;
 

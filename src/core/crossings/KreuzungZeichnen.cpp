@@ -1,6 +1,7 @@
 // Drawing of a crossing and of the slips derived from it: the sleeper plan, their tracks (rails
 // or band, no sleepers or track-bed edges of their own), the track-bed edges the kind names,
-// what the kind adds, and the start and end markers.
+// what the kind adds, and the start and end markers; its height-profile sign and its sleeper
+// outlines on printed sheets.
 #include <algorithm>
 #include <vector>
 
@@ -8,6 +9,7 @@
 #include "core/model/Anlage.h"
 #include "core/model/Marken.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Blattstift.h"
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
@@ -64,10 +66,6 @@ void TKreuzung::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   c.SetPinsel({farbe::Weiss, true});
 }
 
-}  // namespace trm
-
-namespace trm {
-
 bool TKreuzung::ProfilZeichnen(const Profilstift& p) const {
   const int x = p.x0, y = p.y0;
   p.Strich({x + 15, y + 15}, {x + 165, y - 15});
@@ -87,6 +85,13 @@ bool TKreuzung::ProfilZeichnen(const Profilstift& p) const {
   if (z.zweige == 2 || (z.zweige == 1 && z.t == 0)) p.Strich({x + 40, y + 14}, {x + 137, y + 14});
   if (z.zweige == 2 || (z.zweige == 1 && z.t == 1)) p.Strich({x + 40, y - 14}, {x + 137, y - 14});
   return true;
+}
+
+void TKreuzung::Drucken(Druckstufe s, Blattstift& p) const {
+  if (s != Druckstufe::Schwellen) return;
+  p.c.SetStift({p.Farbe(Farbe), false, 1});
+  p.Umrisse(SwUmrisseB);
+  p.Umrisse(SwUmrisseA);
 }
 
 }  // namespace trm

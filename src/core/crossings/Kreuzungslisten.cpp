@@ -63,13 +63,13 @@ void DKWtypLesen(const Zeilen& zeilen, std::size_t& i) { TypBauen(std::make_uniq
 
 const TListenart ListeKreuzungen{
     .satzlaenge = ZeilenKreuzung,
-    .standardName = StandardListen[1],
+    .standardName = StdKreuzungsliste,
     .endung = "k88",
     .filterOeffnen = "Kreuzungslisten (*k88)|*.k88",
     .filterSpeichern = "Kreuzungslisten (*.k88)|*.k88",
     .name = "Kreuzungsliste",
     .exportLeer = "Keine Kreuzungsliste zum Exportieren vorhanden",
-    .datei = &Anlage::KrListeDatei,
+    .art = Elementart::Kreuzung,
     .titel = "Kreuzungen",
     .fenster = "TfKListe",
     .auswaehlen = "Kreuzung auswählen",
@@ -83,13 +83,13 @@ const TListenart ListeKreuzungen{
 
 const TListenart ListeEKW{
     .satzlaenge = ZeilenEKW,
-    .standardName = StandardListen[2],
+    .standardName = StdEKWListe,
     .endung = "e88",
     .filterOeffnen = "EKWListen (*.e88)|*.e88",
     .filterSpeichern = "EKW-Listen (*.e88)|*.e88",
     .name = "EKW-Liste",
     .exportLeer = "Keine EKW-Liste zum Exportieren vorhanden",
-    .datei = &Anlage::EKWListeDatei,
+    .art = Elementart::EKW,
     .titel = "Einfache Kreuzungsweichen",
     .fenster = "TfEKWListe",
     .auswaehlen = "EKW auswählen",
@@ -104,13 +104,13 @@ const TListenart ListeEKW{
 
 const TListenart ListeDKW{
     .satzlaenge = ZeilenDKW,
-    .standardName = StandardListen[3],
+    .standardName = StdDKWListe,
     .endung = "d88",
     .filterOeffnen = "DKW-Listen (*.d88)|*.d88",
     .filterSpeichern = "DKW-Liste (*.d88)|*.d88",
     .name = "DKW-Liste",
     .exportLeer = "Keine DKW-Liste zum Exportieren vorhanden",
-    .datei = &Anlage::DKWListeDatei,
+    .art = Elementart::DKW,
     .titel = "Doppelte Kreuzungsweichen",
     .fenster = "TfDKWListe",
     .auswaehlen = "DKW auswählen",

@@ -12,16 +12,21 @@
 
 namespace trm {
 
+/// The data folder's standard crossing, single-slip and double-slip lists.
+inline constexpr const char* StdKreuzungsliste = "stdKrListe.k88";
+inline constexpr const char* StdEKWListe = "stdEKWListe.e88";
+inline constexpr const char* StdDKWListe = "stdDKWListe.d88";
+
 class Anlage;
 class TKreuzung;
 
 /// The crossing list: 44-line records in ".k88" files with one header line, the layout's
-/// KrListeDatei; rows show number, name, base length as stored, angle and inclination.
+/// list path of the kind; rows show number, name, base length as stored, angle and inclination.
 extern const TListenart ListeKreuzungen;
-/// The single-slip list: 74-line records in ".e88" files, EKWListeDatei; rows show the slip
+/// The single-slip list: 74-line records in ".e88" files, the kind's list path; rows show the slip
 /// radius as stored in place of the length.
 extern const TListenart ListeEKW;
-/// The double-slip list: 77-line records in ".d88" files, DKWListeDatei.
+/// The double-slip list: 77-line records in ".d88" files, the kind's list path.
 extern const TListenart ListeDKW;
 
 /// The record readers of the three lists (TTypliste::SaetzeLesen): each reads the record at

@@ -11,7 +11,7 @@
 namespace trm {
 
 namespace {
-const std::string& Datei(const Anlage& a, const TListenart& art) { return a.*art.datei; }
+const std::string& Datei(const Anlage& a, const TListenart& art) { return a.Listendatei(art.art); }
 }  // namespace
 
 TTypliste ListeLaden(const Anlage& a, const TListenart& art) {
@@ -76,8 +76,8 @@ bool TypAnhaengen(const Anlage& a, const TListenart& art, const Zeilen& satz, Di
 }
 
 bool ListeImportieren(Anlage& a, const TListenart& art, const std::string& pfad) {
-  a.*art.datei = ListenPfad(pfad, a.DatenPfad, art.standardName);
-  return a.*art.datei == pfad;
+  a.Listendatei(art.art) = ListenPfad(pfad, a.DatenPfad, art.standardName);
+  return a.Listendatei(art.art) == pfad;
 }
 
 bool ListeExportieren(const Anlage& a, const TListenart& art, const std::string& ziel, Dialoge& d) {

@@ -1,5 +1,9 @@
-// A background component: its record, placement and drawing.
+// A background component: its record, placement and drawing on screen and printed sheets.
 #include "core/geometry/Geo.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 #include "core/model/Anlage.h"
 #include "core/model/Fehler.h"
@@ -8,6 +12,8 @@
 #include "core/model/Modul.h"
 #include "core/model/Zahlformat.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Blattstift.h"
+#include "core/render/Farben.h"
 
 namespace trm {
 
@@ -92,6 +98,50 @@ void TGeo::Malen(Canvas& c, const std::function<PixelPunkt(double, double)>& pix
 
 void TGeo::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   Malen(c, [&v](double x, double y) { return v.Pixel(x, y); }, v.MmProPixel(), a.GeoPunkteZeigen);
+}
+
+namespace {
+
+/// A cubic Bezier chain p0, p1, p2, p3, p4, p5, p6, … flattened into a polyline.
+std::vector<PixelPunkt> BezierPolylinie(const Blattstift& s, const TGeopunkte& p) {
+  std::vector<PixelPunkt> v;
+  if (p.empty()) return v;
+  v.push_back(s.P(p[0].x, p[0].y));
+  for (std::size_t i = 0; i + 3 < p.size(); i += 3)
+    for (int k = 1; k <= 16; ++k) {
+      const double u = k / 16.0, r = 1 - u;
+      const double x = r * r * r * p[i].x + 3 * r * r * u * p[i + 1].x + 3 * r * u * u * p[i + 2].x + u * u * u * p[i + 3].x;
+      const double y = r * r * r * p[i].y + 3 * r * r * u * p[i + 1].y + 3 * r * u * u * p[i + 2].y + u * u * u * p[i + 3].y;
+      v.push_back(s.P(x, y));
+    }
+  return v;
+}
+
+}  // namespace
+
+void TGeo::Drucken(Druckstufe s, Blattstift& p) const {
+  // Frames only, or with their line widths and fills.
+  if (s != Druckstufe::Bauteile) return;
+  Canvas& c = p.c;
+  for (const TGeoElement& g : Elemente) {
+    if (g.Punkte.empty()) continue;
+    const std::int32_t stift = p.o.schwellen ? farbe::Schwarz : g.Stiftfarbe;
+    c.SetStift({stift, false, p.o.geoVollstaendig ? std::max(1, p.Laenge(g.Stiftbreite)) : 1});
+    c.SetPinsel(p.o.geoVollstaendig ? Pinsel{g.Fuellfarbe, false} : Pinsel{farbe::Weiss, true});
+    std::vector<PixelPunkt> v;
+    for (const TGeopunkt& q : g.Punkte) v.push_back(p.P(q.x, q.y));
+    switch (g.Art) {
+      case GeoPolygon: c.Polygon(v); break;
+      case GeoBezier: c.Polylinie(BezierPolylinie(p, g.Punkte)); break;
+      case GeoKreis:
+        if (v.size() >= 2) {
+          const auto r = static_cast<std::int32_t>(std::lround(std::hypot(v[1].x - v[0].x, v[1].y - v[0].y)));
+          c.Ellipse(v[0].x - r, v[0].y - r, v[0].x + r, v[0].y + r);
+        }
+        break;
+      default: c.Polylinie(v); break;
+    }
+  }
 }
 
 TElement* TGeo::Lesen(TModul& m, const Zeilenquelle& z, std::size_t& i, std::int32_t k) {

@@ -57,6 +57,7 @@ class TGeo : public TElement {
   void DatenSchreiben(Zeilen& out) const override { RecordSchreiben(out); }
   void TypSchreiben(Zeilen& out) const override { RecordSchreiben(out); }
   void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
+  void Drucken(Druckstufe s, Blattstift& p) const override;
   std::unique_ptr<TElement> Klonen() const override { return std::make_unique<TGeo>(*this); }
   void ZeigerUmsetzen(const TUmsetzung&, TModul* m) override { Modul = m; }
 

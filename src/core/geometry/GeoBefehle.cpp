@@ -45,7 +45,7 @@ std::vector<std::string> GeoListenNamen(Editor& ed) {
   std::vector<std::string> namen;
   try {
     // Names up to the first record that does not read; a missing library gives none.
-    GeoNamenLesen(DateiLesen(ed.anlage().GeoListeDatei), namen);
+    GeoNamenLesen(DateiLesen(ed.anlage().Listendatei(Elementart::Geo)), namen);
   } catch (const std::runtime_error&) {
   }
   return namen;
@@ -58,7 +58,7 @@ bool GeoEinsetzen(Editor& ed, std::size_t k) {
   if (!m || !g || !b) return false;
   std::vector<TGeo> liste;
   try {
-    liste = GeoListeLesen(ed.anlage().GeoListeDatei);
+    liste = GeoListeLesen(ed.anlage().Listendatei(Elementart::Geo));
   } catch (const std::runtime_error& e) {
     ed.dialoge().Fehler(e.what());
     return false;
@@ -85,10 +85,10 @@ bool GeoListeImportieren(Editor& ed) {
   if (!pfad) return false;
   Anlage& a = ed.anlage();
   std::error_code fehler;
-  const std::string neu = std::filesystem::exists(*pfad, fehler) ? *pfad : a.DatenPfad + "stdGeoListe.g88";
-  if (neu == a.GeoListeDatei) return false;
+  const std::string neu = std::filesystem::exists(*pfad, fehler) ? *pfad : a.DatenPfad + StdGeoListe;
+  if (neu == a.Listendatei(Elementart::Geo)) return false;
   return ed.Ausfuehren("Bauteile-Liste importieren", [&] {
-    a.GeoListeDatei = neu;
+    a.Listendatei(Elementart::Geo) = neu;
     return true;
   });
 }

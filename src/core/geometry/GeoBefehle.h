@@ -13,7 +13,7 @@ class Editor;
 class Mausbedienung;
 class TGeo;
 
-/// The names of the components of the active library (`GeoListeDatei`); a file that does not
+/// The names of the components of the active library (the layout's list path); a file that does not
 /// read gives the names read before the fault.
 std::vector<std::string> GeoListenNamen(Editor& ed);
 /// Places component k of the library at the current segment: its reference point a to the left

@@ -8,6 +8,9 @@
 
 namespace trm {
 
+/// The data folder's standard component library.
+inline constexpr const char* StdGeoListe = "stdGeoListe.g88";
+
 /// A file name with the extension ".g88" (letter case ignored).
 bool IstGeoListe(const std::string& pfad);
 /// Reads every component of the lines. Throws LeseFehler naming the line.

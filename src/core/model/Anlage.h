@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/model/Einstellungen.h"
+#include "core/model/Elementart.h"
 #include "core/model/Modul.h"
 #include "core/model/Zufall.h"
 
@@ -31,7 +32,11 @@ struct AnlageKopf {
   bool GitterSichtbar = true, GitterBeschriftung = true;
   std::array<std::int32_t, 16> Farbspeicher{};
   std::string Kennung;
-  std::string WListeDatei, KrListeDatei, EKWListeDatei, DKWListeDatei, DSListeDatei, GeoListeDatei;
+  /// The active library file of every element kind, by kind (the file holds them in the
+  /// order of the kind table).
+  std::array<std::string, AnzahlElementarten> Listendateien;
+  std::string& Listendatei(Elementart art) { return Listendateien[static_cast<std::size_t>(art)]; }
+  const std::string& Listendatei(Elementart art) const { return Listendateien[static_cast<std::size_t>(art)]; }
   TEinstellungen Werte;  ///< layout defaults: never -1 once a file is read
   std::int32_t Farbe = 0xFFFFFF;  ///< default module background colour
   double Massstab = 87;

@@ -51,12 +51,7 @@ void AnlageSchreiben(const Anlage& a, Zeilen& out, const Satzabgabe& abgabe) {
   out.push_back(BoolText(a.GitterBeschriftung));
   out.push_back(FarbslotsText(a.Farbspeicher));
   out.push_back(a.Kennung);
-  out.push_back(a.WListeDatei);
-  out.push_back(a.KrListeDatei);
-  out.push_back(a.EKWListeDatei);
-  out.push_back(a.DKWListeDatei);
-  out.push_back(a.DSListeDatei);
-  out.push_back(a.GeoListeDatei);
+  for (const TElementart& art : Elementarten()) out.push_back(a.Listendatei(art.art));
   out.push_back("00");
   out.push_back(RealText(a.Werte.MaxKruemmung));
   out.push_back(RealText(a.Werte.SwAbst));
@@ -100,10 +95,9 @@ void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
     }
   }
   a.Kennung = l.Text();
-  const std::array<std::string*, 6> listen = Listendateien(a);
-  for (std::size_t k = 0; k < listen.size(); ++k) {
+  for (const TElementart& art : Elementarten()) {
     const std::string& pfad = l.Text();
-    *listen[k] = ListenPfad(pfad, a.DatenPfad, StandardListen[k]);
+    a.Listendatei(art.art) = ListenPfad(pfad, a.DatenPfad, art.standardliste);
   }
   l.Ueberspringen();  // "00"
   a.Werte.MaxKruemmung = l.Real();
@@ -199,13 +193,8 @@ void VerbindungenAufbauen(Anlage& a) {
       if (finden(g->Nummer) != g.get()) g->Nummer = a.NeueNummer(BereichNeuesGleis);
 }
 
-std::array<std::string*, 6> Listendateien(Anlage& a) {
-  return {&a.WListeDatei, &a.KrListeDatei, &a.EKWListeDatei, &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
-}
-
 void StandardlistenSetzen(Anlage& a) {
-  const std::array<std::string*, 6> listen = Listendateien(a);
-  for (std::size_t k = 0; k < listen.size(); ++k) *listen[k] = a.DatenPfad + StandardListen[k];
+  for (const TElementart& art : Elementarten()) a.Listendatei(art.art) = a.DatenPfad + art.standardliste;
 }
 
 }  // namespace trm

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <unordered_set>
@@ -21,6 +22,8 @@ class Anlage;
 class Canvas;
 class TAnsicht;
 struct Profilstift;
+class Blattstift;
+enum class Druckstufe : int;
 class TBogen;
 class TGleis;
 class TModul;
@@ -54,6 +57,9 @@ class TElement {
   virtual Elementart Art() const = 0;
   /// The type name the element was placed from.
   virtual std::string Typname() const = 0;
+  /// The side the parts list counts the element by besides its type ("links", "rechts");
+  /// empty for a kind without sides.
+  virtual std::string Seite() const { return {}; }
   /// The element's number (`WeichenNr` or `KrNr` of its tracks).
   virtual std::int32_t Nummer() const = 0;
   /// Gives the element and its tracks another number.
@@ -124,6 +130,10 @@ class TElement {
   virtual void FarbeSetzen(std::int32_t farbe) { (void)farbe; }
   /// Gives the element's start a height and rebuilds it; kinds without one ignore it.
   virtual void StarthoeheSetzen(double z) { (void)z; }
+  /// The height of an element that has one of its own apart from its tracks (a turntable's
+  /// centre), shown and set in the gradient window; none for the other kinds.
+  virtual std::optional<double> EigeneHoehe() const { return std::nullopt; }
+  virtual void EigeneHoeheSetzen(double z) { (void)z; }
 
   // ---- records ----
   /// Appends the element's record inside the module record.
@@ -138,6 +148,11 @@ class TElement {
   virtual void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const = 0;
   /// Draws the element's sign into the gradient window's profile; false when it has none and
   /// its track is profiled segment by segment like an ordinary one.
+  /// Draws the element's part of a printed sheet at stage s; its tracks are printed as tracks.
+  virtual void Drucken(Druckstufe s, Blattstift& p) const {
+    (void)s;
+    (void)p;
+  }
   virtual bool ProfilZeichnen(const Profilstift& p) const {
     (void)p;
     return false;

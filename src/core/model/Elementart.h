@@ -14,15 +14,16 @@
 namespace trm {
 
 class Anlage;
+class Editor;
 class Mausbedienung;
 class TElement;
 class TModul;
 struct TListenart;
 
-/// Element kinds in the order of the count lines of the module record.
+/// Element kinds; the value is the place of the kind's count line in the module record.
 enum class Elementart : int { Geo = 0, Drehscheibe = 1, Weiche = 2, Kreuzung = 3, EKW = 4, DKW = 5 };
 
-/// Number of count lines of the module record.
+/// Number of element kinds, and so of count lines of the module record.
 inline constexpr int AnzahlElementarten = 6;
 
 /// What the program knows of one kind.
@@ -51,9 +52,29 @@ struct TElementart {
   /// Hands the kind's part of the mouse work (Maushaken) to the drawing area's mouse; none
   /// when the kind takes part through its tracks only.
   void (*MausAnschliessen)(Mausbedienung& maus);
+  /// The data folder's standard library of the kind: a new layout's list path, and the one
+  /// taken when a stored path is empty.
+  const char* standardliste;
+  /// The settings window's library row: the button's hint and the label ("Weichenliste
+  /// importieren", "Weichenliste").
+  const char* listeHinweis;
+  const char* listenname;
+  /// Lets the modeller choose another library file, as one command; false when nothing
+  /// changed.
+  bool (*ListeWaehlen)(Editor& ed);
+  /// The kind's table in the parts list: caption and first column header; none for a kind
+  /// that is not counted.
+  const char* stuecklistenTitel = nullptr;
+  const char* stuecklistenKopf = nullptr;
+  /// Header of the column of `TElement::Seite()` in the parts list; none for a kind without
+  /// sides.
+  const char* seitenspalte = nullptr;
+  /// Listed one row per element instead of counted by type.
+  bool einzelnGelistet = false;
 };
 
-/// Every kind the program builds, in the order of the records in the module record.
+/// Every kind the program builds, in the order of the element records in the module record
+/// and of the list paths in the layout record.
 const std::vector<TElementart>& Elementarten();
 /// The kind's entry, or none when the kind is not built.
 const TElementart* ElementartInfo(Elementart a);

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/model/Elementart.h"
 #include "core/model/Zeilen.h"
 
 namespace trm {
@@ -31,7 +32,7 @@ struct TListenart {
   const char* filterSpeichern;  ///< save dialog filter
   const char* name;             ///< the list as messages name it: "Weichenliste"
   const char* exportLeer;       ///< the error of an export without a readable list
-  std::string Anlage::*datei;   ///< the layout field holding the active list path
+  Elementart art;               ///< the kind whose active list path the layout holds
 
   const char* titel;       ///< caption of the list window
   const char* fenster;     ///< object name of the list window

@@ -1,5 +1,6 @@
 // The 29-line module record with its content.
 #include <cmath>
+#include <vector>
 
 #include "core/model/Fehler.h"
 #include "core/model/Anlage.h"
@@ -34,8 +35,10 @@ void ModulSchreiben(const TModul& m, Zeilen& out, const Satzabgabe& abgabe) {
   out.push_back(IntText(m.HintergrundFarbe()));
   out.push_back(RealText(m.SpurAussen()));
   for (int k = 0; k < 3; ++k) out.push_back("00");
-  // Counts of background components, turntables, turnouts, crossings, single and double slips.
-  for (int k = 0; k < AnzahlElementarten; ++k) out.push_back(IntText(m.Anzahl(static_cast<Elementart>(k))));
+  // One count line per kind, at the place its value names.
+  std::vector<int> anzahl(Elementarten().size());
+  for (const TElementart& art : Elementarten()) anzahl.at(static_cast<std::size_t>(art.art)) = m.Anzahl(art.art);
+  for (const int n : anzahl) out.push_back(IntText(n));
   out.push_back(IntText(gewoehnlich));
   for (const auto& g : m.Gleise)
     if (g->IstGewoehnlich()) {
@@ -77,16 +80,8 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
   m.Farbe = l.Int();
   m.Eigen.SpurAussen = l.Real();
   l.Ueberspringen(3);
-  const std::size_t zeileElemente = l.Index() + 1;
-  std::int32_t anzahl[AnzahlElementarten];
+  std::vector<std::int32_t> anzahl(Elementarten().size());
   for (auto& n : anzahl) n = l.Anzahl();
-  bool unbekannt = false;
-  for (int k = 0; k < AnzahlElementarten; ++k)
-    unbekannt |= anzahl[k] > 0 && ElementartInfo(static_cast<Elementart>(k)) == nullptr;
-  if (unbekannt)
-    throw LeseFehler("Zeile " + std::to_string(zeileElemente) + ": Das Modul \"" + Zitat(m.Name) +
-                     "\" enthält "
-                     "Hintergrundelemente. Diese Elemente kann diese Programmversion noch nicht lesen.");
   const std::int32_t gleise = l.Anzahl();
   for (std::int32_t k = 0; k < gleise; ++k) {
     TGleis* g = m.GleisAnhaengen();
@@ -97,7 +92,7 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
     zaehlen(anfang);
   }
   for (const TElementart& art : Elementarten())
-    for (std::int32_t k = 0; k < anzahl[static_cast<int>(art.art)]; ++k) {
+    for (std::int32_t k = 0; k < anzahl.at(static_cast<std::size_t>(art.art)); ++k) {
       const std::size_t anfang = i;
       const TElement* e = art.Lesen(m, z, i, k);
       if (anfaenge && e) anfaenge->elemente[e] = anfang;

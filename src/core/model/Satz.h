@@ -67,13 +67,6 @@ void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i);
 /// Rebuilds link groups and predecessors from the numbers read with the tracks.
 void VerbindungenAufbauen(Anlage& a);
 
-/// Standard names of the list files, in header order (lines 12 to 17).
-inline constexpr const char* StandardListen[6] = {"stdWListe.w88",   "stdKrListe.k88",
-                                                  "stdEKWListe.e88", "stdDKWListe.d88",
-                                                  "stdDSListe.ds",   "stdGeoListe.g88"};
-/// The layout's six list paths in header order (turnouts, crossings, single slips, double
-/// slips, turntables, components).
-std::array<std::string*, 6> Listendateien(Anlage& a);
 /// Every list path set to the data folder's standard list (a new or imported layout).
 void StandardlistenSetzen(Anlage& a);
 

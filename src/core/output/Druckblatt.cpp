@@ -1,5 +1,6 @@
-// Printed sheet: sleepers, centre lines, rails, bed, names, radii, heights, background
-// components, grid, sheet number and turntables, in this order.
+// Printed sheet: element sleepers, element bed edges, the tracks (sleepers, centre lines, rails,
+// bed, names, radii, heights), element names, background components, grid, sheet number and
+// what elements draw on top, in this order.
 #include "core/output/Druckblatt.h"
 
 #include <algorithm>
@@ -9,38 +10,27 @@
 
 #include "core/model/Anlage.h"
 #include "core/model/Element.h"
+#include "core/model/Elementart.h"
 #include "core/model/Zahlformat.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Blattstift.h"
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
-#include "core/crossings/Kreuzung.h"
-#include "core/geometry/Geo.h"
-#include "core/turnouts/Drehscheibe.h"
-#include "core/turnouts/Weiche.h"
 
 namespace trm {
 
 namespace {
 
-constexpr double kGrad = 180.0 / std::numbers::pi;
+class Blattmaler : public Blattstift {
+ public:
+  Blattmaler(const TModul& m, const TDruckoptionen& o, const TDrucktransform& t, Canvas& c)
+      : Blattstift(c, o), m(m), t(t) {}
 
-struct Blattmaler {
-  const Anlage& a;
   const TModul& m;
-  const TDruckoptionen& o;
   const TDrucktransform& t;
-  Canvas& c;
 
-  PixelPunkt P(double x, double y) const { return t.Pixel(x, y); }
-  std::int32_t Farbe(std::int32_t f) const { return o.farbig ? f : farbe::Schwarz; }
-
-  /// The polyline of a segment's points shifted sideways by d (left positive).
-  void Versetzt(const TBogen& b, double d) {
-    std::vector<PixelPunkt> v;
-    v.reserve(b.Spurpunkte.size());
-    for (const TSpurpunkt& p : b.Spurpunkte) v.push_back(P(p.x - d * std::sin(p.w), p.y + d * std::cos(p.w)));
-    c.Polylinie(v);
-  }
+  PixelPunkt P(double x, double y) const override { return t.Pixel(x, y); }
+  std::int32_t Laenge(double mm) const override { return t.Laenge(mm); }
 
   void Querlinie(const TSpurpunkt& p, double breite) {
     const double h = breite / 2;
@@ -56,65 +46,10 @@ struct Blattmaler {
     c.Polygon(ecken);
   }
 
-  void Text(double x, double y, const std::string& text, double winkel) {
-    if (text.empty()) return;
-    c.TextGedreht(P(x, y), text, farbe::Schwarz, std::round(winkel * kGrad), DruckTexthoehe);
-  }
-
-  void Umrisse(const std::vector<std::array<TPaar, 4>>& umrisse) {
-    for (const auto& u : umrisse) c.Polygon({P(u[0].x, u[0].y), P(u[1].x, u[1].y), P(u[2].x, u[2].y), P(u[3].x, u[3].y)});
-  }
-
-  /// The sleeper outlines of every turnout, then both sleeper rows of every crossing and slip.
-  void Elementschwellen() {
-    c.SetPinsel({farbe::Weiss, true});
-    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
-      const auto* w = static_cast<const TWeiche*>(e);
-      c.SetStift({Farbe(w->Farbe), false, 1});
-      Umrisse(w->SwPolygone);
-    }
-    for (const Elementart art : {Elementart::Kreuzung, Elementart::EKW, Elementart::DKW})
-      for (const TElement* e : m.ElementeDerArt(art)) {
-        const auto* k = static_cast<const TKreuzung*>(e);
-        c.SetStift({Farbe(k->Farbe), false, 1});
-        Umrisse(k->SwUmrisseB);
-        Umrisse(k->SwUmrisseA);
-      }
-  }
-
-  /// The dotted bed edge of a turnout track on one side (+1 left, -1 right of its direction).
-  void Trassenkante(const TGleis* g, int seite) {
-    if (g == nullptr) return;
-    for (const auto& b : g->Boegen) {
-      c.SetStift({Farbe(b->FarbeWert()), true, 1});
-      Versetzt(*b, seite * b->TrBrt() / 2);
-    }
-  }
-
-  /// Which edge each turnout track shows depends on its hand and where it was attached.
-  void Weichentrassen() {
-    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
-      const auto* w = static_cast<const TWeiche*>(e);
-      const int l = w->IstLinks() ? 1 : -1;  // a right-hand turnout mirrors the sides
-      int stamm = -l, zweig = l;            // attached at the main track's start
-      if (w->Anschluss == AnschlussStammEnde) stamm = l, zweig = l;
-      if (w->Anschluss == AnschlussZweig) stamm = -l, zweig = -l;
-      Trassenkante(w->Stammgleis(), stamm);
-      Trassenkante(w->Zweiggleis(), zweig);
-    }
-  }
-
-  void Weichennamen() {
-    for (const TElement* e : m.ElementeDerArt(Elementart::Weiche)) {
-      const TGleis* st = e->Stammgleis();
-      const TGleis* zw = e->Zweiggleis();
-      if (st == nullptr || zw == nullptr || st->Boegen.empty() || zw->Boegen.empty())
-        continue;
-      Text(st->XAnf, st->YAnf,
-           " " + e->Typname() + " - " + FestText(st->Boegen.front()->AnfRadius(), 3) + " - " +
-               FestText(zw->Boegen.front()->AnfRadius(), 3),
-           st->WAnf());
-    }
+  /// Every element at stage s, kind by kind in the order of the kind table.
+  void Elemente(Druckstufe s) {
+    for (const TElementart& art : Elementarten())
+      for (const TElement* e : m.ElementeDerArt(art.art)) e->Drucken(s, *this);
   }
 
   /// False when the box, widened by rand mm, lies wholly off the sheet: nothing of it shows.
@@ -180,45 +115,6 @@ struct Blattmaler {
     }
   }
 
-  /// A cubic Bezier chain p0, p1, p2, p3, p4, p5, p6, … flattened into a polyline.
-  std::vector<PixelPunkt> Bezier(const TGeopunkte& p) const {
-    std::vector<PixelPunkt> v;
-    if (p.empty()) return v;
-    v.push_back(P(p[0].x, p[0].y));
-    for (std::size_t i = 0; i + 3 < p.size(); i += 3)
-      for (int k = 1; k <= 16; ++k) {
-        const double u = k / 16.0, r = 1 - u;
-        const double x = r * r * r * p[i].x + 3 * r * r * u * p[i + 1].x + 3 * r * u * u * p[i + 2].x + u * u * u * p[i + 3].x;
-        const double y = r * r * r * p[i].y + 3 * r * r * u * p[i + 1].y + 3 * r * u * u * p[i + 2].y + u * u * u * p[i + 3].y;
-        v.push_back(P(x, y));
-      }
-    return v;
-  }
-
-  /// Background components: frames only, or with their line widths and fills.
-  void Geoelemente() {
-    for (const TElement* e : m.ElementeDerArt(Elementart::Geo))
-      for (const TGeoElement& g : static_cast<const TGeo*>(e)->Elemente) {
-        if (g.Punkte.empty()) continue;
-        const std::int32_t stift = o.schwellen ? farbe::Schwarz : g.Stiftfarbe;
-        c.SetStift({stift, false, o.geoVollstaendig ? std::max(1, t.Laenge(g.Stiftbreite)) : 1});
-        c.SetPinsel(o.geoVollstaendig ? Pinsel{g.Fuellfarbe, false} : Pinsel{farbe::Weiss, true});
-        std::vector<PixelPunkt> v;
-        for (const TGeopunkt& q : g.Punkte) v.push_back(P(q.x, q.y));
-        switch (g.Art) {
-          case GeoPolygon: c.Polygon(v); break;
-          case GeoBezier: c.Polylinie(Bezier(g.Punkte)); break;
-          case GeoKreis:
-            if (v.size() >= 2) {
-              const auto r = static_cast<std::int32_t>(std::lround(std::hypot(v[1].x - v[0].x, v[1].y - v[0].y)));
-              c.Ellipse(v[0].x - r, v[0].y - r, v[0].x + r, v[0].y + r);
-            }
-            break;
-          default: c.Polylinie(v); break;
-        }
-      }
-  }
-
   void Raster() {
     c.SetStift({0x646464, true, 1});  // RGB(100, 100, 100)
     for (std::int64_t k = 0; k <= m.Hoehe / 100; ++k) c.Linie(P(0, 100.0 * k), P(m.Breite, 100.0 * k));
@@ -232,18 +128,6 @@ struct Blattmaler {
       }
   }
 
-  void Drehscheiben() {
-    c.SetStift({farbe::Schwarz, false, 1});
-    c.SetPinsel({farbe::Weiss, true});
-    for (const TElement* e : m.ElementeDerArt(Elementart::Drehscheibe)) {
-      const auto* d = static_cast<const TDrehscheibe*>(e);
-      for (const double r : {d->Innendurchmesser / 2, d->Aussendurchmesser / 2, 2.0}) {
-        const PixelPunkt mp = P(d->XMitte, d->YMitte);
-        const std::int32_t rp = t.Laenge(r);
-        c.Ellipse(mp.x - rp, mp.y - rp, mp.x + rp, mp.y + rp);
-      }
-    }
-  }
 };
 
 }  // namespace
@@ -270,21 +154,22 @@ void Blattrand(const Anlage& a, const TDrucktransform& t, std::int64_t blatt, Ca
 
 void BlattZeichnen(const Anlage& a, const TModul& m, const TDruckoptionen& o, const TDrucktransform& t,
                    std::int64_t blatt, Canvas& c) {
-  Blattmaler b{a, m, o, t, c};
+  Blattmaler b(m, o, t, c);
   c.SetStift({farbe::Schwarz, false, 1});
   c.SetPinsel({farbe::Weiss, true});
-  if (o.schwellen) b.Elementschwellen();
-  if (o.trasse) b.Weichentrassen();
+  if (o.schwellen) b.Elemente(Druckstufe::Schwellen);
+  if (o.trasse) b.Elemente(Druckstufe::Trassen);
   for (const auto& g : m.Gleise)
     for (std::size_t i = 0; i < g->Boegen.size(); ++i) b.Bogen(*g, *g->Boegen[i], i + 1 == g->Boegen.size());
-  if (o.bogenname) b.Weichennamen();
-  if (o.geoRahmen || o.geoVollstaendig) b.Geoelemente();
+  if (o.bogenname) b.Elemente(Druckstufe::Namen);
+  if (o.geoRahmen || o.geoVollstaendig) b.Elemente(Druckstufe::Bauteile);
   c.SetStift({farbe::Schwarz, false, 1});
   c.SetPinsel({farbe::Weiss, true});
   if (o.raster) b.Raster();
   c.SetStift({farbe::Schwarz, false, 1});
   c.Text({t.W() / 2, 50}, IntText(blatt), farbe::Schwarz, false, farbe::Weiss);
-  b.Drehscheiben();
+  c.SetPinsel({farbe::Weiss, true});
+  b.Elemente(Druckstufe::Obenauf);
   Blattrand(a, t, blatt, c);
 }
 

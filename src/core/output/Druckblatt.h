@@ -5,29 +5,13 @@
 #include <cstdint>
 
 #include "core/output/Blattaufteilung.h"
+#include "core/render/Blattstift.h"
 
 namespace trm {
 
 class Anlage;
 class Canvas;
 class TModul;
-
-/// What a print shows. Rails and the 100 mm grid are on by default.
-struct TDruckoptionen {
-  bool farbig = false;       ///< "farbig"; clear: "s/w"
-  bool schwellen = false;    ///< "Schwellen drucken"
-  bool trasse = false;       ///< "Trasse markieren"
-  bool bogenname = false;    ///< "Bogenname"
-  bool bogenradius = false;  ///< "Bogenradius"
-  bool schienen = true;      ///< "Schienen drucken"
-  bool raster = true;        ///< "100mm-Raster"
-  bool hoehen = false;       ///< "Z-Koordinate"
-  bool geoRahmen = false;    ///< "nur Rahmen"
-  bool geoVollstaendig = false;  ///< "vollständig"
-};
-
-/// Height of printed texts in printer pixels.
-inline constexpr std::int32_t DruckTexthoehe = 50;
 
 /// The marks every sheet carries besides the drawing: an angle at each corner on the sheet's
 /// edges for joining the sheets, and a line naming the plan, the scale, the sheet and its

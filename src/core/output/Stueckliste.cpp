@@ -8,15 +8,11 @@
 #include "core/model/Element.h"
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
-#include "core/turnouts/Weiche.h"
 #include "core/model/Zitat.h"
 
 namespace trm {
 
 namespace {
-
-constexpr std::array<Elementart, 5> kArten{Elementart::Weiche, Elementart::Kreuzung, Elementart::EKW, Elementart::DKW,
-                                           Elementart::Drehscheibe};
 
 bool GleicheSpur(double a, double b) { return std::abs(a - b) <= 1e-12 * std::max(std::abs(a), std::abs(b)); }
 
@@ -53,28 +49,21 @@ std::vector<std::string> Teile(const std::string& s) {
 
 }  // namespace
 
+std::vector<const TElementart*> StuecklistenArten() {
+  std::vector<const TElementart*> v;
+  for (const TElementart& art : Elementarten())
+    if (art.stuecklistenTitel) v.push_back(&art);
+  return v;
+}
+
 const char* TabellenTitel(Elementart art) {
-  switch (art) {
-    case Elementart::Weiche: return "Einfache Weichen";
-    case Elementart::Kreuzung: return "Kreuzungen";
-    case Elementart::EKW: return "Einfache Kreuzungsweichen";
-    case Elementart::DKW: return "Doppelte Kreuzungsweichen";
-    case Elementart::Drehscheibe: return "Drehscheiben";
-    case Elementart::Geo: break;
-  }
-  return "";
+  const TElementart* e = ElementartInfo(art);
+  return e && e->stuecklistenTitel ? e->stuecklistenTitel : "";
 }
 
 const char* TabellenKopf(Elementart art) {
-  switch (art) {
-    case Elementart::Weiche: return "Weiche";
-    case Elementart::Kreuzung: return "Kreuzung";
-    case Elementart::EKW: return "EKW";
-    case Elementart::DKW: return "DKW";
-    case Elementart::Drehscheibe: return "Drehscheibe";
-    case Elementart::Geo: break;
-  }
-  return "";
+  const TElementart* e = ElementartInfo(art);
+  return e && e->stuecklistenKopf ? e->stuecklistenKopf : "";
 }
 
 TStueckliste StuecklisteAufbauen(const Anlage& a) {
@@ -94,18 +83,14 @@ TStueckliste StuecklisteAufbauen(const Anlage& a) {
         it->laengeMm += b->Laenge();
       }
     }
-  for (std::size_t k = 0; k < kArten.size(); ++k) {
-    TElementtabelle& t = s.tabellen[k];
-    t.art = kArten[k];
+  for (const TElementart* art : StuecklistenArten()) {
+    TElementtabelle& t = s.tabellen.emplace_back();
+    t.art = art->art;
     std::vector<TElementzeile> alle;
     for (const auto& m : a.Module)
-      for (const TElement* e : m->ElementeDerArt(t.art)) {
-        TElementzeile z{e->Typname(), "", 1, ""};
-        if (t.art == Elementart::Weiche) z.richtung = static_cast<const TWeiche*>(e)->IstLinks() ? "links" : "rechts";
-        alle.push_back(z);
-      }
-    if (t.art == Elementart::Drehscheibe) {
-      t.zeilen = alle;  // turntables are listed one by one
+      for (const TElement* e : m->ElementeDerArt(t.art)) alle.push_back({e->Typname(), e->Seite(), 1, ""});
+    if (art->einzelnGelistet) {
+      t.zeilen = alle;
       continue;
     }
     std::sort(alle.begin(), alle.end(),
@@ -237,14 +222,15 @@ TZellen GleisZellen(const TStueckliste& s) {
 }
 
 TZellen ElementZellen(const TElementtabelle& t) {
-  const bool weiche = t.art == Elementart::Weiche;
+  const TElementart* art = ElementartInfo(t.art);
+  const char* seite = art ? art->seitenspalte : nullptr;
   TZellen z;
-  if (weiche)
-    z.push_back({"Weiche", "Richtung", "Anzahl", "Stückpreis"});
+  if (seite)
+    z.push_back({TabellenKopf(t.art), seite, "Anzahl", "Stückpreis"});
   else
     z.push_back({TabellenKopf(t.art), "Anzahl", "Stückpreis"});
   for (const TElementzeile& e : t.zeilen) {
-    if (weiche)
+    if (seite)
       z.push_back({e.name, e.richtung, IntText(e.anzahl), e.preis});
     else
       z.push_back({e.name, IntText(e.anzahl), e.preis});

@@ -30,7 +30,7 @@ struct TGleisspalte {
 /// One row of an element table.
 struct TElementzeile {
   std::string name;
-  std::string richtung;  ///< "links" / "rechts" for turnouts, empty otherwise
+  std::string richtung;  ///< the element's side (`TElement::Seite`): "links" / "rechts" for turnouts
   std::int64_t anzahl = 0;
   std::string preis;     ///< typed unit price
 };
@@ -46,11 +46,14 @@ struct TElementtabelle {
 struct TStueckliste {
   std::string anlage;  ///< layout name
   std::vector<TGleisspalte> gleise;  ///< gauges in the order first met
-  /// Turnouts, crossings, single slips, double slips, turntables.
-  std::array<TElementtabelle, 5> tabellen;
+  /// One table per counted kind, in the order of the kind table (turnouts, crossings, single
+  /// slips, double slips, turntables).
+  std::vector<TElementtabelle> tabellen;
   std::optional<double> gleisSumme;  ///< Σ of the gauge sums
 };
 
+/// The kinds the parts list counts, in the order of its tables.
+std::vector<const TElementart*> StuecklistenArten();
 /// Group caption and first column header of an element table.
 const char* TabellenTitel(Elementart art);
 const char* TabellenKopf(Elementart art);

@@ -110,8 +110,11 @@ class TDrehscheibe : public TElement {
   void DatenSchreiben(Zeilen& out) const override;
   void TypSchreiben(Zeilen& out) const override;
   void Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const override;
+  void Drucken(Druckstufe s, Blattstift& p) const override;
   /// The height of the centre, centred on it.
   std::vector<THoehenwert> Hoehenwerte() const override { return {{XMitte, YMitte, ZMitte, 1, 1}}; }
+  std::optional<double> EigeneHoehe() const override { return ZMitte; }
+  void EigeneHoeheSetzen(double z) override { ZMitte = z; }
   std::unique_ptr<TElement> Klonen() const override;
   void ZeigerUmsetzen(const TUmsetzung& u, TModul* m) override;
 

@@ -1,5 +1,6 @@
 // Drawing of a turntable: the sectors of its connections on the outer circle, the pit, the
-// bridge across it and the cabin mark at the bridge's end towards connection 1.
+// bridge across it and the cabin mark at the bridge's end towards connection 1; on printed
+// sheets the pit, the outer circle and the centre.
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -7,6 +8,7 @@
 #include "core/model/Anlage.h"
 #include "core/model/Modul.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Blattstift.h"
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/turnouts/Drehscheibe.h"
@@ -67,6 +69,13 @@ void TDrehscheibe::Zeichnen(const Anlage&, Canvas& c, const TAnsicht& v) const {
   }
   c.SetStift({farbe::Schwarz, false});
   c.SetPinsel({farbe::Weiss, true});
+}
+
+void TDrehscheibe::Drucken(Druckstufe s, Blattstift& p) const {
+  if (s != Druckstufe::Obenauf) return;
+  p.c.SetStift({farbe::Schwarz, false, 1});
+  p.c.SetPinsel({farbe::Weiss, true});
+  for (const double r : {Innendurchmesser / 2, Aussendurchmesser / 2, 2.0}) p.Kreis(XMitte, YMitte, r);
 }
 
 }  // namespace trm

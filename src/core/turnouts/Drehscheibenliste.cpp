@@ -39,13 +39,13 @@ TListenzeile DrehscheibenZeile(std::size_t nummer, const Zeilen& satz) {
 
 const TListenart ListeDrehscheiben{
     .satzlaenge = ZeilenDrehscheibe,
-    .standardName = StandardListen[4],
+    .standardName = StdDrehscheibenliste,
     .endung = "ds",
     .filterOeffnen = "Drehscheibenlisten (*.ds)|*.ds",
     .filterSpeichern = "Drehscheibenlisten (*.ds)|*.ds",
     .name = "Drehscheibenliste",
     .exportLeer = "Keine Drehscheibenliste zum Exportieren vorhanden",
-    .datei = &Anlage::DSListeDatei,
+    .art = Elementart::Drehscheibe,
     .titel = "Drehscheiben",
     .fenster = "TfDSListe",
     .auswaehlen = "Drehscheibe auswählen",

@@ -11,11 +11,14 @@
 
 namespace trm {
 
+/// The data folder's standard turntable list.
+inline constexpr const char* StdDrehscheibenliste = "stdDSListe.ds";
+
 class Anlage;
 class TDrehscheibe;
 
 /// The turntable list: 12-line records in ".ds" files without a header line, the layout's
-/// DSListeDatei; rows show number, name, outer diameter and division in degrees.
+/// list path of the kind; rows show number, name, outer diameter and division in degrees.
 extern const TListenart ListeDrehscheiben;
 
 /// Reads the turntable record at line i of a list into a scratch turntable (no module) and

@@ -129,6 +129,8 @@ class TWeiche : public TElement {
   std::int32_t Nummer() const override { return WeichenID; }
   Elementart Art() const override { return Elementart::Weiche; }
   std::string Typname() const override { return Name; }
+  std::string Seite() const override { return IstLinks() ? "links" : "rechts"; }
+  void Drucken(Druckstufe s, Blattstift& p) const override;
 
  protected:
   TWeiche(const TWeiche&) = default;

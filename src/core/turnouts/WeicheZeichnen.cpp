@@ -1,12 +1,14 @@
-// Drawing of turnouts: the track-bed edge on the outer side of each segment, the sleeper
-// outlines (in the sleeper display mode) and the end markers (a square at the attached end,
-// triangles at the other two).
+// Drawing of turnouts on screen (the track-bed edge on the outer side of each segment, the
+// sleeper outlines in the sleeper display mode, the end markers: a square at the attached end,
+// triangles at the other two), in the height profile and on printed sheets.
 
 #include <algorithm>
 #include <vector>
 
 #include "core/model/Anlage.h"
+#include "core/model/Zahlformat.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Blattstift.h"
 #include "core/render/Canvas.h"
 #include "core/render/Farben.h"
 #include "core/render/GleisZeichnen.h"
@@ -18,7 +20,7 @@ namespace trm {
 namespace {
 
 /// Side of the edge of main (stamm) and branch segments by connection and direction.
-int Seite(const TEWeiche& w, bool stamm) {
+int Kantenseite(const TEWeiche& w, bool stamm) {
   const int links = w.IstLinks() ? 1 : -1;
   switch (w.Anschluss) {
     case AnschlussStammAnfang: return stamm ? -links : links;
@@ -37,7 +39,7 @@ void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
     const TGleis* stamm = w.Stammgleis();
     const TGleis* zweig = w.Zweiggleis();
     if (a.TrasseZeichnen) {
-      const int s = Seite(w, true), z = Seite(w, false);
+      const int s = Kantenseite(w, true), z = Kantenseite(w, false);
       if (s != 0) {
         for (const auto& b : stamm->Boegen) TrassenKante(*b, s, c, v);
         for (const auto& b : zweig->Boegen) TrassenKante(*b, z, c, v);
@@ -66,10 +68,6 @@ void TEWeiche::Zeichnen(const Anlage& a, Canvas& c, const TAnsicht& v) const {
   }
 }
 
-}  // namespace trm
-
-namespace trm {
-
 bool TEWeiche::ProfilZeichnen(const Profilstift& p) const {
   const int x = p.x0, y = p.y0;
   p.Strich({x + 15, y + 15}, {x + 165, y + 15});
@@ -92,6 +90,50 @@ bool TEWeiche::ProfilZeichnen(const Profilstift& p) const {
   p.Hoehe(x + 165, y + 30, h[1]);
   p.Hoehe(x + 165, y - 45, h[2]);
   return true;
+}
+
+namespace {
+
+/// The dotted bed edge of a turnout track on one side (+1 left, -1 right of its direction).
+void Trassenkante(Blattstift& p, const TGleis* g, int seite) {
+  if (g == nullptr) return;
+  for (const auto& b : g->Boegen) {
+    p.c.SetStift({p.Farbe(b->FarbeWert()), true, 1});
+    p.Versetzt(*b, seite * b->TrBrt() / 2);
+  }
+}
+
+}  // namespace
+
+void TWeiche::Drucken(Druckstufe s, Blattstift& p) const {
+  switch (s) {
+    case Druckstufe::Schwellen:
+      p.c.SetStift({p.Farbe(Farbe), false, 1});
+      p.Umrisse(SwPolygone);
+      break;
+    case Druckstufe::Trassen: {
+      // Which edge each track shows depends on the hand and where the turnout was attached.
+      const int l = IstLinks() ? 1 : -1;  // a right-hand turnout mirrors the sides
+      int stamm = -l, zweig = l;         // attached at the main track's start
+      if (Anschluss == AnschlussStammEnde) stamm = l, zweig = l;
+      if (Anschluss == AnschlussZweig) stamm = -l, zweig = -l;
+      Trassenkante(p, Stammgleis(), stamm);
+      Trassenkante(p, Zweiggleis(), zweig);
+      break;
+    }
+    case Druckstufe::Namen: {
+      const TGleis* st = Stammgleis();
+      const TGleis* zw = Zweiggleis();
+      if (st == nullptr || zw == nullptr || st->Boegen.empty() || zw->Boegen.empty()) break;
+      p.Text(st->XAnf, st->YAnf,
+             " " + Typname() + " - " + FestText(st->Boegen.front()->AnfRadius(), 3) + " - " +
+                 FestText(zw->Boegen.front()->AnfRadius(), 3),
+             st->WAnf());
+      break;
+    }
+    case Druckstufe::Bauteile:
+    case Druckstufe::Obenauf: break;
+  }
 }
 
 }  // namespace trm

@@ -41,13 +41,13 @@ TListenzeile WeichenZeile(std::size_t nummer, const Zeilen& satz) {
 
 const TListenart ListeWeichen{
     .satzlaenge = ZeilenWeiche,
-    .standardName = StandardListen[0],
+    .standardName = StdWeichenliste,
     .endung = "w88",
     .filterOeffnen = "Weichenlisten (*w88)|*.w88",
     .filterSpeichern = "Weichenlisten (*.w88)|*.w88",
     .name = "Weichenliste",
     .exportLeer = "Keine Weichenliste zum exportieren vorhanden",
-    .datei = &Anlage::WListeDatei,
+    .art = Elementart::Weiche,
     .titel = "Einfache Weichen",
     .fenster = "TfWListe",
     .auswaehlen = "Weiche auswählen",

@@ -11,10 +11,13 @@
 
 namespace trm {
 
+/// The data folder's standard turnout list.
+inline constexpr const char* StdWeichenliste = "stdWListe.w88";
+
 class Anlage;
 class TEWeiche;
 
-/// The turnout list: 44-line records in ".w88" files, the layout's WListeDatei; rows show
+/// The turnout list: 44-line records in ".w88" files, the layout's list path of turnouts; rows show
 /// number, name, radius and angle in degrees with 3 decimals, and inclination.
 extern const TListenart ListeWeichen;
 

@@ -33,10 +33,10 @@ Anlage& TfStckListe::A() const { return e_.anlage(); }
 
 namespace {
 
-QTableWidget* NeuesGrid(const char* name, QWidget* eltern) {
+QTableWidget* NeuesGrid(const QString& name, QWidget* eltern) {
   auto* g = new QTableWidget(eltern);
   g->setItemDelegate(new Zahlenzelle(g));
-  g->setObjectName(QString::fromLatin1(name));
+  g->setObjectName(name);
   g->horizontalHeader()->hide();
   g->verticalHeader()->hide();
   g->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -85,14 +85,11 @@ TfStckListe::TfStckListe(Editor& e, Dialoge& d, QWidget* eltern)
     g->installEventFilter(this);
     il->addWidget(box);
   };
-  gleis_ = NeuesGrid("GleisGrid", inhalt);
+  gleis_ = NeuesGrid(QStringLiteral("GleisGrid"), inhalt);
   gruppe("Gleise", gleis_);
-  const char* namen[] = {"WeichenGrid", "Kreuzungsgrid", "EKWGRid", "DKWGrid", "DSGrid"};
-  const Elementart arten[] = {Elementart::Weiche, Elementart::Kreuzung, Elementart::EKW, Elementart::DKW,
-                              Elementart::Drehscheibe};
-  for (std::size_t k = 0; k < 5; ++k) {
-    tabellen_[k] = NeuesGrid(namen[k], inhalt);
-    gruppe(TabellenTitel(arten[k]), tabellen_[k]);
+  for (const TElementart* art : StuecklistenArten()) {
+    tabellen_.push_back(NeuesGrid(QStringLiteral("Grid_") + QString::fromUtf8(art->kennung), inhalt));
+    gruppe(art->stuecklistenTitel, tabellen_.back());
   }
   flaeche->setWidget(inhalt);
   flaeche->setWidgetResizable(true);

@@ -3,7 +3,7 @@
 #pragma once
 
 #include <QDialog>
-#include <array>
+#include <vector>
 
 #include "core/output/Stueckliste.h"
 
@@ -30,7 +30,7 @@ class TfStckListe : public QDialog {
   bool Exportieren(const QString& pfad);
   const TStueckliste& Liste() const { return s_; }
   QTableWidget* GleisGrid() const { return gleis_; }
-  QTableWidget* Grid(int k) const { return tabellen_[static_cast<std::size_t>(k)]; }
+  QTableWidget* Grid(int k) const { return tabellen_.at(static_cast<std::size_t>(k)); }
 
  protected:
   bool eventFilter(QObject* o, QEvent* e) override;
@@ -46,7 +46,7 @@ class TfStckListe : public QDialog {
   Dialoge& d_;
   TStueckliste s_;
   QTableWidget* gleis_;
-  std::array<QTableWidget*, 5> tabellen_{};
+  std::vector<QTableWidget*> tabellen_;  ///< one per counted kind, as the list's tables
 };
 
 }  // namespace trm::gui

@@ -6,12 +6,9 @@
 #include <QMenu>
 #include <QToolBar>
 
-#include "core/crossings/Kreuzungslisten.h"
 #include "core/editor/Anlagendaten.h"
 #include "core/editor/Maus.h"
 #include "core/geometry/GeoBefehle.h"
-#include "core/turnouts/Drehscheibenliste.h"
-#include "core/turnouts/Weichenliste.h"
 #include "gui/editor/Aktion.h"
 #include "gui/settings/TAnlagendaten2.h"
 #include "gui/settings/TfFarben.h"
@@ -26,22 +23,6 @@ void EinstellungsTeil::Anlegen(const Fensterteile& t) {
   fenster_->geschlossen = [this] {
     for (QAction* a : oeffnen_) a->setEnabled(true);
   };
-  fenster_->importieren[QStringLiteral("Weichenliste importieren")] = [this] {
-    if (t_.editor->ListeImportieren(ListeWeichen)) t_.aktualisieren();
-  };
-  fenster_->importieren[QStringLiteral("Elementen-Liste")] = [this] {
-    t_.befehl([this] { return GeoListeImportieren(*t_.editor); });
-  };
-  fenster_->importieren[QStringLiteral("Drehscheibenliste importieren")] = [this] {
-    if (t_.editor->ListeImportieren(ListeDrehscheiben)) t_.aktualisieren();
-  };
-  const std::pair<const char*, const TListenart*> kreuzungslisten[] = {
-      {"Kreuzungsliste importieren", &ListeKreuzungen}, {"EKW-Liste importieren", &ListeEKW},
-      {"DKW-Liste importieren", &ListeDKW}};
-  for (const auto& [hinweis, liste] : kreuzungslisten)
-    fenster_->importieren[QString::fromUtf8(hinweis)] = [this, liste = liste] {
-      if (t_.editor->ListeImportieren(*liste)) t_.aktualisieren();
-    };
   for (const char* name : {"MI_Anlagendaten", "MI_FensterAnlagendaten"})
     if (QAction* a = t.fenster->findChild<QAction*>(QString::fromUtf8(name))) {
       a->setEnabled(true);

@@ -364,25 +364,23 @@ QWidget* TAnlagendaten2::Darstellungsseite() {
 QWidget* TAnlagendaten2::Bibliotheksseite() {
   auto* seite = new QWidget(this);
   auto* g = new QGridLayout(seite);
-  const char* zeilen[6][2] = {{"Weichenliste importieren", "Weichenliste"},   {"Kreuzungsliste importieren", "Kreuzungsliste"},
-                              {"EKW-Liste importieren", "EKW-Liste"},         {"DKW-Liste importieren", "DKW-Liste"},
-                              {"Drehscheibenliste importieren", "Drehscheibenliste"}, {"Elementen-Liste", "Elementen-Liste"}};
-  for (int i = 0; i < 6; ++i) {
-    const QString hinweis = QString::fromUtf8(zeilen[i][0]);
+  int i = 0;
+  for (const TElementart& art : Elementarten()) {
     auto* k = new QToolButton(seite);
-    k->setObjectName(i == 5 ? QStringLiteral("SB_Geo") : QStringLiteral("SB_Import%1").arg(i));
+    k->setObjectName(QStringLiteral("SB_Liste_") + QString::fromUtf8(art.kennung));
     k->setText(QStringLiteral("…"));
-    k->setToolTip(hinweis);
-    connect(k, &QToolButton::clicked, this, [this, hinweis] {
-      const auto it = importieren.find(hinweis);
-      if (it != importieren.end() && it->second) it->second();
+    k->setToolTip(QString::fromUtf8(art.listeHinweis));
+    k->setEnabled(art.ListeWaehlen != nullptr);
+    connect(k, &QToolButton::clicked, this, [this, &art] {
+      if (befehl && art.ListeWaehlen) befehl([this, &art] { return art.ListeWaehlen(ed_); });
       Auffrischen();
     });
     auto* name = new QLabel(seite);
-    listen_[hinweis] = name;
-    g->addWidget(new QLabel(QString::fromUtf8(zeilen[i][1]), seite), i, 0);
+    listen_[art.art] = name;
+    g->addWidget(new QLabel(QString::fromUtf8(art.listenname), seite), i, 0);
     g->addWidget(name, i, 1);
     g->addWidget(k, i, 2);
+    ++i;
   }
   g->setColumnStretch(1, 1);
   return seite;
@@ -485,15 +483,7 @@ void TAnlagendaten2::Auffrischen() {
     if (e == Ebene::Bogen && b) f = b->FarbeWert();
     k->setStyleSheet(Farbstil(f));
   }
-  const std::string* dateien[6] = {&a.WListeDatei, &a.KrListeDatei, &a.EKWListeDatei, &a.DKWListeDatei, &a.DSListeDatei, &a.GeoListeDatei};
-  int i = 0;
-  for (const char* hinweis : {"Weichenliste importieren", "Kreuzungsliste importieren", "EKW-Liste importieren", "DKW-Liste importieren",
-                              "Drehscheibenliste importieren", "Elementen-Liste"}) {
-    const QString h = QString::fromUtf8(hinweis);
-    listen_[h]->setText(Q(*dateien[i++]));
-    if (QToolButton* k = findChild<QToolButton*>(i == 6 ? QStringLiteral("SB_Geo") : QStringLiteral("SB_Import%1").arg(i - 1)))
-      k->setEnabled(importieren.count(h) && importieren[h]);
-  }
+  for (const auto& [art, name] : listen_) name->setText(Q(a.Listendatei(art)));
   fuellt_ = false;
 }
 

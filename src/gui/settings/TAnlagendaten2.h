@@ -10,6 +10,7 @@
 #include <map>
 
 #include "core/editor/Anlagendaten.h"
+#include "core/model/Elementart.h"
 
 class QCheckBox;
 class QComboBox;
@@ -40,8 +41,6 @@ class TAnlagendaten2 : public QWidget {
   std::function<void()> neuZeichnen;
   /// After the window closed or was hidden.
   std::function<void()> geschlossen;
-  /// Import buttons of the libraries page: hint → action (disabled without one).
-  std::map<QString, std::function<void()>> importieren;
 
   void Auffrischen();
   /// "Werte übernehmen": the seven layout model fields applied in table order.
@@ -81,7 +80,7 @@ class TAnlagendaten2 : public QWidget {
   QToolButton* auto_;
   QSlider* abstand_;
   QLabel *abstandText_, *groesse_;
-  std::map<QString, QLabel*> listen_;
+  std::map<Elementart, QLabel*> listen_;  ///< the list path shown per kind
   bool fuellt_ = false;
 };
 
