@@ -1,7 +1,7 @@
 // Layouts from XTrackCAD files: the hand-written tests/data/xtc/testanlage.xtc (a straight with
 // heights, a turnout that fits, an easement, a curve, a crossing,
-// a drawing and a table edge), small texts for helices and Bezier tracks, the fitted transition curve, and
-// damaged files.
+// a drawing and a table edge), tests/data/xtc/kreuzungsweichen.xtc (a single and a double slip),
+// small texts for helices and Bezier tracks, the fitted transition curve, and damaged files.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,6 +11,7 @@
 #include "core/import/XtcGeometrie.h"
 #include "core/import/XtcImport.h"
 #include "core/model/AnlageDatei.h"
+#include "core/crossings/DKW.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/model/Fehler.h"
 #include "core/model/Gleis.h"
@@ -110,6 +111,69 @@ TEST(XtcImport, TestanlageLiegtWieInDerDatei) {
   const std::string bericht = XtcBericht(e);
   EXPECT_NE(bericht.find("5 von 5 Gleisobjekten übernommen"), std::string::npos);
   EXPECT_NE(bericht.find("1 × Notiz: nicht übernommen"), std::string::npos);
+}
+
+/// Whether track g ends at (x, y) inches pointing out at `grad` (clockwise from north), within
+/// 0,01 mm and 0,01°.
+bool EndetBei(const TGleis& g, double x, double y, double grad) {
+  return std::hypot(g.XEnde() - x * 25.4, g.YEnde() - y * 25.4) <= 0.01 &&
+         std::fabs(std::remainder(g.WEnde() - (90 - grad) * kGrad, 2 * Pi)) <= 0.01 * kGrad;
+}
+
+TEST(XtcImport, KreuzungsweichenLiegenWieInDerDatei) {
+  // 15°, slip curves of 30 in (tangent points d = 30 tan 7,5° = 3,949575 in from the centre),
+  // legs of 5 in: the base form of length 2d, outer straights of 5 - d.
+  XtcErgebnis e;
+  auto a = Import(Dateibytes(std::string(TRM_TESTDATEN) + "/xtc/kreuzungsweichen.xtc"), e);
+  EXPECT_EQ(e.ekw, 1u);
+  EXPECT_EQ(e.dkw, 1u);
+  EXPECT_EQ(e.weichenAlsGleise, 0u);
+  EXPECT_EQ(e.enden, 10u);
+  EXPECT_EQ(e.endenAmOrt, 10u);
+  EXPECT_EQ(e.verbindungenGehalten, 1u);
+  EXPECT_TRUE(VerbindungenPruefen(*a, true).empty());
+  const double d = 30 * std::tan(7.5 * kGrad);
+  const TEKW* ekw = nullptr;
+  const TDKW* dkw = nullptr;
+  for (const auto& el : a->Module.front()->Elemente) {
+    if (auto* p = dynamic_cast<const TDKW*>(el.get())) dkw = p;
+    else if (auto* q = dynamic_cast<const TEKW*>(el.get())) ekw = q;
+  }
+  ASSERT_NE(ekw, nullptr);
+  ASSERT_NE(dkw, nullptr);
+  for (const TEKW* k : {ekw, static_cast<const TEKW*>(dkw)}) {
+    EXPECT_NEAR(k->Winkel, 15 * kGrad, 1e-6);
+    EXPECT_NEAR(k->EKWRadius, 762, 1e-6);
+    EXPECT_NEAR(k->Laenge, 2 * d * 25.4, 1e-4);
+    EXPECT_NEAR(k->StALaenge, (5 - d) * 25.4, 1e-4);
+    EXPECT_EQ(k->Richtung, 0);
+    EXPECT_EQ(k->ZungenInnen, 1);
+    // The four ends where the file has them.
+    const double x = k == ekw ? 10 : 30;
+    EXPECT_TRUE(EndetBei(*k->Stammgleis(), x + 10, 10, 90));
+    EXPECT_TRUE(EndetBei(*k->KreuzungsgleisA(), x + 0.170371, 11.294095, 285));
+    EXPECT_TRUE(EndetBei(*k->KreuzungsgleisB(), x + 9.829629, 8.705905, 105));
+    EXPECT_NEAR(k->Stammgleis()->XAnf, x * 25.4, 1e-9);
+  }
+  // The single slip's curve runs from crossing track B to the main track's start side, the
+  // double slip's second one too; its first from crossing track A to the end side. Each ends
+  // on the main track's tangent point heading out.
+  EXPECT_EQ(ekw->ZwAnschluss, 0);
+  EXPECT_TRUE(EndetBei(*ekw->EKWZweiggleis(), 10 + 5 - d, 10, 270));
+  EXPECT_NEAR(ekw->ZwMitte()->AnfRadius(), 762, 1e-9);
+  EXPECT_EQ(dkw->ZwAnschluss, 1);
+  EXPECT_TRUE(EndetBei(*dkw->EKWZweiggleis(), 30 + 5 + d, 10, 90));
+  EXPECT_TRUE(EndetBei(*dkw->DKWZweiggleis(), 30 + 5 - d, 10, 270));
+  // The straight leads into the single slip; saved and read again, the slip ends alike.
+  EXPECT_EQ(ekw->Stammgleis()->Vorgaenger, EndeBei(*a, 10, 10));
+  auto b = AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1));
+  std::size_t zweige = 0;
+  for (const auto& el : b->Module.front()->Elemente)
+    if (auto* k = dynamic_cast<const TEKW*>(el.get()); k && k->Stammgleis()->XAnf < 300) {
+      EXPECT_TRUE(EndetBei(*k->EKWZweiggleis(), 10 + 5 - d, 10, 270));
+      ++zweige;
+    }
+  EXPECT_EQ(zweige, 1u);
 }
 
 TEST(XtcImport, WendelUndBezierGleis) {

@@ -23,6 +23,8 @@
 #include "core/model/Verbindungen.h"
 #include "core/model/Zitat.h"
 #include "core/turnouts/Weiche.h"
+#include "core/crossings/DKW.h"
+#include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/import/XtpWeichen.h"
 
@@ -158,7 +160,8 @@ class Aufbau {
     e_.uebernommen = genommen_.size();
     e_.weichenAlsGleise = plaene_.weichenAlsGleise;
     e_.weichen = plaene_.weichen.size();
-    e_.kreuzungen = plaene_.kreuzungen.size();
+    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen)
+      ++(kp.zweige == 0 ? e_.kreuzungen : kp.zweige == 1 ? e_.ekw : e_.dkw);
     SeitenZuordnen();
     VerbindungenFinden();
     Ausrichten();
@@ -560,10 +563,30 @@ class Aufbau {
     }
   }
 
-  void KreuzungenMachen(TModul& m) {
-    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen) {
+  /// An element for a crossing plan: a crossing, or a single or double slip in its base form
+  /// (straight, the slip curves touching the legs at the inner segments' ends) with the blades
+  /// inside, so that each slip curve is one arc of the file's radius between the tangent points.
+  static std::unique_ptr<TKreuzung> Kreuzungselement(TModul& m, const XtcKreuzungsplan& kp) {
+    if (kp.zweige == 0) {
       auto k = std::make_unique<TKreuzung>(&m);
       k->Name = "Kreuzung";
+      return k;
+    }
+    std::unique_ptr<TEKW> e;
+    if (kp.zweige == 2) e = std::make_unique<TDKW>(&m);
+    else e = std::make_unique<TEKW>(&m);
+    e->Name = kp.zweige == 2 ? "DKW" : "EKW";
+    e->KrSpur = m.Spur();
+    e->Grundform(kp.winkel, kp.radius);
+    e->ZungenInnen = 1;
+    // A double slip's first curve runs from crossing track A, its second from B.
+    e->ZwAnschluss = kp.zweige == 2 ? 1 : kp.anschluss;
+    return e;
+  }
+
+  void KreuzungenMachen(TModul& m) {
+    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen) {
+      auto k = Kreuzungselement(m, kp);
       if (const auto& w = plan_.objekte[kp.objekt].werte; w.size() > 10) {
         const std::string name = XtpName(w.size() >= 12 ? w[11] : w[10]);
         if (!name.empty()) k->Name = name;
@@ -600,6 +623,8 @@ class Aufbau {
         istEnde_[gm.ende] = {gleise[i]->XEnde(), gleise[i]->YEnde(), gleise[i]->WEnde()};
         gemacht_.push_back(gm);
       }
+      // The slip curves end inside the element.
+      for (TGleis* z : t->Zweiggleise()) gemacht_.push_back(Gemacht{z});
     }
   }
 
@@ -719,6 +744,7 @@ std::unique_ptr<Anlage> XtcDateiImportieren(const std::string& pfad, const std::
 std::string XtcBericht(const XtcErgebnis& e) {
   std::string text = std::to_string(e.uebernommen) + " von " + std::to_string(e.gleisobjekte) +
                      " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " + std::to_string(e.kreuzungen) + " als Kreuzung, " +
+                     std::to_string(e.ekw) + " als einfache, " + std::to_string(e.dkw) + " als doppelte Kreuzungsweiche, " +
                      std::to_string(e.weichenAlsGleise) + " Weichen als Gleise je Weg), " + std::to_string(e.bauteile) +
                      " Bauteile.\n" + std::to_string(e.endenAmOrt) + " von " + std::to_string(e.enden) +
                      " Gleisenden am Ort, " + std::to_string(e.verbindungenGehalten) + " von " +
