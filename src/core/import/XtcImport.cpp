@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
 
 #include "core/import/XtcGleise.h"
@@ -164,6 +165,7 @@ class Aufbau {
       ++(kp.zweige == 0 ? e_.kreuzungen : kp.zweige == 1 ? e_.ekw : e_.dkw);
     SeitenZuordnen();
     VerbindungenFinden();
+    KreuzungenUmlegen();
     Ausrichten();
     WeichenMachen(m);
     KreuzungenMachen(m);
@@ -290,6 +292,58 @@ class Aufbau {
         }
       }
     }
+  }
+
+  /// Turns each crossing and slip so that as many of its joints to turnouts and other crossings
+  /// as possible meet an end with a start: its one start is the main track's side A.
+  void KreuzungenUmlegen() {
+    // Each plan's file ends at its start and end.
+    std::vector<std::array<Schluessel, 2>> planEnden(plaene_.gleise.size(), {Schluessel{-1, -1}, Schluessel{-1, -1}});
+    for (const auto& [schluessel, seite] : seiten_)
+      if (seite.plan >= 0) planEnden[static_cast<std::size_t>(seite.plan)][seite.anfang ? 0 : 1] = schluessel;
+    // The side of a turnout or crossing that file end q leads to through a chain of plans
+    // joined end to end; none where the chain ends open or branches.
+    auto festeSeite = [&](Schluessel q) -> std::optional<Seite> {
+      for (std::size_t schritt = 0; schritt <= plaene_.gleise.size(); ++schritt) {
+        const auto [von, bis] = seiten_.equal_range(q);
+        if (von == bis || std::next(von) != bis) return std::nullopt;
+        if (von->second.plan < 0) return von->second;
+        const auto& e = planEnden[static_cast<std::size_t>(von->second.plan)];
+        const auto pa = partner_.find(von->second.anfang ? e[1] : e[0]);
+        if (pa == partner_.end()) return std::nullopt;
+        q = pa->second;
+      }
+      return std::nullopt;
+    };
+    const long basis = static_cast<long>(plaene_.weichen.size());
+    for (int runde = 0; runde < 2; ++runde)
+      for (std::size_t k = 0; k < plaene_.kreuzungen.size(); ++k) {
+        XtcKreuzungsplan& kp = plaene_.kreuzungen[k];
+        const long eigen = -(basis + static_cast<long>(k)) - 2;
+        auto passend = [&](const XtcKreuzungsplan& p) {
+          int n = 0;
+          for (std::size_t i = 0; i < 4; ++i) {
+            const auto pa = partner_.find(Schluessel{static_cast<long>(p.objekt), static_cast<long>(p.enden[i])});
+            if (pa == partner_.end()) continue;
+            const auto f = festeSeite(pa->second);
+            n += f && f->plan != eigen && f->anfang != (i == 0);
+          }
+          return n;
+        };
+        std::size_t best = 0;
+        int bestWert = passend(kp);
+        for (std::size_t b = 1; b < 4; ++b)
+          if (const int wert = passend(XtcKreuzungUmlegen(kp, b)); wert > bestWert) {
+            best = b;
+            bestWert = wert;
+          }
+        if (best == 0) continue;
+        kp = XtcKreuzungUmlegen(kp, best);
+        for (std::size_t i = 0; i < 4; ++i)
+          for (auto [it, bis] = seiten_.equal_range(Schluessel{static_cast<long>(kp.objekt), static_cast<long>(kp.enden[i])});
+               it != bis; ++it)
+            if (it->second.plan == eigen) it->second.anfang = i == 0;
+      }
   }
 
   /// Whether side s starts a track: turnouts at their switch point only; plans by their flip.

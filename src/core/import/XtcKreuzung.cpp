@@ -115,6 +115,7 @@ std::optional<XtcKreuzungsplan> XtcKreuzungBestimmen(const XtcObjekt& o, std::si
   plan.krA = arme[2] - kuerzester / 2;
   plan.krB = arme[3] - kuerzester / 2;
   for (std::size_t i = 0; i < 4; ++i) plan.enden[i] = static_cast<std::size_t>(k[i]);
+  plan.beine = {{{p[0].x, p[0].y, w[0]}, {p[1].x, p[1].y, w[0] + Pi}, {p[2].x, p[2].y, w[1]}, {p[3].x, p[3].y, w[1] + Pi}}};
   if (boegen.empty()) return plan;
 
   // Slip curves join side A with crossing track B, or side B with crossing track A.
@@ -151,6 +152,28 @@ std::optional<XtcKreuzungsplan> XtcKreuzungBestimmen(const XtcObjekt& o, std::si
   plan.krA = std::max(0.0, arme[2] - d);
   plan.krB = std::max(0.0, arme[3] - d);
   return plan;
+}
+
+XtcKreuzungsplan XtcKreuzungUmlegen(const XtcKreuzungsplan& plan, std::size_t bein) {
+  // The legs in their new roles: side A, side B, crossing track A, crossing track B.
+  static constexpr std::array<std::array<std::size_t, 4>, 4> Rollen{{{0, 1, 2, 3}, {1, 0, 3, 2}, {2, 3, 0, 1}, {3, 2, 1, 0}}};
+  const auto& r = Rollen[bein % 4];
+  XtcKreuzungsplan neu = plan;
+  const std::array<double, 4> gerade{plan.stA, plan.stB, plan.krA, plan.krB};
+  for (std::size_t i = 0; i < 4; ++i) {
+    neu.enden[i] = plan.enden[r[i]];
+    neu.beine[i] = plan.beine[r[i]];
+  }
+  neu.stA = gerade[r[0]];
+  neu.stB = gerade[r[1]];
+  neu.krA = gerade[r[2]];
+  neu.krB = gerade[r[3]];
+  neu.anfang = neu.beine[0];
+  // The crossing straight as main track turns the side over; the curve joins side A with
+  // crossing track B when it did so before exactly for a start at side A or crossing track B.
+  if (bein % 4 >= 2) neu.richtung = plan.richtung == 0 ? 1 : 0;
+  if (bein % 4 == 1 || bein % 4 == 2) neu.anschluss = plan.anschluss == 0 ? 1 : 0;
+  return neu;
 }
 
 }  // namespace trm

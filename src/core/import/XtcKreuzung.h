@@ -35,7 +35,14 @@ struct XtcKreuzungsplan {
   /// the main track's end and crossing track A.
   std::uint8_t anschluss = 0;
   double radius = 0;  ///< radius of the slip curves (mm)
+  /// The outer ends of the main track's sides A and B and of crossing tracks A and B, each
+  /// heading into the element along its straight.
+  std::array<XtcLage, 4> beine{};
 };
+
+/// The same element with its main track starting at leg `bein` (0 side A, 1 side B, 2 crossing
+/// track A, 3 crossing track B): the legs renamed, the side and a single slip's curve with them.
+XtcKreuzungsplan XtcKreuzungUmlegen(const XtcKreuzungsplan& plan, std::size_t bein);
 
 /// The crossing or slip that the paths `wege` of turnout o make: two straights crossing between
 /// their ends whose ends lie on the straights within 0,005°, and none, one or two slip curves
