@@ -125,13 +125,15 @@ TEST(XtcImport, KreuzungsweichenLiegenWieInDerDatei) {
   // legs of 5 in: the base form of length 2d, outer straights of 5 - d.
   XtcErgebnis e;
   auto a = Import(Dateibytes(std::string(TRM_TESTDATEN) + "/xtc/kreuzungsweichen.xtc"), e);
+  EXPECT_EQ(e.weichen, 1u);
   EXPECT_EQ(e.ekw, 1u);
   EXPECT_EQ(e.dkw, 1u);
   EXPECT_EQ(e.weichenAlsGleise, 0u);
-  EXPECT_EQ(e.enden, 10u);
-  EXPECT_EQ(e.endenAmOrt, 10u);
-  EXPECT_EQ(e.verbindungenGehalten, 1u);
-  EXPECT_TRUE(VerbindungenPruefen(*a, true).empty());
+  EXPECT_EQ(e.enden, 13u);
+  EXPECT_EQ(e.endenAmOrt, 13u);
+  EXPECT_EQ(e.verbindungenGehalten, 2u);
+  // The slip starts on the file's end, a rounding (7e-6 mm) beside the turnout's computed one.
+  EXPECT_TRUE(VerbindungenPruefen(*a, false).empty());
   const double d = 30 * std::tan(7.5 * kGrad);
   const TEKW* ekw = nullptr;
   const TDKW* dkw = nullptr;
@@ -146,31 +148,40 @@ TEST(XtcImport, KreuzungsweichenLiegenWieInDerDatei) {
     EXPECT_NEAR(k->EKWRadius, 762, 1e-6);
     EXPECT_NEAR(k->Laenge, 2 * d * 25.4, 1e-4);
     EXPECT_NEAR(k->StALaenge, (5 - d) * 25.4, 1e-4);
-    EXPECT_EQ(k->Richtung, 0);
     EXPECT_EQ(k->ZungenInnen, 1);
-    // The four ends where the file has them.
-    const double x = k == ekw ? 10 : 30;
-    EXPECT_TRUE(EndetBei(*k->Stammgleis(), x + 10, 10, 90));
-    EXPECT_TRUE(EndetBei(*k->KreuzungsgleisA(), x + 0.170371, 11.294095, 285));
-    EXPECT_TRUE(EndetBei(*k->KreuzungsgleisB(), x + 9.829629, 8.705905, 105));
-    EXPECT_NEAR(k->Stammgleis()->XAnf, x * 25.4, 1e-9);
   }
-  // The single slip's curve runs from crossing track B to the main track's start side, the
-  // double slip's second one too; its first from crossing track A to the end side. Each ends
-  // on the main track's tangent point heading out.
-  EXPECT_EQ(ekw->ZwAnschluss, 0);
-  EXPECT_TRUE(EndetBei(*ekw->EKWZweiggleis(), 10 + 5 - d, 10, 270));
-  EXPECT_NEAR(ekw->ZwMitte()->AnfRadius(), 762, 1e-9);
+  // The double slip as the file has it: its main track from (30, 10) to (40, 10), crossing
+  // track B to the right; its first curve from crossing track A to the end side, its second
+  // from crossing track B to the start side, each ending on the main track's tangent point.
+  EXPECT_EQ(dkw->Richtung, 0);
   EXPECT_EQ(dkw->ZwAnschluss, 1);
+  EXPECT_NEAR(dkw->Stammgleis()->XAnf, 30 * 25.4, 1e-9);
+  EXPECT_TRUE(EndetBei(*dkw->Stammgleis(), 40, 10, 90));
+  EXPECT_TRUE(EndetBei(*dkw->KreuzungsgleisA(), 30.170371, 11.294095, 285));
+  EXPECT_TRUE(EndetBei(*dkw->KreuzungsgleisB(), 39.829629, 8.705905, 105));
   EXPECT_TRUE(EndetBei(*dkw->EKWZweiggleis(), 30 + 5 + d, 10, 90));
   EXPECT_TRUE(EndetBei(*dkw->DKWZweiggleis(), 30 + 5 - d, 10, 270));
-  // The straight leads into the single slip; saved and read again, the slip ends alike.
-  EXPECT_EQ(ekw->Stammgleis()->Vorgaenger, EndeBei(*a, 10, 10));
+  // The single slip starts where the turnout's main end meets it, on its crossing straight,
+  // which makes it turn the other way; its curve still joins the main straight's start side
+  // with the crossing straight's end side, turning by 15° on 762 mm.
+  EXPECT_NEAR(ekw->Stammgleis()->XAnf, 10.170371 * 25.4, 1e-3);
+  EXPECT_EQ(ekw->Richtung, 1);
+  const TGleis& zweig = *ekw->EKWZweiggleis();
+  EXPECT_NEAR(std::hypot(zweig.XAnf - (15 - d) * 25.4, zweig.YAnf - 254), 0, 0.01);
+  EXPECT_TRUE(EndetBei(zweig, 15 + d * std::cos(15 * kGrad), 10 - d * std::sin(15 * kGrad), 105));
+  EXPECT_NEAR(std::fabs(ekw->ZwMitte()->AnfRadius()), 762, 1e-9);
+  // Joined: the turnout's main track leads into the slip, the slip into the straight.
+  ASSERT_NE(ekw->Stammgleis()->Vorgaenger, nullptr);
+  EXPECT_TRUE(ekw->Stammgleis()->Vorgaenger->IstWeichengleis());
+  const TGleis* gerade = EndeBei(*a, 6, 10);
+  ASSERT_NE(gerade, nullptr);
+  EXPECT_EQ(gerade->Vorgaenger, EndeBei(*a, 10, 10));
+  // Saved and read again, the slip curve lies alike.
   auto b = AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1));
   std::size_t zweige = 0;
   for (const auto& el : b->Module.front()->Elemente)
-    if (auto* k = dynamic_cast<const TEKW*>(el.get()); k && k->Stammgleis()->XAnf < 300) {
-      EXPECT_TRUE(EndetBei(*k->EKWZweiggleis(), 10 + 5 - d, 10, 270));
+    if (auto* k = dynamic_cast<const TEKW*>(el.get()); k && k->Art() == Elementart::EKW) {
+      EXPECT_TRUE(EndetBei(*k->EKWZweiggleis(), 15 + d * std::cos(15 * kGrad), 10 - d * std::sin(15 * kGrad), 105));
       ++zweige;
     }
   EXPECT_EQ(zweige, 1u);
