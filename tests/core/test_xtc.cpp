@@ -1,6 +1,7 @@
 // Layouts from XTrackCAD files: the hand-written tests/data/xtc/testanlage.xtc (a straight with
 // heights, a turnout that fits, an easement, a curve, a crossing,
 // a drawing and a table edge), tests/data/xtc/kreuzungsweichen.xtc (a single and a double slip),
+// tests/data/xtc/drehscheibe.xtc (a turntable that fits and one that does not),
 // small texts for helices and Bezier tracks, the fitted transition curve, and damaged files.
 #include <gtest/gtest.h>
 
@@ -13,6 +14,7 @@
 #include "core/model/AnlageDatei.h"
 #include "core/crossings/DKW.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/turnouts/Drehscheibe.h"
 #include "core/model/Fehler.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
@@ -185,6 +187,36 @@ TEST(XtcImport, KreuzungsweichenLiegenWieInDerDatei) {
       ++zweige;
     }
   EXPECT_EQ(zweige, 1u);
+}
+
+TEST(XtcImport, DrehscheibeMitGleichmaessigenAbgaengen) {
+  // Ends east, north and west of a pit of 4,5 in: four connections from east, the straight at
+  // the east end connected and starting there; ends 97,3° apart fit no division.
+  XtcErgebnis e;
+  auto a = Import(Dateibytes(std::string(TRM_TESTDATEN) + "/xtc/drehscheibe.xtc"), e);
+  EXPECT_EQ(e.drehscheiben, 1u);
+  EXPECT_EQ(e.gleisobjekteUebersprungen, 1u);
+  ASSERT_EQ(e.uebersprungen.size(), 1u);
+  EXPECT_EQ(e.uebersprungen[0].first, "Drehscheibe: Gleisabgänge nicht gleichmäßig verteilt");
+  EXPECT_EQ(e.endenAmOrt, 5u);
+  EXPECT_EQ(e.verbindungenGehalten, 1u);
+  const TModul& m = *a->Module.front();
+  ASSERT_EQ(m.Elemente.size(), 1u);
+  const auto* d = dynamic_cast<const TDrehscheibe*>(m.Elemente.front().get());
+  ASSERT_NE(d, nullptr);
+  EXPECT_NEAR(d->XMitte, 254, 1e-9);
+  EXPECT_NEAR(d->Aussendurchmesser, 228.6, 1e-9);
+  EXPECT_EQ(d->Anzahl(), 4);
+  EXPECT_NEAR(d->Startwinkel(), 0, 1e-9);
+  ASSERT_EQ(d->Anschluesse().size(), 1u);
+  const TGleis& g = *d->Anschluesse().front();
+  EXPECT_NEAR(g.XAnf, 14.5 * 25.4, 1e-9);
+  EXPECT_NEAR(g.XEnde(), 18.5 * 25.4, 1e-9);
+  // Saved and read again, the track is still connected.
+  auto b = AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1));
+  const auto* d2 = dynamic_cast<const TDrehscheibe*>(b->Module.front()->Elemente.front().get());
+  ASSERT_NE(d2, nullptr);
+  EXPECT_EQ(d2->Anschluesse().size(), 1u);
 }
 
 TEST(XtcImport, WendelUndBezierGleis) {
