@@ -7,10 +7,10 @@
 #include <cmath>
 #include <filesystem>
 #include <map>
-#include <variant>
 #include <numeric>
 #include <optional>
 #include <unordered_map>
+#include <variant>
 
 #include "core/import/XtcDrehscheibe.h"
 #include "core/import/XtcGleise.h"
@@ -250,8 +250,8 @@ class Aufbau {
     }
   }
 
+  /// A turntable's ends as sides that tracks start at: its connected tracks leave its rim.
   void DrehscheibenSeiten() {
-    // A turntable's connected tracks start at its rim.
     const long basis = static_cast<long>(plaene_.weichen.size() + plaene_.kreuzungen.size());
     for (std::size_t d = 0; d < drehscheibenplaene_.size(); ++d) {
       const std::size_t k = drehscheibenplaene_[d].objekt;
