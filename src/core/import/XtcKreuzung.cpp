@@ -53,7 +53,7 @@ std::optional<Zweigbogen> BogenForm(const XtcGleisplan& g) {
       (bogen ? z.nach : z.vor) += b.laenge;
       continue;
     }
-    if (bogen || !std::isfinite(b.r0) || b.r0 != b.r1) return std::nullopt;
+    if (bogen || !std::isfinite(b.r0) || b.r0 != b.r1 || !(std::fabs(b.r0) > 1) || !(b.laenge > 0)) return std::nullopt;
     bogen = true;
     z.radius = std::fabs(b.r0);
     z.drehung = b.laenge / z.radius;
@@ -135,17 +135,17 @@ std::optional<XtcKreuzungsplan> XtcKreuzungBestimmen(const XtcObjekt& o, std::si
     seite[t] = true;
     // The arc touches both legs at its tangent points, the straights reach the legs' ends.
     const double d = z->radius * std::tan(plan.winkel / 2);
-    if (std::fabs(z->drehung - plan.winkel) > BogenWinkelspiel || std::fabs(z->vor - (arme[z->von] - d)) > BogenLaengenspiel ||
-        std::fabs(z->nach - (arme[z->bis] - d)) > BogenLaengenspiel)
+    if (!(std::fabs(z->drehung - plan.winkel) <= BogenWinkelspiel) || !(std::fabs(z->vor - (arme[z->von] - d)) <= BogenLaengenspiel) ||
+        !(std::fabs(z->nach - (arme[z->bis] - d)) <= BogenLaengenspiel))
       return std::nullopt;
-    if (plan.zweige > 0 && std::fabs(z->radius - plan.radius) > BogenLaengenspiel) return std::nullopt;
+    if (plan.zweige > 0 && !(std::fabs(z->radius - plan.radius) <= BogenLaengenspiel)) return std::nullopt;
     plan.radius = z->radius;
     plan.anschluss = static_cast<std::uint8_t>(t);
     ++plan.zweige;
   }
   // The slip's base form: the inner halves reach the tangent points.
   const double d = plan.radius * std::tan(plan.winkel / 2);
-  if (d > kuerzester) return std::nullopt;
+  if (!(d <= kuerzester)) return std::nullopt;
   plan.laenge = 2 * d;
   plan.stA = std::max(0.0, arme[0] - d);
   plan.stB = std::max(0.0, arme[1] - d);
