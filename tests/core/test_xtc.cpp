@@ -1,7 +1,8 @@
 // Layouts from XTrackCAD files: the hand-written tests/data/xtc/testanlage.xtc (a straight with
 // heights, a turnout that fits, an easement, a curve, a crossing,
-// a drawing and a table edge), small texts for helices and Bezier tracks, the fitted transition curve, and
-// damaged files.
+// a drawing and a table edge), tests/data/xtc/kreuzungsweichen.xtc (a single and a double slip),
+// tests/data/xtc/drehscheibe.xtc (a turntable that fits and one that does not),
+// small texts for helices and Bezier tracks, the fitted transition curve, and damaged files.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +12,9 @@
 #include "core/import/XtcGeometrie.h"
 #include "core/import/XtcImport.h"
 #include "core/model/AnlageDatei.h"
+#include "core/crossings/DKW.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/turnouts/Drehscheibe.h"
 #include "core/model/Fehler.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
@@ -110,6 +113,110 @@ TEST(XtcImport, TestanlageLiegtWieInDerDatei) {
   const std::string bericht = XtcBericht(e);
   EXPECT_NE(bericht.find("5 von 5 Gleisobjekten übernommen"), std::string::npos);
   EXPECT_NE(bericht.find("1 × Notiz: nicht übernommen"), std::string::npos);
+}
+
+/// Whether track g ends at (x, y) inches pointing out at `grad` (clockwise from north), within
+/// 0,01 mm and 0,01°.
+bool EndetBei(const TGleis& g, double x, double y, double grad) {
+  return std::hypot(g.XEnde() - x * 25.4, g.YEnde() - y * 25.4) <= 0.01 &&
+         std::fabs(std::remainder(g.WEnde() - (90 - grad) * kGrad, 2 * Pi)) <= 0.01 * kGrad;
+}
+
+TEST(XtcImport, KreuzungsweichenLiegenWieInDerDatei) {
+  // 15°, slip curves of 30 in (tangent points d = 30 tan 7,5° = 3,949575 in from the centre),
+  // legs of 5 in: the base form of length 2d, outer straights of 5 - d.
+  XtcErgebnis e;
+  auto a = Import(Dateibytes(std::string(TRM_TESTDATEN) + "/xtc/kreuzungsweichen.xtc"), e);
+  EXPECT_EQ(e.weichen, 1u);
+  EXPECT_EQ(e.ekw, 1u);
+  EXPECT_EQ(e.dkw, 1u);
+  EXPECT_EQ(e.weichenAlsGleise, 0u);
+  EXPECT_EQ(e.enden, 13u);
+  EXPECT_EQ(e.endenAmOrt, 13u);
+  EXPECT_EQ(e.verbindungenGehalten, 2u);
+  // The slip starts on the file's end, a rounding (7e-6 mm) beside the turnout's computed one.
+  EXPECT_TRUE(VerbindungenPruefen(*a, false).empty());
+  const double d = 30 * std::tan(7.5 * kGrad);
+  const TEKW* ekw = nullptr;
+  const TDKW* dkw = nullptr;
+  for (const auto& el : a->Module.front()->Elemente) {
+    if (auto* p = dynamic_cast<const TDKW*>(el.get())) dkw = p;
+    else if (auto* q = dynamic_cast<const TEKW*>(el.get())) ekw = q;
+  }
+  ASSERT_NE(ekw, nullptr);
+  ASSERT_NE(dkw, nullptr);
+  for (const TEKW* k : {ekw, static_cast<const TEKW*>(dkw)}) {
+    EXPECT_NEAR(k->Winkel, 15 * kGrad, 1e-6);
+    EXPECT_NEAR(k->EKWRadius, 762, 1e-6);
+    EXPECT_NEAR(k->Laenge, 2 * d * 25.4, 1e-4);
+    EXPECT_NEAR(k->StALaenge, (5 - d) * 25.4, 1e-4);
+    EXPECT_EQ(k->ZungenInnen, 1);
+  }
+  // The double slip as the file has it: its main track from (30, 10) to (40, 10), crossing
+  // track B to the right; its first curve from crossing track A to the end side, its second
+  // from crossing track B to the start side, each ending on the main track's tangent point.
+  EXPECT_EQ(dkw->Richtung, 0);
+  EXPECT_EQ(dkw->ZwAnschluss, 1);
+  EXPECT_NEAR(dkw->Stammgleis()->XAnf, 30 * 25.4, 1e-9);
+  EXPECT_TRUE(EndetBei(*dkw->Stammgleis(), 40, 10, 90));
+  EXPECT_TRUE(EndetBei(*dkw->KreuzungsgleisA(), 30.170371, 11.294095, 285));
+  EXPECT_TRUE(EndetBei(*dkw->KreuzungsgleisB(), 39.829629, 8.705905, 105));
+  EXPECT_TRUE(EndetBei(*dkw->EKWZweiggleis(), 30 + 5 + d, 10, 90));
+  EXPECT_TRUE(EndetBei(*dkw->DKWZweiggleis(), 30 + 5 - d, 10, 270));
+  // The single slip starts where the turnout's main end meets it, on its crossing straight,
+  // which makes it turn the other way; its curve still joins the main straight's start side
+  // with the crossing straight's end side, turning by 15° on 762 mm.
+  EXPECT_NEAR(ekw->Stammgleis()->XAnf, 10.170371 * 25.4, 1e-3);
+  EXPECT_EQ(ekw->Richtung, 1);
+  const TGleis& zweig = *ekw->EKWZweiggleis();
+  EXPECT_NEAR(std::hypot(zweig.XAnf - (15 - d) * 25.4, zweig.YAnf - 254), 0, 0.01);
+  EXPECT_TRUE(EndetBei(zweig, 15 + d * std::cos(15 * kGrad), 10 - d * std::sin(15 * kGrad), 105));
+  EXPECT_NEAR(std::fabs(ekw->ZwMitte()->AnfRadius()), 762, 1e-9);
+  // Joined: the turnout's main track leads into the slip, the slip into the straight.
+  ASSERT_NE(ekw->Stammgleis()->Vorgaenger, nullptr);
+  EXPECT_TRUE(ekw->Stammgleis()->Vorgaenger->IstWeichengleis());
+  const TGleis* gerade = EndeBei(*a, 6, 10);
+  ASSERT_NE(gerade, nullptr);
+  EXPECT_EQ(gerade->Vorgaenger, EndeBei(*a, 10, 10));
+  // Saved and read again, the slip curve lies alike.
+  auto b = AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1));
+  std::size_t zweige = 0;
+  for (const auto& el : b->Module.front()->Elemente)
+    if (auto* k = dynamic_cast<const TEKW*>(el.get()); k && k->Art() == Elementart::EKW) {
+      EXPECT_TRUE(EndetBei(*k->EKWZweiggleis(), 15 + d * std::cos(15 * kGrad), 10 - d * std::sin(15 * kGrad), 105));
+      ++zweige;
+    }
+  EXPECT_EQ(zweige, 1u);
+}
+
+TEST(XtcImport, DrehscheibeMitGleichmaessigenAbgaengen) {
+  // Ends east, north and west of a pit of 4,5 in: four connections from east, the straight at
+  // the east end connected and starting there; ends 97,3° apart fit no division.
+  XtcErgebnis e;
+  auto a = Import(Dateibytes(std::string(TRM_TESTDATEN) + "/xtc/drehscheibe.xtc"), e);
+  EXPECT_EQ(e.drehscheiben, 1u);
+  EXPECT_EQ(e.gleisobjekteUebersprungen, 1u);
+  ASSERT_EQ(e.uebersprungen.size(), 1u);
+  EXPECT_EQ(e.uebersprungen[0].first, "Drehscheibe: Gleisabgänge nicht gleichmäßig verteilt");
+  EXPECT_EQ(e.endenAmOrt, 5u);
+  EXPECT_EQ(e.verbindungenGehalten, 1u);
+  const TModul& m = *a->Module.front();
+  ASSERT_EQ(m.Elemente.size(), 1u);
+  const auto* d = dynamic_cast<const TDrehscheibe*>(m.Elemente.front().get());
+  ASSERT_NE(d, nullptr);
+  EXPECT_NEAR(d->XMitte, 254, 1e-9);
+  EXPECT_NEAR(d->Aussendurchmesser, 228.6, 1e-9);
+  EXPECT_EQ(d->Anzahl(), 4);
+  EXPECT_NEAR(d->Startwinkel(), 0, 1e-9);
+  ASSERT_EQ(d->Anschluesse().size(), 1u);
+  const TGleis& g = *d->Anschluesse().front();
+  EXPECT_NEAR(g.XAnf, 14.5 * 25.4, 1e-9);
+  EXPECT_NEAR(g.XEnde(), 18.5 * 25.4, 1e-9);
+  // Saved and read again, the track is still connected.
+  auto b = AnlageAusZeilen(AnlageZeilen(*a), "", std::make_shared<MersenneZufall>(1));
+  const auto* d2 = dynamic_cast<const TDrehscheibe*>(b->Module.front()->Elemente.front().get());
+  ASSERT_NE(d2, nullptr);
+  EXPECT_EQ(d2->Anschluesse().size(), 1u);
 }
 
 TEST(XtcImport, WendelUndBezierGleis) {

@@ -1,7 +1,7 @@
 // Track objects of an XTrackCAD layout as tracks of this program: straights, curves and
 // helices, easements, Cornu spirals and Bezier tracks as segment chains between their ends;
-// turnouts as turnout records where their paths fit, straight crossings as crossings, else one
-// track per path.
+// turnouts as turnout records where their paths fit, straight crossings and slips as crossings,
+// single and double slips, else one track per path.
 #pragma once
 
 #include <cstddef>

@@ -8,8 +8,11 @@
 #include <filesystem>
 #include <map>
 #include <numeric>
+#include <optional>
 #include <unordered_map>
+#include <variant>
 
+#include "core/import/XtcDrehscheibe.h"
 #include "core/import/XtcGleise.h"
 #include "core/geometry/Geo.h"
 #include "core/import/XtcZeichnung.h"
@@ -22,7 +25,10 @@
 #include "core/model/Textdatei.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zitat.h"
+#include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/Weiche.h"
+#include "core/crossings/DKW.h"
+#include "core/crossings/EKW.h"
 #include "core/crossings/Kreuzung.h"
 #include "core/import/XtpWeichen.h"
 
@@ -133,8 +139,14 @@ class Aufbau {
         }
       } else if (o.art == "TURNTABLE") {
         ++e_.gleisobjekte;
-        ++e_.gleisobjekteUebersprungen;
-        Zaehlen(e_, "Drehscheibe: nicht übernommen");
+        auto d = XtcDrehscheibeBestimmen(o, k, datei_);
+        if (const auto* grund = std::get_if<std::string>(&d)) {
+          ++e_.gleisobjekteUebersprungen;
+          Zaehlen(e_, "Drehscheibe: " + *grund);
+        } else {
+          drehscheibenplaene_.push_back(std::get<XtcDrehscheibenplan>(d));
+          genommen_.push_back(k);
+        }
       } else if (o.art == "DRAW" || o.art == "TABLEEDGE") {
         // One component for the table edges, one for the drawings of each layer.
         const std::string name = o.art == "TABLEEDGE" ? std::string("Tischkanten")
@@ -158,12 +170,17 @@ class Aufbau {
     e_.uebernommen = genommen_.size();
     e_.weichenAlsGleise = plaene_.weichenAlsGleise;
     e_.weichen = plaene_.weichen.size();
-    e_.kreuzungen = plaene_.kreuzungen.size();
+    e_.drehscheiben = drehscheibenplaene_.size();
+    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen)
+      ++(kp.zweige == 0 ? e_.kreuzungen : kp.zweige == 1 ? e_.ekw : e_.dkw);
     SeitenZuordnen();
+    DrehscheibenSeiten();
     VerbindungenFinden();
+    KreuzungenUmlegen();
     Ausrichten();
     WeichenMachen(m);
     KreuzungenMachen(m);
+    DrehscheibenMachen(m);
     GleiseMachen(m);
     Verbinden(m);
     if (!m.Gleise.empty()) {
@@ -185,6 +202,8 @@ class Aufbau {
       raster.emplace(schluessel(an.x, an.y), XtcLage{an.x, an.y, an.w + Pi});  // pointing out
       raster.emplace(schluessel(en.x, en.y), en);
     }
+    for (const TDrehscheibe* d : drehscheiben_)
+      for (const TAnschlusspunkt& p : d->Anschlusspunkte()) raster.emplace(schluessel(p.x, p.y), XtcLage{p.x, p.y, p.w});
     for (std::size_t k : genommen_)
       for (const XtcEnde& ende : plan_.objekte[k].enden) {
         ++e_.enden;
@@ -231,6 +250,16 @@ class Aufbau {
     }
   }
 
+  /// A turntable's ends as sides that tracks start at: its connected tracks leave its rim.
+  void DrehscheibenSeiten() {
+    const long basis = static_cast<long>(plaene_.weichen.size() + plaene_.kreuzungen.size());
+    for (std::size_t d = 0; d < drehscheibenplaene_.size(); ++d) {
+      const std::size_t k = drehscheibenplaene_[d].objekt;
+      for (std::size_t i = 0; i < plan_.objekte[k].enden.size(); ++i)
+        seiten_.emplace(Schluessel{static_cast<long>(k), static_cast<long>(i)}, Seite{-(basis + static_cast<long>(d)) - 2, false});
+    }
+  }
+
   /// The end of object k nearest to place l (leaving it when `hinein`, else arriving), other
   /// than end `ausser`; -1 when none lies within 0,05 in and 0,1 rad.
   long NaechstesEnde(std::size_t k, const XtcLage& l, bool hinein, long ausser) const {
@@ -249,6 +278,9 @@ class Aufbau {
     return best;
   }
 
+  /// Objects whose joints count: tracks, turnouts and turntables.
+  static bool Gleisobjekt(const std::string& art) { return XtcGleisart(art) || art == "TURNTABLE"; }
+
   static bool Trifft(const XtcLage& a, const XtcLage& b) {
     return LageAbstand(a, b) <= EndToleranz && RichtungsAbstand(a, b) <= RichtungToleranz;
   }
@@ -259,7 +291,7 @@ class Aufbau {
     for (std::size_t k : genommen_) genommen[k] = true;
     for (std::size_t k = 0; k < plan_.objekte.size(); ++k) {
       const XtcObjekt& o = plan_.objekte[k];
-      if (!XtcGleisart(o.art)) continue;
+      if (!Gleisobjekt(o.art)) continue;
       for (std::size_t i = 0; i < o.enden.size(); ++i) {
         const XtcEnde& e = o.enden[i];
         const auto it = objektZu_.find(e.partner);
@@ -279,7 +311,7 @@ class Aufbau {
         if (best < 0) continue;
         const std::pair<long, long> a{static_cast<long>(k), static_cast<long>(i)}, b{static_cast<long>(q), best};
         if (b < a) continue;  // each joint once
-        if (XtcGleisart(p.art)) ++e_.verbindungen;
+        if (Gleisobjekt(p.art)) ++e_.verbindungen;
         if (genommen[k] && genommen[q]) {
           verbindungen_.emplace_back(a, b);
           partner_[a] = b;
@@ -287,6 +319,58 @@ class Aufbau {
         }
       }
     }
+  }
+
+  /// Turns each crossing and slip so that as many of its joints to turnouts and other crossings
+  /// as possible meet an end with a start: its one start is the main track's side A.
+  void KreuzungenUmlegen() {
+    // Each plan's file ends at its start and end.
+    std::vector<std::array<Schluessel, 2>> planEnden(plaene_.gleise.size(), {Schluessel{-1, -1}, Schluessel{-1, -1}});
+    for (const auto& [schluessel, seite] : seiten_)
+      if (seite.plan >= 0) planEnden[static_cast<std::size_t>(seite.plan)][seite.anfang ? 0 : 1] = schluessel;
+    // The side of a turnout or crossing that file end q leads to through a chain of plans
+    // joined end to end; none where the chain ends open or branches.
+    auto festeSeite = [&](Schluessel q) -> std::optional<Seite> {
+      for (std::size_t schritt = 0; schritt <= plaene_.gleise.size(); ++schritt) {
+        const auto [von, bis] = seiten_.equal_range(q);
+        if (von == bis || std::next(von) != bis) return std::nullopt;
+        if (von->second.plan < 0) return von->second;
+        const auto& e = planEnden[static_cast<std::size_t>(von->second.plan)];
+        const auto pa = partner_.find(von->second.anfang ? e[1] : e[0]);
+        if (pa == partner_.end()) return std::nullopt;
+        q = pa->second;
+      }
+      return std::nullopt;
+    };
+    const long basis = static_cast<long>(plaene_.weichen.size());
+    for (int runde = 0; runde < 2; ++runde)
+      for (std::size_t k = 0; k < plaene_.kreuzungen.size(); ++k) {
+        XtcKreuzungsplan& kp = plaene_.kreuzungen[k];
+        const long eigen = -(basis + static_cast<long>(k)) - 2;
+        auto passend = [&](const XtcKreuzungsplan& p) {
+          int n = 0;
+          for (std::size_t i = 0; i < 4; ++i) {
+            const auto pa = partner_.find(Schluessel{static_cast<long>(p.objekt), static_cast<long>(p.enden[i])});
+            if (pa == partner_.end()) continue;
+            const auto f = festeSeite(pa->second);
+            n += f && f->plan != eigen && f->anfang != (i == 0);
+          }
+          return n;
+        };
+        std::size_t best = 0;
+        int bestWert = passend(kp);
+        for (std::size_t b = 1; b < 4; ++b)
+          if (const int wert = passend(XtcKreuzungUmlegen(kp, b)); wert > bestWert) {
+            best = b;
+            bestWert = wert;
+          }
+        if (best == 0) continue;
+        kp = XtcKreuzungUmlegen(kp, best);
+        for (std::size_t i = 0; i < 4; ++i)
+          for (auto [it, bis] = seiten_.equal_range(Schluessel{static_cast<long>(kp.objekt), static_cast<long>(kp.enden[i])});
+               it != bis; ++it)
+            if (it->second.plan == eigen) it->second.anfang = i == 0;
+      }
   }
 
   /// Whether side s starts a track: turnouts at their switch point only; plans by their flip.
@@ -560,10 +644,30 @@ class Aufbau {
     }
   }
 
-  void KreuzungenMachen(TModul& m) {
-    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen) {
+  /// An element for a crossing plan: a crossing, or a single or double slip in its base form
+  /// (straight, the slip curves touching the legs at the inner segments' ends) with the blades
+  /// inside, so that each slip curve is one arc of the file's radius between the tangent points.
+  static std::unique_ptr<TKreuzung> Kreuzungselement(TModul& m, const XtcKreuzungsplan& kp) {
+    if (kp.zweige == 0) {
       auto k = std::make_unique<TKreuzung>(&m);
       k->Name = "Kreuzung";
+      return k;
+    }
+    std::unique_ptr<TEKW> e;
+    if (kp.zweige == 2) e = std::make_unique<TDKW>(&m);
+    else e = std::make_unique<TEKW>(&m);
+    e->Name = kp.zweige == 2 ? "DKW" : "EKW";
+    e->KrSpur = m.Spur();
+    e->Grundform(kp.winkel, kp.radius);
+    e->ZungenInnen = 1;
+    // A double slip's first curve runs from crossing track A, its second from B.
+    e->ZwAnschluss = kp.zweige == 2 ? 1 : kp.anschluss;
+    return e;
+  }
+
+  void KreuzungenMachen(TModul& m) {
+    for (const XtcKreuzungsplan& kp : plaene_.kreuzungen) {
+      auto k = Kreuzungselement(m, kp);
       if (const auto& w = plan_.objekte[kp.objekt].werte; w.size() > 10) {
         const std::string name = XtpName(w.size() >= 12 ? w[11] : w[10]);
         if (!name.empty()) k->Name = name;
@@ -600,7 +704,49 @@ class Aufbau {
         istEnde_[gm.ende] = {gleise[i]->XEnde(), gleise[i]->YEnde(), gleise[i]->WEnde()};
         gemacht_.push_back(gm);
       }
+      // The slip curves end inside the element.
+      for (TGleis* z : t->Zweiggleise()) gemacht_.push_back(Gemacht{z});
     }
+  }
+
+  void DrehscheibenMachen(TModul& m) {
+    for (const XtcDrehscheibenplan& dp : drehscheibenplaene_) {
+      auto d = std::make_unique<TDrehscheibe>(&m);
+      d->Name = "Drehscheibe";
+      d->DSNr = a_.NeueElementnummer(BereichDrehscheibe);
+      d->XMitte = dp.x;
+      d->YMitte = dp.y;
+      for (const XtcEnde& e : plan_.objekte[dp.objekt].enden)
+        if (e.hoehe) d->ZMitte = e.z * XtcZoll;
+      d->Innendurchmesser = d->Aussendurchmesser = dp.durchmesser;
+      d->Teilung = dp.teilung;
+      d->StartwinkelSetzen(dp.startwinkel);
+      drehscheibeVon_[static_cast<long>(dp.objekt)] = drehscheiben_.size();
+      drehscheiben_.push_back(static_cast<TDrehscheibe*>(m.ElementHinzufuegen(std::move(d))));
+    }
+  }
+
+  /// A joint between a turntable and a track that starts on its rim: the track is connected.
+  /// True when the joint is one with a turntable.
+  bool DrehscheibeVerbinden(const Schluessel& a, const Schluessel& b,
+                            const std::multimap<std::pair<long, long>, std::pair<std::size_t, bool>>& anEnde) {
+    const auto da = drehscheibeVon_.find(a.first), db = drehscheibeVon_.find(b.first);
+    if (da == drehscheibeVon_.end() && db == drehscheibeVon_.end()) return false;
+    if (da != drehscheibeVon_.end() && db != drehscheibeVon_.end()) return true;
+    TDrehscheibe& d = *drehscheiben_[(da != drehscheibeVon_.end() ? da : db)->second];
+    const Schluessel& gleis = da != drehscheibeVon_.end() ? b : a;
+    for (auto [it, bis] = anEnde.equal_range(gleis); it != bis; ++it) {
+      TGleis* g = gemacht_[it->second.first].gleis;
+      if (!it->second.second || g->Element) continue;
+      const XtcLage an{g->XAnf, g->YAnf, g->WAnf()};
+      for (const TAnschlusspunkt& p : d.Anschlusspunkte())
+        if (Trifft(an, {p.x, p.y, p.w})) {
+          d.Anschliessen(g);
+          ++e_.verbindungenGehalten;
+          return true;
+        }
+    }
+    return true;
   }
 
   /// Joined ends as predecessor and successor; every joint and element in one link group.
@@ -620,6 +766,7 @@ class Aufbau {
       for (std::size_t k = 1; k < gleise.size(); ++k) gruppen.Vereinen(nummer.at(gleise[0]), nummer.at(gleise[k]));
     }
     for (const auto& [a, b] : verbindungen_) {
+      if (DrehscheibeVerbinden(a, b, anEnde)) continue;
       const auto [va, ba] = anEnde.equal_range(a);
       const auto [vb, bb] = anEnde.equal_range(b);
       if (va == ba || vb == bb) continue;
@@ -675,6 +822,9 @@ class Aufbau {
   std::vector<Gemacht> gemacht_;
   std::map<Schluessel, Schluessel> partner_;  ///< joined file ends, both ways
   std::map<Schluessel, XtcLage> istEnde_;     ///< where the made tracks end at file ends
+  std::vector<XtcDrehscheibenplan> drehscheibenplaene_;
+  std::vector<TDrehscheibe*> drehscheiben_;           ///< as made, in plan order
+  std::unordered_map<long, std::size_t> drehscheibeVon_;  ///< object position → turntable
 };
 
 }  // namespace
@@ -718,7 +868,8 @@ std::unique_ptr<Anlage> XtcDateiImportieren(const std::string& pfad, const std::
 
 std::string XtcBericht(const XtcErgebnis& e) {
   std::string text = std::to_string(e.uebernommen) + " von " + std::to_string(e.gleisobjekte) +
-                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " + std::to_string(e.kreuzungen) + " als Kreuzung, " +
+                     " Gleisobjekten übernommen (" + std::to_string(e.weichen) + " als Weiche, " + std::to_string(e.drehscheiben) + " als Drehscheibe, " + std::to_string(e.kreuzungen) + " als Kreuzung, " +
+                     std::to_string(e.ekw) + " als einfache, " + std::to_string(e.dkw) + " als doppelte Kreuzungsweiche, " +
                      std::to_string(e.weichenAlsGleise) + " Weichen als Gleise je Weg), " + std::to_string(e.bauteile) +
                      " Bauteile.\n" + std::to_string(e.endenAmOrt) + " von " + std::to_string(e.enden) +
                      " Gleisenden am Ort, " + std::to_string(e.verbindungenGehalten) + " von " +

@@ -23,6 +23,8 @@ struct XtcErgebnis {
   std::size_t uebernommen = 0;   ///< track objects taken
   std::size_t weichen = 0;       ///< of them as turnouts
   std::size_t kreuzungen = 0;    ///< of them as crossings
+  std::size_t ekw = 0, dkw = 0;  ///< of them as single and double slips
+  std::size_t drehscheiben = 0;  ///< of them as turntables
   std::size_t weichenAlsGleise = 0;  ///< turnouts taken as one track per path
   std::size_t bauteile = 0;      ///< background components made
   /// Skipped objects per "kind: reason", in the order they first occurred.
