@@ -31,20 +31,67 @@ bool BogenSichtbar(const TBogen& b, const TAnsicht& v) {
 /// A point shifted across the direction w by d (positive: to the left).
 TPunkt Quer(double x, double y, double w, double d) { return {x - std::sin(w) * d, y + std::cos(w) * d}; }
 
+/// At a scale where the points of a segment lie less than a pixel apart, the overview: the
+/// points at least a pixel apart (the first and the last always), each with its direction's
+/// sine and cosine.
+struct Uebersichtspunkt {
+  double x, y, s, k;
+};
+std::vector<Uebersichtspunkt> Pixelschritte(const TSpurpunkte& pk, std::size_t von, std::size_t bis,
+                                            const TAnsicht& v) {
+  std::vector<Uebersichtspunkt> r;
+  if (von >= bis) return r;
+  const double schritt2 = v.MmProPixel() * v.MmProPixel();
+  auto nehmen = [&r](const TSpurpunkt& p) { r.push_back({p.x, p.y, std::sin(p.w), std::cos(p.w)}); };
+  nehmen(pk[von]);
+  for (std::size_t i = von + 1; i + 1 < bis; ++i) {
+    const double dx = pk[i].x - r.back().x, dy = pk[i].y - r.back().y;
+    if (dx * dx + dy * dy >= schritt2) nehmen(pk[i]);
+  }
+  if (bis - von > 1) nehmen(pk[bis - 1]);
+  return r;
+}
+
+/// The points of the overview shifted across by d, as pixels, the same pixel not twice in a row.
+std::vector<PixelPunkt> Kante(const std::vector<Uebersichtspunkt>& u, double d, const TAnsicht& v) {
+  std::vector<PixelPunkt> r;
+  r.reserve(u.size());
+  for (const Uebersichtspunkt& p : u) {
+    const PixelPunkt q = v.Pixel(p.x - p.s * d, p.y + p.k * d);
+    if (r.empty() || !(r.back() == q)) r.push_back(q);
+  }
+  return r;
+}
+
+/// True when the points of the segment lie less than a pixel apart.
+bool Pixelfein(const TBogen& b, const TAnsicht& v) { return b.SwAbst() < v.MmProPixel(); }
+
 }  // namespace
 
 void TrassenKante(const TBogen& b, int seite, Canvas& c, const TAnsicht& v) {
   const double h = b.TrBrt() / 2 * seite;
   const std::int32_t f = Segmentfarbe(b);
+  if (Pixelfein(b, v)) {
+    for (const PixelPunkt& p : Kante(Pixelschritte(b.Spurpunkte, 0, b.Spurpunkte.size(), v), h, v)) c.Pixel(p, f);
+    return;
+  }
   for (const auto& p : b.Spurpunkte) c.Pixel(v.Pixel(Quer(p.x, p.y, p.w, h)), f);
 }
 
 namespace {
 
+
 void Schienen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   const double h = b.Spur() / 2;
   c.SetStift({Segmentfarbe(b), false});
   const auto& pk = b.Spurpunkte;
+  if (Pixelfein(b, v)) {
+    // Each rail one line through its pixel-sized steps.
+    const auto u = Pixelschritte(pk, 0, pk.size(), v);
+    c.Polylinie(Kante(u, -h, v));
+    c.Polylinie(Kante(u, h, v));
+    return;
+  }
   for (std::size_t i = 0; i + 1 < pk.size(); ++i) {
     c.Linie(v.Pixel(Quer(pk[i].x, pk[i].y, pk[i].w, -h)), v.Pixel(Quer(pk[i + 1].x, pk[i + 1].y, pk[i + 1].w, -h)));
     c.Linie(v.Pixel(Quer(pk[i].x, pk[i].y, pk[i].w, h)), v.Pixel(Quer(pk[i + 1].x, pk[i + 1].y, pk[i + 1].w, h)));
@@ -55,6 +102,17 @@ void Schwellen(const TBogen& b, Canvas& c, const TAnsicht& v) {
   const double l = b.SwLen() / 2, w = b.SwBrt() / 2;
   c.SetPinsel({farbe::Weiss, true});
   const auto& pk = b.Spurpunkte;
+  if (b.SwBrt() < v.MmProPixel()) {
+    // Sleepers narrower than a pixel are not drawn one by one: the band they cover, from the
+    // first to the last, as one outline.
+    if (pk.size() < 3) return;
+    const auto u = Pixelschritte(pk, 1, pk.size() - 1, v);
+    std::vector<PixelPunkt> band = Kante(u, l, v);
+    const std::vector<PixelPunkt> rechts = Kante(u, -l, v);
+    band.insert(band.end(), rechts.rbegin(), rechts.rend());
+    c.Polygon(band);
+    return;
+  }
   for (std::size_t i = 1; i + 1 < pk.size(); ++i) {
     const double s = std::sin(pk[i].w), k = std::cos(pk[i].w), x = pk[i].x, y = pk[i].y;
     c.Polygon({v.Pixel(x - s * l + k * w, y + k * l + s * w), v.Pixel(x + s * l + k * w, y - k * l + s * w),
@@ -68,6 +126,15 @@ void Mittelband(const Anlage& a, const TBogen& b, Canvas& c, const TAnsicht& v) 
   c.SetStift({f, false});
   c.SetPinsel({f, false});
   const auto& pk = b.Spurpunkte;
+  if (Pixelfein(b, v)) {
+    const auto u = Pixelschritte(pk, 0, pk.size(), v);
+    std::vector<PixelPunkt> band = Kante(u, h, v);
+    const std::vector<PixelPunkt> rechts = Kante(u, -h, v);
+    band.insert(band.end(), rechts.rbegin(), rechts.rend());
+    c.Polygon(band);
+    c.SetPinsel({f, true});
+    return;
+  }
   for (std::size_t i = 0; i + 1 < pk.size(); ++i) {
     const auto& p = pk[i];
     const auto& q = pk[i + 1];
@@ -80,6 +147,10 @@ void Mittelband(const Anlage& a, const TBogen& b, Canvas& c, const TAnsicht& v) 
 void Mittellinie(const TBogen& b, Canvas& c, const TAnsicht& v) {
   c.SetStift({farbe::Cyan, false});
   const auto& pk = b.Spurpunkte;
+  if (Pixelfein(b, v)) {
+    c.Polylinie(Kante(Pixelschritte(pk, 0, pk.size(), v), 0, v));
+    return;
+  }
   for (std::size_t i = 0; i + 1 < pk.size(); ++i) c.Linie(v.Pixel(pk[i].x, pk[i].y), v.Pixel(pk[i + 1].x, pk[i + 1].y));
 }
 
