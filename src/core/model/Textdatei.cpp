@@ -152,11 +152,12 @@ Zeilentext TextInZeilentext(std::string bytes) {
     const std::size_t ende = umbruch ? static_cast<std::size_t>(static_cast<const char*>(umbruch) - p.data()) : n;
     std::size_t laenge = ende - r;
     if (laenge > 0 && p[r + laenge - 1] == '\r') --laenge;
-    for (std::size_t k = r; k < r + laenge; ++k) {
-      const auto b = static_cast<unsigned char>(p[k]);
-      if (b >= 0x80) mehr += Utf8Folgen()[b - 0x80].laenge - 1u;
-      p[w + (k - r)] = static_cast<char>(b);
-    }
+    unsigned char oder = 0;
+    for (std::size_t k = r; k < r + laenge; ++k) oder |= static_cast<unsigned char>(p[k]);
+    if (oder >= 0x80)
+      for (std::size_t k = r; k < r + laenge; ++k)
+        if (const auto b = static_cast<unsigned char>(p[k]); b >= 0x80) mehr += Utf8Folgen()[b - 0x80].laenge - 1u;
+    if (w != r) std::memmove(p.data() + w, p.data() + r, laenge);
     w += laenge;
     r = umbruch ? ende + 1 : n;
   }
