@@ -6,14 +6,14 @@
 #include <string>
 
 #include "../tests/core/SkriptDialoge.h"
-#include "core/crossings/DKW.h"
-#include "core/crossings/EKW.h"
-#include "core/crossings/Kreuzung.h"
+#include "core/crossings/Kreuzungslisten.h"
 #include "core/editor/Editor.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Typliste.h"
-#include "core/turnouts/Drehscheibe.h"
-#include "core/turnouts/Weiche.h"
+#include "core/model/Listenart.h"
+#include "core/turnouts/DrehscheibenBefehle.h"
+#include "core/turnouts/Drehscheibenliste.h"
+#include "core/turnouts/Weichenliste.h"
 
 namespace {
 
@@ -25,22 +25,27 @@ struct Elementplan {
   Editor ed{dok, dialoge};
   std::vector<TElement*> elemente;
 
-  Elementplan(Elementart art, const char* datei, std::size_t satzlaenge) {
-    const TTypliste liste = TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/" + datei, satzlaenge);
+  Elementplan(Elementart art, const char* datei, const TListenart& listenart) {
+    const TTypliste liste =
+        TTypliste::Laden(std::string(TRM_QUELLDATEN) + "/" + datei, listenart.satzlaenge, listenart.kopfzeilen);
     for (int i = 1; i < 500; ++i) ed.GleisAnfuegen();
     for (int k = 0; k < 100; ++k) {
       ed.modul()->GleisWaehlen(5 * k + 2);
       ed.gleis()->BogenWaehlen(0);
-      ed.ElementEinsetzen(art, liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
+      const Zeilen satz = liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze());
+      // A turntable is placed at the end of the current track by its own command.
+      if (art == Elementart::Drehscheibe)
+        DrehscheibeEinsetzen(ed, satz);
+      else
+        ed.ElementEinsetzen(art, satz);
     }
     for (TElement* e : ed.modul()->ElementeDerArt(art)) elemente.push_back(e);
     ModulBerechnen(*ed.modul());
   }
 };
 
-void Neuberechnen(benchmark::State& state, Elementart art, const char* datei,
-                  std::size_t satzlaenge) {
-  Elementplan p(art, datei, satzlaenge);
+void Neuberechnen(benchmark::State& state, Elementart art, const char* datei, const TListenart& listenart) {
+  Elementplan p(art, datei, listenart);
   for (auto _ : state) {
     for (TElement* e : p.elemente) e->VomAnfangBerechnen();
     ModulBerechnen(*p.ed.modul());
@@ -49,15 +54,15 @@ void Neuberechnen(benchmark::State& state, Elementart art, const char* datei,
 }
 
 void BM_Weichen(benchmark::State& s) {
-  Neuberechnen(s, Elementart::Weiche, "stdWListe.w88", ZeilenWeiche);
+  Neuberechnen(s, Elementart::Weiche, "stdWListe.w88", ListeWeichen);
 }
 void BM_Kreuzungen(benchmark::State& s) {
-  Neuberechnen(s, Elementart::Kreuzung, "stdKrListe.k88", ZeilenKreuzung);
+  Neuberechnen(s, Elementart::Kreuzung, "stdKrListe.k88", ListeKreuzungen);
 }
-void BM_EKW(benchmark::State& s) { Neuberechnen(s, Elementart::EKW, "stdEKWListe.e88", ZeilenEKW); }
-void BM_DKW(benchmark::State& s) { Neuberechnen(s, Elementart::DKW, "stdDKWListe.d88", ZeilenDKW); }
+void BM_EKW(benchmark::State& s) { Neuberechnen(s, Elementart::EKW, "stdEKWListe.e88", ListeEKW); }
+void BM_DKW(benchmark::State& s) { Neuberechnen(s, Elementart::DKW, "stdDKWListe.d88", ListeDKW); }
 void BM_Drehscheiben(benchmark::State& s) {
-  Neuberechnen(s, Elementart::Drehscheibe, "stdDSListe.ds", ZeilenDrehscheibe);
+  Neuberechnen(s, Elementart::Drehscheibe, "stdDSListe.ds", ListeDrehscheiben);
 }
 BENCHMARK(BM_Weichen)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Kreuzungen)->Unit(benchmark::kMicrosecond);
