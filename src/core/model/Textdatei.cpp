@@ -164,6 +164,9 @@ Zeilentext TextInZeilentext(std::string bytes) {
   t.anfaenge.push_back(static_cast<std::uint32_t>(w));
   if (mehr == 0) {
     p.resize(w);
+    // The line breaks of a file of short lines are a good part of it: not kept while the
+    // layout is built.
+    if (p.capacity() - w > w / 8) p.shrink_to_fit();
     return t;
   }
   p.resize(w + mehr);
