@@ -33,8 +33,8 @@ struct TTreffer {
 };
 
 /// The track picked at world point (x, y): tracks in list order; a start marker (ordinary
-/// tracks, as last drawn) that contains the point picks its track at segment 0 and ends the
-/// scan; otherwise a point of a segment within Trefferabstand in x and y picks that track and
+/// tracks, from the last geometry pass) that contains the point picks its track at segment 0
+/// and ends the scan; otherwise a point of a segment within Trefferabstand in x and y picks that track and
 /// segment, a later one replacing an earlier one. None when nothing is hit.
 std::optional<TTreffer> GleisTreffen(const TModul& m, double x, double y);
 

@@ -34,7 +34,7 @@ class TGleis : public EinstellungenLesen<TGleis> {
   bool Markiert = true;
   std::string GlsTyp = "00";  ///< '1' at 1: turnout track; '1' at 2: turntable track
   Klonliste<TBogen> Boegen;
-  std::vector<TPunkt> AnfP;  ///< corners of the start marker as last drawn
+  std::vector<TPunkt> AnfP;  ///< corners of the start marker, from the last geometry pass
   std::int32_t Nummer = 0;
   std::string VerbundNummern;  ///< link group numbers as an element gives them, each followed by "#"
   /// Link group numbers of a track record, parsed once on reading; emptied once the links are

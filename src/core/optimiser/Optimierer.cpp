@@ -22,12 +22,6 @@ constexpr const char* kZuWenig =
     "Um eine Optimierung erfolgreich durchzuführen\r müssen mindestens zwei \"freie\" Parameter vorhanden "
     "sein,\r d. h. zum Beispiel Radius und Länge, wenn nur ein Bogen\r vorhanden ist!";
 
-std::optional<std::size_t> IndexVon(const TGleis& g, const TBogen* b) {
-  for (std::size_t i = 0; i < g.Boegen.size(); ++i)
-    if (g.Boegen[i].get() == b) return i;
-  return std::nullopt;
-}
-
 }  // namespace
 
 std::shared_ptr<TOptiEP> ZielAusBogen(const TBogen& b) {
@@ -115,7 +109,7 @@ std::optional<std::pair<std::size_t, std::size_t>> Optimierer::Kette(const TGlei
 }
 
 OptiAusgang Optimierer::Optimieren(const TOptiStatus& status) {
-  optiListe_.clear();
+  lauf_.reset();
   TGleis* g = ed_.gleis();
   if (!g) return OptiAusgang::Nichts;
   if (!g->IstGewoehnlich() || g->Element) {
@@ -139,17 +133,18 @@ OptiAusgang Optimierer::Optimieren(const TOptiStatus& status) {
 
 OptiAusgang Optimierer::Lauf(TGleis& g, std::size_t erster, std::size_t letzter, const TOptiStatus& status) {
   TOptiKette kette(g, erster, letzter);
-  optiListe_ = kette.Boegen();
-  undoGleis_ = &g;
   const std::vector<TOptiKette::Werte> vorher = kette.Sichern();
-  laengen_.clear();
-  anfRadien_.clear();
-  endRadien_.clear();
+  Laufstand stand;
+  stand.modul = ed_.anlage().AktModul;
+  stand.gleis = g.Nummer;
+  stand.erster = erster;
+  stand.boegen = g.Boegen.size();
   for (const auto& w : vorher) {
-    laengen_.push_back(w.laenge);
-    anfRadien_.push_back(w.anf);
-    endRadien_.push_back(w.ende);
+    stand.laengen.push_back(w.laenge);
+    stand.anfRadien.push_back(w.anf);
+    stand.endRadien.push_back(w.ende);
   }
+  lauf_ = std::move(stand);
   const TOptiZielwerte ziel{OptiEP->OptiX, OptiEP->OptiY, OptiEP->OptiW * 180.0 / Pi};
 
   OptiAusgang ausgang = OptiAusgang::Nichts;
@@ -191,35 +186,39 @@ OptiAusgang Optimierer::Lauf(TGleis& g, std::size_t erster, std::size_t letzter,
     LageWeitergeben(*g.Modul, &g);
     return true;
   });
-  if (ausgang == OptiAusgang::ZuWenigParameter) optiListe_.clear();
+  if (ausgang == OptiAusgang::ZuWenigParameter) lauf_.reset();
   return ausgang;
 }
 
-bool Optimierer::RueckgaengigMoeglich() const {
-  if (optiListe_.empty() || !undoGleis_) return false;
-  const TModul* m = const_cast<Editor&>(ed_).modul();
-  if (!m) return false;
-  const auto& gleise = m->Gleise;
-  const auto it = std::find_if(gleise.begin(), gleise.end(), [&](const auto& g) { return g.get() == undoGleis_; });
-  if (it == gleise.end()) return false;
-  for (const TBogen* b : optiListe_)
-    if (!IndexVon(**it, b)) return false;
-  return true;
+TGleis* Optimierer::LaufGleis() const {
+  if (!lauf_) return nullptr;
+  Editor& ed = const_cast<Editor&>(ed_);
+  TModul* m = ed.modul();
+  if (!m || ed.anlage().AktModul != lauf_->modul) return nullptr;
+  for (const auto& g : m->Gleise)
+    if (g->Nummer == lauf_->gleis)
+      return g->Boegen.size() == lauf_->boegen ? g.get() : nullptr;
+  return nullptr;
 }
 
+bool Optimierer::RueckgaengigMoeglich() const { return LaufGleis() != nullptr; }
+
 bool Optimierer::Rueckgaengig() {
-  if (!RueckgaengigMoeglich()) return false;
+  TGleis* g = LaufGleis();
+  if (!g) return false;
+  const Laufstand& s = *lauf_;
   const bool ok = ed_.Ausfuehren("Optimierung rückgängig", [&] {
-    for (std::size_t i = 0; i < optiListe_.size(); ++i) {
-      optiListe_[i]->SetLaenge(laengen_[i]);
-      optiListe_[i]->SetAnfRadius(anfRadien_[i]);
-      optiListe_[i]->SetEndRadius(endRadien_[i]);
+    for (std::size_t i = 0; i < s.laengen.size(); ++i) {
+      TBogen& b = *g->Boegen[s.erster + i];
+      b.SetLaenge(s.laengen[i]);
+      b.SetAnfRadius(s.anfRadien[i]);
+      b.SetEndRadius(s.endRadien[i]);
     }
-    undoGleis_->PunkteBerechnen();
-    LageWeitergeben(*undoGleis_->Modul, undoGleis_);
+    g->PunkteBerechnen();
+    LageWeitergeben(*g->Modul, g);
     return true;
   });
-  optiListe_.clear();
+  lauf_.reset();
   return ok;
 }
 
@@ -264,7 +263,7 @@ OptiAusgang Optimierer::LueckeSchliessen(double abstand, const TOptiStatus& stat
   } else {
     erster = g->Boegen.size() > 3 ? g->Boegen.size() - 3 : 0;
   }
-  optiListe_.clear();
+  lauf_.reset();
   return Lauf(*g, erster, letzter, status);
 }
 

@@ -68,8 +68,8 @@ class Optimierer {
   /// The result of the last run (after Optimieren).
   const TOptiErgebnis& Ergebnis() const { return ergebnis_; }
 
-  /// "Optimierung rückgängig": enabled while the last run's track is a track of the current
-  /// module and every segment of the run still belongs to it.
+  /// "Optimierung rückgängig": enabled while the current module is the last run's and holds
+  /// its track (by number) with as many segments as at the run.
   bool RueckgaengigMoeglich() const;
   bool Rueckgaengig();
 
@@ -90,10 +90,18 @@ class Optimierer {
   Editor& ed_;
   Dialoge& dialoge_;
   TOptiErgebnis ergebnis_;
-  // The last run: its segments and their values before it.
-  std::vector<TBogen*> optiListe_;
-  TGleis* undoGleis_ = nullptr;
-  std::vector<double> laengen_, anfRadien_, endRadien_;
+  /// The last run by place, not by pointer (the layout's objects are exchanged by undo): its
+  /// module, track number, first segment and the track's number of segments, and the chain's
+  /// values before it.
+  struct Laufstand {
+    int modul = -1;
+    std::int32_t gleis = 0;
+    std::size_t erster = 0, boegen = 0;
+    std::vector<double> laengen, anfRadien, endRadien;
+  };
+  std::optional<Laufstand> lauf_;
+  /// The last run's track in the current module, if it is there and still holds the chain.
+  TGleis* LaufGleis() const;
 };
 
 /// A new target from the end of the segment.
