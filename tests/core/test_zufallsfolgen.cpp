@@ -1,7 +1,9 @@
-// Random command sequences over a layout built through the editor and the mouse: after every
-// command the link structure must be sound, a command that records no step must leave the
-// file text as it was, and undo and redo must give back the file text, the changed state and
-// the current objects of the states they return to.
+// Random command sequences over a layout built through the editor and the mouse (tracks,
+// turnouts, crossings, turntables, components, the data windows' fields, the optimiser and the
+// settings): after every command the link structure must be sound, a command that records no
+// step must leave the file text as it was, a text that does not convert must record none, and
+// undo and redo must give back the file text, the changed state and the current objects of the
+// states they return to.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -127,9 +129,9 @@ constexpr Gewicht Gewichte[] = {
     {Art::VorigesNaechstes, 2}, {Art::NeuesModul, 1},    {Art::ModulWechseln, 1},
     {Art::ModulLoeschen, 1},    {Art::Speichern, 1},     {Art::Rueckgaengig, 4},
     {Art::Wiederherstellen, 3}, {Art::DsEinsetzen, 1},       {Art::DsZiehen, 1},
-    {Art::DsFeld, 2},           {Art::DsHoehe, 1},           {Art::GeoEinsetzen, 1},
+    {Art::DsFeld, 2},           {Art::DsHoehe, 1},           {Art::GeoEinsetzen, 2},
     {Art::GeoMaus, 2},          {Art::GeoDialog, 1},         {Art::BogenFeld, 3},
-    {Art::WeicheFeld, 2},       {Art::KrFeld, 2},            {Art::Optimieren, 2},
+    {Art::WeicheFeld, 2},       {Art::KrFeld, 2},            {Art::Optimieren, 4},
     {Art::Einstellung, 2},
 };
 
@@ -408,7 +410,8 @@ class Folge {
   /// A text for a number field: mostly a number, now and then one that does not convert
   /// (then the command must change nothing).
   std::string Zahltext() {
-    static constexpr const char* Gut[] = {"0", "3", "12,5", "-40", "90", "150", "-300", "450,5", "1200", "7,5"};
+    static constexpr const char* Gut[] = {"0",   "3",    "12,5",  "-40",  "90",
+                                          "150", "-300", "450,5", "1200", "7,5"};
     static constexpr const char* Schlecht[] = {"abc", "", "12x", "1.5"};
     if (Zahl(6) == 0) {
       ungueltig_ = true;
@@ -438,7 +441,8 @@ class Folge {
     TModul* m = M();
     if (!m) return nullptr;
     const std::vector<TElement*> alle = m->ElementeDerArt(Elementart::Geo);
-    return alle.empty() ? nullptr : static_cast<TGeo*>(alle[Zahl(static_cast<std::uint32_t>(alle.size()))]);
+    return alle.empty() ? nullptr
+                        : static_cast<TGeo*>(alle[Zahl(static_cast<std::uint32_t>(alle.size()))]);
   }
 
   std::string Datenfenster(Art art, std::optional<Auswahl>& auswahl) {
@@ -458,9 +462,9 @@ class Folge {
                    [&] { return DrehscheibeEinsetzen(ed_, dsListe_.Satz(k)); });
       }
       case Art::DsZiehen: {
-        auswahl.reset();
         const TDrehscheibe* d = DrehscheibeWaehlen();
-        if (!d) return "Drehscheibe ziehen: keine";
+        if (!d) return Datenfenster(Art::DsEinsetzen, auswahl);
+        auswahl.reset();
         // Anywhere on the disc, pit included.
         const double w = Zahl(360) * Pi / 180, r = d->Aussendurchmesser * (1 + Zahl(9)) / 20;
         const auto [x, y] = Pixel(d->XMitte + r * std::cos(w), d->YMitte + r * std::sin(w));
@@ -468,16 +472,19 @@ class Folge {
         return "Drehscheibe ziehen" + Zug(x, y);
       }
       case Art::DsFeld:
-        if (!DrehscheibeWaehlen()) return "Drehscheibe: keine";
+        if (!DrehscheibeWaehlen()) return Datenfenster(Art::DsEinsetzen, auswahl);
         switch (Zahl(6)) {
           case 0:
-            return tun("Gleis an Drehscheibenanschluss anfügen" + wo, [&] { return DrehscheibenGleisAnfuegen(ed_); });
+            return tun("Gleis an Drehscheibenanschluss anfügen" + wo,
+                       [&] { return DrehscheibenGleisAnfuegen(ed_); });
           case 1: {
             const int schritt = Zahl(2) ? 1 : -1;
-            return tun("Anschluss " + std::to_string(schritt), [&] { return DrehscheibeAnschlussSchritt(ed_, schritt); });
+            return tun("Anschluss " + std::to_string(schritt),
+                       [&] { return DrehscheibeAnschlussSchritt(ed_, schritt); });
           }
           case 2:
-            return tun("Drehscheibe aus dem Plan löschen", [&] { return DrehscheibeAusPlanEntfernen(ed_); });
+            return tun("Drehscheibe aus dem Plan löschen",
+                       [&] { return DrehscheibeAusPlanEntfernen(ed_); });
           default: {
             const auto f = static_cast<Drehscheibenfeld>(Zahl(10));
             return feld("Drehscheibenfeld " + std::to_string(static_cast<int>(f)), Zahltext(),
@@ -485,20 +492,22 @@ class Folge {
           }
         }
       case Art::DsHoehe:
-        if (!DrehscheibeWaehlen()) return "Höhe der Drehscheibe: keine";
-        return feld("Höhe der Drehscheibe", Zahltext(),
-                    [&](const std::string& t) { return Steigungsdaten(ed_).DrehscheibenhoeheSetzen(t); });
+        if (!DrehscheibeWaehlen()) return Datenfenster(Art::DsEinsetzen, auswahl);
+        return feld("Höhe der Drehscheibe", Zahltext(), [&](const std::string& t) {
+          return Steigungsdaten(ed_).DrehscheibenhoeheSetzen(t);
+        });
       case Art::GeoEinsetzen: {
         // One beyond the library now and then: refused.
         const std::size_t k = Zahl(static_cast<std::uint32_t>(geoAnzahl_ + 1));
-        return tun("Bauteil einsetzen, Nr. " + std::to_string(k) + wo, [&] { return GeoEinsetzen(ed_, k); });
+        return tun("Bauteil einsetzen, Nr. " + std::to_string(k) + wo,
+                   [&] { return GeoEinsetzen(ed_, k); });
       }
       case Art::GeoMaus: {
-        auswahl.reset();
         const TGeo* g = Bauteil();
-        if (!g) return "Bauteil: keins";
-        static constexpr Mausmodus Modi[] = {Mausmodus::Normal, Mausmodus::GeoDrehen, Mausmodus::GeoVerformen,
-                                             Mausmodus::GeoEntfernen};
+        if (!g) return Datenfenster(Art::GeoEinsetzen, auswahl);
+        auswahl.reset();
+        static constexpr Mausmodus Modi[] = {Mausmodus::Normal, Mausmodus::GeoDrehen,
+                                             Mausmodus::GeoVerformen, Mausmodus::GeoEntfernen};
         const Mausmodus modus = Modi[Zahl(4)];
         double x = g->Bezugspunkt.x, y = g->Bezugspunkt.y;
         if (modus == Mausmodus::GeoVerformen && !g->Elemente.empty() && Zahl(2)) {
@@ -519,10 +528,10 @@ class Folge {
       }
       case Art::GeoDialog: {
         TGeo* g = Bauteil();
-        if (!g) return "Bauteil bearbeiten: keins";
+        if (!g) return Datenfenster(Art::GeoEinsetzen, auswahl);
         const TGeoVerschiebung v{Zahl(2) == 0, Zahltext(), Zahltext(), Zahltext()};
-        return tun("Bauteil bearbeiten" + std::string(v.position ? " Position" : "") + " \"" + v.x + "\" \"" +
-                       v.y + "\" \"" + v.grad + "\"",
+        return tun("Bauteil bearbeiten" + std::string(v.position ? " Position" : "") + " \"" + v.x +
+                       "\" \"" + v.y + "\" \"" + v.grad + "\"",
                    [&] { return GeoDialogAnwenden(ed_, *g, v); });
       }
       case Art::BogenFeld: {
@@ -535,73 +544,116 @@ class Folge {
           return tun(name + wo, [&] { return (bd.*druecken)(); });
         };
         switch (Zahl(13)) {
-          case 0: return mit("Anfangsradius", &Bogendaten::AnfRadiusSetzen);
-          case 1: return mit("Endradius", &Bogendaten::EndRadiusSetzen);
-          case 2: return mit("Länge", &Bogendaten::LaengeSetzen);
-          case 3: return mit("Endwinkel", &Bogendaten::EndwinkelSetzen);
-          case 4: return mit("Tangente", &Bogendaten::TangenteSetzen);
+          case 0:
+            return mit("Anfangsradius", &Bogendaten::AnfRadiusSetzen);
+          case 1:
+            return mit("Endradius", &Bogendaten::EndRadiusSetzen);
+          case 2:
+            return mit("Länge", &Bogendaten::LaengeSetzen);
+          case 3:
+            return mit("Endwinkel", &Bogendaten::EndwinkelSetzen);
+          case 4:
+            return mit("Tangente", &Bogendaten::TangenteSetzen);
           case 5: {
             const bool vonEnde = Zahl(2);
             return feld("Radius übertragen", Zahltext(),
                         [&](const std::string& t) { return bd.RadiusUebertragen(t, vonEnde); });
           }
-          case 6: return knopf("Bogen hinzufügen", &Bogendaten::BogenHinzufuegen);
-          case 7: return knopf("Bogen löschen", &Bogendaten::BogenLoeschen);
-          case 8: return knopf("Krümmung umkehren", &Bogendaten::KruemmungUmkehren);
-          case 9: return knopf("Radien tauschen", &Bogendaten::RadienTauschen);
-          case 10: return knopf("starr / flexibel", &Bogendaten::StarrFlexUmschalten);
+          case 6:
+            return knopf("Bogen hinzufügen", &Bogendaten::BogenHinzufuegen);
+          case 7:
+            return knopf("Bogen löschen", &Bogendaten::BogenLoeschen);
+          case 8:
+            return knopf("Krümmung umkehren", &Bogendaten::KruemmungUmkehren);
+          case 9:
+            return knopf("Radien tauschen", &Bogendaten::RadienTauschen);
+          case 10:
+            return knopf("starr / flexibel", &Bogendaten::StarrFlexUmschalten);
           case 11: {
             const bool ende = Zahl(2);
             return tun("Distanzpunkte" + wo, [&] { return bd.DistanzpunkteUmschalten(ende); });
           }
           default: {
             const auto fix = static_cast<Bogendaten::Fix>(Zahl(3));
-            return tun("Fix " + std::to_string(static_cast<int>(fix)) + wo, [&] { return bd.FixUmschalten(fix); });
+            return tun("Fix " + std::to_string(static_cast<int>(fix)) + wo,
+                       [&] { return bd.FixUmschalten(fix); });
           }
         }
       }
       case Art::WeicheFeld: {
         WeicheWaehlen();
         auswahl = Jetzt();
-        static constexpr Weichenfeld Zahlfelder[] = {
-            Weichenfeld::Radius, Weichenfeld::Winkel, Weichenfeld::Tangentenlaenge, Weichenfeld::Spurweite,
-            Weichenfeld::Schienenkopfbreite, Weichenfeld::Stammgleisradius, Weichenfeld::Zweiggleisradius,
-            Weichenfeld::AnfAbst1, Weichenfeld::EndAbst1, Weichenfeld::Laenge2, Weichenfeld::Radius2,
-            Weichenfeld::AnfAbst2, Weichenfeld::EndAbst2, Weichenfeld::StammLaenge3, Weichenfeld::StammRadius3,
-            Weichenfeld::ZweigLaenge3, Weichenfeld::ZweigRadius3, Weichenfeld::AnfAbst3, Weichenfeld::EndAbst3,
-            Weichenfeld::Schwellenlaenge, Weichenfeld::Schwellenbreite, Weichenfeld::Schwellenabstand,
-            Weichenfeld::MaxSchwellenlaenge, Weichenfeld::Korrekturfaktor};
+        static constexpr Weichenfeld Zahlfelder[] = {Weichenfeld::Radius,
+                                                     Weichenfeld::Winkel,
+                                                     Weichenfeld::Tangentenlaenge,
+                                                     Weichenfeld::Spurweite,
+                                                     Weichenfeld::Schienenkopfbreite,
+                                                     Weichenfeld::Stammgleisradius,
+                                                     Weichenfeld::Zweiggleisradius,
+                                                     Weichenfeld::AnfAbst1,
+                                                     Weichenfeld::EndAbst1,
+                                                     Weichenfeld::Laenge2,
+                                                     Weichenfeld::Radius2,
+                                                     Weichenfeld::AnfAbst2,
+                                                     Weichenfeld::EndAbst2,
+                                                     Weichenfeld::StammLaenge3,
+                                                     Weichenfeld::StammRadius3,
+                                                     Weichenfeld::ZweigLaenge3,
+                                                     Weichenfeld::ZweigRadius3,
+                                                     Weichenfeld::AnfAbst3,
+                                                     Weichenfeld::EndAbst3,
+                                                     Weichenfeld::Schwellenlaenge,
+                                                     Weichenfeld::Schwellenbreite,
+                                                     Weichenfeld::Schwellenabstand,
+                                                     Weichenfeld::MaxSchwellenlaenge,
+                                                     Weichenfeld::Korrekturfaktor};
         auto setzen = [&](Weichenfeld f) {
           return [&, f](const std::string& t) { return WeicheFeldSetzen(ed_, f, t); };
         };
         switch (Zahl(6)) {
-          case 0: return feld("Weichenneigung", Neigungstext(), setzen(Weichenfeld::Neigung));
-          case 1: return feld("Weichenrichtung", Zahl(2) ? "Linksweiche" : "Rechtsweiche", setzen(Weichenfeld::Weichenrichtung));
+          case 0:
+            return feld("Weichenneigung", Neigungstext(), setzen(Weichenfeld::Neigung));
+          case 1:
+            return feld("Weichenrichtung", Zahl(2) ? "Linksweiche" : "Rechtsweiche",
+                        setzen(Weichenfeld::Weichenrichtung));
           default: {
-            const Weichenfeld f = Zahlfelder[Zahl(static_cast<std::uint32_t>(std::size(Zahlfelder)))];
-            return feld("Weichenfeld " + std::to_string(static_cast<int>(f)), Zahltext(), setzen(f));
+            const Weichenfeld f =
+                Zahlfelder[Zahl(static_cast<std::uint32_t>(std::size(Zahlfelder)))];
+            return feld("Weichenfeld " + std::to_string(static_cast<int>(f)), Zahltext(),
+                        setzen(f));
           }
         }
       }
       case Art::KrFeld: {
         KreuzungWaehlen();
         auswahl = Jetzt();
-        static constexpr Krfeld Zahlfelder[] = {
-            Krfeld::Laenge, Krfeld::Winkel, Krfeld::Spurweite, Krfeld::Schienenkopfbreite, Krfeld::EKWRadius,
-            Krfeld::KurzeLaenge, Krfeld::AussenLaenge, Krfeld::Radius, Krfeld::Zweigradius, Krfeld::Zweigradius2,
-            Krfeld::AbstKMP, Krfeld::BP1Laenge, Krfeld::StARadius, Krfeld::KrARadius, Krfeld::BP1Endabst,
-            Krfeld::BP2Laenge, Krfeld::StBRadius, Krfeld::KrBRadius, Krfeld::BP2Endabst, Krfeld::SwLen,
-            Krfeld::SwBrt, Krfeld::SwAbst, Krfeld::SwLenMax, Krfeld::SwLenMaxLi, Krfeld::HSLaengeLi,
-            Krfeld::HSWinkelLi, Krfeld::HSRadiusLi, Krfeld::HSLaengeRe, Krfeld::HSWinkelRe, Krfeld::HSRadiusRe,
-            Krfeld::ZgTangente, Krfeld::ZgWinkel};
+        static constexpr Krfeld Zahlfelder[] = {Krfeld::Laenge,       Krfeld::Winkel,
+                                                Krfeld::Spurweite,    Krfeld::Schienenkopfbreite,
+                                                Krfeld::EKWRadius,    Krfeld::KurzeLaenge,
+                                                Krfeld::AussenLaenge, Krfeld::Radius,
+                                                Krfeld::Zweigradius,  Krfeld::Zweigradius2,
+                                                Krfeld::AbstKMP,      Krfeld::BP1Laenge,
+                                                Krfeld::StARadius,    Krfeld::KrARadius,
+                                                Krfeld::BP1Endabst,   Krfeld::BP2Laenge,
+                                                Krfeld::StBRadius,    Krfeld::KrBRadius,
+                                                Krfeld::BP2Endabst,   Krfeld::SwLen,
+                                                Krfeld::SwBrt,        Krfeld::SwAbst,
+                                                Krfeld::SwLenMax,     Krfeld::SwLenMaxLi,
+                                                Krfeld::HSLaengeLi,   Krfeld::HSWinkelLi,
+                                                Krfeld::HSRadiusLi,   Krfeld::HSLaengeRe,
+                                                Krfeld::HSWinkelRe,   Krfeld::HSRadiusRe,
+                                                Krfeld::ZgTangente,   Krfeld::ZgWinkel};
         const bool anpassen = Zahl(2);
         auto setzen = [&](Krfeld f) {
           return [&, f](const std::string& t) { return KreuzungFeldSetzen(ed_, f, t, anpassen); };
         };
         switch (Zahl(8)) {
-          case 0: return feld("Kreuzungsneigung", Neigungstext(), setzen(Krfeld::Neigung));
-          case 1: return tun("Krümmungsrichtung umkehren" + wo, [&] { return KruemmungUmkehren(ed_); });
-          case 2: return tun("Zweiggleis wechseln" + wo, [&] { return ZweiggleisWechseln(ed_); });
+          case 0:
+            return feld("Kreuzungsneigung", Neigungstext(), setzen(Krfeld::Neigung));
+          case 1:
+            return tun("Krümmungsrichtung umkehren" + wo, [&] { return KruemmungUmkehren(ed_); });
+          case 2:
+            return tun("Zweiggleis wechseln" + wo, [&] { return ZweiggleisWechseln(ed_); });
           case 3: {
             const bool links = Zahl(2);
             return tun("Herzstück umdrehen" + wo, [&] { return HerzstueckUmdrehen(ed_, links); });
@@ -612,23 +664,37 @@ class Folge {
           }
           default: {
             const Krfeld f = Zahlfelder[Zahl(static_cast<std::uint32_t>(std::size(Zahlfelder)))];
-            return feld("Kreuzungsfeld " + std::to_string(static_cast<int>(f)), Zahltext(), setzen(f));
+            return feld("Kreuzungsfeld " + std::to_string(static_cast<int>(f)), Zahltext(),
+                        setzen(f));
           }
         }
       }
-      case Art::Optimieren:
-        switch (Zahl(4)) {
-          case 0: return tun("Optimierungsanfangspunkt" + wo, [&] { return opt_.AnfangMarkieren(); });
-          case 1: return tun("Optimierungsendpunkt" + wo, [&] { return opt_.EndeMarkieren().has_value(); });
-          case 2: {
+      case Art::Optimieren: {
+        // An end mark until there is a target; then runs (the target stays where it was
+        // marked while later commands move the tracks), free radii for them, and their undo.
+        const TBogen* b = ed_.bogen();
+        switch (opt_.OptiEP ? Zahl(5) : Zahl(4) ? 1 : Zahl(3)) {
+          case 0:
+            return tun("Optimierungsanfangspunkt" + wo, [&] { return opt_.AnfangMarkieren(); });
+          case 1:
+            return tun("Optimierungsendpunkt" + wo,
+                       [&] { return opt_.EndeMarkieren().has_value(); });
+          case 2:
+            if (opt_.RueckgaengigMoeglich())
+              return tun("Optimierung rückgängig", [&] { return opt_.Rueckgaengig(); });
+            [[fallthrough]];
+          default: {
+            if (b && b->RFix && Zahl(2))
+              return tun("RFix" + wo,
+                         [&] { return Bogendaten(ed_).FixUmschalten(Bogendaten::Fix::R); });
             // A missed target is kept ("Ja") or dropped.
             dialoge_.antworten.assign(1, Zahl(2) ? Antwort::Ja : Antwort::Nein);
             const OptiAusgang a = opt_.Optimieren({});
             dialoge_.antworten.clear();
             return "Optimieren" + wo + " -> Ausgang " + std::to_string(static_cast<int>(a));
           }
-          default: return tun("Optimierung rückgängig", [&] { return opt_.Rueckgaengig(); });
         }
+      }
       case Art::Einstellung: {
         Anlagendaten ad(ed_);
         ad.ueberschreibenAnlage = Zahl(2);
@@ -821,13 +887,19 @@ TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
       ADD_FAILURE() << fehler;
     }
   }
-  // The sequences reach every kind of step: clicks hit tracks, turnouts get placed.
+  // The sequences reach every kind of step: clicks hit tracks and components, elements get
+  // placed, the optimiser runs.
   for (const char* name :
        {"Gleis anfügen", "Gleis löschen", "Weiche einsetzen", "Weiche drehen",
         "Linksweiche / Rechtsweiche", "Weiche entfernen", "Gleis lösen", "alle Verbindungen lösen",
         "Gleis als Nachfolger verbinden", "Gleis verbinden", "Gleis verschieben", "Anfangspunkt X",
         "Gleis drehen", "neues Modul", "Modul löschen", "Rückgängig Gleis löschen", "Kreuzung einsetzen",
-        "EKW einsetzen", "DKW einsetzen", "EKW drehen", "DKW entfernen"})
+        "EKW einsetzen", "DKW einsetzen", "EKW drehen", "DKW entfernen", "Drehscheibe einsetzen",
+        "Drehscheibe verschieben", "Gleis an Drehscheibe anfügen", "Vorbilddurchmesser", "Höhe der Drehscheibe",
+        "Bauteil einsetzen", "Bauteil verschieben", "Bauteil drehen", "Bauteil verformen", "Bauteil entfernen",
+        "Bauteil bearbeiten", "Anfangsradius", "Bogen hinzufügen", "starr <> flex", "Tangentenlänge",
+        "Stammgleisradius", "Zweiggleis am Stamm- /Kreuzungsgleis", "Optimierungsendpunkt", "Optimierung",
+        "Optimierung rückgängig", "Anlagendaten", "Mindestradius", "Farbe", "Modulgröße", "Gitter"})
     EXPECT_GT(zurueckgenommen[name], 0) << name;
   fs::remove_all(ordner);
 }
