@@ -128,10 +128,10 @@ constexpr Gewicht Gewichte[] = {
     {Art::AnfangX, 1},          {Art::Drehen, 1},        {Art::Waehlen, 4},
     {Art::VorigesNaechstes, 2}, {Art::NeuesModul, 1},    {Art::ModulWechseln, 1},
     {Art::ModulLoeschen, 1},    {Art::Speichern, 1},     {Art::Rueckgaengig, 4},
-    {Art::Wiederherstellen, 3}, {Art::DsEinsetzen, 1},       {Art::DsZiehen, 1},
-    {Art::DsFeld, 2},           {Art::DsHoehe, 1},           {Art::GeoEinsetzen, 2},
-    {Art::GeoMaus, 2},          {Art::GeoDialog, 1},         {Art::BogenFeld, 3},
-    {Art::WeicheFeld, 2},       {Art::KrFeld, 2},            {Art::Optimieren, 4},
+    {Art::Wiederherstellen, 3}, {Art::DsEinsetzen, 1},   {Art::DsZiehen, 1},
+    {Art::DsFeld, 2},           {Art::DsHoehe, 1},       {Art::GeoEinsetzen, 2},
+    {Art::GeoMaus, 2},          {Art::GeoDialog, 1},     {Art::BogenFeld, 3},
+    {Art::WeicheFeld, 2},       {Art::KrFeld, 2},        {Art::Optimieren, 4},
     {Art::Einstellung, 2},
 };
 
