@@ -537,48 +537,34 @@ class Folge {
       case Art::BogenFeld: {
         Bogendaten bd(ed_);
         bd.behalten = static_cast<Behalten>(Zahl(3));
-        auto mit = [&](const char* name, bool (Bogendaten::*setzen)(const std::string&)) {
-          return feld(name, Zahltext(), [&](const std::string& t) { return (bd.*setzen)(t); });
-        };
-        auto knopf = [&](const char* name, bool (Bogendaten::*druecken)()) {
-          return tun(name + wo, [&] { return (bd.*druecken)(); });
-        };
-        switch (Zahl(13)) {
-          case 0:
-            return mit("Anfangsradius", &Bogendaten::AnfRadiusSetzen);
-          case 1:
-            return mit("Endradius", &Bogendaten::EndRadiusSetzen);
-          case 2:
-            return mit("Länge", &Bogendaten::LaengeSetzen);
-          case 3:
-            return mit("Endwinkel", &Bogendaten::EndwinkelSetzen);
-          case 4:
-            return mit("Tangente", &Bogendaten::TangenteSetzen);
-          case 5: {
-            const bool vonEnde = Zahl(2);
-            return feld("Radius übertragen", Zahltext(),
-                        [&](const std::string& t) { return bd.RadiusUebertragen(t, vonEnde); });
-          }
-          case 6:
-            return knopf("Bogen hinzufügen", &Bogendaten::BogenHinzufuegen);
-          case 7:
-            return knopf("Bogen löschen", &Bogendaten::BogenLoeschen);
-          case 8:
-            return knopf("Krümmung umkehren", &Bogendaten::KruemmungUmkehren);
-          case 9:
-            return knopf("Radien tauschen", &Bogendaten::RadienTauschen);
-          case 10:
-            return knopf("starr / flexibel", &Bogendaten::StarrFlexUmschalten);
-          case 11: {
-            const bool ende = Zahl(2);
-            return tun("Distanzpunkte" + wo, [&] { return bd.DistanzpunkteUmschalten(ende); });
-          }
-          default: {
-            const auto fix = static_cast<Bogendaten::Fix>(Zahl(3));
-            return tun("Fix " + std::to_string(static_cast<int>(fix)) + wo,
-                       [&] { return bd.FixUmschalten(fix); });
-          }
-        }
+        using Feld = bool (Bogendaten::*)(const std::string&);
+        using Knopf = bool (Bogendaten::*)();
+        static constexpr std::pair<const char*, Feld> Felder[] = {
+            {"Anfangsradius", &Bogendaten::AnfRadiusSetzen},
+            {"Endradius", &Bogendaten::EndRadiusSetzen},
+            {"Länge", &Bogendaten::LaengeSetzen},
+            {"Endwinkel", &Bogendaten::EndwinkelSetzen},
+            {"Tangente", &Bogendaten::TangenteSetzen}};
+        static constexpr std::pair<const char*, Knopf> Knoepfe[] = {
+            {"Bogen hinzufügen", &Bogendaten::BogenHinzufuegen},
+            {"Bogen löschen", &Bogendaten::BogenLoeschen},
+            {"Krümmung umkehren", &Bogendaten::KruemmungUmkehren},
+            {"Radien tauschen", &Bogendaten::RadienTauschen},
+            {"starr / flexibel", &Bogendaten::StarrFlexUmschalten}};
+        const std::uint32_t k = Zahl(13);
+        const bool ende = Zahl(2);
+        if (k < 5)
+          return feld(Felder[k].first, Zahltext(),
+                      [&](const std::string& t) { return (bd.*Felder[k].second)(t); });
+        if (k < 10)
+          return tun(Knoepfe[k - 5].first + wo, [&] { return (bd.*Knoepfe[k - 5].second)(); });
+        if (k == 10)
+          return feld("Radius übertragen", Zahltext(),
+                      [&](const std::string& t) { return bd.RadiusUebertragen(t, ende); });
+        if (k == 11)
+          return tun("Distanzpunkte" + wo, [&] { return bd.DistanzpunkteUmschalten(ende); });
+        const auto fix = static_cast<Bogendaten::Fix>(Zahl(3));
+        return tun("Fix" + wo, [&] { return bd.FixUmschalten(fix); });
       }
       case Art::WeicheFeld: {
         WeicheWaehlen();
