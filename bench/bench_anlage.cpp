@@ -71,6 +71,19 @@ void BM_Lesen(benchmark::State& state) {
 }
 BENCHMARK(BM_Lesen)->Unit(benchmark::kMillisecond);
 
+/// Opening the file as the program does: its bytes from disk (the page cache after the first
+/// time), split into lines in one buffer, read and checked.
+void BM_Laden(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  const std::string pfad = "/tmp/trassomatic-bench-laden.m88";
+  AnlageSpeichern(*a, pfad);
+  for (auto _ : state) {
+    auto b = AnlageLaden(pfad, "/tmp/", std::make_shared<MersenneZufall>(1));
+    benchmark::DoNotOptimize(b.get());
+  }
+}
+BENCHMARK(BM_Laden)->Unit(benchmark::kMillisecond);
+
 /// The same module with its first 1,000 tracks chained into one link group: every one of
 /// them names all 1,000 in its group line, so reading rebuilds a million links.
 void BM_LesenVerbunden(benchmark::State& state) {

@@ -1,6 +1,9 @@
 // Redraw of the generated module: the geometry pass and the painting, for the whole module at
-// 2 mm per pixel and for a 1920 x 1080 view zoomed in at 0.2 mm per pixel.
+// 2 mm per pixel, for a 1920 x 1080 view zoomed in at 0.2 mm per pixel, and for the overview
+// (the whole module fitted into 1920 x 1080).
 #include <benchmark/benchmark.h>
+
+#include <algorithm>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -108,6 +111,34 @@ void BM_AusschnittNurMalen(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_AusschnittNurMalen)->Unit(benchmark::kMillisecond);
+
+/// The overview: the whole module fitted into a 1920 x 1080 view (about 10 mm per pixel), the
+/// painting alone; the drawing calls counted on the recording canvas.
+TAnsicht Uebersicht(TModul& m) {
+  m.MmProPixel = std::max(m.Breite / 1920.0, m.Hoehe / 1080.0);
+  return TAnsicht(m.MmProPixel, m.Hoehe, 0, 0, 1920, 1080);
+}
+
+void BM_UebersichtMalen(benchmark::State& state) {
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  ModulBerechnen(m);
+  QImage bild(1920, 1080, QImage::Format_RGB32);
+  const TAnsicht v = Uebersicht(m);
+  std::size_t befehle = 0;
+  {
+    Aufzeichnung zaehler(1920, 1080);
+    ModulMalen(*a, m, zaehler, v);
+    befehle = zaehler.befehle.size();
+  }
+  for (auto _ : state) {
+    QPainter p(&bild);
+    gui::QtCanvas c(p, 1920, 1080);
+    ModulMalen(*a, m, c, v);
+  }
+  state.counters["Befehle"] = static_cast<double>(befehle);
+}
+BENCHMARK(BM_UebersichtMalen)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -213,6 +213,23 @@ std::string Lesefehler(const Zeilen& z) {
   }
 }
 
+TEST(Anlagedatei, ZeilenImPufferWieZeilenliste) {
+  // The buffer that files are opened into holds the lines the line list holds: line ends with
+  // and without "\r", a "\r" inside, empty lines, a last line without end, every byte value.
+  std::string alleBytes;
+  for (int b = 1; b < 256; ++b)
+    if (b != '\n') alleBytes += static_cast<char>(b);
+  for (const std::string& bytes :
+       {std::string(), std::string("\n"), std::string("a\r\n\r\nb"), std::string("x\ry\n\xE4\xFC\x80\r"),
+        std::string("\r\r\n\xDF\n\n"), "\xC4" + alleBytes + "\r\nEnde\xE4\n" + alleBytes}) {
+    const Zeilen liste = TextInZeilen(bytes);
+    const Zeilentext puffer = TextInZeilentext(bytes);
+    const Zeilenquelle q = puffer.Quelle();
+    ASSERT_EQ(q.size(), liste.size()) << bytes;
+    for (std::size_t k = 0; k < liste.size(); ++k) EXPECT_EQ(q[k], liste[k]) << bytes;
+  }
+}
+
 TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   const Zeilen gut = AnlageZeilen(*Einfach());
   Zeilen z = gut;

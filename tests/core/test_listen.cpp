@@ -63,6 +63,19 @@ TEST(ListenLesen, IntegerAndRealLists) {
   EXPECT_EQ(RealListeLesen("1,5#-0,25#1E-7#"), (T1D_ARR{1.5, -0.25, 1e-7}));
 }
 
+TEST(ListenLesen, LongIntegerListsKeepEachNumberOnce) {
+  // Short lists come as written; the caller takes each number once.
+  EXPECT_EQ(IntListeEinmalLesen("5#3#5#"), (TIDsARR{5, 3, 5}));
+  // A track naming itself a million times reads into one entry; order of first places kept.
+  std::string lang = "9#";
+  for (int i = 0; i < 1000000; ++i) lang += i % 3 == 0 ? "7#" : "8#";
+  lang += "\"9\"#6#";
+  EXPECT_EQ(IntListeEinmalLesen(lang), (TIDsARR{9, 7, 8, 6}));
+  // The same errors as the plain reader, also behind thousands of good items.
+  EXPECT_THROW(IntListeEinmalLesen(lang + "x#"), LeseFehler);
+  EXPECT_THROW(IntListeLesen(lang + "x#"), LeseFehler);
+}
+
 TEST(ListenLesen, PairLists) {
   EXPECT_EQ(PaarListeOderNilLesen("1,5#2#3#4#"), (TSwLen{{1.5, 2}, {3, 4}}));
   EXPECT_TRUE(PaarListeOderNilLesen("NIL").empty());

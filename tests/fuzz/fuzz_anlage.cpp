@@ -11,8 +11,10 @@
 
 namespace {
 
+// Read as a file is opened: the lines in the bytes' own buffer.
 std::string Geschrieben(const std::string& bytes) {
-  auto a = trm::AnlageAusZeilen(trm::TextInZeilen(bytes), "/tmp/", std::make_shared<trm::MersenneZufall>(1));
+  const trm::Zeilentext text = trm::TextInZeilentext(bytes);
+  auto a = trm::AnlageAusZeilen(text.Quelle(), "/tmp/", std::make_shared<trm::MersenneZufall>(1));
   return trm::ZeilenInText(trm::AnlageZeilen(*a));
 }
 

@@ -396,7 +396,7 @@ TEST_F(Eingabesweep, DrehscheibeUndBauteile) {
   ASSERT_FALSE(geo.empty());
   Modal("TElementdaten", [&] {
     auto g = A().AktuellesModul()->ElementeDerArt(trm::Elementart::Geo);
-    if (!g.empty()) w->maus().haken.geoDialog(*g.front());
+    if (!g.empty()) w->maus().elementDialog(*g.front());
   });
   w->Aktion("TB_Haus")->trigger();
   Beidemal([&] { Durchlaufen(Fenster("TGeoDaten"), [&] { w->Aktion("TB_Haus")->trigger(); }); });

@@ -19,8 +19,8 @@ namespace {
 
 /// A track drag starts beyond this many pixels (|dx| + |dy|) from the press.
 constexpr std::int64_t Gleisschwelle = 4;
-/// A turntable drag starts beyond this many pixels.
-constexpr std::int64_t Drehscheibenschwelle = 5;
+/// A tool's drag that changes the layout starts beyond this many pixels.
+constexpr std::int64_t Werkzeugschwelle = 5;
 
 bool Darstellbar(const TModul* m) { return m && m->MmProPixel > 0; }
 
@@ -30,6 +30,10 @@ Mausbedienung::Mausbedienung(Editor& editor) : ed_(editor) {
   for (const TElementart& art : Elementarten())
     if (art.MausAnschliessen) art.MausAnschliessen(*this);
 }
+
+Mausbedienung::~Mausbedienung() = default;
+
+void Mausbedienung::WerkzeugHinzufuegen(std::unique_ptr<Mauswerkzeug> w) { werkzeuge_.push_back(std::move(w)); }
 
 std::string Mausbedienung::Statustext(double x, double y) {
   return "Mausposition: x=" + FestText(x) + " y=" + FestText(y);
@@ -77,13 +81,14 @@ void Mausbedienung::Vormerken() {
 void Mausbedienung::Beenden() {
   if (schritt_) {
     // A drag from press to release is one step.
-    ed_.SchrittAbschliessen(ziehtDrehscheibe_ ? "Drehscheibe verschieben" : "Gleis verschieben");
+    ed_.SchrittAbschliessen(nimmt_ ? nimmt_->Schrittname() : "Gleis verschieben");
     schritt_ = false;
   }
-  ziehtGleis_ = ziehtZiel_ = ziehtDrehscheibe_ = false;
+  ziehtGleis_ = false;
+  greift_ = nimmt_ = nullptr;
   versatz_.clear();
   kandidat_.reset();
-  drehscheibenKandidat_ = false;
+  werkzeugKandidat_ = false;
   if (ueberschrieben_ == CursorKandidat) ueberschrieben_.reset();
 }
 
@@ -144,19 +149,24 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   TGleis* g0 = m->AktuellesGleis();
   r.neuZeichnen = true;  // the group lines of the current track
 
-  if (haken.geoDruecken && haken.geoDruecken(ed_.Modus(), wx, wy)) {
-    r.cursor = Cursor();
-    return r;
-  }
+  for (const auto& w : werkzeuge_)
+    if (w->Vorab(ed_.Modus(), wx, wy)) {
+      r.cursor = Cursor();
+      return r;
+    }
   if (ed_.NeuesGleisModus() || ed_.Modus() == Mausmodus::NeuesGleis) {
     NeuesGleis(wx, wy, r);
     r.cursor = Cursor();
     return r;
   }
 
-  if (haken.zielDruecken && haken.zielDruecken(wx, wy)) {
-    ziehtZiel_ = true;
-  } else if (const auto t = GleisTreffen(*m, wx, wy)) {
+  for (const auto& w : werkzeuge_)
+    if (w->Greifen(wx, wy)) {
+      greift_ = w.get();
+      break;
+    }
+  const auto t = greift_ ? std::nullopt : GleisTreffen(*m, wx, wy);
+  if (t) {
     ziehtGleis_ = true;
     m->GleisWaehlen(m->GleisIndex(t->gleis));
     t->gleis->BogenWaehlen(t->bogen);
@@ -214,10 +224,12 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   }
   r.fensterAuffrischen = true;
 
-  if (haken.drehscheibeDruecken && haken.drehscheibeDruecken(wx, wy)) {
-    ziehtGleis_ = false;
-    ziehtDrehscheibe_ = true;
-  }
+  for (const auto& w : werkzeuge_)
+    if (w->Nehmen(wx, wy)) {
+      ziehtGleis_ = false;
+      nimmt_ = w.get();
+      break;
+    }
   r.elementfensterKlick = true;
   r.auffrischen = true;
   r.cursor = Cursor();
@@ -227,11 +239,16 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
 void Mausbedienung::Ausrichten(const TGleis& g) {
   const TModul& m = *ed_.modul();
   const TBogen* b = g.AktuellerBogen();
-  const std::vector<TRichtpunkt> eigene =
-      b && b->OptiEnde && haken.zielPunkte ? haken.zielPunkte(*b) : EigenePunkte(m, g);
-  const std::vector<TRichtpunkt> drehscheiben =
-      haken.drehscheibenPunkte ? haken.drehscheibenPunkte(m) : std::vector<TRichtpunkt>{};
-  kandidat_ = AusrichtungSuchen(m, g, eigene, drehscheiben, fangabstand);
+  std::optional<std::vector<TRichtpunkt>> eigene;
+  for (const auto& w : werkzeuge_)
+    if (b && (eigene = w->EigenePunkte(*b))) break;
+  if (!eigene) eigene = EigenePunkte(m, g);
+  std::vector<TRichtpunkt> ziele;
+  for (const auto& w : werkzeuge_) {
+    const std::vector<TRichtpunkt> z = w->Zielpunkte(m);
+    ziele.insert(ziele.end(), z.begin(), z.end());
+  }
+  kandidat_ = AusrichtungSuchen(m, g, *eigene, ziele, fangabstand);
 }
 
 Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
@@ -268,13 +285,13 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
     bewegt = true;
   }
   // The target is the optimiser's, not part of the layout: moving it records no step.
-  if (ziehtZiel_ && haken.zielBewegen) haken.zielBewegen(wx, wy);
-  if (ziehtDrehscheibe_ && d > Drehscheibenschwelle && haken.drehscheibeBewegen) {
+  if (greift_) greift_->Ziehen(wx, wy);
+  if (nimmt_ && d > Werkzeugschwelle) {
     Vormerken();
-    haken.drehscheibeBewegen(wx, wy);
+    nimmt_->Ziehen(wx, wy);
     bewegt = true;
   }
-  const bool zieht = ziehtGleis_ || ziehtZiel_ || ziehtDrehscheibe_;
+  const bool zieht = ziehtGleis_ || greift_ || nimmt_;
   if (zieht) {
     r.neuZeichnen = true;
     r.auffrischen = true;  // the start and end fields follow the track
@@ -282,15 +299,15 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   // Only a real move changes the layout; a press with a jitter below the threshold does not.
   if (bewegt) r.geaendert = true;
 
-  if ((ziehtGleis_ || ziehtZiel_) && g) Ausrichten(*g);
-  if (ziehtDrehscheibe_)
-    drehscheibenKandidat_ = haken.drehscheibeSuchen && haken.drehscheibeSuchen();
-  if (kandidat_ || drehscheibenKandidat_)
+  if ((ziehtGleis_ || greift_) && g) Ausrichten(*g);
+  if (nimmt_) werkzeugKandidat_ = nimmt_->Suchen(fangabstand);
+  if (kandidat_ || werkzeugKandidat_)
     ueberschrieben_ = CursorKandidat;
   else
     ueberschrieben_.reset();
 
-  if (haken.geoBewegen && haken.geoBewegen(wx, wy)) r.neuZeichnen = true;
+  for (const auto& w : werkzeuge_)
+    if (w->Bewegen(wx, wy)) r.neuZeichnen = true;
 
   // Hover: the track a press here would pick; during a drag the snap mark is shown instead.
   std::optional<TTreffer> ueber;
@@ -321,18 +338,18 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
       AusrichtungAnwenden(*kandidat_, g->Verbund);
       ModulBerechnen(*m);
       bewegt = true;
-    } else if (ziehtZiel_ && kandidat_ && haken.zielAusrichten) {
-      haken.zielAusrichten(*kandidat_);
-    } else if (ziehtDrehscheibe_ && drehscheibenKandidat_ && haken.drehscheibeAusrichten) {
+    } else if (greift_ && kandidat_) {
+      greift_->Einrasten(&*kandidat_);
+    } else if (nimmt_ && werkzeugKandidat_) {
       Vormerken();
-      haken.drehscheibeAusrichten();
+      nimmt_->Einrasten(nullptr);
       bewegt = true;
     }
     if (bewegt) r.geaendert = true;
     ueberschrieben_.reset();
   }
   Beenden();
-  if (haken.geoLoslassen) haken.geoLoslassen();
+  for (const auto& w : werkzeuge_) w->Loslassen();
   if (m) {
     const TGleis* g = m->AktuellesGleis();
     const TBogen* b = g ? g->AktuellerBogen() : nullptr;
@@ -365,10 +382,10 @@ std::string Mausbedienung::Modushinweis(Mausmodus m) {
 Mausantwort Mausbedienung::Doppelklick(const Mausereignis& e) {
   Mausantwort r;
   TModul* m = ed_.modul();
-  if (Darstellbar(m) && haken.geoDoppelklick) {
+  if (Darstellbar(m)) {
     const TUmrechnung u(*m);
-    haken.geoDoppelklick(u.PixelZuWeltX(static_cast<double>(e.x)),
-                         u.PixelZuWeltY(static_cast<double>(e.y)));
+    for (const auto& w : werkzeuge_)
+      w->Doppelklick(u.PixelZuWeltX(static_cast<double>(e.x)), u.PixelZuWeltY(static_cast<double>(e.y)));
   }
   r.elementfensterZeigen = ed_.anlage().Option(7) == '1' && m && m->AktuellesGleis();
   r.cursor = Cursor();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -13,6 +14,7 @@
 
 #include "core/base/Ausrichten.h"
 #include "core/editor/Editor.h"
+#include "core/editor/Mauswerkzeug.h"
 #include "core/editor/Treffer.h"
 #include "core/editor/Zoom.h"
 #include "core/model/Geometrie.h"
@@ -65,47 +67,20 @@ struct Mausantwort {
   std::optional<std::string> unterMaus;
 };
 
-/// The places where optimiser targets, turntables and background components take part in the
-/// mouse work; an empty hook does nothing.
-struct Maushaken {
-  /// Background geometry sees a press first (modes 13 to 15 among others); true: it took it.
-  std::function<bool(Mausmodus, double x, double y)> geoDruecken;
-  /// Hover and drag of background geometry; true: redraw.
-  std::function<bool(double x, double y)> geoBewegen;
-  std::function<void()> geoLoslassen;
-  std::function<void(double x, double y)> geoDoppelklick;
-  /// Opens the component dialog for a component (set by the window that has one).
-  std::function<void(TElement&)> geoDialog;
-
-  /// Hit-test of the optimiser targets; true: it selected track and segment and a target
-  /// drag starts (the hook keeps the target offset).
-  std::function<bool(double x, double y)> zielDruecken;
-  /// The dragged target follows the mouse.
-  std::function<void(double x, double y)> zielBewegen;
-  /// Own points of an `OptiEnde` segment: the target point and shown distance points. Without
-  /// it such a segment has the own points of any other.
-  std::function<std::vector<TRichtpunkt>(const TBogen&)> zielPunkte;
-  /// Snap of the dragged target by the correction.
-  std::function<void(const TAusrichtung&)> zielAusrichten;
-
-  /// Turntable click; true: a turntable was selected and its drag starts.
-  std::function<bool(double x, double y)> drehscheibeDruecken;
-  /// The dragged turntable and its tracks follow the mouse.
-  std::function<void(double x, double y)> drehscheibeBewegen;
-  /// The turntable's own candidate search while dragged; true: a candidate is near.
-  std::function<bool()> drehscheibeSuchen;
-  /// Snap of the dragged turntable.
-  std::function<void()> drehscheibeAusrichten;
-  /// Connection points of all turntables of the module (first phase of the alignment).
-  std::function<std::vector<TRichtpunkt>(const TModul&)> drehscheibenPunkte;
-
-};
-
 /// The mouse work of the drawing area over an editor.
 class Mausbedienung {
  public:
-  /// The element kinds hand in their parts of the mouse work (TElementart::MausAnschliessen).
+  /// The element kinds hand in their tools (TElementart::MausAnschliessen).
   explicit Mausbedienung(Editor& editor);
+  ~Mausbedienung();
+  Mausbedienung(const Mausbedienung&) = delete;
+  Mausbedienung& operator=(const Mausbedienung&) = delete;
+
+  /// Adds a part of the mouse work besides the tracks; it is asked after those added before.
+  void WerkzeugHinzufuegen(std::unique_ptr<Mauswerkzeug> w);
+  /// Opens the dialog of an element (a double click on a background component); set by the
+  /// window that has one.
+  std::function<void(TElement&)> elementDialog;
 
   Editor& editor() { return ed_; }
 
@@ -114,7 +89,6 @@ class Mausbedienung {
 
   /// Snap distance D in mm.
   double fangabstand = StdFangabstand;
-  Maushaken haken;
 
   /// A track group is being dragged.
   bool ZiehtGleis() const { return ziehtGleis_; }
@@ -156,12 +130,15 @@ class Mausbedienung {
   Editor& ed_;
   const TModul* modul_ = nullptr;  ///< module of the last press
   std::int64_t druckX_ = 0, druckY_ = 0;
-  bool ziehtGleis_ = false, ziehtZiel_ = false, ziehtDrehscheibe_ = false;
+  bool ziehtGleis_ = false;
+  std::vector<std::unique_ptr<Mauswerkzeug>> werkzeuge_;
+  Mauswerkzeug* greift_ = nullptr;  ///< the tool whose grab is dragged (Greifen)
+  Mauswerkzeug* nimmt_ = nullptr;   ///< the tool whose drag changes the layout (Nehmen)
   bool schritt_ = false;  ///< the drag changed the layout: its step is open
   /// Per track of the grabbed group: press point minus the track's start.
   std::unordered_map<const TGleis*, TPunkt> versatz_;
   std::optional<TAusrichtung> kandidat_;
-  bool drehscheibenKandidat_ = false;
+  bool werkzeugKandidat_ = false;  ///< the taken drag's own search found a candidate
   std::optional<int> ueberschrieben_;  ///< candidate or refusal shape over the mode's cursor
   std::optional<TTreffer> ueber_;      ///< hover pick of the last move
 };

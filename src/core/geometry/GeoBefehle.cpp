@@ -8,6 +8,7 @@
 #include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
+#include "core/editor/Mauswerkzeug.h"
 #include "core/geometry/Geo.h"
 #include "core/geometry/GeoListe.h"
 #include "core/model/Anlage.h"
@@ -105,11 +106,17 @@ bool GeoDialogAnwenden(Editor& ed, TGeo& g, const TGeoVerschiebung& v) {
   });
 }
 
-void GeoMausAnschliessen(Mausbedienung& maus) {
-  Editor& ed = maus.editor();
-  auto z = std::make_shared<GeoMaus>();
-  Maushaken& h = maus.haken;
-  h.geoDruecken = [&ed, z](Mausmodus modus, double mx, double my) {
+namespace {
+
+/// Background components in the mouse work: a press on a reference point grabs the component
+/// (moved in the normal mode, turned in "Bauteil drehen", removed in "Bauteil entfernen"), a
+/// press on a point in "Bauteil verformen" drags that point; a double click on a reference
+/// point opens the component dialog.
+class Geowerkzeug : public Mauswerkzeug {
+ public:
+  explicit Geowerkzeug(Mausbedienung& maus) : maus_(maus), ed(maus.editor()) {}
+
+  bool Vorab(Mausmodus modus, double mx, double my) override {
     TModul* m = ed.modul();
     if (!m) return false;
     const std::vector<TGeo*> alle = Bauteile(*m);
@@ -130,14 +137,14 @@ void GeoMausAnschliessen(Mausbedienung& maus) {
         return false;
       }
       g->Gegriffen = g->Getroffen = true;
-      z->gegriffen = g;
-      z->versatz.clear();
-      for (const TGeopunkt& p : g->AllePunkte()) z->versatz.push_back({p.x - mx, p.y - my});
-      z->px = mx;
-      z->py = my;
+      z.gegriffen = g;
+      z.versatz.clear();
+      for (const TGeopunkt& p : g->AllePunkte()) z.versatz.push_back({p.x - mx, p.y - my});
+      z.px = mx;
+      z.py = my;
       g->GriffDX = g->Bezugspunkt.x - mx;
       g->GriffDY = g->Bezugspunkt.y - my;
-      z->name = modus == Mausmodus::GeoDrehen ? "Bauteil drehen" : "Bauteil verschieben";
+      z.name = modus == Mausmodus::GeoDrehen ? "Bauteil drehen" : "Bauteil verschieben";
       return true;
     }
     if (modus != Mausmodus::GeoVerformen) return false;
@@ -146,48 +153,61 @@ void GeoMausAnschliessen(Mausbedienung& maus) {
         for (std::size_t p = 0; p < g->Elemente[e].Punkte.size(); ++p) {
           const TGeopunkt& q = g->Elemente[e].Punkte[p];
           if (!(std::hypot(q.x - mx, q.y - my) < 5)) continue;
-          z->verformt = g;
-          z->element = e;
-          z->punkt = p;
-          z->name = "Bauteil verformen";
+          z.verformt = g;
+          z.element = e;
+          z.punkt = p;
+          z.name = "Bauteil verformen";
           return true;
         }
     return false;
-  };
-  h.geoBewegen = [&ed, z](double mx, double my) {
+  }
+
+  bool Bewegen(double mx, double my) override {
     const Mausmodus modus = ed.Modus();
-    const bool bewegen = z->gegriffen && (modus == Mausmodus::Normal || modus == Mausmodus::GeoDrehen);
-    if (!bewegen && !z->verformt) return false;
-    if (!z->schritt) {
+    const bool bewegen = z.gegriffen && (modus == Mausmodus::Normal || modus == Mausmodus::GeoDrehen);
+    if (!bewegen && !z.verformt) return false;
+    if (!z.schritt) {
       ed.SchrittBeginnen();
-      z->schritt = true;
+      z.schritt = true;
     }
-    if (z->verformt) {
-      TGeopunkt& q = z->verformt->Elemente[z->element].Punkte[z->punkt];
+    if (z.verformt) {
+      TGeopunkt& q = z.verformt->Elemente[z.element].Punkte[z.punkt];
       q.x = mx;
       q.y = my;
     } else if (modus == Mausmodus::GeoDrehen) {
-      z->gegriffen->DrehenZu(mx, my, z->versatz, z->px, z->py);
+      z.gegriffen->DrehenZu(mx, my, z.versatz, z.px, z.py);
     } else {
-      z->gegriffen->BewegenZu(mx, my, z->versatz);
+      z.gegriffen->BewegenZu(mx, my, z.versatz);
     }
     return true;
-  };
-  h.geoLoslassen = [&ed, z] {
+  }
+
+  void Loslassen() override {
     if (TModul* m = ed.modul())
       for (TGeo* g : Bauteile(*m)) g->Gegriffen = g->Getroffen = false;
-    if (z->schritt) ed.SchrittAbschliessen(z->name);
-    *z = GeoMaus{};
-  };
-  h.geoDoppelklick = [&ed, &h](double mx, double my) {
+    if (z.schritt) ed.SchrittAbschliessen(z.name);
+    z = GeoMaus{};
+  }
+
+  void Doppelklick(double mx, double my) override {
     TModul* m = ed.modul();
-    if (!m || !h.geoDialog) return;
+    if (!m || !maus_.elementDialog) return;
     for (TGeo* g : Bauteile(*m))
       if (std::hypot(g->Bezugspunkt.x - mx, g->Bezugspunkt.y - my) < 10) {
-        h.geoDialog(*g);
+        maus_.elementDialog(*g);
         return;
       }
-  };
-}
+  }
+
+ private:
+  Mausbedienung& maus_;
+  Editor& ed;
+  GeoMaus z;  ///< the press being dragged
+};
+
+}  // namespace
+
+void GeoMausAnschliessen(Mausbedienung& maus) { maus.WerkzeugHinzufuegen(std::make_unique<Geowerkzeug>(maus)); }
+
 
 }  // namespace trm

@@ -30,8 +30,8 @@ struct TGeoVerschiebung {
 };
 bool GeoDialogAnwenden(Editor& ed, TGeo& g, const TGeoVerschiebung& v);
 
-/// The mouse's component hooks (press, move, release, double click) for mouse modes 0, 13, 14
-/// and 15. `dialog` opens the component dialog for the component double-clicked.
+/// Adds the components' tool to the mouse (press, move, release, double click) for mouse modes
+/// 0, 13, 14 and 15; a double click opens the mouse's `elementDialog`.
 void GeoMausAnschliessen(Mausbedienung& maus);
 
 }  // namespace trm

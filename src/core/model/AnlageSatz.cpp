@@ -161,7 +161,7 @@ void VerbindungenAufbauen(Anlage& a) {
       g->VerbundGelesen = {};
       if (nummern.empty() && !g->VerbundNummern.empty()) {
         try {
-          nummern = IntListeLesen(g->VerbundNummern);
+          nummern = IntListeEinmalLesen(g->VerbundNummern);
         } catch (const LeseFehler&) {
           continue;  // checked while reading; a text set later by hand is simply ignored
         }

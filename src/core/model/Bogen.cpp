@@ -178,8 +178,15 @@ void TBogen::Rechnen(bool mitPunkten) {
   double psi = hatVorgaenger ? Vorgaenger->Neigungswinkel() : 0.0;
   double u = 0;
 
+  // The points go into the vector of the last computation when it is about the size needed,
+  // so that a pass over a whole module allocates nothing.
   TSpurpunkte punkte;
-  if (mitPunkten) punkte.reserve(anzahl);
+  if (mitPunkten) {
+    if (Spurpunkte.capacity() >= anzahl && Spurpunkte.capacity() <= 2 * anzahl + 16) punkte.swap(Spurpunkte);
+    punkte.clear();
+    punkte.reserve(anzahl);
+  }
+  const KlothoidenBahn bahn(L, r1, EndRadius());
   for (std::size_t i = 0; i < anzahl; ++i) {
     if (mitPunkten) punkte.push_back({x, y, z, w, uebergang ? 0.0 : r1});
     if (i + 1 == anzahl) break;
@@ -194,8 +201,7 @@ void TBogen::Rechnen(bool mitPunkten) {
       h = s;
 
     if (uebergang) {
-      const KlothoidenSchritt k =
-          KlothoidenPunkt(x, y, w * 180.0 / Pi, L, u, h, r1, EndRadius());
+      const KlothoidenSchritt k = bahn.Punkt(x, y, w * 180.0 / Pi, u, h);
       x = k.x;
       y = k.y;
       w = k.wGrad * Pi / 180.0;

@@ -49,7 +49,7 @@ struct TElementart {
   TElement* (*Einsetzen)(Anlage& a, const Zeilen& satz);
   /// The kind's library file.
   const TListenart* liste;
-  /// Hands the kind's part of the mouse work (Maushaken) to the drawing area's mouse; none
+  /// Adds the kind's tool (Mauswerkzeug) to the drawing area's mouse; none
   /// when the kind takes part through its tracks only.
   void (*MausAnschliessen)(Mausbedienung& maus);
   /// The data folder's standard library of the kind: a new layout's list path, and the one

@@ -64,7 +64,7 @@ void GleisLesen(TGleis& g, const Zeilenquelle& z, std::size_t& i) {
   g.VorgaengerNr = l.Int();
   const std::size_t zeileVerbund = l.Index() + 1;
   try {
-    g.VerbundGelesen = IntListeLesen(l.Text());
+    g.VerbundGelesen = IntListeEinmalLesen(l.Ansicht());
   } catch (const LeseFehler& e) {
     throw LeseFehler("Zeile " + std::to_string(zeileVerbund) + ": " + e.what());
   }

@@ -129,27 +129,17 @@ double Integration(double A, double a, double b, Trig trig) {
 }
 
 template <class Sehne>
-KlothoidenSchritt Schritt(double x, double y, double wGrad, double L, double u, double h, double R1,
-                          double R2, Sehne sehne) {
-  const double A2 = KlothoidenA2(R1, R2, L);
+KlothoidenSchritt Schritt(double x, double y, double wGrad, double u, double h, const KlothoidenBahn& k,
+                          Sehne sehne) {
+  const double A2 = k.A2;
   if (h == 0 || !(A2 > 0)) return {x, y, wGrad};
-  const double k1 = KlothoidenKruemmung(R1);
-  const double k2 = KlothoidenKruemmung(R2);
-  const double sigma = k2 > k1 ? 1.0 : -1.0;
-  // Where the segment starts on the ideal clothoid whose curvature is 0 at t = 0.
-  double ts;
-  if (k1 * k2 >= 0) {
-    const double zunahme = std::abs(k2) - std::abs(k1);
-    ts = std::abs(k1) * A2 * static_cast<double>((zunahme > 0) - (zunahme < 0));
-  } else {
-    ts = -std::abs(k1) * A2;
-  }
-  const double t0 = ts + u;
+  const double sigma = k.sigma;
+  const double t0 = k.ts + u;
   const double t1 = t0 + h;
   const double tau0 = sigma * t0 * t0 / (2 * A2);
   const double tau1 = sigma * t1 * t1 / (2 * A2);
-  const double skala = std::sqrt(kPi * A2);
-  const CS sehneCS = sehne(std::sqrt(A2), t0 / skala, t1 / skala);
+  const double skala = k.skala;
+  const CS sehneCS = sehne(k.wurzelA2, t0 / skala, t1 / skala);
   const double C = sehneCS.c;
   const double S = sigma * sehneCS.s;
   // Chord into the frame of the tangent at t0, then into the layout frame.
@@ -178,14 +168,34 @@ double KlothoidenA2(double R1, double R2, double L) {
   return L / (std::abs(k1) + std::abs(k2));
 }
 
+KlothoidenBahn::KlothoidenBahn(double L, double R1, double R2) : A2(KlothoidenA2(R1, R2, L)) {
+  if (!(A2 > 0)) return;
+  const double k1 = KlothoidenKruemmung(R1);
+  const double k2 = KlothoidenKruemmung(R2);
+  sigma = k2 > k1 ? 1.0 : -1.0;
+  // Where the segment starts on the ideal clothoid whose curvature is 0 at t = 0.
+  if (k1 * k2 >= 0) {
+    const double zunahme = std::abs(k2) - std::abs(k1);
+    ts = std::abs(k1) * A2 * static_cast<double>((zunahme > 0) - (zunahme < 0));
+  } else {
+    ts = -std::abs(k1) * A2;
+  }
+  skala = std::sqrt(kPi * A2);
+  wurzelA2 = std::sqrt(A2);
+}
+
+KlothoidenSchritt KlothoidenBahn::Punkt(double x, double y, double wGrad, double u, double h) const {
+  return Schritt(x, y, wGrad, u, h, *this, FresnelPaar);
+}
+
 KlothoidenSchritt KlothoidenPunkt(double x, double y, double wGrad, double L, double u, double h,
                                   double R1, double R2) {
-  return Schritt(x, y, wGrad, L, u, h, R1, R2, FresnelPaar);
+  return KlothoidenBahn(L, R1, R2).Punkt(x, y, wGrad, u, h);
 }
 
 KlothoidenSchritt KlothoidenPunktIntegration(double x, double y, double wGrad, double L, double u,
                                              double h, double R1, double R2) {
-  return Schritt(x, y, wGrad, L, u, h, R1, R2, [](double A, double a, double b) {
+  return Schritt(x, y, wGrad, u, h, KlothoidenBahn(L, R1, R2), [](double A, double a, double b) {
     return CS{FresnelCIntegration(A, a, b), FresnelSIntegration(A, a, b)};
   });
 }

@@ -28,6 +28,16 @@ struct KlothoidenSchritt {
 KlothoidenSchritt KlothoidenPunkt(double x, double y, double wGrad, double L, double u, double h,
                                   double R1, double R2);
 
+/// The terms of KlothoidenPunkt that stay the same along one transition curve (L, R1, R2),
+/// worked out once: Punkt gives exactly what KlothoidenPunkt gives.
+struct KlothoidenBahn {
+  KlothoidenBahn(double L, double R1, double R2);
+  KlothoidenSchritt Punkt(double x, double y, double wGrad, double u, double h) const;
+
+  double A2;
+  double sigma = 0, ts = 0, skala = 0, wurzelA2 = 0;
+};
+
 /// KlothoidenPunkt with the chord taken from FresnelCIntegration/FresnelSIntegration; the
 /// reference for tests and benchmarks.
 KlothoidenSchritt KlothoidenPunktIntegration(double x, double y, double wGrad, double L, double u,

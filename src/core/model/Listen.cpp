@@ -1,7 +1,10 @@
 // "#"-list codecs and the one-word codes of element records.
 #include "core/model/Listen.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <unordered_set>
 
 #include "core/model/Fehler.h"
 #include "core/model/Zahlformat.h"
@@ -33,47 +36,58 @@ std::vector<TPaar> PaareLesen(std::string_view text) {
 
 }  // namespace
 
-std::vector<std::string> ListeTeilen(std::string_view text) {
+namespace {
+
+/// Calls f with every item of the list as ListeTeilen splits it, without keeping them.
+template <class F>
+void ListeDurchgehen(std::string_view text, F f) {
   if (!text.empty() && text.back() == '#') text.remove_suffix(1);
-  std::vector<std::string> items;
   std::size_t i = 0;
   const std::size_t n = text.size();
   auto trennerUeberspringen = [&] {
     while (i < n && IstTrenner(text[i])) ++i;
   };
+  std::string zitiert;
 
   trennerUeberspringen();
   while (i < n) {
-    std::string item;
     if (text[i] == '"') {
+      zitiert.clear();
       ++i;
       while (i < n) {
         if (text[i] == '"') {
           if (i + 1 < n && text[i + 1] == '"') {
-            item += '"';
+            zitiert += '"';
             i += 2;
             continue;
           }
           ++i;
           break;
         }
-        item += text[i++];
+        zitiert += text[i++];
       }
+      f(std::string_view(zitiert));
     } else {
       const std::size_t anfang = i;
       while (i < n && text[i] != '#' && !IstTrenner(text[i])) ++i;
-      item.assign(text.substr(anfang, i - anfang));
+      f(text.substr(anfang, i - anfang));
     }
-    items.push_back(std::move(item));
 
     trennerUeberspringen();
     if (i < n && text[i] == '#') {
       ++i;
       // A "#" at the very end still closes an (empty) item: "a##" holds "a" and "".
-      if (i == n) items.emplace_back();
+      if (i == n) f(std::string_view());
       trennerUeberspringen();
     }
   }
+}
+
+}  // namespace
+
+std::vector<std::string> ListeTeilen(std::string_view text) {
+  std::vector<std::string> items;
+  ListeDurchgehen(text, [&items](std::string_view item) { items.emplace_back(item); });
   return items;
 }
 
@@ -87,7 +101,12 @@ std::string FarbslotsText(const std::array<std::int32_t, 16>& slots) {
 
 std::string IntListeText(const std::vector<std::int32_t>& liste) {
   std::string text;
-  for (const std::int32_t z : liste) text += IntText(z) + '#';
+  text.reserve(liste.size() * 6);
+  char buf[16];
+  for (const std::int32_t z : liste) {
+    text.append(buf, std::to_chars(buf, buf + sizeof buf, z).ptr);
+    text += '#';
+  }
   return text;
 }
 
@@ -130,10 +149,32 @@ std::array<std::int32_t, 16> FarbslotsLesen(std::string_view text) {
 }
 
 std::vector<std::int32_t> IntListeLesen(std::string_view text) {
-  const std::vector<std::string> items = ListeTeilen(text);
   std::vector<std::int32_t> liste;
-  liste.reserve(items.size());
-  for (const std::string& item : items) liste.push_back(TextInt(item));
+  ListeDurchgehen(text, [&liste](std::string_view item) { liste.push_back(TextInt(item)); });
+  return liste;
+}
+
+std::vector<std::int32_t> IntListeEinmalLesen(std::string_view text) {
+  // Short lists are taken as they come; a list that grows to twice the different numbers it
+  // held at its last thinning (and beyond a few thousand) is thinned again.
+  constexpr std::size_t kAbDuennen = 4096;
+  std::vector<std::int32_t> liste;
+  std::size_t grenze = kAbDuennen;
+  std::unordered_set<std::int32_t> gesehen;
+  bool geduennt = false;
+  auto duennen = [&] {
+    geduennt = true;
+    gesehen.clear();
+    std::erase_if(liste, [&gesehen](std::int32_t z) { return !gesehen.insert(z).second; });
+  };
+  ListeDurchgehen(text, [&](std::string_view item) {
+    liste.push_back(TextInt(item));
+    if (liste.size() >= grenze) {
+      duennen();
+      grenze = std::max(kAbDuennen, 2 * liste.size());
+    }
+  });
+  if (geduennt) duennen();
   return liste;
 }
 

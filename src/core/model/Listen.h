@@ -79,6 +79,11 @@ std::array<std::int32_t, 16> FarbslotsLesen(std::string_view text);
 
 /// One integer per item; the empty text gives an empty list.
 std::vector<std::int32_t> IntListeLesen(std::string_view text);
+/// As IntListeLesen, but a long list is kept small while it is read: once it has grown to a
+/// few thousand entries, repeated numbers are dropped (each kept at its first place), so a list
+/// naming one number millions of times reads into one entry. A short list may keep repeats.
+/// Errors as IntListeLesen.
+std::vector<std::int32_t> IntListeEinmalLesen(std::string_view text);
 
 /// One real per item; the empty text gives an empty list.
 T1D_ARR RealListeLesen(std::string_view text);

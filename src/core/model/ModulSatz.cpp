@@ -10,6 +10,7 @@
 #include "core/model/Zahlformat.h"
 #include "core/model/Element.h"
 #include "core/model/Elementart.h"
+#include "core/model/Gleisarbeit.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Zitat.h"
 
@@ -106,13 +107,15 @@ void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
   // points, so a value that does not stay finite carries on to the end, and a large layout is
   // read without holding a point for every sleeper (the drawing computes those). Elements
   // place their own tracks. The geometry pass after opening computes everything again.
-  for (const auto& g : m.Gleise) {
-    if (g->Element) {
+  std::vector<TGleis*> gewoehnliche;
+  for (const auto& g : m.Gleise)
+    if (g->Element)
       g->PunkteBerechnenWennNoetig();
-      continue;
-    }
-    for (const auto& b : g->Boegen) b->EndeBerechnen();
-  }
+    else
+      gewoehnliche.push_back(g.get());
+  GleiseBearbeiten(gewoehnliche, [](TGleis& g) {
+    for (const auto& b : g.Boegen) b->EndeBerechnen();
+  });
   for (const auto& e : m.Elemente) e->Platzieren();
   const std::string grund =
       " lässt sich nicht berechnen: ein Radius, eine Länge, eine Steigung oder ein Anfangspunkt "

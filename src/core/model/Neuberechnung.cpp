@@ -2,7 +2,9 @@
 #include "core/model/Neuberechnung.h"
 
 #include <cmath>
+#include <vector>
 
+#include "core/model/Gleisarbeit.h"
 #include "core/model/Marken.h"
 #include "core/model/Modul.h"
 
@@ -16,8 +18,11 @@ bool PunkteBehalten(const TGleis& g) {
 }
 
 void ModulBerechnen(TModul& m) {
+  std::vector<TGleis*> gleise;
+  gleise.reserve(m.Gleise.size());
   for (auto& g : m.Gleise)
-    if (!PunkteBehalten(*g)) g->PunkteBerechnenWennNoetig();
+    if (!PunkteBehalten(*g)) gleise.push_back(g.get());
+  GleiseBearbeiten(gleise, [](TGleis& g) { g.PunkteBerechnenWennNoetig(); });
   // Then every element places the tracks that hang on its attached track.
   for (const auto& e : m.Elemente) e->Platzieren();
   MarkenBerechnen(m);

@@ -2,6 +2,8 @@
 #include "core/model/Textdatei.h"
 
 #include <algorithm>
+#include <array>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <system_error>
@@ -48,12 +50,25 @@ Zeilen TextInZeilen(const std::string& bytes, bool utf8) {
   return zeilen;
 }
 
+namespace {
+
+/// Appends a line's Windows-1252 bytes and "\r\n"; a line of ASCII (nearly all) as it is.
+void ZeileAnhaengen(std::string& text, std::string_view utf8) {
+  if (std::all_of(utf8.begin(), utf8.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+    text.append(utf8);
+  else
+    text += Utf8ZuCp1252(utf8);
+  text += "\r\n";
+}
+
+}  // namespace
+
 std::string ZeilenInText(const Zeilen& zeilen) {
   std::string text;
-  for (const auto& z : zeilen) {
-    text += Utf8ZuCp1252(z);
-    text += "\r\n";
-  }
+  std::size_t groesse = 0;
+  for (const auto& z : zeilen) groesse += z.size() + 2;
+  text.reserve(groesse);
+  for (const auto& z : zeilen) ZeileAnhaengen(text, z);
   return text;
 }
 
@@ -63,9 +78,7 @@ void Textbloecke::Zeile(std::string_view utf8) {
     bloecke_.emplace_back();
     bloecke_.back().reserve(std::max(kBlock, utf8.size() + 2));
   }
-  std::string& b = bloecke_.back();
-  b += Utf8ZuCp1252(utf8);
-  b += "\r\n";
+  ZeileAnhaengen(bloecke_.back(), utf8);
 }
 
 void Textbloecke::Uebernehmen(Zeilen& zeilen) {
@@ -100,21 +113,82 @@ std::string Dateibytes(const std::string& pfad) {
 
 Zeilen DateiLesen(const std::string& pfad) { return TextInZeilen(Dateibytes(pfad)); }
 
-Zeilentext DateiLesenText(const std::string& pfad) {
+namespace {
+
+/// The UTF-8 bytes of each Windows-1252 byte from 0x80 on.
+struct Utf8Folge {
+  char bytes[3];
+  std::uint8_t laenge;
+};
+const std::array<Utf8Folge, 128>& Utf8Folgen() {
+  static const std::array<Utf8Folge, 128> folgen = [] {
+    std::array<Utf8Folge, 128> f{};
+    for (std::size_t b = 0; b < f.size(); ++b) {
+      const char c = static_cast<char>(0x80 + b);
+      const std::string u = Cp1252ZuUtf8(std::string_view(&c, 1));
+      f[b].laenge = static_cast<std::uint8_t>(u.size());
+      std::copy(u.begin(), u.end(), f[b].bytes);
+    }
+    return f;
+  }();
+  return folgen;
+}
+
+}  // namespace
+
+Zeilentext TextInZeilentext(std::string bytes) {
   Zeilentext t;
-  {
-    const std::string bytes = Dateibytes(pfad);
-    t.puffer.reserve(bytes.size() + bytes.size() / 64);
-    t.anfaenge.reserve(Zeilenzahl(bytes) + 1);
-    JedeZeile(bytes, false, [&](const std::string& zeile) {
-      t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
-      t.puffer += zeile;
-    });
-  }  // the bytes go before the layout is built
-  t.anfaenge.push_back(static_cast<std::uint32_t>(t.puffer.size()));
-  t.puffer.shrink_to_fit();
+  std::string& p = t.puffer;
+  p = std::move(bytes);
+  const std::size_t n = p.size();
+  // The lines end up where the bytes were: first the line breaks taken out (moving forward),
+  // then, when there are bytes from 0x80 on, the text widened to UTF-8 (moving backward).
+  t.anfaenge.reserve(Zeilenzahl(p) + 1);
+  std::size_t mehr = 0;
+  std::size_t w = 0;
+  for (std::size_t r = 0; r < n;) {
+    t.anfaenge.push_back(static_cast<std::uint32_t>(w));
+    const void* umbruch = std::memchr(p.data() + r, '\n', n - r);
+    const std::size_t ende = umbruch ? static_cast<std::size_t>(static_cast<const char*>(umbruch) - p.data()) : n;
+    std::size_t laenge = ende - r;
+    if (laenge > 0 && p[r + laenge - 1] == '\r') --laenge;
+    unsigned char oder = 0;
+    for (std::size_t k = r; k < r + laenge; ++k) oder |= static_cast<unsigned char>(p[k]);
+    if (oder >= 0x80)
+      for (std::size_t k = r; k < r + laenge; ++k)
+        if (const auto b = static_cast<unsigned char>(p[k]); b >= 0x80) mehr += Utf8Folgen()[b - 0x80].laenge - 1u;
+    if (w != r) std::memmove(p.data() + w, p.data() + r, laenge);
+    w += laenge;
+    r = umbruch ? ende + 1 : n;
+  }
+  t.anfaenge.push_back(static_cast<std::uint32_t>(w));
+  if (mehr == 0) {
+    p.resize(w);
+    // The line breaks of a file of short lines are a good part of it: not kept while the
+    // layout is built.
+    if (p.capacity() - w > w / 8) p.shrink_to_fit();
+    return t;
+  }
+  p.resize(w + mehr);
+  std::size_t r = w, ziel = w + mehr;
+  t.anfaenge.back() = static_cast<std::uint32_t>(ziel);
+  for (std::size_t k = t.anfaenge.size() - 1; k-- > 0;) {
+    const std::size_t anfang = t.anfaenge[k];
+    while (r > anfang) {
+      const auto b = static_cast<unsigned char>(p[--r]);
+      if (b < 0x80) {
+        p[--ziel] = static_cast<char>(b);
+      } else {
+        const Utf8Folge& f = Utf8Folgen()[b - 0x80];
+        for (std::size_t j = f.laenge; j-- > 0;) p[--ziel] = f.bytes[j];
+      }
+    }
+    t.anfaenge[k] = static_cast<std::uint32_t>(ziel);
+  }
   return t;
 }
+
+Zeilentext DateiLesenText(const std::string& pfad) { return TextInZeilentext(Dateibytes(pfad)); }
 
 void DateiSchreiben(const std::string& pfad, const Zeilen& zeilen) { DateiErsetzen(pfad, ZeilenInText(zeilen)); }
 

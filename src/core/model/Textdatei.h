@@ -39,6 +39,9 @@ class Textbloecke {
 
 /// The bytes of a regular file of at most MaxDateigroesse. Throws DateiFehler naming the file.
 std::string Dateibytes(const std::string& pfad);
+/// The lines of the bytes as TextInZeilen splits and converts them, held in the bytes' own
+/// buffer: the file is never in memory twice.
+Zeilentext TextInZeilentext(std::string bytes);
 /// Reads a whole file as lines. Throws DateiFehler naming the file.
 Zeilen DateiLesen(const std::string& pfad);
 /// The same lines as one buffer with the starts of its lines: a large layout is read so,

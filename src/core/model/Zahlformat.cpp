@@ -53,62 +53,77 @@ std::optional<double> GroessterDouble(const std::string& zahl) {
 
 }  // namespace
 
-std::string RealText(double x) {
+char* RealZeichen(double x, char* out) {
   // No reader takes an infinity or a NaN back: such a value is never written.
   if (!std::isfinite(x))
     throw SchreibFehler("Ein Wert ist keine endliche Zahl (" +
                         std::string(std::isnan(x) ? "NAN" : "INF") +
                         ") und kann nicht gespeichert werden.");
-  if (x == 0.0) return "0";
+  if (x == 0.0) {
+    *out++ = '0';
+    return out;
+  }
 
   // 15 significant digits, correctly rounded: d.dddddddddddddde±xx. to_chars, unlike printf,
   // does not follow the process locale (a German locale would put a comma there).
   char buf[40];
   auto erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific, 14);
-  std::string s(buf, erg.ptr);
   // The doubles from 1,797693134862315E308 up to the largest round up to 1,79769313486232E308,
   // a number beyond the largest double. They are written with the fewest digits that read
   // back as exactly them (at most 17), so that they stay numbers.
-  if (s.ends_with("1.79769313486232e+308")) {
+  if (std::string_view(buf, erg.ptr).ends_with("1.79769313486232e+308"))
     erg = std::to_chars(buf, buf + sizeof buf, x, std::chars_format::scientific);
-    s.assign(buf, erg.ptr);
-  }
-  const bool negativ = s[0] == '-';
-  const std::size_t start = negativ ? 1 : 0;
-  const std::size_t epos = s.find('e');
-  std::string ziffern;
-  for (std::size_t i = start; i < epos; ++i)
-    if (s[i] != '.') ziffern += s[i];
-  const int exponent = std::stoi(s.substr(epos + 1));
-  while (ziffern.size() > 1 && ziffern.back() == '0') ziffern.pop_back();
+  const char* const ende = erg.ptr;
+  const bool negativ = buf[0] == '-';
+  const char* p = buf + (negativ ? 1 : 0);
+  char ziffern[24];
+  std::size_t n = 0;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') ziffern[n++] = *p;
+  ++p;  // 'e'
+  const bool expNegativ = *p == '-';
+  ++p;  // always a sign
+  int exponent = 0;
+  for (; p < ende; ++p) exponent = exponent * 10 + (*p - '0');
+  if (expNegativ) exponent = -exponent;
+  while (n > 1 && ziffern[n - 1] == '0') --n;
 
-  std::string out = negativ ? "-" : "";
+  auto anhaengen = [&out](const char* von, std::size_t anzahl) {
+    for (std::size_t i = 0; i < anzahl; ++i) *out++ = von[i];
+  };
+  if (negativ) *out++ = '-';
   if (exponent >= -5 && exponent < 15) {
     if (exponent < 0) {
-      out += "0,";
-      out.append(static_cast<std::size_t>(-exponent - 1), '0');
-      out += ziffern;
+      *out++ = '0';
+      *out++ = ',';
+      for (int i = 0; i < -exponent - 1; ++i) *out++ = '0';
+      anhaengen(ziffern, n);
     } else {
       const std::size_t ganz = static_cast<std::size_t>(exponent) + 1;
-      if (ziffern.size() <= ganz) {
-        out += ziffern;
-        out.append(ganz - ziffern.size(), '0');
+      if (n <= ganz) {
+        anhaengen(ziffern, n);
+        for (std::size_t i = n; i < ganz; ++i) *out++ = '0';
       } else {
-        out += ziffern.substr(0, ganz);
-        out += ',';
-        out += ziffern.substr(ganz);
+        anhaengen(ziffern, ganz);
+        *out++ = ',';
+        anhaengen(ziffern + ganz, n - ganz);
       }
     }
   } else {
-    out += ziffern[0];
-    if (ziffern.size() > 1) {
-      out += ',';
-      out += ziffern.substr(1);
+    *out++ = ziffern[0];
+    if (n > 1) {
+      *out++ = ',';
+      anhaengen(ziffern + 1, n - 1);
     }
-    out += 'E';
-    out += std::to_string(exponent);
+    *out++ = 'E';
+    out = std::to_chars(out, out + 8, exponent).ptr;
   }
   return out;
+}
+
+std::string RealText(double x) {
+  char buf[RealZeichenMax];
+  return std::string(buf, RealZeichen(x, buf));
 }
 
 std::string FestText(double x, int stellen) {
@@ -127,40 +142,78 @@ std::string IntText(std::int64_t n) { return std::to_string(n); }
 
 std::string BoolText(bool b) { return b ? "-1" : "0"; }
 
-double TextReal(std::string_view text) {
+namespace {
+
+/// TextReal; `stellen` gets the number of significant digits of the text's mantissa (from its
+/// first to its last digit other than 0).
+double RealLesen(std::string_view text, int& stellen) {
   std::string_view t = OhneLeerzeichen(text);
   if (t.empty()) KeinReal(text);
-  std::string puffer;
-  puffer.reserve(t.size());
+  // The number as from_chars takes it: a decimal point for the comma, no plus sign in front.
+  // Short texts (all that files write) go through the stack.
+  char klein[64];
+  std::string gross;
+  char* puffer = klein;
+  if (t.size() > sizeof klein) {
+    gross.resize(t.size());
+    puffer = gross.data();
+  }
+  std::size_t n = 0;
   std::size_t i = 0;
   if (t[0] == '+' || t[0] == '-') {
-    if (t[0] == '-') puffer += '-';
+    if (t[0] == '-') puffer[n++] = '-';
     i = 1;
   }
-  bool ziffer = false;
+  bool ziffer = false, mantisse = true;
+  int seitErster = 0;
+  stellen = 0;
   for (; i < t.size(); ++i) {
     const char c = t[i];
     if (c >= '0' && c <= '9') {
       ziffer = true;
-      puffer += c;
+      puffer[n++] = c;
+      if (mantisse && (seitErster > 0 || c != '0')) {
+        ++seitErster;
+        if (c != '0') stellen = seitErster;
+      }
     } else if (c == ',') {
-      puffer += '.';
+      puffer[n++] = '.';
     } else if (c == 'e' || c == 'E' || c == '+' || c == '-') {
-      puffer += c;
+      mantisse = false;
+      puffer[n++] = c;
     } else {
       KeinReal(text);  // a decimal point, a letter, a space inside
     }
   }
   if (!ziffer) KeinReal(text);
   double wert = 0.0;
-  const char* anfang = puffer.data();
-  const char* ende = puffer.data() + puffer.size();
+  const char* anfang = puffer;
+  const char* ende = puffer + n;
   auto [ptr, ec] = std::from_chars(anfang, ende, wert, std::chars_format::general);
   if (ec == std::errc::result_out_of_range && ptr == ende) {
-    if (const auto groesster = GroessterDouble(puffer)) return *groesster;
+    if (const auto groesster = GroessterDouble(std::string(puffer, n))) return *groesster;
   }
   if (ec != std::errc() || ptr != ende || !std::isfinite(wert)) KeinReal(text);
   return wert;
+}
+
+}  // namespace
+
+double TextReal(std::string_view text) {
+  int stellen = 0;
+  return RealLesen(text, stellen);
+}
+
+double TextRealWieGeschrieben(std::string_view text) {
+  int stellen = 0;
+  const double wert = RealLesen(text, stellen);
+  // A decimal of at most 15 significant digits read to the nearest double gives those digits
+  // again when written with 15: in the normal range the written text reads back as this value.
+  // Zero (a "-0" writes as "0"), the subnormals and the top of the range take the long way.
+  const double betrag = std::fabs(wert);
+  if (stellen <= 15 && betrag >= std::numeric_limits<double>::min() && betrag < 1e308) return wert;
+  char buf[RealZeichenMax];
+  return TextReal(std::string_view(buf, static_cast<std::size_t>(RealZeichen(wert, buf) - buf)));
 }
 
 double TextRealPunktOderKomma(std::string_view text) {

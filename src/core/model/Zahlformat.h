@@ -2,6 +2,7 @@
 // 15 significant digits, integers, booleans "-1"/"0". Independent of the process locale.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -14,6 +15,11 @@ namespace trm {
 /// are written with the fewest digits that read back exactly (up to 17). Every finite value
 /// reads back through TextReal; an infinity or NaN throws SchreibFehler.
 std::string RealText(double x);
+
+/// Room RealZeichen needs.
+inline constexpr std::size_t RealZeichenMax = 32;
+/// RealText into `out` (at least RealZeichenMax characters) without allocating; returns the end.
+char* RealZeichen(double x, char* out);
 
 /// Integer as decimal digits with a leading "-" when negative.
 std::string IntText(std::int64_t n);
@@ -29,6 +35,10 @@ std::string FestText(double x, int stellen = 3);
 /// an empty text or a value that is not finite throw LeseFehler naming the text. A value above
 /// the largest double up to its 15-digit text 1,79769313486232E308 reads as the largest double.
 double TextReal(std::string_view text);
+
+/// TextReal, then the value written and read again (what a file keeps of it), as one read:
+/// a text of at most 15 significant digits in the normal range is that value already.
+double TextRealWieGeschrieben(std::string_view text);
 
 /// As TextReal, but a decimal point is taken like a comma (texts written in another locale).
 double TextRealPunktOderKomma(std::string_view text);

@@ -21,6 +21,8 @@ std::string_view Zeilenleser::Naechste() {
 
 std::string Zeilenleser::Text() { return std::string(Naechste()); }
 
+std::string_view Zeilenleser::Ansicht() { return Naechste(); }
+
 template <class Wandler>
 auto Zeilenleser::Umwandeln(Wandler wandeln) {
   const std::string_view t = Naechste();
@@ -31,10 +33,14 @@ auto Zeilenleser::Umwandeln(Wandler wandeln) {
   }
 }
 
-double AlsGeschrieben(double v) { return std::isfinite(v) ? TextReal(RealText(v)) : v; }
+double AlsGeschrieben(double v) {
+  if (!std::isfinite(v)) return v;
+  char buf[RealZeichenMax];
+  return TextReal(std::string_view(buf, static_cast<std::size_t>(RealZeichen(v, buf) - buf)));
+}
 
 double Zeilenleser::Real() {
-  return Umwandeln([](std::string_view t) { return AlsGeschrieben(TextReal(t)); });
+  return Umwandeln([](std::string_view t) { return TextRealWieGeschrieben(t); });
 }
 std::int32_t Zeilenleser::Int() { return Umwandeln([](std::string_view t) { return TextInt(t); }); }
 std::int32_t Zeilenleser::IntAusReal() {

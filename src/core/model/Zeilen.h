@@ -54,6 +54,8 @@ class Zeilenleser {
   Zeilenleser(Zeilenquelle zeilen, std::size_t& index) : zeilen_(zeilen), index_(index) {}
 
   std::string Text();
+  /// The next line without copying it; valid as long as the lines are.
+  std::string_view Ansicht();
   double Real();
   std::int32_t Int();
   std::int32_t IntAusReal();

@@ -1,10 +1,17 @@
 // The optimiser's target under the mouse.
 #include "core/optimiser/OptiZiel.h"
 
+#include <memory>
+#include <optional>
+#include <utility>
+
+#include "core/editor/Maus.h"
+#include "core/editor/Mauswerkzeug.h"
 #include "core/model/Bogen.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
 #include "core/model/OptiEP.h"
+#include "core/optimiser/Optimierer.h"
 
 namespace trm {
 
@@ -42,6 +49,48 @@ void ZielAusrichten(TOptiEP& z, const TAusrichtung& a) {
   z.OptiX += a.dx;
   z.OptiY += a.dy;
   z.OptiW = WinkelNorm(z.OptiW - a.delta);
+}
+
+namespace {
+
+class Zielwerkzeug : public Mauswerkzeug {
+ public:
+  Zielwerkzeug(Editor& ed, Optimierer& opt, std::function<void()> gegriffen)
+      : ed_(ed), opt_(opt), gegriffen_(std::move(gegriffen)) {}
+
+  bool Greifen(double x, double y) override {
+    TModul* m = ed_.modul();
+    TBogen* b = m ? ZielTreffen(*m, x, y) : nullptr;
+    if (!b) return false;
+    opt_.OptiEP = b->OptiEP;
+    versatz_ = {x - b->OptiEP->OptiX, y - b->OptiEP->OptiY};
+    if (gegriffen_) gegriffen_();
+    return true;
+  }
+  void Ziehen(double x, double y) override {
+    if (!opt_.OptiEP) return;
+    opt_.OptiEP->OptiX = x - versatz_.x;
+    opt_.OptiEP->OptiY = y - versatz_.y;
+  }
+  void Einrasten(const TAusrichtung* a) override {
+    if (a && opt_.OptiEP) ZielAusrichten(*opt_.OptiEP, *a);
+  }
+  std::optional<std::vector<TRichtpunkt>> EigenePunkte(const TBogen& b) const override {
+    if (!b.OptiEnde) return std::nullopt;
+    return ZielPunkte(b);
+  }
+
+ private:
+  Editor& ed_;
+  Optimierer& opt_;
+  std::function<void()> gegriffen_;
+  TPunkt versatz_;  ///< press point minus the target
+};
+
+}  // namespace
+
+void ZielMausAnschliessen(Mausbedienung& maus, Optimierer& opt, std::function<void()> gegriffen) {
+  maus.WerkzeugHinzufuegen(std::make_unique<Zielwerkzeug>(maus.editor(), opt, std::move(gegriffen)));
 }
 
 }  // namespace trm

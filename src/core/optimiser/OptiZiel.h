@@ -1,8 +1,9 @@
 // The optimiser's target under the mouse: the hit test of the end marks, the target's own
-// points for the alignment, and the snap of a dragged target.
+// points for the alignment, the snap of a dragged target, and the tool that drags it.
 #pragma once
 
 #include <array>
+#include <functional>
 #include <vector>
 
 #include "core/base/Ausrichten.h"
@@ -10,6 +11,8 @@
 
 namespace trm {
 
+class Mausbedienung;
+class Optimierer;
 class TBogen;
 class TModul;
 struct TOptiEP;
@@ -23,5 +26,10 @@ TBogen* ZielTreffen(TModul& m, double x, double y);
 std::vector<TRichtpunkt> ZielPunkte(const TBogen& b);
 /// Moves the target by the alignment's correction.
 void ZielAusrichten(TOptiEP& z, const TAusrichtung& a);
+
+/// The optimiser's target in the mouse work: a press on an end mark grabs its target as the
+/// optimiser's, the drag moves it (no change of the layout) and it snaps like a track with its
+/// own points. `gegriffen` is called after a grab (the window shows the target).
+void ZielMausAnschliessen(Mausbedienung& maus, Optimierer& opt, std::function<void()> gegriffen);
 
 }  // namespace trm

@@ -1,11 +1,13 @@
-// The turntable hooks of the mouse machine and the turntable's alignment search.
+// The turntables' tool of the mouse machine and the turntable's alignment search.
 #include "core/turnouts/DrehscheibeMaus.h"
 
+#include <memory>
 #include <unordered_set>
 #include <vector>
 
 #include "core/base/Ausrichten.h"
 #include "core/editor/Maus.h"
+#include "core/editor/Mauswerkzeug.h"
 #include "core/model/Modul.h"
 #include "core/turnouts/Drehscheibe.h"
 #include "core/turnouts/Drehscheibenliste.h"
@@ -57,15 +59,16 @@ void DrehscheibeAusrichten(TDrehscheibe& d) {
   DrehscheibeAktualisieren(d);
 }
 
-void DrehscheibenMaus(Mausbedienung& maus) {
-  Editor& ed = maus.editor();
-  Maushaken& h = maus.haken;
-  auto gewaehlte = [&ed]() -> TDrehscheibe* {
-    const TModul* m = ed.modul();
-    return m ? GewaehlteDrehscheibe(*m) : nullptr;
-  };
-  h.drehscheibeDruecken = [&ed](double x, double y) {
-    TModul* m = ed.modul();
+namespace {
+
+/// Turntables in the mouse work: selected and taken by a press inside, moved with their
+/// tracks, snapped by their own search; their connections are snap points for dragged tracks.
+class Drehscheibenwerkzeug : public Mauswerkzeug {
+ public:
+  explicit Drehscheibenwerkzeug(Editor& ed) : ed_(ed) {}
+
+  bool Nehmen(double x, double y) override {
+    TModul* m = ed_.modul();
     if (!m) return false;
     TDrehscheibe* getroffen = nullptr;
     for (TElement* e : m->ElementeDerArt(Elementart::Drehscheibe)) {
@@ -79,27 +82,41 @@ void DrehscheibenMaus(Mausbedienung& maus) {
     getroffen->GriffY = y - getroffen->YMitte;
     getroffen->AnschlussWaehlen(x, y);
     return true;
-  };
-  h.drehscheibeBewegen = [gewaehlte](double x, double y) {
-    if (TDrehscheibe* d = gewaehlte()) {
+  }
+  void Ziehen(double x, double y) override {
+    if (TDrehscheibe* d = Gewaehlte()) {
       d->MitteSetzen(x - d->GriffX, y - d->GriffY);
       DrehscheibeAktualisieren(*d);
     }
-  };
-  h.drehscheibeSuchen = [gewaehlte, &maus] {
-    TDrehscheibe* d = gewaehlte();
-    return d && DrehscheibeAusrichtungSuchen(*d, maus.fangabstand);
-  };
-  h.drehscheibeAusrichten = [gewaehlte] {
-    if (TDrehscheibe* d = gewaehlte()) DrehscheibeAusrichten(*d);
-  };
-  h.drehscheibenPunkte = [](const TModul& m) {
+  }
+  bool Suchen(double fangabstand) override {
+    TDrehscheibe* d = Gewaehlte();
+    return d && DrehscheibeAusrichtungSuchen(*d, fangabstand);
+  }
+  void Einrasten(const TAusrichtung*) override {
+    if (TDrehscheibe* d = Gewaehlte()) DrehscheibeAusrichten(*d);
+  }
+  const char* Schrittname() const override { return "Drehscheibe verschieben"; }
+  std::vector<TRichtpunkt> Zielpunkte(const TModul& m) const override {
     std::vector<TRichtpunkt> punkte;
     for (const TElement* e : m.ElementeDerArt(Elementart::Drehscheibe))
       for (const TAnschlusspunkt& a : static_cast<const TDrehscheibe*>(e)->Anschlusspunkte())
         punkte.push_back({a.x, a.y, a.w});
     return punkte;
-  };
+  }
+
+ private:
+  TDrehscheibe* Gewaehlte() const {
+    const TModul* m = ed_.modul();
+    return m ? GewaehlteDrehscheibe(*m) : nullptr;
+  }
+  Editor& ed_;
+};
+
+}  // namespace
+
+void DrehscheibenMaus(Mausbedienung& maus) {
+  maus.WerkzeugHinzufuegen(std::make_unique<Drehscheibenwerkzeug>(maus.editor()));
 }
 
 }  // namespace trm

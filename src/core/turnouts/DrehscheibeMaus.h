@@ -8,8 +8,8 @@ namespace trm {
 class Mausbedienung;
 class TDrehscheibe;
 
-/// Fills the turntable hooks of the mouse (Maushaken): press, drag, search, snap and the
-/// connection points that a dragged track snaps to first.
+/// Adds the turntables' tool to the mouse: press, drag, search, snap and the connection points
+/// that a dragged track snaps to first.
 void DrehscheibenMaus(Mausbedienung& maus);
 
 /// The turntable's alignment search: for each connection in turn and each track of the module

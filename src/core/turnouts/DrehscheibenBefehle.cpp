@@ -150,6 +150,21 @@ bool DrehscheibeSchieben(Editor& ed, double ausgang, double grad) {
   return Aendern(ed, *d, "Drehscheibe drehen", [&](TDrehscheibe& x) { x.StartwinkelSetzen(ausgang + Rad(grad)); });
 }
 
+bool Drehscheibenschieber::Ziehen(double ausgang, double grad) {
+  if (!Drehscheibe(ed_)) return false;
+  if (!schritt_) {
+    ed_.SchrittBeginnen();
+    schritt_ = true;
+  }
+  return DrehscheibeSchieben(ed_, ausgang, grad);
+}
+
+void Drehscheibenschieber::Loslassen() {
+  if (!schritt_) return;
+  ed_.SchrittAbschliessen("Drehscheibe drehen");
+  schritt_ = false;
+}
+
 bool DrehscheibeAnschlussSchritt(Editor& ed, int schritt) {
   TDrehscheibe* d = Drehscheibe(ed);
   if (!d) return false;

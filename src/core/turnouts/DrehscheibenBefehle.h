@@ -60,6 +60,21 @@ bool DrehscheibeNameSetzen(Editor& ed, const std::string& name);
 /// The slider: the start angle becomes `ausgang` (radians, the angle when the slider was
 /// taken) plus `grad` degrees.
 bool DrehscheibeSchieben(Editor& ed, double ausgang, double grad);
+
+/// The slider held and dragged: one step ("Drehscheibe drehen") from the first move to the
+/// release.
+class Drehscheibenschieber {
+ public:
+  explicit Drehscheibenschieber(Editor& ed) : ed_(ed) {}
+  /// The start angle becomes `ausgang` plus `grad` degrees; the first move opens the step.
+  bool Ziehen(double ausgang, double grad);
+  /// The slider released: the step is recorded.
+  void Loslassen();
+
+ private:
+  Editor& ed_;
+  bool schritt_ = false;
+};
 /// "einen Anschluss zurück" (-1) and "einen Anschluss vor" (+1).
 bool DrehscheibeAnschlussSchritt(Editor& ed, int schritt);
 /// "Gleis an Drehscheibenanschluss anfügen": a straight of 17.4 m in the prototype's scale

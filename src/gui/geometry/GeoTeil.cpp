@@ -35,7 +35,10 @@ void GeoTeil::Anlegen(const Fensterteile& t) {
   haus->setMenu(menue_);
   t.elemente->addAction(haus);
   if (auto* k = qobject_cast<QToolButton*>(t.elemente->widgetForAction(haus))) k->setPopupMode(QToolButton::MenuButtonPopup);
-  if (t.maus) t.maus->haken.geoDialog = [this](TElement& e) { Dialog(static_cast<TGeo&>(e)); };
+  if (t.maus)
+    t.maus->elementDialog = [this](TElement& e) {
+      if (e.Art() == Elementart::Geo) Dialog(static_cast<TGeo&>(e));
+    };
 }
 
 void GeoTeil::MenueAufbauen() {

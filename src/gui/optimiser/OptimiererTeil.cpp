@@ -85,31 +85,7 @@ void OptimiererTeil::Anlegen(const Fensterteile& t) {
     luecke_->setObjectName(QStringLiteral("L_Luecke"));
     haupt->statusBar()->addPermanentWidget(luecke_);
   }
-  MausHakenSetzen();
-}
-
-void OptimiererTeil::MausHakenSetzen() {
-  if (!t_.maus) return;
-  Maushaken& h = t_.maus->haken;
-  Editor& ed = *t_.editor;
-  h.zielDruecken = [this, &ed](double x, double y) {
-    TModul* m = ed.modul();
-    TBogen* b = m ? ZielTreffen(*m, x, y) : nullptr;
-    if (!b) return false;
-    opt_->OptiEP = b->OptiEP;
-    zielVersatz_ = QPointF(x - b->OptiEP->OptiX, y - b->OptiEP->OptiY);
-    optidaten_->Auffrischen();
-    return true;
-  };
-  h.zielBewegen = [this](double x, double y) {
-    if (!opt_->OptiEP) return;
-    opt_->OptiEP->OptiX = x - zielVersatz_.x();
-    opt_->OptiEP->OptiY = y - zielVersatz_.y();
-  };
-  h.zielPunkte = [](const TBogen& b) { return ZielPunkte(b); };
-  h.zielAusrichten = [this](const TAusrichtung& a) {
-    if (opt_->OptiEP) ZielAusrichten(*opt_->OptiEP, a);
-  };
+  if (t_.maus) ZielMausAnschliessen(*t_.maus, *opt_, [this] { optidaten_->Auffrischen(); });
 }
 
 void OptimiererTeil::OptiFensterZeigen(bool zeigen) {

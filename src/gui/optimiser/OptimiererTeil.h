@@ -42,7 +42,6 @@ class OptimiererTeil : public Teilsystem {
   void OptiFensterZeigen(bool zeigen);
   /// Runs `lauf` with the status window; closes the optimiser window as the result asks.
   void Laufen(const std::function<OptiAusgang(const trm::TOptiStatus&)>& lauf);
-  void MausHakenSetzen();
 
   Fensterteile t_;
   std::unique_ptr<Optimierer> opt_;
@@ -53,7 +52,6 @@ class OptimiererTeil : public Teilsystem {
   QAction* rueckgaengig_ = nullptr;
   QAction* optiFensterAktion_ = nullptr;
   QLabel* luecke_ = nullptr;
-  QPointF zielVersatz_;
 };
 
 }  // namespace trm::gui

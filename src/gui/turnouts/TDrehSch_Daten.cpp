@@ -19,7 +19,7 @@ QString Q(const std::string& s) { return QString::fromStdString(s); }
 }  // namespace
 
 TDrehSch_Daten::TDrehSch_Daten(const Fensterteile& t, QWidget* eltern)
-    : Werkzeugfenster(eltern), t_(t) {
+    : Werkzeugfenster(eltern), t_(t), schieberZug_(*t.editor) {
   setObjectName(QStringLiteral("TDrehSch_Daten"));
   setWindowTitle(QStringLiteral("Drehscheibe"));
   auto* raster = new QGridLayout;
@@ -148,11 +148,7 @@ void TDrehSch_Daten::SchieberBewegt(int grad) {
   if (!d) return;
   if (schieber_->isSliderDown()) {
     // One drag of the slider is one step.
-    if (!schritt_) {
-      ed.SchrittBeginnen();
-      schritt_ = true;
-    }
-    t_.befehl([&ed, this, grad] { return DrehscheibeSchieben(ed, schieberAusgang_, grad); });
+    t_.befehl([this, grad] { return schieberZug_.Ziehen(schieberAusgang_, grad); });
     return;
   }
   // A key turns by the slider's step from where the turntable stands.
@@ -163,10 +159,7 @@ void TDrehSch_Daten::SchieberBewegt(int grad) {
 }
 
 void TDrehSch_Daten::SchieberLosgelassen() {
-  if (schritt_) {
-    t_.editor->SchrittAbschliessen("Drehscheibe drehen");
-    schritt_ = false;
-  }
+  schieberZug_.Loslassen();
   t_.aktualisieren();
 }
 

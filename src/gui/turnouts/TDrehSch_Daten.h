@@ -41,7 +41,7 @@ class TDrehSch_Daten : public Werkzeugfenster {
   QSlider* schieber_ = nullptr;
   double schieberAusgang_ = 0;  ///< the start angle when the slider was taken
   int schieberZuletzt_ = 0;     ///< the slider's position after the last step by key
-  bool schritt_ = false;        ///< the slider's drag has opened an undo step
+  Drehscheibenschieber schieberZug_;  ///< the slider's drag as one step
 };
 
 }  // namespace trm::gui
