@@ -100,7 +100,14 @@ TEST_F(AnlagendatenTest, MindestradiusUndUnsinnigeWerte) {
   EXPECT_FALSE(daten->MinRadiusSetzen(Ebene::Modul, "abc"));
   EXPECT_FALSE(daten->ModulGroesseSetzen(true, "0"));
   EXPECT_FALSE(daten->MassstabSetzen("-87"));
-  EXPECT_EQ(dialoge.fehler, std::vector<std::string>(4, "Falsche Eingabe. Wert wird zurückgesetzt"));
+  // A sleeper spacing giving a segment more sleepers than a file holds is taken back whole.
+  const std::size_t schritte = ed->dokument().verlauf().AnzahlRueckgaengig();
+  daten->ueberschreibenModul = true;
+  EXPECT_FALSE(daten->MassSetzen(Ebene::Modul, Mass::SwAbst, "0"));
+  EXPECT_FALSE(daten->MassSetzen(Ebene::Bogen, Mass::SwAbst, "0,001"));
+  EXPECT_TRUE(daten->MassSetzen(Ebene::Bogen, Mass::SwAbst, "-1"));
+  EXPECT_EQ(ed->dokument().verlauf().AnzahlRueckgaengig(), schritte + 1);
+  EXPECT_EQ(dialoge.fehler, std::vector<std::string>(6, "Falsche Eingabe. Wert wird zurückgesetzt"));
   EXPECT_EQ(AnlageZeilen(ed->anlage()), vorher);
 }
 

@@ -67,6 +67,14 @@ TEST_F(BogendatenTest, BehalteneGroesseEntscheidet) {
 
   EXPECT_FALSE(fenster->LaengeSetzen("12.5"));  // decimal point: the conversion message
   EXPECT_EQ(dialoge.fehler.size(), 1u);
+
+  // More sleepers than a layout file holds (900 m at 7.2 mm): refused, the step taken back.
+  const double laenge = B(1).Laenge();
+  const std::size_t schritte = ed->dokument().verlauf().AnzahlRueckgaengig();
+  EXPECT_FALSE(fenster->LaengeSetzen("900000"));
+  EXPECT_EQ(B(1).Laenge(), laenge);
+  EXPECT_EQ(ed->dokument().verlauf().AnzahlRueckgaengig(), schritte);
+  EXPECT_EQ(dialoge.fehler, (std::vector<std::string>{dialoge.fehler[0], "Wert nicht sinnvoll"}));
 }
 
 TEST_F(BogendatenTest, FlexibleNachbarnUndSegmente) {

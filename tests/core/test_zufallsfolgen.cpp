@@ -1,10 +1,13 @@
-// Random command sequences over a layout built through the editor and the mouse: after every
-// command the link structure must be sound, a command that records no step must leave the
-// file text as it was, and undo and redo must give back the file text, the changed state and
-// the current objects of the states they return to.
+// Random command sequences over a layout built through the editor and the mouse (tracks,
+// turnouts, crossings, turntables, components, the data windows' fields, the optimiser and the
+// settings): after every command the link structure must be sound, a command that records no
+// step must leave the file text as it was, a text that does not convert must record none, and
+// undo and redo must give back the file text, the changed state and the current objects of the
+// states they return to.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include <cmath>
 #include <cstdint>
 #include <filesystem>
 #include <map>
@@ -16,18 +19,30 @@
 
 #include "Pruefhilfe.h"
 #include "SkriptDialoge.h"
+#include "core/calculators/Steigung.h"
+#include "core/editor/Anlagendaten.h"
+#include "core/editor/Bibliothek.h"
+#include "core/editor/Bogendaten.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
+#include "core/geometry/Geo.h"
+#include "core/geometry/GeoBefehle.h"
 #include "core/model/AnlageDatei.h"
 #include "core/model/Datenordner.h"
 #include "core/model/Typliste.h"
 #include "core/model/Umrechnung.h"
+#include "core/optimiser/Optimierer.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
 #include "core/render/ModulZeichnen.h"
+#include "core/turnouts/Drehscheibe.h"
+#include "core/turnouts/DrehscheibenBefehle.h"
+#include "core/turnouts/Drehscheibenliste.h"
 #include "core/turnouts/Weiche.h"
+#include "core/turnouts/WeichenBefehle.h"
 #include "core/crossings/DKW.h"
 #include "core/crossings/Kreuzung.h"
+#include "core/crossings/KreuzungsBefehle.h"
 
 namespace trm {
 namespace {
@@ -85,6 +100,18 @@ enum class Art {
   Speichern,
   Rueckgaengig,
   Wiederherstellen,
+  DsEinsetzen,
+  DsZiehen,
+  DsFeld,
+  DsHoehe,
+  GeoEinsetzen,
+  GeoMaus,
+  GeoDialog,
+  BogenFeld,
+  WeicheFeld,
+  KrFeld,
+  Optimieren,
+  Einstellung,
 };
 
 /// How often each command is drawn, relative to the others.
@@ -101,7 +128,11 @@ constexpr Gewicht Gewichte[] = {
     {Art::AnfangX, 1},          {Art::Drehen, 1},        {Art::Waehlen, 4},
     {Art::VorigesNaechstes, 2}, {Art::NeuesModul, 1},    {Art::ModulWechseln, 1},
     {Art::ModulLoeschen, 1},    {Art::Speichern, 1},     {Art::Rueckgaengig, 4},
-    {Art::Wiederherstellen, 3},
+    {Art::Wiederherstellen, 3}, {Art::DsEinsetzen, 1},   {Art::DsZiehen, 1},
+    {Art::DsFeld, 2},           {Art::DsHoehe, 1},       {Art::GeoEinsetzen, 2},
+    {Art::GeoMaus, 2},          {Art::GeoDialog, 1},     {Art::BogenFeld, 3},
+    {Art::WeicheFeld, 2},       {Art::KrFeld, 2},        {Art::Optimieren, 4},
+    {Art::Einstellung, 2},
 };
 
 /// One sequence: a new layout from the settings file, then random commands.
@@ -115,12 +146,20 @@ class Folge {
         ordner_(ordner),
         liste_(liste),
         zurueckgenommen_(zurueckgenommen),
-        dok_(dialoge_, ordner.string(), std::make_shared<MersenneZufall>(saat)) {}
+        dok_(dialoge_, ordner.string(), std::make_shared<MersenneZufall>(saat)) {
+    opt_.Zufall.seed(saat);
+  }
 
   /// Runs the sequence; empty when every check held, else the seed, the commands so far and
   /// the first fault.
   std::string Laufen() {
     if (!dok_.Neu()) return "Neu fehlgeschlagen";
+    try {
+      dsListe_ = ListeLaden(A(), ListeDrehscheiben);
+    } catch (const std::exception& e) {
+      return std::string("Drehscheibenliste: ") + e.what();
+    }
+    geoAnzahl_ = GeoListenNamen(ed_).size();
     text_ = AnlageZeilen(A());
     gespeichert_ = nummer_;
     for (int k = 0; k < SchritteJeFolge && fehler_.empty(); ++k) {
@@ -344,20 +383,343 @@ class Folge {
         std::string wo;
         const auto p = Zielpunkt(wo);
         if (!p) return "ziehen: kein Gleis";
-        auto [x, y] = *p;
-        std::ostringstream s;
-        s << "ziehen von " << wo;
-        Maus(Mausart::Druecken, x, y);
-        for (std::uint32_t n = 1 + Zahl(3); n > 0; --n) {
-          x += static_cast<std::int64_t>(Zahl(121)) - 60;
-          y += static_cast<std::int64_t>(Zahl(121)) - 60;
-          Maus(Mausart::Bewegen, x, y);
-          s << " nach (" << x << ", " << y << ")";
+        return "ziehen von " + wo + Zug(p->first, p->second);
+      }
+      default:
+        return Datenfenster(art, auswahl);
+    }
+  }
+
+  /// A press at pixel (x, y), one to three moves and a release, now and then with Ctrl.
+  std::string Zug(std::int64_t x, std::int64_t y) {
+    std::ostringstream s;
+    Maus(Mausart::Druecken, x, y);
+    for (std::uint32_t n = 1 + Zahl(3); n > 0; --n) {
+      x += static_cast<std::int64_t>(Zahl(121)) - 60;
+      y += static_cast<std::int64_t>(Zahl(121)) - 60;
+      Maus(Mausart::Bewegen, x, y);
+      s << " nach (" << x << ", " << y << ")";
+    }
+    const bool strg = Zahl(2) == 0;
+    Maus(Mausart::Loslassen, x, y, strg);
+    if (strg) s << ", mit Strg losgelassen";
+    return s.str();
+  }
+
+  // ---- turntables, components, data windows, optimiser, settings ----
+  /// A text for a number field: mostly a number, now and then one that does not convert
+  /// (then the command must change nothing).
+  std::string Zahltext() {
+    static constexpr const char* Gut[] = {"0",   "3",    "12,5",  "-40",  "90",
+                                          "150", "-300", "450,5", "1200", "7,5"};
+    static constexpr const char* Schlecht[] = {"abc", "", "12x", "1.5"};
+    if (Zahl(6) == 0) {
+      ungueltig_ = true;
+      return Schlecht[Zahl(4)];
+    }
+    return Gut[Zahl(10)];
+  }
+  std::string Neigungstext() {
+    static constexpr const char* Gut[] = {"1:9", "1:6,6", "1/12", "1:4"};
+    static constexpr const char* Schlecht[] = {"9", "1:x", "2:9"};
+    if (Zahl(4) == 0) {
+      ungueltig_ = true;
+      return Schlecht[Zahl(3)];
+    }
+    return Gut[Zahl(4)];
+  }
+  /// Selects a random turntable of the current module; none when it has none.
+  TDrehscheibe* DrehscheibeWaehlen() {
+    TModul* m = M();
+    if (!m) return nullptr;
+    const std::vector<TElement*> alle = m->ElementeDerArt(Elementart::Drehscheibe);
+    if (alle.empty()) return nullptr;
+    m->ElementWaehlen(m->ElementIndex(alle[Zahl(static_cast<std::uint32_t>(alle.size()))]));
+    return Drehscheibe(ed_);
+  }
+  TGeo* Bauteil() {
+    TModul* m = M();
+    if (!m) return nullptr;
+    const std::vector<TElement*> alle = m->ElementeDerArt(Elementart::Geo);
+    return alle.empty() ? nullptr
+                        : static_cast<TGeo*>(alle[Zahl(static_cast<std::uint32_t>(alle.size()))]);
+  }
+
+  std::string Datenfenster(Art art, std::optional<Auswahl>& auswahl) {
+    auto tun = [](std::string was, const auto& befehl) {
+      return befehl() ? was : was + " -> nein";
+    };
+    const std::string wo = " an " + AlsText(Jetzt());
+    // A field left with a text; the text is drawn before the command runs.
+    auto feld = [&](const std::string& name, std::string text, const auto& setzen) {
+      return tun(name + " \"" + text + "\"" + wo, [&] { return setzen(text); });
+    };
+    switch (art) {
+      case Art::DsEinsetzen: {
+        if (dsListe_.Saetze() == 0) return "Drehscheibe einsetzen: leere Liste";
+        const std::size_t k = 1 + Zahl(static_cast<std::uint32_t>(dsListe_.Saetze()));
+        return tun("Drehscheibe einsetzen, Typ " + std::to_string(k) + wo,
+                   [&] { return DrehscheibeEinsetzen(ed_, dsListe_.Satz(k)); });
+      }
+      case Art::DsZiehen: {
+        const TDrehscheibe* d = DrehscheibeWaehlen();
+        if (!d) return Datenfenster(Art::DsEinsetzen, auswahl);
+        auswahl.reset();
+        // Anywhere on the disc, pit included.
+        const double w = Zahl(360) * Pi / 180, r = d->Aussendurchmesser * (1 + Zahl(9)) / 20;
+        const auto [x, y] = Pixel(d->XMitte + r * std::cos(w), d->YMitte + r * std::sin(w));
+        ed_.ModusSetzen(Mausmodus::Normal);
+        return "Drehscheibe ziehen" + Zug(x, y);
+      }
+      case Art::DsFeld:
+        if (!DrehscheibeWaehlen()) return Datenfenster(Art::DsEinsetzen, auswahl);
+        switch (Zahl(6)) {
+          case 0:
+            return tun("Gleis an Drehscheibenanschluss anfügen" + wo,
+                       [&] { return DrehscheibenGleisAnfuegen(ed_); });
+          case 1: {
+            const int schritt = Zahl(2) ? 1 : -1;
+            return tun("Anschluss " + std::to_string(schritt),
+                       [&] { return DrehscheibeAnschlussSchritt(ed_, schritt); });
+          }
+          case 2:
+            return tun("Drehscheibe aus dem Plan löschen",
+                       [&] { return DrehscheibeAusPlanEntfernen(ed_); });
+          default: {
+            const auto f = static_cast<Drehscheibenfeld>(Zahl(10));
+            return feld("Drehscheibenfeld " + std::to_string(static_cast<int>(f)), Zahltext(),
+                        [&](const std::string& t) { return DrehscheibeFeldSetzen(ed_, f, t); });
+          }
         }
-        const bool strg = Zahl(2) == 0;
-        Maus(Mausart::Loslassen, x, y, strg);
-        if (strg) s << ", mit Strg losgelassen";
-        return s.str();
+      case Art::DsHoehe:
+        if (!DrehscheibeWaehlen()) return Datenfenster(Art::DsEinsetzen, auswahl);
+        return feld("Höhe der Drehscheibe", Zahltext(), [&](const std::string& t) {
+          return Steigungsdaten(ed_).DrehscheibenhoeheSetzen(t);
+        });
+      case Art::GeoEinsetzen: {
+        // One beyond the library now and then: refused.
+        const std::size_t k = Zahl(static_cast<std::uint32_t>(geoAnzahl_ + 1));
+        return tun("Bauteil einsetzen, Nr. " + std::to_string(k) + wo,
+                   [&] { return GeoEinsetzen(ed_, k); });
+      }
+      case Art::GeoMaus: {
+        const TGeo* g = Bauteil();
+        if (!g) return Datenfenster(Art::GeoEinsetzen, auswahl);
+        auswahl.reset();
+        static constexpr Mausmodus Modi[] = {Mausmodus::Normal, Mausmodus::GeoDrehen,
+                                             Mausmodus::GeoVerformen, Mausmodus::GeoEntfernen};
+        const Mausmodus modus = Modi[Zahl(4)];
+        double x = g->Bezugspunkt.x, y = g->Bezugspunkt.y;
+        if (modus == Mausmodus::GeoVerformen && !g->Elemente.empty() && Zahl(2)) {
+          const TGeoElement& e = g->Elemente[Zahl(static_cast<std::uint32_t>(g->Elemente.size()))];
+          if (!e.Punkte.empty()) {
+            const TGeopunkt& q = e.Punkte[Zahl(static_cast<std::uint32_t>(e.Punkte.size()))];
+            x = q.x, y = q.y;
+          }
+        }
+        ed_.ModusSetzen(modus);
+        const auto [px, py] = Pixel(x, y);
+        const std::string was = "Bauteil, Mausmodus " + std::to_string(static_cast<int>(modus));
+        if (modus != Mausmodus::GeoEntfernen) return was + Zug(px, py);
+        // Removing is a click; the same press goes on to a track beneath.
+        Maus(Mausart::Druecken, px, py);
+        Maus(Mausart::Loslassen, px, py);
+        return was;
+      }
+      case Art::GeoDialog: {
+        TGeo* g = Bauteil();
+        if (!g) return Datenfenster(Art::GeoEinsetzen, auswahl);
+        const TGeoVerschiebung v{Zahl(2) == 0, Zahltext(), Zahltext(), Zahltext()};
+        return tun("Bauteil bearbeiten" + std::string(v.position ? " Position" : "") + " \"" + v.x +
+                       "\" \"" + v.y + "\" \"" + v.grad + "\"",
+                   [&] { return GeoDialogAnwenden(ed_, *g, v); });
+      }
+      case Art::BogenFeld: {
+        Bogendaten bd(ed_);
+        bd.behalten = static_cast<Behalten>(Zahl(3));
+        using Feld = bool (Bogendaten::*)(const std::string&);
+        using Knopf = bool (Bogendaten::*)();
+        static constexpr std::pair<const char*, Feld> Felder[] = {
+            {"Anfangsradius", &Bogendaten::AnfRadiusSetzen},
+            {"Endradius", &Bogendaten::EndRadiusSetzen},
+            {"Länge", &Bogendaten::LaengeSetzen},
+            {"Endwinkel", &Bogendaten::EndwinkelSetzen},
+            {"Tangente", &Bogendaten::TangenteSetzen}};
+        static constexpr std::pair<const char*, Knopf> Knoepfe[] = {
+            {"Bogen hinzufügen", &Bogendaten::BogenHinzufuegen},
+            {"Bogen löschen", &Bogendaten::BogenLoeschen},
+            {"Krümmung umkehren", &Bogendaten::KruemmungUmkehren},
+            {"Radien tauschen", &Bogendaten::RadienTauschen},
+            {"starr / flexibel", &Bogendaten::StarrFlexUmschalten}};
+        const std::uint32_t k = Zahl(13);
+        const bool ende = Zahl(2);
+        if (k < 5)
+          return feld(Felder[k].first, Zahltext(),
+                      [&](const std::string& t) { return (bd.*Felder[k].second)(t); });
+        if (k < 10)
+          return tun(Knoepfe[k - 5].first + wo, [&] { return (bd.*Knoepfe[k - 5].second)(); });
+        if (k == 10)
+          return feld("Radius übertragen", Zahltext(),
+                      [&](const std::string& t) { return bd.RadiusUebertragen(t, ende); });
+        if (k == 11)
+          return tun("Distanzpunkte" + wo, [&] { return bd.DistanzpunkteUmschalten(ende); });
+        const auto fix = static_cast<Bogendaten::Fix>(Zahl(3));
+        return tun("Fix" + wo, [&] { return bd.FixUmschalten(fix); });
+      }
+      case Art::WeicheFeld: {
+        WeicheWaehlen();
+        auswahl = Jetzt();
+        static constexpr Weichenfeld Zahlfelder[] = {Weichenfeld::Radius,
+                                                     Weichenfeld::Winkel,
+                                                     Weichenfeld::Tangentenlaenge,
+                                                     Weichenfeld::Spurweite,
+                                                     Weichenfeld::Schienenkopfbreite,
+                                                     Weichenfeld::Stammgleisradius,
+                                                     Weichenfeld::Zweiggleisradius,
+                                                     Weichenfeld::AnfAbst1,
+                                                     Weichenfeld::EndAbst1,
+                                                     Weichenfeld::Laenge2,
+                                                     Weichenfeld::Radius2,
+                                                     Weichenfeld::AnfAbst2,
+                                                     Weichenfeld::EndAbst2,
+                                                     Weichenfeld::StammLaenge3,
+                                                     Weichenfeld::StammRadius3,
+                                                     Weichenfeld::ZweigLaenge3,
+                                                     Weichenfeld::ZweigRadius3,
+                                                     Weichenfeld::AnfAbst3,
+                                                     Weichenfeld::EndAbst3,
+                                                     Weichenfeld::Schwellenlaenge,
+                                                     Weichenfeld::Schwellenbreite,
+                                                     Weichenfeld::Schwellenabstand,
+                                                     Weichenfeld::MaxSchwellenlaenge,
+                                                     Weichenfeld::Korrekturfaktor};
+        auto setzen = [&](Weichenfeld f) {
+          return [&, f](const std::string& t) { return WeicheFeldSetzen(ed_, f, t); };
+        };
+        switch (Zahl(6)) {
+          case 0:
+            return feld("Weichenneigung", Neigungstext(), setzen(Weichenfeld::Neigung));
+          case 1:
+            return feld("Weichenrichtung", Zahl(2) ? "Linksweiche" : "Rechtsweiche",
+                        setzen(Weichenfeld::Weichenrichtung));
+          default: {
+            const Weichenfeld f =
+                Zahlfelder[Zahl(static_cast<std::uint32_t>(std::size(Zahlfelder)))];
+            return feld("Weichenfeld " + std::to_string(static_cast<int>(f)), Zahltext(),
+                        setzen(f));
+          }
+        }
+      }
+      case Art::KrFeld: {
+        KreuzungWaehlen();
+        auswahl = Jetzt();
+        static constexpr Krfeld Zahlfelder[] = {Krfeld::Laenge,       Krfeld::Winkel,
+                                                Krfeld::Spurweite,    Krfeld::Schienenkopfbreite,
+                                                Krfeld::EKWRadius,    Krfeld::KurzeLaenge,
+                                                Krfeld::AussenLaenge, Krfeld::Radius,
+                                                Krfeld::Zweigradius,  Krfeld::Zweigradius2,
+                                                Krfeld::AbstKMP,      Krfeld::BP1Laenge,
+                                                Krfeld::StARadius,    Krfeld::KrARadius,
+                                                Krfeld::BP1Endabst,   Krfeld::BP2Laenge,
+                                                Krfeld::StBRadius,    Krfeld::KrBRadius,
+                                                Krfeld::BP2Endabst,   Krfeld::SwLen,
+                                                Krfeld::SwBrt,        Krfeld::SwAbst,
+                                                Krfeld::SwLenMax,     Krfeld::SwLenMaxLi,
+                                                Krfeld::HSLaengeLi,   Krfeld::HSWinkelLi,
+                                                Krfeld::HSRadiusLi,   Krfeld::HSLaengeRe,
+                                                Krfeld::HSWinkelRe,   Krfeld::HSRadiusRe,
+                                                Krfeld::ZgTangente,   Krfeld::ZgWinkel};
+        const bool anpassen = Zahl(2);
+        auto setzen = [&](Krfeld f) {
+          return [&, f](const std::string& t) { return KreuzungFeldSetzen(ed_, f, t, anpassen); };
+        };
+        switch (Zahl(8)) {
+          case 0:
+            return feld("Kreuzungsneigung", Neigungstext(), setzen(Krfeld::Neigung));
+          case 1:
+            return tun("Krümmungsrichtung umkehren" + wo, [&] { return KruemmungUmkehren(ed_); });
+          case 2:
+            return tun("Zweiggleis wechseln" + wo, [&] { return ZweiggleisWechseln(ed_); });
+          case 3: {
+            const bool links = Zahl(2);
+            return tun("Herzstück umdrehen" + wo, [&] { return HerzstueckUmdrehen(ed_, links); });
+          }
+          case 4: {
+            const auto kreis = static_cast<Zungenkreis>(Zahl(4));
+            return tun("Zungen tauschen" + wo, [&] { return ZungenTauschen(ed_, kreis); });
+          }
+          default: {
+            const Krfeld f = Zahlfelder[Zahl(static_cast<std::uint32_t>(std::size(Zahlfelder)))];
+            return feld("Kreuzungsfeld " + std::to_string(static_cast<int>(f)), Zahltext(),
+                        setzen(f));
+          }
+        }
+      }
+      case Art::Optimieren: {
+        // An end mark until there is a target; then runs (the target stays where it was
+        // marked while later commands move the tracks), free radii for them, and their undo.
+        const TBogen* b = ed_.bogen();
+        switch (opt_.OptiEP ? Zahl(5) : Zahl(4) ? 1 : Zahl(3)) {
+          case 0:
+            return tun("Optimierungsanfangspunkt" + wo, [&] { return opt_.AnfangMarkieren(); });
+          case 1:
+            return tun("Optimierungsendpunkt" + wo,
+                       [&] { return opt_.EndeMarkieren().has_value(); });
+          case 2:
+            if (opt_.RueckgaengigMoeglich())
+              return tun("Optimierung rückgängig", [&] { return opt_.Rueckgaengig(); });
+            [[fallthrough]];
+          default: {
+            if (b && b->RFix && Zahl(2))
+              return tun("RFix" + wo,
+                         [&] { return Bogendaten(ed_).FixUmschalten(Bogendaten::Fix::R); });
+            // A missed target is kept ("Ja") or dropped.
+            dialoge_.antworten.assign(1, Zahl(2) ? Antwort::Ja : Antwort::Nein);
+            const OptiAusgang a = opt_.Optimieren({});
+            dialoge_.antworten.clear();
+            return "Optimieren" + wo + " -> Ausgang " + std::to_string(static_cast<int>(a));
+          }
+        }
+      }
+      case Art::Einstellung: {
+        Anlagendaten ad(ed_);
+        ad.ueberschreibenAnlage = Zahl(2);
+        ad.ueberschreibenModul = Zahl(2);
+        ad.ueberschreibenGleis = Zahl(2);
+        const auto ebene = static_cast<Ebene>(Zahl(4));
+        const std::string stufe = " Ebene " + std::to_string(static_cast<int>(ebene));
+        static constexpr std::int32_t Farben[] = {0, 255, 0xFF0000, 0x00FF00, 12345};
+        switch (Zahl(7)) {
+          case 0:
+          case 1: {
+            const Mass m = AlleMasse[Zahl(7)];
+            return feld("Maß " + std::to_string(static_cast<int>(m)) + stufe, Zahltext(),
+                        [&](const std::string& t) { return ad.MassSetzen(ebene, m, t); });
+          }
+          case 2: {
+            const auto e = static_cast<Ebene>(Zahl(3));
+            return feld("Mindestradius Ebene " + std::to_string(static_cast<int>(e)), Zahltext(),
+                        [&](const std::string& t) { return ad.MinRadiusSetzen(e, t); });
+          }
+          case 3: {
+            const std::int32_t f = Farben[Zahl(5)];
+            return tun("Farbe " + std::to_string(f) + stufe + wo, [&] { return ad.FarbeSetzen(ebene, f); });
+          }
+          case 4: {
+            const std::int32_t f = Farben[Zahl(5)];
+            return tun("Segment färben " + std::to_string(f) + wo, [&] { return ad.SegmentFaerben(f); });
+          }
+          case 5: {
+            const bool breite = Zahl(2);
+            return feld(breite ? "Modulbreite" : "Modulhöhe", Zahltext(),
+                        [&](const std::string& t) { return ad.ModulGroesseSetzen(breite, t); });
+          }
+          default: {
+            const bool abstand = Zahl(2);
+            return feld(abstand ? "Gitterabstand" : "Gitterbeschriftung", Zahltext(),
+                        [&](const std::string& t) { return ad.GitterSetzen(abstand, t); });
+          }
+        }
       }
       default:
         return "?";
@@ -448,9 +810,11 @@ class Folge {
     }
     const std::size_t schritte = dok_.verlauf().AnzahlRueckgaengig();
     std::optional<Auswahl> auswahl;
+    ungueltig_ = false;
     protokoll_.push_back(Befehl(art, auswahl));
     const std::size_t jetzt = dok_.verlauf().AnzahlRueckgaengig();
     Pruefen(!dok_.verlauf().Offen(), "ein Schritt bleibt offen");
+    Pruefen(!ungueltig_ || jetzt == schritte, "ein ungültiger Text zeichnet einen Schritt auf");
     if (jetzt == schritte) {
       Nachher(geaendert);
       return;
@@ -480,6 +844,10 @@ class Folge {
   Dokument dok_;
   Editor ed_{dok_, dialoge_};
   Mausbedienung maus_{ed_};
+  Optimierer opt_{ed_, dialoge_};
+  TTypliste dsListe_{Zeilen{"0"}, ZeilenDrehscheibe, 0};  ///< the layout's turntable list
+  std::size_t geoAnzahl_ = 0;                          ///< components in the layout's library
+  bool ungueltig_ = false;  ///< the command got a text that does not convert
 
   std::vector<std::string> protokoll_;
   std::string fehler_;
@@ -505,13 +873,19 @@ TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
       ADD_FAILURE() << fehler;
     }
   }
-  // The sequences reach every kind of step: clicks hit tracks, turnouts get placed.
+  // The sequences reach every kind of step: clicks hit tracks and components, elements get
+  // placed, the optimiser runs.
   for (const char* name :
        {"Gleis anfügen", "Gleis löschen", "Weiche einsetzen", "Weiche drehen",
         "Linksweiche / Rechtsweiche", "Weiche entfernen", "Gleis lösen", "alle Verbindungen lösen",
         "Gleis als Nachfolger verbinden", "Gleis verbinden", "Gleis verschieben", "Anfangspunkt X",
         "Gleis drehen", "neues Modul", "Modul löschen", "Rückgängig Gleis löschen", "Kreuzung einsetzen",
-        "EKW einsetzen", "DKW einsetzen", "EKW drehen", "DKW entfernen"})
+        "EKW einsetzen", "DKW einsetzen", "EKW drehen", "DKW entfernen", "Drehscheibe einsetzen",
+        "Drehscheibe verschieben", "Gleis an Drehscheibe anfügen", "Vorbilddurchmesser", "Höhe der Drehscheibe",
+        "Bauteil einsetzen", "Bauteil verschieben", "Bauteil drehen", "Bauteil verformen", "Bauteil entfernen",
+        "Bauteil bearbeiten", "Anfangsradius", "Bogen hinzufügen", "starr <> flex", "Tangentenlänge",
+        "Stammgleisradius", "Zweiggleis am Stamm- /Kreuzungsgleis", "Optimierungsendpunkt", "Optimierung",
+        "Optimierung rückgängig", "Anlagendaten", "Mindestradius", "Farbe", "Modulgröße", "Gitter"})
     EXPECT_GT(zurueckgenommen[name], 0) << name;
   fs::remove_all(ordner);
 }

@@ -17,6 +17,7 @@
 #include "core/model/Modul.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Satz.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Textdatei.h"
 #include "core/model/Zahlformat.h"
 
@@ -84,33 +85,42 @@ bool Anlagendaten::MassSetzen(Ebene e, Mass m, const std::string& text) {
   const auto v = ed_.Zahl(text);
   if (!v) return false;
   if (!StufeVon(ed_, e).eigen) return false;
-  return ed_.Ausfuehren("Anlagendaten", [&] {
-    Stufe s = StufeVon(ed_, e);
-    const Einstellung f = Feld(m);
-    // The layout and the module take the amount; a track and a segment take the value as typed.
-    const bool betrag = e == Ebene::Anlage || e == Ebene::Modul;
-    const double wert = betrag ? std::fabs(*v) : *v;
-    s.eigen->*f = m == Mass::SKopf ? s.wert(&TEinstellungen::Spur) + 2 * wert : wert;
-    Anlage& a = ed_.anlage();
-    TModul* akt = ed_.modul();
-    auto modulZuruecksetzen = [&](bool auchBoegen) {
-      if (!akt) return;
-      for (auto& g : akt->Gleise) {
-        if (e != Ebene::Gleis) g->Eigen.*f = NichtGesetzt;
-        if (auchBoegen)
-          for (auto& b : g->Boegen) b->Eigen.*f = NichtGesetzt;
+  // A sleeper spacing that gives a segment more sleepers than a file holds (0, say) would
+  // leave a layout that cannot be saved: the step is taken back and the value refused.
+  struct ZuVieleSchwellen {};
+  const bool zaehlen = m == Mass::SwAbst && SchwellenUeberschritten(ed_.anlage()).empty();
+  try {
+    return ed_.Ausfuehren("Anlagendaten", [&] {
+      Stufe s = StufeVon(ed_, e);
+      const Einstellung f = Feld(m);
+      // The layout and the module take the amount; a track and a segment take the value as typed.
+      const bool betrag = e == Ebene::Anlage || e == Ebene::Modul;
+      const double wert = betrag ? std::fabs(*v) : *v;
+      s.eigen->*f = m == Mass::SKopf ? s.wert(&TEinstellungen::Spur) + 2 * wert : wert;
+      Anlage& a = ed_.anlage();
+      TModul* akt = ed_.modul();
+      auto modulZuruecksetzen = [&](bool auchBoegen) {
+        if (!akt) return;
+        for (auto& g : akt->Gleise) {
+          if (e != Ebene::Gleis) g->Eigen.*f = NichtGesetzt;
+          if (auchBoegen)
+            for (auto& b : g->Boegen) b->Eigen.*f = NichtGesetzt;
+        }
+      };
+      if (e == Ebene::Anlage && ueberschreibenAnlage) {
+        for (auto& mod : a.Module) mod->Eigen.*f = NichtGesetzt;
+        modulZuruecksetzen(true);
+      } else if (e == Ebene::Modul && ueberschreibenModul) {
+        modulZuruecksetzen(true);
+      } else if (e == Ebene::Gleis && ueberschreibenGleis) {
+        modulZuruecksetzen(true);
       }
-    };
-    if (e == Ebene::Anlage && ueberschreibenAnlage) {
-      for (auto& mod : a.Module) mod->Eigen.*f = NichtGesetzt;
-      modulZuruecksetzen(true);
-    } else if (e == Ebene::Modul && ueberschreibenModul) {
-      modulZuruecksetzen(true);
-    } else if (e == Ebene::Gleis && ueberschreibenGleis) {
-      modulZuruecksetzen(true);
-    }
-    return true;
-  });
+      if (zaehlen && !SchwellenUeberschritten(a).empty()) throw ZuVieleSchwellen{};
+      return true;
+    });
+  } catch (const ZuVieleSchwellen&) {
+    return Fehleingabe();
+  }
 }
 
 std::string Anlagendaten::MinRadiusAnzeige(Ebene e) const {

@@ -12,6 +12,7 @@
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Verbindungen.h"
 #include "core/model/Zahlformat.h"
 
@@ -88,13 +89,23 @@ bool Bogendaten::Aendern(const std::string& name, bool koppeln, const std::funct
   TGleis* g = ed_.gleis();
   TBogen* b = ed_.bogen();
   if (!g || !b) return false;
-  return ed_.Ausfuehren(name, [&] {
-    if (!f(*b)) return false;
-    if (koppeln) RadienKoppeln(*g, *b);
-    g->PunkteBerechnen();
-    LageWeitergeben(*g->Modul, g);
-    return true;
-  });
+  // A segment made longer than a layout file holds sleepers for would leave a layout that
+  // cannot be saved: the step is taken back and the value refused.
+  struct ZuVieleSchwellen {};
+  const bool zaehlen = ZuVieleSchwellenImBogen(*b).empty();
+  try {
+    return ed_.Ausfuehren(name, [&] {
+      if (!f(*b)) return false;
+      if (zaehlen && !ZuVieleSchwellenImBogen(*b).empty()) throw ZuVieleSchwellen{};
+      if (koppeln) RadienKoppeln(*g, *b);
+      g->PunkteBerechnen();
+      LageWeitergeben(*g->Modul, g);
+      return true;
+    });
+  } catch (const ZuVieleSchwellen&) {
+    ed_.dialoge().Fehler("Wert nicht sinnvoll");
+    return false;
+  }
 }
 
 bool Bogendaten::AnfRadiusSetzen(const std::string& text) {
