@@ -79,6 +79,17 @@ TEST_F(Weichendaten, ZellenUndIhreRegeln) {
   EXPECT_EQ(ed->Zustand().rueckgaengig, "Rückgängig: Schwellen senkrecht");
 }
 
+TEST_F(Weichendaten, ZuLangFuerDieSchwellenWirdZurueckgenommen) {
+  // 900 m of branch are within the input bound but would hold some 120 000 sleepers: a file
+  // with them would not read again, so the step is taken back.
+  const double vorher = W()->ZweigLaenge3();
+  const std::string schritt = ed->Zustand().rueckgaengig;
+  EXPECT_FALSE(Feld(Weichenfeld::ZweigLaenge3, "900000"));
+  EXPECT_NE(dialoge.fehler.back().find("Die Änderung wurde zurückgenommen."), std::string::npos);
+  EXPECT_EQ(W()->ZweigLaenge3(), vorher);
+  EXPECT_EQ(ed->Zustand().rueckgaengig, schritt);
+}
+
 TEST_F(Weichendaten, ModuswechselBehaeltDenBenutzerplan) {
   ASSERT_TRUE(Feld(Weichenfeld::Schwellenplan, "benutzerdefiniert"));
   TSchwellenplan plan = Schwellenplan(*W());

@@ -13,6 +13,7 @@
 #include "core/model/Fehler.h"
 #include "core/model/Gruppenbewegung.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Schwellenbudget.h"
 #include "core/model/Pruefung.h"
 #include "core/model/Satz.h"
 #include "core/model/Verbindungen.h"
@@ -69,6 +70,14 @@ bool Editor::Ausfuehren(const std::string& name, const std::function<bool()>& be
   }
   if (!ok) {
     v.Verwerfen();
+    return false;
+  }
+  // No step may leave a layout that could not be saved and read again: one whose sleepers
+  // go beyond what a real layout holds is taken back (counted from lengths and spacings,
+  // before any point is computed).
+  if (const std::string zuViele = SchwellenUeberschritten(anlage()); !zuViele.empty()) {
+    v.Zuruecknehmen(anlage());
+    dialoge_.Fehler(zuViele + " Die Änderung wurde zurückgenommen.");
     return false;
   }
   if (TModul* m = modul()) ModulBerechnen(*m);
