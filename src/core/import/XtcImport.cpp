@@ -722,7 +722,8 @@ class Aufbau {
       d->Teilung = dp.teilung;
       d->StartwinkelSetzen(dp.startwinkel);
       drehscheibeVon_[static_cast<long>(dp.objekt)] = drehscheiben_.size();
-      drehscheiben_.push_back(static_cast<TDrehscheibe*>(m.ElementHinzufuegen(std::move(d))));
+      drehscheiben_.push_back(d.get());
+      m.ElementHinzufuegen(std::move(d));
     }
   }
 
