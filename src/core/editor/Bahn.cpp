@@ -9,7 +9,10 @@
 
 namespace trm {
 
-void BahnInGleis(const TBahn& b, TGleis& g) {
+namespace {
+
+/// g's start and segments from the plan; `nurEnde`: each segment's end values only.
+void Setzen(const TBahn& b, TGleis& g, bool nurEnde) {
   g.XAnf = b.anfang.x;
   g.YAnf = b.anfang.y;
   g.SetWAnf(b.anfang.w);
@@ -19,16 +22,23 @@ void BahnInGleis(const TBahn& b, TGleis& g) {
     neu->SetLaenge(s.laenge);
     neu->SetAnfRadius(s.anfRadius);
     neu->SetEndRadius(s.endRadius);
-    g.BogenAnhaengen(std::move(neu));
+    TBogen* bg = g.BogenAnhaengen(std::move(neu));
+    if (nurEnde) bg->EndeBerechnen();
   }
   g.AktBogen = 0;
+}
+
+}  // namespace
+
+void BahnInGleis(const TBahn& b, TGleis& g) {
+  Setzen(b, g, false);
   if (!g.Boegen.empty()) g.PunkteBerechnen();
 }
 
 TLage BahnEnde(const TBahn& b, TModul& m) {
   if (b.stuecke.empty()) return b.anfang;
   TGleis g(&m);
-  BahnInGleis(b, g);
+  Setzen(b, g, true);  // the end alone, by the same steps the points take
   return {g.XEnde(), g.YEnde(), g.WEnde()};
 }
 

@@ -35,6 +35,11 @@ enum class Mausmodus : int {
   GeoEntfernen = 13,
   GeoVerformen = 14,
   GeoDrehen = 15,
+  // The drawing tools: they stay chosen after each track they lay, until Esc or another mode.
+  GeradeZiehen = 20,
+  BogenZiehen = 21,
+  EndenVerbinden = 22,
+  Parallelgleis = 23,
   NeuesGleis = 4711,
 };
 

@@ -26,7 +26,7 @@ bool Darstellbar(const TModul* m) { return m && m->MmProPixel > 0; }
 
 }  // namespace
 
-Mausbedienung::Mausbedienung(Editor& editor) : ed_(editor) {
+Mausbedienung::Mausbedienung(Editor& editor) : ed_(editor), zeichner_(editor) {
   for (const TElementart& art : Elementarten())
     if (art.MausAnschliessen) art.MausAnschliessen(*this);
 }
@@ -143,6 +143,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   const TUmrechnung u(*m);
   const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
   const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
+  if (Zeichenmodus(ed_.Modus())) return Zeichnen(e, wx, wy);
   modul_ = m;
   druckX_ = e.x;
   druckY_ = e.y;
@@ -262,6 +263,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   const TUmrechnung u(*m);
   const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
   const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
+  if (Zeichenmodus(ed_.Modus())) return Zeichnen(e, wx, wy);
   r.status = Statustext(wx, wy);
   const std::int64_t d = std::llabs(e.x - druckX_) + std::llabs(e.y - druckY_);
   TGleis* g = m->AktuellesGleis();
@@ -324,6 +326,10 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
 }
 
 Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
+  if (Zeichenmodus(ed_.Modus()) && Darstellbar(ed_.modul())) {
+    const TUmrechnung u(*ed_.modul());
+    return Zeichnen(e, u.PixelZuWeltX(static_cast<double>(e.x)), u.PixelZuWeltY(static_cast<double>(e.y)));
+  }
   Mausantwort r;
   r.kontextmenue = e.taste == Maustaste::Rechts && ed_.Modus() != Mausmodus::Lupe;
   TModul* m = ed_.modul();
@@ -363,6 +369,50 @@ Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
   return r;
 }
 
+Mausantwort Mausbedienung::Zeichnen(const Mausereignis& e, double wx, double wy) {
+  Mausantwort r;
+  const Mausmodus modus = ed_.Modus();
+  const bool strg = e.strg || ed_.Strg();
+  bool gelegt = false;
+  switch (e.art) {
+    case Mausart::Druecken:
+      if (e.taste != Maustaste::Links) {
+        // Another button ends the tool's drag; the right one opens the menu on release.
+        r.neuZeichnen = zeichner_.Abbrechen();
+        break;
+      }
+      gelegt = zeichner_.Druecken(modus, wx, wy, strg, fangabstand);
+      r.neuZeichnen = true;
+      break;
+    case Mausart::Bewegen:
+      r.status = Statustext(wx, wy);
+      r.neuZeichnen = r.hervorhebung = zeichner_.Bewegen(modus, wx, wy, strg, fangabstand);
+      r.unterMaus = zeichner_.Messwerte();
+      break;
+    case Mausart::Loslassen:
+      r.kontextmenue = e.taste == Maustaste::Rechts;
+      if (e.taste == Maustaste::Links) gelegt = zeichner_.Loslassen(modus, wx, wy, strg, fangabstand);
+      r.neuZeichnen = true;
+      break;
+    case Mausart::Doppelklick:
+      break;
+  }
+  if (gelegt) {
+    r.geaendert = r.auffrischen = r.fensterAuffrischen = true;
+    r.elementfensterVerbergen = true;
+  }
+  r.hinweis = Hinweis();
+  r.cursor = Cursor();
+  return r;
+}
+
+std::string Mausbedienung::Hinweis() const {
+  const std::string z = zeichner_.Hinweis(ed_.Modus());
+  return z.empty() ? Modushinweis(ed_.Modus()) : z;
+}
+
+bool Mausbedienung::Abbrechen() { return zeichner_.Abbrechen(); }
+
 std::string Mausbedienung::Modushinweis(Mausmodus m) {
   switch (m) {
     case Mausmodus::GruppeVerbinden: return "Gleis anklicken, das mit dem markierten Gleis verbunden werden soll";
@@ -375,6 +425,10 @@ std::string Mausbedienung::Modushinweis(Mausmodus m) {
     case Mausmodus::GeoVerformen: return "Punkt eines Bauteils ziehen, um es zu verformen";
     case Mausmodus::GeoDrehen: return "Bezugspunkt eines Bauteils ziehen, um es zu drehen";
     case Mausmodus::NeuesGleis: return "In die Zeichnung klicken: dort beginnt das neue Gleis";
+    case Mausmodus::GeradeZiehen: return "Gerade: an einem Gleisende oder frei drücken und ziehen";
+    case Mausmodus::BogenZiehen: return "Bogen: an einem offenen Gleisende drücken und zum Endpunkt ziehen";
+    case Mausmodus::EndenVerbinden: return "Erstes offenes Gleisende anklicken";
+    case Mausmodus::Parallelgleis: return "Gleis anklicken: das Parallelgleis entsteht auf der Seite der Maus";
     default: return "Gleis anklicken und ziehen · Strg: einrasten · Mausrad: zoomen · mittlere Taste: verschieben";
   }
 }

@@ -14,6 +14,7 @@
 
 #include "core/base/Ausrichten.h"
 #include "core/editor/Editor.h"
+#include "core/editor/Gleiszeichner.h"
 #include "core/editor/Mauswerkzeug.h"
 #include "core/editor/Treffer.h"
 #include "core/editor/Zoom.h"
@@ -65,6 +66,8 @@ struct Mausantwort {
   /// A move: what lies under the mouse ("Gleis …, Bogen …: R …, L …"), empty over nothing;
   /// unset on other events (the status bar keeps its text).
   std::optional<std::string> unterMaus;
+  /// The next step of a drawing tool for the status bar; unset: keep the mode's hint.
+  std::optional<std::string> hinweis;
 };
 
 /// The mouse work of the drawing area over an editor.
@@ -109,6 +112,13 @@ class Mausbedienung {
   static std::string Statustext(double x, double y);
   /// What the current mouse mode expects next, for the status bar.
   static std::string Modushinweis(Mausmodus m);
+  /// What comes next now: the drawing tools' step, else the mode's hint.
+  std::string Hinweis() const;
+  /// Esc: a drawing tool's drag or picked end is dropped; true when there was one.
+  bool Abbrechen();
+  /// The drawing tools (their drafts and options).
+  Gleiszeichner& Zeichner() { return zeichner_; }
+  const Gleiszeichner& Zeichner() const { return zeichner_; }
 
  private:
   Mausantwort Druecken(const Mausereignis& e);
@@ -127,7 +137,11 @@ class Mausbedienung {
   /// Runs the alignment search for track g and keeps the result.
   void Ausrichten(const TGleis& g);
 
+  /// A drawing mode's event: the tools answer instead of the machine.
+  Mausantwort Zeichnen(const Mausereignis& e, double wx, double wy);
+
   Editor& ed_;
+  Gleiszeichner zeichner_;
   const TModul* modul_ = nullptr;  ///< module of the last press
   std::int64_t druckX_ = 0, druckY_ = 0;
   bool ziehtGleis_ = false;

@@ -16,18 +16,6 @@ namespace {
 constexpr double Rand = 12;
 }  // namespace
 
-std::unique_ptr<Anlage> Bildanlage(const Anlage& vorlage, double seite) {
-  auto a = std::make_unique<Anlage>();
-  a->Werte = vorlage.Werte;
-  a->Massstab = vorlage.Massstab;
-  a->Optionen = vorlage.Optionen;
-  a->Farbe = vorlage.Farbe;
-  a->GitterSichtbar = a->GitterBeschriftung = false;
-  TModul* m = a->ModulAnhaengen();
-  m->Breite = m->Hoehe = static_cast<std::int32_t>(seite);
-  return a;
-}
-
 std::optional<TAnsicht> EingepasstMalen(Canvas& c, double hoehe, double mitteX, double mitteY, double messfeld,
                                         const std::function<void(Canvas&, const TAnsicht&)>& malen,
                                         double mindestMmProPixel) {

@@ -6,16 +6,13 @@
 #include <memory>
 #include <optional>
 
+#include "core/model/Bildanlage.h"
 #include "core/render/Ansicht.h"
 
 namespace trm {
 
 class Anlage;
 class Canvas;
-
-/// A layout of its own for a picture: the gauge, sleeper, scale, option and colour settings of
-/// `vorlage`, no grid and no labels, and one module `seite` mm square.
-std::unique_ptr<Anlage> Bildanlage(const Anlage& vorlage, double seite);
 
 /// Paints `malen` onto c so that everything it draws (texts aside) fits with a margin. The
 /// scene is measured within `messfeld` mm each way from (mitteX, mitteY) of a drawing whose
