@@ -45,6 +45,8 @@ class Gleiszeichner {
   // ---- a library element dragged onto the drawing ----
   /// The drag of type record `satz` of kind `art` enters the drawing.
   void ElementBeginnen(Elementart art, const Zeilen& satz);
+  /// An element is being dragged: the mouse's moves and its next left press are the drag's.
+  bool ElementAktiv() const { return elementArt_.has_value(); }
   /// The outline follows the mouse and snaps to the nearest open track end (turned to fit);
   /// with Ctrl it stays free. True when the outline changed.
   bool ElementBewegen(double x, double y, bool strg, double fang);

@@ -143,7 +143,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   const TUmrechnung u(*m);
   const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
   const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
-  if (Zeichenmodus(ed_.Modus())) return Zeichnen(e, wx, wy);
+  if (Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv()) return Zeichnen(e, wx, wy);
   modul_ = m;
   druckX_ = e.x;
   druckY_ = e.y;
@@ -263,7 +263,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   const TUmrechnung u(*m);
   const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
   const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
-  if (Zeichenmodus(ed_.Modus())) return Zeichnen(e, wx, wy);
+  if (Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv()) return Zeichnen(e, wx, wy);
   r.status = Statustext(wx, wy);
   const std::int64_t d = std::llabs(e.x - druckX_) + std::llabs(e.y - druckY_);
   TGleis* g = m->AktuellesGleis();
@@ -326,7 +326,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
 }
 
 Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
-  if (Zeichenmodus(ed_.Modus()) && Darstellbar(ed_.modul())) {
+  if ((Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv()) && Darstellbar(ed_.modul())) {
     const TUmrechnung u(*ed_.modul());
     return Zeichnen(e, u.PixelZuWeltX(static_cast<double>(e.x)), u.PixelZuWeltY(static_cast<double>(e.y)));
   }
@@ -374,7 +374,20 @@ Mausantwort Mausbedienung::Zeichnen(const Mausereignis& e, double wx, double wy)
   const Mausmodus modus = ed_.Modus();
   const bool strg = e.strg || ed_.Strg();
   bool gelegt = false;
-  switch (e.art) {
+  if (zeichner_.ElementAktiv()) {
+    // A library element follows the mouse; a left press places it, another button drops it.
+    if (e.art == Mausart::Bewegen) {
+      r.status = Statustext(wx, wy);
+      r.neuZeichnen = r.hervorhebung = zeichner_.ElementBewegen(wx, wy, strg, fangabstand);
+      r.unterMaus = zeichner_.Messwerte();
+    } else if (e.art == Mausart::Druecken) {
+      r.neuZeichnen = true;
+      if (e.taste == Maustaste::Links)
+        gelegt = zeichner_.ElementAbsetzen(wx, wy, strg, fangabstand);
+      else
+        zeichner_.Abbrechen();
+    }
+  } else switch (e.art) {
     case Mausart::Druecken:
       if (e.taste != Maustaste::Links) {
         // Another button ends the tool's drag; the right one opens the menu on release.
