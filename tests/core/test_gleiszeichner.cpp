@@ -192,3 +192,62 @@ TEST(Gleiszeichner, WeicheAusDerListeRastetAmGleisendeEin) {
 
 }  // namespace
 }  // namespace trm
+
+namespace trm {
+namespace {
+
+TEST(Gleiszeichner, OvalMitVerbindenGeschlossen) {
+  Zeichenplatz z;
+  z.Ziehen(Mausmodus::GeradeZiehen, {800, 500}, {1800, 500}, true);
+  TGleis* unten = z.Letztes();
+  z.Ziehen(Mausmodus::BogenZiehen, {1800, 500}, z.Welt(z.Pixel(1800, 1300)));
+  TGleis* bogen = z.Letztes();
+  z.Ziehen(Mausmodus::GeradeZiehen, {bogen->XEnde(), bogen->YEnde()},
+           {bogen->XEnde() - 1000, bogen->YEnde()}, true);
+  TGleis* oben = z.Letztes();
+  // Two clicks on the open ends close the loop.
+  z.ed.ModusSetzen(Mausmodus::EndenVerbinden);
+  const auto a = z.Pixel(oben->XEnde(), oben->YEnde()), b = z.Pixel(800, 500);
+  z.Ereignis(Mausart::Druecken, a);
+  z.Ereignis(Mausart::Loslassen, a);
+  EXPECT_NE(z.maus.Hinweis().find("Zweites"), std::string::npos);
+  z.Ereignis(Mausart::Bewegen, b);
+  EXPECT_NE(z.maus.Zeichner().Entwurf(), nullptr);
+  const std::size_t vorher = z.dok.verlauf().AnzahlRueckgaengig();
+  z.Ereignis(Mausart::Druecken, b);
+  z.Ereignis(Mausart::Loslassen, b);
+  EXPECT_EQ(z.dok.verlauf().AnzahlRueckgaengig(), vorher + 1);
+  TGleis* schluss = z.Letztes();
+  EXPECT_EQ(schluss->Vorgaenger, oben);
+  EXPECT_EQ(unten->Vorgaenger, schluss);
+  EXPECT_NEAR(schluss->XEnde(), 800, 1e-6);
+  EXPECT_NEAR(schluss->YEnde(), 500, 1e-6);
+  EXPECT_NEAR(Winkeldifferenz(schluss->WEnde() - unten->WAnf()) * 180 / Pi, 0, 1e-6);
+  for (const auto& s : schluss->Boegen) EXPECT_GE(std::fabs(s->AnfRadius()), 400 - 1e-9);
+  EXPECT_TRUE(VerbindungenPruefen(z.a).empty());
+}
+
+TEST(Gleiszeichner, ParallelgleisImAbstandAufDerSeiteDerMaus) {
+  Zeichenplatz z;
+  z.a.Werte.GlsAbst = 45;
+  z.Ziehen(Mausmodus::GeradeZiehen, {800, 500}, {1200, 500}, true);
+  z.Ziehen(Mausmodus::BogenZiehen, {1200, 500}, z.Welt(z.Pixel(1700, 1000)));
+  TGleis* bogen = z.Letztes();
+  const double r = bogen->Boegen[0]->AnfRadius();
+  // Clicked outside the arc: the parallel lies on the right, its radius 45 mm larger.
+  z.ed.ModusSetzen(Mausmodus::Parallelgleis);
+  const auto aussen = z.Pixel(1200 + r * std::sin(Pi / 4) + 6, 500 + r - r * std::cos(Pi / 4) - 6);
+  z.Ereignis(Mausart::Bewegen, aussen);
+  z.Ereignis(Mausart::Druecken, aussen);
+  z.Ereignis(Mausart::Loslassen, aussen);
+  TGleis* p = z.Letztes();
+  ASSERT_NE(p, bogen);
+  ASSERT_EQ(p->Boegen.size(), 1u);
+  EXPECT_NEAR(p->Boegen[0]->AnfRadius(), r + 45, 1e-9);
+  const double cx = 1200, cy = 500 + r;  // the arc's centre
+  for (const TSpurpunkt& q : p->Boegen[0]->Spurpunkte) EXPECT_NEAR(std::hypot(q.x - cx, q.y - cy), r + 45, 1e-9);
+  EXPECT_EQ(z.dok.verlauf().RueckgaengigName(), "Parallelgleis");
+}
+
+}  // namespace
+}  // namespace trm
