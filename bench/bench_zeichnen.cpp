@@ -9,10 +9,14 @@
 #include <QImage>
 #include <QPainter>
 
+#include "../tests/core/SkriptDialoge.h"
 #include "Testanlage.h"
+#include "core/editor/Maus.h"
 #include "core/model/Neuberechnung.h"
+#include "core/model/Umrechnung.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
+#include "core/render/Entwurfzeichnen.h"
 #include "core/render/ModulZeichnen.h"
 #include "gui/render/QtCanvas.h"
 
@@ -139,6 +143,58 @@ void BM_UebersichtMalen(benchmark::State& state) {
   state.counters["Befehle"] = static_cast<double>(befehle);
 }
 BENCHMARK(BM_UebersichtMalen)->Unit(benchmark::kMillisecond);
+
+/// A frame of the curve tool with transitions on the generated module, in the 1920 x 1080 view
+/// at 0.2 mm per pixel: the mouse move (the curve solved on the layout's geometry) and the
+/// picture, as the drawing area paints it while a tool is at work: the module's picture kept
+/// from before the drag, the draft over it. range(0) = 1 paints the module afresh instead (what
+/// every frame would cost without the kept picture).
+void BM_ZeichenwerkzeugBild(benchmark::State& state) {
+  test::SkriptDialoge dialoge;
+  Dokument dok{dialoge, "/nonexistent-trassomatic-bench", std::make_shared<MersenneZufall>(1)};
+  Editor ed{dok, dialoge};
+  Mausbedienung maus{ed};
+  Anlage& a = dok.anlage();
+  a.Module = std::move(bench::Testanlage()->Module);
+  a.ModulWaehlen(0);
+  TModul& m = *a.Module[0];
+  m.Anlage_ = &a;
+  m.MmProPixel = 0.2;
+  // A straight in the middle of the view whose open end the curve starts at.
+  const TAnsicht v = Ausschnitt(m);
+  const TUmrechnung u(m);
+  const double x0 = u.PixelZuWeltX(static_cast<double>(v.X0() + 900)),
+               y0 = u.PixelZuWeltY(static_cast<double>(v.Y0() + 540));
+  ed.Ausfuehren("Gerade", [&] { return ed.NeuesGleisAnlegen(x0 - 100, y0, 0) != nullptr; });
+  ModulBerechnen(m);
+  maus.Zeichner().uebergang = 100;
+  ed.ModusSetzen(Mausmodus::BogenZiehen);
+  const TGleis& g = *m.Gleise.back();
+  const std::int64_t px = u.WeltZuPixelX(g.XEnde()), py = u.WeltZuPixelY(g.YEnde());
+  maus.Ereignis({Mausart::Druecken, Maustaste::Links, px, py});
+
+  QImage modulbild(1920, 1080, QImage::Format_RGB32), bild(1920, 1080, QImage::Format_RGB32);
+  {
+    QPainter p(&modulbild);
+    gui::QtCanvas c(p, 1920, 1080);
+    ModulMalen(a, m, c, v);
+  }
+  const bool neu = state.range(0) == 1;
+  std::int64_t k = 0;
+  for (auto _ : state) {
+    const std::int64_t s = 1500 + 37 * (k++ % 20);  // 300 to 450 mm ahead, as far to the left
+    maus.Ereignis({Mausart::Bewegen, Maustaste::Links, px + s, py - s});
+    QPainter p(&bild);
+    gui::QtCanvas c(p, 1920, 1080);
+    if (neu)
+      ModulMalen(a, m, c, v);
+    else
+      p.drawImage(0, 0, modulbild);
+    EntwurfZeichnen(a, maus.Zeichner(), c, v, PixelPunkt{900, 540});
+  }
+  if (!maus.Zeichner().Entwurf() || maus.Zeichner().Entwurf()->Boegen.size() != 3) state.SkipWithError("kein Entwurf");
+}
+BENCHMARK(BM_ZeichenwerkzeugBild)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

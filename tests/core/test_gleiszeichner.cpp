@@ -196,18 +196,30 @@ TEST(Gleiszeichner, WeicheAusDerListeRastetAmGleisendeEin) {
 namespace trm {
 namespace {
 
-TEST(Gleiszeichner, OvalMitVerbindenGeschlossen) {
+// The guide's oval: two transitions, a turnout and a siding in 14 actions (tool keys, drags,
+// the check box, a double click in the turnout list, two clicks to join).
+TEST(Gleiszeichner, OvalDerAnleitung) {
   Zeichenplatz z;
-  z.Ziehen(Mausmodus::GeradeZiehen, {800, 500}, {1800, 500}, true);
+  z.Ziehen(Mausmodus::GeradeZiehen, {800, 500}, {1801, 502}, true);  // 1 G, 2 drag
   TGleis* unten = z.Letztes();
-  z.Ziehen(Mausmodus::BogenZiehen, {1800, 500}, z.Welt(z.Pixel(1800, 1300)));
+  EXPECT_EQ(unten->Boegen[0]->Laenge(), 1001.0);
+  z.maus.Zeichner().uebergang = 100;  // 3 B, 4 "mit Übergangsbögen"
+  z.Ziehen(Mausmodus::BogenZiehen, {unten->XEnde(), 500}, {unten->XEnde() + 7, 1290}, true);  // 5 drag
   TGleis* bogen = z.Letztes();
-  z.Ziehen(Mausmodus::GeradeZiehen, {bogen->XEnde(), bogen->YEnde()},
-           {bogen->XEnde() - 1000, bogen->YEnde()}, true);
+  ASSERT_EQ(bogen->Boegen.size(), 3u);
+  EXPECT_NEAR(RichtungNorm(bogen->WEnde()), Pi, 1e-12);  // Ctrl: a half turn
+  EXPECT_EQ(std::fabs(bogen->Boegen[1]->AnfRadius()), std::round(std::fabs(bogen->Boegen[1]->AnfRadius())));
+  z.Ziehen(Mausmodus::GeradeZiehen, {bogen->XEnde(), bogen->YEnde()}, {bogen->XEnde() - 600, bogen->YEnde()},
+           true);  // 6 G, 7 drag
   TGleis* oben = z.Letztes();
-  // Two clicks on the open ends close the loop.
+  EXPECT_EQ(oben->Vorgaenger, bogen);
+  ASSERT_TRUE(z.ed.ElementEinsetzen(Elementart::Weiche, test::WeichensatzR500()));  // 8 list, 9 double click
+  const TElement& weiche = *z.m->Elemente[0];
+  const TGleis* stamm = weiche.Stammgleis();
+  EXPECT_EQ(stamm->Vorgaenger, oben);
+  // 10 V, 11 and 12: the turnout's main end and the first straight's start.
   z.ed.ModusSetzen(Mausmodus::EndenVerbinden);
-  const auto a = z.Pixel(oben->XEnde(), oben->YEnde()), b = z.Pixel(800, 500);
+  const auto a = z.Pixel(stamm->XEnde(), stamm->YEnde()), b = z.Pixel(800, 500);
   z.Ereignis(Mausart::Druecken, a);
   z.Ereignis(Mausart::Loslassen, a);
   EXPECT_NE(z.maus.Hinweis().find("Zweites"), std::string::npos);
@@ -218,12 +230,18 @@ TEST(Gleiszeichner, OvalMitVerbindenGeschlossen) {
   z.Ereignis(Mausart::Loslassen, b);
   EXPECT_EQ(z.dok.verlauf().AnzahlRueckgaengig(), vorher + 1);
   TGleis* schluss = z.Letztes();
-  EXPECT_EQ(schluss->Vorgaenger, oben);
+  EXPECT_EQ(schluss->Vorgaenger, stamm);
   EXPECT_EQ(unten->Vorgaenger, schluss);
   EXPECT_NEAR(schluss->XEnde(), 800, 1e-6);
   EXPECT_NEAR(schluss->YEnde(), 500, 1e-6);
   EXPECT_NEAR(Winkeldifferenz(schluss->WEnde() - unten->WAnf()) * 180 / Pi, 0, 1e-6);
   for (const auto& s : schluss->Boegen) EXPECT_GE(std::fabs(s->AnfRadius()), 400 - 1e-9);
+  // 13 G, 14 drag: the siding from the branch end, in its direction.
+  const TGleis* zweig = weiche.Zweiggleis();
+  const TPunkt ze{zweig->XEnde(), zweig->YEnde()};
+  z.Ziehen(Mausmodus::GeradeZiehen, ze, {ze.x + 300 * std::cos(zweig->WEnde()), ze.y + 300 * std::sin(zweig->WEnde())},
+           true);
+  EXPECT_EQ(z.Letztes()->Vorgaenger, zweig);
   EXPECT_TRUE(VerbindungenPruefen(z.a).empty());
 }
 

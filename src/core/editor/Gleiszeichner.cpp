@@ -156,7 +156,7 @@ bool Gleiszeichner::Vorschau(Mausmodus modus, double x, double y, bool strg, dou
       break;
     case Mausmodus::BogenZiehen: {
       if (!zieht_) break;
-      const auto bp = BogenPlanen(start_, x, y, Mindestradius(*m), uebergang, *m);
+      const auto bp = BogenPlanen(start_, x, y, Mindestradius(*m), uebergang, *m, strg);
       if (!bp) break;
       plan = bp->bahn;
       warnung_ = bp->amMindestradius;
@@ -324,7 +324,7 @@ std::string Gleiszeichner::Hinweis(Mausmodus modus) const {
       return zieht_ ? "Loslassen: Gerade legen · Strg: 15°-Schritte, Richtung des Gleisendes, ganze mm · Esc: abbrechen"
                     : "";
     case Mausmodus::BogenZiehen:
-      return zieht_ ? "Loslassen: Bogen legen · der Radius hält den Mindestradius · Esc: abbrechen" : "";
+      return zieht_ ? "Loslassen: Bogen legen · der Radius hält den Mindestradius · Strg: 15°-Schritte, ganze mm · Esc: abbrechen" : "";
     case Mausmodus::EndenVerbinden:
       return ende_ ? "Zweites offenes Gleisende anklicken · Esc: abbrechen" : "";
     default:

@@ -96,7 +96,19 @@ std::optional<TBahn> GeradePlanen(const TLage& anfang, bool endrichtung, double 
 }
 
 std::optional<TBogenplan> BogenPlanen(const TLage& anfang, double x, double y, double rMin, double uebergang,
-                                      TModul& m) {
+                                      TModul& m, bool strg) {
+  if (strg) {
+    auto p = BogenPlanen(anfang, x, y, rMin, uebergang, m, false);
+    if (!p || std::isinf(p->radius)) return p;
+    double theta = std::round(p->winkel / (15 * Grad)) * 15 * Grad;
+    if (theta == 0) theta = std::copysign(15 * Grad, p->winkel);
+    double r = std::round(std::fabs(p->radius));
+    if (r < rMin) r = std::ceil(rMin);
+    r = std::copysign(r, p->radius);
+    if (!(uebergang > 0)) return TBogenplan{{anfang, {{r * theta, r, r}}}, r, theta, false};
+    const double la = std::max(0.0, theta * r - uebergang);
+    return TBogenplan{Uebergangsbahn(anfang, 1 / r, la, uebergang), r, (la + uebergang) / r, false};
+  }
   const Ortlich o = Ortlich_(anfang, x, y);
   if (std::fabs(o.links) <= 1e-12 * std::hypot(o.vor, o.links)) {
     if (!(o.vor > 0)) return std::nullopt;

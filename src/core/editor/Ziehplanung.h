@@ -34,9 +34,11 @@ struct TBogenplan {
 /// solved on the layout's own computation of module m so that the end lands on the point.
 /// A radius below rMin stops at rMin (the end then lies where that circle comes nearest the
 /// mouse). A point straight ahead gives a straight. None for a point on or behind the start
-/// line's foot or when the transitions alone turn further than the mouse asks.
+/// line's foot or when the transitions alone turn further than the mouse asks. With `strg`
+/// the whole turn snaps to 15° steps and the radius to whole millimetres (not below rMin); the
+/// end then lies where those put it.
 std::optional<TBogenplan> BogenPlanen(const TLage& anfang, double x, double y, double rMin, double uebergang,
-                                      TModul& m);
+                                      TModul& m, bool strg = false);
 
 /// The plan laid in the opposite direction: it starts where b ends and ends on b's start.
 TBahn BahnUmkehren(const TBahn& b, const TLage& ende);
