@@ -190,7 +190,7 @@ void BM_ZeichenwerkzeugBild(benchmark::State& state) {
       ModulMalen(a, m, c, v);
     else
       p.drawImage(0, 0, modulbild);
-    EntwurfZeichnen(a, maus.Zeichner(), c, v, PixelPunkt{900, 540});
+    EntwurfZeichnen(maus.Zeichner(), c, v, PixelPunkt{900, 540});
   }
   if (!maus.Zeichner().Entwurf() || maus.Zeichner().Entwurf()->Boegen.size() != 3) state.SkipWithError("kein Entwurf");
 }

@@ -143,6 +143,26 @@ TEST(Gleiszeichner, BogenHaeltDenMindestradiusUndEscVerwirft) {
   z.Ereignis(Mausart::Loslassen, z.Pixel(ende.x + 100, ende.y + 300));
   EXPECT_EQ(z.m->Gleise.size(), 1u);
   EXPECT_EQ(z.maus.Zeichner().Entwurf(), nullptr);
+  // A click without a drag lays nothing.
+  z.Ereignis(Mausart::Druecken, z.Pixel(ende.x, ende.y));
+  z.Ereignis(Mausart::Loslassen, z.Pixel(ende.x + 2, ende.y + 2));
+  EXPECT_EQ(z.m->Gleise.size(), 1u);
+  // The first end picked by the connect tool, then its track undone: the next click starts
+  // afresh instead of joining a track that is gone.
+  z.Ziehen(Mausmodus::GeradeZiehen, {500, 900}, {900, 900}, true);
+  z.ed.ModusSetzen(Mausmodus::EndenVerbinden);
+  z.Ereignis(Mausart::Druecken, z.Pixel(900, 900));
+  z.Ereignis(Mausart::Loslassen, z.Pixel(900, 900));
+  ASSERT_TRUE(z.maus.Zeichner().Ende());
+  ASSERT_TRUE(z.ed.Rueckgaengig());
+  z.m = z.ed.modul();  // undo exchanges the layout's objects
+  z.ed.ModusSetzen(Mausmodus::EndenVerbinden);
+  z.Ereignis(Mausart::Druecken, z.Pixel(ende.x, ende.y));
+  z.Ereignis(Mausart::Loslassen, z.Pixel(ende.x, ende.y));
+  EXPECT_EQ(z.m->Gleise.size(), 1u);
+  ASSERT_TRUE(z.maus.Zeichner().Ende());
+  EXPECT_EQ(z.maus.Zeichner().Ende()->gleis, z.m->Gleise[0].get());
+  z.ed.ModusSetzen(Mausmodus::BogenZiehen);
   // A curve needs an open end to be tangent to.
   z.Ereignis(Mausart::Druecken, z.Pixel(100, 1500));
   z.Ereignis(Mausart::Bewegen, z.Pixel(300, 1700));

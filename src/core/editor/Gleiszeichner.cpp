@@ -51,12 +51,15 @@ bool Zeichenmodus(Mausmodus m) {
 Gleiszeichner::Gleiszeichner(Editor& ed) : ed_(ed) {}
 Gleiszeichner::~Gleiszeichner() = default;
 
-const TGleis* Gleiszeichner::Entwurf() const { return entwurf_ && !entwurf_->Boegen.empty() ? entwurf_.get() : nullptr; }
+const TGleis* Gleiszeichner::Entwurf() const {
+  if (!entwurf_) return nullptr;
+  const TModul* m = entwurf_->AktuellesModul();
+  return m && !m->Gleise.empty() && !m->Gleise[0]->Boegen.empty() ? m->Gleise[0].get() : nullptr;
+}
 
 void Gleiszeichner::Leeren() {
   zieht_ = false;
   ende_.reset();
-  ziel_.reset();
   plan_.reset();
   entwurf_.reset();
   warnung_ = false;
@@ -73,7 +76,17 @@ bool Gleiszeichner::Abbrechen() {
 }
 
 void Gleiszeichner::ModulPruefen() {
-  if (modul_ == ed_.modul()) return;
+  // The picked end must still be there as it was: undo or a command between two events may
+  // have removed or moved its track.
+  auto gilt = [&](const TGleisende& e) {
+    for (const auto& g : modul_->Gleise)
+      if (g.get() == e.gleis && !g->Boegen.empty()) {
+        const TLage jetzt = EndeVon(*g, e.anfang).lage;
+        return jetzt.x == e.lage.x && jetzt.y == e.lage.y && jetzt.w == e.lage.w;
+      }
+    return false;
+  };
+  if (modul_ == ed_.modul() && (!ende_ || gilt(*ende_))) return;
   Abbrechen();
   modul_ = ed_.modul();
 }
@@ -84,8 +97,15 @@ void Gleiszeichner::EntwurfSetzen(const std::optional<TBahn>& b) {
     entwurf_.reset();
     return;
   }
-  if (!entwurf_ || entwurf_->Modul != modul_) entwurf_ = std::make_unique<TGleis>(modul_);
-  BahnInGleis(*b, *entwurf_);
+  // The draft lives in a layout of its own with the module's settings, so that it never points
+  // into a layout that a command may replace before the next paint.
+  if (!entwurf_) {
+    entwurf_ = Bildanlage(ed_.anlage(), 1000);
+    TModul* m = entwurf_->AktuellesModul();
+    m->Eigen = modul_->Eigen;
+    m->GleisAnhaengen();
+  }
+  BahnInGleis(*b, *entwurf_->AktuellesModul()->Gleise[0]);
 }
 
 bool Gleiszeichner::Druecken(Mausmodus modus, double x, double y, bool strg, double fang) {

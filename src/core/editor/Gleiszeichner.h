@@ -39,6 +39,8 @@ class Gleiszeichner {
   bool Bewegen(Mausmodus modus, double x, double y, bool strg, double fang);
   /// A release; true when a step was recorded.
   bool Loslassen(Mausmodus modus, double x, double y, bool strg, double fang);
+  /// A straight or curve is being dragged.
+  bool Zieht() const { return zieht_; }
   /// Esc: the drag or the picked first end is dropped; true when there was one.
   bool Abbrechen();
 
@@ -54,8 +56,9 @@ class Gleiszeichner {
   bool ElementAbsetzen(double x, double y, bool strg, double fang);
 
   // ---- what to show ----
-  /// The draft track (computed), or none.
+  /// The draft track (computed), or none. It belongs to a layout of its own (Entwurfsanlage).
   const TGleis* Entwurf() const;
+  const Anlage* Entwurfsanlage() const { return Entwurf() ? entwurf_.get() : nullptr; }
   /// The layout holding the dragged element's outline, or none.
   const Anlage* Elemententwurf() const { return elementAnlage_.get(); }
   /// The draft does not reach the mouse (a curve stopped at the minimum radius).
@@ -83,8 +86,7 @@ class Gleiszeichner {
   std::optional<TGleisende> ende_;    ///< its start end, or the connect tool's first end
   TLage start_;                       ///< the drag's start pose
   std::optional<TBahn> plan_;         ///< what a release or click lays
-  std::optional<TGleisende> ziel_;    ///< the connect tool's second end under the mouse
-  std::unique_ptr<TGleis> entwurf_;
+  std::unique_ptr<Anlage> entwurf_;  ///< the draft's layout: one module, one track
   bool warnung_ = false;
   std::string messwerte_;
   // The element drag.

@@ -387,28 +387,36 @@ Mausantwort Mausbedienung::Zeichnen(const Mausereignis& e, double wx, double wy)
       else
         zeichner_.Abbrechen();
     }
-  } else switch (e.art) {
-    case Mausart::Druecken:
-      if (e.taste != Maustaste::Links) {
-        // Another button ends the tool's drag; the right one opens the menu on release.
-        r.neuZeichnen = zeichner_.Abbrechen();
+  } else {
+    switch (e.art) {
+      case Mausart::Druecken:
+        if (e.taste != Maustaste::Links) {
+          // Another button ends the tool's drag; the right one opens the menu on release.
+          r.neuZeichnen = zeichner_.Abbrechen();
+          break;
+        }
+        druckX_ = e.x;
+        druckY_ = e.y;
+        gelegt = zeichner_.Druecken(modus, wx, wy, strg, fangabstand);
+        r.neuZeichnen = true;
         break;
-      }
-      gelegt = zeichner_.Druecken(modus, wx, wy, strg, fangabstand);
-      r.neuZeichnen = true;
-      break;
-    case Mausart::Bewegen:
-      r.status = Statustext(wx, wy);
-      r.neuZeichnen = r.hervorhebung = zeichner_.Bewegen(modus, wx, wy, strg, fangabstand);
-      r.unterMaus = zeichner_.Messwerte();
-      break;
-    case Mausart::Loslassen:
-      r.kontextmenue = e.taste == Maustaste::Rechts;
-      if (e.taste == Maustaste::Links) gelegt = zeichner_.Loslassen(modus, wx, wy, strg, fangabstand);
-      r.neuZeichnen = true;
-      break;
-    case Mausart::Doppelklick:
-      break;
+      case Mausart::Bewegen:
+        r.status = Statustext(wx, wy);
+        r.neuZeichnen = r.hervorhebung = zeichner_.Bewegen(modus, wx, wy, strg, fangabstand);
+        r.unterMaus = zeichner_.Messwerte();
+        break;
+      case Mausart::Loslassen:
+        r.kontextmenue = e.taste == Maustaste::Rechts;
+        if (e.taste != Maustaste::Links) break;
+        if (zeichner_.Zieht() && std::llabs(e.x - druckX_) + std::llabs(e.y - druckY_) <= Gleisschwelle)
+          zeichner_.Abbrechen();  // a click, no drag: nothing is laid
+        else
+          gelegt = zeichner_.Loslassen(modus, wx, wy, strg, fangabstand);
+        r.neuZeichnen = true;
+        break;
+      case Mausart::Doppelklick:
+        break;
+    }
   }
   if (gelegt) {
     r.geaendert = r.auffrischen = r.fensterAuffrischen = true;

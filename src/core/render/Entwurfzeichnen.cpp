@@ -30,11 +30,10 @@ void Mittellinie(const TGleis& g, std::int32_t farbe, Canvas& c, const TAnsicht&
 
 }  // namespace
 
-void EntwurfZeichnen(const Anlage& a, const Gleiszeichner& z, Canvas& c, const TAnsicht& v,
-                     std::optional<PixelPunkt> maus) {
+void EntwurfZeichnen(const Gleiszeichner& z, Canvas& c, const TAnsicht& v, std::optional<PixelPunkt> maus) {
   const std::int32_t farbe = z.Warnung() ? EntwurfWarnfarbe : EntwurfFarbe;
   if (const TGleis* g = z.Entwurf()) {
-    GleisZeichnen(a, *g, c, v);
+    GleisZeichnen(*z.Entwurfsanlage(), *g, c, v);
     Mittellinie(*g, farbe, c, v);
   }
   if (const Anlage* e = z.Elemententwurf()) {

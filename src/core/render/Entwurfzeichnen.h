@@ -10,7 +10,6 @@
 
 namespace trm {
 
-class Anlage;
 class Gleiszeichner;
 class TAnsicht;
 
@@ -20,7 +19,6 @@ inline constexpr std::int32_t EntwurfWarnfarbe = 0x0000E0;
 
 /// Draws what the drawing tools show now; `maus` is the mouse pixel for the values beside it.
 /// Draws nothing when no tool is at work.
-void EntwurfZeichnen(const Anlage& a, const Gleiszeichner& z, Canvas& c, const TAnsicht& v,
-                     std::optional<PixelPunkt> maus);
+void EntwurfZeichnen(const Gleiszeichner& z, Canvas& c, const TAnsicht& v, std::optional<PixelPunkt> maus);
 
 }  // namespace trm
