@@ -2,6 +2,7 @@
 // (the coordinates shown are the ones stored), joins the track it starts at, and is one step.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 #include "SkriptDialoge.h"
@@ -15,6 +16,9 @@
 #include "core/model/Pruefung.h"
 #include "core/model/Umrechnung.h"
 #include "core/model/Verbindungen.h"
+#include "core/render/Ansicht.h"
+#include "core/render/Aufzeichnung.h"
+#include "core/render/Entwurfzeichnen.h"
 
 namespace trm {
 namespace {
@@ -138,6 +142,18 @@ TEST(Gleiszeichner, BogenHaeltDenMindestradiusUndEscVerwirft) {
   ASSERT_NE(z.maus.Zeichner().Entwurf(), nullptr);
   EXPECT_NEAR(z.maus.Zeichner().Entwurf()->Boegen[0]->AnfRadius(), 400, 1e-9);
   EXPECT_NE(r.unterMaus->find("Mindestradius"), std::string::npos);
+  {
+    // Drawn over the module in the warning colour, its values beside the mouse.
+    Aufzeichnung c(3000, 2000);
+    EntwurfZeichnen(z.maus.Zeichner(), c, TAnsicht(*z.m), PixelPunkt{10, 10});
+    auto gezeichnet = [&](Zeichenbefehl::Art art, std::int32_t farbe) {
+      return std::any_of(c.befehle.begin(), c.befehle.end(), [&](const Zeichenbefehl& b) {
+        return b.art == art && (art == Zeichenbefehl::Art::Text ? b.farbe : b.stift.farbe) == farbe;
+      });
+    };
+    EXPECT_TRUE(gezeichnet(Zeichenbefehl::Art::Polylinie, EntwurfWarnfarbe));
+    EXPECT_TRUE(gezeichnet(Zeichenbefehl::Art::Text, EntwurfWarnfarbe));
+  }
   // Esc drops the draft; the release lays nothing.
   EXPECT_TRUE(z.maus.Abbrechen());
   z.Ereignis(Mausart::Loslassen, z.Pixel(ende.x + 100, ende.y + 300));
