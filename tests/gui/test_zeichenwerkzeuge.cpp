@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
+#include <QSpinBox>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
