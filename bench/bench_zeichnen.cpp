@@ -1,6 +1,7 @@
 // Redraw of the generated module: the geometry pass and the painting, for the whole module at
 // 2 mm per pixel, for a 1920 x 1080 view zoomed in at 0.2 mm per pixel, and for the overview
-// (the whole module fitted into 1920 x 1080).
+// (the whole module fitted into 1920 x 1080); and a frame of a drawing tool's draft following
+// the mouse, with the module's picture kept and painted afresh.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -9,11 +10,17 @@
 #include <QImage>
 #include <QPainter>
 
+#include "../tests/core/SkriptDialoge.h"
 #include "Testanlage.h"
+#include "core/editor/Dokument.h"
+#include "core/editor/Editor.h"
+#include "core/editor/Gleiszeichner.h"
+#include "core/render/Entwurfzeichnen.h"
 #include "core/model/Neuberechnung.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
 #include "core/render/ModulZeichnen.h"
+#include "gui/editor/Bildpuffer.h"
 #include "gui/render/QtCanvas.h"
 
 namespace {
@@ -139,6 +146,71 @@ void BM_UebersichtMalen(benchmark::State& state) {
   state.counters["Befehle"] = static_cast<double>(befehle);
 }
 BENCHMARK(BM_UebersichtMalen)->Unit(benchmark::kMillisecond);
+
+/// An editor over the generated module with a straight being dragged across the overview.
+struct Zeichenplatz {
+  test::SkriptDialoge dialoge;
+  Dokument dok{dialoge, "/nonexistent-trassomatic-bench", std::make_shared<MersenneZufall>(1)};
+  Editor ed{dok, dialoge};
+  Gleiszeichner z{ed};
+  TModul* m = nullptr;
+  TAnsicht v{1, 1, 0, 0, 1, 1};
+
+  Zeichenplatz() {
+    auto t = bench::Testanlage();
+    Anlage& a = dok.anlage();
+    a.Module = std::move(t->Module);
+    a.ModulWaehlen(0);
+    m = a.Module[0].get();
+    m->Anlage_ = &a;
+    ModulBerechnen(*m);
+    v = Uebersicht(*m);
+    ed.ModusSetzen(Mausmodus::GeradeZiehen);
+    z.Druecken(Mausmodus::GeradeZiehen, m->Breite * 0.3, m->Hoehe * 0.3, false, 0);
+  }
+  /// One mouse move of the drag (alternating between two points).
+  void Bewegen(bool hin) {
+    z.Bewegen(Mausmodus::GeradeZiehen, m->Breite * (hin ? 0.6 : 0.61), m->Hoehe * 0.5, false, 0);
+  }
+};
+
+/// A frame as the drawing area paints it while a tool works: the kept picture copied, the
+/// draft and its values drawn over it.
+void BM_EntwurfMitPuffer(benchmark::State& state) {
+  Zeichenplatz p;
+  QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  gui::Bildpuffer puffer;
+  gui::Bildpuffer::Schluessel k;
+  k.modul = p.m;
+  k.groesse = QSize(1920, 1080);
+  bool hin = false;
+  for (auto _ : state) {
+    p.Bewegen(hin = !hin);
+    QPainter maler(&ziel);
+    maler.drawImage(QPoint(0, 0), puffer.Bild(k, [&](QPainter& q) {
+      gui::QtCanvas c(q, 1920, 1080);
+      ModulMalen(p.dok.anlage(), *p.m, c, p.v);
+    }));
+    gui::QtCanvas c(maler, 1920, 1080);
+    EntwurfZeichnen(p.dok.anlage(), p.z, c, p.v, PixelPunkt{960, 540});
+  }
+}
+BENCHMARK(BM_EntwurfMitPuffer)->Unit(benchmark::kMillisecond);
+
+/// The same frame with the module painted every time.
+void BM_EntwurfOhnePuffer(benchmark::State& state) {
+  Zeichenplatz p;
+  QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  bool hin = false;
+  for (auto _ : state) {
+    p.Bewegen(hin = !hin);
+    QPainter maler(&ziel);
+    gui::QtCanvas c(maler, 1920, 1080);
+    ModulMalen(p.dok.anlage(), *p.m, c, p.v);
+    EntwurfZeichnen(p.dok.anlage(), p.z, c, p.v, PixelPunkt{960, 540});
+  }
+}
+BENCHMARK(BM_EntwurfOhnePuffer)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -73,6 +73,11 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   Werkzeugleiste1();
   addToolBarBreak();
   Werkzeugleiste2();
+  // The drawing tools in a row of their own: the rows above are full at the window's size.
+  addToolBarBreak();
+  QToolBar* zeichnen = addToolBar(QStringLiteral("Zeichnen"));
+  zeichnen->setObjectName(QStringLiteral("Werkzeugleiste3"));
+  Zeichenwerkzeuge(zeichnen);
   mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
   mausposition_->setObjectName(QStringLiteral("L_Mausposition"));
   statusBar()->addWidget(mausposition_);
@@ -287,8 +292,6 @@ void TGleisanlage::Werkzeugleiste1() {
   l->addAction(Schalter(NeueAktion("TB_GleisAnfuegen", "Anfügen", "neues Gleis an aktuelles Gleis anfügen",
                           [this] { Befehl([this] { return editor_->GleisAnfuegen(); }); }), &Befehlszustand::gleisAnfuegen));
   l->addSeparator();
-  Zeichenwerkzeuge(l);
-  l->addSeparator();
   TeileAnlegen(l);
   l->addSeparator();
   l->addAction(NeueAktion("TB_MausZurueck", "Zeiger", "Mauszeiger zurücksetzen",
@@ -396,7 +399,7 @@ void TGleisanlage::Zeichenwerkzeuge(QToolBar* l) {
     UebergangSetzen();
   };
   l->addWidget(uebergangFeld_);
-  l->addWidget(new QLabel(QStringLiteral(" mm"), l));
+  l->addWidget(new QLabel(QStringLiteral(" mm "), l));
   connect(uebergangAn_, &QCheckBox::toggled, this, [this] { UebergangSetzen(); });
 }
 
