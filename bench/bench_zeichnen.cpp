@@ -1,9 +1,11 @@
 // Redraw of the generated module: the geometry pass and the painting, for the whole module at
 // 2 mm per pixel, for a 1920 x 1080 view zoomed in at 0.2 mm per pixel, and for the overview
-// (the whole module fitted into 1920 x 1080).
+// (the whole module fitted into 1920 x 1080); and a frame of a drawing tool's draft following
+// the mouse, with the module's picture kept and painted afresh.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <cstdlib>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -11,13 +13,17 @@
 
 #include "../tests/core/SkriptDialoge.h"
 #include "Testanlage.h"
-#include "core/editor/Maus.h"
+#include "core/editor/Dokument.h"
+#include "core/editor/Editor.h"
+#include "core/editor/Gleiszeichner.h"
+#include "core/render/Entwurfzeichnen.h"
 #include "core/model/Neuberechnung.h"
 #include "core/model/Umrechnung.h"
 #include "core/render/Ansicht.h"
 #include "core/render/Aufzeichnung.h"
 #include "core/render/Entwurfzeichnen.h"
 #include "core/render/ModulZeichnen.h"
+#include "gui/editor/Bildpuffer.h"
 #include "gui/render/QtCanvas.h"
 
 namespace {
@@ -144,57 +150,78 @@ void BM_UebersichtMalen(benchmark::State& state) {
 }
 BENCHMARK(BM_UebersichtMalen)->Unit(benchmark::kMillisecond);
 
-/// A frame of the curve tool with transitions on the generated module, in the 1920 x 1080 view
-/// at 0.2 mm per pixel: the mouse move (the curve solved on the layout's geometry) and the
-/// picture, as the drawing area paints it while a tool is at work: the module's picture kept
-/// from before the drag, the draft over it. range(0) = 1 paints the module afresh instead (what
-/// every frame would cost without the kept picture).
-void BM_ZeichenwerkzeugBild(benchmark::State& state) {
+/// An editor over the generated module with a curve with transitions being dragged across the
+/// overview (each move solves the curve on the layout's geometry).
+struct Zeichenplatz {
   test::SkriptDialoge dialoge;
   Dokument dok{dialoge, "/nonexistent-trassomatic-bench", std::make_shared<MersenneZufall>(1)};
   Editor ed{dok, dialoge};
-  Mausbedienung maus{ed};
-  Anlage& a = dok.anlage();
-  a.Module = std::move(bench::Testanlage()->Module);
-  a.ModulWaehlen(0);
-  TModul& m = *a.Module[0];
-  m.Anlage_ = &a;
-  m.MmProPixel = 0.2;
-  // A straight in the middle of the view whose open end the curve starts at.
-  const TAnsicht v = Ausschnitt(m);
-  const TUmrechnung u(m);
-  const double x0 = u.PixelZuWeltX(static_cast<double>(v.X0() + 900)),
-               y0 = u.PixelZuWeltY(static_cast<double>(v.Y0() + 540));
-  ed.Ausfuehren("Gerade", [&] { return ed.NeuesGleisAnlegen(x0 - 100, y0, 0) != nullptr; });
-  ModulBerechnen(m);
-  maus.Zeichner().uebergang = 100;
-  ed.ModusSetzen(Mausmodus::BogenZiehen);
-  const TGleis& g = *m.Gleise.back();
-  const std::int64_t px = u.WeltZuPixelX(g.XEnde()), py = u.WeltZuPixelY(g.YEnde());
-  maus.Ereignis({Mausart::Druecken, Maustaste::Links, px, py});
+  Gleiszeichner z{ed};
+  TModul* m = nullptr;
+  TAnsicht v{1, 1, 0, 0, 1, 1};
 
-  QImage modulbild(1920, 1080, QImage::Format_RGB32), bild(1920, 1080, QImage::Format_RGB32);
-  {
-    QPainter p(&modulbild);
-    gui::QtCanvas c(p, 1920, 1080);
-    ModulMalen(a, m, c, v);
+  Zeichenplatz() {
+    auto t = bench::Testanlage();
+    Anlage& a = dok.anlage();
+    a.Module = std::move(t->Module);
+    a.ModulWaehlen(0);
+    m = a.Module[0].get();
+    m->Anlage_ = &a;
+    ModulBerechnen(*m);
+    v = Uebersicht(*m);
+    // A straight whose open end the curve starts at.
+    ed.Ausfuehren("Gerade", [&] { return ed.NeuesGleisAnlegen(m->Breite * 0.3, m->Hoehe * 0.3, 0) != nullptr; });
+    const TGleis& g = *m->Gleise.back();
+    z.uebergang = 100;
+    ed.ModusSetzen(Mausmodus::BogenZiehen);
+    z.Druecken(Mausmodus::BogenZiehen, g.XEnde(), g.YEnde(), false, 1);
+    ende = {g.XEnde(), g.YEnde()};
   }
-  const bool neu = state.range(0) == 1;
-  std::int64_t k = 0;
+  TPunkt ende;
+  /// One mouse move of the drag (alternating between two points).
+  void Bewegen(bool hin) {
+    z.Bewegen(Mausmodus::BogenZiehen, ende.x + (hin ? 2000 : 2100), ende.y + 1500, false, 1);
+    if (!z.Entwurf() || z.Entwurf()->Boegen.size() != 3) std::abort();
+  }
+};
+
+/// A frame as the drawing area paints it while a tool works: the kept picture copied, the
+/// draft and its values drawn over it.
+void BM_EntwurfMitPuffer(benchmark::State& state) {
+  Zeichenplatz p;
+  QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  gui::Bildpuffer puffer;
+  gui::Bildpuffer::Schluessel k;
+  k.modul = p.m;
+  k.groesse = QSize(1920, 1080);
+  bool hin = false;
   for (auto _ : state) {
-    const std::int64_t s = 1500 + 37 * (k++ % 20);  // 300 to 450 mm ahead, as far to the left
-    maus.Ereignis({Mausart::Bewegen, Maustaste::Links, px + s, py - s});
-    QPainter p(&bild);
-    gui::QtCanvas c(p, 1920, 1080);
-    if (neu)
-      ModulMalen(a, m, c, v);
-    else
-      p.drawImage(0, 0, modulbild);
-    EntwurfZeichnen(maus.Zeichner(), c, v, PixelPunkt{900, 540});
+    p.Bewegen(hin = !hin);
+    QPainter maler(&ziel);
+    maler.drawImage(QPoint(0, 0), puffer.Bild(k, [&](QPainter& q) {
+      gui::QtCanvas c(q, 1920, 1080);
+      ModulMalen(p.dok.anlage(), *p.m, c, p.v);
+    }));
+    gui::QtCanvas c(maler, 1920, 1080);
+    EntwurfZeichnen(p.z, c, p.v, PixelPunkt{960, 540});
   }
-  if (!maus.Zeichner().Entwurf() || maus.Zeichner().Entwurf()->Boegen.size() != 3) state.SkipWithError("kein Entwurf");
 }
-BENCHMARK(BM_ZeichenwerkzeugBild)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EntwurfMitPuffer)->Unit(benchmark::kMillisecond);
+
+/// The same frame with the module painted every time.
+void BM_EntwurfOhnePuffer(benchmark::State& state) {
+  Zeichenplatz p;
+  QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+  bool hin = false;
+  for (auto _ : state) {
+    p.Bewegen(hin = !hin);
+    QPainter maler(&ziel);
+    gui::QtCanvas c(maler, 1920, 1080);
+    ModulMalen(p.dok.anlage(), *p.m, c, p.v);
+    EntwurfZeichnen(p.z, c, p.v, PixelPunkt{960, 540});
+  }
+}
+BENCHMARK(BM_EntwurfOhnePuffer)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -32,7 +32,7 @@ class Navigation : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(trm::DatenordnerEinrichten(ordner.path().toStdString(), TRM_QUELLDATEN));
     w = std::make_unique<trm::gui::TGleisanlage>(ordner.path(), std::make_shared<trm::MersenneZufall>(2), &dialoge);
-    w->resize(1000, 700);
+    w->resize(1000, 734);  // a drawing area of 1000 x 700 less the bars (three tool-bar rows)
     w->show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(w.get()));
     f = w->findChild<trm::gui::TZeichenflaeche*>(QStringLiteral("Zeichenflaeche"));

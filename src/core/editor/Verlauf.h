@@ -40,6 +40,7 @@ class Verlauf {
   std::optional<std::string> RueckgaengigName() const;
   std::optional<std::string> WiederherstellenName() const;
   std::size_t AnzahlRueckgaengig() const { return rueck_.size(); }
+  std::uint64_t Stand() const { return stand_; }  ///< number of the present state, new with every step
 
   /// A new, opened or imported layout: no steps; it counts as unchanged, or as not saved yet
   /// (an import).

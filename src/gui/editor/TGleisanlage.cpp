@@ -5,6 +5,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QDir>
@@ -72,6 +73,11 @@ TGleisanlage::TGleisanlage(const QString& datenordner, std::shared_ptr<Zufall> z
   Werkzeugleiste1();
   addToolBarBreak();
   Werkzeugleiste2();
+  // The drawing tools in a row of their own: the rows above are full at the window's size.
+  addToolBarBreak();
+  QToolBar* zeichnen = addToolBar(QStringLiteral("Zeichnen"));
+  zeichnen->setObjectName(QStringLiteral("Werkzeugleiste3"));
+  Zeichenwerkzeuge(zeichnen);
   mausposition_ = new QLabel(QStringLiteral("Mausposition: x= y="), this);
   mausposition_->setObjectName(QStringLiteral("L_Mausposition"));
   statusBar()->addWidget(mausposition_);
@@ -352,6 +358,55 @@ void TGleisanlage::Werkzeugleiste2() {
   felder_.push_back({PunktFeld(l, "ED_GlsAbst", "Parallelgleisabstand", "", &Editor::ParallelabstandSetzen), &Befehlszustand::parallelabstand});
 }
 
+void TGleisanlage::Zeichenwerkzeuge(QToolBar* l) {
+  struct Werkzeug {
+    const char* name;
+    const char* text;
+    const char* taste;
+    Mausmodus modus;
+  };
+  const Werkzeug werkzeuge[] = {{"TB_Gerade", "Gerade ziehen", "G", Mausmodus::GeradeZiehen},
+                                {"TB_Bogen", "Bogen ziehen", "B", Mausmodus::BogenZiehen},
+                                {"TB_Verbinden", "Gleisenden verbinden", "V", Mausmodus::EndenVerbinden},
+                                {"TB_Parallel", "Parallelgleis", "P", Mausmodus::Parallelgleis}};
+  for (const Werkzeug& w : werkzeuge) {
+    // The button again, or its key again, goes back to the normal mode. A text field with the
+    // focus takes the plain letters itself (they never reach the shortcut).
+    const QString text = QString::fromUtf8(w.text);
+    QAction* a = NeueAktion(w.name, text, text + QStringLiteral(" (") + w.taste + QStringLiteral(")"),
+                            [this, m = w.modus] { MausmodusSetzen(editor_->Modus() == m ? Mausmodus::Normal : m); });
+    a->setCheckable(true);
+    a->setShortcut(QKeySequence(QString::fromLatin1(w.taste)));
+    werkzeuge_.push_back({a, w.modus});
+    l->addAction(a);
+  }
+  uebergangAn_ = new QCheckBox(QStringLiteral("mit Übergangsbögen"), l);
+  uebergangAn_->setObjectName(QStringLiteral("CB_Uebergang"));
+  uebergangAn_->setToolTip(QStringLiteral("Bögen mit Übergangsbögen an beiden Enden ziehen"));
+  uebergangAn_->setFocusPolicy(Qt::NoFocus);
+  l->addWidget(uebergangAn_);
+  uebergangFeld_ = new Zahlenfeld(false, l);
+  uebergangFeld_->setObjectName(QStringLiteral("ED_Uebergang"));
+  uebergangFeld_->setToolTip(QStringLiteral("Länge der Übergangsbögen in mm"));
+  uebergangFeld_->setMaximumWidth(70);
+  uebergangFeld_->wertpuffer = &editor_->Wertpuffer();
+  uebergangFeld_->Zeigen(Q(RealText(uebergangLaenge_)));
+  uebergangFeld_->Uebernehmen = [this](const QString& t) {
+    const auto wert = editor_->Zahl(t.toStdString());
+    if (wert && !(*wert > 0)) dialoge_->Fehler("Die Länge der Übergangsbögen muss größer als 0 mm sein.");
+    else if (wert) uebergangLaenge_ = *wert;
+    uebergangFeld_->Zeigen(Q(RealText(uebergangLaenge_)));
+    UebergangSetzen();
+  };
+  l->addWidget(uebergangFeld_);
+  l->addWidget(new QLabel(QStringLiteral(" mm "), l));
+  connect(uebergangAn_, &QCheckBox::toggled, this, [this] { UebergangSetzen(); });
+}
+
+void TGleisanlage::UebergangSetzen() {
+  maus_->Zeichner().uebergang = uebergangAn_->isChecked() ? uebergangLaenge_ : 0;
+}
+
 void TGleisanlage::ModulmenueAufbauen() {
   modulmenue_->clear();
   const Befehlszustand z = editor_->Zustand();
@@ -371,7 +426,7 @@ void TGleisanlage::ModulmenueAufbauen() {
 
 void TGleisanlage::Aktualisieren() {
   setWindowModified(dokument_->Geaendert());
-  if (modushinweis_) modushinweis_->setText(Q(Mausbedienung::Modushinweis(editor_->Modus())));
+  if (modushinweis_) modushinweis_->setText(Q(maus_->Hinweis()));
   const Befehlszustand z = editor_->Zustand();
   for (const auto& [aktion, an] : schalter_) aktion->setEnabled(z.*an);
   {
@@ -382,6 +437,7 @@ void TGleisanlage::Aktualisieren() {
   for (const auto& [aktion, text] : hinweise_) aktion->setToolTip(Q(z.*text));
   for (const auto& [feld, text] : felder_) feld->Zeigen(Q(z.*text));
   lupe_->setChecked(editor_->Modus() == Mausmodus::Lupe);
+  for (const auto& [aktion, modus] : werkzeuge_) aktion->setChecked(editor_->Modus() == modus);
   for (const auto& teil : teile_) teil->Aktualisieren(z);
   ModulmenueAufbauen();
 }
@@ -414,6 +470,8 @@ std::unique_ptr<QMenu> TGleisanlage::Kontextmenue() {
     MausmodusSetzen(Mausmodus::NeuesGleis);
   });
   eintrag(m, "PM_Lupe", "vergrößern / verkleinern", modus(Mausmodus::Lupe));
+  m->addSeparator();
+  for (const auto& w : werkzeuge_) m->addAction(w.first);
   m->addSeparator();
   eintrag(m, "PM_Verbinden", "Gleis verbinden", modus(Mausmodus::GruppeVerbinden));
   eintrag(m, "PM_AlsNachfolger", "Gleis als Nachfolger verbinden", modus(Mausmodus::AlsNachfolger));
@@ -463,8 +521,14 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   if (!a.status.empty()) mausposition_->setText(Q(a.status));
   if (a.lupe) flaeche_->LupenKlick(position, *a.lupe);
   if (a.unterMaus) untermaus_->setText(Q(*a.unterMaus));
-  if (a.neuZeichnen) Neuzeichnen();
+  // A drawing tool's draft that moved changes nothing in the layout: only the view repaints
+  // (the module's picture is kept), so that the draft follows the mouse at full speed.
+  const bool nurEntwurf = a.hervorhebung && !a.geaendert && !a.auffrischen &&
+                          (Zeichenmodus(editor_->Modus()) || maus_->Zeichner().ElementAktiv());
+  if (nurEntwurf) flaeche_->viewport()->update();
+  else if (a.neuZeichnen) Neuzeichnen();
   else if (a.auffrischen || a.geaendert) Aktualisieren();
+  if (a.hinweis) modushinweis_->setText(Q(*a.hinweis));
   if (a.hervorhebung && !a.neuZeichnen) flaeche_->viewport()->update();
   for (const auto& teil : teile_) {
     if (a.elementfensterVerbergen) teil->Elementfenster(Fensteranlass::Verbergen);
@@ -589,10 +653,19 @@ bool TGleisanlage::eventFilter(QObject* objekt, QEvent* e) {
     const auto* k = static_cast<QKeyEvent*>(e);
     const bool druck = e->type() == QEvent::KeyPress;
     if (k->key() == Qt::Key_Control) editor_->StrgSetzen(druck);
-    if (druck && k->key() == Qt::Key_Escape) {
+    // A key not taken by its first receiver goes on to the parents, and this filter sees it
+    // again: Esc acts once, at the first receiver.
+    QWidget* erster = QApplication::focusWidget() ? QApplication::focusWidget() : this;
+    if (druck && k->key() == Qt::Key_Escape && objekt == erster) {
       editor_->OptiAbbruchSetzen(true);
-      // Esc also ends a mouse mode.
-      if (editor_->Modus() != Mausmodus::Normal) MausmodusSetzen(Mausmodus::Normal);
+      // Esc drops a drawing tool's drag or picked end (the tool stays chosen); else it ends
+      // the mouse mode.
+      if (maus_->Abbrechen()) {
+        flaeche_->viewport()->update();
+        modushinweis_->setText(Q(maus_->Hinweis()));
+      } else if (editor_->Modus() != Mausmodus::Normal) {
+        MausmodusSetzen(Mausmodus::Normal);
+      }
     }
     if (k->key() == Qt::Key_Space && !k->isAutoRepeat()) {
       flaeche_->leertaste_ = druck;

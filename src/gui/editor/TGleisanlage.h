@@ -18,6 +18,7 @@
 #include "gui/editor/Teilsystem.h"
 
 class QAction;
+class QCheckBox;
 class QLabel;
 class QMenu;
 class QSettings;
@@ -78,6 +79,10 @@ class TGleisanlage : public QMainWindow {
   void MenuesAnlegen();
   void Werkzeugleiste1();
   void Werkzeugleiste2();
+  /// The drawing tools' buttons (with their keys) and the transition option.
+  void Zeichenwerkzeuge(QToolBar* leiste);
+  /// The option "mit Übergangsbögen" and its length to the drawing tools.
+  void UebergangSetzen();
   Zahlenfeld* PunktFeld(class QToolBar* leiste, const QString& name, const QString& hinweis,
                         const QString& pfeilHinweis, bool (Editor::*setzen)(const std::string&));
   /// The rotate buttons and the arrows: the field's value to the next multiple of 5, applied.
@@ -119,6 +124,11 @@ class TGleisanlage : public QMainWindow {
   /// The tool-bar fields and the command state each shows.
   std::vector<std::pair<Zahlenfeld*, std::string Befehlszustand::*>> felder_;
   QAction* lupe_ = nullptr;
+  /// The drawing tools' buttons and their modes; checked while their mode is on.
+  std::vector<std::pair<QAction*, Mausmodus>> werkzeuge_;
+  QCheckBox* uebergangAn_ = nullptr;  ///< "mit Übergangsbögen"
+  Zahlenfeld* uebergangFeld_ = nullptr;  ///< their length in mm
+  double uebergangLaenge_ = 100;  ///< the length last taken from the field
   QLabel* mausposition_ = nullptr;
 };
 

@@ -13,6 +13,7 @@
 #include "core/editor/Zoom.h"
 #include "core/model/Neuberechnung.h"
 #include "core/render/Ansicht.h"
+#include "core/render/Entwurfzeichnen.h"
 #include "core/crossings/KrEndpfeile.h"
 #include "core/render/Hervorhebung.h"
 #include "core/render/ModulZeichnen.h"
@@ -87,28 +88,64 @@ void TZeichenflaeche::UrsprungSetzen(double ox, double oy) {
 
 void TZeichenflaeche::Neuzeichnen() {
   if (TModul* m = dokument_.anlage().AktuellesModul()) ModulBerechnen(*m);
+  puffer_.Leeren();
   BalkenAnpassen();
   viewport()->update();
 }
 
-void TZeichenflaeche::paintEvent(QPaintEvent*) {
-  QPainter painter(viewport());
-  painter.fillRect(viewport()->rect(), palette().color(QPalette::Window));
-  Anlage& a = dokument_.anlage();
-  TModul* m = a.AktuellesModul();
-  const QSize z = Zeichnungsgroesse();
-  if (!m || z.isEmpty()) return;
+bool TZeichenflaeche::ZeichnetEntwurf() const {
+  return maus_ && (Zeichenmodus(editor_.Modus()) || maus_->Zeichner().ElementAktiv());
+}
+
+void TZeichenflaeche::ModulMalenAuf(QPainter& painter, TModul& m) {
   // The whole view is drawn: tracks beside the module show on the desk around it.
   const QRect sicht = viewport()->rect();
+  painter.fillRect(sicht, palette().color(QPalette::Window));
   QtCanvas c(painter, sicht.width(), sicht.height());
-  c.fuellbereich = QRect(Ursprung(), z);
-  const TAnsicht ansicht(m->MmProPixel, m->Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
+  c.fuellbereich = QRect(Ursprung(), Zeichnungsgroesse());
+  const TAnsicht ansicht(m.MmProPixel, m.Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
   Elementhaken haken;
   haken.EndPfeile = KrEndpfeileZeichnen;
   haken.Blattuebersicht = Blattuebersicht;
-  ModulMalen(a, *m, c, ansicht, haken);
+  ModulMalen(dokument_.anlage(), m, c, ansicht, haken);
   if (Zusatz) Zusatz(c, ansicht);
+}
+
+void TZeichenflaeche::paintEvent(QPaintEvent*) {
+  QPainter painter(viewport());
+  Anlage& a = dokument_.anlage();
+  TModul* m = a.AktuellesModul();
+  if (!m || Zeichnungsgroesse().isEmpty()) {
+    painter.fillRect(viewport()->rect(), palette().color(QPalette::Window));
+    return;
+  }
+  const QRect sicht = viewport()->rect();
+  if (ZeichnetEntwurf()) {
+    // While a draft follows the mouse the module's picture is kept: a frame copies it and
+    // draws the draft over it.
+    Bildpuffer::Schluessel k;
+    k.modul = m;
+    k.mmProPixel = m->MmProPixel;
+    k.ursprungX = Ursprung().x();
+    k.ursprungY = Ursprung().y();
+    k.groesse = sicht.size();
+    k.pixelverhaeltnis = viewport()->devicePixelRatioF();
+    k.stand = dokument_.verlauf().Stand();
+    k.gleis = editor_.gleis();
+    k.bogen = editor_.bogen();
+    painter.drawImage(QPoint(0, 0), puffer_.Bild(k, [&](QPainter& p) { ModulMalenAuf(p, *m); }));
+    QtCanvas c(painter, sicht.width(), sicht.height());
+    const TAnsicht ansicht(m->MmProPixel, m->Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
+    std::optional<PixelPunkt> maus;
+    if (mausPixel_) maus = PixelPunkt{mausPixel_->x(), mausPixel_->y()};
+    EntwurfZeichnen(maus_->Zeichner(), c, ansicht, maus);
+    return;
+  }
+  puffer_.Leeren();
+  ModulMalenAuf(painter, *m);
   if (!maus_) return;
+  QtCanvas c(painter, sicht.width(), sicht.height());
+  const TAnsicht ansicht(m->MmProPixel, m->Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
   if (const auto& k = maus_->Kandidat(); k && maus_->ZiehtGleis())
     FangMarkeZeichnen(*k, c, ansicht);
   else if (const auto t = maus_->Ueber())
@@ -117,6 +154,8 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
 
 void TZeichenflaeche::leaveEvent(QEvent* e) {
   QAbstractScrollArea::leaveEvent(e);
+  mausPixel_.reset();
+  if (ZeichnetEntwurf()) viewport()->update();
   if (maus_ && maus_->Ueber()) {
     maus_->UeberVergessen();
     viewport()->update();
@@ -294,6 +333,9 @@ void TZeichenflaeche::mouseMoveEvent(QMouseEvent* e) {
     UrsprungSetzen(ox_ - d.x(), oy_ - d.y());
     return;
   }
+  mausPixel_ = e->position().toPoint();
+  // The values beside the mouse follow it even where the draft stays the same.
+  if (ZeichnetEntwurf() && !maus_->Zeichner().Messwerte().empty()) viewport()->update();
   if (!AnMaus(e, Mausart::Bewegen)) QAbstractScrollArea::mouseMoveEvent(e);
 }
 

@@ -6,12 +6,14 @@
 
 #include <QAbstractScrollArea>
 #include <functional>
+#include <optional>
 
 #include "core/base/Dialoge.h"
 #include "core/editor/Dokument.h"
 #include "core/editor/Editor.h"
 #include "core/editor/Maus.h"
 #include "core/editor/Zoom.h"
+#include "gui/editor/Bildpuffer.h"
 
 namespace trm::gui {
 
@@ -63,6 +65,10 @@ class TZeichenflaeche : public QAbstractScrollArea {
   QPoint Ursprung() const;
   /// Size of the drawing in pixels.
   QSize Zeichnungsgroesse() const;
+  /// A drawing tool or an element drag is at work: the module's picture is kept between frames.
+  bool ZeichnetEntwurf() const;
+  /// The kept picture of the module (for the tests).
+  const Bildpuffer& Puffer() const { return puffer_; }
 
  signals:
   /// The scale of the current module changed (the zoom field shows it).
@@ -102,6 +108,10 @@ class TZeichenflaeche : public QAbstractScrollArea {
   bool platziert_ = false;  ///< the view had its first size and placement
   bool schiebt_ = false;  ///< panning with the middle button (or Space and the left button)
   QPoint schiebePunkt_;
+  std::optional<QPoint> mausPixel_;  ///< the mouse in the view, for the values beside it
+  Bildpuffer puffer_;
+  /// Paints the module and what lies over it (not the drafts) onto the view's pixels.
+  void ModulMalenAuf(QPainter& painter, TModul& m);
 };
 
 }  // namespace trm::gui

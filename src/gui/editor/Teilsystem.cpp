@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "core/editor/Bibliothek.h"
+#include "core/editor/Maus.h"
 #include "gui/lists/TfListe.h"
 
 namespace trm::gui {
@@ -28,6 +29,13 @@ bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::functi
   const auto satz =
       ListenAuswahl(ed.anlage(), art, fenster.Knopf(), static_cast<std::size_t>(fenster.Auswahl()), *t.dialoge);
   if (!satz) return false;
+  if (fenster.Gezogen() && t.maus) {
+    // Dragged out of the list: the type follows the mouse over the drawing until a click
+    // places it (the element drag of the mouse work).
+    t.maus->Zeichner().ElementBeginnen(art.art, *satz);
+    t.aktualisieren();
+    return false;
+  }
   bool eingesetzt = false;
   try {
     t.befehl([&] { return eingesetzt = einsetzen(*satz); });

@@ -1,7 +1,9 @@
 // The list window of an element library.
 #include "gui/lists/TfListe.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
+#include <QMouseEvent>
 #include <QHeaderView>
 #include <QMenu>
 #include <QMenuBar>
@@ -40,6 +42,7 @@ TfListe::TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern)
   connect(tabelle_->verticalHeader(), &QHeaderView::sectionMoved, this,
           [this](int, int von, int nach) { ZeileVerschieben(von + 1, nach + 1); });
   connect(tabelle_, &QTableWidget::cellDoubleClicked, this, [this] { done(Auswaehlen); });
+  tabelle_->viewport()->installEventFilter(this);
 
   auto* waehlen = new QPushButton(QString::fromUtf8(art.auswaehlen), this);
   waehlen->setObjectName(QStringLiteral("BT_Auswaehlen"));
@@ -66,6 +69,33 @@ TfListe::TfListe(const TListenart& art, const Anlage& anlage, QWidget* eltern)
   int breite = 0;
   for (const TListenspalte& s : art.spalten) breite += s.breite;
   resize(std::max(560, breite + 100) + 280, 420);
+}
+
+bool TfListe::eventFilter(QObject* objekt, QEvent* e) {
+  // A row pressed and dragged beyond the start distance is chosen and taken to the drawing.
+  if (objekt == tabelle_->viewport()) {
+    if (e->type() == QEvent::MouseButtonPress) {
+      const auto* m = static_cast<QMouseEvent*>(e);
+      druck_.reset();
+      if (m->button() == Qt::LeftButton) {
+        druckZeile_ = tabelle_->rowAt(m->position().toPoint().y());
+        if (druckZeile_ >= 0) druck_ = m->position().toPoint();
+      }
+    } else if (e->type() == QEvent::MouseButtonRelease) {
+      druck_.reset();
+    } else if (e->type() == QEvent::MouseMove && druck_) {
+      const auto* m = static_cast<QMouseEvent*>(e);
+      if ((m->buttons() & Qt::LeftButton) &&
+          (m->position().toPoint() - *druck_).manhattanLength() >= QApplication::startDragDistance()) {
+        druck_.reset();
+        auswahl_ = druckZeile_ + 1;
+        gezogen_ = true;
+        done(Auswaehlen);
+        return true;
+      }
+    }
+  }
+  return QDialog::eventFilter(objekt, e);
 }
 
 void TfListe::BildZeigen() {

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <functional>
+#include <optional>
 
 #include "core/editor/Bibliothek.h"
 
@@ -32,6 +34,9 @@ class TfListe : public QDialog {
   int Auswahl() const { return auswahl_; }
   /// The button the window was closed with.
   Listenknopf Knopf() const { return static_cast<Listenknopf>(result()); }
+  /// The window closed because a row was dragged out of it ("Auswählen"): the type is to
+  /// follow the mouse over the drawing instead of being inserted at the current segment.
+  bool Gezogen() const { return gezogen_; }
   QTableWidget& Tabelle() { return *tabelle_; }
   Typbild& Bild() { return *bild_; }
   /// Fills the grid from the active list; false when it cannot be read.
@@ -42,6 +47,9 @@ class TfListe : public QDialog {
   /// changed the active list the grid shows the new one.
   void ImportAnbieten(const QString& name, const QString& text, std::function<bool()> import);
 
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* e) override;
+
  private:
   const TListenart& art_;
   const Anlage& anlage_;
@@ -50,6 +58,9 @@ class TfListe : public QDialog {
   std::vector<Zeilen> saetze_;  ///< the records as last read, for the preview
   QMenu* importieren_ = nullptr;
   int auswahl_ = 1;
+  bool gezogen_ = false;
+  std::optional<QPoint> druck_;  ///< where the left button went down on a row
+  int druckZeile_ = -1;
   void BildZeigen();
 };
 
