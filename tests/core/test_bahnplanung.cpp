@@ -104,6 +104,12 @@ TEST(Bahnplanung, KehreSchliesstDasOval) {
   EXPECT_NEAR(p.stuecke[1].anfRadius, 400, 1e-6);
   p = Verbinden(*t.m, {0, 0, 0}, {200, -800, Pi}, 300);
   EXPECT_NEAR(p.stuecke.back().anfRadius, -400, 1e-6);
+  // The far end of a straight joined back to its start: the loop keeps the minimum radius
+  // instead of growing round an ever larger way.
+  p = Verbinden(*t.m, {800, 0, 0}, {0, 0, 0}, 400);
+  ASSERT_EQ(p.stuecke.size(), 3u);
+  EXPECT_EQ(std::fabs(p.stuecke[0].anfRadius), 400);
+  EXPECT_NEAR(p.stuecke[1].laenge, 800, 1e-6);
 }
 
 TEST(Bahnplanung, Verweigert) {

@@ -243,6 +243,8 @@ TEST(Gleiszeichner, OvalDerAnleitung) {
   z.Ziehen(Mausmodus::BogenZiehen, {unten->XEnde(), 500}, {unten->XEnde() + 7, 1290}, true);  // 5 drag
   TGleis* bogen = z.Letztes();
   ASSERT_EQ(bogen->Boegen.size(), 3u);
+  EXPECT_EQ(bogen->AktuellerBogen(), bogen->Boegen[2].get());  // chosen at its end
+  EXPECT_TRUE(bogen->Boegen[2]->Markiert);
   EXPECT_NEAR(RichtungNorm(bogen->WEnde()), Pi, 1e-12);  // Ctrl: a half turn
   EXPECT_EQ(std::fabs(bogen->Boegen[1]->AnfRadius()), std::round(std::fabs(bogen->Boegen[1]->AnfRadius())));
   z.Ziehen(Mausmodus::GeradeZiehen, {bogen->XEnde(), bogen->YEnde()}, {bogen->XEnde() - 600, bogen->YEnde()},

@@ -179,8 +179,11 @@ std::optional<TBahn> EndenVerbinden(const TLage& a, const TLage& b, double rMin,
   const auto [s1, s2] = arten[static_cast<std::size_t>(beste)];
   double R = r0;
   if (Vergroesserbar(a, b, R, s1, s2)) {
-    // Beyond a hundred times the ends' distance a larger radius changes nothing one sees.
-    const double grenze = std::max(r0, 100.0 * abstand);
+    // An S of opposite arcs widens until its straight vanishes; beyond a hundred times the ends'
+    // distance a larger radius changes nothing one sees. Arcs of one sense would go round an
+    // ever larger loop: they widen no further than half the ends' distance (a half circle
+    // between two parallel ends).
+    const double grenze = std::max(r0, s1 != s2 ? 100.0 * abstand : abstand / 2);
     double hoch = R;
     while (hoch < grenze && Vergroesserbar(a, b, std::min(2.0 * hoch, grenze), s1, s2)) hoch = std::min(2.0 * hoch, grenze);
     if (hoch < grenze) {

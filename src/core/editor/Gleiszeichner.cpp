@@ -256,6 +256,8 @@ bool Gleiszeichner::Legen(const std::string& name, const TBahn& b, const std::op
     TModul* m = ed_.modul();
     TGleis* neu = ed_.NeuesGleisAnlegen(bahn.anfang.x, bahn.anfang.y, bahn.anfang.w);
     BahnInGleis(bahn, *neu);
+    // Its last segment is the current one: what is appended or inserted next goes at its end.
+    neu->BogenWaehlen(static_cast<int>(neu->Boegen.size()) - 1);
     if (anf) {
       TGleis* g = anf->gleis;
       if (!anf->anfang) {

@@ -413,6 +413,7 @@ Mausantwort Mausbedienung::Zeichnen(const Mausereignis& e, double wx, double wy)
         else
           gelegt = zeichner_.Loslassen(modus, wx, wy, strg, fangabstand);
         r.neuZeichnen = true;
+        r.unterMaus = zeichner_.Messwerte();  // the draft's values go with it
         break;
       case Mausart::Doppelklick:
         break;

@@ -105,9 +105,10 @@ std::optional<TBogenplan> BogenPlanen(const TLage& anfang, double x, double y, d
     double r = std::round(std::fabs(p->radius));
     if (r < rMin) r = std::ceil(rMin);
     r = std::copysign(r, p->radius);
-    if (!(uebergang > 0)) return TBogenplan{{anfang, {{r * theta, r, r}}}, r, theta, false};
+    // Still red where the mouse asked for less than the minimum radius.
+    if (!(uebergang > 0)) return TBogenplan{{anfang, {{r * theta, r, r}}}, r, theta, p->amMindestradius};
     const double la = std::max(0.0, theta * r - uebergang);
-    return TBogenplan{Uebergangsbahn(anfang, 1 / r, la, uebergang), r, (la + uebergang) / r, false};
+    return TBogenplan{Uebergangsbahn(anfang, 1 / r, la, uebergang), r, (la + uebergang) / r, p->amMindestradius};
   }
   const Ortlich o = Ortlich_(anfang, x, y);
   if (std::fabs(o.links) <= 1e-12 * std::hypot(o.vor, o.links)) {
