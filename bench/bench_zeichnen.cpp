@@ -174,7 +174,7 @@ struct Zeichenplatz {
     const TGleis& g = *m->Gleise.back();
     z.uebergang = 100;
     ed.ModusSetzen(Mausmodus::BogenZiehen);
-    z.Druecken(Mausmodus::BogenZiehen, g.XEnde(), g.YEnde(), false, 1);
+    z.Druecken(Mausmodus::BogenZiehen, g.XEnde(), g.YEnde(), 1);
     ende = {g.XEnde(), g.YEnde()};
   }
   TPunkt ende;

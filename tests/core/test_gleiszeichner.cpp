@@ -292,7 +292,7 @@ TEST(Gleiszeichner, ParallelgleisImAbstandAufDerSeiteDerMaus) {
   const double r = bogen->Boegen[0]->AnfRadius();
   // Clicked outside the arc: the parallel lies on the right, its radius 45 mm larger.
   z.ed.ModusSetzen(Mausmodus::Parallelgleis);
-  const auto aussen = z.Pixel(1200 + r * std::sin(Pi / 4) + 6, 500 + r - r * std::cos(Pi / 4) - 6);
+  const auto aussen = z.Pixel(1200 + r * std::sin(Pi / 4) + 20, 500 + r - r * std::cos(Pi / 4) - 20);  // 28 mm off
   z.Ereignis(Mausart::Bewegen, aussen);
   z.Ereignis(Mausart::Druecken, aussen);
   z.Ereignis(Mausart::Loslassen, aussen);

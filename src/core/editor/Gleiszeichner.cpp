@@ -30,6 +30,10 @@ double Gesamtlaenge(const TBahn& b) {
   return l;
 }
 
+/// How near the mouse a track must be for the parallel tool: the track spacing, at least the
+/// distance a click picks a track at.
+double Parallelfang(const TModul& m) { return std::max(Trefferabstand, m.GlsAbst()); }
+
 /// The radius the connect tool keeps to: the module's minimum, else 1 mm.
 double Verbindungsradius(const TModul& m) { return std::max(Mindestradius(m), 1.0); }
 
@@ -108,7 +112,7 @@ void Gleiszeichner::EntwurfSetzen(const std::optional<TBahn>& b) {
   BahnInGleis(*b, *entwurf_->AktuellesModul()->Gleise[0]);
 }
 
-bool Gleiszeichner::Druecken(Mausmodus modus, double x, double y, bool strg, double fang) {
+bool Gleiszeichner::Druecken(Mausmodus modus, double x, double y, double fang) {
   ModulPruefen();
   TModul* m = modul_;
   if (!m) return false;
@@ -141,11 +145,10 @@ bool Gleiszeichner::Druecken(Mausmodus modus, double x, double y, bool strg, dou
       return Legen("Gleisenden verbinden", *plan, a, b);
     }
     case Mausmodus::Parallelgleis: {
-      Vorschau(modus, x, y, strg, fang);
-      const auto t = GleisTreffen(*m, x, y);
-      if (!t || !t->gleis->IstGewoehnlich()) return false;
+      TGleis* g = GleisNahe(*m, x, y, Parallelfang(*m));
+      if (!g) return false;
       std::string grund;
-      const auto plan = ParallelBahn(*t->gleis, t->gleis->GlsAbst() * ParallelSeite(*t->gleis, x, y), grund);
+      const auto plan = ParallelBahn(*g, g->GlsAbst() * ParallelSeite(*g, x, y), grund);
       Leeren();
       if (!plan) {
         ed_.dialoge().Fehler(grund);
@@ -205,12 +208,12 @@ bool Gleiszeichner::Vorschau(Mausmodus modus, double x, double y, bool strg, dou
       break;
     }
     case Mausmodus::Parallelgleis: {
-      const auto t = GleisTreffen(*m, x, y);
-      if (!t || !t->gleis->IstGewoehnlich()) break;
-      const int seite = ParallelSeite(*t->gleis, x, y);
+      const TGleis* g = GleisNahe(*m, x, y, Parallelfang(*m));
+      if (!g) break;
+      const int seite = ParallelSeite(*g, x, y);
       std::string grund;
-      plan = ParallelBahn(*t->gleis, t->gleis->GlsAbst() * seite, grund);
-      messwerte_ = plan ? "Abstand " + FestText(t->gleis->GlsAbst()) + " mm " + (seite > 0 ? "links" : "rechts") : grund;
+      plan = ParallelBahn(*g, g->GlsAbst() * seite, grund);
+      messwerte_ = plan ? "Abstand " + FestText(g->GlsAbst()) + " mm " + (seite > 0 ? "links" : "rechts") : grund;
       warnung_ = !plan;
       break;
     }

@@ -34,7 +34,7 @@ class Gleiszeichner {
 
   // ---- the modes' mouse events, in world mm; fang is the snap distance ----
   /// A press; true when a step was recorded (the connect and parallel tools lay on a click).
-  bool Druecken(Mausmodus modus, double x, double y, bool strg, double fang);
+  bool Druecken(Mausmodus modus, double x, double y, double fang);
   /// A move; true when the draft or the text beside the mouse changed.
   bool Bewegen(Mausmodus modus, double x, double y, bool strg, double fang);
   /// A release; true when a step was recorded.

@@ -397,7 +397,7 @@ Mausantwort Mausbedienung::Zeichnen(const Mausereignis& e, double wx, double wy)
         }
         druckX_ = e.x;
         druckY_ = e.y;
-        gelegt = zeichner_.Druecken(modus, wx, wy, strg, fangabstand);
+        gelegt = zeichner_.Druecken(modus, wx, wy, fangabstand);
         r.neuZeichnen = true;
         break;
       case Mausart::Bewegen:

@@ -4,9 +4,11 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 #include "core/model/Bogen.h"
 #include "core/model/Gleis.h"
+#include "core/model/Modul.h"
 #include "core/model/Zahlformat.h"
 
 namespace trm {
@@ -70,7 +72,10 @@ std::optional<TBahn> ParallelBahn(const TGleis& g, double abstand, std::string& 
   return p;
 }
 
-int ParallelSeite(const TGleis& g, double x, double y) {
+namespace {
+
+/// The distance of (x, y) from g's computed points and the side it lies on (+1 left).
+std::pair<double, int> AbstandUndSeite(const TGleis& g, double x, double y) {
   double besterAbstand = std::numeric_limits<double>::infinity();
   double seite = 0;
   // The point against a piece of track from (qx, qy) along (dx, dy), t in [0, 1].
@@ -94,7 +99,30 @@ int ParallelSeite(const TGleis& g, double x, double y) {
       pruefen(pk[i].x, pk[i].y, dx, dy, std::clamp(((x - pk[i].x) * dx + (y - pk[i].y) * dy) / l2, 0.0, 1.0));
     }
   }
-  return seite < 0 ? -1 : 1;
+  return {besterAbstand, seite < 0 ? -1 : 1};
+}
+
+}  // namespace
+
+int ParallelSeite(const TGleis& g, double x, double y) { return AbstandUndSeite(g, x, y).second; }
+
+TGleis* GleisNahe(const TModul& m, double x, double y, double fang) {
+  TGleis* best = nullptr;
+  double bestAbstand = fang;
+  for (const auto& g : m.Gleise) {
+    if (!g->IstGewoehnlich()) continue;
+    bool nah = false;  // a segment's box within reach
+    for (const auto& b : g->Boegen)
+      nah = nah || (x >= b->Huelle.xmin - fang && x <= b->Huelle.xmax + fang && y >= b->Huelle.ymin - fang &&
+                    y <= b->Huelle.ymax + fang);
+    if (!nah) continue;
+    const double d = AbstandUndSeite(*g, x, y).first;
+    if (d <= bestAbstand) {
+      bestAbstand = d;
+      best = g.get();
+    }
+  }
+  return best;
 }
 
 }  // namespace trm

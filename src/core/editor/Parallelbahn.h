@@ -22,4 +22,8 @@ std::optional<TBahn> ParallelBahn(const TGleis& g, double abstand, std::string& 
 /// without points.
 int ParallelSeite(const TGleis& g, double x, double y);
 
+/// The ordinary track of m nearest to (x, y) within `fang` mm (by its computed points), or none:
+/// the track the parallel tool offers a parallel to.
+TGleis* GleisNahe(const TModul& m, double x, double y, double fang);
+
 }  // namespace trm
