@@ -26,6 +26,9 @@ bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::functi
   if (einrichten) einrichten(fenster);
   fenster.Fuellen();
   fenster.exec();
+  // The keys go back to the main window (the drawing tools' letters), also where no window
+  // manager hands the focus back.
+  t.fenster->activateWindow();
   const auto satz =
       ListenAuswahl(ed.anlage(), art, fenster.Knopf(), static_cast<std::size_t>(fenster.Auswahl()), *t.dialoge);
   if (!satz) return false;

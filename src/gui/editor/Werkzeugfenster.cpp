@@ -23,10 +23,14 @@ void Werkzeugfenster::setVisible(bool sichtbar) {
     QDialog::setVisible(sichtbar);
     return;
   }
-  // The content stays shown inside its panel; the panel comes and goes.
+  // The content stays shown inside its panel; the panel comes and goes. Showing it leaves the
+  // keyboard where it was (the drawing area keeps its keys, e.g. the drawing tools' letters);
+  // a click into the panel takes it there.
+  QWidget* fokus = window()->focusWidget();
   QDialog::setVisible(true);
   panel->setVisible(sichtbar);
   if (sichtbar) panel->raise();  // its tab in front
+  if (fokus && fokus != window()->focusWidget() && !isAncestorOf(fokus) && fokus->isVisible()) fokus->setFocus();
 }
 
 void WerkzeugfensterAndocken(QMainWindow& haupt, QSettings& ablage) {
