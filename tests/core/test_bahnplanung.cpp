@@ -7,6 +7,7 @@
 #include "Testplan.h"
 #include "core/editor/Endenverbindung.h"
 #include "core/editor/Parallelbahn.h"
+#include "core/editor/Uebergangsverbindung.h"
 #include "core/model/Bogen.h"
 #include "core/model/Gleis.h"
 
@@ -110,6 +111,35 @@ TEST(Bahnplanung, KehreSchliesstDasOval) {
   ASSERT_EQ(p.stuecke.size(), 3u);
   EXPECT_EQ(std::fabs(p.stuecke[0].anfRadius), 400);
   EXPECT_NEAR(p.stuecke[1].laenge, 800, 1e-6);
+}
+
+TEST(Bahnplanung, MitUebergangsboegenNachgepasst) {
+  Testplan t;
+  // A half circle (its radius shrinks by the transitions' shift), an S whose second arc is
+  // shorter than a transition (it widens), and a three-quarter turn: with 100 mm transitions
+  // at every arc each still ends exactly. A half circle already at the minimum cannot shrink.
+  const std::pair<TLage, TLage> faelle[] = {{{0, 0, 0}, {0, 800, Pi}},
+                                            {{468.9, 1276, Pi}, {800, 500, 0}},
+                                            {{0, 0, 0}, {-100, 1000, 1.5 * Pi}}};
+  for (const auto& [a, b] : faelle) {
+    SCOPED_TRACE(b.x);
+    const TBahn p = Verbinden(*t.m, a, b, 300);
+    const auto q = MitUebergaengen(p, 100, b, 300, *t.m);
+    ASSERT_TRUE(q);
+    const TLage e = BahnEnde(*q, *t.m);
+    EXPECT_LT(Abstand(e.x, e.y, b.x, b.y), 1e-6);
+    EXPECT_LT(std::fabs(KleinsteDrehung(e.w - b.w)) * 180 / Pi, 1e-6);
+    int uebergaenge = 0;
+    for (const TStueck& s : q->stuecke) {
+      EXPECT_GE(std::fabs(s.anfRadius), 300);
+      if (s.anfRadius != s.endRadius) {
+        ++uebergaenge;
+        EXPECT_EQ(s.laenge, 100);
+      }
+    }
+    EXPECT_GE(uebergaenge, 2);
+  }
+  EXPECT_FALSE(MitUebergaengen(Verbinden(*t.m, {0, 0, 0}, {0, 800, Pi}, 400), 100, {0, 800, Pi}, 400, *t.m));
 }
 
 TEST(Bahnplanung, Verweigert) {

@@ -274,6 +274,10 @@ TEST(Gleiszeichner, OvalDerAnleitung) {
   EXPECT_NEAR(schluss->YEnde(), 500, 1e-6);
   EXPECT_NEAR(Winkeldifferenz(schluss->WEnde() - unten->WAnf()) * 180 / Pi, 0, 1e-6);
   for (const auto& s : schluss->Boegen) EXPECT_GE(std::fabs(s->AnfRadius()), 400 - 1e-9);
+  // "mit Übergangsbögen" still on: the closing arcs have them too, refitted to the target.
+  EXPECT_EQ(std::count_if(schluss->Boegen.begin(), schluss->Boegen.end(),
+                          [](const auto& b) { return b->IstUebergangsbogen() && b->Laenge() == 100; }),
+            2);
   // 13 G, 14 drag: the siding from the branch end, in its direction.
   const TGleis* zweig = weiche.Zweiggleis();
   const TPunkt ze{zweig->XEnde(), zweig->YEnde()};

@@ -6,6 +6,7 @@
 #include "core/editor/Endenverbindung.h"
 #include "core/editor/Parallelbahn.h"
 #include "core/editor/Treffer.h"
+#include "core/editor/Uebergangsverbindung.h"
 #include "core/editor/Ziehplanung.h"
 #include "core/model/Anlage.h"
 #include "core/model/Bildanlage.h"
@@ -38,11 +39,20 @@ double Parallelfang(const TModul& m) { return std::max(Trefferabstand, m.GlsAbst
 double Verbindungsradius(const TModul& m) { return std::max(Mindestradius(m), 1.0); }
 
 /// The plan joining two open ends: from an end of a track where there is one (a new track
-/// follows on there), arriving against the other end's direction.
-std::optional<TBahn> Verbindungsplan(TGleisende& a, TGleisende& b, TModul& m, std::string& grund) {
+/// follows on there), arriving against the other end's direction; with transitions of length
+/// `uebergang` at its arcs where they fit (`mitUebergang` tells whether they did).
+std::optional<TBahn> Verbindungsplan(TGleisende& a, TGleisende& b, TModul& m, double uebergang, std::string& grund,
+                                     bool& mitUebergang) {
   if (a.anfang && !b.anfang) std::swap(a, b);
   const TLage ziel{b.lage.x, b.lage.y, WinkelNorm(b.lage.w + Pi)};
-  return EndenVerbinden(a.lage, ziel, Verbindungsradius(m), m, grund);
+  auto plan = EndenVerbinden(a.lage, ziel, Verbindungsradius(m), m, grund);
+  mitUebergang = false;
+  if (plan && uebergang > 0)
+    if (auto mit = MitUebergaengen(*plan, uebergang, ziel, Verbindungsradius(m), m)) {
+      plan = mit;
+      mitUebergang = true;
+    }
+  return plan;
 }
 
 }  // namespace
@@ -137,7 +147,8 @@ bool Gleiszeichner::Druecken(Mausmodus modus, double x, double y, double fang) {
       TGleisende a = *ende_, b = *e;
       Leeren();
       std::string grund;
-      const auto plan = Verbindungsplan(a, b, *m, grund);
+      bool mitUebergang = false;
+      const auto plan = Verbindungsplan(a, b, *m, uebergang, grund, mitUebergang);
       if (!plan) {
         ed_.dialoge().Fehler(grund);
         return false;
@@ -198,11 +209,13 @@ bool Gleiszeichner::Vorschau(Mausmodus modus, double x, double y, bool strg, dou
       if (!e || *e == *ende_) break;
       TGleisende a = *ende_, b = *e;
       std::string grund;
-      plan = Verbindungsplan(a, b, *m, grund);
-      if (plan)
+      bool mitUebergang = false;
+      plan = Verbindungsplan(a, b, *m, uebergang, grund, mitUebergang);
+      if (plan) {
         messwerte_ = "L = " + FestText(Gesamtlaenge(*plan)) + " mm, " + std::to_string(plan->stuecke.size()) +
                      (plan->stuecke.size() == 1 ? " Bogen" : " Bögen");
-      else
+        if (uebergang > 0 && !mitUebergang) messwerte_ += " · Übergangsbögen passen nicht";
+      } else
         messwerte_ = grund;
       warnung_ = !plan;
       break;
