@@ -150,8 +150,9 @@ void BM_UebersichtMalen(benchmark::State& state) {
 }
 BENCHMARK(BM_UebersichtMalen)->Unit(benchmark::kMillisecond);
 
-/// An editor over the generated module with a curve with transitions being dragged across the
-/// overview (each move solves the curve on the layout's geometry).
+/// An editor over the generated module with a drawing tool at work across the overview:
+/// werkzeug 0 drags a curve with transitions (each move solves it on the layout's geometry),
+/// 1 joins two open ends with transitions (each move plans the join and refits it).
 struct Zeichenplatz {
   test::SkriptDialoge dialoge;
   Dokument dok{dialoge, "/nonexistent-trassomatic-bench", std::make_shared<MersenneZufall>(1)};
@@ -159,8 +160,10 @@ struct Zeichenplatz {
   Gleiszeichner z{ed};
   TModul* m = nullptr;
   TAnsicht v{1, 1, 0, 0, 1, 1};
+  Mausmodus modus = Mausmodus::BogenZiehen;
+  TPunkt ziel;  ///< where the mouse goes
 
-  Zeichenplatz() {
+  explicit Zeichenplatz(int werkzeug) {
     auto t = bench::Testanlage();
     Anlage& a = dok.anlage();
     a.Module = std::move(t->Module);
@@ -169,26 +172,33 @@ struct Zeichenplatz {
     m->Anlage_ = &a;
     ModulBerechnen(*m);
     v = Uebersicht(*m);
-    // A straight whose open end the curve starts at.
-    ed.Ausfuehren("Gerade", [&] { return ed.NeuesGleisAnlegen(m->Breite * 0.3, m->Hoehe * 0.3, 0) != nullptr; });
+    // A straight whose open end the tool starts at.
+    const double x0 = m->Breite * 0.3, y0 = m->Hoehe * 0.3;
+    ed.Ausfuehren("Gerade", [&] { return ed.NeuesGleisAnlegen(x0, y0, 0) != nullptr; });
     const TGleis& g = *m->Gleise.back();
     z.uebergang = 100;
-    ed.ModusSetzen(Mausmodus::BogenZiehen);
-    z.Druecken(Mausmodus::BogenZiehen, g.XEnde(), g.YEnde(), 1);
-    ende = {g.XEnde(), g.YEnde()};
+    if (werkzeug == 0) {
+      ziel = {g.XEnde() + 2000, g.YEnde() + 1500};
+    } else {
+      // A second straight 900 mm above, its end facing the first one's: the join turns round.
+      modus = Mausmodus::EndenVerbinden;
+      ed.Ausfuehren("Gerade", [&] { return ed.NeuesGleisAnlegen(x0 - 500, y0 + 900, 0) != nullptr; });
+      ziel = {m->Gleise.back()->XEnde(), m->Gleise.back()->YEnde()};
+    }
+    ed.ModusSetzen(modus);
+    z.Druecken(modus, g.XEnde(), g.YEnde(), 1);
   }
-  TPunkt ende;
-  /// One mouse move of the drag (alternating between two points).
+  /// One mouse move (alternating between two points).
   void Bewegen(bool hin) {
-    z.Bewegen(Mausmodus::BogenZiehen, ende.x + (hin ? 2000 : 2100), ende.y + 1500, false, 1);
-    if (!z.Entwurf() || z.Entwurf()->Boegen.size() != 3) std::abort();
+    z.Bewegen(modus, ziel.x + (hin ? 0 : 1), ziel.y, false, 5);
+    if (!z.Entwurf() || z.Entwurf()->Boegen.size() < 3) std::abort();
   }
 };
 
 /// A frame as the drawing area paints it while a tool works: the kept picture copied, the
 /// draft and its values drawn over it.
 void BM_EntwurfMitPuffer(benchmark::State& state) {
-  Zeichenplatz p;
+  Zeichenplatz p(static_cast<int>(state.range(0)));
   QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
   gui::Bildpuffer puffer;
   gui::Bildpuffer::Schluessel k;
@@ -206,11 +216,11 @@ void BM_EntwurfMitPuffer(benchmark::State& state) {
     EntwurfZeichnen(p.z, c, p.v, PixelPunkt{960, 540});
   }
 }
-BENCHMARK(BM_EntwurfMitPuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EntwurfMitPuffer)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 /// The same frame with the module painted every time.
 void BM_EntwurfOhnePuffer(benchmark::State& state) {
-  Zeichenplatz p;
+  Zeichenplatz p(static_cast<int>(state.range(0)));
   QImage ziel(1920, 1080, QImage::Format_ARGB32_Premultiplied);
   bool hin = false;
   for (auto _ : state) {
@@ -221,7 +231,7 @@ void BM_EntwurfOhnePuffer(benchmark::State& state) {
     EntwurfZeichnen(p.z, c, p.v, PixelPunkt{960, 540});
   }
 }
-BENCHMARK(BM_EntwurfOhnePuffer)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EntwurfOhnePuffer)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
