@@ -208,7 +208,9 @@ TEST(Gleiszeichner, WeicheAusDerListeRastetAmGleisendeEin) {
   z.Ziehen(Mausmodus::GeradeZiehen, {500, 500}, {900, 500}, true);
   TGleis* gerade = z.Letztes();
   Gleiszeichner& zn = z.maus.Zeichner();
-  zn.ElementBeginnen(Elementart::Weiche, test::WeichensatzR500());
+  EXPECT_FALSE(zn.ElementBeginnen(Elementart::Drehscheibe, test::WeichensatzR500()));  // placed otherwise
+  EXPECT_FALSE(zn.ElementAktiv());
+  ASSERT_TRUE(zn.ElementBeginnen(Elementart::Weiche, test::WeichensatzR500()));
   EXPECT_TRUE(zn.ElementBewegen(905, 508, false, 15));
   ASSERT_NE(zn.Elemententwurf(), nullptr);
   ASSERT_TRUE(zn.ElementAbsetzen(905, 508, false, 15));

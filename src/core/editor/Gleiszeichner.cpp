@@ -294,11 +294,14 @@ bool Gleiszeichner::Legen(const std::string& name, const TBahn& b, const std::op
 
 // ---- the element drag ----
 
-void Gleiszeichner::ElementBeginnen(Elementart art, const Zeilen& satz) {
+bool Gleiszeichner::ElementBeginnen(Elementart art, const Zeilen& satz) {
   Abbrechen();
+  const TElementart* info = ElementartInfo(art);
+  if (!info || !info->Einsetzen || !info->EinfuegenBei) return false;
   modul_ = ed_.modul();
   elementArt_ = art;
   elementSatz_ = satz;
+  return true;
 }
 
 bool Gleiszeichner::ElementBewegen(double x, double y, bool strg, double fang) {

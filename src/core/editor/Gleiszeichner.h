@@ -45,8 +45,9 @@ class Gleiszeichner {
   bool Abbrechen();
 
   // ---- a library element dragged onto the drawing ----
-  /// The drag of type record `satz` of kind `art` enters the drawing.
-  void ElementBeginnen(Elementart art, const Zeilen& satz);
+  /// The drag of type record `satz` of kind `art` enters the drawing; false (nothing starts)
+  /// for a kind that is not placed at a track end or a point (turntables).
+  bool ElementBeginnen(Elementart art, const Zeilen& satz);
   /// An element is being dragged: the mouse's moves and its next left press are the drag's.
   bool ElementAktiv() const { return elementArt_.has_value(); }
   /// The outline follows the mouse and snaps to the nearest open track end (turned to fit);

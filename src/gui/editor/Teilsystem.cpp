@@ -32,10 +32,9 @@ bool ListeZeigen(const Fensterteile& t, const TListenart& art, const std::functi
   const auto satz =
       ListenAuswahl(ed.anlage(), art, fenster.Knopf(), static_cast<std::size_t>(fenster.Auswahl()), *t.dialoge);
   if (!satz) return false;
-  if (fenster.Gezogen() && t.maus) {
+  if (fenster.Gezogen() && t.maus && t.maus->Zeichner().ElementBeginnen(art.art, *satz)) {
     // Dragged out of the list: the type follows the mouse over the drawing until a click
-    // places it (the element drag of the mouse work).
-    t.maus->Zeichner().ElementBeginnen(art.art, *satz);
+    // places it (the element drag of the mouse work). A kind placed otherwise is inserted.
     t.aktualisieren();
     return false;
   }
