@@ -10,6 +10,10 @@
 #include "core/model/Bogen.h"
 #include "core/model/Geometrie.h"
 #include "core/model/Neuberechnung.h"
+#include "core/crossings/Kreuzung.h"
+#include "core/model/Element.h"
+#include "core/model/Modul.h"
+#include "core/model/Pruefung.h"
 
 namespace trm {
 namespace {
@@ -148,6 +152,39 @@ TEST_F(BogendatenTest, RichtungenUeberNullGrad) {
   fenster->behalten = Behalten::Laenge;
   ASSERT_TRUE(fenster->LaengeSetzen("200"));
   EXPECT_NEAR(*BogenFortfuehren(B(1), true, 700).laenge, 500 * Pi / 2, 1e-9);
+}
+
+}  // namespace
+}  // namespace trm
+
+namespace trm {
+namespace {
+
+// A segment of a crossing's main track changed in the curve window: the crossing places its
+// other tracks anew, and a track hanging on one of them follows (it stayed behind before).
+TEST_F(BogendatenTest, ElementgleisNimmtAngehaengteMit) {
+  ASSERT_TRUE(ed->ElementEinsetzen(Elementart::Kreuzung, StandardKreuzung(*ed->modul())));
+  TModul& m = *ed->modul();
+  TElement& k = *m.Elemente[0];
+  TGleis* abzweig = k.AlleGleise().back();
+  ASSERT_NE(abzweig, k.Stammgleis());
+  m.GleisWaehlen(m.GleisIndex(abzweig));
+  abzweig->BogenWaehlen(static_cast<int>(abzweig->Boegen.size()) - 1);
+  ASSERT_TRUE(ed->GleisAnfuegen());
+  TGleis* dran = ed->gleis();
+  TGleis* stamm = k.Stammgleis();
+  m.GleisWaehlen(m.GleisIndex(stamm));
+  for (int i = 0; i < static_cast<int>(stamm->Boegen.size()); ++i)
+    if (stamm->Boegen[static_cast<std::size_t>(i)]->Laenge() > 0) {
+      stamm->BogenWaehlen(i);
+      break;
+    }
+  fenster->behalten = Behalten::Endradius;
+  ASSERT_TRUE(fenster->TangenteSetzen("20"));
+  ModulBerechnen(m);
+  EXPECT_NEAR(dran->XAnf, dran->Vorgaenger->XEnde(), 1e-6);
+  EXPECT_NEAR(dran->YAnf, dran->Vorgaenger->YEnde(), 1e-6);
+  EXPECT_TRUE(VerbindungenPruefen(ed->anlage()).empty());
 }
 
 }  // namespace

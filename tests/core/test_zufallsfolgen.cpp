@@ -50,6 +50,7 @@ namespace {
 namespace fs = std::filesystem;
 
 constexpr int Folgen = 300;
+constexpr int ZeichenFolgen = 100;
 constexpr int SchritteJeFolge = 25;
 
 /// The current module, track and segment.
@@ -112,6 +113,7 @@ enum class Art {
   KrFeld,
   Optimieren,
   Einstellung,
+  Zeichenwerkzeug,
 };
 
 /// How often each command is drawn, relative to the others.
@@ -132,7 +134,7 @@ constexpr Gewicht Gewichte[] = {
     {Art::DsFeld, 2},           {Art::DsHoehe, 1},       {Art::GeoEinsetzen, 2},
     {Art::GeoMaus, 2},          {Art::GeoDialog, 1},     {Art::BogenFeld, 3},
     {Art::WeicheFeld, 2},       {Art::KrFeld, 2},        {Art::Optimieren, 4},
-    {Art::Einstellung, 2},
+    {Art::Einstellung, 2},      {Art::Zeichenwerkzeug, 8},
 };
 
 /// One sequence: a new layout from the settings file, then random commands.
@@ -140,8 +142,9 @@ class Folge {
  public:
   /// `zurueckgenommen` counts the steps taken back and given again by name.
   Folge(std::uint32_t saat, const fs::path& ordner, const TTypliste& liste,
-        std::map<std::string, int>& zurueckgenommen)
-      : saat_(saat),
+        std::map<std::string, int>& zurueckgenommen, bool zeichnen = false)
+      : zeichnen_(zeichnen),
+        saat_(saat),
         zufall_(saat),
         ordner_(ordner),
         liste_(liste),
@@ -191,12 +194,15 @@ class Folge {
   std::uint32_t Zahl(std::uint32_t n) { return n == 0 ? 0 : zufall_() % n; }
 
   Art Ziehen() {
+    // The drawing tools take part only in the sequences for them, so that the others draw
+    // what they always drew.
+    auto gewicht = [&](const Gewicht& g) { return g.art == Art::Zeichenwerkzeug && !zeichnen_ ? 0 : g.gewicht; };
     int summe = 0;
-    for (const Gewicht& g : Gewichte) summe += g.gewicht;
+    for (const Gewicht& g : Gewichte) summe += gewicht(g);
     int r = static_cast<int>(Zahl(static_cast<std::uint32_t>(summe)));
     for (const Gewicht& g : Gewichte) {
-      if (r < g.gewicht) return g.art;
-      r -= g.gewicht;
+      if (r < gewicht(g)) return g.art;
+      r -= gewicht(g);
     }
     return Art::Waehlen;
   }
@@ -385,8 +391,70 @@ class Folge {
         if (!p) return "ziehen: kein Gleis";
         return "ziehen von " + wo + Zug(p->first, p->second);
       }
+      case Art::Zeichenwerkzeug:
+        auswahl.reset();
+        return Zeichenwerkzeug();
       default:
         return Datenfenster(art, auswahl);
+    }
+  }
+
+  /// The end (or start) of a random track of the current module, in pixels.
+  std::optional<std::pair<std::int64_t, std::int64_t>> Gleisende(std::string& wo) {
+    TModul* m = M();
+    if (!m || m->Gleise.empty()) return std::nullopt;
+    const std::size_t i = Zahl(static_cast<std::uint32_t>(m->Gleise.size()));
+    const TGleis& g = *m->Gleise[i];
+    if (g.Boegen.empty()) return std::nullopt;
+    const bool anfang = Zahl(2) == 0;
+    wo = std::string(anfang ? "Anfang" : "Ende") + " von Gleis " + std::to_string(i);
+    return anfang ? Pixel(g.XAnf, g.YAnf) : Pixel(g.XEnde(), g.YEnde());
+  }
+  /// A drawing tool: a straight or curve dragged from a track end, two ends joined, a parallel
+  /// track, or a turnout from the list dragged to a track end; with transitions now and then.
+  std::string Zeichenwerkzeug() {
+    maus_.Zeichner().uebergang = Zahl(3) == 0 ? 80 : 0;
+    std::string wo, wo2;
+    const auto p = Gleisende(wo);
+    if (!p) return "zeichnen: kein Gleis";
+    switch (Zahl(5)) {
+      case 0:
+      case 1: {
+        const Mausmodus modus = Zahl(2) == 0 ? Mausmodus::GeradeZiehen : Mausmodus::BogenZiehen;
+        ed_.ModusSetzen(modus);
+        return std::string(modus == Mausmodus::GeradeZiehen ? "Gerade" : "Bogen") + " vom " + wo +
+               Zug(p->first, p->second);
+      }
+      case 2: {
+        const auto q = Gleisende(wo2);
+        ed_.ModusSetzen(Mausmodus::EndenVerbinden);
+        for (const auto& k : {*p, *q}) {
+          Maus(Mausart::Druecken, k.first, k.second);
+          Maus(Mausart::Loslassen, k.first, k.second);
+        }
+        return "verbinden: " + wo + " mit " + wo2;
+      }
+      case 3: {
+        std::string bei;
+        const auto q = Zielpunkt(bei);
+        if (!q) return "Parallelgleis: kein Gleis";
+        const std::int64_t x = q->first + static_cast<std::int64_t>(Zahl(21)) - 10, y = q->second + static_cast<std::int64_t>(Zahl(21)) - 10;
+        ed_.ModusSetzen(Mausmodus::Parallelgleis);
+        Maus(Mausart::Bewegen, x, y);
+        Maus(Mausart::Druecken, x, y);
+        Maus(Mausart::Loslassen, x, y);
+        return "Parallelgleis bei " + bei;
+      }
+      default: {
+        const std::size_t k = 1 + Zahl(static_cast<std::uint32_t>(liste_.Saetze()));
+        ed_.ModusSetzen(Mausmodus::Normal);
+        maus_.Zeichner().ElementBeginnen(Elementart::Weiche, liste_.Satz(k));
+        const bool strg = Zahl(3) == 0;
+        Maus(Mausart::Bewegen, p->first + 3, p->second - 2, strg);
+        Maus(Mausart::Druecken, p->first + 3, p->second - 2, strg);
+        Maus(Mausart::Loslassen, p->first + 3, p->second - 2, strg);
+        return "Weiche " + std::to_string(k) + " gezogen ans " + wo + (strg ? ", mit Strg" : "");
+      }
     }
   }
 
@@ -835,6 +903,7 @@ class Folge {
     }
   }
 
+  const bool zeichnen_;  ///< the drawing tools take part
   std::uint32_t saat_;
   std::mt19937 zufall_;
   fs::path ordner_;
@@ -865,8 +934,13 @@ TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
   ASSERT_GT(liste.Saetze(), 0u);
   int fehlgeschlagen = 0;
   std::map<std::string, int> zurueckgenommen;
-  for (std::uint32_t saat = 1; saat <= Folgen && fehlgeschlagen < 3; ++saat) {
-    Folge f(saat, ordner, liste, zurueckgenommen);
+  // The sequences from seed 10 001 on draw with the mouse tools among the other commands.
+  std::vector<std::uint32_t> saaten;
+  for (std::uint32_t saat = 1; saat <= Folgen; ++saat) saaten.push_back(saat);
+  for (std::uint32_t saat = 10001; saat <= 10000 + ZeichenFolgen; ++saat) saaten.push_back(saat);
+  for (const std::uint32_t saat : saaten) {
+    if (fehlgeschlagen >= 3) break;
+    Folge f(saat, ordner, liste, zurueckgenommen, saat > 10000);
     const std::string fehler = f.Laufen();
     if (!fehler.empty()) {
       ++fehlgeschlagen;
@@ -885,7 +959,8 @@ TEST(Zufallsfolgen, BefehleHaltenGefuegeUndVerlaufIntakt) {
         "Bauteil einsetzen", "Bauteil verschieben", "Bauteil drehen", "Bauteil verformen", "Bauteil entfernen",
         "Bauteil bearbeiten", "Anfangsradius", "Bogen hinzufügen", "starr <> flex", "Tangentenlänge",
         "Stammgleisradius", "Zweiggleis am Stamm- /Kreuzungsgleis", "Optimierungsendpunkt", "Optimierung",
-        "Optimierung rückgängig", "Anlagendaten", "Mindestradius", "Farbe", "Modulgröße", "Gitter"})
+        "Optimierung rückgängig", "Anlagendaten", "Mindestradius", "Farbe", "Modulgröße", "Gitter",
+        "Gerade zeichnen", "Bogen zeichnen", "Gleisenden verbinden", "Parallelgleis"})
     EXPECT_GT(zurueckgenommen[name], 0) << name;
   fs::remove_all(ordner);
 }

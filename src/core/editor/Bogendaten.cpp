@@ -8,6 +8,7 @@
 #include "core/base/Dialoge.h"
 #include "core/editor/Editor.h"
 #include "core/model/Bogen.h"
+#include "core/model/Element.h"
 #include "core/model/Geometrie.h"
 #include "core/model/Gleis.h"
 #include "core/model/Modul.h"
@@ -100,6 +101,12 @@ bool Bogendaten::Aendern(const std::string& name, bool koppeln, const std::funct
       if (koppeln) RadienKoppeln(*g, *b);
       g->PunkteBerechnen();
       LageWeitergeben(*g->Modul, g);
+      if (g->Element) {
+        // A track of an element: the element places its other tracks anew from it, and what
+        // hangs on their ends follows them.
+        ModulBerechnen(*g->Modul);
+        for (TGleis* t : g->Element->AlleGleise()) LageWeitergeben(*g->Modul, t);
+      }
       return true;
     });
   } catch (const ZuVieleSchwellen&) {

@@ -285,7 +285,9 @@ bool Gleiszeichner::Legen(const std::string& name, const TBahn& b, const std::op
     if (end) {
       TGleis* g = end->gleis;
       if (end->anfang && g->Vorgaenger == nullptr) AlsNachfolgerEinfuegen(*m, neu, g);
-      VerbundVereinen(neu, g);
+      // The two groups become one: every member of g's joins the new track's.
+      const std::vector<TGleis*> gruppe = g->Verbund;
+      for (TGleis* t : gruppe) VerbundVereinen(neu, t);
     }
     LageWeitergeben(*m, neu);
     return true;
