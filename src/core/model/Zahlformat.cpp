@@ -144,11 +144,52 @@ std::string BoolText(bool b) { return b ? "-1" : "0"; }
 
 namespace {
 
+/// The common text of a file, a sign, up to 19 digits and at most one comma, read without
+/// from_chars: its digits as an integer of at most 2^53 divided by a power of ten of at most
+/// 10^22, both exact doubles, is the nearest double already. Anything else gives false and
+/// goes the general way.
+bool RealSchnell(std::string_view t, double& wert, int& stellen) {
+  static constexpr double kZehner[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  std::size_t i = 0;
+  bool negativ = false;
+  if (t[0] == '+' || t[0] == '-') {
+    negativ = t[0] == '-';
+    i = 1;
+  }
+  std::uint64_t m = 0;
+  int ziffern = 0, nachKomma = 0, seitErster = 0;
+  bool komma = false;
+  stellen = 0;
+  for (; i < t.size(); ++i) {
+    const char c = t[i];
+    if (c >= '0' && c <= '9') {
+      if (++ziffern > 19) return false;
+      m = m * 10 + static_cast<unsigned>(c - '0');
+      if (komma) ++nachKomma;
+      if (seitErster > 0 || c != '0') {
+        ++seitErster;
+        if (c != '0') stellen = seitErster;
+      }
+    } else if (c == ',' && !komma) {
+      komma = true;
+    } else {
+      return false;
+    }
+  }
+  if (ziffern == 0 || m > (std::uint64_t{1} << 53) || nachKomma > 22) return false;
+  const double v = static_cast<double>(m) / kZehner[nachKomma];
+  wert = negativ ? -v : v;
+  return true;
+}
+
 /// TextReal; `stellen` gets the number of significant digits of the text's mantissa (from its
 /// first to its last digit other than 0).
 double RealLesen(std::string_view text, int& stellen) {
   std::string_view t = OhneLeerzeichen(text);
   if (t.empty()) KeinReal(text);
+  if (double wert; RealSchnell(t, wert, stellen)) return wert;
   // The number as from_chars takes it: a decimal point for the comma, no plus sign in front.
   // Short texts (all that files write) go through the stack.
   char klein[64];
