@@ -148,7 +148,9 @@ namespace {
 /// from_chars: its digits as an integer of at most 2^53 divided by a power of ten of at most
 /// 10^22, both exact doubles, is the nearest double already. Anything else gives false and
 /// goes the general way.
-bool RealSchnell(std::string_view t, double& wert, int& stellen) {
+inline bool RealSchnell(std::string_view text, double& wert, int& stellen) {
+  const std::string_view t = OhneLeerzeichen(text);
+  if (t.empty()) return false;
   static constexpr double kZehner[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
@@ -189,7 +191,6 @@ bool RealSchnell(std::string_view t, double& wert, int& stellen) {
 double RealLesen(std::string_view text, int& stellen) {
   std::string_view t = OhneLeerzeichen(text);
   if (t.empty()) KeinReal(text);
-  if (double wert; RealSchnell(t, wert, stellen)) return wert;
   // The number as from_chars takes it: a decimal point for the comma, no plus sign in front.
   // Short texts (all that files write) go through the stack.
   char klein[64];
@@ -242,12 +243,14 @@ double RealLesen(std::string_view text, int& stellen) {
 
 double TextReal(std::string_view text) {
   int stellen = 0;
+  if (double wert; RealSchnell(text, wert, stellen)) return wert;
   return RealLesen(text, stellen);
 }
 
 double TextRealWieGeschrieben(std::string_view text) {
   int stellen = 0;
-  const double wert = RealLesen(text, stellen);
+  double wert;
+  if (!RealSchnell(text, wert, stellen)) wert = RealLesen(text, stellen);
   // A decimal of at most 15 significant digits read to the nearest double gives those digits
   // again when written with 15: in the normal range the written text reads back as this value.
   // Zero (a "-0" writes as "0"), the subnormals and the top of the range take the long way.
