@@ -195,6 +195,9 @@ void TBogen::Rechnen(Rechenart art) {
   const double dwSchwelle = s / r1;
   const double sehneSchwelle = 2.0 * r1 * std::sin(dwSchwelle / 2.0);
   double psi = hatVorgaenger ? Vorgaenger->Neigungswinkel() : 0.0;
+  // A rounding step of one sleeper spacing turns by the same angle each time: its half sine
+  // is worked out once.
+  const double sinHalbSchwelle = !(std::fabs(rv) <= 1e-12) ? std::sin(s / rv / 2.0) : 0.0;
   double u = 0;
 
   // The points go into the vector of the last computation when it is about the size needed,
@@ -245,7 +248,7 @@ void TBogen::Rechnen(Rechenart art) {
         dz = 0;
       } else {
         const double phi = h / rv;
-        dz = 2.0 * rv * std::sin(phi / 2.0) * std::sin(phi / 2.0 + psi);
+        dz = 2.0 * rv * (h == s ? sinHalbSchwelle : std::sin(phi / 2.0)) * std::sin(phi / 2.0 + psi);
         psi += phi;
       }
     }
