@@ -126,13 +126,12 @@ void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
   for (const auto& g : m.Gleise)
     if (g->Element)
       g->PunkteBerechnenWennNoetig();
+    else if (LageGewissEndlich(*g))
+      for (const auto& b : g->Boegen) b->HoeheBerechnen();
     else
       gewoehnliche.push_back(g.get());
   GleiseBearbeiten(gewoehnliche, [](TGleis& g) {
-    if (LageGewissEndlich(g))
-      for (const auto& b : g.Boegen) b->HoeheBerechnen();
-    else
-      for (const auto& b : g.Boegen) b->EndeBerechnen();
+    for (const auto& b : g.Boegen) b->EndeBerechnen();
   });
   for (const auto& e : m.Elemente) e->Platzieren();
   const std::string grund =

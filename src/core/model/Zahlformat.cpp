@@ -144,44 +144,50 @@ std::string BoolText(bool b) { return b ? "-1" : "0"; }
 
 namespace {
 
+/// The significant digits of the digit characters of [p, e) (a comma among them skipped): from
+/// the first to the last digit other than 0.
+int SignifikanteZiffern(const char* p, const char* e) {
+  int stellen = 0, seitErster = 0;
+  for (; p < e; ++p) {
+    if (*p == ',' || (seitErster == 0 && *p == '0')) continue;
+    ++seitErster;
+    if (*p != '0') stellen = seitErster;
+  }
+  return stellen;
+}
+
 /// The common text of a file, a sign, up to 19 digits and at most one comma, read without
 /// from_chars: its digits as an integer of at most 2^53 divided by a power of ten of at most
 /// 10^22, both exact doubles, is the nearest double already. Anything else gives false and
-/// goes the general way.
+/// goes the general way. `stellen` gets the significant digits, or the count of all digits
+/// when that is at most 15 (all that matters then is that there are no more than 15).
 inline bool RealSchnell(std::string_view text, double& wert, int& stellen) {
   const std::string_view t = OhneLeerzeichen(text);
   if (t.empty()) return false;
   static constexpr double kZehner[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
                                        1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
                                        1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
-  std::size_t i = 0;
-  bool negativ = false;
-  if (t[0] == '+' || t[0] == '-') {
-    negativ = t[0] == '-';
-    i = 1;
+  const char* p = t.data();
+  const char* const e = p + t.size();
+  const bool negativ = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  const char* const anfang = p;
+  std::uint64_t m = 0;  // wraps beyond 19 digits, which are refused below
+  auto ziffernLesen = [&p, e, &m] {
+    for (; p < e && static_cast<unsigned char>(*p - '0') <= 9; ++p) m = m * 10 + static_cast<unsigned>(*p - '0');
+  };
+  ziffernLesen();
+  std::ptrdiff_t nachKomma = 0;
+  const bool mitKomma = p < e && *p == ',';
+  if (mitKomma) {
+    const char* const komma = ++p;
+    ziffernLesen();
+    nachKomma = p - komma;
   }
-  std::uint64_t m = 0;
-  int ziffern = 0, nachKomma = 0, seitErster = 0;
-  bool komma = false;
-  stellen = 0;
-  for (; i < t.size(); ++i) {
-    const char c = t[i];
-    if (c >= '0' && c <= '9') {
-      if (++ziffern > 19) return false;
-      m = m * 10 + static_cast<unsigned>(c - '0');
-      if (komma) ++nachKomma;
-      if (seitErster > 0 || c != '0') {
-        ++seitErster;
-        if (c != '0') stellen = seitErster;
-      }
-    } else if (c == ',' && !komma) {
-      komma = true;
-    } else {
-      return false;
-    }
-  }
-  if (ziffern == 0 || m > (std::uint64_t{1} << 53) || nachKomma > 22) return false;
-  const double v = static_cast<double>(m) / kZehner[nachKomma];
+  const std::ptrdiff_t ziffern = (p - anfang) - (mitKomma ? 1 : 0);
+  if (p != e || ziffern == 0 || ziffern > 19 || m > (std::uint64_t{1} << 53) || nachKomma > 22) return false;
+  stellen = ziffern <= 15 ? static_cast<int>(ziffern) : SignifikanteZiffern(anfang, e);
+  const double v = nachKomma == 0 ? static_cast<double>(m) : static_cast<double>(m) / kZehner[nachKomma];
   wert = negativ ? -v : v;
   return true;
 }
