@@ -247,6 +247,9 @@ TEST(Anlagedatei, SchlechteZeilenWerdenMitZeileUndTextGemeldet) {
   z = gut;
   z[33] = "2000000000";  // huge module count: stops at the end, allocates nothing ahead
   EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
+  z = gut;
+  z[34 + 29 + 20] = "2147483647";  // huge segment count: room only for what the lines can hold
+  EXPECT_NE(Lesefehler(z).find("endet vorzeitig"), std::string::npos);
 
   z = gut;
   z[34 + 28] = "-3";

@@ -317,6 +317,38 @@ TEST(Bogen, AnfangKommtVomVorgaengerOderVomGleis) {
   EXPECT_EQ(b2->XAnf(), 5);
 }
 
+TEST(Bogen, GewissEndlicheLageAnDenGrenzen) {
+  // Reading skips the position of segments within these bounds: at their corners (the
+  // tightest and widest radii, the longest and shortest segment, a start far out) the
+  // computation must stay finite; beyond them it may not, and the segment is computed.
+  struct Fall {
+    double laenge, r1, r2, start;
+    bool gewiss;
+  };
+  const Fall faelle[] = {
+      {1e15, 1e-6, 0, 1e200, true},       {1e15, -1e30, 0, -1e200, true},
+      {1e15, 0, 1e-6, 1e200, true},       {1e15, 1e30, -1e-6, -1e200, true},
+      {1e-9, 1e-6, -1e-6, 1e200, true},   {1e15, 0, 0, 1e200, true},
+      {1e15, 1e308, 0, 0, false},         {1e15, 1e-7, 0, 0, false},
+      {1e16, 0, 0, 0, false},             {1e-10, 1e-6, -1e-6, 0, false},
+  };
+  for (const Fall& f : faelle) {
+    Strecke s(1e17, f.start, f.start, 1);  // one step over the whole segment
+    TBogen& b = *s.Bogen(f.laenge, f.r1, f.r2);
+    EXPECT_EQ(b.LageGewissEndlich(), f.gewiss) << f.laenge << " " << f.r1 << " " << f.r2;
+    b.EndeBerechnen();
+    if (f.gewiss) {
+      EXPECT_TRUE(std::isfinite(b.XEnde) && std::isfinite(b.YEnde) && std::isfinite(b.WEnde))
+          << f.laenge << " " << f.r1 << " " << f.r2;
+    }
+  }
+  // What the bound keeps out: an arc this wide has a chord beyond the largest double.
+  Strecke weit(1e17);
+  TBogen& b = *weit.Bogen(1e15, 1e308);
+  b.EndeBerechnen();
+  EXPECT_FALSE(std::isfinite(b.XEnde) && std::isfinite(b.YEnde));
+}
+
 TEST(Geometrie, WinkelDrehenUndTangenten) {
   EXPECT_DOUBLE_EQ(WinkelNorm(7), 7 - 2 * Pi);
   EXPECT_DOUBLE_EQ(WinkelNorm(-7), -(7 - 2 * Pi));

@@ -1,6 +1,7 @@
 // Number texts of the files: general format with decimal comma, and strict reading.
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <limits>
@@ -83,6 +84,40 @@ TEST(Zahlformat, LesenWieGeschriebenGleichDemUmweg) {
                         "-1,7976931348623157E308", "0,1000000000000000055511151231257827", " 12,5 ", "1E15"})
     pruefen(t);
   EXPECT_THROW(TextRealWieGeschrieben("1.5"), LeseFehler);
+}
+
+TEST(Zahlformat, ZiffernOhneExponentWieDieBibliothek) {
+  // Plain texts (sign, digits, one comma) are read without from_chars: up to 19 digits, on
+  // either side of the comma, must give the nearest double as from_chars does, and longer or
+  // odd texts go the general way to the same result or error.
+  std::mt19937_64 gen(5);
+  std::uniform_int_distribution<int> laenge(1, 21), ziffer(0, 9), vorzeichen(0, 2);
+  for (int i = 0; i < 20000; ++i) {
+    std::string t = vorzeichen(gen) == 0 ? "-" : vorzeichen(gen) == 0 ? "+" : "";
+    const int n = laenge(gen);
+    std::uniform_int_distribution<int> komma(0, n);
+    const int k = komma(gen);
+    std::string punkt = t == "+" ? "" : t;
+    for (int j = 0; j < n; ++j) {
+      if (j == k) {
+        t += ',';
+        punkt += '.';
+      }
+      const char c = static_cast<char>('0' + ziffer(gen));
+      t += c;
+      punkt += c;
+    }
+    double erwartet = 0;
+    std::from_chars(punkt.data(), punkt.data() + punkt.size(), erwartet);
+    const double gelesen = TextReal(t);
+    EXPECT_EQ(gelesen, erwartet) << t;
+    EXPECT_EQ(std::signbit(gelesen), std::signbit(erwartet)) << t;
+  }
+  EXPECT_EQ(TextReal("9007199254740993"), 9007199254740992.0);  // beyond 2^53: rounded to even
+  EXPECT_EQ(TextReal("0,1"), 0.1);
+  EXPECT_EQ(TextReal("-,5"), -0.5);
+  EXPECT_EQ(TextReal("5,"), 5.0);
+  for (const char* t : {"-", ",", "1,2,3", "1 2", "--1"}) EXPECT_THROW(TextReal(t), LeseFehler) << t;
 }
 
 TEST(Zahlformat, RandDesZahlenbereichs) {

@@ -17,6 +17,7 @@
 #include "core/render/Aufzeichnung.h"
 #include "core/render/Farben.h"
 #include "core/render/ModulZeichnen.h"
+#include "Testanlage.h"
 
 namespace trm {
 namespace {
@@ -338,6 +339,36 @@ TEST(Zoom, AnpassenLupeUndPlatzierung) {
   // Narrower: centred.
   EXPECT_EQ(Platzierung(1000, 750, 0), 500 - 380 + 10);
   EXPECT_EQ(Scrollbereich(750), 770);
+}
+
+/// The points of every drawing call, folded into one number.
+std::uint64_t Punktsumme(const Aufzeichnung& c) {
+  std::uint64_t h = 0xcbf29ce484222325ULL;
+  for (const Zeichenbefehl& b : c.befehle) {
+    h = (h ^ static_cast<std::uint64_t>(b.art)) * 0x100000001b3ULL;
+    for (const PixelPunkt& p : b.punkte)
+      h = (h ^ ((std::uint64_t(std::uint32_t(p.x)) << 32) | std::uint32_t(p.y))) * 0x100000001b3ULL;
+  }
+  return h;
+}
+
+TEST(Zeichnen, UebersichtDesGrossenModulsWieZuvor) {
+  // The benchmark module at the scales where its points lie less than a pixel apart, up to
+  // the fitted overview: the pixel steps keep exactly the points they kept when every chord
+  // was measured with hypot and every turn folded with remainder.
+  auto a = bench::Testanlage();
+  TModul& m = *a->Module[0];
+  ModulBerechnen(m);
+  std::vector<std::uint64_t> summen;
+  for (const double mm : {8.0, 14.0, std::max(m.Breite / 1920.0, m.Hoehe / 1080.0)}) {
+    m.MmProPixel = mm;
+    const TAnsicht v(mm, m.Hoehe, 0, 0, 1920, 1080);
+    Aufzeichnung c(1920, 1080);
+    ModulMalen(*a, m, c, v);
+    summen.push_back(Punktsumme(c));
+  }
+  EXPECT_EQ(summen, (std::vector<std::uint64_t>{13889783612512240016ULL, 8714397545480165551ULL,
+                                                 18108670145531967089ULL}));
 }
 
 }  // namespace

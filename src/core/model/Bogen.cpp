@@ -134,11 +134,30 @@ double TBogen::Vertikalradius() const {
   return Laenge() / d;
 }
 
-void TBogen::PunkteBerechnen() { Rechnen(true); }
+bool TBogen::LageGewissEndlich() const {
+  // Every step of Rechnen is at most as long as the segment: a straight or an arc moves the
+  // point by at most the step (an arc's chord 2R·sin(h/2R)), a clothoid's chord from the
+  // series or the quadrature by at most a few steps, and the direction turns by step / radius
+  // or by the clothoid's tangent angle t²/2A², with A² between L/2e6 and L·1e12. With these
+  // bounds no step comes near 1e100, and a segment has at most MaxSchwellenJeBogen + 2 of them.
+  const double L = Laenge();
+  if (!(L == 0 || (L >= 1e-9 && L <= 1e15))) return false;
+  const double s = SwAbst();
+  if (!(s > 0) || !std::isfinite(s)) return false;
+  auto tragbar = [](double r) { return std::isinf(r) || (std::fabs(r) >= 1e-6 && std::fabs(r) <= 1e30); };
+  if (IstUebergangsbogen()) return tragbar(AnfRadius()) && tragbar(EndRadius());
+  return tragbar(Kreisradius(AnfRadius(), EndRadius()));
+}
 
-void TBogen::EndeBerechnen() { Rechnen(false); }
+void TBogen::PunkteBerechnen() { Rechnen(Rechenart::Punkte); }
 
-void TBogen::Rechnen(bool mitPunkten) {
+void TBogen::EndeBerechnen() { Rechnen(Rechenart::Ende); }
+
+void TBogen::HoeheBerechnen() { Rechnen(Rechenart::Hoehe); }
+
+void TBogen::Rechnen(Rechenart art) {
+  const bool mitPunkten = art == Rechenart::Punkte;
+  const bool inDerEbene = art != Rechenart::Hoehe;
   const double s = SwAbst();
   const double L = Laenge();
   const bool hatVorgaenger = !IstErster() && Vorgaenger != nullptr;
@@ -176,6 +195,9 @@ void TBogen::Rechnen(bool mitPunkten) {
   const double dwSchwelle = s / r1;
   const double sehneSchwelle = 2.0 * r1 * std::sin(dwSchwelle / 2.0);
   double psi = hatVorgaenger ? Vorgaenger->Neigungswinkel() : 0.0;
+  // A rounding step of one sleeper spacing turns by the same angle each time: its half sine
+  // is worked out once.
+  const double sinHalbSchwelle = !(std::fabs(rv) <= 1e-12) ? std::sin(s / rv / 2.0) : 0.0;
   double u = 0;
 
   // The points go into the vector of the last computation when it is about the size needed,
@@ -200,7 +222,9 @@ void TBogen::Rechnen(bool mitPunkten) {
     else
       h = s;
 
-    if (uebergang) {
+    if (!inDerEbene) {
+      // The height alone: its steps do not depend on the position or direction.
+    } else if (uebergang) {
       const KlothoidenSchritt k = bahn.Punkt(x, y, w * 180.0 / Pi, u, h);
       x = k.x;
       y = k.y;
@@ -224,13 +248,17 @@ void TBogen::Rechnen(bool mitPunkten) {
         dz = 0;
       } else {
         const double phi = h / rv;
-        dz = 2.0 * rv * std::sin(phi / 2.0) * std::sin(phi / 2.0 + psi);
+        dz = 2.0 * rv * (h == s ? sinHalbSchwelle : std::sin(phi / 2.0)) * std::sin(phi / 2.0 + psi);
         psi += phi;
       }
     }
     z += dz;
   }
 
+  if (!inDerEbene) {
+    ZEnde = z;
+    return;
+  }
   if (!mitPunkten) {
     // The same steps as with points, so the end is bit for bit the one a full pass gives.
     XEnde = x;

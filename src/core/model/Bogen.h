@@ -133,9 +133,18 @@ class TBogen : public EinstellungenLesen<TBogen> {
   void PunkteBerechnen();
   /// The end values (and `Rest`) only, by the same steps: the points stay as they were.
   void EndeBerechnen();
+  /// `Rest` and the end height only, by the same steps: what the next computation reads of
+  /// this one (a vertical rounding reads the heights of the segments around it).
+  void HoeheBerechnen();
+  /// Whether the positions and directions come out finite from any start within ±1e200 and
+  /// any finite direction, without computing them: length, spacing and radii lie where no
+  /// step can overflow. The height is not covered. False says nothing: the segment has to be
+  /// computed to know.
+  bool LageGewissEndlich() const;
 
  private:
-  void Rechnen(bool mitPunkten);
+  enum class Rechenart { Punkte, Ende, Hoehe };
+  void Rechnen(Rechenart art);
   double anfRadius_ = Unendlich;
   double endRadius_ = Unendlich;
   double laenge_ = -1;

@@ -1,4 +1,6 @@
 // The 21-line track record with its segment records.
+#include <algorithm>
+
 #include "core/model/Fehler.h"
 #include "core/model/Gleis.h"
 #include "core/model/Listen.h"
@@ -72,6 +74,8 @@ void GleisLesen(TGleis& g, const Zeilenquelle& z, std::size_t& i) {
   if (anzahl == 0)
     throw LeseFehler("Zeile " + std::to_string(l.Index()) + ": Das Gleis \"" + Zitat(g.Name) +
                      "\" hat keinen Bogen.");
+  // As many as the count says, but never more than the lines left could hold.
+  g.Boegen.reserve(std::min<std::size_t>(static_cast<std::size_t>(anzahl), l.Uebrig() / ZeilenBogen));
   for (std::int32_t k = 0; k < anzahl; ++k) {
     TBogen* b = g.BogenAnhaengen(std::make_unique<TBogen>());
     BogenLesen(*b, z, i);

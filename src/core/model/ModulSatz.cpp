@@ -102,15 +102,32 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
     }
 }
 
+namespace {
+
+/// Whether an ordinary track's positions and directions compute to finite values whatever it
+/// holds, seen from its start and the bounds of its segments (TBogen::LageGewissEndlich).
+bool LageGewissEndlich(const TGleis& g) {
+  if (!(std::fabs(g.XAnf) <= 1e200 && std::fabs(g.YAnf) <= 1e200 && std::isfinite(g.WAnf()))) return false;
+  for (const auto& b : g.Boegen)
+    if (!b->LageGewissEndlich()) return false;
+  return true;
+}
+
+}  // namespace
+
 void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
-  // One pass: ordinary tracks compute their end values only, by the same steps as their
-  // points, so a value that does not stay finite carries on to the end, and a large layout is
-  // read without holding a point for every sleeper (the drawing computes those). Elements
-  // place their own tracks. The geometry pass after opening computes everything again.
+  // Ordinary tracks compute their end values only, by the same steps as their points, so a
+  // value that does not stay finite carries on to the end; nothing holds a point for every
+  // sleeper (the drawing computes those). A track whose positions and directions are known to
+  // stay finite computes its heights only: they are checked, and they are what the geometry
+  // pass after opening reads of this one (vertical roundings); that pass computes every track
+  // from its start. Elements place their own tracks.
   std::vector<TGleis*> gewoehnliche;
   for (const auto& g : m.Gleise)
     if (g->Element)
       g->PunkteBerechnenWennNoetig();
+    else if (LageGewissEndlich(*g))
+      for (const auto& b : g->Boegen) b->HoeheBerechnen();
     else
       gewoehnliche.push_back(g.get());
   GleiseBearbeiten(gewoehnliche, [](TGleis& g) {

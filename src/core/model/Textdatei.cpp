@@ -20,7 +20,18 @@ namespace {
 
 /// Number of lines the bytes hold (a last line without a break counts).
 std::size_t Zeilenzahl(const std::string& bytes) {
-  return static_cast<std::size_t>(std::count(bytes.begin(), bytes.end(), '\n')) + 1;
+  // Counted in blocks into 32 bits, which the compiler turns into wide compares.
+  std::size_t zeilen = 1;
+  const char* p = bytes.data();
+  for (std::size_t rest = bytes.size(); rest > 0;) {
+    const std::size_t block = std::min<std::size_t>(rest, std::size_t{1} << 24);
+    std::uint32_t n = 0;
+    for (std::size_t i = 0; i < block; ++i) n += p[i] == '\n' ? 1u : 0u;
+    zeilen += n;
+    p += block;
+    rest -= block;
+  }
+  return zeilen;
 }
 
 /// Calls f with every line of the bytes, without its "\r\n" or "\n", converted to UTF-8 unless
@@ -144,20 +155,25 @@ Zeilentext TextInZeilentext(std::string bytes) {
   // The lines end up where the bytes were: first the line breaks taken out (moving forward),
   // then, when there are bytes from 0x80 on, the text widened to UTF-8 (moving backward).
   t.anfaenge.reserve(Zeilenzahl(p) + 1);
+  // The bytes UTF-8 needs beyond one for each byte from 0x80 on (a line break is none): counted
+  // over the whole text in one loop, most files have none.
   std::size_t mehr = 0;
+  {
+    unsigned char oder = 0;
+    for (const char c : p) oder |= static_cast<unsigned char>(c);
+    if (oder >= 0x80)
+      for (const char c : p)
+        if (const auto b = static_cast<unsigned char>(c); b >= 0x80) mehr += Utf8Folgen()[b - 0x80].laenge - 1u;
+  }
   std::size_t w = 0;
+  char* const d = p.data();
   for (std::size_t r = 0; r < n;) {
     t.anfaenge.push_back(static_cast<std::uint32_t>(w));
-    const void* umbruch = std::memchr(p.data() + r, '\n', n - r);
-    const std::size_t ende = umbruch ? static_cast<std::size_t>(static_cast<const char*>(umbruch) - p.data()) : n;
+    const void* umbruch = std::memchr(d + r, '\n', n - r);
+    const std::size_t ende = umbruch ? static_cast<std::size_t>(static_cast<const char*>(umbruch) - d) : n;
     std::size_t laenge = ende - r;
-    if (laenge > 0 && p[r + laenge - 1] == '\r') --laenge;
-    unsigned char oder = 0;
-    for (std::size_t k = r; k < r + laenge; ++k) oder |= static_cast<unsigned char>(p[k]);
-    if (oder >= 0x80)
-      for (std::size_t k = r; k < r + laenge; ++k)
-        if (const auto b = static_cast<unsigned char>(p[k]); b >= 0x80) mehr += Utf8Folgen()[b - 0x80].laenge - 1u;
-    if (w != r) std::memmove(p.data() + w, p.data() + r, laenge);
+    if (laenge > 0 && d[r + laenge - 1] == '\r') --laenge;
+    if (w != r) std::memmove(d + w, d + r, laenge);
     w += laenge;
     r = umbruch ? ende + 1 : n;
   }

@@ -144,6 +144,54 @@ std::string BoolText(bool b) { return b ? "-1" : "0"; }
 
 namespace {
 
+/// The significant digits of the digit characters of [p, e) (a comma among them skipped): from
+/// the first to the last digit other than 0.
+int SignifikanteZiffern(const char* p, const char* e) {
+  int stellen = 0, seitErster = 0;
+  for (; p < e; ++p) {
+    if (*p == ',' || (seitErster == 0 && *p == '0')) continue;
+    ++seitErster;
+    if (*p != '0') stellen = seitErster;
+  }
+  return stellen;
+}
+
+/// The common text of a file, a sign, up to 19 digits and at most one comma, read without
+/// from_chars: its digits as an integer of at most 2^53 divided by a power of ten of at most
+/// 10^22, both exact doubles, is the nearest double already. Anything else gives false and
+/// goes the general way. `stellen` gets the significant digits, or the count of all digits
+/// when that is at most 15 (all that matters then is that there are no more than 15).
+inline bool RealSchnell(std::string_view text, double& wert, int& stellen) {
+  const std::string_view t = OhneLeerzeichen(text);
+  if (t.empty()) return false;
+  static constexpr double kZehner[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                       1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                       1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const char* p = t.data();
+  const char* const e = p + t.size();
+  const bool negativ = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  const char* const anfang = p;
+  std::uint64_t m = 0;  // wraps beyond 19 digits, which are refused below
+  auto ziffernLesen = [&p, e, &m] {
+    for (; p < e && static_cast<unsigned char>(*p - '0') <= 9; ++p) m = m * 10 + static_cast<unsigned>(*p - '0');
+  };
+  ziffernLesen();
+  std::ptrdiff_t nachKomma = 0;
+  const bool mitKomma = p < e && *p == ',';
+  if (mitKomma) {
+    const char* const komma = ++p;
+    ziffernLesen();
+    nachKomma = p - komma;
+  }
+  const std::ptrdiff_t ziffern = (p - anfang) - (mitKomma ? 1 : 0);
+  if (p != e || ziffern == 0 || ziffern > 19 || m > (std::uint64_t{1} << 53) || nachKomma > 22) return false;
+  stellen = ziffern <= 15 ? static_cast<int>(ziffern) : SignifikanteZiffern(anfang, e);
+  const double v = nachKomma == 0 ? static_cast<double>(m) : static_cast<double>(m) / kZehner[nachKomma];
+  wert = negativ ? -v : v;
+  return true;
+}
+
 /// TextReal; `stellen` gets the number of significant digits of the text's mantissa (from its
 /// first to its last digit other than 0).
 double RealLesen(std::string_view text, int& stellen) {
@@ -201,12 +249,14 @@ double RealLesen(std::string_view text, int& stellen) {
 
 double TextReal(std::string_view text) {
   int stellen = 0;
+  if (double wert; RealSchnell(text, wert, stellen)) return wert;
   return RealLesen(text, stellen);
 }
 
 double TextRealWieGeschrieben(std::string_view text) {
   int stellen = 0;
-  const double wert = RealLesen(text, stellen);
+  double wert;
+  if (!RealSchnell(text, wert, stellen)) wert = RealLesen(text, stellen);
   // A decimal of at most 15 significant digits read to the nearest double gives those digits
   // again when written with 15: in the normal range the written text reads back as this value.
   // Zero (a "-0" writes as "0"), the subnormals and the top of the range take the long way.

@@ -38,6 +38,22 @@ TPunkt Quer(double x, double y, double w, double d) { return {x - std::sin(w) * 
 struct Uebersichtspunkt {
   double x, y, s, k;
 };
+/// Whether hypot(dx, dy)·|remainder(dw, 2π)| > grenze, decided mostly without either call:
+/// a turn within half a turn is its own remainder, no turn never strays, and a chord from
+/// the square root whose product lies clearly off the bound decides as hypot's would.
+bool Abweichend(double dx, double dy, double dw, double grenze) {
+  if (!(std::fabs(dw) <= Pi)) dw = std::remainder(dw, 2 * Pi);
+  dw = std::fabs(dw);
+  if (dw == 0) return false;
+  const double q = dx * dx + dy * dy;
+  if (q > 1e-280 && q < 1e280) {
+    const double t = std::sqrt(q) * dw;
+    if (t > grenze * (1 + 1e-12)) return true;
+    if (t < grenze * (1 - 1e-12)) return false;
+  }
+  return std::hypot(dx, dy) * dw > grenze;
+}
+
 std::vector<Uebersichtspunkt> Pixelschritte(const TSpurpunkte& pk, std::size_t von, std::size_t bis,
                                             const TAnsicht& v) {
   std::vector<Uebersichtspunkt> r;
@@ -48,8 +64,7 @@ std::vector<Uebersichtspunkt> Pixelschritte(const TSpurpunkte& pk, std::size_t v
   double wLetzter = pk[von].w;
   for (std::size_t i = von + 1; i + 1 < bis; ++i) {
     const TSpurpunkt& n = pk[i + 1];
-    const double c = std::hypot(n.x - r.back().x, n.y - r.back().y);
-    if (c * std::fabs(std::remainder(n.w - wLetzter, 2 * Pi)) > grenze) {
+    if (Abweichend(n.x - r.back().x, n.y - r.back().y, n.w - wLetzter, grenze)) {
       nehmen(pk[i]);
       wLetzter = pk[i].w;
     }
