@@ -49,6 +49,21 @@ std::unique_ptr<Anlage> Einfach() {
   return a;
 }
 
+// Only the module that is current after reading waits for the geometry pass of opening for its
+// end values; the others have theirs as soon as they are read (the layout check uses them).
+TEST(Anlagedatei, EndwerteNichtAktuellerModuleNachDemLesen) {
+  auto a = Einfach();
+  TModul* zweites = a->ModulAnhaengen();
+  zweites->Breite = zweites->Hoehe = 1000;
+  zweites->MmProPixel = 2;
+  const auto b = Laden(AnlageZeilen(*a));
+  ASSERT_EQ(b->Module.size(), 2u);
+  EXPECT_EQ(b->AktModul, 1);
+  const TGleis& g = *b->Module[0]->Gleise[0];
+  EXPECT_EQ(g.XEnde(), 200);
+  EXPECT_EQ(g.YEnde(), 300);
+}
+
 TEST(Anlagedatei, EinfacheAnlageHat103Zeilen) {
   auto a = Einfach();
   const Zeilen z = AnlageZeilen(*a);

@@ -131,7 +131,7 @@ void AnlageLesen(Anlage& a, const Zeilenquelle& z, std::size_t& i) {
     Satzanfaenge anfaenge;
     ModulLesen(*m, z, i, &anfaenge, &budget);
     m->GleisWaehlen(0);  // one marked track in every module
-    LagePruefen(*m, anfaenge);
+    LagePruefen(*m, anfaenge, k == module - 1);  // the last one is current after reading
   }
 
   ElementnummernFreimachen(a);

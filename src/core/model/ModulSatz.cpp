@@ -115,7 +115,7 @@ bool LageGewissEndlich(const TGleis& g) {
 
 }  // namespace
 
-void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
+void LagePruefen(TModul& m, const Satzanfaenge& anfaenge, bool wirdBerechnet) {
   // Ordinary tracks compute their end values only, by the same steps as their points, so a
   // value that does not stay finite carries on to the end; nothing holds a point for every
   // sleeper (the drawing computes those). A track whose positions and directions are known to
@@ -126,7 +126,7 @@ void LagePruefen(TModul& m, const Satzanfaenge& anfaenge) {
   for (const auto& g : m.Gleise)
     if (g->Element)
       g->PunkteBerechnenWennNoetig();
-    else if (LageGewissEndlich(*g))
+    else if (wirdBerechnet && LageGewissEndlich(*g))
       for (const auto& b : g->Boegen) b->HoeheBerechnen();
     else
       gewoehnliche.push_back(g.get());

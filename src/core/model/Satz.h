@@ -56,7 +56,10 @@ void ModulLesen(TModul& m, const Zeilenquelle& z, std::size_t& i, Satzanfaenge* 
 /// Computes the module read and throws LeseFehler naming the first line of the first record
 /// whose values compute to a point, height or direction that is not finite (a file holds only
 /// finite numbers, and such a layout could not be saved again).
-void LagePruefen(TModul& m, const Satzanfaenge& anfaenge);
+/// `wirdBerechnet`: the module is computed right after reading (the current one after opening);
+/// its tracks known to stay finite then work out their heights only, and their end values wait
+/// for that pass. Every other module gets its end values here, as its users expect of it.
+void LagePruefen(TModul& m, const Satzanfaenge& anfaenge, bool wirdBerechnet);
 
 /// Appends the whole layout: header and every module (handing `out` on as ModulSchreiben).
 void AnlageSchreiben(const Anlage& a, Zeilen& out, const Satzabgabe& abgabe = {});
