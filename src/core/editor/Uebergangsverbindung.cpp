@@ -5,6 +5,8 @@
 #include <cmath>
 #include <vector>
 
+#include "core/model/Gleichungssystem.h"
+
 namespace trm {
 
 namespace {
@@ -28,29 +30,6 @@ TBahn Bauen(const TLage& anfang, const std::vector<Stueckwerte>& s, double lt) {
     b.stuecke.push_back({lt, w.radius, Unendlich});
   }
   return b;
-}
-
-/// Solves a x = b for a small symmetric positive definite a (Gaussian elimination, pivoting).
-bool Loesen(std::vector<std::vector<double>> a, std::vector<double>& b) {
-  const std::size_t n = b.size();
-  for (std::size_t k = 0; k < n; ++k) {
-    std::size_t p = k;
-    for (std::size_t i = k + 1; i < n; ++i)
-      if (std::fabs(a[i][k]) > std::fabs(a[p][k])) p = i;
-    if (!(std::fabs(a[p][k]) > 0)) return false;
-    std::swap(a[k], a[p]);
-    std::swap(b[k], b[p]);
-    for (std::size_t i = k + 1; i < n; ++i) {
-      const double f = a[i][k] / a[k][k];
-      for (std::size_t j = k; j < n; ++j) a[i][j] -= f * a[k][j];
-      b[i] -= f * b[k];
-    }
-  }
-  for (std::size_t k = n; k-- > 0;) {
-    for (std::size_t j = k + 1; j < n; ++j) b[k] -= a[k][j] * b[j];
-    b[k] /= a[k][k];
-  }
-  return true;
 }
 
 }  // namespace
@@ -125,7 +104,9 @@ std::optional<TBahn> MitUebergaengen(const TBahn& plan, double lt, const TLage& 
         spur += a[p][p];
       }
       for (std::size_t p = 0; p < idx.size(); ++p) a[p][p] += 1e-12 * spur;
-      if (!Loesen(a, b)) return std::nullopt;
+      std::vector<double> loesung;
+      if (!GleichungssystemLoesen(a, b, loesung)) return std::nullopt;
+      b = loesung;
       std::fill(d.begin(), d.end(), 0.0);
       bool gehalten = false;
       for (std::size_t p = 0; p < idx.size(); ++p) {

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <optional>
 
+#include "core/model/Gleichungssystem.h"
 #include "core/optimiser/OptiLauf.h"
 
 namespace trm {
@@ -24,31 +25,6 @@ std::optional<Residuen> Auswerten(TOptiKette& kette, const TOptiZielwerte& ziel,
 }
 
 double Summe(const Residuen& r) { return r[0] * r[0] + r[1] * r[1] + r[2] * r[2]; }
-
-/// Solves the n × n system a·x = b by elimination with pivoting; false when singular.
-bool Loesen(std::vector<TVector> a, TVector b, TVector& x) {
-  const std::size_t n = b.size();
-  for (std::size_t k = 0; k < n; ++k) {
-    std::size_t pivot = k;
-    for (std::size_t i = k + 1; i < n; ++i)
-      if (std::fabs(a[i][k]) > std::fabs(a[pivot][k])) pivot = i;
-    if (!(std::fabs(a[pivot][k]) > 0)) return false;
-    std::swap(a[k], a[pivot]);
-    std::swap(b[k], b[pivot]);
-    for (std::size_t i = k + 1; i < n; ++i) {
-      const double f = a[i][k] / a[k][k];
-      for (std::size_t j = k; j < n; ++j) a[i][j] -= f * a[k][j];
-      b[i] -= f * b[k];
-    }
-  }
-  x.assign(n, 0.0);
-  for (std::size_t k = n; k-- > 0;) {
-    double s = b[k];
-    for (std::size_t j = k + 1; j < n; ++j) s -= a[k][j] * x[j];
-    x[k] = s / a[k][k];
-  }
-  return true;
-}
 
 }  // namespace
 
@@ -90,7 +66,7 @@ double Polieren(TOptiKette& kette, const TOptiZielwerte& ziel, TVector& v) {
       std::vector<TVector> m = jtj;
       for (std::size_t a = 0; a < n; ++a) m[a][a] += lambda * std::max(jtj[a][a], 1e-30);
       TVector d;
-      if (!Loesen(m, jtr, d)) {
+      if (!GleichungssystemLoesen(m, jtr, d)) {
         lambda *= 10;
         continue;
       }
