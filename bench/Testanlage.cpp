@@ -3,6 +3,8 @@
 
 #include <cmath>
 
+#include "core/model/Neuberechnung.h"
+
 namespace trm::bench {
 
 std::unique_ptr<Anlage> Testanlage(int gleise, int boegenJeGleis) {
@@ -51,6 +53,15 @@ std::unique_ptr<Anlage> Testanlage(int gleise, int boegenJeGleis) {
   m->GleisWaehlen(0);
   m->Gleise[0]->BogenWaehlen(0);
   return a;
+}
+
+TModul& TestanlageEinsetzen(Anlage& a) {
+  a.Module = std::move(Testanlage()->Module);
+  a.ModulWaehlen(0);
+  TModul& m = *a.Module[0];
+  m.Anlage_ = &a;
+  ModulBerechnen(m);
+  return m;
 }
 
 }  // namespace trm::bench

@@ -11,4 +11,7 @@ namespace trm::bench {
 /// One module of `gleise` tracks with `boegenJeGleis` segments each, spread over the module.
 std::unique_ptr<Anlage> Testanlage(int gleise = 2000, int boegenJeGleis = 5);
 
+/// The generated module put into layout a (an editor's), made current and computed.
+TModul& TestanlageEinsetzen(Anlage& a);
+
 }  // namespace trm::bench

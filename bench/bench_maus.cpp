@@ -27,15 +27,9 @@ struct Arbeitsplatz {
   TModul* m = nullptr;
 
   Arbeitsplatz() {
-    auto t = bench::Testanlage();
-    Anlage& a = dok.anlage();
-    a.Module = std::move(t->Module);
-    a.ModulWaehlen(0);
-    m = a.Module[0].get();
-    m->Anlage_ = &a;
-    ModulBerechnen(*m);
+    m = &bench::TestanlageEinsetzen(dok.anlage());
     Aufzeichnung c(1, 1);
-    ModulMalen(a, *m, c, TAnsicht(*m));
+    ModulMalen(dok.anlage(), *m, c, TAnsicht(*m));
   }
   Mausantwort Ereignis(Mausart art, std::int64_t x, std::int64_t y) {
     return maus.Ereignis({art, Maustaste::Links, x, y});

@@ -42,10 +42,7 @@ struct Arbeitsplatz {
         ed.ElementEinsetzen(Elementart::Weiche, liste.Satz(1 + static_cast<std::size_t>(k) % liste.Saetze()));
       }
     } else {
-      auto t = bench::Testanlage();
-      a.Module = std::move(t->Module);
-      a.ModulWaehlen(0);
-      a.Module[0]->Anlage_ = &a;
+      bench::TestanlageEinsetzen(a);
     }
     ModulBerechnen(*ed.modul());
     Aufzeichnung c(1, 1);

@@ -164,13 +164,7 @@ struct Zeichenplatz {
   TPunkt ziel;  ///< where the mouse goes
 
   explicit Zeichenplatz(int werkzeug) {
-    auto t = bench::Testanlage();
-    Anlage& a = dok.anlage();
-    a.Module = std::move(t->Module);
-    a.ModulWaehlen(0);
-    m = a.Module[0].get();
-    m->Anlage_ = &a;
-    ModulBerechnen(*m);
+    m = &bench::TestanlageEinsetzen(dok.anlage());
     v = Uebersicht(*m);
     // A straight whose open end the tool starts at.
     const double x0 = m->Breite * 0.3, y0 = m->Hoehe * 0.3;

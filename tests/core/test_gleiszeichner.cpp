@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "Mausplatz.h"
 #include "SkriptDialoge.h"
 #include "Weichensatz.h"
 #include "core/editor/Endenverbindung.h"
@@ -26,21 +27,8 @@ namespace {
 double Rad(double grad) { return grad * Pi / 180.0; }
 
 /// An editor over one empty 3000 x 2000 mm module at 1 mm per pixel.
-struct Zeichenplatz {
-  test::SkriptDialoge dialoge;
-  Dokument dok{dialoge, "/nonexistent-trassomatic-test", std::make_shared<MersenneZufall>(7)};
-  Editor ed{dok, dialoge};
-  Mausbedienung maus{ed};
-  Anlage& a = dok.anlage();
-  TModul* m = a.Module[0].get();
-
-  Zeichenplatz() {
-    m->Gleise.clear();
-    m->MmProPixel = 1;
-    m->Breite = 3000;
-    m->Hoehe = 2000;
-    a.Werte.MaxKruemmung = 1.0 / 400;
-  }
+struct Zeichenplatz : test::Mausplatz {
+  Zeichenplatz() : Mausplatz(1, 3000, 2000) { a.Werte.MaxKruemmung = 1.0 / 400; }
   /// The pixel of a world point.
   std::pair<std::int64_t, std::int64_t> Pixel(double x, double y) const {
     const TUmrechnung u(*m);

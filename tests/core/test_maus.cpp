@@ -7,6 +7,7 @@
 
 #include <cmath>
 
+#include "Mausplatz.h"
 #include "SkriptDialoge.h"
 #include "core/base/Ausrichten.h"
 #include "core/editor/Maus.h"
@@ -26,21 +27,10 @@ namespace {
 double Rad(double grad) { return grad * Pi / 180.0; }
 
 /// An editor over one empty 1500 x 600 mm module, driven by pixel events.
-struct Szene {
-  test::SkriptDialoge dialoge;
-  Dokument dok{dialoge, "/nonexistent-trassomatic-test", std::make_shared<MersenneZufall>(7)};
-  Editor ed{dok, dialoge};
-  Mausbedienung maus{ed};
-  Anlage& a = dok.anlage();
-  TModul* m = a.Module[0].get();
-
-  explicit Szene(double mmProPixel = 2) {
+struct Szene : test::Mausplatz {
+  explicit Szene(double mmProPixel = 2) : Mausplatz(mmProPixel, 1500, 600) {
     a.Werte.Spur = 16;
     a.Werte.SwAbst = 10;
-    m->Gleise.clear();
-    m->MmProPixel = mmProPixel;
-    m->Breite = 1500;
-    m->Hoehe = 600;
   }
   TGleis* Gleis(std::vector<double> laengen, double x, double y, double grad = 0) {
     TGleis* g = m->GleisAnhaengen();
