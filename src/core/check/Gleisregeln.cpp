@@ -53,8 +53,7 @@ std::vector<TBefund> GleisregelnPruefen(const TPruefstand& st, const TGleis& g) 
   const TPruefregeln& regeln = st.regeln;
   const std::int32_t nr = g.Nummer;
   const std::string gleis = "Gleis " + std::to_string(nr);
-  const double kmax = g.MaxKruemmung();
-  const double minR = kmax > 0 && std::isfinite(kmax) ? 1 / kmax : 0;
+  const double minR = g.Mindestradius();
   for (std::size_t i = 0; i < g.Boegen.size(); ++i) {
     const TBogen& b = *g.Boegen[i];
     if (b.Spurpunkte.empty()) continue;

@@ -570,11 +570,15 @@ bool Editor::ListeAufrufen(const TListenart& art) {
 
 bool Editor::ElementEinfuegenBei(double x, double y, std::int32_t nummer) {
   if (kopierart_ != Kopierart::Element) return false;
-  const TElementart* art = ElementartInfo(kopierElement_);
-  if (!art || !art->EinfuegenBei) return false;
+  return ElementEinfuegenBei(kopierElement_, kopierpuffer_, x, y, nummer);
+}
+
+bool Editor::ElementEinfuegenBei(Elementart art, const Zeilen& satz, double x, double y, std::int32_t nummer) {
+  const TElementart* info = ElementartInfo(art);
+  if (!info || !info->EinfuegenBei) return false;
   try {
-    return Ausfuehren(std::string(art->name) + " einfügen",
-                      [&] { return art->EinfuegenBei(anlage(), kopierpuffer_, x, y, nummer) != nullptr; });
+    return Ausfuehren(std::string(info->name) + " einfügen",
+                      [&] { return info->EinfuegenBei(anlage(), satz, x, y, nummer) != nullptr; });
   } catch (const LeseFehler& e) {
     dialoge_.Fehler(e.what());
     return false;

@@ -234,6 +234,8 @@ class Editor {
   /// Places the clipboard element with its start at (x, y) (mouse mode "Element einfügen")
   /// under the element number `nummer`; false when the clipboard holds no element.
   bool ElementEinfuegenBei(double x, double y, std::int32_t nummer);
+  /// Places type record `satz` of kind `art` with its start at (x, y) under number `nummer`.
+  bool ElementEinfuegenBei(Elementart art, const Zeilen& satz, double x, double y, std::int32_t nummer);
   // Links.
   /// "alle Verbindungen des markierten Gleises lösen".
   bool AlleVerbindungenLoesen();

@@ -36,7 +36,7 @@ double Gesamtlaenge(const TBahn& b) {
 double Parallelfang(const TModul& m) { return std::max(Trefferabstand, m.GlsAbst()); }
 
 /// The radius the connect tool keeps to: the module's minimum, else 1 mm.
-double Verbindungsradius(const TModul& m) { return std::max(Mindestradius(m), 1.0); }
+double Verbindungsradius(const TModul& m) { return std::max(m.Mindestradius(), 1.0); }
 
 /// The plan joining two open ends: from an end of a track where there is one (a new track
 /// follows on there), arriving against the other end's direction; with transitions of length
@@ -53,6 +53,15 @@ std::optional<TBahn> Verbindungsplan(TGleisende& a, TGleisende& b, TModul& m, do
       mitUebergang = true;
     }
   return plan;
+}
+
+/// The parallel to the track nearest (x, y) on the mouse's side at the signed distance
+/// `abstand`; none with an empty `grund` when no track is near, else with the reason.
+std::optional<TBahn> Parallelplan(const TModul& m, double x, double y, std::string& grund, double& abstand) {
+  const TGleis* g = GleisNahe(m, x, y, Parallelfang(m));
+  if (!g) return std::nullopt;
+  abstand = g->GlsAbst() * ParallelSeite(*g, x, y);
+  return ParallelBahn(*g, abstand, grund);
 }
 
 }  // namespace
@@ -156,13 +165,12 @@ bool Gleiszeichner::Druecken(Mausmodus modus, double x, double y, double fang) {
       return Legen("Gleisenden verbinden", *plan, a, b);
     }
     case Mausmodus::Parallelgleis: {
-      TGleis* g = GleisNahe(*m, x, y, Parallelfang(*m));
-      if (!g) return false;
       std::string grund;
-      const auto plan = ParallelBahn(*g, g->GlsAbst() * ParallelSeite(*g, x, y), grund);
+      double abstand = 0;
+      const auto plan = Parallelplan(*m, x, y, grund, abstand);
       Leeren();
       if (!plan) {
-        ed_.dialoge().Fehler(grund);
+        if (!grund.empty()) ed_.dialoge().Fehler(grund);
         return false;
       }
       return Legen("Parallelgleis", *plan, std::nullopt, std::nullopt);
@@ -190,7 +198,7 @@ bool Gleiszeichner::Vorschau(Mausmodus modus, double x, double y, bool strg, dou
       break;
     case Mausmodus::BogenZiehen: {
       if (!zieht_) break;
-      const auto bp = BogenPlanen(start_, x, y, Mindestradius(*m), uebergang, *m, strg);
+      const auto bp = BogenPlanen(start_, x, y, m->Mindestradius(), uebergang, *m, strg);
       if (!bp) break;
       plan = bp->bahn;
       warnung_ = bp->amMindestradius;
@@ -221,13 +229,14 @@ bool Gleiszeichner::Vorschau(Mausmodus modus, double x, double y, bool strg, dou
       break;
     }
     case Mausmodus::Parallelgleis: {
-      const TGleis* g = GleisNahe(*m, x, y, Parallelfang(*m));
-      if (!g) break;
-      const int seite = ParallelSeite(*g, x, y);
       std::string grund;
-      plan = ParallelBahn(*g, g->GlsAbst() * seite, grund);
-      messwerte_ = plan ? "Abstand " + FestText(g->GlsAbst()) + " mm " + (seite > 0 ? "links" : "rechts") : grund;
-      warnung_ = !plan;
+      double abstand = 0;
+      plan = Parallelplan(*m, x, y, grund, abstand);
+      if (plan)
+        messwerte_ = "Abstand " + FestText(std::fabs(abstand)) + " mm " + (abstand > 0 ? "links" : "rechts");
+      else
+        messwerte_ = grund;
+      warnung_ = !plan && !grund.empty();
       break;
     }
     default:
@@ -335,29 +344,19 @@ bool Gleiszeichner::ElementBewegen(double x, double y, bool strg, double fang) {
 }
 
 bool Gleiszeichner::ElementAbsetzen(double x, double y, bool strg, double fang) {
-  ElementBewegen(x, y, strg, fang);
+  ModulPruefen();
   const auto art = elementArt_;
-  const auto ende = elementEnde_;
   const Zeilen satz = elementSatz_;
   Abbrechen();
-  const TElementart* info = art ? ElementartInfo(*art) : nullptr;
   TModul* m = ed_.modul();
-  if (!info || !m) return false;
-  if (ende) {
+  if (!art || !m) return false;
+  if (const auto ende = strg ? std::nullopt : OffenesEndeBei(*m, x, y, fang, false)) {
     // The element follows on at that end: the end's track and its last segment are chosen.
     m->GleisWaehlen(m->GleisIndex(ende->gleis));
     ende->gleis->BogenWaehlen(static_cast<int>(ende->gleis->Boegen.size()) - 1);
     return ed_.ElementEinsetzen(*art, satz);
   }
-  try {
-    Anlage& a = ed_.anlage();
-    return ed_.Ausfuehren(std::string(info->name) + " einfügen", [&] {
-      return info->EinfuegenBei(a, satz, x, y, a.NeueElementnummer(BereichNeuesGleis)) != nullptr;
-    });
-  } catch (const LeseFehler& e) {
-    ed_.dialoge().Fehler(e.what());
-    return false;
-  }
+  return ed_.ElementEinfuegenBei(*art, satz, x, y, ed_.anlage().NeueElementnummer(BereichNeuesGleis));
 }
 
 std::string Gleiszeichner::Hinweis(Mausmodus modus) const {

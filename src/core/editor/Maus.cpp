@@ -143,7 +143,7 @@ Mausantwort Mausbedienung::Druecken(const Mausereignis& e) {
   const TUmrechnung u(*m);
   const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
   const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
-  if (Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv()) return Zeichnen(e, wx, wy);
+  if (Zeichnet()) return Zeichnen(e, wx, wy);
   modul_ = m;
   druckX_ = e.x;
   druckY_ = e.y;
@@ -263,7 +263,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
   const TUmrechnung u(*m);
   const double wx = u.PixelZuWeltX(static_cast<double>(e.x));
   const double wy = u.PixelZuWeltY(static_cast<double>(e.y));
-  if (Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv()) return Zeichnen(e, wx, wy);
+  if (Zeichnet()) return Zeichnen(e, wx, wy);
   r.status = Statustext(wx, wy);
   const std::int64_t d = std::llabs(e.x - druckX_) + std::llabs(e.y - druckY_);
   TGleis* g = m->AktuellesGleis();
@@ -326,7 +326,7 @@ Mausantwort Mausbedienung::Bewegen(const Mausereignis& e) {
 }
 
 Mausantwort Mausbedienung::Loslassen(const Mausereignis& e) {
-  if ((Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv()) && Darstellbar(ed_.modul())) {
+  if (Zeichnet() && Darstellbar(ed_.modul())) {
     const TUmrechnung u(*ed_.modul());
     return Zeichnen(e, u.PixelZuWeltX(static_cast<double>(e.x)), u.PixelZuWeltY(static_cast<double>(e.y)));
   }

@@ -116,6 +116,8 @@ class Mausbedienung {
   std::string Hinweis() const;
   /// Esc: a drawing tool's drag or picked end is dropped; true when there was one.
   bool Abbrechen();
+  /// A drawing mode is chosen or an element is dragged: the drawing tools take the events.
+  bool Zeichnet() const { return Zeichenmodus(ed_.Modus()) || zeichner_.ElementAktiv(); }
   /// The drawing tools (their drafts and options).
   Gleiszeichner& Zeichner() { return zeichner_; }
   const Gleiszeichner& Zeichner() const { return zeichner_; }

@@ -15,15 +15,6 @@ namespace trm {
 
 namespace {
 
-/// The radius of a segment that is no transition, as the layout draws it: its start radius,
-/// or that of its mean curvature when the two radii are more than 0,001 mm apart.
-double Kreisradius(const TBogen& b) {
-  const double r1 = b.AnfRadius(), r2 = b.EndRadius();
-  if ((std::isinf(r1) && std::isinf(r2)) || std::fabs(r1 - r2) <= 0.001) return r1;
-  const double k = b.MittlereKruemmung();
-  return k == 0.0 ? Unendlich : 1.0 / k;
-}
-
 /// Whether a radius is too tight for the distance on its inner side.
 bool ZuEng(double R, double abstand) { return std::isfinite(R) && R * abstand > 0 && std::fabs(R) <= std::fabs(abstand); }
 
@@ -41,7 +32,7 @@ std::optional<TBahn> ParallelBahn(const TGleis& g, double abstand, std::string& 
   for (const auto& b : g.Boegen) {
     const double L = b->Laenge();
     if (!b->IstUebergangsbogen()) {
-      const double R = Kreisradius(*b);
+      const double R = b->Kreisradius();
       if (ZuEng(R, abstand)) {
         grund = "Ein Bogen des Gleises ist mit dem Radius von " + FestText(std::fabs(R)) +
                 " mm zu eng für ein Parallelgleis im Abstand von " + FestText(std::fabs(abstand)) + " mm.";

@@ -65,11 +65,6 @@ std::optional<Kreis> KreisDurch(const TLage& s, double x, double y, double rMin,
 
 }  // namespace
 
-double Mindestradius(const TModul& m) {
-  const double k = m.MaxKruemmung();
-  return k > 0 && std::isfinite(k) ? 1 / k : 0;
-}
-
 std::optional<TBahn> GeradePlanen(const TLage& anfang, bool endrichtung, double x, double y, bool strg) {
   const double dx = x - anfang.x, dy = y - anfang.y;
   const double abstand = std::hypot(dx, dy);

@@ -10,10 +10,6 @@ namespace trm {
 
 class TModul;
 
-/// The minimum radius in force for a new track of module m (its largest curvature); 0 when the
-/// module sets none.
-double Mindestradius(const TModul& m);
-
 /// A straight from `anfang` (its point; its direction counts only as the end's direction when
 /// `endrichtung`) to the mouse at (x, y). With `strg` the direction snaps to the nearest whole
 /// 15° or to the end's direction, and the length to whole millimetres along it. Without Ctrl

@@ -13,13 +13,15 @@ namespace {
 /// The radius along which the points of a segment that is no transition curve run: its start
 /// radius, or, when the radii are more than 0.001 apart but their curvatures agree, the radius
 /// of the mean curvature (infinite when that is 0).
-double Kreisradius(double r1, double r2) {
+double KreisradiusAus(double r1, double r2) {
   if (std::isinf(r1) && std::isinf(r2)) return r1;
   if (std::fabs(r1 - r2) <= 0.001) return r1;
   const double k = (KlothoidenKruemmung(r1) + KlothoidenKruemmung(r2)) / 2.0;
   return k == 0.0 ? Unendlich : 1.0 / k;
 }
 }  // namespace
+
+double TBogen::Kreisradius() const { return KreisradiusAus(AnfRadius(), EndRadius()); }
 
 void TBogen::SetAnfKruemmung(double k) { anfRadius_ = std::fabs(k) <= 1e-12 ? Unendlich : 1.0 / k; }
 void TBogen::SetEndKruemmung(double k) { endRadius_ = std::fabs(k) <= 1e-12 ? Unendlich : 1.0 / k; }
@@ -146,7 +148,7 @@ bool TBogen::LageGewissEndlich() const {
   if (!(s > 0) || !std::isfinite(s)) return false;
   auto tragbar = [](double r) { return std::isinf(r) || (std::fabs(r) >= 1e-6 && std::fabs(r) <= 1e30); };
   if (IstUebergangsbogen()) return tragbar(AnfRadius()) && tragbar(EndRadius());
-  return tragbar(Kreisradius(AnfRadius(), EndRadius()));
+  return tragbar(Kreisradius());
 }
 
 void TBogen::PunkteBerechnen() { Rechnen(Rechenart::Punkte); }
@@ -183,7 +185,7 @@ void TBogen::Rechnen(Rechenart art) {
   const std::size_t anzahl = static_cast<std::size_t>(schwellen + 3);
 
   const bool uebergang = IstUebergangsbogen();
-  const double r1 = uebergang ? AnfRadius() : Kreisradius(AnfRadius(), EndRadius());
+  const double r1 = uebergang ? AnfRadius() : Kreisradius();
   const bool gerade = !uebergang && std::isinf(r1);
   const double rv = ausrunden_ ? Vertikalradius() : 0.0;
 

@@ -124,6 +124,9 @@ class TBogen : public EinstellungenLesen<TBogen> {
   double Drehung() const { return laenge_ * MittlereKruemmung(); }
   /// 0 for a (near) straight, else 1 / mean curvature.
   double MittlererRadius() const;
+  /// The radius along which the points of a segment that is no transition run: its start
+  /// radius, or, when the radii are more than 0.001 apart, that of their mean curvature.
+  double Kreisradius() const;
   /// atan of (end height - start height) / length, 0 for length 0.
   double Neigungswinkel() const;
   /// Radius of the vertical rounding; 0 when off or when the slopes around are equal.

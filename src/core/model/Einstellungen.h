@@ -2,6 +2,8 @@
 // a stored value of exactly -1 means "take the level above".
 #pragma once
 
+#include <cmath>
+
 namespace trm {
 
 /// Value that marks a setting as not set on its level.
@@ -37,6 +39,11 @@ class EinstellungenLesen {
   double GlsAbst() const { return Ebene_().Wert(&TEinstellungen::GlsAbst); }
   double SpurAussen() const { return Ebene_().Wert(&TEinstellungen::SpurAussen); }
   double MaxKruemmung() const { return Ebene_().Wert(&TEinstellungen::MaxKruemmung); }
+  /// The minimum radius in force: 1 / the largest curvature; 0 when none is set (0 or not finite).
+  double Mindestradius() const {
+    const double k = MaxKruemmung();
+    return k > 0 && std::isfinite(k) ? 1 / k : 0;
+  }
 
  private:
   const Ebene& Ebene_() const { return static_cast<const Ebene&>(*this); }

@@ -523,8 +523,7 @@ void TGleisanlage::MausAntwort(const Mausantwort& a, QPoint position) {
   if (a.unterMaus) untermaus_->setText(Q(*a.unterMaus));
   // A drawing tool's draft that moved changes nothing in the layout: only the view repaints
   // (the module's picture is kept), so that the draft follows the mouse at full speed.
-  const bool nurEntwurf = a.hervorhebung && !a.geaendert && !a.auffrischen &&
-                          (Zeichenmodus(editor_->Modus()) || maus_->Zeichner().ElementAktiv());
+  const bool nurEntwurf = a.hervorhebung && !a.geaendert && !a.auffrischen && maus_->Zeichnet();
   if (nurEntwurf) flaeche_->viewport()->update();
   else if (a.neuZeichnen) Neuzeichnen();
   else if (a.auffrischen || a.geaendert) Aktualisieren();

@@ -94,7 +94,12 @@ void TZeichenflaeche::Neuzeichnen() {
 }
 
 bool TZeichenflaeche::ZeichnetEntwurf() const {
-  return maus_ && (Zeichenmodus(editor_.Modus()) || maus_->Zeichner().ElementAktiv());
+  return maus_ && maus_->Zeichnet();
+}
+
+TAnsicht TZeichenflaeche::Ansicht(const TModul& m) const {
+  const QRect sicht = viewport()->rect();
+  return TAnsicht(m.MmProPixel, m.Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
 }
 
 void TZeichenflaeche::ModulMalenAuf(QPainter& painter, TModul& m) {
@@ -103,7 +108,7 @@ void TZeichenflaeche::ModulMalenAuf(QPainter& painter, TModul& m) {
   painter.fillRect(sicht, palette().color(QPalette::Window));
   QtCanvas c(painter, sicht.width(), sicht.height());
   c.fuellbereich = QRect(Ursprung(), Zeichnungsgroesse());
-  const TAnsicht ansicht(m.MmProPixel, m.Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
+  const TAnsicht ansicht = Ansicht(m);
   Elementhaken haken;
   haken.EndPfeile = KrEndpfeileZeichnen;
   haken.Blattuebersicht = Blattuebersicht;
@@ -135,7 +140,7 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
     k.bogen = editor_.bogen();
     painter.drawImage(QPoint(0, 0), puffer_.Bild(k, [&](QPainter& p) { ModulMalenAuf(p, *m); }));
     QtCanvas c(painter, sicht.width(), sicht.height());
-    const TAnsicht ansicht(m->MmProPixel, m->Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
+    const TAnsicht ansicht = Ansicht(*m);
     std::optional<PixelPunkt> maus;
     if (mausPixel_) maus = PixelPunkt{mausPixel_->x(), mausPixel_->y()};
     EntwurfZeichnen(maus_->Zeichner(), c, ansicht, maus);
@@ -145,7 +150,7 @@ void TZeichenflaeche::paintEvent(QPaintEvent*) {
   ModulMalenAuf(painter, *m);
   if (!maus_) return;
   QtCanvas c(painter, sicht.width(), sicht.height());
-  const TAnsicht ansicht(m->MmProPixel, m->Hoehe, -Ursprung().x(), -Ursprung().y(), sicht.width(), sicht.height());
+  const TAnsicht ansicht = Ansicht(*m);
   if (const auto& k = maus_->Kandidat(); k && maus_->ZiehtGleis())
     FangMarkeZeichnen(*k, c, ansicht);
   else if (const auto t = maus_->Ueber())

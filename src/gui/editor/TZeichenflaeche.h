@@ -112,6 +112,8 @@ class TZeichenflaeche : public QAbstractScrollArea {
   Bildpuffer puffer_;
   /// Paints the module and what lies over it (not the drafts) onto the view's pixels.
   void ModulMalenAuf(QPainter& painter, TModul& m);
+  /// The view's pixels over module m's drawing as it is scrolled now.
+  TAnsicht Ansicht(const TModul& m) const;
 };
 
 }  // namespace trm::gui
